@@ -1,0 +1,141 @@
+#include "app/Settings.h"
+
+#include "app/AppState.h"
+#include "formats/PaperCatalogue.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+QString singleLocation(QStandardPaths::StandardLocation location)
+{
+    const QStringList list = QStandardPaths::standardLocations(location);
+    return list.size() == 1 ? list.first() : QString();
+}
+
+// The key of the chosen page format begins with the Cyrillic capital ER
+// (U+0420); stores written by every earlier version use exactly this key.
+const QString pageFormatKey = QStringLiteral("/\u0420ageFormatName");
+
+} // namespace
+
+namespace Settings {
+
+QString organisation() { return QStringLiteral("Tarnwick"); }
+QString application() { return QStringLiteral("Velmora"); }
+
+QString picturesDefault() { return singleLocation(QStandardPaths::PicturesLocation); }
+QString documentsDefault() { return singleLocation(QStandardPaths::DocumentsLocation); }
+
+int unitScaleFor(int unit)
+{
+    switch (unit) {
+    case DataDock::Inch: return 2540;
+    case DataDock::Centimetre: return 1000;
+    default: return 100;
+    }
+}
+
+void readStartValues(QSettings &s, AppState &st)
+{
+    st.shell.language = s.value("/Language", QString()).toString();
+    st.thumbs.iconWidth = s.value("/IconsWidth", 100).toInt();
+    st.thumbs.iconHeight = s.value("/IconsHeight", 90).toInt();
+    st.thumbs.iconKeep = s.value("/IconsKeep", true).toBool();
+}
+
+void readValues(QSettings &s, AppState &st)
+{
+    st.page.pageSetup = DataDock::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray());
+    st.layout.unitScale = unitScaleFor(st.page.pageSetup.unit);
+    st.page.paperName = PaperCatalogue::paperName(st.page.pageSetup);
+    st.page.unitSuffix = PaperCatalogue::unitSuffix(st.page.pageSetup.unit);
+
+    const QByteArray mm = s.value("/PhotoSizesMM", QByteArray()).toByteArray();
+    st.page.sizesMM = mm.isEmpty() ? PhotoSizeSelect::defaultMillimetres()
+                                   : PhotoSizeSelect::listFromBytes(mm);
+    const QByteArray in = s.value("/PhotoSizesIN", QByteArray()).toByteArray();
+    st.page.sizesIN = in.isEmpty() ? PhotoSizeSelect::defaultInches()
+                                   : PhotoSizeSelect::listFromBytes(in);
+
+    st.options.editorPath = s.value("/EditFileName", QString()).toString();
+    st.page.printerName = s.value("/PrinterName", QString()).toString();
+    st.shell.fotoPath = s.value("/FotoPath", picturesDefault()).toString();
+    st.shell.projectPath = s.value("/ProjectPath", documentsDefault()).toString();
+    st.options.showAtStartup = s.value("/ShowStart", true).toBool();
+    st.layout.pageFormatName = s.value(pageFormatKey, QString()).toString();
+    st.layout.addImagesMode = s.value("/AddImagesOrPages", true).toBool();
+    st.layout.autoCropEnabled = s.value("/AutoCrop", true).toBool();
+    st.layout.placingClosely = s.value("/PlacingClosely", false).toBool();
+    st.layout.addPageCount = s.value("/AddNPages", 1).toInt();
+    st.outsideCrop = s.value("/OutsideCrop", true).toBool();
+    st.page.printJobMax = s.value("/PrintJobMax", 5).toInt();
+    st.page.printFrame = s.value("/PrintFrame", true).toBool();
+    st.stamp.printFileName = s.value("/PrintFileName", false).toBool();
+    st.stamp.printDateStamp = s.value("/PrintDateStamp", false).toBool();
+    st.stamp.allPageDateStamp = s.value("/AllPageDateStamp", true).toInt();
+    st.stamp.font = s.value("/FontDateStamp", QStringLiteral("Courier,10,-1,5,75,0,0,0,0,0")).toString();
+    st.stamp.color = s.value("/ColorDateStamp", QColor()).value<QColor>();
+    st.stamp.position = s.value("/PositionDateStamp", 0).toInt();
+    st.logo.printLogo = s.value("/PrintLogo", false).toBool();
+    st.logo.horizontal = s.value("/HorizontalLogo", 0).toInt();
+    st.logo.vertical = s.value("/VerticalLogo", 0).toInt();
+    st.logo.size = s.value("/SizeLogo", 5.0f).toFloat();
+    st.logo.posX = s.value("/PosXLogo", 0.0f).toFloat();
+    st.logo.posY = s.value("/PosYLogo", 0.0f).toFloat();
+    st.logo.fileName = s.value("/FileNameLogo", QString()).toString();
+    st.options.dialogWidth = s.value("/DialWidth", 0).toInt();
+    st.options.dialogHeight = s.value("/DialHeight", 0).toInt();
+    st.exports.jpegQuality = s.value("/QualityJPG", 80).toInt();
+    st.exports.exportMode = s.value("/ModeExportJPG", 0).toInt();
+    st.exports.exportFrom = s.value("/ExportJPGot", 1).toInt();
+}
+
+void writeLanguage(QSettings &s, const AppState &st)
+{
+    s.setValue("/Language", st.shell.language);
+}
+
+void writeValues(QSettings &s, const AppState &st)
+{
+    s.setValue("/PageSettings", st.page.pageSetup.toBytes());
+    s.setValue("/PhotoSizesMM", PhotoSizeSelect::listToBytes(st.page.sizesMM));
+    s.setValue("/PhotoSizesIN", PhotoSizeSelect::listToBytes(st.page.sizesIN));
+    s.setValue("/EditFileName", st.options.editorPath);
+    s.setValue("/IconsWidth", st.thumbs.iconWidth);
+    s.setValue("/IconsHeight", st.thumbs.iconHeight);
+    s.setValue("/IconsKeep", st.thumbs.iconKeep);
+    s.setValue("/PrinterName", st.page.printerName);
+    s.setValue("/FotoPath", st.shell.fotoPath);
+    s.setValue("/ProjectPath", st.shell.projectPath);
+    s.setValue("/ShowStart", st.options.showAtStartup);
+    s.setValue(pageFormatKey, st.layout.pageFormatName);
+    s.setValue("/AddImagesOrPages", st.layout.addImagesMode);
+    s.setValue("/AutoCrop", st.layout.autoCropEnabled);
+    s.setValue("/PlacingClosely", st.layout.placingClosely);
+    s.setValue("/AddNPages", st.layout.addPageCount);
+    s.setValue("/OutsideCrop", st.outsideCrop);
+    s.setValue("/PrintJobMax", st.page.printJobMax);
+    s.setValue("/PrintFrame", st.page.printFrame);
+    s.setValue("/PrintFileName", st.stamp.printFileName);
+    s.setValue("/PrintDateStamp", st.stamp.printDateStamp);
+    s.setValue("/AllPageDateStamp", st.stamp.allPageDateStamp);
+    s.setValue("/FontDateStamp", st.stamp.font);
+    s.setValue("/ColorDateStamp", st.stamp.color);
+    s.setValue("/PositionDateStamp", st.stamp.position);
+    s.setValue("/PrintLogo", st.logo.printLogo);
+    s.setValue("/HorizontalLogo", st.logo.horizontal);
+    s.setValue("/VerticalLogo", st.logo.vertical);
+    s.setValue("/SizeLogo", st.logo.size);
+    s.setValue("/PosXLogo", st.logo.posX);
+    s.setValue("/PosYLogo", st.logo.posY);
+    s.setValue("/FileNameLogo", st.logo.fileName);
+    s.setValue("/DialWidth", st.options.dialogWidth);
+    s.setValue("/DialHeight", st.options.dialogHeight);
+    s.setValue("/QualityJPG", st.exports.jpegQuality);
+    s.setValue("/ModeExportJPG", st.exports.exportMode);
+    s.setValue("/ExportJPGot", st.exports.exportFrom);
+}
+
+} // namespace Settings

@@ -1,0 +1,82 @@
+#include "app/Shell.h"
+
+#include "app/Settings.h"
+#include "formats/DataDock.h"
+
+#include <QDir>
+#include <QObject>
+#include <QTranslator>
+
+namespace Shell {
+
+QString applicationName() { return QStringLiteral("Velmora"); }
+QString version() { return QStringLiteral("2.18.2"); }
+
+bool isProjectPath(const QString &path)
+{
+    return path.contains(QLatin1String(".vm2"), Qt::CaseInsensitive);
+}
+
+QString windowTitle(const QString &currentFile)
+{
+    QString title = applicationName();
+    if (!currentFile.isEmpty())
+        title += QStringLiteral(" - ") + currentFile;
+    return title + QObject::tr("[*]");
+}
+
+void printableArea(const DataDock &d, int &width, int &height)
+{
+    const int factor = Settings::unitScaleFor(d.unit);
+    width = int(d.width * factor);
+    height = int(d.height * factor);
+    if (!d.borderless) {
+        width = int(width - (d.left + d.right) * factor);
+        height = int(height - (d.top + d.bottom) * factor);
+    }
+}
+
+bool paperMatches(const DataDock &setup, int layoutWidth, int layoutHeight)
+{
+    int w = 0, h = 0;
+    printableArea(setup, w, h);
+    const auto fits = [](int layout, int now) {
+        const qint64 diff = qint64(layout) - now;
+        return diff >= -100 && diff <= 300;
+    };
+    return fits(layoutWidth, w) && fits(layoutHeight, h);
+}
+
+QVector<Language> findLanguages(const QString &dir)
+{
+    QVector<Language> result;
+    const QStringList files = QDir(dir).entryList(QStringList{QStringLiteral("Velmora_*.qm")},
+                                                  QDir::NoFilter, QDir::Unsorted);
+    for (const QString &file : files) {
+        QString locale = file.mid(file.indexOf(QLatin1Char('_')) + 1);
+        locale.truncate(locale.lastIndexOf(QLatin1Char('.')));
+        QTranslator translator;
+        QString name;
+        if (translator.load(file, dir))
+            name = translator.translate("QObject", "WorkLanguage");
+        result.append(Language{locale, name});
+    }
+    return result;
+}
+
+int chooseLanguage(const QVector<Language> &languages, const QString &language)
+{
+    int checked = -1;
+    for (int i = 0; i < languages.size(); ++i) {
+        const Language &l = languages[i];
+        if ((language.isEmpty() && l.name == QLatin1String("English")) || language == l.locale) {
+            checked = i;
+            break;
+        }
+    }
+    if (checked < 0)
+        checked = languages.size() - 1;
+    return checked;
+}
+
+} // namespace Shell

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+struct DataDock;
+
+// Small decisions of the main window that need no widgets.
+namespace Shell {
+
+QString applicationName();
+QString version();
+
+// True when `path` names a project: it contains ".vm2" anywhere, in any
+// letter case.
+bool isProjectPath(const QString &path);
+
+// The window title: the application name, " - " and the project path when
+// there is one, then the translated "[*]".
+QString windowTitle(const QString &currentFile);
+
+// The paper check: does the printable area of `setup` match the layout's
+// printable width and height (hundredths of a millimetre)? A side matches
+// when layout − new lies in −100…300.
+bool paperMatches(const DataDock &setup, int layoutWidth, int layoutHeight);
+
+// Printable width and height of `setup` in hundredths of a millimetre,
+// truncated toward zero as the paper check computes them.
+void printableArea(const DataDock &setup, int &width, int &height);
+
+struct Language
+{
+    QString locale; // "en", "ru"
+    QString name;   // the language's own name ("WorkLanguage")
+};
+
+// Every "Velmora_*.qm" in `dir`, in listing order, with its locale and name.
+QVector<Language> findLanguages(const QString &dir);
+
+// Index of the entry to check for the saved `language` (empty = not chosen
+// yet: English wins), or the last entry when none fits; -1 for no entries.
+int chooseLanguage(const QVector<Language> &languages, const QString &language);
+
+} // namespace Shell

@@ -1,0 +1,277 @@
+#include "app/Velmora.h"
+
+#include "app/AppState.h"
+#include "app/RecentFiles.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/StyleSheets.h"
+#include "arrange/Arrange.h"
+#include "library/Available.h"
+#include "library/IconsModel.h"
+#include "library/Selected.h"
+#include "platform/SystemTheme.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTranslator>
+
+Velmora::Velmora(QWidget *parent)
+    : QMainWindow(parent), settings(Settings::organisation(), Settings::application())
+{
+    AppState &st = appState();
+    applyTheme();
+
+    st.shell.currentFile.clear();
+    st.shell.fotoPath.clear();
+    st.options.editorPath.clear();
+    st.thumbs = ThumbnailValues();
+    printer = new QPrinter(QPrinter::ScreenResolution);
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    appTranslator = new QTranslator(this);
+    qtTranslator = new QTranslator(this);
+    qApp->installTranslator(appTranslator);
+    qApp->installTranslator(qtTranslator);
+    settings.beginGroup(QStringLiteral("/Settings"));
+    Settings::readStartValues(settings, st);
+
+    st.cachedBytes = 0;
+    st.placeholder = QImage(QStringLiteral(":/images/Image3.png"))
+                         .scaledToHeight(74, Qt::SmoothTransformation);
+    st.layout.documentsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Velmora/");
+    QDir().mkpath(st.layout.documentsFolder);
+
+    createActions();
+    createDocks();
+    createToolBar();
+    createMenus();
+    createStatusBar();
+    readSettings();
+    createConnections();
+
+    show();
+    m_available->retranslate();
+    saveAct->setEnabled(false);
+    arrangeAct->setEnabled(false);
+    m_languageMenu->setEnabled(m_languageCount >= 2);
+    setModif(false);
+    available();
+    m_available->showCurrentFolder();
+}
+
+Velmora::~Velmora()
+{
+    delete printer;
+}
+
+void Velmora::applyTheme()
+{
+    AppState &st = appState();
+    if (SystemTheme::appsTheme() == SystemTheme::Answer::Dark) {
+        st.shell.darkTheme = true;
+        qApp->setStyleSheet(StyleSheets::darkSystem());
+    } else {
+        st.shell.darkTheme = StyleSheets::paletteIsDark(QApplication::palette());
+        qApp->setStyleSheet(st.shell.darkTheme ? StyleSheets::darkPalette() : StyleSheets::light());
+    }
+    st.shell.previewFillColor = StyleSheets::previewFill(st.shell.darkTheme);
+}
+
+void Velmora::createActions()
+{
+    const auto make = [this](const char *icon, QKeySequence::StandardKey key, void (Velmora::*slot)()) {
+        auto *a = new QAction(this);
+        if (icon)
+            a->setIcon(QIcon(QStringLiteral(":/images/") + QLatin1String(icon)));
+        if (key != QKeySequence::UnknownKey)
+            a->setShortcuts(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    newAct = make("new.png", QKeySequence::New, &Velmora::newFile);
+    openAct = make("open.png", QKeySequence::Open, &Velmora::open);
+    saveAct = new QAction(QIcon(QStringLiteral(":/images/save.png")), QString(), this);
+    saveAct->setShortcuts(QKeySequence::Save);
+    connect(saveAct, &QAction::triggered, this, &Velmora::save);
+    saveAsAct = new QAction(QIcon(QStringLiteral(":/images/SaveAs.png")), QString(), this);
+    saveAsAct->setShortcuts(QKeySequence::SaveAs);
+    connect(saveAsAct, &QAction::triggered, this, &Velmora::saveAs);
+    exportAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::exportJpeg);
+    optionsAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::preferences);
+    availableAct = make("Available.png", QKeySequence::UnknownKey, &Velmora::available);
+    arrangeAct = make("Arrange.png", QKeySequence::UnknownKey, &Velmora::arrange);
+    printAct = make("Print.png", QKeySequence::Print, &Velmora::print);
+    exitAct = new QAction(this);
+    exitAct->setShortcuts(QKeySequence::Quit);
+    connect(exitAct, &QAction::triggered, qApp, &QApplication::closeAllWindows);
+    verticalAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::verticalSplitWindows);
+    horizontalAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::horizontalSplitWindows);
+    contentsAct = make(nullptr, QKeySequence::HelpContents, &Velmora::helpIndex);
+    startedAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::helpStarted);
+    supportAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::helpSupport);
+    aboutAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::about);
+
+    for (QAction *&a : recentFileActs) {
+        a = new QAction(this);
+        a->setVisible(false);
+        a->setShortcut(QKeySequence());
+        connect(a, &QAction::triggered, this, &Velmora::openRecentFile);
+    }
+}
+
+void Velmora::createDocks()
+{
+    m_selected = new Selected(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_selected);
+    m_available = new Available(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_available);
+    m_arrange = new Arrange(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_arrange);
+    tabifyDockWidget(m_available, m_arrange);
+    clipboardChanged();
+}
+
+void Velmora::createToolBar()
+{
+    fileToolBar = addToolBar(QStringLiteral("File"));
+    fileToolBar->setObjectName(QStringLiteral("fileToolBar"));
+    fileToolBar->setIconSize(QSize(48, 48));
+    fileToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    availableAct->setCheckable(true);
+    arrangeAct->setCheckable(true);
+    for (QAction *a : {newAct, openAct, saveAct, availableAct, arrangeAct, printAct}) {
+        const bool dockAction = a == availableAct || a == arrangeAct;
+        a->setPriority(dockAction ? QAction::HighPriority : QAction::LowPriority);
+        fileToolBar->addAction(a);
+    }
+}
+
+void Velmora::createMenus()
+{
+    fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    fileMenu->addAction(newAct);
+    fileMenu->addAction(openAct);
+    recentMenu = new QMenu(this);
+    for (QAction *a : recentFileActs)
+        recentMenu->addAction(a);
+    connect(recentMenu, &QMenu::aboutToShow, this, &Velmora::updateRecentFileActions);
+    recentMenuAct = fileMenu->addMenu(recentMenu);
+    {
+        QSettings s(Settings::organisation(), Settings::application());
+        recentMenuAct->setVisible(!RecentFiles::read(s).isEmpty());
+    }
+    fileMenu->addAction(saveAct);
+    fileMenu->addAction(saveAsAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exportAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(optionsAct);
+    fileMenu->addAction(printAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exitAct);
+
+    viewMenu = menuBar()->addMenu(QStringLiteral("View"));
+    viewMenu->addAction(verticalAct);
+    viewMenu->addAction(horizontalAct);
+    viewMenu->addSeparator();
+    for (QDockWidget *d : {static_cast<QDockWidget *>(m_available), static_cast<QDockWidget *>(m_selected),
+                           static_cast<QDockWidget *>(m_arrange)})
+        viewMenu->addAction(d->toggleViewAction());
+    viewMenu->addAction(fileToolBar->toggleViewAction());
+    createLanguageMenu();
+
+    helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
+    helpMenu->addAction(contentsAct);
+    helpMenu->addSeparator();
+    helpMenu->addAction(startedAct);
+    helpMenu->addAction(supportAct);
+    helpMenu->addSeparator();
+    helpMenu->addAction(aboutAct);
+}
+
+void Velmora::createLanguageMenu()
+{
+    AppState &st = appState();
+    m_languageMenu = new QMenu(this);
+    languageGroup = new QActionGroup(this);
+    connect(languageGroup, &QActionGroup::triggered, this, &Velmora::switchLanguage);
+
+    const QVector<Shell::Language> languages = Shell::findLanguages(translationsDir);
+    m_languageCount = languages.size();
+    const int chosen = Shell::chooseLanguage(languages, st.shell.language);
+    for (int i = 0; i < languages.size(); ++i) {
+        auto *a = new QAction(QObject::tr("&%1 %2").arg(i + 1).arg(languages[i].name), this);
+        a->setCheckable(true);
+        a->setData(languages[i].locale);
+        a->setChecked(i == chosen);
+        m_languageMenu->addAction(a);
+        languageGroup->addAction(a);
+    }
+    if (chosen >= 0)
+        st.shell.language = languages[chosen].locale;
+    if (m_languageCount >= 2) {
+        viewMenu->addSeparator();
+        viewMenu->addMenu(m_languageMenu);
+    }
+}
+
+void Velmora::createStatusBar()
+{
+    auto *frame = new QFrame(this);
+    auto *layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (QLabel *&label : statusLabels) {
+        label = new QLabel(frame);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        if (appState().shell.darkTheme)
+            label->setStyleSheet(QStringLiteral("QLabel {background-color: #505050; }"));
+        layout->addWidget(label);
+    }
+    statusBar()->addPermanentWidget(frame, 1);
+}
+
+void Velmora::createConnections()
+{
+    connect(m_available, &Available::stringAddImage, this, &Velmora::setStatusBar1);
+    connect(m_arrange, &Arrange::stringCountArrange, this, &Velmora::setStatusBar1);
+    connect(m_selected, &Selected::stringAddImage, this, &Velmora::setStatusBar4);
+    connect(m_available, &Available::stringSelection, this, &Velmora::setStatusBar2);
+    connect(m_selected, &Selected::stringCarrentImage, this, &Velmora::setStatusBar3);
+    connect(statusBar(), &QStatusBar::messageChanged, this, &Velmora::setStatusBar2);
+    connect(m_selected, &Selected::indexListRotate, m_arrange, &Arrange::indexListRotate);
+    connect(m_selected, &Selected::indexRotate, m_arrange, &Arrange::indexRotate);
+    connect(m_available, &Available::indexRotate, m_arrange, &Arrange::indexRotate);
+    for (IconsModel *model : {m_selected->model(), m_available->model()}) {
+        connect(m_arrange, &Arrange::updateArrange, model, &IconsModel::updateArrangeCount);
+        connect(m_arrange, &Arrange::addImagesArrange, model, &IconsModel::addImagesArrange);
+    }
+    connect(m_available->model(), &IconsModel::countAddImage, m_arrange, &Arrange::testListArrange);
+    connect(m_selected->model(), &IconsModel::backDrop, m_arrange, &Arrange::backDrop);
+    connect(m_arrange, &Arrange::removeArrange, m_available->model(), &IconsModel::decCount);
+    connect(m_arrange, &Arrange::removeFrames, m_available->model(), &IconsModel::subCount);
+    connect(m_arrange, &Arrange::removeFrames, m_selected->model(), &IconsModel::subCount);
+    connect(m_available, &QDockWidget::visibilityChanged, this, &Velmora::availableVisible);
+    connect(m_selected, &Selected::setModif, this, &Velmora::setModif);
+    connect(m_arrange, &Arrange::setModif, this, &Velmora::setModif);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
+}

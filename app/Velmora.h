@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSettings>
+
+class Arrange;
+class Available;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QTranslator;
+class Selected;
+struct DataDock;
+
+// The main window: three docks, tool bar, menus, four-field status bar,
+// theme, languages, recent projects and the guard of unsaved work.
+class Velmora : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Velmora(QWidget *parent = nullptr);
+    ~Velmora() override;
+
+    // After the splash screen closed: opens the command-line paths and,
+    // when asked to, the options dialog.
+    void start(const QStringList &paths);
+    void openFile(QString path);
+    void setCurrentFile(const QString &path);
+    void addRecentFile(const QString &path);
+    bool isModified() const { return modified; }
+    int languageCount() const { return m_languageCount; }
+
+    Available *availableDock() const { return m_available; }
+    Selected *selectedDock() const { return m_selected; }
+    Arrange *arrangeDock() const { return m_arrange; }
+    QAction *exportAction() const { return exportAct; }
+    QMenu *languageMenu() const { return m_languageMenu; }
+
+public Q_SLOTS:
+    void setStatusBar1(QString text);
+    void setStatusBar2(QString text);
+    void setStatusBar3(QString text);
+    void setStatusBar4(QString text);
+    void availableVisible(bool visible);
+    void available();
+    void arrange();
+    void newFile();
+    void open();
+    bool save();
+    bool saveAs();
+    void exportJpeg();
+    bool mayBeSave();
+    void setModif(bool modif);
+    void print();
+    void helpIndex();
+    void helpStarted();
+    void helpSupport();
+    void about();
+    void preferences();
+    void verticalSplitWindows();
+    void horizontalSplitWindows();
+    void switchLanguage(QAction *action);
+    void clipboardChanged();
+    void updateRecentFileActions();
+    void openRecentFile();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void applyTheme();
+    void createActions();
+    void createDocks();
+    void createToolBar();
+    void createMenus();
+    void createLanguageMenu();
+    void createStatusBar();
+    void createConnections();
+    void readSettings();
+    void writeSettings();
+    void retranslateUi();
+    void loadTranslators();
+    void updateCommandStates();
+    void splitWindows(Qt::Orientation first, Qt::Orientation second);
+    bool loadFile(const QString &path);
+    bool saveFile(const QString &path);
+    void notYetAvailable(const QString &what);
+
+    bool modified = false;
+    bool availableShown = true;
+    QString translationsDir;
+    QTranslator *appTranslator = nullptr;
+    QTranslator *qtTranslator = nullptr;
+    int m_languageCount = 0;
+    QSettings settings;
+    QPrinter *printer = nullptr;
+
+    Selected *m_selected = nullptr;
+    Available *m_available = nullptr;
+    Arrange *m_arrange = nullptr;
+    QToolBar *fileToolBar = nullptr;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *viewMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QMenu *recentMenu = nullptr;
+    QAction *recentMenuAct = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QActionGroup *languageGroup = nullptr;
+    QLabel *statusLabels[4] = {};
+
+    QAction *newAct = nullptr;
+    QAction *openAct = nullptr;
+    QAction *saveAct = nullptr;
+    QAction *saveAsAct = nullptr;
+    QAction *exportAct = nullptr;
+    QAction *optionsAct = nullptr;
+    QAction *availableAct = nullptr;
+    QAction *arrangeAct = nullptr;
+    QAction *printAct = nullptr;
+    QAction *exitAct = nullptr;
+    QAction *verticalAct = nullptr;
+    QAction *horizontalAct = nullptr;
+    QAction *contentsAct = nullptr;
+    QAction *startedAct = nullptr;
+    QAction *supportAct = nullptr;
+    QAction *aboutAct = nullptr;
+    QAction *recentFileActs[10] = {};
+};

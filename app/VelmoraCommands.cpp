@@ -1,0 +1,258 @@
+// The main window's commands: docks, new/open/close, recent projects,
+// options and the placeholders of commands still to come.
+#include "app/Velmora.h"
+
+#include "app/AppState.h"
+#include "app/RecentFiles.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "arrange/Arrange.h"
+#include "library/Available.h"
+#include "library/Selected.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+
+void Velmora::start(const QStringList &paths)
+{
+    const AppState &st = appState();
+    if (st.shell.fotoPath == QLatin1String("C:/"))
+        m_available->loadFolder(st.shell.fotoPath);
+    for (const QString &path : paths)
+        openFile(path);
+    if (st.options.showAtStartup)
+        preferences();
+}
+
+void Velmora::availableVisible(bool visible)
+{
+    availableShown = visible;
+    availableAct->setChecked(visible);
+    arrangeAct->setChecked(!visible);
+}
+
+void Velmora::available()
+{
+    if (m_available->isHidden())
+        m_available->show();
+    m_available->raise();
+    availableShown = true;
+    availableAct->setChecked(true);
+    arrangeAct->setChecked(false);
+}
+
+void Velmora::arrange()
+{
+    if (m_arrange->pageCount() > 0) {
+        if (m_arrange->isHidden())
+            m_arrange->show();
+        m_arrange->raise();
+    } else if (!m_arrange->chooseLayout()) {
+        arrangeAct->setChecked(false);
+        return;
+    }
+    availableShown = false;
+    availableAct->setChecked(false);
+    arrangeAct->setChecked(true);
+}
+
+void Velmora::newFile()
+{
+    if (!mayBeSave())
+        return;
+    m_selected->clear();
+    m_arrange->clearAll();
+    m_available->raise();
+    retranslateUi();
+    appState().shell.currentFile.clear();
+    setModif(false);
+}
+
+void Velmora::open()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QObject::tr("Open an existing project"),
+                                                      appState().shell.projectPath,
+                                                      QStringLiteral("(*.vm2 *.jpg *.jpeg *.png)"));
+    openFile(path);
+}
+
+void Velmora::openFile(QString path)
+{
+    if (path.isEmpty())
+        return;
+    AppState &st = appState();
+    if (Shell::isProjectPath(path)) {
+        loadFile(path);
+        st.shell.projectPath = QFileInfo(path).absolutePath();
+        return;
+    }
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!QImageReader(path).canRead())
+        return;
+    qDebug() << "OpenFile" << path;
+    const QString folder = QFileInfo(path).absolutePath();
+    st.shell.projectPath = folder;
+    if (st.shell.fotoPath != folder) {
+        st.shell.fotoPath = folder;
+        m_available->showCurrentFolder();
+    }
+    m_available->selectFile(path);
+}
+
+bool Velmora::save()
+{
+    const QString current = appState().shell.currentFile;
+    return current.isEmpty() ? saveAs() : saveFile(current);
+}
+
+bool Velmora::saveAs()
+{
+    notYetAvailable(QObject::tr("Saving projects"));
+    return false;
+}
+
+bool Velmora::saveFile(const QString &)
+{
+    notYetAvailable(QObject::tr("Saving projects"));
+    return false;
+}
+
+bool Velmora::loadFile(const QString &)
+{
+    notYetAvailable(QObject::tr("Opening projects"));
+    return false;
+}
+
+void Velmora::exportJpeg() { notYetAvailable(QObject::tr("Export to Jpeg")); }
+void Velmora::print() { notYetAvailable(QObject::tr("Printing")); }
+void Velmora::helpIndex() { notYetAvailable(QObject::tr("Help")); }
+void Velmora::helpStarted() { notYetAvailable(QObject::tr("Help")); }
+void Velmora::helpSupport() { notYetAvailable(QObject::tr("Help")); }
+
+void Velmora::about()
+{
+    QMessageBox::about(this, QObject::tr("About %1").arg(Shell::applicationName()),
+                       QObject::tr("<h2>%1 %2</h2><p>Lays photographs out on printed pages.</p>")
+                           .arg(Shell::applicationName(), Shell::version()));
+}
+
+void Velmora::notYetAvailable(const QString &what)
+{
+    QMessageBox::information(this, Shell::applicationName(),
+                             QObject::tr("%1 is not available in this version yet.").arg(what));
+}
+
+bool Velmora::mayBeSave()
+{
+    if (!modified)
+        return true;
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = QMessageBox::warning(
+        this, Shell::applicationName(),
+        QObject::tr("Project %1 has been modified. Do you want to save your changes?")
+            .arg(appState().shell.currentFile),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+    QApplication::restoreOverrideCursor();
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer != QMessageBox::Cancel;
+}
+
+void Velmora::setModif(bool modif)
+{
+    modified = modif;
+    saveAct->setEnabled(modif);
+    setWindowTitle(Shell::windowTitle(appState().shell.currentFile));
+    setWindowModified(modified);
+}
+
+void Velmora::setCurrentFile(const QString &path)
+{
+    appState().shell.currentFile = path;
+    setModif(false);
+}
+
+void Velmora::closeEvent(QCloseEvent *event)
+{
+    if (mayBeSave()) {
+        writeSettings();
+        QCoreApplication::processEvents();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Velmora::addRecentFile(const QString &path)
+{
+    QSettings s(Settings::organisation(), Settings::application());
+    const QStringList list = RecentFiles::add(s, path);
+    recentMenuAct->setVisible(!list.isEmpty());
+}
+
+void Velmora::updateRecentFileActions()
+{
+    QSettings s(Settings::organisation(), Settings::application());
+    const QStringList list = RecentFiles::read(s);
+    const int shown = qMin(list.size(), int(RecentFiles::MenuEntries));
+    for (int i = 0; i < RecentFiles::MenuEntries; ++i) {
+        QAction *a = recentFileActs[i];
+        if (i < shown) {
+            a->setText(QObject::tr("&%1 %2").arg(i + 1).arg(QFileInfo(list[i]).fileName()));
+            a->setData(list[i]);
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
+
+void Velmora::openRecentFile()
+{
+    if (auto *a = qobject_cast<QAction *>(sender()))
+        openFile(a->data().toString());
+}
+
+void Velmora::splitWindows(Qt::Orientation first, Qt::Orientation second)
+{
+    m_selected->setFloating(false);
+    m_available->setFloating(false);
+    if (!m_arrange->isFloating())
+        m_arrange->setFloating(true);
+    splitDockWidget(m_available, m_selected, first);
+    splitDockWidget(m_available, m_selected, second);
+    m_arrange->setFloating(false);
+    tabifyDockWidget(m_available, m_arrange);
+    if (availableShown)
+        m_available->raise();
+}
+
+void Velmora::verticalSplitWindows() { splitWindows(Qt::Vertical, Qt::Horizontal); }
+void Velmora::horizontalSplitWindows() { splitWindows(Qt::Horizontal, Qt::Vertical); }
+
+void Velmora::clipboardChanged()
+{
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    const bool canPaste = mime
+        && (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")));
+    m_available->setPasteEnabled(canPaste);
+    m_selected->setPasteEnabled(canPaste);
+    m_arrange->setPasteEnabled(canPaste);
+}
+
+void Velmora::preferences()
+{
+    // The options dialog arrives with the page-setup editor; until then the
+    // current page setup stays as it is.
+    notYetAvailable(QObject::tr("The options dialog"));
+}

@@ -1,0 +1,144 @@
+// The main window's settings, languages, texts and command states.
+#include "app/Velmora.h"
+
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "arrange/Arrange.h"
+#include "library/Available.h"
+#include "library/Selected.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <QTranslator>
+
+void Velmora::readSettings()
+{
+    AppState &st = appState();
+    const QByteArray geometry = settings.value(QStringLiteral("/Geometry"), QByteArray()).toByteArray();
+    const QByteArray state = settings.value(QStringLiteral("/State"), QByteArray()).toByteArray();
+    if (!geometry.isEmpty()) {
+        m_available->readSettings(settings);
+        restoreGeometry(geometry);
+        show();
+        QCoreApplication::processEvents();
+        restoreState(state);
+        m_arrange->readSettings(settings, false);
+    } else {
+        resize(800, 500);
+        m_arrange->readSettings(settings, true);
+    }
+    m_selected->readSettings(settings);
+    Settings::readValues(settings, st);
+    settings.endGroup();
+    loadTranslators();
+    retranslateUi();
+}
+
+void Velmora::writeSettings()
+{
+    const AppState &st = appState();
+    settings.beginGroup(QStringLiteral("/Settings"));
+    settings.setValue(QStringLiteral("/Geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("/State"), saveState());
+    Settings::writeLanguage(settings, st);
+    m_available->writeSettings(settings);
+    m_arrange->writeSettings(settings);
+    m_selected->writeSettings(settings);
+    Settings::writeValues(settings, st);
+    settings.endGroup();
+    settings.sync();
+}
+
+void Velmora::loadTranslators()
+{
+    const QString language = appState().shell.language;
+    appTranslator->load(QStringLiteral("Velmora_") + language, translationsDir);
+    qtTranslator->load(QStringLiteral("QtBase_") + language, translationsDir);
+}
+
+void Velmora::switchLanguage(QAction *action)
+{
+    appState().shell.language = action->data().toString();
+    loadTranslators();
+    retranslateUi();
+}
+
+void Velmora::retranslateUi()
+{
+    const QString dots = QStringLiteral("...");
+    const auto set = [](QAction *a, const QString &text, const QString &tip) {
+        a->setText(text);
+        a->setStatusTip(tip);
+    };
+    set(newAct, QObject::tr("&New"), QObject::tr("Create a new project"));
+    set(openAct, QObject::tr("&Open..."), QObject::tr("Open an existing project"));
+    set(saveAct, QObject::tr("Save"), QObject::tr("Save the project to disk"));
+    set(saveAsAct, QObject::tr("Save &As..."), QObject::tr("Save the project under a new name"));
+    set(exportAct, QObject::tr("Export to Jpeg") + dots, QObject::tr("Export to Jpeg") + dots);
+    set(optionsAct, QObject::tr("Options") + dots, QObject::tr("Options of the current project"));
+    set(availableAct, QObject::tr("Available%1Images").arg(QLatin1Char('\n')),
+        QObject::tr("Available%1Images").arg(QLatin1Char(' ')));
+    set(arrangeAct, QObject::tr("Arrange%1on Layout").arg(QLatin1Char('\n')),
+        QObject::tr("Arrange Images in the Layout"));
+    set(printAct, QObject::tr("&Print..."), QObject::tr("Print the current project"));
+    set(exitAct, QObject::tr("E&xit"), QObject::tr("Exit the application"));
+    set(verticalAct, QObject::tr("Vertical Windows"), QObject::tr("Vertical layout of the application windows"));
+    set(horizontalAct, QObject::tr("Horizontal Windows"),
+        QObject::tr("Horizontal layout of the application windows"));
+    set(contentsAct, QObject::tr("Contents"), QObject::tr("Displays contents of Help"));
+    set(startedAct, QObject::tr("Getting Started"), QObject::tr("Getting Started"));
+    set(supportAct, QObject::tr("Technical Support"), QObject::tr("Technical Support"));
+    set(aboutAct, QObject::tr("&About"), QObject::tr("Show the About box"));
+
+    fileMenu->setTitle(QObject::tr("&File"));
+    viewMenu->setTitle(QObject::tr("&View"));
+    helpMenu->setTitle(QObject::tr("&Help"));
+    recentMenu->setTitle(QObject::tr("Recent..."));
+    m_languageMenu->setTitle(QObject::tr("Language"));
+    statusLabels[3]->setText(QObject::tr("Ready"));
+
+    m_available->retranslate();
+    m_selected->retranslate();
+    m_arrange->retranslate();
+
+    const auto toggle = [](QAction *a, const QString &text, const QString &tip) {
+        a->setText(text);
+        a->setStatusTip(tip);
+        a->setEnabled(true);
+    };
+    toggle(m_available->toggleViewAction(), QObject::tr("Available Images window"),
+           QObject::tr("Show the Available Images window"));
+    toggle(m_selected->toggleViewAction(), QObject::tr("Selected Images window"),
+           QObject::tr("Show the Selected Images window"));
+    toggle(m_arrange->toggleViewAction(), QObject::tr("Arrange Images window"),
+           QObject::tr("Show the Arrange Images window"));
+    toggle(fileToolBar->toggleViewAction(), QObject::tr("Toolbar"), QObject::tr("Show Toolbar"));
+}
+
+void Velmora::setStatusBar1(QString text)
+{
+    statusLabels[0]->setText(text);
+    updateCommandStates();
+}
+
+void Velmora::setStatusBar2(QString text) { statusLabels[1]->setText(text); }
+void Velmora::setStatusBar3(QString text) { statusLabels[2]->setText(text); }
+
+void Velmora::setStatusBar4(QString text)
+{
+    statusLabels[3]->setText(text);
+    m_arrange->setChooseEnabled(m_selected->imageCount() > 0);
+    updateCommandStates();
+}
+
+void Velmora::updateCommandStates()
+{
+    const bool pages = m_arrange->pageCount() > 0;
+    printAct->setEnabled(pages);
+    const bool work = m_selected->imageCount() > 0 || pages;
+    arrangeAct->setEnabled(work);
+    newAct->setEnabled(work);
+}

@@ -1,0 +1,34 @@
+# Helpers shared by the folder CMakeLists files.
+
+# velmora_sources(CORE a.cpp b.cpp UI c.cpp d.cpp)
+# Core sources must not use QtWidgets; UI sources may.
+function(velmora_sources)
+  cmake_parse_arguments(VS "" "" "CORE;UI" ${ARGN})
+  foreach(f IN LISTS VS_CORE)
+    target_sources(velmora_core PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+  foreach(f IN LISTS VS_UI)
+    target_sources(velmora_ui PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/${f})
+  endforeach()
+endfunction()
+
+# velmora_test(NAME source.cpp [more sources] [CORE])
+# A QtTest executable run by CTest on the offscreen platform. With CORE it
+# links only the core library.
+function(velmora_test name)
+  cmake_parse_arguments(VT "CORE" "" "" ${ARGN})
+  add_executable(${name} ${VT_UNPARSED_ARGUMENTS})
+  if(VT_CORE)
+    target_link_libraries(${name} PRIVATE velmora_core Qt5::Test)
+  else()
+    target_link_libraries(${name} PRIVATE velmora_ui velmora_resources Qt5::Test)
+  endif()
+  target_compile_definitions(${name} PRIVATE
+    VELMORA_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata"
+    VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    VELMORA_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The page setup: unit, orientation, paper, borderless flag, margins and the
+// paper size as laid on the page, every length in `unit`.
+struct DataDock
+{
+    enum Unit { Inch = 0, Millimetre = 1, Centimetre = 2 };
+
+    qint32 unit = Millimetre;
+    qint32 orientation = 0; // 0 portrait, 1 landscape
+    qint32 paperSize = 7;   // index into the paper catalogue; 0 = user size
+    bool borderless = false;
+    double top = 5.0;
+    double bottom = 5.0;
+    double left = 5.0;
+    double right = 5.0;
+    double width = 210.0;
+    double height = 297.0;
+
+    static constexpr int StoredSize = 64;
+
+    // The 64-byte little-endian stored form. A value of any other length
+    // gives the default record.
+    static DataDock fromBytes(const QByteArray &bytes);
+    QByteArray toBytes() const;
+
+    bool operator==(const DataDock &o) const;
+    bool operator!=(const DataDock &o) const { return !(*this == o); }
+};
