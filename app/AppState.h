@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arrange/Page.h"
 #include "formats/DataDock.h"
 #include "formats/PhotoSizeSelect.h"
 
@@ -109,6 +110,10 @@ struct AppState
     StampDefaults stamp;
     LogoDefaults logo;
     bool outsideCrop = true;
+
+    // The current layout: every new page starts as a copy of it. Its title
+    // holds only the layout name; its frames hold no photograph.
+    Page templatePage;
 
     // Bytes of image files held in memory by frames and the selection list.
     qint64 cachedBytes = 0;

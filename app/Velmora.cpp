@@ -69,6 +69,7 @@ Velmora::Velmora(QWidget *parent)
 
     show();
     m_available->retranslate();
+    updateCommandStates();
     saveAct->setEnabled(false);
     arrangeAct->setEnabled(false);
     m_languageMenu->setEnabled(m_languageCount >= 2);

@@ -1,6 +1,7 @@
 #include "arrange/Arrange.h"
 
 #include <QLabel>
+#include <QSettings>
 
 Arrange::Arrange(QWidget *parent) : QDockWidget(parent), m_label(new QLabel(this))
 {
@@ -31,8 +32,18 @@ void Arrange::retranslate()
     m_label->setText(QObject::tr("The page list and canvas are not part of this build yet."));
 }
 
-void Arrange::readSettings(QSettings &, bool) {}
-void Arrange::writeSettings(QSettings &) {}
+void Arrange::readSettings(QSettings &s, bool)
+{
+    for (const char *key : {"/ArrangeH"})
+        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
+}
+void Arrange::writeSettings(QSettings &s)
+{
+    for (const char *key : {"/ArrangeH"}) {
+        const QVariant v = m_keptSettings.value(QLatin1String(key));
+        s.setValue(QLatin1String(key), v.isValid() ? v : QVariant(QByteArray()));
+    }
+}
 void Arrange::setPasteEnabled(bool) {}
 void Arrange::setChooseEnabled(bool) {}
 void Arrange::indexListRotate(QModelIndexList) {}

@@ -4,6 +4,7 @@
 // signals the main window wires and the few queries it makes.
 
 #include <QDockWidget>
+#include <QVariantMap>
 #include <QModelIndexList>
 #include <QStringList>
 
@@ -50,4 +51,5 @@ public Q_SLOTS:
 
 private:
     QLabel *m_label;
+    QVariantMap m_keptSettings; // carried through unchanged
 };

@@ -27,8 +27,16 @@ function(velmora_test name)
     VELMORA_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata"
     VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VELMORA_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-  add_test(NAME ${name} COMMAND ${name})
+  if(NOT VT_CORE)
+    add_dependencies(${name} velmora_translations)
+  endif()
+  # Every test gets its own home, so the user's settings, documents and trash
+  # are never touched and tests do not see each other's files.
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  add_test(NAME ${name} COMMAND sh -c
+    "rm -rf \"$1\" && mkdir -p \"$1/runtime\" && chmod 700 \"$1/runtime\" && exec \"$0\""
+    $<TARGET_FILE:${name}> ${home})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime"
     TIMEOUT 300)
 endfunction()

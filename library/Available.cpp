@@ -3,6 +3,7 @@
 #include "library/IconsModel.h"
 
 #include <QLabel>
+#include <QSettings>
 
 Available::Available(QWidget *parent)
     : QDockWidget(parent), m_model(new IconsModel(this)), m_label(new QLabel(this))
@@ -22,8 +23,19 @@ void Available::retranslate()
     m_label->setText(QObject::tr("The folder browser is not part of this build yet."));
 }
 
-void Available::readSettings(QSettings &) {}
-void Available::writeSettings(QSettings &) {}
+void Available::readSettings(QSettings &s)
+{
+    for (const char *key : {"/AvailableV", "/AvailableH", "/AvailSort", "/AvailSortDir"})
+        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
+}
+void Available::writeSettings(QSettings &s)
+{
+    for (const char *key : {"/AvailableV", "/AvailableH", "/AvailSort", "/AvailSortDir"}) {
+        const QVariant v = m_keptSettings.value(QLatin1String(key));
+        const QVariant empty = QByteArray(key).contains("Sort") ? QVariant(0) : QVariant(QByteArray());
+        s.setValue(QLatin1String(key), v.isValid() ? v : empty);
+    }
+}
 void Available::setPasteEnabled(bool) {}
 void Available::showCurrentFolder() {}
 void Available::loadFolder(const QString &) {}

@@ -4,6 +4,7 @@
 // window relies on: object name, signals, model, settings and texts.
 
 #include <QDockWidget>
+#include <QVariantMap>
 #include <QModelIndex>
 
 class IconsModel;
@@ -37,4 +38,5 @@ public Q_SLOTS:
 private:
     IconsModel *m_model;
     QLabel *m_label;
+    QVariantMap m_keptSettings; // carried through unchanged
 };

@@ -3,6 +3,7 @@
 #include "library/IconsModel.h"
 
 #include <QLabel>
+#include <QSettings>
 
 Selected::Selected(QWidget *parent)
     : QDockWidget(parent), m_model(new IconsModel(this)), m_label(new QLabel(this))
@@ -24,7 +25,18 @@ void Selected::retranslate()
     m_label->setText(QObject::tr("The selection panel is not part of this build yet."));
 }
 
-void Selected::readSettings(QSettings &) {}
-void Selected::writeSettings(QSettings &) {}
+void Selected::readSettings(QSettings &s)
+{
+    for (const char *key : {"/SelSort", "/SelSortDir"})
+        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
+}
+void Selected::writeSettings(QSettings &s)
+{
+    for (const char *key : {"/SelSort", "/SelSortDir"}) {
+        const QVariant v = m_keptSettings.value(QLatin1String(key));
+        const QVariant empty = QByteArray(key).contains("Sort") ? QVariant(0) : QVariant(QByteArray());
+        s.setValue(QLatin1String(key), v.isValid() ? v : empty);
+    }
+}
 void Selected::setPasteEnabled(bool) {}
 void Selected::clear() { m_model->clear(); }

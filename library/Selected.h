@@ -4,6 +4,7 @@
 // main window relies on: object name, signals, model, settings and texts.
 
 #include <QDockWidget>
+#include <QVariantMap>
 #include <QModelIndexList>
 
 class IconsModel;
@@ -34,4 +35,5 @@ Q_SIGNALS:
 private:
     IconsModel *m_model;
     QLabel *m_label;
+    QVariantMap m_keptSettings; // carried through unchanged
 };

@@ -1,0 +1,197 @@
+// The main window as a user meets it: tool bar, menus, docks, status bar,
+// language switching, the guard of unsaved work and the settings it writes.
+#include "app/AppState.h"
+#include "app/Velmora.h"
+#include "library/Available.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+
+QString storePath()
+{
+    return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Velmora")).fileName();
+}
+
+// Answers the next message box with `button` once it is shown.
+void answerNextMessageBox(QMessageBox::StandardButton button, bool *seen)
+{
+    QTimer::singleShot(0, [button, seen] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                *seen = true;
+                box->button(button)->click();
+                return;
+            }
+        }
+        answerNextMessageBox(button, seen);
+    });
+}
+
+QStringList menuTitles(QMainWindow &w)
+{
+    QStringList titles;
+    for (QAction *a : w.menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QFile::remove(storePath()); }
+    void freshWindow();
+    void languageSwitchRetranslates();
+    void cancelOnCloseKeepsWindowAndWritesNothing();
+    void closeWritesEveryKey();
+    void recentMenu();
+    void titleAndModifiedMark();
+};
+
+void TestMainWindow::freshWindow()
+{
+    Velmora w;
+    QCOMPARE(w.size(), QSize(800, 500));
+    auto *bar = w.findChild<QToolBar *>("fileToolBar");
+    QVERIFY(bar);
+    QCOMPARE(bar->iconSize(), QSize(48, 48));
+    QCOMPARE(bar->actions().size(), 6);
+    int high = 0;
+    for (QAction *a : bar->actions())
+        high += a->priority() == QAction::HighPriority;
+    QCOMPARE(high, 2);
+    QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
+
+    for (const char *name : {"SelectedDock", "AvailableDock", "ArrangeDock"})
+        QVERIFY2(w.findChild<QDockWidget *>(name), name);
+    QCOMPARE(w.dockWidgetArea(w.findChild<QDockWidget *>("SelectedDock")), Qt::RightDockWidgetArea);
+    QCOMPARE(w.dockWidgetArea(w.findChild<QDockWidget *>("ArrangeDock")), Qt::LeftDockWidgetArea);
+    QCOMPARE(w.tabifiedDockWidgets(w.findChild<QDockWidget *>("AvailableDock")).size(), 1);
+
+    const QList<QLabel *> labels = w.statusBar()->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 4);
+    QCOMPARE(labels.last()->text(), QStringLiteral("Ready"));
+
+    // Nothing selected and no pages: nothing to arrange, print or save.
+    for (QAction *a : bar->actions()) {
+        if (a->icon().isNull())
+            continue;
+        if (a->text() == "&Print..." || a->text() == "Save")
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    }
+    QVERIFY(QDir(appState().layout.documentsFolder).exists());
+    QVERIFY(appState().layout.documentsFolder.endsWith("/Velmora/"));
+}
+
+void TestMainWindow::languageSwitchRetranslates()
+{
+    Velmora w;
+    QCOMPARE(w.languageCount(), 2);
+    QVERIFY(w.languageMenu()->isEnabled());
+    QAction *english = nullptr, *russian = nullptr;
+    for (QAction *a : w.languageMenu()->actions())
+        (a->data().toString() == "en" ? english : russian) = a;
+    QVERIFY(english && russian);
+    QVERIFY(english->isChecked());
+    QCOMPARE(appState().shell.language, QStringLiteral("en"));
+    QCOMPARE(russian->text(), QStringLiteral("&%1 Русский").arg(russian == w.languageMenu()->actions().first() ? 1 : 2));
+
+    russian->trigger();
+    QCOMPARE(appState().shell.language, QStringLiteral("ru"));
+    QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
+    QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
+    QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Готово"));
+    english->trigger();
+    QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
+}
+
+void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()
+{
+    Velmora w;
+    w.setModif(true);
+    bool seen = false;
+    answerNextMessageBox(QMessageBox::Cancel, &seen);
+    QVERIFY(!w.close());
+    QVERIFY(seen);
+    QVERIFY(w.isVisible());
+    QSettings s(QStringLiteral("Tarnwick"), QStringLiteral("Velmora"));
+    QVERIFY(s.childGroups().isEmpty());
+}
+
+void TestMainWindow::closeWritesEveryKey()
+{
+    {
+        Velmora w;
+        bool seen = false;
+        answerNextMessageBox(QMessageBox::Discard, &seen);
+        w.setModif(true);
+        QVERIFY(w.close());
+        QVERIFY(seen);
+    }
+    QSettings s(QStringLiteral("Tarnwick"), QStringLiteral("Velmora"));
+    s.beginGroup("Settings");
+    const QStringList keys = s.childKeys();
+    for (const char *k : {"Geometry", "State", "Language", "PageSettings", "ExportJPGot", "FotoPath"})
+        QVERIFY2(keys.contains(k), k);
+    QVERIFY(keys.contains(QStringLiteral("\u0420ageFormatName")));
+    QCOMPARE(keys.size(), 47);
+    QCOMPARE(s.value("Language").toString(), QStringLiteral("en"));
+    s.endGroup();
+
+    // A second start restores what the first one wrote.
+    Velmora again;
+    QVERIFY(!again.isModified());
+    QCOMPARE(appState().shell.language, QStringLiteral("en"));
+}
+
+void TestMainWindow::recentMenu()
+{
+    Velmora w;
+    QMenu *recent = nullptr;
+    for (QMenu *m : w.findChildren<QMenu *>())
+        if (m->title() == "Recent...")
+            recent = m;
+    QVERIFY(recent);
+    QVERIFY(!recent->menuAction()->isVisible());
+    for (int i = 0; i < 12; ++i)
+        w.addRecentFile(QStringLiteral("/projects/p%1.vm2").arg(i));
+    w.addRecentFile("/projects/p3.vm2");
+    QVERIFY(recent->menuAction()->isVisible());
+    w.updateRecentFileActions();
+    QStringList shown;
+    for (QAction *a : recent->actions())
+        if (a->isVisible())
+            shown << a->text();
+    QCOMPARE(shown.size(), 10);
+    QCOMPARE(shown.first(), QStringLiteral("&1 p3.vm2"));
+    QCOMPARE(shown.at(1), QStringLiteral("&2 p11.vm2"));
+}
+
+void TestMainWindow::titleAndModifiedMark()
+{
+    Velmora w;
+    w.setModif(true);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora[*]"));
+    QVERIFY(w.isWindowModified());
+    w.setCurrentFile("/p/trip.vm2");
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - /p/trip.vm2[*]"));
+    QVERIFY(!w.isWindowModified());
+    w.setCurrentFile(QString());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
