@@ -1,0 +1,34 @@
+#pragma once
+
+#include "arrange/PhotoFrame.h"
+
+#include <QString>
+#include <QVector>
+
+// One sheet of the document: paper size and margins in hundredths of a
+// millimetre, the caption shown in the page list, and the frames in the order
+// they are filled.
+struct Page
+{
+    qint32 height = 0;
+    qint32 width = 0;
+    qint32 top = 0;
+    qint32 bottom = 0;
+    qint32 left = 0;
+    qint32 right = 0;
+    QString title; // "Page N\n<layout name>"; the template holds only the name
+    QVector<PhotoFrame> frames;
+
+    int printableWidth() const { return width - left - right; }
+    int printableHeight() const { return height - top - bottom; }
+    bool hasEmptyFrame() const;
+    int filledFrameCount() const;
+    // The part of the title after its first line feed (the whole title when
+    // it has none).
+    QString layoutName() const;
+    // Same size and margins as `other`.
+    void takeGeometry(const Page &other);
+
+    // "Page " (translated), the 1-based number, a line feed and `layoutName`.
+    static QString pageTitle(int number, const QString &layoutName);
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QDateTime>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+struct StampDefaults;
+struct LogoDefaults;
+
+// One frame of a page: its rectangle on the paper (hundredths of a
+// millimetre, from the paper's top-left corner) and the photograph it shows
+// with everything printed over it. An empty fileName means an empty frame.
+struct PhotoFrame
+{
+    // Geometry: belongs to the layout.
+    qint32 x = 0;
+    qint32 y = 0;
+    qint32 width = 0;
+    qint32 height = 0;
+
+    // Content.
+    qint32 rotation = 0; // 0, 90, 180, 270 clockwise, applied to the image data first
+    bool turned = false; // the rotated photograph lies across the frame (a further 270)
+    QString fileName;
+    QDateTime fileTime;
+    QDateTime shotTime;
+    qint32 fileSize = 0;
+    QByteArray fileData;
+    QImage preview;        // reduced copy of the rotated photograph
+    qint32 imageWidth = 0; // full resolution, after rotation
+    qint32 imageHeight = 0;
+    qint32 cropX = 0; // full-resolution pixels; may reach beyond the image
+    qint32 cropY = 0;
+    qint32 cropWidth = 0;
+    qint32 cropHeight = 0;
+    bool dateStamp = false;
+    QFont stampFont;
+    QColor stampColor;
+    qint32 stampPosition = 0; // 0..7
+    bool fileNameStamp = false;
+    bool logo = false;
+    qint32 logoHorizontal = 0; // 0 left, 1 centre, 2 right
+    qint32 logoVertical = 0;   // 0 top, 1 centre, 2 bottom
+    float logoSize = 5.0f;
+    float logoPosX = 0.0f;
+    float logoPosY = 0.0f;
+    QString logoFile;
+
+    // Bytes of fileData this frame has added to the application's byte
+    // count; they are taken off again when the frame lets its data go.
+    // Not saved.
+    qint64 countedBytes = 0;
+
+    bool isEmpty() const { return fileName.isEmpty(); }
+    QRect rect() const;
+
+    // Copies the photograph and its printing settings from `from`, keeping
+    // this frame's geometry; the turn flag and crop are left for the caller
+    // to recompute (or to carry, see exchangeContent).
+    void takeContent(const PhotoFrame &from);
+    // Swaps the whole content of two frames, crop rectangles and turn flags
+    // included; the geometry of each stays.
+    void exchangeContent(PhotoFrame &other);
+
+    // Stamp and logo fields from the defaults (the font only when asked).
+    void applyDefaults(const StampDefaults &stamp, const LogoDefaults &logoValues, bool withFont);
+
+    void turnFromImage();
+    void turnFromCrop();
+    void fitCrop();
+    void fillCrop();
+    void autoCrop(bool fill);
+    void autoCrop(); // follows the "Auto Crop" setting
+    void rotateBy(int newRotation);
+
+    // Reads the file (when fileData is empty) and makes the preview; see
+    // PhotoFrame.cpp.
+    void loadImage();
+    // After a fill: keeps fileData only while the budget allows, counting it.
+    void keepDataWithinBudget();
+    // Empties the frame's data under the byte budget (fileName is left).
+    void releaseData();
+
+    QImage previewCrop() const;
+    QImage fullCrop() const;
+};
