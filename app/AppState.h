@@ -4,6 +4,7 @@
 #include "formats/DataDock.h"
 #include "formats/PhotoSizeSelect.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QHash>
 #include <QImage>
@@ -97,6 +98,7 @@ struct EmbeddedFile
 {
     qint64 position = 0;
     qint64 size = 0;
+    QByteArray bytes; // the file's bytes when kept in memory, else empty
 };
 
 struct AppState

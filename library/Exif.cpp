@@ -1,0 +1,175 @@
+#include "library/Exif.h"
+
+#include <QString>
+
+#include <cstring>
+
+namespace {
+
+// Markers that stand alone, without a length: TEM, RST0..RST7, SOI.
+bool isStandalone(unsigned char code)
+{
+    return code == 0x01 || (code >= 0xD0 && code <= 0xD8);
+}
+
+// The TIFF structure behind the header; every read is checked against the
+// size of the whole data.
+class TiffWalk
+{
+public:
+    TiffWalk(const unsigned char *data, qint64 size, qint64 header)
+        : d(data), n(size), base(header) {}
+
+    bool readHeader()
+    {
+        if (base < 0 || base + 8 > n)
+            return false;
+        if (d[base] == 'I' && d[base + 1] == 'I' && d[base + 2] == 42 && d[base + 3] == 0)
+            intel = true;
+        else if (d[base] == 'M' && d[base + 1] == 'M' && d[base + 2] == 0 && d[base + 3] == 42)
+            intel = false;
+        else
+            return false;
+        return true;
+    }
+
+    bool has(qint64 pos, qint64 len) const { return pos >= 0 && len >= 0 && pos <= n - len; }
+
+    quint32 u16(qint64 pos) const
+    {
+        return intel ? quint32(d[pos]) | quint32(d[pos + 1]) << 8
+                     : quint32(d[pos]) << 8 | quint32(d[pos + 1]);
+    }
+    quint32 u32(qint64 pos) const
+    {
+        return intel ? u16(pos) | u16(pos + 2) << 16 : u16(pos) << 16 | u16(pos + 2);
+    }
+
+    // A text value: at the header plus `offset`, at most `count` bytes, up to
+    // the first zero byte. False when it starts outside the data; a text that
+    // runs past the end is cut at the end.
+    bool ascii(quint32 offset, quint32 count, QString &out) const
+    {
+        const qint64 pos = base + qint64(offset);
+        if (!has(pos, 1))
+            return false;
+        const qint64 end = qMin(n, pos + qint64(count));
+        out.clear();
+        for (qint64 i = pos; i < end && d[i] != 0; ++i)
+            out.append(QChar(ushort(d[i])));
+        return true;
+    }
+
+    const unsigned char *d;
+    qint64 n;
+    qint64 base;
+    bool intel = true;
+};
+
+QDateTime parseExifDate(const QString &text)
+{
+    return QDateTime::fromString(text, QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+}
+
+} // namespace
+
+qint64 exifTiffOffset(const unsigned char *d, qint64 n)
+{
+    if (!d || n < 4 || d[0] != 0xFF || d[1] != 0xD8)
+        return -1;
+    qint64 pos = 2;
+    while (pos < n) {
+        // Bytes that are not a marker (damage) are passed over, then the
+        // fill bytes 0xFF before the marker code.
+        if (d[pos] != 0xFF) {
+            ++pos;
+            continue;
+        }
+        while (pos < n && d[pos] == 0xFF)
+            ++pos;
+        if (pos >= n)
+            return -1;
+        const unsigned char code = d[pos++];
+        if (code == 0x00 || isStandalone(code))
+            continue;
+        if (code == 0xDA || code == 0xD9) // start of scan, end of image
+            return -1;
+        if (pos + 2 > n)
+            return -1;
+        const qint64 length = qint64(d[pos]) << 8 | d[pos + 1];
+        if (length < 2)
+            return -1;
+        if (code == 0xE1 && length >= 2 + 6 + 8 && pos + 2 + 6 <= n
+            && memcmp(d + pos + 2, "Exif\0", 5) == 0)
+            return pos + 2 + 6;
+        pos += length;
+    }
+    return -1;
+}
+
+int exifRead(const char *data, qint64 size, QDateTime &date)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(data);
+    TiffWalk t(d, size, exifTiffOffset(d, size));
+    if (!t.readHeader())
+        return 0;
+
+    // Directories already read: a pointer back to one of them ends the walk,
+    // and so does a chain of more than a few.
+    qint64 visited[4];
+    int visitedCount = 0;
+    qint64 dir = t.base + qint64(t.u32(t.base + 4));
+    if (!t.has(dir, 2))
+        return 0;
+    quint32 entries = t.u16(dir);
+    if (entries < 1)
+        return 0;
+    visited[visitedCount++] = dir;
+
+    int rotation = 0;
+    quint32 i = 0;
+    while (i < entries) {
+        const qint64 e = dir + 2 + 12 * qint64(i);
+        if (!t.has(e, 12))
+            return rotation;
+        const quint32 tag = t.u16(e);
+        const quint32 type = t.u16(e + 2);
+        const quint32 count = t.u32(e + 4);
+        const quint32 value = t.u32(e + 8);
+        if (tag == 0x0112 && type == 3) {
+            // A single SHORT sits in the first two bytes of the value field.
+            switch (t.u16(e + 8)) {
+            case 3: rotation = 180; break;
+            case 6: rotation = 90; break;
+            case 8: rotation = 270; break;
+            default: break;
+            }
+        } else if ((tag == 0x0132 || tag == 0x9003) && type == 2 && count >= 19) {
+            QString text;
+            if (t.ascii(value, count, text)) {
+                date = parseExifDate(text);
+                if (tag == 0x9003)
+                    return rotation;
+            }
+        } else if (tag == 0x8769 && type == 4) {
+            const qint64 sub = t.base + qint64(value);
+            for (int v = 0; v < visitedCount; ++v)
+                if (visited[v] == sub)
+                    return rotation;
+            if (visitedCount == 4 || !t.has(sub, 2))
+                return rotation;
+            visited[visitedCount++] = sub;
+            dir = sub;
+            entries = t.u16(dir);
+            i = 0;
+            continue;
+        }
+        ++i;
+    }
+    return rotation;
+}
+
+int exifRead(const QByteArray &bytes, QDateTime &date)
+{
+    return exifRead(bytes.constData(), bytes.size(), date);
+}

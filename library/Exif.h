@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+
+// Reads the orientation and the date taken from the EXIF block of JPEG data.
+// Returns the rotation in degrees clockwise (0, 90, 180, 270). `date` is set
+// when the data carries a date tag (DateTimeOriginal wins over DateTime) and
+// is left alone otherwise. Never reads outside `bytes`; safe on any thread.
+int exifRead(const QByteArray &bytes, QDateTime &date);
+int exifRead(const char *data, qint64 size, QDateTime &date);
+
+// Offset of the TIFF header of the first APP1 segment carrying EXIF, found by
+// walking the segments by their lengths up to the start of scan; -1 if none.
+qint64 exifTiffOffset(const unsigned char *data, qint64 size);

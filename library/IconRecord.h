@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDataStream>
+#include <QString>
+
+struct IconItem;
+
+// The private clipboard and drag format: records of image files one after
+// another, no header and no count, stream version left at its default.
+// A record from a page frame has state 3 and the frame number in useCount.
+inline QString velmoraMimeType() { return QStringLiteral("image/Velmora"); }
+
+void writeIconRecord(QDataStream &out, const IconItem &item);
+// False when the stream ran out or is damaged; `item` is then incomplete.
+bool readIconRecord(QDataStream &in, IconItem &item);

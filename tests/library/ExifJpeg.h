@@ -1,0 +1,107 @@
+#pragma once
+
+// Builds JPEG files with hand-made EXIF blocks for the tests.
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageWriter>
+#include <QVector>
+
+struct TiffEntry
+{
+    quint16 tag;
+    quint16 type;
+    quint32 count;
+    quint32 value;      // a SHORT sits in the first two bytes of the field
+    QByteArray text;    // when set: stored after the directories, value = its offset
+};
+
+inline void putU16(QByteArray &b, bool intel, quint32 v)
+{
+    if (intel) { b.append(char(v & 0xFF)); b.append(char(v >> 8 & 0xFF)); }
+    else { b.append(char(v >> 8 & 0xFF)); b.append(char(v & 0xFF)); }
+}
+
+inline void putU32(QByteArray &b, bool intel, quint32 v)
+{
+    if (intel) { putU16(b, true, v & 0xFFFF); putU16(b, true, v >> 16); }
+    else { putU16(b, false, v >> 16); putU16(b, false, v & 0xFFFF); }
+}
+
+// A TIFF block: IFD0 with `ifd0`, and when `exif` is not empty a pointer
+// entry (appended last to IFD0) to an Exif sub-directory holding `exif`.
+inline QByteArray makeTiff(bool intel, QVector<TiffEntry> ifd0, const QVector<TiffEntry> &exif = {})
+{
+    const int ifd0Size = 2 + 12 * (ifd0.size() + (exif.isEmpty() ? 0 : 1)) + 4;
+    const int subOffset = 8 + ifd0Size;
+    const int subSize = exif.isEmpty() ? 0 : 2 + 12 * exif.size() + 4;
+    if (!exif.isEmpty())
+        ifd0.append({0x8769, 4, 1, quint32(subOffset), {}});
+    QByteArray texts;
+    const int textBase = subOffset + subSize;
+    auto writeDir = [&](QByteArray &b, const QVector<TiffEntry> &entries) {
+        putU16(b, intel, quint32(entries.size()));
+        for (const TiffEntry &e : entries) {
+            putU16(b, intel, e.tag);
+            putU16(b, intel, e.type);
+            putU32(b, intel, e.count);
+            if (!e.text.isEmpty()) {
+                putU32(b, intel, quint32(textBase + texts.size()));
+                texts.append(e.text);
+            } else if (e.type == 3 && e.count == 1) {
+                putU16(b, intel, e.value);
+                putU16(b, intel, 0);
+            } else {
+                putU32(b, intel, e.value);
+            }
+        }
+        putU32(b, intel, 0);
+    };
+    QByteArray tiff(intel ? "II" : "MM", 2);
+    putU16(tiff, intel, 42);
+    putU32(tiff, intel, 8);
+    writeDir(tiff, ifd0);
+    if (!exif.isEmpty())
+        writeDir(tiff, exif);
+    return tiff + texts;
+}
+
+inline TiffEntry orientationEntry(int value) { return {0x0112, 3, 1, quint32(value), {}}; }
+inline TiffEntry dateEntry(quint16 tag, const QByteArray &text)
+{
+    QByteArray t = text;
+    t.append('\0');
+    return {tag, 2, quint32(t.size()), 0, t};
+}
+
+// A real JPEG of w x h; `tiff` goes into an APP1 "Exif" segment placed after
+// the segments in `before` (each a complete segment with its marker).
+inline QByteArray makeJpeg(int w, int h, const QByteArray &tiff = {}, const QByteArray &before = {})
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 0xFF));
+    QByteArray plain;
+    QBuffer buffer(&plain);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.write(image);
+    QByteArray out = plain.left(2) + before;
+    if (!tiff.isEmpty()) {
+        const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+        out.append(char(0xFF)).append(char(0xE1));
+        putU16(out, false, quint32(payload.size() + 2));
+        out.append(payload);
+    }
+    return out + plain.mid(2);
+}
+
+inline QByteArray segment(unsigned char code, const QByteArray &payload)
+{
+    QByteArray s;
+    s.append(char(0xFF)).append(char(code));
+    putU16(s, false, quint32(payload.size() + 2));
+    return s + payload;
+}
