@@ -1,0 +1,195 @@
+#include "formats/LayoutCatalogue.h"
+
+#include "formats/LayoutFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
+
+PhotoFrame frameAt(int x, int y, int w, int h)
+{
+    PhotoFrame f;
+    f.x = x;
+    f.y = y;
+    f.width = w;
+    f.height = h;
+    return f;
+}
+
+// Free space split into gaps around `count` items (gaps between and at both
+// ends), or pushed together and centred.
+struct Spacing
+{
+    int gap;
+    int offset;
+};
+
+Spacing spread(int rest, int count, bool closely)
+{
+    if (closely)
+        return {0, rest / 2};
+    const int gap = rest / (count + 1);
+    return {gap, gap};
+}
+
+} // namespace
+
+int LayoutCatalogue::unitScaleFor(int unit)
+{
+    switch (unit) {
+    case DataDock::Inch:
+        return 2540;
+    case DataDock::Centimetre:
+        return 1000;
+    default:
+        return 100;
+    }
+}
+
+void LayoutCatalogue::build(const Source &source)
+{
+    m_source = source;
+    const DataDock &d = source.setup;
+    m_unitScale = unitScaleFor(d.unit);
+    const int factor = d.unit == DataDock::Inch ? 2540 : 100;
+
+    m_base = Page();
+    m_base.width = roundHalfUp(m_unitScale * d.width);
+    m_base.height = roundHalfUp(m_unitScale * d.height);
+    if (!d.borderless) {
+        m_base.top = roundHalfUp(m_unitScale * d.top);
+        m_base.bottom = roundHalfUp(m_unitScale * d.bottom);
+        m_base.left = roundHalfUp(m_unitScale * d.left);
+        m_base.right = roundHalfUp(m_unitScale * d.right);
+    }
+    const int w = m_base.printableWidth();
+    const int h = m_base.printableHeight();
+
+    m_entries.clear();
+    m_lastUprightName.clear();
+    m_usable = w > 0 && h > 0 && qMax(m_base.width, m_base.height) >= 150;
+    if (!m_usable)
+        return;
+
+    if (w < h) {
+        addIfFilled(uprightGrid(w, h, w, h));
+        addIfFilled(acrossGrid(w, h, h / 2, w));
+        addIfFilled(uprightGrid(w, h, w / 2, h / 2));
+    } else {
+        addIfFilled(acrossGrid(w, h, h, w));
+        addIfFilled(uprightGrid(w, h, w / 2, h));
+        addIfFilled(acrossGrid(w, h, h / 2, w / 2));
+    }
+
+    for (int i = source.sizes.size() - 1; i >= 0; --i) {
+        const PhotoSizeSelect &s = source.sizes.at(i);
+        if (!s.selected)
+            continue;
+        const int a = roundHalfUp(factor * s.shortSide);
+        const int b = roundHalfUp(factor * s.longSide);
+        addIfFilled(uprightGrid(w, h, a, b));
+        if (a != b)
+            addIfFilled(acrossGrid(w, h, a, b));
+    }
+
+    const QString word = LayoutFile::paperWord(source.paperName);
+    const QDir folder(LayoutFile::folderFor(source.documentsFolder, source.paperName));
+    if (!folder.exists())
+        return;
+    const QStringList files = folder.entryList({QStringLiteral("*.vly")}, QDir::Files, QDir::Unsorted);
+    for (const QString &name : files) {
+        Page entry = m_base;
+        if (readUserLayout(folder.filePath(name), word, entry))
+            m_entries.append(entry);
+    }
+}
+
+void LayoutCatalogue::addIfFilled(const Page &grid)
+{
+    if (!grid.frames.isEmpty())
+        m_entries.append(grid);
+}
+
+Page LayoutCatalogue::uprightGrid(int w, int h, int a, int b)
+{
+    Page page = m_base;
+    if (a < 1 || b < 1)
+        return page;
+    const int cols = w / a;
+    const int rows = h / b;
+    if (cols < 1 || rows < 1)
+        return page;
+    const int restV = h - rows * b;
+    const bool extraRow = a <= restV;
+    const int vspace = extraRow ? h - rows * b - a : restV;
+    const int vcount = extraRow ? rows + 1 : rows;
+    const bool closely = m_source.placingClosely;
+    const Spacing sy = spread(vspace, vcount, closely);
+    const Spacing sx = spread(w - cols * a, cols, closely);
+
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            page.frames.append(frameAt(page.left + sx.offset + c * (a + sx.gap),
+                                       page.top + sy.offset + r * (b + sy.gap), a, b));
+    if (extraRow) {
+        const int y = page.top + sy.offset + rows * (b + sy.gap);
+        const int n = w / b;
+        const Spacing s2 = spread(w - n * b, n, closely);
+        for (int i = 0; i < n; ++i)
+            page.frames.append(frameAt(page.left + s2.offset + i * (b + s2.gap), y, b, a));
+    }
+    page.title = gridName(page.frames.size(), a, b);
+    m_lastUprightName = page.title;
+    return page;
+}
+
+Page LayoutCatalogue::acrossGrid(int w, int h, int a, int b)
+{
+    Page page = m_base;
+    if (a < 1 || b < 1)
+        return page;
+    const int cols = w / b;
+    const int rows = h / a;
+    if (cols < 1 || rows < 1)
+        return page;
+    const int restV = h - rows * a;
+    const int restH = w - cols * b;
+    const bool extraColumn = a <= restH;
+    const bool closely = m_source.placingClosely;
+    const Spacing sy = spread(restV, rows, closely);
+    const Spacing sx = extraColumn ? spread(w - cols * b - a, cols + 1, closely)
+                                   : spread(restH, cols, closely);
+
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            page.frames.append(frameAt(page.left + sx.offset + c * (b + sx.gap),
+                                       page.top + sy.offset + r * (a + sy.gap), b, a));
+    if (extraColumn) {
+        const int x = page.left + sx.offset + cols * (b + sx.gap);
+        const int n = h / b;
+        const Spacing s2 = spread(h - n * b, n, closely);
+        for (int i = 0; i < n; ++i)
+            page.frames.append(frameAt(x, page.top + s2.offset + i * (b + s2.gap), a, b));
+    }
+    page.title = gridName(page.frames.size(), a, b);
+    if (page.title == m_lastUprightName)
+        page.title.insert(page.title.size() - m_source.unitSuffix.size(), QLatin1Char('.'));
+    return page;
+}
+
+QString LayoutCatalogue::sizeText(int length) const
+{
+    return QString::number(double(length) / m_unitScale, 'f', m_unitScale > 100 ? 1 : 0);
+}
+
+QString LayoutCatalogue::gridName(int frames, int a, int b) const
+{
+    return (frames <= 9 ? QStringLiteral(" ") : QString()) + QString::number(frames) + QLatin1Char('-')
+           + sizeText(a) + QLatin1Char('x') + sizeText(b) + m_source.unitSuffix;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "arrange/Page.h"
+#include "formats/DataDock.h"
+#include "formats/PhotoSizeSelect.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QVector>
+
+// The layouts offered for one paper: three fixed divisions of the printable
+// area, grids of equal frames for each selected photo size, and the layouts
+// the user saved as files for this paper. Each entry is a Page holding the
+// paper size, the margins, the layout name as title and bare frame
+// rectangles, all in hundredths of a millimetre.
+class LayoutCatalogue
+{
+public:
+    struct Source
+    {
+        DataDock setup;
+        QVector<PhotoSizeSelect> sizes; // millimetres, or inches for the inch unit
+        bool placingClosely = false;
+        QString paperName;
+        QString unitSuffix;      // " mm", " in", " cm" (already translated)
+        QString documentsFolder; // ends with "/"
+    };
+
+    // Hundredths of a millimetre per unit of the page setup.
+    static int unitScaleFor(int unit);
+
+    void build(const Source &source);
+
+    const QVector<Page> &entries() const { return m_entries; }
+    int unitScale() const { return m_unitScale; }
+    // The paper size and margins every entry carries, with no frames.
+    const Page &base() const { return m_base; }
+    // False when the paper leaves no room to lay anything out (printable
+    // area of zero or less, or a sheet under 1.5 mm); then nothing is offered.
+    bool usable() const { return m_usable; }
+
+    // Grids on a printable area W x H for frames a x b; no frames when the
+    // size does not fit. The name is set as the entry's title.
+    Page uprightGrid(int w, int h, int a, int b);
+    Page acrossGrid(int w, int h, int a, int b);
+    QString gridName(int frames, int a, int b) const;
+
+    // The name of a layout read from a file: the file name, after a blank
+    // when it starts with a single digit 1 to 9.
+    static QString fileLayoutName(const QString &fileName);
+    // Reads a user layout for the paper named by `paperWord`; false when the
+    // file is not one this paper can use.
+    bool readUserLayout(const QString &path, const QString &paperWord, Page &entry) const;
+
+    QSize thumbnailSize() const;
+    QImage thumbnail(const Page &entry, const QColor &fill) const;
+
+    // The row to start on: the first entry whose name matches `remembered`
+    // except for its last two characters; 0 when none does.
+    int currentRow(const QString &remembered) const;
+    // The entry named exactly `name`, or -1.
+    int indexOf(const QString &name) const;
+
+private:
+    QString sizeText(int length) const;
+    void addIfFilled(const Page &grid);
+
+    Source m_source;
+    Page m_base;
+    QVector<Page> m_entries;
+    QString m_lastUprightName;
+    int m_unitScale = 100;
+    bool m_usable = false;
+};

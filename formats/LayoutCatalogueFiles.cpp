@@ -1,0 +1,86 @@
+// The user layout files, thumbnails and name look-ups of the catalogue.
+#include "formats/LayoutCatalogue.h"
+
+#include "formats/LayoutFile.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+QString LayoutCatalogue::fileLayoutName(const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    const bool leadingDigit = !name.isEmpty() && name.at(0) >= QLatin1Char('1') && name.at(0) <= QLatin1Char('9');
+    const bool secondDigit = name.size() > 1 && name.at(1).isDigit();
+    return leadingDigit && !secondDigit ? QLatin1Char(' ') + name : name;
+}
+
+bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWord, Page &entry) const
+{
+    if (!path.contains(QLatin1String(".vly"), Qt::CaseInsensitive))
+        return false;
+    LayoutFile file;
+    if (!LayoutFile::read(path, file).isEmpty())
+        return false;
+    const bool storedLandscape = file.paperWidth > file.paperHeight;
+    const bool paperLandscape = entry.width > entry.height;
+    if (storedLandscape != paperLandscape || LayoutFile::paperWord(file.paperName) != paperWord)
+        return false;
+    // A layout without frames could hold no photograph.
+    if (file.frames.isEmpty())
+        return false;
+    entry.frames.clear();
+    for (const QRect &r : file.frames) {
+        PhotoFrame f;
+        f.x = r.x();
+        f.y = r.y();
+        f.width = r.width();
+        f.height = r.height();
+        entry.frames.append(f);
+    }
+    entry.title = fileLayoutName(path);
+    return true;
+}
+
+QSize LayoutCatalogue::thumbnailSize() const
+{
+    const int k = qMax(m_base.width, m_base.height) / 150;
+    if (k < 1)
+        return QSize();
+    return QSize(m_base.width / k, m_base.height / k);
+}
+
+QImage LayoutCatalogue::thumbnail(const Page &entry, const QColor &fill) const
+{
+    const int k = qMax(entry.width, entry.height) / 150;
+    if (k < 1)
+        return QImage();
+    const int tw = entry.width / k;
+    const int th = entry.height / k;
+    QImage image(tw, th, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    QPainter p(&image);
+    p.setPen(Qt::green);
+    p.drawRect(0, 0, tw - 1, th - 1);
+    p.setPen(Qt::black);
+    for (const PhotoFrame &f : entry.frames)
+        p.drawRect(f.x / k, f.y / k, f.width / k, f.height / k);
+    return image;
+}
+
+int LayoutCatalogue::currentRow(const QString &remembered) const
+{
+    const int n = qMax(remembered.size() - 2, 0);
+    const QString key = remembered.left(n);
+    for (int i = 0; i < m_entries.size(); ++i)
+        if (m_entries.at(i).title.left(n) == key)
+            return i;
+    return 0;
+}
+
+int LayoutCatalogue::indexOf(const QString &name) const
+{
+    for (int i = 0; i < m_entries.size(); ++i)
+        if (m_entries.at(i).title == name)
+            return i;
+    return -1;
+}

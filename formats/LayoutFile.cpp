@@ -1,0 +1,123 @@
+#include "formats/LayoutFile.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QCursor>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cmath>
+
+const QString LayoutFile::Magic = QStringLiteral("VLY 2.C");
+
+namespace {
+
+int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
+
+// The wait cursor for the length of a file operation (only where there is a
+// screen to show it on).
+class WaitCursor
+{
+public:
+    WaitCursor() : m_shown(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_shown)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~WaitCursor()
+    {
+        if (m_shown)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+
+private:
+    bool m_shown;
+};
+
+bool framesInOrder(const QRect &a, const QRect &b)
+{
+    if (a.y() != b.y())
+        return a.y() < b.y();
+    if (a.x() != b.x())
+        return a.x() < b.x();
+    if (a.height() != b.height())
+        return a.height() < b.height();
+    return a.width() < b.width();
+}
+
+} // namespace
+
+QString LayoutFile::write(const QString &fileName, const QString &paperName, qint32 paperWidth,
+                          qint32 paperHeight, const QVector<QRectF> &frames)
+{
+    if (fileName.isEmpty())
+        return QObject::tr("No file name given.");
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    WaitCursor wait;
+    QVector<QRect> rounded;
+    rounded.reserve(frames.size());
+    for (const QRectF &r : frames)
+        rounded.append(QRect(roundHalfUp(r.x()), roundHalfUp(r.y()), roundHalfUp(r.width()),
+                             roundHalfUp(r.height())));
+    std::stable_sort(rounded.begin(), rounded.end(), framesInOrder);
+
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_5_1);
+    out << Magic << paperName << paperWidth << paperHeight << qint32(rounded.size());
+    if (out.status() != QDataStream::Ok)
+        return QStringLiteral("Stream Error 20.");
+    QString error;
+    for (const QRect &r : rounded) {
+        out << qint32(r.x()) << qint32(r.y()) << qint32(r.width()) << qint32(r.height());
+        if (out.status() != QDataStream::Ok) {
+            error = QStringLiteral("Save FileArr ") + error;
+            break;
+        }
+    }
+    file.close();
+    if (error.isEmpty() && file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    return error;
+}
+
+QString LayoutFile::read(const QString &fileName, LayoutFile &out)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    WaitCursor wait;
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_5_1);
+    QString magic;
+    in >> magic;
+    if (magic != Magic)
+        return QObject::tr("This is an unsupported file format.");
+    qint32 count = 0;
+    in >> out.paperName >> out.paperWidth >> out.paperHeight >> count;
+    if (in.status() != QDataStream::Ok || count < 0)
+        return QStringLiteral("Stream Error 10.");
+    out.frames.clear();
+    for (qint32 i = 0; i < count; ++i) {
+        qint32 x = 0, y = 0, w = 0, h = 0;
+        in >> x >> y >> w >> h;
+        if (in.status() != QDataStream::Ok)
+            return QStringLiteral("Load FrameArr ") + QString::number(i);
+        out.frames.append(QRect(x, y, w, h));
+    }
+    return QString();
+}
+
+QString LayoutFile::paperWord(const QString &paperName)
+{
+    return paperName.section(QLatin1Char(' '), 0, 0);
+}
+
+QString LayoutFile::folderFor(const QString &documentsFolder, const QString &paperName)
+{
+    return documentsFolder + paperWord(paperName) + QLatin1Char('/');
+}

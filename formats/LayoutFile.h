@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+// A layout drawn by the user, kept as a ".vly" file in a folder per paper.
+// Lengths are hundredths of a millimetre from the paper's top-left corner.
+struct LayoutFile
+{
+    QString paperName;
+    qint32 paperWidth = 0;
+    qint32 paperHeight = 0;
+    QVector<QRect> frames;
+
+    static const QString Magic; // "VLY 2.C"
+
+    // Writes the layout; frames are rounded to whole units and sorted by
+    // y, x, height, width. Returns an error text, empty on success.
+    static QString write(const QString &fileName, const QString &paperName, qint32 paperWidth,
+                         qint32 paperHeight, const QVector<QRectF> &frames);
+    // Reads `fileName` into `out`. Returns an error text, empty on success.
+    static QString read(const QString &fileName, LayoutFile &out);
+
+    // The folder of the user layouts of a paper: `documentsFolder` followed
+    // by the first blank-separated word of `paperName` and "/".
+    static QString folderFor(const QString &documentsFolder, const QString &paperName);
+    static QString paperWord(const QString &paperName);
+};
