@@ -1,0 +1,115 @@
+// The image side of a frame: reading its file, the preview and the crops.
+#include "arrange/PhotoFrame.h"
+
+#include "app/AppState.h"
+#include "library/Exif.h"
+#include "library/ImageFile.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
+
+QImage rotated(const QImage &image, int degrees)
+{
+    if (image.isNull() || degrees % 360 == 0)
+        return image;
+    return image.transformed(QTransform().rotate(degrees));
+}
+
+// A white image of the crop size (scaled by 1/k) showing `source` shifted so
+// that the crop's corner lands on the origin; what the source does not cover
+// stays white.
+QImage cropOf(const QImage &source, const PhotoFrame &f, double k, bool outline)
+{
+    const int w = roundHalfUp(f.cropWidth / k);
+    const int h = roundHalfUp(f.cropHeight / k);
+    if (w <= 0 || h <= 0)
+        return QImage();
+    QImage::Format format = source.isNull() ? f.preview.format() : source.format();
+    if (format == QImage::Format_Invalid || format == QImage::Format_Indexed8
+        || format == QImage::Format_Mono || format == QImage::Format_MonoLSB)
+        format = QImage::Format_RGB32;
+    QImage out(w, h, format);
+    if (out.isNull())
+        return out;
+    out.fill(Qt::white);
+    QPainter p(&out);
+    if (outline) {
+        p.setPen(Qt::white);
+        p.drawRect(0, 0, w - 1, h - 1);
+    }
+    if (!source.isNull())
+        p.drawImage(QPoint(-roundHalfUp(f.cropX / k), -roundHalfUp(f.cropY / k)), source);
+    return out;
+}
+
+} // namespace
+
+void PhotoFrame::loadImage()
+{
+    if (fileData.isEmpty()) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        fileData = file.readAll();
+        if (rotation == 0)
+            rotation = exifRead(fileData, shotTime);
+    }
+    QSize full;
+    const QImage decoded = decodePreview(fileData, PreviewRule::current(), &full);
+    // A reader that cannot tell the size leaves the frame without a preview.
+    if (!full.isValid() || full.isEmpty())
+        return;
+    imageWidth = full.width();
+    imageHeight = full.height();
+    if ((rotation / 90) % 2 == 1)
+        std::swap(imageWidth, imageHeight);
+    preview = rotated(decoded, rotation);
+}
+
+void PhotoFrame::keepDataWithinBudget()
+{
+    if (fileData.isEmpty() || countedBytes == fileData.size())
+        return;
+    qint64 &cached = appState().cachedBytes;
+    if (cached <= AppState::CacheBudget) {
+        cached += fileData.size();
+        countedBytes += fileData.size();
+    } else {
+        fileData.clear();
+        cached = qMax<qint64>(0, cached - countedBytes);
+        countedBytes = 0;
+    }
+}
+
+void PhotoFrame::releaseData()
+{
+    qint64 &cached = appState().cachedBytes;
+    cached = qMax<qint64>(0, cached - countedBytes);
+    countedBytes = 0;
+    fileData.clear();
+}
+
+QImage PhotoFrame::previewCrop() const
+{
+    if (preview.isNull() || preview.width() <= 0 || imageWidth <= 0)
+        return QImage();
+    const double k = double(imageWidth) / preview.width();
+    return cropOf(preview, *this, k, false);
+}
+
+QImage PhotoFrame::fullCrop() const
+{
+    const QByteArray bytes = fileData.isEmpty() ? imageBytes(fileName) : fileData;
+    QImage image = decodeImage(bytes);
+    if (rotation > 0)
+        image = rotated(image, rotation);
+    return cropOf(image, *this, 1.0, true);
+}
