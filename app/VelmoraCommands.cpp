@@ -7,6 +7,8 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
+#include "formats/PaperCatalogue.h"
+#include "formats/TabOptions.h"
 #include "library/Available.h"
 #include "library/Selected.h"
 
@@ -252,7 +254,36 @@ void Velmora::clipboardChanged()
 
 void Velmora::preferences()
 {
-    // The options dialog arrives with the page-setup editor; until then the
-    // current page setup stays as it is.
-    notYetAvailable(QObject::tr("The options dialog"));
+    AppState &st = appState();
+    const auto adopt = [&st](const DataDock &setup) {
+        st.page.pageSetup = setup;
+        st.layout.unitScale = Settings::unitScaleFor(setup.unit);
+    };
+    {
+        TabOptions dialog(&st.page.pageSetup, this);
+        // The image lists follow a new thumbnail cell size through
+        // TabOptions::iconSizeChanged(width, height); their updateIconSize
+        // is connected here.
+        if (dialog.exec() == QDialog::Accepted) {
+            const DataDock setup = dialog.takeResult();
+            int layoutWidth = 0, layoutHeight = 0;
+            if (m_arrange->pageCount() > 0)
+                m_arrange->layoutPrintableArea(layoutWidth, layoutHeight);
+            if (m_arrange->pageCount() == 0 || Shell::paperMatches(setup, layoutWidth, layoutHeight)) {
+                adopt(setup);
+            } else if (QMessageBox::warning(
+                           this, QObject::tr("Warning"),
+                           QObject::tr("The selected paper size differs from the size of pages in the layout."),
+                           QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+                       == QMessageBox::Yes) {
+                DataDock chosen = setup;
+                if (m_arrange->changePaper(chosen))
+                    adopt(chosen);
+            }
+        }
+    }
+    // The editor names the paper while the user edits; whatever was decided,
+    // the names describe the page setup in force.
+    st.page.paperName = PaperCatalogue::paperName(st.page.pageSetup);
+    st.page.unitSuffix = PaperCatalogue::unitSuffix(st.page.pageSetup.unit);
 }

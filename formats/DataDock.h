@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QtGlobal>
 
 // The page setup: unit, orientation, paper, borderless flag, margins and the
@@ -30,3 +31,5 @@ struct DataDock
     bool operator==(const DataDock &o) const;
     bool operator!=(const DataDock &o) const { return !(*this == o); }
 };
+
+Q_DECLARE_METATYPE(DataDock)

@@ -1,0 +1,185 @@
+#include "formats/PathEdit.h"
+
+#include "app/AppState.h"
+
+#include <QCheckBox>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// Programs have no telling extension outside Windows; there every file is
+// offered and the executable bit decides.
+QString programFilter()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("(*.exe *.com *.cmd *.bat)");
+#else
+    return QStringLiteral("(*)");
+#endif
+}
+
+} // namespace
+
+PathEdit::PathEdit(QWidget *parent)
+    : QWidget(parent),
+      m_size(appState().thumbs.iconWidth, appState().thumbs.iconHeight, appState().thumbs.iconKeep)
+{
+    iconGroup = new QGroupBox(this);
+    previewLabel = new QLabel(iconGroup);
+    previewLabel->setAlignment(Qt::AlignCenter);
+    previewLabel->setMinimumSize(IconSizeRule::Maximum / 2, IconSizeRule::Maximum / 2);
+    widthLabel = new QLabel(iconGroup);
+    heightLabel = new QLabel(iconGroup);
+    const auto sizeBox = [this]() {
+        auto *box = new QSpinBox(iconGroup);
+        box->setRange(IconSizeRule::Minimum, IconSizeRule::Maximum);
+        box->setFixedWidth(50);
+        box->setKeyboardTracking(false);
+        return box;
+    };
+    widthBox = sizeBox();
+    heightBox = sizeBox();
+    keepBox = new QCheckBox(iconGroup);
+    keepBox->setFixedWidth(150);
+    keepBox->setChecked(m_size.keep());
+
+    auto *controls = new QVBoxLayout;
+    controls->addStretch();
+    controls->addWidget(widthLabel, 0, Qt::AlignLeft);
+    controls->addWidget(widthBox, 0, Qt::AlignLeft);
+    controls->addWidget(heightLabel, 0, Qt::AlignLeft);
+    controls->addWidget(heightBox, 0, Qt::AlignLeft);
+    controls->addSpacing(6);
+    controls->addWidget(keepBox, 0, Qt::AlignLeft);
+    controls->addStretch();
+    auto *iconLayout = new QHBoxLayout(iconGroup);
+    iconLayout->addWidget(previewLabel, 1);
+    iconLayout->addLayout(controls);
+
+    editorGroup = new QGroupBox(this);
+    editorLabel = new QLabel(editorGroup);
+    browseButton = new QPushButton(editorGroup);
+    pathEdit = new QLineEdit(appState().options.editorPath, editorGroup);
+    auto *files = new QFileSystemModel(this);
+    files->setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    files->setReadOnly(true);
+    files->setRootPath(QString());
+    auto *completer = new QCompleter(files, this);
+    completer->setMaxVisibleItems(20);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    pathEdit->setCompleter(completer);
+    auto *browseRow = new QHBoxLayout;
+    browseRow->addWidget(editorLabel, 1);
+    browseRow->addWidget(browseButton);
+    auto *editorLayout = new QVBoxLayout(editorGroup);
+    editorLayout->addLayout(browseRow);
+    editorLayout->addWidget(pathEdit);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(iconGroup);
+    layout->addStretch();
+    layout->addWidget(editorGroup);
+    layout->addStretch();
+
+    retranslate();
+    connect(browseButton, &QPushButton::clicked, this, &PathEdit::browse);
+    connect(keepBox, &QCheckBox::stateChanged, this, &PathEdit::keepChanged);
+    connect(widthBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &PathEdit::widthChanged);
+    connect(heightBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &PathEdit::heightChanged);
+    pathEdit->setFocus();
+}
+
+QString PathEdit::editorPath() const
+{
+    return pathEdit->text();
+}
+
+void PathEdit::retranslate()
+{
+    iconGroup->setTitle(QObject::tr("Size of Icons"));
+    widthLabel->setText(QObject::tr("Width:"));
+    heightLabel->setText(QObject::tr("Height:"));
+    keepBox->setText(QObject::tr("Keep Aspect Ratio"));
+    editorGroup->setTitle(QObject::tr("The file path editor"));
+    editorLabel->setText(QObject::tr("The choice of editing program."));
+    browseButton->setText(QObject::tr("Browse..."));
+    browseButton->setFixedSize(browseButton->sizeHint());
+    showSize();
+}
+
+void PathEdit::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void PathEdit::showSize()
+{
+    {
+        const QSignalBlocker b1(widthBox), b2(heightBox);
+        widthBox->setValue(m_size.width());
+        heightBox->setValue(m_size.height());
+    }
+    QFont font = this->font();
+    font.setPixelSize(IconSizeRule::Caption - 2);
+    const QImage cell = IconSizeRule::preview(m_size.width(), m_size.height(),
+                                              appState().shell.previewFillColor,
+                                              QImage(QStringLiteral(":/images/pix.png")),
+                                              QObject::tr("File Name"), font);
+    previewLabel->setPixmap(QPixmap::fromImage(cell));
+}
+
+void PathEdit::browse()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QObject::tr("The choice of editing program."),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../"), programFilter());
+    if (!path.isEmpty())
+        pathEdit->setText(path);
+}
+
+void PathEdit::keepChanged(int state)
+{
+    m_size.setKeep(state > 0);
+    showSize();
+}
+
+void PathEdit::widthChanged(int width)
+{
+    if (m_size.setWidth(width))
+        showSize();
+}
+
+void PathEdit::heightChanged(int height)
+{
+    if (m_size.setHeight(height))
+        showSize();
+}
+
+bool PathEdit::store()
+{
+    AppState &st = appState();
+    st.options.editorPath = pathEdit->text();
+    st.thumbs.iconKeep = keepBox->isChecked();
+    if (m_size.width() == st.thumbs.iconWidth && m_size.height() == st.thumbs.iconHeight)
+        return false;
+    st.thumbs.iconWidth = m_size.width();
+    st.thumbs.iconHeight = m_size.height();
+    return true;
+}

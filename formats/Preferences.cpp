@@ -1,0 +1,275 @@
+#include "formats/Preferences.h"
+
+#include "app/AppState.h"
+#include "formats/PageSetupModel.h"
+#include "formats/PaperCatalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+Preferences::Preferences(const DataDock &data, QWidget *parent)
+    : QWidget(parent), m_model(new PageSetupModel(data, this))
+{
+    buildControls();
+    retranslate();
+    fillPaperList();
+    showModel();
+    connectControls();
+    connect(m_model, &PageSetupModel::labelsChanged, this, &Preferences::fillPaperList);
+    connect(m_model, &PageSetupModel::changed, this, &Preferences::showModel);
+    connect(m_model, &PageSetupModel::changedMeasureUnits, this, &Preferences::changedMeasureUnits);
+    connect(m_model, &PageSetupModel::changedData, this, &Preferences::changedData);
+}
+
+DataDock Preferences::data() const
+{
+    return m_model->data();
+}
+
+QDoubleSpinBox *Preferences::lengthBox(double max)
+{
+    auto *box = new QDoubleSpinBox(this);
+    box->setDecimals(2);
+    box->setRange(0.0, max);
+    // The value is taken when typing is finished, so the page does not turn
+    // over under the user's fingers half-way through a number.
+    box->setKeyboardTracking(false);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+void Preferences::buildControls()
+{
+    unitsGroup = new QGroupBox(this);
+    inchRadio = new QRadioButton(unitsGroup);
+    mmRadio = new QRadioButton(unitsGroup);
+    cmRadio = new QRadioButton(unitsGroup);
+    auto *unitsLayout = new QVBoxLayout(unitsGroup);
+    unitsLayout->addWidget(inchRadio);
+    unitsLayout->addWidget(mmRadio);
+    unitsLayout->addWidget(cmRadio);
+
+    orientationGroup = new QGroupBox(this);
+    portraitRadio = new QRadioButton(orientationGroup);
+    landscapeRadio = new QRadioButton(orientationGroup);
+    auto *orientationLayout = new QVBoxLayout(orientationGroup);
+    orientationLayout->addWidget(portraitRadio);
+    orientationLayout->addWidget(landscapeRadio);
+    orientationLayout->addStretch();
+
+    auto *topRow = new QHBoxLayout;
+    topRow->addWidget(unitsGroup, 1);
+    topRow->addWidget(orientationGroup, 1);
+
+    paperGroup = new QGroupBox(this);
+    paperCombo = new QComboBox(paperGroup);
+    paperCombo->setMinimumWidth(200);
+    widthLabel = new QLabel(paperGroup);
+    heightLabel = new QLabel(paperGroup);
+    widthBox = lengthBox(PageSetupModel::SizeMax);
+    heightBox = lengthBox(PageSetupModel::SizeMax);
+    auto *sizeGrid = new QGridLayout;
+    sizeGrid->addWidget(widthLabel, 0, 0);
+    sizeGrid->addWidget(widthBox, 0, 1);
+    sizeGrid->addWidget(heightLabel, 1, 0);
+    sizeGrid->addWidget(heightBox, 1, 1);
+    auto *paperLayout = new QHBoxLayout(paperGroup);
+    paperLayout->addWidget(paperCombo, 1, Qt::AlignTop);
+    paperLayout->addSpacing(12);
+    paperLayout->addLayout(sizeGrid);
+
+    marginsGroup = new QGroupBox(this);
+    borderlessBox = new QCheckBox(marginsGroup);
+    topLabel = new QLabel(marginsGroup);
+    bottomLabel = new QLabel(marginsGroup);
+    leftLabel = new QLabel(marginsGroup);
+    rightLabel = new QLabel(marginsGroup);
+    topBox = lengthBox(PageSetupModel::MarginMax);
+    bottomBox = lengthBox(PageSetupModel::MarginMax);
+    leftBox = lengthBox(PageSetupModel::MarginMax);
+    rightBox = lengthBox(PageSetupModel::MarginMax);
+    previewLabel = new QLabel(QStringLiteral("Pix"), marginsGroup);
+    previewLabel->setMinimumSize(150, 150);
+    previewLabel->setAlignment(Qt::AlignCenter);
+    const auto centred = [](QLabel *label, QDoubleSpinBox *box) {
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(label);
+        row->addWidget(box);
+        row->addStretch();
+        return row;
+    };
+    auto *marginGrid = new QGridLayout(marginsGroup);
+    marginGrid->addWidget(borderlessBox, 0, 0, 1, 5);
+    marginGrid->addLayout(centred(topLabel, topBox), 1, 0, 1, 5);
+    marginGrid->addWidget(leftLabel, 2, 0, Qt::AlignRight);
+    marginGrid->addWidget(leftBox, 2, 1);
+    marginGrid->addWidget(previewLabel, 2, 2);
+    marginGrid->addWidget(rightLabel, 2, 3, Qt::AlignRight);
+    marginGrid->addWidget(rightBox, 2, 4);
+    marginGrid->addLayout(centred(bottomLabel, bottomBox), 3, 0, 1, 5);
+    marginGrid->setColumnStretch(2, 1);
+
+    printGroup = new QGroupBox(this);
+    jobLabel = new QLabel(printGroup);
+    jobBox = new QSpinBox(printGroup);
+    jobBox->setRange(1, 65535);
+    jobBox->setValue(appState().page.printJobMax);
+    frameBox = new QCheckBox(printGroup);
+    frameBox->setChecked(appState().page.printFrame);
+    auto *jobRow = new QHBoxLayout;
+    jobRow->addWidget(jobLabel);
+    jobRow->addWidget(jobBox);
+    jobRow->addStretch();
+    auto *printLayout = new QVBoxLayout(printGroup);
+    printLayout->addLayout(jobRow);
+    printLayout->addWidget(frameBox);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(topRow);
+    layout->addWidget(paperGroup);
+    layout->addWidget(marginsGroup);
+    layout->addWidget(printGroup);
+    layout->addStretch();
+}
+
+void Preferences::connectControls()
+{
+    for (QRadioButton *radio : {inchRadio, mmRadio, cmRadio})
+        connect(radio, &QRadioButton::toggled, this, &Preferences::changeMeasureUnits);
+    for (QRadioButton *radio : {portraitRadio, landscapeRadio})
+        connect(radio, &QRadioButton::toggled, this, &Preferences::changeOrientation);
+    connect(paperCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &Preferences::paperSizeChanged);
+    connect(widthBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+            &Preferences::widthChanged);
+    connect(heightBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+            &Preferences::heightChanged);
+    connect(borderlessBox, &QCheckBox::stateChanged, this, &Preferences::borderlessChanged);
+    connect(frameBox, &QCheckBox::stateChanged, this, &Preferences::printFrameChanged);
+    const auto valueChanged = QOverload<double>::of(&QDoubleSpinBox::valueChanged);
+    connect(leftBox, valueChanged, this, &Preferences::leftChanged);
+    connect(rightBox, valueChanged, this, &Preferences::rightChanged);
+    connect(topBox, valueChanged, this, &Preferences::topChanged);
+    connect(bottomBox, valueChanged, this, &Preferences::bottomChanged);
+    connect(jobBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &Preferences::printJobMaxChanged);
+}
+
+void Preferences::fillPaperList()
+{
+    const QSignalBlocker block(paperCombo);
+    paperCombo->clear();
+    paperCombo->addItems(m_model->paperLabels());
+    paperCombo->setCurrentIndex(m_model->data().paperSize);
+}
+
+// Every control takes the model's value; none of them reports it back.
+void Preferences::showModel()
+{
+    const DataDock &d = m_model->data();
+    {
+        const QSignalBlocker b1(inchRadio), b2(mmRadio), b3(cmRadio);
+        inchRadio->setChecked(d.unit == DataDock::Inch);
+        cmRadio->setChecked(d.unit == DataDock::Centimetre);
+        mmRadio->setChecked(d.unit == DataDock::Millimetre);
+    }
+    {
+        const QSignalBlocker b1(portraitRadio), b2(landscapeRadio);
+        portraitRadio->setChecked(d.orientation == 0);
+        landscapeRadio->setChecked(d.orientation == 1);
+    }
+    {
+        const QSignalBlocker block(paperCombo);
+        paperCombo->setCurrentIndex(d.paperSize);
+    }
+    const QString suffix = m_model->suffix();
+    const auto show = [&suffix](QDoubleSpinBox *box, double value) {
+        const QSignalBlocker block(box);
+        box->setSuffix(suffix);
+        box->setValue(value);
+    };
+    show(widthBox, d.width);
+    show(heightBox, d.height);
+    show(topBox, m_model->shownMargin(PageSetupModel::Top));
+    show(bottomBox, m_model->shownMargin(PageSetupModel::Bottom));
+    show(leftBox, m_model->shownMargin(PageSetupModel::Left));
+    show(rightBox, m_model->shownMargin(PageSetupModel::Right));
+    for (QDoubleSpinBox *box : {topBox, bottomBox, leftBox, rightBox})
+        box->setEnabled(!d.borderless);
+    {
+        const QSignalBlocker block(borderlessBox);
+        borderlessBox->setChecked(d.borderless);
+    }
+    const QImage preview = PageSetupModel::previewImage(d, appState().shell.previewFillColor);
+    if (!preview.isNull())
+        previewLabel->setPixmap(QPixmap::fromImage(preview));
+}
+
+void Preferences::retranslate()
+{
+    unitsGroup->setTitle(QObject::tr("Measurement Units"));
+    inchRadio->setText(QObject::tr("Inches"));
+    mmRadio->setText(QObject::tr("Millimeters"));
+    cmRadio->setText(QObject::tr("Centimeters"));
+    orientationGroup->setTitle(QObject::tr("Orientation"));
+    portraitRadio->setText(QObject::tr("Portrait"));
+    landscapeRadio->setText(QObject::tr("LandScape"));
+    paperGroup->setTitle(QObject::tr("Paper Size"));
+    widthLabel->setText(QObject::tr("Width:"));
+    heightLabel->setText(QObject::tr("Height:"));
+    marginsGroup->setTitle(QObject::tr("Margins"));
+    borderlessBox->setText(QObject::tr("Borderless"));
+    topLabel->setText(QObject::tr("Top:"));
+    bottomLabel->setText(QObject::tr("Bottom:"));
+    leftLabel->setText(QObject::tr("Left:"));
+    rightLabel->setText(QObject::tr("Right:"));
+    printGroup->setTitle(QObject::tr("Print"));
+    jobLabel->setText(QObject::tr("Maximal number of pages per print job:"));
+    frameBox->setText(QObject::tr("Print photos in a frame"));
+    m_model->retranslate();
+}
+
+void Preferences::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void Preferences::changeMeasureUnits(bool checked)
+{
+    if (!checked)
+        return;
+    m_model->setUnit(inchRadio->isChecked() ? DataDock::Inch
+                     : cmRadio->isChecked() ? DataDock::Centimetre
+                                            : DataDock::Millimetre);
+}
+
+void Preferences::changeOrientation(bool checked)
+{
+    if (checked)
+        m_model->setOrientation(landscapeRadio->isChecked() ? 1 : 0);
+}
+
+void Preferences::paperSizeChanged(int index) { m_model->selectPaper(index); }
+void Preferences::widthChanged(double value) { m_model->setWidth(value); }
+void Preferences::heightChanged(double value) { m_model->setHeight(value); }
+void Preferences::borderlessChanged(int state) { m_model->setBorderless(state != 0); }
+void Preferences::printFrameChanged(int state) { PageSetupModel::setPrintFrame(state != 0); }
+void Preferences::leftChanged(double value) { m_model->setMargin(PageSetupModel::Left, value); }
+void Preferences::rightChanged(double value) { m_model->setMargin(PageSetupModel::Right, value); }
+void Preferences::topChanged(double value) { m_model->setMargin(PageSetupModel::Top, value); }
+void Preferences::bottomChanged(double value) { m_model->setMargin(PageSetupModel::Bottom, value); }
+void Preferences::printJobMaxChanged(int pages) { PageSetupModel::setPrintJobMax(pages); }
