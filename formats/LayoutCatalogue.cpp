@@ -1,5 +1,6 @@
 #include "formats/LayoutCatalogue.h"
 
+#include "app/Settings.h"
 #include "formats/LayoutFile.h"
 
 #include <QDir>
@@ -40,34 +41,29 @@ Spacing spread(int rest, int count, bool closely)
 
 } // namespace
 
-int LayoutCatalogue::unitScaleFor(int unit)
+Page LayoutCatalogue::paperPage(const DataDock &d)
 {
-    switch (unit) {
-    case DataDock::Inch:
-        return 2540;
-    case DataDock::Centimetre:
-        return 1000;
-    default:
-        return 100;
+    const int scale = Settings::unitScaleFor(d.unit);
+    Page page;
+    page.width = roundHalfUp(scale * d.width);
+    page.height = roundHalfUp(scale * d.height);
+    if (!d.borderless) {
+        page.top = roundHalfUp(scale * d.top);
+        page.bottom = roundHalfUp(scale * d.bottom);
+        page.left = roundHalfUp(scale * d.left);
+        page.right = roundHalfUp(scale * d.right);
     }
+    return page;
 }
 
 void LayoutCatalogue::build(const Source &source)
 {
     m_source = source;
     const DataDock &d = source.setup;
-    m_unitScale = unitScaleFor(d.unit);
+    m_unitScale = Settings::unitScaleFor(d.unit);
     const int factor = d.unit == DataDock::Inch ? 2540 : 100;
 
-    m_base = Page();
-    m_base.width = roundHalfUp(m_unitScale * d.width);
-    m_base.height = roundHalfUp(m_unitScale * d.height);
-    if (!d.borderless) {
-        m_base.top = roundHalfUp(m_unitScale * d.top);
-        m_base.bottom = roundHalfUp(m_unitScale * d.bottom);
-        m_base.left = roundHalfUp(m_unitScale * d.left);
-        m_base.right = roundHalfUp(m_unitScale * d.right);
-    }
+    m_base = paperPage(d);
     const int w = m_base.printableWidth();
     const int h = m_base.printableHeight();
 

@@ -28,10 +28,11 @@ public:
         QString documentsFolder; // ends with "/"
     };
 
-    // Hundredths of a millimetre per unit of the page setup.
-    static int unitScaleFor(int unit);
-
     void build(const Source &source);
+
+    // The paper of `setup` in hundredths of a millimetre: size and margins
+    // (none on borderless paper), no title and no frames.
+    static Page paperPage(const DataDock &setup);
 
     const QVector<Page> &entries() const { return m_entries; }
     int unitScale() const { return m_unitScale; }

@@ -1,0 +1,155 @@
+#include "arrange/ArrangeEngine.h"
+
+#include "app/AppState.h"
+#include "library/IconItem.h"
+
+namespace {
+
+const Page &layout() { return appState().templatePage; }
+
+// The template frame `index` with the content of `from`, turned and cropped
+// for its own shape.
+PhotoFrame laidOut(const PhotoFrame &templateFrame, const PhotoFrame &from)
+{
+    PhotoFrame f = templateFrame;
+    f.takeContent(from);
+    f.turnFromImage();
+    f.autoCrop();
+    return f;
+}
+
+void releaseAll(QVector<Page> &pages)
+{
+    for (Page &p : pages)
+        for (PhotoFrame &f : p.frames)
+            f.releaseData();
+}
+
+} // namespace
+
+ArrangeEngine::ArrangeEngine(Document &document, QObject *parent) : QObject(parent), m_doc(document) {}
+
+void ArrangeEngine::advance(Position &pos) const
+{
+    ++pos.frame;
+    const int frames = pos.page < m_doc.pages.size() ? m_doc.pages.at(pos.page).frames.size()
+                                                     : layout().frames.size();
+    if (pos.frame >= frames) {
+        pos.frame = 0;
+        ++pos.page;
+    }
+}
+
+Page *ArrangeEngine::pageAt(int index)
+{
+    if (index < m_doc.pages.size())
+        return &m_doc.pages[index];
+    if (layout().frames.isEmpty())
+        return nullptr;
+    m_doc.ensurePage(layout(), index);
+    return &m_doc.pages[index];
+}
+
+void ArrangeEngine::emitCount() { emit stringCountArrange(m_doc.countingText()); }
+
+void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
+{
+    emit setModif(true);
+    AppState &st = appState();
+    releaseAll(m_doc.pages);
+    m_doc.pages.clear();
+    m_doc.placementCount = 0;
+    m_doc.imageCount = 0;
+    QStringList placed;
+    if (!st.layout.addImagesMode) {
+        for (int i = 0; i < st.layout.addPageCount; ++i)
+            m_doc.pages.append(Document::newPage(layout(), i));
+    } else if (!layout().frames.isEmpty()) {
+        Position pos;
+        for (const IconItem &item : images) {
+            Page *page = pageAt(pos.page);
+            PhotoFrame f = layout().frames.at(pos.frame);
+            f.applyDefaults(st.stamp, st.logo, true);
+            f.fileName = item.fileName;
+            m_doc.countPlaced(f.fileName);
+            placed << f.fileName;
+            f.fileTime = item.fileTime;
+            f.shotTime = item.shotTime;
+            f.fileSize = item.fileSize;
+            f.fileData = item.fileData;
+            if (item.state < 2 || item.fileData.isEmpty()) {
+                f.rotation = item.rotation;
+                f.loadImage();
+                f.keepDataWithinBudget();
+            } else {
+                f.preview = item.preview;
+                f.imageWidth = item.imageWidth;
+                f.imageHeight = item.imageHeight;
+                f.rotation = item.rotation;
+            }
+            f.turnFromImage();
+            f.autoCrop();
+            page->frames[pos.frame] = f;
+            advance(pos);
+        }
+    }
+    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
+    emit updateArrange(placed);
+    emitCount();
+    emit pagesRebuilt();
+}
+
+void ArrangeEngine::relayoutSelected(const QList<int> &selected)
+{
+    emit setModif(true);
+    if (selected.isEmpty() || layout().frames.isEmpty())
+        return;
+    Position overflow{m_doc.pages.size(), 0};
+    for (int row : selected) {
+        if (row < 0 || row >= m_doc.pages.size())
+            continue;
+        const QVector<PhotoFrame> old = m_doc.pages.at(row).frames;
+        Page &page = m_doc.pages[row];
+        page.takeGeometry(layout());
+        page.title = Page::pageTitle(row + 1, layout().title);
+        page.frames = layout().frames;
+        for (int k = 0; k < old.size(); ++k) {
+            if (old.at(k).isEmpty())
+                continue;
+            if (k < layout().frames.size()) {
+                m_doc.pages[row].frames[k] = laidOut(layout().frames.at(k), old.at(k));
+            } else {
+                Page *target = pageAt(overflow.page);
+                target->frames[overflow.frame] = laidOut(layout().frames.at(overflow.frame), old.at(k));
+                advance(overflow);
+            }
+        }
+    }
+    m_doc.setCurrentPage(qMin(m_doc.currentPage, m_doc.pages.size() - 1));
+    emit pagesRebuilt();
+}
+
+void ArrangeEngine::relayoutAll()
+{
+    emit setModif(true);
+    if (layout().frames.isEmpty())
+        return;
+    const QVector<Page> old = m_doc.pages;
+    m_doc.pages.clear();
+    Position pos;
+    for (const Page &p : old)
+        for (const PhotoFrame &f : p.frames) {
+            Page *page = pageAt(pos.page);
+            page->frames[pos.frame] = laidOut(layout().frames.at(pos.frame), f);
+            advance(pos);
+        }
+    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
+    emit pagesRebuilt();
+}
+
+void ArrangeEngine::clear()
+{
+    m_doc.clear();
+    emit updateArrange(QStringList());
+    emit pagesRebuilt();
+}
