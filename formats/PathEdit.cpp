@@ -73,6 +73,7 @@ PathEdit::PathEdit(QWidget *parent)
     editorLabel = new QLabel(editorGroup);
     browseButton = new QPushButton(editorGroup);
     pathEdit = new QLineEdit(appState().options.editorPath, editorGroup);
+    pathEdit->setObjectName(QStringLiteral("editorPath"));
     auto *files = new QFileSystemModel(this);
     files->setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     files->setReadOnly(true);

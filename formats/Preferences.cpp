@@ -146,6 +146,17 @@ void Preferences::buildControls()
 
 void Preferences::connectControls()
 {
+    // Names for style sheets and tests.
+    const QList<QPair<QWidget *, const char *>> named{
+        {inchRadio, "inchRadio"}, {mmRadio, "mmRadio"}, {cmRadio, "cmRadio"},
+        {portraitRadio, "portraitRadio"}, {landscapeRadio, "landscapeRadio"},
+        {paperCombo, "paperCombo"}, {widthBox, "widthBox"}, {heightBox, "heightBox"},
+        {borderlessBox, "borderlessBox"}, {topBox, "topBox"}, {bottomBox, "bottomBox"},
+        {leftBox, "leftBox"}, {rightBox, "rightBox"}, {previewLabel, "previewLabel"},
+        {jobBox, "jobBox"}, {frameBox, "frameBox"}};
+    for (const auto &n : named)
+        n.first->setObjectName(QLatin1String(n.second));
+
     for (QRadioButton *radio : {inchRadio, mmRadio, cmRadio})
         connect(radio, &QRadioButton::toggled, this, &Preferences::changeMeasureUnits);
     for (QRadioButton *radio : {portraitRadio, landscapeRadio})
