@@ -1,0 +1,269 @@
+#include "formats/PageFormat.h"
+
+#include "app/AppState.h"
+#include "formats/LayoutView.h"
+#include "formats/PaperCatalogue.h"
+#include "formats/myDialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+namespace {
+
+PageFormat::LayoutEditor &layoutEditor()
+{
+    static PageFormat::LayoutEditor editor;
+    return editor;
+}
+
+} // namespace
+
+void PageFormat::setLayoutEditor(LayoutEditor editor) { layoutEditor() = std::move(editor); }
+
+PageFormat::PageFormat(const DataDock &data, int mode, QWidget *parent)
+    : QWidget(parent),
+      m_data(data),
+      m_mode(mode),
+      m_model(new QStandardItemModel(this)),
+      titleLabel(new QLabel(this)),
+      paperLabel(new QLabel(this)),
+      infoLabel(new QLabel(this)),
+      m_view(new LayoutView(this)),
+      closelyBox(new QCheckBox(this)),
+      autoCropBox(new QCheckBox(this)),
+      editButton(new QPushButton(this))
+{
+    const AppState &st = appState();
+    setWindowIcon(QIcon(QStringLiteral(":/images/new.png")));
+    m_sizes = data.unit == DataDock::Inch ? st.page.sizesIN : st.page.sizesMM;
+    m_currentName = st.layout.pageFormatName;
+    m_view->setModel(m_model);
+
+    titleLabel->setMargin(3);
+    paperLabel->setAlignment(Qt::AlignCenter);
+    infoLabel->setAlignment(Qt::AlignCenter);
+    infoLabel->setWordWrap(true);
+
+    auto *checks = new QVBoxLayout;
+    checks->addWidget(closelyBox, 0, Qt::AlignHCenter);
+    closelyBox->setChecked(st.layout.placingClosely);
+    if (mode == 0) {
+        addImagesBox = new QCheckBox(this);
+        addImagesBox->setChecked(st.layout.addImagesMode);
+        checks->addWidget(addImagesBox, 0, Qt::AlignHCenter);
+    }
+    checks->addWidget(autoCropBox, 0, Qt::AlignHCenter);
+    autoCropBox->setChecked(st.layout.autoCropEnabled);
+
+    auto *right = new QVBoxLayout;
+    editButton->setIcon(QIcon(QStringLiteral(":/images/EditLayout.png")));
+    right->addWidget(editButton);
+    if (mode == 0 || mode == 1) {
+        addLabel = new QLabel(this);
+        addLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        pagesBox = new QSpinBox(this);
+        pagesBox->setRange(0, 99);
+        pagesBox->setValue(st.layout.addPageCount);
+        pagesLabel = new QLabel(this);
+        auto *pagesRow = new QHBoxLayout;
+        pagesRow->addWidget(addLabel, 1);
+        pagesRow->addWidget(pagesBox);
+        pagesRow->addWidget(pagesLabel);
+        right->addLayout(pagesRow);
+        if (addImagesBox)
+            pagesBox->setEnabled(!addImagesBox->isChecked());
+    }
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addLayout(checks);
+    bottom->addStretch();
+    bottom->addLayout(right);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(titleLabel);
+    layout->addWidget(paperLabel);
+    layout->addWidget(infoLabel);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(bottom);
+
+    connect(closelyBox, &QCheckBox::toggled, this, &PageFormat::changePlacingClosely);
+    if (addImagesBox)
+        connect(addImagesBox, &QCheckBox::toggled, this, &PageFormat::changeAddImages);
+    if (pagesBox)
+        connect(pagesBox, qOverload<int>(&QSpinBox::valueChanged), this, &PageFormat::changeNPages);
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &PageFormat::editListItem);
+    connect(editButton, &QPushButton::clicked, this, &PageFormat::editLayout);
+
+    retranslate();
+    rebuild();
+}
+
+bool PageFormat::hasLayouts() const { return m_model->rowCount() > 0; }
+
+QString PageFormat::currentText() const
+{
+    const QModelIndex index = m_view->currentIndex();
+    return index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+}
+
+void PageFormat::updatePaperLine()
+{
+    paperLabel->setText(QStringLiteral("<h2>") + QObject::tr("Paper Size") + QStringLiteral(": ")
+                        + appState().page.paperName + QStringLiteral("</h2>"));
+    QString info;
+    if (!m_catalogue.usable())
+        info = QObject::tr("The printable area of this paper is too small: no layout can be offered.");
+    else if (m_mode == 1)
+        info = QObject::tr("When you add a page, the paper size cannot be changed.");
+    else if (m_mode == 3)
+        info = QObject::tr("In this mode, the paper size cannot be changed.");
+    else
+        info = QObject::tr("The paper size can be changed on the tab \"%1\".").arg(QObject::tr("Page Settings"));
+    infoLabel->setText(info);
+}
+
+void PageFormat::rebuild()
+{
+    m_changed = false;
+    AppState &st = appState();
+    st.page.unitSuffix = PaperCatalogue::unitSuffix(m_data.unit);
+    LayoutCatalogue::Source source;
+    source.setup = m_data;
+    source.sizes = m_sizes;
+    source.placingClosely = st.layout.placingClosely;
+    source.paperName = st.page.paperName;
+    source.unitSuffix = st.page.unitSuffix;
+    source.documentsFolder = st.layout.documentsFolder;
+    m_catalogue.build(source);
+    st.layout.unitScale = m_catalogue.unitScale();
+
+    m_model->clear();
+    for (const Page &entry : m_catalogue.entries()) {
+        auto *item = new QStandardItem(entry.title);
+        item->setToolTip(entry.title);
+        item->setIcon(QIcon(QPixmap::fromImage(m_catalogue.thumbnail(entry, st.shell.previewFillColor))));
+        m_model->appendRow(item);
+    }
+    const QSize thumb = m_catalogue.thumbnailSize();
+    if (thumb.isValid()) {
+        m_view->setIconSize(thumb);
+        m_view->setGridSize(thumb + QSize(30, 30));
+    }
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(m_catalogue.currentRow(m_currentName), 0));
+    updatePaperLine();
+}
+
+void PageFormat::changeData(DataDock data)
+{
+    m_data = data;
+    m_changed = true;
+}
+
+void PageFormat::changeFormat(int index)
+{
+    if (index == 2)
+        m_changed = true;
+    if (index == 0 && m_changed) {
+        m_currentName = currentText();
+        emit getFotoSize(m_sizes);
+        rebuild();
+    }
+}
+
+void PageFormat::changeNPages(int n)
+{
+    if (pagesLabel)
+        pagesLabel->setText(QObject::tr("%n Page(s)", "Plural or singular", n));
+}
+
+void PageFormat::changeAddImages(bool checked)
+{
+    if (pagesBox)
+        pagesBox->setEnabled(!checked);
+}
+
+void PageFormat::changePlacingClosely(bool checked)
+{
+    appState().layout.placingClosely = checked;
+    m_currentName = currentText();
+    rebuild();
+}
+
+void PageFormat::editListItem(QModelIndex index)
+{
+    if (!index.isValid())
+        return;
+    m_currentName = index.data(Qt::DisplayRole).toString();
+    const int entry = m_catalogue.indexOf(m_currentName);
+    if (entry >= 0)
+        appState().templatePage = m_catalogue.entries().at(entry);
+    openEditor();
+}
+
+void PageFormat::editLayout()
+{
+    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        editListItem(selected.first());
+        return;
+    }
+    Page blank = m_catalogue.base();
+    blank.title = QStringLiteral(" ");
+    appState().templatePage = blank;
+    openEditor();
+}
+
+void PageFormat::openEditor()
+{
+    if (!layoutEditor())
+        return;
+    QWidget *dialog = window();
+    if (myDialog *d = qobject_cast<myDialog *>(dialog)) {
+        d->clearStayOpen();
+        d->hide();
+    }
+    layoutEditor()(dialog);
+    rebuild();
+}
+
+void PageFormat::store()
+{
+    AppState &st = appState();
+    st.layout.pageFormatName = currentText();
+    const int entry = m_catalogue.indexOf(st.layout.pageFormatName);
+    if (entry >= 0) {
+        st.templatePage = m_catalogue.entries().at(entry);
+        for (PhotoFrame &f : st.templatePage.frames)
+            f.applyDefaults(st.stamp, st.logo, false);
+    }
+    if (pagesBox)
+        st.layout.addPageCount = pagesBox->value();
+    if (addImagesBox)
+        st.layout.addImagesMode = addImagesBox->isChecked();
+    st.layout.autoCropEnabled = autoCropBox->isChecked();
+    st.layout.placingClosely = closelyBox->isChecked();
+}
+
+void PageFormat::retranslate()
+{
+    titleLabel->setText(QStringLiteral("<b>")
+                        + QObject::tr("Select image size for printing and how they will be arranged on the page.")
+                        + QStringLiteral("</b>"));
+    closelyBox->setText(QObject::tr("Placing photos closely"));
+    if (addImagesBox)
+        addImagesBox->setText(QObject::tr("Add Images"));
+    autoCropBox->setText(QObject::tr("Auto Crop"));
+    editButton->setText(QObject::tr("Editor of placements"));
+    if (addLabel)
+        addLabel->setText(QObject::tr("Add:"));
+    if (pagesBox)
+        changeNPages(pagesBox->value());
+    updatePaperLine();
+}

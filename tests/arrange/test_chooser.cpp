@@ -1,0 +1,210 @@
+#include "app/AppState.h"
+#include "arrange/ChangeChoose.h"
+#include "formats/LayoutView.h"
+#include "formats/PageFormat.h"
+#include "formats/TabPageFormat.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+PhotoSizeSelect size(double s, double l)
+{
+    PhotoSizeSelect p;
+    p.shortSide = s;
+    p.longSide = l;
+    p.selected = true;
+    return p;
+}
+
+int rowNamed(PageFormat *f, const QString &name)
+{
+    const QAbstractItemModel *m = f->view()->model();
+    for (int r = 0; r < m->rowCount(); ++r)
+        if (m->index(r, 0).data().toString() == name)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+class TestChooser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        AppState &st = appState();
+        st.page.pageSetup = DataDock();
+        st.page.paperName = "A4 210x297 mm";
+        st.page.sizesMM = {size(100, 150)};
+        st.layout.pageFormatName.clear();
+        st.layout.placingClosely = false;
+        st.layout.addImagesMode = true;
+        st.layout.addPageCount = 1;
+        st.layout.documentsFolder = QDir::tempPath() + "/velmora-chooser-none/";
+        st.templatePage = Page();
+    }
+
+    void modes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<bool>("settingsEnabled");
+        QTest::addColumn<bool>("addImages");
+        QTest::addColumn<bool>("pageCount");
+        QTest::newRow("0") << 0 << "Choose Layout" << true << true << true;
+        QTest::newRow("1") << 1 << "Add Pages" << true << false << true;
+        QTest::newRow("2") << 2 << "Choose Layout" << true << false << false;
+        QTest::newRow("3") << 3 << "Choose Layout" << false << false << false;
+    }
+    void modes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, tab);
+        QFETCH(bool, settingsEnabled);
+        QFETCH(bool, addImages);
+        QFETCH(bool, pageCount);
+        const DataDock setup;
+        TabPageFormat dialog(mode, &setup);
+        QCOMPARE(dialog.tabWidget()->tabText(0), tab);
+        QCOMPARE(dialog.tabWidget()->isTabEnabled(1), settingsEnabled);
+        QCOMPARE(dialog.tabWidget()->tabText(1), QString("Page Settings"));
+        QCOMPARE(dialog.tabWidget()->tabText(2), QString("Photo Sizes"));
+        PageFormat *chooser = dialog.chooser();
+        bool hasAddImages = false;
+        for (QCheckBox *b : chooser->findChildren<QCheckBox *>())
+            hasAddImages |= b->text() == "Add Images";
+        QCOMPARE(hasAddImages, addImages);
+        QCOMPARE(!chooser->findChildren<QSpinBox *>().isEmpty(), pageCount);
+        QCOMPARE(chooser->view()->model()->rowCount(), 5);
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.tabWidget()->setCurrentIndex(2);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        dialog.tabWidget()->setCurrentIndex(0);
+        QVERIFY(dialog.okButton()->isEnabled());
+    }
+
+    void storeMakesTheTemplate()
+    {
+        AppState &st = appState();
+        st.stamp.printDateStamp = true;
+        st.stamp.position = 5;
+        st.logo.printLogo = true;
+        st.logo.fileName = "/logo.png";
+        const DataDock setup;
+        TabPageFormat dialog(0, &setup);
+        PageFormat *chooser = dialog.chooser();
+        const int row = rowNamed(chooser, " 3-100x150 mm");
+        QVERIFY(row >= 0);
+        chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
+        const DataDock result = dialog.takeResult();
+        QVERIFY(result == setup);
+        QCOMPARE(st.layout.pageFormatName, QString(" 3-100x150 mm"));
+        QCOMPARE(st.templatePage.title, QString(" 3-100x150 mm"));
+        QCOMPARE(st.templatePage.frames.size(), 3);
+        QCOMPARE(st.templatePage.frames.at(2).rect(), QRect(3000, 17966, 15000, 10000));
+        QCOMPARE(st.templatePage.width, 21000);
+        for (const PhotoFrame &f : st.templatePage.frames) {
+            QVERIFY(f.dateStamp);
+            QCOMPARE(f.stampPosition, 5);
+            QVERIFY(f.logo);
+            QCOMPARE(f.logoFile, QString("/logo.png"));
+            QVERIFY(f.isEmpty());
+        }
+        st.stamp = StampDefaults();
+        st.logo = LogoDefaults();
+    }
+
+    void rememberedNameSelectsTheRow()
+    {
+        appState().layout.pageFormatName = " 2-100x150 mm";
+        const DataDock setup;
+        PageFormat chooser(setup, 2);
+        QCOMPARE(chooser.view()->currentIndex().row(), rowNamed(&chooser, " 2-100x150 mm"));
+    }
+
+    void placingCloselyActsAtOnce()
+    {
+        const DataDock setup;
+        TabPageFormat dialog(2, &setup);
+        PageFormat *chooser = dialog.chooser();
+        const int row = rowNamed(chooser, " 3-100x150 mm");
+        chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
+        QCheckBox *closely = nullptr;
+        for (QCheckBox *b : chooser->findChildren<QCheckBox *>())
+            if (b->text() == "Placing photos closely")
+                closely = b;
+        QVERIFY(closely);
+        closely->setChecked(true);
+        QVERIFY(appState().layout.placingClosely);
+        QCOMPARE(chooser->view()->currentIndex().row(), row);
+        const Page &e = chooser->catalogue().entries().at(row);
+        QCOMPARE(e.frames.at(0).rect(), QRect(500, 2350, 10000, 15000));
+    }
+
+    void addImagesEnablesThePageCount()
+    {
+        const DataDock setup;
+        PageFormat chooser(setup, 0);
+        QSpinBox *pages = chooser.findChild<QSpinBox *>();
+        QVERIFY(!pages->isEnabled());
+        chooser.changeAddImages(false);
+        QVERIFY(pages->isEnabled());
+        pages->setValue(3);
+        chooser.store();
+        QCOMPARE(appState().layout.addPageCount, 3);
+    }
+
+    void paperWithoutRoom()
+    {
+        DataDock setup;
+        setup.width = 10;
+        setup.height = 10;
+        setup.top = setup.bottom = setup.left = setup.right = 5;
+        TabPageFormat dialog(0, &setup);
+        QCOMPARE(dialog.chooser()->view()->model()->rowCount(), 0);
+        QVERIFY(!dialog.okButton()->isEnabled());
+        bool said = false;
+        for (QLabel *l : dialog.chooser()->findChildren<QLabel *>())
+            said |= l->text().contains("too small");
+        QVERIFY(said);
+    }
+
+    void returnOpensTheLayout()
+    {
+        LayoutView view;
+        QStandardItemModel model;
+        model.appendRow(new QStandardItem("a"));
+        view.setModel(&model);
+        view.setCurrentIndex(model.index(0, 0));
+        QSignalSpy spy(&view, &QAbstractItemView::doubleClicked);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).toModelIndex().row(), 0);
+    }
+
+    void changeChooseAnswers()
+    {
+        ChangeChoose first(0);
+        QCOMPARE(first.answer(), 0);
+        ChangeChoose again(1);
+        QCOMPARE(again.answer(), 1);
+        QCOMPARE(again.objectName(), QString("ChangeChoose"));
+        for (QRadioButton *r : again.findChildren<QRadioButton *>())
+            if (r->text() == "For the Selected Pages")
+                r->setChecked(true);
+        QCOMPARE(again.answer(), 0);
+    }
+};
+
+QTEST_MAIN(TestChooser)
+#include "test_chooser.moc"
