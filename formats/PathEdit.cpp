@@ -53,7 +53,7 @@ PathEdit::PathEdit(QWidget *parent)
     widthBox = sizeBox();
     heightBox = sizeBox();
     keepBox = new QCheckBox(iconGroup);
-    keepBox->setFixedWidth(150);
+    keepBox->setMinimumWidth(150); // wider when the translated text needs it
     keepBox->setChecked(m_size.keep());
 
     auto *controls = new QVBoxLayout;

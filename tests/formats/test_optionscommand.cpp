@@ -1,0 +1,91 @@
+// The main window's options command: accepting makes the edited page setup
+// current (no pages yet), cancelling keeps it and names the paper in force.
+#include "app/AppState.h"
+#include "app/Velmora.h"
+#include "formats/TabOptions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Runs `edit` on the options dialog once it is open, then presses `button`.
+void whenOpen(std::function<void(TabOptions *)> edit, const QString &button)
+{
+    QTimer::singleShot(0, [edit, button]() {
+        auto *dialog = qobject_cast<TabOptions *>(myDialog::current());
+        if (!dialog || !dialog->isVisible()) {
+            whenOpen(edit, button);
+            return;
+        }
+        edit(dialog);
+        for (QPushButton *b : dialog->findChildren<QPushButton *>())
+            if (b->text() == button)
+                b->click();
+    });
+}
+
+} // namespace
+
+class TestOptionsCommand : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void acceptedWithoutPagesTakesNewPaper();
+    void cancelKeepsPaperAndItsName();
+};
+
+void TestOptionsCommand::acceptedWithoutPagesTakesNewPaper()
+{
+    Velmora w;
+    AppState &st = appState();
+    st.page.pageSetup = DataDock();
+    whenOpen([](TabOptions *d) {
+        d->findChild<QRadioButton *>(QStringLiteral("cmRadio"))->click();
+        d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(11);
+    }, QStringLiteral("Ok"));
+    w.preferences();
+    QCOMPARE(st.page.pageSetup.unit, 2);
+    QCOMPARE(st.page.pageSetup.paperSize, 11);
+    QCOMPARE(st.page.pageSetup.width, 14.8);
+    QCOMPARE(st.page.pageSetup.height, 21.0);
+    QCOMPARE(st.layout.unitScale, 1000);
+    QCOMPARE(st.page.paperName, QStringLiteral("A5 14.8x21.0 cm"));
+    QCOMPARE(st.page.unitSuffix, QStringLiteral(" cm"));
+}
+
+void TestOptionsCommand::cancelKeepsPaperAndItsName()
+{
+    Velmora w;
+    AppState &st = appState();
+    st.page.pageSetup = DataDock();
+    st.layout.unitScale = 100;
+    whenOpen([](TabOptions *d) {
+        d->findChild<QRadioButton *>(QStringLiteral("inchRadio"))->click();
+        d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(1);
+    }, QStringLiteral("Cancel"));
+    w.preferences();
+    QCOMPARE(st.page.pageSetup, DataDock());
+    QCOMPARE(st.layout.unitScale, 100);
+    QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
+    QCOMPARE(st.page.unitSuffix, QStringLiteral(" mm"));
+}
+
+int main(int argc, char **argv)
+{
+    // The window reads and writes the user's settings store: keep it in a
+    // folder of its own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    TestOptionsCommand test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_optionscommand.moc"
