@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "arrange/ChangeChoose.h"
+#include "arrange/Document.h"
 #include "formats/LayoutView.h"
 #include "formats/PageFormat.h"
 #include "formats/TabPageFormat.h"
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -190,6 +192,38 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toModelIndex().row(), 0);
+    }
+
+    void countingTextInEnglishAndRussian_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("placed");
+        QTest::addColumn<int>("images");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en 1") << "en" << 1 << 1 << "Total 1 Arrangement of 1 Image";
+        QTest::newRow("en 2") << "en" << 2 << 1 << "Total 2 Arrangements of 1 Image";
+        QTest::newRow("en 5") << "en" << 5 << 3 << "Total 5 Arrangements of 3 Images";
+        QTest::newRow("ru 1") << "ru" << 1 << 1 << QString::fromUtf8("Всего 1 размещение из 1 изображения");
+        QTest::newRow("ru 3") << "ru" << 3 << 2 << QString::fromUtf8("Всего 3 размещения из 2 изображений");
+        QTest::newRow("ru 11") << "ru" << 11 << 5 << QString::fromUtf8("Всего 11 размещений из 5 изображений");
+        QTest::newRow("ru 21") << "ru" << 21 << 21 << QString::fromUtf8("Всего 21 размещение из 21 изображения");
+    }
+    void countingTextInEnglishAndRussian()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, placed);
+        QFETCH(int, images);
+        QFETCH(QString, text);
+        QTranslator translator;
+        QVERIFY(translator.load(QString(VELMORA_BIN_DIR) + "/Translations/Velmora_" + language + ".qm"));
+        QCoreApplication::installTranslator(&translator);
+        Document d;
+        d.placementCount = placed;
+        d.imageCount = images;
+        QCOMPARE(d.countingText(), text);
+        QCOMPARE(Page::pageTitle(2, "x").section('\n', 0, 0),
+                 language == "en" ? QString("Page 2") : QString::fromUtf8("Страница 2"));
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void changeChooseAnswers()
