@@ -1,23 +1,266 @@
 #include "library/IconsModel.h"
 
-IconsModel::IconsModel(QObject *parent) : QAbstractListModel(parent) {}
+#include "app/AppState.h"
+#include "library/IconPainter.h"
+#include "library/IconSort.h"
+
+#include <QFileSystemWatcher>
+#include <QIcon>
+#include <QTimer>
+#include <QTransform>
+
+IconsModel::IconsModel(QObject *parent, bool watchFiles, int mimeFlags)
+    : QAbstractListModel(parent), m_mimeFlags(mimeFlags), m_placeholderIcons(32 * 1024)
+{
+    if (watchFiles) {
+        m_watcher = new QFileSystemWatcher(this);
+        m_changeTimer = new QTimer(this);
+        m_changeTimer->setSingleShot(true);
+        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &IconsModel::addFile);
+        connect(m_changeTimer, &QTimer::timeout, this, &IconsModel::updateFiles);
+    }
+}
 
 int IconsModel::rowCount(const QModelIndex &parent) const
 {
-    Q_UNUSED(parent)
-    return 0;
+    return parent.isValid() ? 0 : m_items.size();
 }
 
-QVariant IconsModel::data(const QModelIndex &, int) const { return QVariant(); }
+QPixmap IconsModel::iconOf(const IconItem &item) const
+{
+    if (item.state > 1 || !item.icon.isNull())
+        return item.icon;
+    const ThumbnailValues &t = appState().thumbs;
+    if (QPixmap *cached = m_placeholderIcons.object(item.fileName)) {
+        if (cached->width() == t.iconWidth && cached->height() == t.iconHeight)
+            return *cached;
+    }
+    const QPixmap drawn = IconPainter::draw(item);
+    m_placeholderIcons.insert(item.fileName, new QPixmap(drawn),
+                              qMax(1, drawn.width() * drawn.height() * 4 / 1024));
+    return drawn;
+}
 
-void IconsModel::clear()
+void IconsModel::drawIcon(IconItem &item)
+{
+    if (item.state <= 1) {
+        // Drawn on demand: see iconOf.
+        item.state = 1;
+        item.icon = QPixmap();
+        m_placeholderIcons.remove(item.fileName);
+        return;
+    }
+    item.icon = IconPainter::draw(item);
+}
+
+QVariant IconsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return QVariant();
+    const IconItem &item = m_items.at(index.row());
+    switch (role) {
+    case Qt::DecorationRole: return QIcon(iconOf(item));
+    case Qt::ToolTipRole: return IconPainter::toolTip(item);
+    case Qt::SizeHintRole:
+        return QSize(appState().thumbs.iconWidth + 5, appState().thumbs.iconHeight + 5);
+    case IconPixmapRole: return iconOf(item);
+    case FileNameRole: return item.fileName;
+    case StateRole: return item.state;
+    case ImageWidthRole: return item.imageWidth;
+    case ImageHeightRole: return item.imageHeight;
+    case PreviewRole: return item.preview;
+    case RotationRole: return item.rotation;
+    case UseCountRole: return item.useCount;
+    case FileTimeRole: return item.fileTime;
+    case ShotTimeRole: return item.shotTime;
+    case FileSizeRole: return item.fileSize;
+    case FileDataRole: return item.fileData;
+    default: return QVariant();
+    }
+}
+
+bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return false;
+    IconItem &item = m_items[index.row()];
+    switch (role) {
+    case IconPixmapRole: item.icon = value.value<QPixmap>(); break;
+    case FileNameRole: item.fileName = value.toString(); break;
+    case StateRole: item.state = value.toInt(); break;
+    case ImageWidthRole: item.imageWidth = value.toInt(); break;
+    case ImageHeightRole: item.imageHeight = value.toInt(); break;
+    case RotationRole: item.rotation = value.toInt(); break;
+    case UseCountRole: item.useCount = value.toInt(); break;
+    case FileTimeRole: item.fileTime = value.toDateTime(); break;
+    case ShotTimeRole: item.shotTime = value.toDateTime(); break;
+    case FileSizeRole: item.fileSize = value.toInt(); break;
+    case FileDataRole: item.fileData = value.toByteArray(); break;
+    case PreviewRole:
+        item.preview = value.value<QImage>();
+        item.state = 2;
+        if (item.rotation > 0) {
+            // The fresh preview is unturned: turn it to the row's rotation.
+            const int angle = item.rotation;
+            item.rotation = 0;
+            rotateTo(index, angle);
+        } else {
+            drawIcon(item);
+        }
+        break;
+    default: break;
+    }
+    return true;
+}
+
+Qt::ItemFlags IconsModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+Qt::DropActions IconsModel::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+void IconsModel::turnPreview(IconItem &item, int quarterTurns)
+{
+    if (!item.preview.isNull())
+        item.preview = item.preview.transformed(QTransform().rotate(90.0 * quarterTurns));
+}
+
+void IconsModel::rotateIcon(QModelIndex index)
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return;
+    IconItem &item = m_items[index.row()];
+    item.rotation += 90;
+    if (item.rotation >= 301)
+        item.rotation = 0;
+    if (item.state > 1) {
+        turnPreview(item, 1);
+        std::swap(item.imageWidth, item.imageHeight);
+        drawIcon(item);
+    }
+    Q_EMIT dataChanged(index, index);
+}
+
+void IconsModel::rotateBack(QModelIndex index)
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return;
+    IconItem &item = m_items[index.row()];
+    item.rotation -= 90;
+    if (item.rotation < 0)
+        item.rotation = 270;
+    if (item.state > 1) {
+        turnPreview(item, -1);
+        std::swap(item.imageWidth, item.imageHeight);
+        drawIcon(item);
+    }
+    Q_EMIT dataChanged(index, index);
+}
+
+void IconsModel::rotateTo(const QModelIndex &index, int angle)
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return;
+    IconItem &item = m_items[index.row()];
+    int delta = angle - item.rotation;
+    if (angle < item.rotation)
+        delta += 360;
+    const int q = delta / 90;
+    if (q == 0)
+        return;
+    if (q % 2)
+        std::swap(item.imageWidth, item.imageHeight);
+    turnPreview(item, q);
+    item.rotation = angle;
+    drawIcon(item);
+    Q_EMIT dataChanged(index, index);
+}
+
+QModelIndex IconsModel::rotateFileTo(const QString &name, int angle)
+{
+    const int row = findExact(name);
+    if (row < 0)
+        return QModelIndex();
+    const QModelIndex idx = index(row);
+    rotateTo(idx, angle);
+    return idx;
+}
+
+// Counts: `delta` by file name, added to the counts or, when `absolute`,
+// replacing every count (names not in it get 0).
+void IconsModel::changeCounts(const QHash<QString, int> &delta, bool absolute)
+{
+    for (int row = 0; row < m_items.size(); ++row) {
+        IconItem &item = m_items[row];
+        const int n = delta.value(item.fileName, 0);
+        const int count = absolute ? n : item.useCount + n;
+        if (count == item.useCount)
+            continue;
+        item.useCount = count;
+        // Placeholder thumbnails are drawn on demand and so show the new
+        // count at once; decoded ones are drawn again here.
+        if (item.state > 1)
+            drawIcon(item);
+        else
+            m_placeholderIcons.remove(item.fileName);
+        Q_EMIT dataChanged(index(row), index(row));
+    }
+}
+
+static QHash<QString, int> tally(const QStringList &inc, const QStringList &dec = QStringList())
+{
+    QHash<QString, int> counts;
+    for (const QString &name : inc)
+        ++counts[name];
+    for (const QString &name : dec)
+        --counts[name];
+    return counts;
+}
+
+void IconsModel::updateArrangeCount(QStringList sList) { changeCounts(tally(sList), true); }
+void IconsModel::addImagesArrange(QStringList incList, QStringList decList) { changeCounts(tally(incList, decList), false); }
+void IconsModel::decCount(QString name) { changeCounts(tally({}, {name}), false); }
+void IconsModel::subCount(QStringList decList) { changeCounts(tally({}, decList), false); }
+
+void IconsModel::sortItems()
 {
     beginResetModel();
+    IconSort::sort(m_items, m_sortKey, m_sortReverse);
     endResetModel();
-    Q_EMIT countAddImage(0);
 }
 
-void IconsModel::updateArrangeCount(QStringList) {}
-void IconsModel::addImagesArrange(QStringList, QStringList) {}
-void IconsModel::decCount(QString) {}
-void IconsModel::subCount(QStringList) {}
+int IconsModel::indexOfFileName(const QString &name) const
+{
+    if (name.isEmpty())
+        return -1;
+    for (int row = 0; row < m_items.size(); ++row)
+        if (m_items[row].fileName.compare(name, Qt::CaseInsensitive) == 0)
+            return row;
+    return -1;
+}
+
+int IconsModel::findExact(const QString &name) const
+{
+    for (int row = 0; row < m_items.size(); ++row)
+        if (m_items[row].fileName == name)
+            return row;
+    return -1;
+}
+
+void IconsModel::addItem(const IconItem &item)
+{
+    if (findExact(item.fileName) >= 0)
+        return;
+    watch(item.fileName);
+    const int row = m_items.size();
+    beginInsertRows(QModelIndex(), row, row);
+    m_items.append(item);
+    endInsertRows();
+    m_itemCount = m_items.size();
+}

@@ -1,21 +1,91 @@
 #pragma once
 
-// PLACEHOLDER until the image list model lands: only the signals and slots
-// the main window wires exist, and the model holds no rows.
+#include "library/IconItem.h"
 
 #include <QAbstractListModel>
+#include <QCache>
+#include <QFileInfo>
+#include <QMap>
 #include <QStringList>
+#include <QUrl>
+#include <QVector>
 
+class QDataStream;
+
+class QFileSystemWatcher;
+class QTimer;
+
+// The list of image files behind both image panels: one row per file, with
+// its thumbnail, rotation and use count. It draws the thumbnails, watches its
+// files, sorts itself, offers and takes "image/Velmora" drags and writes its
+// rows into the project file.
+//
+// Rows that are not decoded yet all show the same placeholder picture; their
+// thumbnails are drawn when a view asks for them and kept in a bounded cache,
+// so that a folder of thousands of files costs little memory.
 class IconsModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    explicit IconsModel(QObject *parent = nullptr);
+    enum Roles {
+        IconPixmapRole = Qt::UserRole,
+        FileNameRole,
+        StateRole,
+        ImageWidthRole,
+        ImageHeightRole,
+        PreviewRole,
+        RotationRole,
+        UseCountRole,
+        FileTimeRole,
+        ShotTimeRole,
+        FileSizeRole,
+        FileDataRole,
+    };
+    enum MimeFlag { OfferVelmora = 1, OfferUris = 2 };
+
+    // The folder panel: watchFiles true, mimeFlags 2 (drops of files copy
+    // them into the folder); the selection panel: true, 3.
+    explicit IconsModel(QObject *parent = nullptr, bool watchFiles = true, int mimeFlags = 3);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
+    int itemCount() const { return m_itemCount; }
+    int sortKey() const { return m_sortKey; }
+    void setSortKey(int key) { m_sortKey = key; }
+    bool sortReverse() const { return m_sortReverse; }
+    void setSortReverse(bool reverse) { m_sortReverse = reverse; }
+    int mimeFlags() const { return m_mimeFlags; }
+    bool watchFiles() const { return m_watcher != nullptr; }
+    QString dirPath() const { return m_dirPath; }
+    const IconItem &item(int row) const { return m_items.at(row); }
+
+    void sortItems();
     void clear();
+    int indexOfFileName(const QString &name) const;
+    void rotateTo(const QModelIndex &index, int angle);
+    QModelIndex rotateFileTo(const QString &name, int angle);
+    void addItem(const IconItem &item);
+
+    // The project-file section; `files` collects each row's bytes by name.
+    void save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const;
+    void load(QDataStream &in, QString &error);
+    void adoptLoaded();
+
+    // Records of the local files named by `urls`, in the drag payload form;
+    // files that cannot be decoded are left out. The stream's device is
+    // sought back to 0 at the end.
+    static void itemsFromUrls(const QList<QUrl> &urls, QDataStream &out);
+    // A record for a file on disk: sizes, times and the date taken as listed.
+    static IconItem itemFromFile(const QFileInfo &info);
 
 Q_SIGNALS:
     void countAddImage(int count);
@@ -24,8 +94,42 @@ Q_SIGNALS:
     void fileModif(QString name);
 
 public Q_SLOTS:
+    void setDirPath(QString path);
+    void updateDir(QString path);
+    void rotateIcon(QModelIndex index);
+    void rotateBack(QModelIndex index);
     void updateArrangeCount(QStringList sList);
     void addImagesArrange(QStringList incList, QStringList decList);
     void decCount(QString name);
     void subCount(QStringList decList);
+    void addFile(QString name);
+    void updateFiles();
+    void fileChanged(QString name);
+
+private:
+    QPixmap iconOf(const IconItem &item) const;
+    void drawIcon(IconItem &item);
+    void turnPreview(IconItem &item, int quarterTurns);
+    void changeCounts(const QHash<QString, int> &delta, bool absolute);
+    QFileInfoList listFolder(const QString &path) const;
+    void watch(const QString &name);
+    void unwatchAll();
+    // Gives back the budget of bytes a row held (see removeRows).
+    static void releaseBytes(IconItem &item);
+    // Keeps the bytes a new row brings while the budget allows, counting them.
+    void adoptBytes(IconItem &item) const;
+    int findExact(const QString &name) const;
+
+    QVector<IconItem> m_items;
+    QVector<IconItem> m_stagingItems;
+    int m_itemCount = 0;
+    int m_sortKey = 0;
+    bool m_sortReverse = false;
+    int m_mimeFlags;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_changeTimer = nullptr;
+    QStringList m_pendingFiles;
+    QString m_dirPath;
+    // Drawn placeholder thumbnails by file name; cost in kilobytes.
+    mutable QCache<QString, QPixmap> m_placeholderIcons;
 };

@@ -1,0 +1,201 @@
+#include "library/IconsList.h"
+
+#include "app/AppState.h"
+#include "library/IconsModel.h"
+#include "library/ImageFile.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+#include <QtConcurrent>
+
+IconsList::IconsList(bool keepData, QWidget *parent)
+    : QListView(parent), m_keepData(keepData), m_timer(new QTimer(this))
+{
+    setDragEnabled(true);
+    setViewMode(QListView::IconMode);
+    setUniformItemSizes(true);
+    applyIconSize();
+    setSpacing(5);
+    setMovement(QListView::Snap);
+    setResizeMode(QListView::Adjust);
+    setAcceptDrops(false);
+    setDropIndicatorShown(false);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setLayoutMode(QListView::SinglePass);
+
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &IconsList::timerSetImage);
+    connect(&m_watcher, &QFutureWatcher<IconFuture>::resultReadyAt, this, &IconsList::ImageCreated);
+    connect(&m_watcher, &QFutureWatcher<IconFuture>::finished, this, &IconsList::finished);
+}
+
+IconsList::~IconsList()
+{
+    stop();
+}
+
+void IconsList::applyIconSize()
+{
+    const ThumbnailValues &t = appState().thumbs;
+    setIconSize(QSize(t.iconWidth, t.iconHeight));
+    setGridSize(QSize(t.iconWidth + 5, t.iconHeight + 5));
+}
+
+void IconsList::stop()
+{
+    m_stopped = true;
+    if (m_watcher.isRunning()) {
+        m_watcher.cancel();
+        m_watcher.waitForFinished();
+    }
+}
+
+void IconsList::restart()
+{
+    stop();
+    if (!m_timer->isActive())
+        timerSetImage();
+    m_timer->start(200);
+}
+
+void IconsList::updateIconSize()
+{
+    stop();
+    applyIconSize();
+    restart();
+}
+
+QList<QModelIndex> IconsList::GetVisibleItems()
+{
+    QList<QModelIndex> items;
+    if (!isVisible() || !model())
+        return items;
+    const int iw = appState().thumbs.iconWidth;
+    const int ih = appState().thumbs.iconHeight;
+    const int w = viewport()->width();
+    const int h = viewport()->height();
+    for (int y = 2; y < h + ih; y += qMax(1, ih)) {
+        const int sy = y >= h ? h - 1 : y;
+        for (int x = 50; x <= w - 1; x += qMax(1, iw)) {
+            const QModelIndex index = indexAt(QPoint(x, sy));
+            if (!index.isValid() || items.contains(index))
+                continue;
+            const QPixmap icon = index.data(IconsModel::IconPixmapRole).value<QPixmap>();
+            if (index.data(IconsModel::StateRole).toInt() < 2 || icon.width() != iw || icon.height() != ih)
+                items.append(index);
+        }
+    }
+    return items;
+}
+
+void IconsList::timerSetImage()
+{
+    m_timer->stop();
+    if (m_watcher.isRunning())
+        return;
+    if (!model() || model()->rowCount() == 0)
+        return;
+    const QList<QModelIndex> visible = GetVisibleItems();
+    m_visibleItems.clear();
+    if (visible.isEmpty())
+        return;
+    QStringList files;
+    files.reserve(visible.size());
+    for (const QModelIndex &index : visible) {
+        m_visibleItems.append(index);
+        files.append(index.data(IconsModel::FileNameRole).toString());
+    }
+    // The rule is read here, on the GUI thread; the workers get a copy.
+    const PreviewRule rule = PreviewRule::current();
+    std::function<IconFuture(const QString &)> read = [rule](const QString &file) {
+        return readIconFuture(file, rule);
+    };
+    m_watcher.setFuture(QtConcurrent::mapped(files, read));
+    m_stopped = false;
+}
+
+void IconsList::ImageCreated(int _index)
+{
+    if (m_stopped || _index < 0 || _index >= m_visibleItems.size()
+        || !m_watcher.future().isResultReadyAt(_index))
+        return;
+    const QModelIndex index = m_visibleItems.at(_index);
+    // The row may have gone (removed or the list reloaded) since the batch began.
+    if (!index.isValid() || index.model() != model())
+        return;
+    IconFuture r = m_watcher.resultAt(_index);
+    QAbstractItemModel *m = model();
+    m->setData(index, r.height, IconsModel::ImageHeightRole);
+    m->setData(index, r.width, IconsModel::ImageWidthRole);
+    if (r.rotation > 0)
+        m->setData(index, r.rotation, IconsModel::RotationRole);
+    if (r.date.isValid())
+        m->setData(index, r.date, IconsModel::ShotTimeRole);
+    m->setData(index, r.image, IconsModel::PreviewRole);
+    // A row that holds its bytes already keeps them (and their count).
+    if (m_keepData && index.data(IconsModel::FileDataRole).toByteArray().isEmpty()) {
+        qint64 &cached = appState().cachedBytes;
+        if (!r.data.isEmpty() && cached <= AppState::CacheBudget)
+            cached += r.data.size();
+        else
+            r.data.clear();
+        m->setData(index, r.data, IconsModel::FileDataRole);
+    }
+    QListView::dataChanged(index, index);
+}
+
+void IconsList::finished() {}
+
+void IconsList::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool ctrl = mods & Qt::ControlModifier;
+    const bool shift = mods & Qt::ShiftModifier;
+    const bool alt = mods & Qt::AltModifier;
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        Q_EMIT keyDelete();
+        return;
+    case Qt::Key_Up:
+        if (alt) { Q_EMIT keyRotate(); return; }
+        break;
+    case Qt::Key_Down:
+        if (alt) { Q_EMIT keyRotBack(); return; }
+        break;
+    case Qt::Key_W:
+        if (ctrl) { Q_EMIT keyView(); return; }
+        break;
+    case Qt::Key_E:
+        if (ctrl) { Q_EMIT keyEdit(); return; }
+        break;
+    case Qt::Key_C:
+        if (ctrl)
+            Q_EMIT keyCopy();
+        return;
+    case Qt::Key_V:
+        if (ctrl)
+            Q_EMIT keyPaste();
+        return;
+    case Qt::Key_Insert:
+        if (ctrl)
+            Q_EMIT keyCopy();
+        else if (shift)
+            Q_EMIT keyPaste();
+        return;
+    default:
+        break;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void IconsList::resizeEvent(QResizeEvent *event)
+{
+    QListView::resizeEvent(event);
+    restart();
+}
+
+void IconsList::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    restart();
+}

@@ -1,0 +1,149 @@
+// Drag and drop of an image list, and the removal of rows.
+
+#include "library/IconsModel.h"
+
+#include "library/IconPainter.h"
+#include "library/IconRecord.h"
+#include "library/ImageFile.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QMimeData>
+
+QStringList IconsModel::mimeTypes() const
+{
+    QStringList types;
+    if (m_mimeFlags & OfferVelmora)
+        types << velmoraMimeType();
+    if (m_mimeFlags & OfferUris)
+        types << QStringLiteral("text/uri-list");
+    return types;
+}
+
+QMimeData *IconsModel::mimeData(const QModelIndexList &indexes) const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (const QModelIndex &index : indexes) {
+        if (!index.isValid() || index.row() >= m_items.size())
+            continue;
+        IconItem record = m_items.at(index.row());
+        record.icon = iconOf(record);
+        writeIconRecord(out, record);
+    }
+    auto *mime = new QMimeData;
+    mime->setData(velmoraMimeType(), bytes);
+    return mime;
+}
+
+void IconsModel::itemsFromUrls(const QList<QUrl> &urls, QDataStream &out)
+{
+    for (const QUrl &url : urls) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty())
+            continue;
+        IconItem item = itemFromFile(QFileInfo(path));
+        readIntoItem(item);
+        item.icon = IconPainter::draw(item);
+        item.state = 1;
+        if (!item.preview.isNull())
+            writeIconRecord(out, item);
+    }
+    if (out.device())
+        out.device()->seek(0);
+}
+
+bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                              const QModelIndex &parent)
+{
+    Q_UNUSED(row)
+    Q_UNUSED(parent)
+    if (action == Qt::IgnoreAction)
+        return true;
+    if (column > 0 || !data)
+        return false;
+
+    QByteArray bytes;
+    if (data->hasFormat(QStringLiteral("text/uri-list"))) {
+        if (m_mimeFlags == OfferUris) {
+            // The folder panel: the files are copied into the folder and
+            // arrive through its refresh.
+            for (const QUrl &url : data->urls()) {
+                const QString source = url.toLocalFile();
+                if (!source.isEmpty() && !m_dirPath.isEmpty())
+                    QFile::copy(source, m_dirPath + QLatin1Char('/') + source.section(QLatin1Char('/'), -1));
+            }
+            return true;
+        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        itemsFromUrls(data->urls(), out);
+    } else if (data->hasFormat(velmoraMimeType())) {
+        bytes = data->data(velmoraMimeType());
+    } else {
+        return false;
+    }
+
+    QDataStream in(bytes);
+    while (!in.atEnd()) {
+        IconItem item;
+        if (!readIconRecord(in, item))
+            break;
+        const bool fromFrame = item.state == 3;
+        int n = item.useCount;
+        if (fromFrame) {
+            item.state = 2;
+            Q_EMIT backDrop(&n);
+            item.fileData.clear();
+            item.useCount = n;
+        }
+        const int existing = findExact(item.fileName);
+        if (existing >= 0) {
+            if (fromFrame) {
+                IconItem &row = m_items[existing];
+                row.useCount = n;
+                drawIcon(row);
+                Q_EMIT dataChanged(index(existing), index(existing));
+            }
+            continue;
+        }
+        if (fromFrame)
+            drawIcon(item);
+        if (item.state <= 1)
+            item.icon = QPixmap(); // placeholders are drawn on demand
+        adoptBytes(item);
+        watch(item.fileName);
+        const int last = m_items.size();
+        beginInsertRows(QModelIndex(), last, last);
+        m_items.append(std::move(item));
+        endInsertRows();
+    }
+    m_itemCount = m_items.size();
+    Q_EMIT changeCountImage(m_itemCount);
+    return true;
+}
+
+bool IconsModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || row >= m_items.size() || row + count < 1 || count < 1)
+        return false;
+    const int first = qMax(row, 0);
+    const int last = qMin(row + count - 1, m_items.size() - 1);
+    beginRemoveRows(QModelIndex(), first, last);
+    for (int i = first; i <= last; ++i) {
+        IconItem &item = m_items[i];
+        if (m_watcher)
+            m_watcher->removePath(item.fileName);
+        releaseBytes(item);
+        m_placeholderIcons.remove(item.fileName);
+    }
+    m_items.erase(m_items.begin() + first, m_items.begin() + last + 1);
+    endRemoveRows();
+    m_itemCount = m_items.size();
+    Q_EMIT changeCountImage(m_itemCount);
+    return true;
+}

@@ -1,0 +1,235 @@
+// The files of an image list: folder load and refresh, watching, re-reading
+// changed files, and the budget of file bytes the rows hold.
+
+#include "library/IconsModel.h"
+
+#include "app/AppState.h"
+#include "library/ImageFile.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileSystemWatcher>
+#include <QImageReader>
+#include <QSet>
+#include <QTimer>
+
+IconItem IconsModel::itemFromFile(const QFileInfo &info)
+{
+    IconItem item;
+    item.fileName = info.absoluteFilePath();
+    item.fileSize = qint32(info.size());
+    item.fileTime = info.lastModified();
+    item.shotTime = info.birthTime();
+    if (!item.shotTime.isValid() || item.fileTime < item.shotTime)
+        item.shotTime = item.fileTime;
+    return item;
+}
+
+QFileInfoList IconsModel::listFolder(const QString &path) const
+{
+    QStringList filters;
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const QByteArray &format : formats)
+        filters.append(QStringLiteral("*.") + QString::fromLatin1(format));
+    return QDir(path).entryInfoList(filters, QDir::Files, QDir::Unsorted);
+}
+
+void IconsModel::watch(const QString &name)
+{
+    if (m_watcher && !name.isEmpty())
+        m_watcher->addPath(name);
+}
+
+void IconsModel::unwatchAll()
+{
+    if (!m_watcher)
+        return;
+    const QStringList files = m_watcher->files();
+    if (!files.isEmpty())
+        m_watcher->removePaths(files);
+}
+
+void IconsModel::releaseBytes(IconItem &item)
+{
+    if (item.fileData.isEmpty())
+        return;
+    // Bytes shared with someone else (a page frame) stay counted for them.
+    const int holders = item.fileData.data_ptr()->ref.atomic.loadRelaxed();
+    qint64 &total = appState().cachedBytes;
+    if (holders <= 1)
+        total = qMax<qint64>(0, total - item.fileData.size());
+    qDebug() << "fotoAlloc" << total << "refCount" << holders;
+    item.fileData.clear();
+}
+
+void IconsModel::adoptBytes(IconItem &item) const
+{
+    if (item.fileData.isEmpty())
+        return;
+    qint64 &total = appState().cachedBytes;
+    if (m_mimeFlags != OfferUris && total <= AppState::CacheBudget)
+        total += item.fileData.size();
+    else
+        item.fileData.clear();
+}
+
+void IconsModel::setDirPath(QString path)
+{
+    if (m_mimeFlags == OfferUris)
+        m_dirPath = path;
+    m_pendingFiles.clear();
+    unwatchAll();
+    beginResetModel();
+    for (IconItem &item : m_items)
+        releaseBytes(item);
+    m_items.clear();
+    m_placeholderIcons.clear();
+    const QFileInfoList entries = listFolder(path);
+    m_items.reserve(entries.size());
+    QStringList names;
+    names.reserve(entries.size());
+    for (const QFileInfo &info : entries) {
+        IconItem item = itemFromFile(info);
+        drawIcon(item);
+        names.append(item.fileName);
+        m_items.append(std::move(item));
+    }
+    if (m_watcher && !names.isEmpty())
+        m_watcher->addPaths(names);
+    endResetModel();
+    m_itemCount = m_items.size();
+    Q_EMIT countAddImage(m_itemCount);
+}
+
+void IconsModel::updateDir(QString path)
+{
+    const QFileInfoList entries = listFolder(path);
+    const int n = entries.size();
+    QHash<QString, int> byName;
+    byName.reserve(n);
+    for (int i = 0; i < n; ++i)
+        byName.insert(entries[i].absoluteFilePath(), i);
+
+    bool reset = false;
+    auto beginOnce = [&] {
+        if (!reset) {
+            beginResetModel();
+            reset = true;
+        }
+    };
+    if (m_items.size() != n)
+        beginOnce();
+
+    for (int row = m_items.size() - 1; row >= 0; --row) {
+        IconItem &item = m_items[row];
+        const auto found = byName.constFind(item.fileName);
+        if (found == byName.constEnd()) {
+            beginOnce();
+            if (m_watcher)
+                m_watcher->removePath(item.fileName);
+            releaseBytes(item);
+            m_placeholderIcons.remove(item.fileName);
+            m_items.removeAt(row);
+            continue;
+        }
+        const QFileInfo &info = entries[*found];
+        if (info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize)
+            continue;
+        beginOnce();
+        const IconItem fresh = itemFromFile(info);
+        item.fileSize = fresh.fileSize;
+        item.fileTime = fresh.fileTime;
+        item.shotTime = fresh.shotTime;
+        item.state = item.imageWidth = item.imageHeight = item.useCount = 0;
+        drawIcon(item);
+    }
+
+    QSet<QString> listed;
+    listed.reserve(m_items.size());
+    for (const IconItem &item : qAsConst(m_items))
+        listed.insert(item.fileName);
+    for (const QFileInfo &info : entries) {
+        if (listed.contains(info.absoluteFilePath()))
+            continue;
+        beginOnce();
+        IconItem item = itemFromFile(info);
+        drawIcon(item);
+        watch(item.fileName);
+        m_items.append(std::move(item));
+    }
+
+    if (reset) {
+        endResetModel();
+        m_itemCount = n;
+        Q_EMIT countAddImage(n);
+    }
+}
+
+void IconsModel::addFile(QString name)
+{
+    if (!m_changeTimer)
+        return;
+    m_changeTimer->start(500);
+    if (!m_pendingFiles.contains(name))
+        m_pendingFiles.append(name);
+}
+
+void IconsModel::updateFiles()
+{
+    if (m_changeTimer)
+        m_changeTimer->stop();
+    const QStringList names = m_pendingFiles;
+    for (const QString &name : names)
+        fileChanged(name);
+    m_pendingFiles.clear();
+}
+
+void IconsModel::fileChanged(QString name)
+{
+    const int row = findExact(name);
+    if (row < 0)
+        return;
+    IconItem &item = m_items[row];
+    const QFileInfo info(name);
+    if (info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize)
+        return;
+    const IconItem fresh = itemFromFile(info);
+    item.fileSize = fresh.fileSize;
+    item.fileTime = fresh.fileTime;
+    item.shotTime = fresh.shotTime;
+    const int r = item.rotation;
+    // The frames that show the file still show it: its use count stays.
+    const bool keptBytes = !item.fileData.isEmpty();
+    item.state = item.imageWidth = item.imageHeight = 0;
+    releaseBytes(item);
+    readIntoItem(item);
+    // A row that held the file's bytes holds the new ones; others drop them.
+    if (keptBytes)
+        adoptBytes(item);
+    else
+        item.fileData.clear();
+    item.state = 2;
+    // The row keeps the turn it had; a row that had none takes the file's
+    // own orientation, so that the preview and the rotation agree.
+    const int angle = r >= 1 ? r : item.rotation;
+    item.rotation = 0;
+    if (angle > 0)
+        rotateTo(index(row), angle);
+    else
+        drawIcon(item);
+    Q_EMIT fileModif(name);
+    Q_EMIT dataChanged(index(row), index(row));
+}
+
+void IconsModel::clear()
+{
+    unwatchAll();
+    beginResetModel();
+    for (IconItem &item : m_items)
+        releaseBytes(item);
+    m_items.clear();
+    m_placeholderIcons.clear();
+    endResetModel();
+    m_itemCount = 0;
+    Q_EMIT countAddImage(0);
+}

@@ -1,0 +1,516 @@
+#include "app/AppState.h"
+#include "library/IconPainter.h"
+#include "library/IconRecord.h"
+#include "library/IconSort.h"
+#include "library/IconsModel.h"
+#include "tests/library/ExifJpeg.h"
+
+#include <QAbstractItemModelTester>
+#include <QDataStream>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestIconsModel : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *dir = nullptr;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir->filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return path;
+    }
+    static IconItem record(const QString &name, int state = 2, int useCount = 0)
+    {
+        IconItem item;
+        item.fileName = name;
+        item.state = state;
+        item.useCount = useCount;
+        item.imageWidth = 40;
+        item.imageHeight = 30;
+        item.fileTime = QDateTime(QDate(2020, 1, 1), QTime(12, 0));
+        if (state >= 2) {
+            item.preview = QImage(40, 30, QImage::Format_RGB32);
+            item.preview.fill(Qt::green);
+        }
+        return item;
+    }
+    static QMimeData *payload(const QVector<IconItem> &items)
+    {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        for (const IconItem &item : items)
+            writeIconRecord(out, item);
+        auto *mime = new QMimeData;
+        mime->setData(velmoraMimeType(), bytes);
+        return mime;
+    }
+    static QStringList names(const IconsModel &m)
+    {
+        QStringList list;
+        for (int r = 0; r < m.rowCount(); ++r)
+            list << m.index(r).data(IconsModel::FileNameRole).toString().section('/', -1);
+        return list;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = new QTemporaryDir;
+        appState().thumbs = ThumbnailValues();
+        appState().cachedBytes = 0;
+        appState().shell.previewFillColor = Qt::white;
+        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
+        appState().placeholder.fill(Qt::blue);
+    }
+    void cleanup() { delete dir; }
+
+    void folderLoad()
+    {
+        writeFile("b.jpg", makeJpeg(40, 30));
+        writeFile("a.JPG", makeJpeg(40, 30));
+        writeFile("c.png", QByteArray("whatever"));
+        writeFile("notes.txt", "text");
+        IconsModel model(nullptr, true, IconsModel::OfferUris);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy count(&model, &IconsModel::countAddImage);
+        model.setDirPath(dir->path());
+        QCOMPARE(count.size(), 1);
+        QCOMPARE(count.at(0).at(0).toInt(), 3);
+        QCOMPARE(model.itemCount(), 3);
+        QCOMPARE(model.dirPath(), dir->path());
+        model.setSortKey(IconSort::Name);
+        model.sortItems();
+        QCOMPARE(names(model), QStringList({"a.JPG", "b.jpg", "c.png"}));
+        const QModelIndex first = model.index(0);
+        QCOMPARE(first.data(IconsModel::StateRole).toInt(), 1);
+        const QPixmap icon = first.data(IconsModel::IconPixmapRole).value<QPixmap>();
+        QCOMPARE(icon.size(), QSize(100, 90));
+        // The placeholder picture sits in the middle, the caption below.
+        QCOMPARE(icon.toImage().pixelColor(50, 40), QColor(Qt::blue));
+        QCOMPARE(icon.toImage().pixelColor(1, 88), QColor(Qt::white));
+        QVERIFY(first.data(IconsModel::ShotTimeRole).toDateTime() <= first.data(IconsModel::FileTimeRole).toDateTime());
+        QCOMPARE(first.data(Qt::SizeHintRole).toSize(), QSize(105, 95));
+        QVERIFY(!first.data(Qt::DecorationRole).value<QIcon>().isNull());
+        QVERIFY(!model.data(model.index(0), Qt::UserRole + 40).isValid());
+        QCOMPARE(model.flags(QModelIndex()), Qt::ItemIsDropEnabled);
+        QVERIFY(model.flags(first) & Qt::ItemIsDragEnabled);
+        QCOMPARE(model.mimeTypes(), QStringList({"text/uri-list"}));
+        QCOMPARE(model.indexOfFileName(dir->filePath("B.JPG")), 1);
+        QCOMPARE(model.indexOfFileName(QString()), -1);
+
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(count.last().at(0).toInt(), 0);
+    }
+
+    void folderRefresh()
+    {
+        writeFile("keep.jpg", makeJpeg(40, 30));
+        writeFile("gone.jpg", makeJpeg(40, 30));
+        const QString changed = writeFile("changed.jpg", makeJpeg(40, 30));
+        IconsModel model(nullptr, true, IconsModel::OfferUris);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setDirPath(dir->path());
+        for (int r = 0; r < 3; ++r) {
+            model.setData(model.index(r), 90, IconsModel::RotationRole);
+            model.setData(model.index(r), 5, IconsModel::UseCountRole);
+            model.setData(model.index(r), QImage(10, 10, QImage::Format_RGB32), IconsModel::PreviewRole);
+        }
+        QSignalSpy count(&model, &IconsModel::countAddImage);
+        model.updateDir(dir->path());
+        QCOMPARE(count.size(), 0); // nothing changed, nothing said
+
+        QFile::remove(dir->filePath("gone.jpg"));
+        writeFile("new.jpg", makeJpeg(40, 30));
+        writeFile("changed.jpg", makeJpeg(80, 30));
+        model.updateDir(dir->path());
+        QCOMPARE(count.size(), 1);
+        QCOMPARE(count.at(0).at(0).toInt(), 3);
+        QStringList now = names(model);
+        now.sort();
+        QCOMPARE(now, QStringList({"changed.jpg", "keep.jpg", "new.jpg"}));
+        const QModelIndex c = model.index(model.indexOfFileName(changed));
+        QCOMPARE(c.data(IconsModel::StateRole).toInt(), 1);
+        QCOMPARE(c.data(IconsModel::UseCountRole).toInt(), 0);
+        QCOMPARE(c.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(c.data(IconsModel::FileSizeRole).toInt(), int(QFileInfo(changed).size()));
+        const QModelIndex k = model.index(model.indexOfFileName(dir->filePath("keep.jpg")));
+        QCOMPARE(k.data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(k.data(IconsModel::UseCountRole).toInt(), 5);
+    }
+
+    // A watched file that changes is read again after the quiet spell.
+    void fileChangePath()
+    {
+        const QString path = writeFile("photo.jpg", makeJpeg(40, 30));
+        IconsModel model(nullptr, true, 3);
+        model.addItem(IconsModel::itemFromFile(QFileInfo(path)));
+        model.addItem(IconsModel::itemFromFile(QFileInfo(path))); // same name: ignored
+        QCOMPARE(model.rowCount(), 1);
+        model.setData(model.index(0), 3, IconsModel::UseCountRole);
+        QSignalSpy modif(&model, &IconsModel::fileModif);
+        QSignalSpy changed(&model, &IconsModel::dataChanged);
+        QTest::qWait(1100);
+        writeFile("photo.jpg", makeJpeg(60, 20, makeTiff(true, {orientationEntry(6)})));
+        QTRY_COMPARE_WITH_TIMEOUT(modif.size(), 1, 5000);
+        QCOMPARE(modif.at(0).at(0).toString(), path);
+        QVERIFY(!changed.isEmpty());
+        const QModelIndex i = model.index(0);
+        QCOMPARE(i.data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(i.data(IconsModel::UseCountRole).toInt(), 3);
+        // The new file's own orientation turns the preview and the sizes.
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(20, 60));
+        QCOMPARE(QSize(i.data(IconsModel::ImageWidthRole).toInt(), i.data(IconsModel::ImageHeightRole).toInt()), QSize(20, 60));
+        // The folder-less row held no bytes before and holds none now.
+        QVERIFY(i.data(IconsModel::FileDataRole).toByteArray().isEmpty());
+        QCOMPARE(appState().cachedBytes, qint64(0));
+    }
+
+    void sizeText_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("512") << qint64(512) << "512 bytes";
+        QTest::newRow("1000000") << qint64(1000000) << "1000 000 bytes";
+        QTest::newRow("1 MiB") << qint64(1048576) << "1 024 KB";
+        QTest::newRow("5 MB") << qint64(5000000) << "4 882 KB";
+        QTest::newRow("3 GB") << qint64(3000000000) << "2 861 MB";
+        QTest::newRow("huge") << (qint64(1) << 62) << "4 096 ?";
+    }
+    void sizeText()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(IconPainter::sizeText(bytes), text);
+    }
+
+    void toolTip()
+    {
+        IconsModel model(nullptr, false, 3);
+        IconItem item = record("/p/a.jpg", 1);
+        item.fileSize = 512;
+        model.addItem(item);
+        QString tip = model.index(0).data(Qt::ToolTipRole).toString();
+        QVERIFY(tip.startsWith("/p/a.jpg<br>"));
+        QVERIFY(tip.endsWith("<br>512 bytes"));
+        model.setData(model.index(0), 2, IconsModel::StateRole);
+        QVERIFY(model.index(0).data(Qt::ToolTipRole).toString().endsWith("512 bytes<br>40x30"));
+    }
+
+    void sorting_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("none") << 0 << false << QStringList({"b.png", "A.jpg", "a.jpg", "c.JPG", "d.tif"});
+        QTest::newRow("name") << 1 << false << QStringList({"A.jpg", "a.jpg", "b.png", "c.JPG", "d.tif"});
+        QTest::newRow("name reverse") << 1 << true << QStringList({"d.tif", "c.JPG", "b.png", "a.jpg", "A.jpg"});
+        QTest::newRow("extension") << 2 << false << QStringList({"A.jpg", "a.jpg", "c.JPG", "b.png", "d.tif"});
+        QTest::newRow("size") << 3 << false << QStringList({"d.tif", "A.jpg", "a.jpg", "c.JPG", "b.png"});
+        // Newest first; the same time goes by name ascending, reversed descending.
+        QTest::newRow("date") << 4 << false << QStringList({"c.JPG", "A.jpg", "a.jpg", "b.png", "d.tif"});
+        QTest::newRow("date reverse") << 4 << true << QStringList({"d.tif", "b.png", "a.jpg", "A.jpg", "c.JPG"});
+    }
+    void sorting()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, reverse);
+        QFETCH(QStringList, order);
+        IconsModel model(nullptr, false, 3);
+        const QDateTime t(QDate(2021, 5, 5), QTime(5, 5));
+        const struct { const char *name; int size; int days; } rows[] = {
+            {"b.png", 900, -1}, {"A.jpg", 500, 0}, {"a.jpg", 500, 0}, {"c.JPG", 500, 3}, {"d.tif", 10, -2}};
+        for (const auto &r : rows) {
+            IconItem item = record(QStringLiteral("/f/") + r.name);
+            item.fileSize = r.size;
+            item.fileTime = t.addDays(r.days);
+            model.addItem(item);
+        }
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        model.setSortKey(key);
+        model.setSortReverse(reverse);
+        model.sortItems();
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(names(model), order);
+    }
+
+    void counting()
+    {
+        IconsModel model(nullptr, false, 3);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.addItem(record("/f/x.jpg"));
+        model.addItem(record("/f/y.jpg", 1));
+        model.addItem(record("/f/X.jpg"));
+        model.updateArrangeCount({"/f/x.jpg", "/f/y.jpg", "/f/x.jpg"});
+        const QModelIndex x = model.index(0);
+        QCOMPARE(x.data(IconsModel::UseCountRole).toInt(), 2);
+        QCOMPARE(model.index(1).data(IconsModel::UseCountRole).toInt(), 1);
+        QCOMPARE(model.index(2).data(IconsModel::UseCountRole).toInt(), 0); // names are case-sensitive
+        IconItem shown = model.item(0);
+        QVERIFY(IconPainter::caption(shown).startsWith("2- "));
+        QCOMPARE(x.data(IconsModel::IconPixmapRole).value<QPixmap>().toImage().pixelColor(1, 88), QColor(255, 199, 116));
+
+        model.addImagesArrange({"/f/X.jpg", "/f/X.jpg"}, {"/f/x.jpg"});
+        QCOMPARE(x.data(IconsModel::UseCountRole).toInt(), 1);
+        QCOMPARE(model.index(2).data(IconsModel::UseCountRole).toInt(), 2);
+        QCOMPARE(model.index(2).data(IconsModel::IconPixmapRole).value<QPixmap>().toImage().pixelColor(1, 88), QColor(255, 199, 116));
+        model.decCount("/f/y.jpg");
+        model.decCount("/f/y.jpg");
+        QCOMPARE(model.index(1).data(IconsModel::UseCountRole).toInt(), -1); // not clamped
+        model.subCount({"/f/X.jpg", "/f/x.jpg"});
+        QCOMPARE(x.data(IconsModel::UseCountRole).toInt(), 0);
+        QCOMPARE(model.index(2).data(IconsModel::UseCountRole).toInt(), 1);
+        QCOMPARE(x.data(IconsModel::IconPixmapRole).value<QPixmap>().toImage().pixelColor(1, 88), QColor(Qt::white));
+    }
+
+    void rotation()
+    {
+        IconsModel model(nullptr, false, 3);
+        model.addItem(record("/f/a.jpg"));
+        const QModelIndex i = model.index(0);
+        for (int k = 1; k <= 4; ++k)
+            model.rotateIcon(i);
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 0);
+        QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(40, 30));
+        QSignalSpy changed(&model, &IconsModel::dataChanged);
+        model.rotateBack(i);
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 270);
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 30);
+        QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(30, 40));
+        QCOMPARE(changed.size(), 1);
+        model.rotateTo(i, 90); // 180 further: sizes stay
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 30);
+        changed.clear();
+        model.rotateTo(i, 90);
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(model.rotateFileTo("/f/a.jpg", 180), i);
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 40);
+        QVERIFY(!model.rotateFileTo("/f/A.jpg", 0).isValid());
+    }
+
+    // A placeholder row turned keeps its sizes; the turn comes with the preview.
+    void turnBeforePreview()
+    {
+        IconsModel model(nullptr, false, 3);
+        model.addItem(record("/f/a.jpg", 1));
+        const QModelIndex i = model.index(0);
+        model.rotateIcon(i);
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 40);
+        QImage preview(40, 30, QImage::Format_RGB32);
+        preview.fill(Qt::red);
+        preview.setPixel(0, 0, qRgb(0, 0, 255));
+        QSignalSpy changed(&model, &IconsModel::dataChanged);
+        model.setData(i, preview, IconsModel::PreviewRole);
+        QCOMPARE(i.data(IconsModel::StateRole).toInt(), 2);
+        const QImage turned = i.data(IconsModel::PreviewRole).value<QImage>();
+        QCOMPARE(turned.size(), QSize(30, 40));
+        QCOMPARE(turned.pixel(29, 0), qRgb(0, 0, 255)); // clockwise: top-left goes top-right
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 30);
+        QCOMPARE(changed.size(), 1);
+        // Without a rotation the row is drawn but nothing is announced.
+        model.addItem(record("/f/b.jpg", 1));
+        changed.clear();
+        model.setData(model.index(1), preview, IconsModel::PreviewRole);
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
+    }
+
+    void dropAppendsAtTheEnd()
+    {
+        IconsModel source(nullptr, false, 2);
+        source.addItem(record("/f/one.jpg"));
+        source.addItem(record("/f/two.jpg", 1));
+        IconsModel model(nullptr, false, 3);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.addItem(record("/f/zero.jpg"));
+        QScopedPointer<QMimeData> mime(source.mimeData({source.index(1), source.index(0)}));
+        QCOMPARE(mime->formats(), QStringList({"image/Velmora"}));
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy count(&model, &IconsModel::changeCountImage);
+        QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
+        QCOMPARE(names(model), QStringList({"zero.jpg", "two.jpg", "one.jpg"}));
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
+        QCOMPARE(inserted.at(1).at(1).toInt(), 2);
+        QCOMPARE(count.last().at(0).toInt(), 3);
+        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), 1);
+        QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
+
+        // The same records again: no row added.
+        inserted.clear();
+        QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(inserted.size(), 0);
+
+        QVERIFY(model.dropMimeData(mime.data(), Qt::IgnoreAction, 0, 0, QModelIndex()));
+        QVERIFY(!model.dropMimeData(mime.data(), Qt::CopyAction, 0, 1, QModelIndex()));
+        QMimeData text;
+        text.setText("x");
+        QVERIFY(!model.dropMimeData(&text, Qt::CopyAction, -1, 0, QModelIndex()));
+    }
+
+    // A photograph dragged out of a page frame: the receiver tells how many
+    // frames still show it.
+    void dropFromFrame()
+    {
+        IconsModel model(nullptr, false, 3);
+        model.addItem(record("/f/listed.jpg"));
+        IconItem listed = record("/f/listed.jpg", 3, 4);
+        IconItem fresh = record("/f/fresh.jpg", 3, 7);
+        fresh.fileData = "bytes";
+        QList<int> frames;
+        connect(&model, &IconsModel::backDrop, this, [&](int *n) {
+            frames << *n;
+            *n = 1;
+        });
+        QScopedPointer<QMimeData> mime(payload({listed, fresh}));
+        QVERIFY(model.dropMimeData(mime.data(), Qt::MoveAction, 0, 0, QModelIndex()));
+        QCOMPARE(frames, QList<int>({4, 7}));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0).data(IconsModel::UseCountRole).toInt(), 1);
+        QCOMPARE(model.index(1).data(IconsModel::UseCountRole).toInt(), 1);
+        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), 2);
+        QVERIFY(model.index(1).data(IconsModel::FileDataRole).toByteArray().isEmpty());
+    }
+
+    void dropUrls()
+    {
+        const QString good = writeFile("good.jpg", makeJpeg(40, 30));
+        const QString bad = writeFile("bad.jpg", "not a picture");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(bad)});
+        IconsModel selection(nullptr, false, 3);
+        QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
+        QCOMPARE(names(selection), QStringList({"good.jpg"}));
+        // Its bytes are held and counted.
+        QCOMPARE(appState().cachedBytes, QFileInfo(good).size());
+        selection.removeRows(0, 1);
+        QCOMPARE(appState().cachedBytes, qint64(0));
+
+        // The folder model copies the files into its folder.
+        QTemporaryDir target;
+        IconsModel folder(nullptr, false, IconsModel::OfferUris);
+        folder.setDirPath(target.path());
+        QVERIFY(folder.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
+        QVERIFY(QFile::exists(target.filePath("good.jpg")));
+        QVERIFY(QFile::exists(target.filePath("bad.jpg")));
+        QCOMPARE(folder.rowCount(), 0); // they come with the refresh
+        folder.updateDir(target.path());
+        QCOMPARE(folder.rowCount(), 2);
+    }
+
+    void removeThreeRows()
+    {
+        IconsModel model(nullptr, false, 3);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (const char *n : {"0", "1", "2", "3", "4", "5"}) {
+            IconItem item = record(QStringLiteral("/f/%1.jpg").arg(n));
+            item.fileData = QByteArray(1000, 'x');
+            model.addItem(item);
+        }
+        appState().cachedBytes = 6000;
+        const QByteArray sharedWithFrame = model.index(2).data(IconsModel::FileDataRole).toByteArray();
+        QSignalSpy count(&model, &IconsModel::changeCountImage);
+        QVERIFY(model.removeRows(1, 3));
+        QCOMPARE(names(model), QStringList({"0.jpg", "4.jpg", "5.jpg"}));
+        QCOMPARE(count.last().at(0).toInt(), 3);
+        // The bytes a frame still holds stay counted.
+        QCOMPARE(appState().cachedBytes, qint64(4000));
+        QVERIFY(!model.removeRows(3, 1));
+        QVERIFY(!model.removeRows(-5, 2));
+        QVERIFY(model.removeRows(-1, 2)); // clipped to the first row
+        QCOMPARE(names(model), QStringList({"4.jpg", "5.jpg"}));
+        QVERIFY(model.removeRows(1, 10));
+        QCOMPARE(model.rowCount(), 1);
+    }
+
+    void itemsFromUrls()
+    {
+        const QString good = writeFile("g.jpg", makeJpeg(40, 30, makeTiff(true, {orientationEntry(3)})));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        IconsModel::itemsFromUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(dir->filePath("none.jpg")),
+                                   QUrl("http://example.invalid/x.jpg")}, out);
+        QCOMPARE(buffer.pos(), qint64(0));
+        QDataStream in(bytes);
+        IconItem item;
+        QVERIFY(readIconRecord(in, item));
+        QVERIFY(in.atEnd());
+        QCOMPARE(item.fileName, good);
+        QCOMPARE(item.state, 1);
+        QCOMPARE(item.rotation, 180);
+        QCOMPARE(item.icon.size(), QSize(100, 90));
+        QCOMPARE(item.fileData.size(), int(QFileInfo(good).size()));
+    }
+
+    void projectSection()
+    {
+        const QString a = writeFile("a.jpg", makeJpeg(40, 30, makeTiff(true, {orientationEntry(6)})));
+        const QString b = writeFile("b.jpg", makeJpeg(20, 10));
+        IconsModel model(nullptr, false, 3);
+        IconItem ia = IconsModel::itemFromFile(QFileInfo(a));
+        ia.state = 2;
+        ia.rotation = 180; // turned by the user
+        ia.useCount = 2;
+        ia.fileData = "A";
+        model.addItem(ia);
+        model.addItem(IconsModel::itemFromFile(QFileInfo(b)));
+        QByteArray bytes;
+        QMap<QString, QByteArray> files;
+        {
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            out.setVersion(QDataStream::Qt_5_1);
+            QString error;
+            model.save(out, error, files);
+            QVERIFY(error.isEmpty());
+        }
+        QCOMPARE(files.value(a), QByteArray("A"));
+        QVERIFY(files.contains(b));
+
+        IconsModel loaded(nullptr, false, 3);
+        QAbstractItemModelTester tester(&loaded, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QDataStream in(bytes);
+        in.setVersion(QDataStream::Qt_5_1);
+        QString error;
+        loaded.load(in, error);
+        QVERIFY(error.isEmpty());
+        QCOMPARE(loaded.rowCount(), 0); // staged only
+        QSignalSpy count(&loaded, &IconsModel::changeCountImage);
+        loaded.adoptLoaded();
+        QCOMPARE(count.last().at(0).toInt(), 2);
+        const QModelIndex i = loaded.index(0);
+        QCOMPARE(i.data(IconsModel::FileNameRole).toString(), a);
+        QCOMPARE(i.data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 180);
+        QCOMPARE(i.data(IconsModel::UseCountRole).toInt(), 2);
+        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 40);
+        QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(40, 30));
+        QCOMPARE(appState().cachedBytes, QFileInfo(a).size() + QFileInfo(b).size());
+
+        // Cut short: the error names the record, earlier ones stay staged.
+        for (int cut : {2, 30, bytes.size() - 3}) {
+            IconsModel broken(nullptr, false, 3);
+            QDataStream part(bytes.left(cut));
+            part.setVersion(QDataStream::Qt_5_1);
+            QString e;
+            broken.load(part, e);
+            QVERIFY(e.startsWith("Load IconsModel"));
+        }
+    }
+};
+
+QTEST_MAIN(TestIconsModel)
+#include "test_iconsmodel.moc"
