@@ -1,17 +1,25 @@
 #pragma once
 
-// PLACEHOLDER until the page list and canvas land. It keeps the slots and
-// signals the main window wires and the few queries it makes.
+// The dock that owns the document: the pages, the document state and the
+// arrangement engine. The page list and the canvas are still to come; until
+// then the dock shows a short note, and its commands act on the current page.
+
+#include "arrange/Document.h"
 
 #include <QDockWidget>
-#include <QVariantMap>
 #include <QModelIndexList>
+#include <QPointer>
 #include <QStringList>
+#include <QVariantMap>
+#include <QVector>
 
+class ArrangeEngine;
+class IconsModel;
 class QDataStream;
 class QLabel;
 class QSettings;
 struct DataDock;
+struct IconItem;
 
 class Arrange : public QDockWidget
 {
@@ -35,6 +43,12 @@ public:
     void setPasteEnabled(bool enabled);
     void setChooseEnabled(bool enabled);
 
+    Document &document() { return m_doc; }
+    ArrangeEngine *engine() const { return m_engine; }
+    // The list of images chosen for printing (the selection dock's model).
+    // When none was given, the selection dock of the main window is used.
+    void setImageList(IconsModel *model);
+
 Q_SIGNALS:
     void updateArrange(QStringList names);
     void addImagesArrange(QStringList incList, QStringList decList);
@@ -47,9 +61,27 @@ public Q_SLOTS:
     void indexListRotate(QModelIndexList list);
     void indexRotate(QModelIndex index);
     void testListArrange();
+    void fillPageFrames(QDataStream *in, int nPage);
+    void fillFrames(QDataStream *in, int nFrame);
     void backDrop(int *frame);
+    void removePage();
+    bool newChoose();
+    void addPages();
+    void removeFrame(int n);
+    void clearFrame();
+    void paste();
 
 private:
+    QVector<IconItem> chosenImages();
+    // The pages the page-wide commands act on.
+    QList<int> selectedPages() const;
+    void showDock();
+    void showState();
+
     QLabel *m_label;
     QVariantMap m_keptSettings; // carried through unchanged
+    Document m_doc;
+    ArrangeEngine *m_engine;
+    QPointer<IconsModel> m_images;
+    int m_chooseAnswer = 0; // 0 for the selected pages, 1 for all pages
 };
