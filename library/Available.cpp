@@ -2,25 +2,27 @@
 
 #include "library/IconsModel.h"
 
-#include <QLabel>
+#include "app/AppState.h"
+#include "library/IconsList.h"
+
+#include <QDir>
 #include <QSettings>
 
 Available::Available(QWidget *parent)
-    : QDockWidget(parent), m_model(new IconsModel(this)), m_label(new QLabel(this))
+    : QDockWidget(parent), m_model(new IconsModel(this, true, IconsModel::OfferUris)),
+      m_list(new IconsList(false, this))
 {
     setObjectName(QStringLiteral("AvailableDock"));
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setMinimumSize(200, 200);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setWordWrap(true);
-    setWidget(m_label);
+    m_list->setModel(m_model);
+    setWidget(m_list);
     retranslate();
 }
 
 void Available::retranslate()
 {
     setWindowTitle(QObject::tr("Available Images"));
-    m_label->setText(QObject::tr("The folder browser is not part of this build yet."));
 }
 
 void Available::readSettings(QSettings &s)
@@ -37,6 +39,16 @@ void Available::writeSettings(QSettings &s)
     }
 }
 void Available::setPasteEnabled(bool) {}
-void Available::showCurrentFolder() {}
-void Available::loadFolder(const QString &) {}
+void Available::showCurrentFolder()
+{
+    const QString folder = appState().shell.fotoPath;
+    if (!folder.isEmpty() && QDir(folder).exists())
+        loadFolder(folder);
+}
+
+void Available::loadFolder(const QString &folder)
+{
+    m_model->setDirPath(folder);
+    m_list->restart();
+}
 void Available::selectFile(QString) {}

@@ -8,7 +8,7 @@
 #include <QModelIndex>
 
 class IconsModel;
-class QLabel;
+class IconsList;
 class QSettings;
 
 class Available : public QDockWidget
@@ -37,6 +37,6 @@ public Q_SLOTS:
 
 private:
     IconsModel *m_model;
-    QLabel *m_label;
+    IconsList *m_list;
     QVariantMap m_keptSettings; // carried through unchanged
 };

@@ -10,13 +10,12 @@
 #include <QTransform>
 
 IconsModel::IconsModel(QObject *parent, bool watchFiles, int mimeFlags)
-    : QAbstractListModel(parent), m_mimeFlags(mimeFlags), m_placeholderIcons(32 * 1024)
+    : QAbstractListModel(parent), m_mimeFlags(mimeFlags), m_watchFiles(watchFiles),
+      m_placeholderIcons(32 * 1024)
 {
     if (watchFiles) {
-        m_watcher = new QFileSystemWatcher(this);
         m_changeTimer = new QTimer(this);
         m_changeTimer->setSingleShot(true);
-        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &IconsModel::addFile);
         connect(m_changeTimer, &QTimer::timeout, this, &IconsModel::updateFiles);
     }
 }

@@ -64,7 +64,7 @@ public:
     bool sortReverse() const { return m_sortReverse; }
     void setSortReverse(bool reverse) { m_sortReverse = reverse; }
     int mimeFlags() const { return m_mimeFlags; }
-    bool watchFiles() const { return m_watcher != nullptr; }
+    bool watchFiles() const { return m_watchFiles; }
     QString dirPath() const { return m_dirPath; }
     const IconItem &item(int row) const { return m_items.at(row); }
 
@@ -113,12 +113,16 @@ private:
     void changeCounts(const QHash<QString, int> &delta, bool absolute);
     QFileInfoList listFolder(const QString &path) const;
     void watch(const QString &name);
+    void watch(const QStringList &names);
+    void unwatch(const QString &name);
     void unwatchAll();
     // Gives back the budget of bytes a row held (see removeRows).
     static void releaseBytes(IconItem &item);
     // Keeps the bytes a new row brings while the budget allows, counting them.
     void adoptBytes(IconItem &item) const;
     int findExact(const QString &name) const;
+    // Inside a model reset: every row goes, giving back its bytes.
+    void dropAllItems();
 
     QVector<IconItem> m_items;
     QVector<IconItem> m_stagingItems;
@@ -126,7 +130,11 @@ private:
     int m_sortKey = 0;
     bool m_sortReverse = false;
     int m_mimeFlags;
-    QFileSystemWatcher *m_watcher = nullptr;
+    bool m_watchFiles;
+    // The watched files, spread over watchers of a few hundred files each
+    // (a watcher's cost of adding a file grows with the files it holds).
+    QVector<QFileSystemWatcher *> m_watchers;
+    QHash<QString, QFileSystemWatcher *> m_watchedBy;
     QTimer *m_changeTimer = nullptr;
     QStringList m_pendingFiles;
     QString m_dirPath;

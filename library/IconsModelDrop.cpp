@@ -136,8 +136,7 @@ bool IconsModel::removeRows(int row, int count, const QModelIndex &parent)
     beginRemoveRows(QModelIndex(), first, last);
     for (int i = first; i <= last; ++i) {
         IconItem &item = m_items[i];
-        if (m_watcher)
-            m_watcher->removePath(item.fileName);
+        unwatch(item.fileName);
         releaseBytes(item);
         m_placeholderIcons.remove(item.fileName);
     }

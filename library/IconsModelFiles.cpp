@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
+
 IconItem IconsModel::itemFromFile(const QFileInfo &info)
 {
     IconItem item;
@@ -27,26 +29,65 @@ IconItem IconsModel::itemFromFile(const QFileInfo &info)
 
 QFileInfoList IconsModel::listFolder(const QString &path) const
 {
-    QStringList filters;
+    // The files named "*.<format>" for every format the image readers know,
+    // matched without regard to case as the folder's name filters would, but
+    // with one look-up per file.
+    QSet<QString> suffixes;
     const QList<QByteArray> formats = QImageReader::supportedImageFormats();
     for (const QByteArray &format : formats)
-        filters.append(QStringLiteral("*.") + QString::fromLatin1(format));
-    return QDir(path).entryInfoList(filters, QDir::Files, QDir::Unsorted);
+        suffixes.insert(QString::fromLatin1(format).toLower());
+    QFileInfoList entries = QDir(path).entryInfoList(QDir::Files, QDir::Unsorted);
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&](const QFileInfo &info) {
+                                     const QString name = info.fileName();
+                                     const int dot = name.lastIndexOf(QLatin1Char('.'));
+                                     return dot < 0 || !suffixes.contains(name.mid(dot + 1).toLower());
+                                 }),
+                  entries.end());
+    return entries;
 }
 
 void IconsModel::watch(const QString &name)
 {
-    if (m_watcher && !name.isEmpty())
-        m_watcher->addPath(name);
+    watch(QStringList(name));
+}
+
+void IconsModel::watch(const QStringList &names)
+{
+    if (!m_watchFiles)
+        return;
+    const int perWatcher = 500;
+    QStringList batch;
+    for (const QString &name : names) {
+        if (name.isEmpty() || m_watchedBy.contains(name))
+            continue;
+        QFileSystemWatcher *last = m_watchers.isEmpty() ? nullptr : m_watchers.last();
+        if (!last || last->files().size() + batch.size() >= perWatcher) {
+            if (last && !batch.isEmpty())
+                last->addPaths(batch);
+            batch.clear();
+            last = new QFileSystemWatcher(this);
+            connect(last, &QFileSystemWatcher::fileChanged, this, &IconsModel::addFile);
+            m_watchers.append(last);
+        }
+        batch.append(name);
+        m_watchedBy.insert(name, last);
+    }
+    if (!batch.isEmpty())
+        m_watchers.last()->addPaths(batch);
+}
+
+void IconsModel::unwatch(const QString &name)
+{
+    if (QFileSystemWatcher *watcher = m_watchedBy.take(name))
+        watcher->removePath(name);
 }
 
 void IconsModel::unwatchAll()
 {
-    if (!m_watcher)
-        return;
-    const QStringList files = m_watcher->files();
-    if (!files.isEmpty())
-        m_watcher->removePaths(files);
+    qDeleteAll(m_watchers);
+    m_watchers.clear();
+    m_watchedBy.clear();
 }
 
 void IconsModel::releaseBytes(IconItem &item)
@@ -73,6 +114,14 @@ void IconsModel::adoptBytes(IconItem &item) const
         item.fileData.clear();
 }
 
+void IconsModel::dropAllItems()
+{
+    for (IconItem &item : m_items)
+        releaseBytes(item);
+    m_items.clear();
+    m_placeholderIcons.clear();
+}
+
 void IconsModel::setDirPath(QString path)
 {
     if (m_mimeFlags == OfferUris)
@@ -80,10 +129,7 @@ void IconsModel::setDirPath(QString path)
     m_pendingFiles.clear();
     unwatchAll();
     beginResetModel();
-    for (IconItem &item : m_items)
-        releaseBytes(item);
-    m_items.clear();
-    m_placeholderIcons.clear();
+    dropAllItems();
     const QFileInfoList entries = listFolder(path);
     m_items.reserve(entries.size());
     QStringList names;
@@ -94,8 +140,7 @@ void IconsModel::setDirPath(QString path)
         names.append(item.fileName);
         m_items.append(std::move(item));
     }
-    if (m_watcher && !names.isEmpty())
-        m_watcher->addPaths(names);
+    watch(names);
     endResetModel();
     m_itemCount = m_items.size();
     Q_EMIT countAddImage(m_itemCount);
@@ -125,8 +170,7 @@ void IconsModel::updateDir(QString path)
         const auto found = byName.constFind(item.fileName);
         if (found == byName.constEnd()) {
             beginOnce();
-            if (m_watcher)
-                m_watcher->removePath(item.fileName);
+            unwatch(item.fileName);
             releaseBytes(item);
             m_placeholderIcons.remove(item.fileName);
             m_items.removeAt(row);
@@ -225,10 +269,7 @@ void IconsModel::clear()
 {
     unwatchAll();
     beginResetModel();
-    for (IconItem &item : m_items)
-        releaseBytes(item);
-    m_items.clear();
-    m_placeholderIcons.clear();
+    dropAllItems();
     endResetModel();
     m_itemCount = 0;
     Q_EMIT countAddImage(0);

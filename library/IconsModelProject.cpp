@@ -50,10 +50,7 @@ void IconsModel::load(QDataStream &in, QString &error)
 void IconsModel::adoptLoaded()
 {
     beginResetModel();
-    for (IconItem &item : m_items)
-        releaseBytes(item);
-    m_items.clear();
-    m_placeholderIcons.clear();
+    dropAllItems();
     for (IconItem &item : m_stagingItems) {
         QByteArray bytes;
         const bool fromProject = embeddedBytes(item.fileName, bytes);

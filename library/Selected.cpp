@@ -2,18 +2,21 @@
 
 #include "library/IconsModel.h"
 
-#include <QLabel>
+#include "library/IconsList.h"
+
 #include <QSettings>
 
 Selected::Selected(QWidget *parent)
-    : QDockWidget(parent), m_model(new IconsModel(this)), m_label(new QLabel(this))
+    : QDockWidget(parent), m_model(new IconsModel(this, true, 3)),
+      m_list(new IconsList(true, this))
 {
     setObjectName(QStringLiteral("SelectedDock"));
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setMinimumSize(100, 170);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setWordWrap(true);
-    setWidget(m_label);
+    m_list->setModel(m_model);
+    m_list->setAcceptDrops(true);
+    setWidget(m_list);
+    connect(m_model, &IconsModel::changeCountImage, m_list, &IconsList::restart);
     retranslate();
 }
 
@@ -22,7 +25,6 @@ int Selected::imageCount() const { return m_model->rowCount(); }
 void Selected::retranslate()
 {
     setWindowTitle(QObject::tr("Selected Images"));
-    m_label->setText(QObject::tr("The selection panel is not part of this build yet."));
 }
 
 void Selected::readSettings(QSettings &s)

@@ -8,7 +8,7 @@
 #include <QModelIndexList>
 
 class IconsModel;
-class QLabel;
+class IconsList;
 class QSettings;
 
 class Selected : public QDockWidget
@@ -34,6 +34,6 @@ Q_SIGNALS:
 
 private:
     IconsModel *m_model;
-    QLabel *m_label;
+    IconsList *m_list;
     QVariantMap m_keptSettings; // carried through unchanged
 };

@@ -1,0 +1,189 @@
+#include "app/AppState.h"
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "tests/library/ExifJpeg.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestIconsList : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    int files = 60;
+
+    int decodedRows(const IconsModel &model)
+    {
+        int n = 0;
+        for (int r = 0; r < model.rowCount(); ++r)
+            n += model.index(r).data(IconsModel::StateRole).toInt() == 2;
+        return n;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QByteArray jpeg = makeJpeg(400, 300, makeTiff(true, {orientationEntry(6)}));
+        for (int i = 0; i < files; ++i) {
+            QFile f(dir.filePath(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0'))));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(jpeg);
+        }
+    }
+    void init()
+    {
+        appState().thumbs = ThumbnailValues();
+        appState().cachedBytes = 0;
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("signal");
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "keyDelete";
+        QTest::newRow("Shift+Delete") << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << "keyDelete";
+        QTest::newRow("Alt+Up") << int(Qt::Key_Up) << int(Qt::AltModifier) << "keyRotate";
+        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier) << "keyRotBack";
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier) << "keyView";
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << int(Qt::ControlModifier) << "keyEdit";
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << "keyCopy";
+        QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << int(Qt::ControlModifier) << "keyCopy";
+        QTest::newRow("Ctrl+Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ControlModifier | Qt::ShiftModifier) << "keyCopy";
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << "keyPaste";
+        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "keyPaste";
+        QTest::newRow("C alone") << int(Qt::Key_C) << 0 << "";
+        QTest::newRow("V alone") << int(Qt::Key_V) << 0 << "";
+        QTest::newRow("Insert alone") << int(Qt::Key_Insert) << 0 << "";
+        QTest::newRow("Up alone") << int(Qt::Key_Up) << 0 << "";
+    }
+    void keys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, signal);
+        IconsList view(false);
+        const char *names[] = {"keyDelete", "keyRotate", "keyRotBack", "keyView", "keyEdit", "keyCopy", "keyPaste"};
+        QList<QSignalSpy *> spies;
+        QSignalSpy *delSpy = new QSignalSpy(&view, &IconsList::keyDelete);
+        spies << delSpy << new QSignalSpy(&view, &IconsList::keyRotate) << new QSignalSpy(&view, &IconsList::keyRotBack)
+              << new QSignalSpy(&view, &IconsList::keyView) << new QSignalSpy(&view, &IconsList::keyEdit)
+              << new QSignalSpy(&view, &IconsList::keyCopy) << new QSignalSpy(&view, &IconsList::keyPaste);
+        QTest::keyClick(&view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        for (int i = 0; i < spies.size(); ++i)
+            QCOMPARE(spies[i]->size(), signal == QLatin1String(names[i]) ? 1 : 0);
+        qDeleteAll(spies);
+    }
+
+    void viewSettings()
+    {
+        IconsList view(false);
+        QCOMPARE(view.viewMode(), QListView::IconMode);
+        QCOMPARE(view.gridSize(), QSize(105, 95));
+        QCOMPARE(view.iconSize(), QSize(100, 90));
+        QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
+        QVERIFY(!view.acceptDrops());
+        appState().thumbs.iconWidth = 150;
+        appState().thumbs.iconHeight = 120;
+        view.updateIconSize();
+        QCOMPARE(view.gridSize(), QSize(155, 125));
+    }
+
+    void hiddenViewDecodesNothing()
+    {
+        IconsModel model(nullptr, false, IconsModel::OfferUris);
+        model.setDirPath(dir.path());
+        IconsList view(false);
+        view.setModel(&model);
+        view.resize(400, 300);
+        view.restart();
+        QVERIFY(view.GetVisibleItems().isEmpty());
+        QVERIFY(!view.isRunning());
+        QTest::qWait(300);
+        QCOMPARE(decodedRows(model), 0);
+    }
+
+    // Only the rows on screen are decoded; the others keep their placeholder.
+    void visibleRowsDecoded()
+    {
+        IconsModel model(nullptr, false, IconsModel::OfferUris);
+        model.setDirPath(dir.path());
+        IconsList view(false);
+        view.setModel(&model);
+        view.resize(330, 220);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.restart();
+        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0);
+        QTest::qWait(300); // the timer's second start finds nothing left
+        const int decoded = decodedRows(model);
+        QVERIFY2(decoded >= 3 && decoded <= 12, qPrintable(QString::number(decoded)));
+        QVERIFY(view.GetVisibleItems().isEmpty());
+        const QModelIndex first = view.indexAt(QPoint(50, 10));
+        QCOMPARE(first.data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(first.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(first.data(IconsModel::ImageWidthRole).toInt(), 300);
+        QCOMPARE(first.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(300, 400));
+        QVERIFY(first.data(IconsModel::FileDataRole).toByteArray().isEmpty()); // folder panel keeps no bytes
+        QCOMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), 1);
+
+        // Scrolled to the end: the rows there are decoded, not the ones passed by.
+        view.scrollToBottom();
+        QTRY_COMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), 2);
+        QTest::qWait(300);
+        QVERIFY(decodedRows(model) < 2 * decoded + 2);
+
+        // A new thumbnail size: the rows on screen are decoded again.
+        appState().thumbs.iconWidth = 80;
+        appState().thumbs.iconHeight = 70;
+        QVERIFY(!view.GetVisibleItems().isEmpty());
+        view.updateIconSize();
+        QTRY_VERIFY(view.GetVisibleItems().isEmpty());
+        QCOMPARE(model.index(files - 1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
+    }
+
+    void resultsAfterStopIgnored()
+    {
+        IconsModel model(nullptr, false, IconsModel::OfferUris);
+        model.setDirPath(dir.path());
+        IconsList view(false);
+        view.setModel(&model);
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.timerSetImage();
+        QVERIFY(!view.batch().isEmpty());
+        view.stop();
+        QVERIFY(!view.isRunning());
+        QTest::qWait(100);
+        QCOMPARE(decodedRows(model), 0);
+    }
+
+    // The selection panel keeps the bytes while the budget allows.
+    void keepDataCountsBytes()
+    {
+        IconsModel model(nullptr, false, 3);
+        model.setDirPath(dir.path());
+        IconsList view(true);
+        view.setModel(&model);
+        view.resize(330, 120);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const qint64 fileSize = QFileInfo(dir.filePath("p000.jpg")).size();
+        appState().cachedBytes = AppState::CacheBudget - 1;
+        view.restart();
+        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 1);
+        int held = 0;
+        for (int r = 0; r < model.rowCount(); ++r)
+            held += !model.index(r).data(IconsModel::FileDataRole).toByteArray().isEmpty();
+        // One file carries the total past the budget; the rest drop their bytes.
+        QCOMPARE(held, 1);
+        QCOMPARE(appState().cachedBytes, AppState::CacheBudget - 1 + fileSize);
+    }
+};
+
+QTEST_MAIN(TestIconsList)
+#include "test_iconslist.moc"
