@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "arrange/ArrangeEngine.h"
 #include "arrange/ChangeChoose.h"
+#include "arrange/PageRenderer.h"
 #include "formats/PaperCatalogue.h"
 #include "formats/TabPageFormat.h"
 #include "library/IconRecord.h"
@@ -67,6 +68,22 @@ Arrange::Arrange(QWidget *parent)
 }
 
 int Arrange::pageCount() const { return m_doc.pageCount(); }
+
+int Arrange::currentPageIndex() const
+{
+    return m_doc.currentPage >= 0 && m_doc.currentPage < m_doc.pageCount() ? m_doc.currentPage : -1;
+}
+
+QList<int> Arrange::selectedPageIndexes() const { return selectedPages(); }
+
+const Page &Arrange::page(int index) const { return m_doc.pages.at(index); }
+
+void Arrange::drawPage(QPainter *painter, int pageIndex)
+{
+    if (!painter || pageIndex < 0 || pageIndex >= m_doc.pageCount())
+        return;
+    PageRenderer::drawPage(*painter, m_doc.pages.at(pageIndex));
+}
 
 void Arrange::layoutPrintableArea(int &width, int &height) const
 {

@@ -17,6 +17,7 @@ class ArrangeEngine;
 class IconsModel;
 class QDataStream;
 class QLabel;
+class QPainter;
 class QSettings;
 struct DataDock;
 struct IconItem;
@@ -28,6 +29,15 @@ public:
     explicit Arrange(QWidget *parent = nullptr);
 
     int pageCount() const;
+    // The page shown on the canvas, -1 when there is none.
+    int currentPageIndex() const;
+    // The pages selected in the page list, in the order they were selected.
+    QList<int> selectedPageIndexes() const;
+    // Page `index` (0 <= index < pageCount()).
+    const Page &page(int index) const;
+    // Draws page `pageIndex` into the painter's window (printing, export);
+    // nothing for an index beyond the document.
+    void drawPage(QPainter *painter, int pageIndex);
     // Printable width and height of the current layout, in hundredths of a
     // millimetre (zero while there is no layout).
     void layoutPrintableArea(int &width, int &height) const;

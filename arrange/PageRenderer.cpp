@@ -1,0 +1,349 @@
+#include "arrange/PageRenderer.h"
+
+#include "app/AppState.h"
+#include "library/ImageFile.h"
+
+#include <QDebug>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// Hundredths of a millimetre per pixel of a 96 dots-per-inch device: the
+// resolution the fixed pixel sizes below are given for.
+constexpr double ScreenKoef = 2540.0 / 96.0;
+
+// White bands of a frame in the photograph's own orientation (before the
+// frame turns it), in units of the frame's rectangle.
+struct Bands
+{
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+Bands cropBands(const PhotoFrame &f, const QRectF &rect)
+{
+    Bands b;
+    const double side = f.turned ? rect.height() : rect.width();
+    if (f.cropWidth <= 0 || side <= 0)
+        return b;
+    const double s = double(f.cropWidth) / side;
+    b.left = qMax(-f.cropX, 0) / s;
+    b.top = qMax(-f.cropY, 0) / s;
+    b.right = qMax(f.cropX + f.cropWidth - f.imageWidth, 0) / s;
+    b.bottom = qMax(f.cropY + f.cropHeight - f.imageHeight, 0) / s;
+    return b;
+}
+
+// The bands as they lie on the page: a turned photograph is drawn a quarter
+// turn anticlockwise, so its top edge comes to the left.
+Bands pageBands(const PhotoFrame &f, const QRectF &rect)
+{
+    const Bands c = cropBands(f, rect);
+    if (!f.turned)
+        return c;
+    Bands b;
+    b.left = c.top;
+    b.top = c.right;
+    b.right = c.bottom;
+    b.bottom = c.left;
+    return b;
+}
+
+// Turns the painter about the centre of `r`. After a turn of 270 degrees
+// the x axis runs up the frame from its bottom edge (x = r.top() there) and
+// the y axis runs across it from its left edge (y = r.left()); after 180
+// degrees the frame keeps its own coordinates, upside down.
+void turnAbout(QPainter &p, const QRectF &r, int degrees)
+{
+    p.translate(r.x() + r.width() / 2, r.y() + r.height() / 2);
+    p.rotate(degrees);
+    if (degrees == 270)
+        p.translate(-r.y() - r.height() / 2, -r.x() - r.width() / 2);
+    else
+        p.translate(-r.x() - r.width() / 2, -r.y() - r.height() / 2);
+}
+
+// Gives `font` a size of `points` points as they would be on a 96 dpi device,
+// in the painter's logical units, whatever resolution its device reports.
+void setScaledFont(QPainter &p, QFont font, double points)
+{
+    const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
+    font.setPointSizeF(qMax(points * 96.0 / (dpi > 0 ? dpi : 96), 0.01));
+    p.setFont(font);
+}
+
+double pointSizeOf(const QFont &font)
+{
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF();
+    if (font.pixelSize() > 0)
+        return font.pixelSize() * 72.0 / 96.0;
+    return 10.0;
+}
+
+int stampFlags(int position)
+{
+    switch (position) {
+    case 0: return Qt::AlignLeft | Qt::AlignTop;
+    case 1: return Qt::AlignRight | Qt::AlignTop;
+    case 2: return Qt::AlignLeft | Qt::AlignBottom;
+    case 3: return Qt::AlignRight | Qt::AlignBottom;
+    case 4: return Qt::AlignRight | Qt::AlignTop;
+    case 5: return Qt::AlignRight | Qt::AlignBottom;
+    case 6: return Qt::AlignLeft | Qt::AlignTop;
+    default: return Qt::AlignLeft | Qt::AlignBottom;
+    }
+}
+
+void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r)
+{
+    if (!f.logo || f.logoFile.isEmpty())
+        return;
+    const QImage logo = decodeImage(imageBytes(f.logoFile));
+    if (logo.isNull())
+        return;
+    const double pw = logo.width();
+    const double ph = logo.height();
+    const Bands seen = pageBands(f, r);
+    double aw = r.width() - seen.left - seen.right;
+    double ah = r.height() - seen.top - seen.bottom;
+    if (aw <= 0 || ah <= 0)
+        return;
+    const double g = std::sqrt(aw * ah / ph / pw) * f.logoSize / 100.0;
+    // The logo sits on the photograph, in the photograph's own orientation.
+    const Bands c = cropBands(f, r);
+    QPointF origin(r.x() + c.left, r.y() + c.top);
+    p.save();
+    if (f.turned) {
+        turnAbout(p, r, 270);
+        std::swap(aw, ah);
+        origin = QPointF(r.y() + c.left, r.x() + c.top);
+    }
+    const double px = f.logoPosX / 100.0;
+    const double py = f.logoPosY / 100.0;
+    double x = 0;
+    double y = 0;
+    switch (f.logoHorizontal) {
+    case 0: x = aw * px; break;
+    case 1: x = (px + 0.5) * aw - pw * g * 0.5; break;
+    default: x = (1 - px) * aw - pw * g; break;
+    }
+    switch (f.logoVertical) {
+    case 0: y = ah * py; break;
+    case 1: y = (py + 0.5) * ah - ph * g * 0.5; break;
+    default: y = (1 - py) * ah - ph * g; break;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(origin.x() + x, origin.y() + y, pw * g, ph * g), logo);
+    p.restore();
+}
+
+void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
+{
+    if (!f.dateStamp && !f.fileNameStamp)
+        return;
+    const QString text = PageRenderer::stampText(f);
+    if (text.isEmpty())
+        return;
+    p.save();
+    p.setPen(f.stampColor.isValid() ? f.stampColor : QColor(Qt::black));
+    setScaledFont(p, f.stampFont, pointSizeOf(f.stampFont) * 30.0 / koef);
+    const double pad = 500.0 / koef; // 5 mm
+    const Bands c = cropBands(f, r);
+    const double fx = r.x(), fy = r.y(), fw = r.width(), fh = r.height();
+    const bool across = f.stampPosition >= 4;
+    QRectF box;
+    if (!across && !f.turned) {
+        box = QRectF(fx + c.left + pad, fy + c.top + pad, fw - 2 * pad - c.left - c.right,
+                     fh - 2 * pad - c.top - c.bottom);
+    } else if (!across) {
+        // Along a turned photograph: in its own orientation.
+        turnAbout(p, r, 270);
+        box = QRectF(fy + c.left + pad, fx + c.top + pad, fh - 2 * pad - c.left - c.right,
+                     fw - 2 * pad - c.top - c.bottom);
+    } else if (!f.turned) {
+        turnAbout(p, r, 270);
+        box = QRectF(fy + c.bottom + pad, fx + c.left + pad, fh - 2 * pad - c.top - c.bottom,
+                     fw - 2 * pad - c.left - c.right);
+    } else {
+        turnAbout(p, r, 180);
+        box = QRectF(fx + c.bottom + pad, fy + c.left + pad, fw - 2 * pad - c.top - c.bottom,
+                     fh - 2 * pad - c.left - c.right);
+    }
+    if (box.width() > 0 && box.height() > 0)
+        p.drawText(box, stampFlags(f.stampPosition), text);
+    p.restore();
+}
+
+void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
+{
+    double fs = r.width() / 30.0;
+    if (500.0 / koef <= fs)
+        fs = 500.0 / koef;
+    if (fs < 200.0 / koef)
+        fs = 200.0 / koef;
+    const QRectF seen = PageRenderer::visiblePhotoRect(f, r);
+    const QRectF box(seen.x(), seen.y(), seen.width(), seen.height() - fs / 2);
+    if (box.width() <= 0 || box.height() <= 0)
+        return;
+    p.save();
+    p.setPen(Qt::white);
+    setScaledFont(p, QFont(QStringLiteral("Times")), fs);
+    p.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, PageRenderer::creditText());
+    p.restore();
+}
+
+} // namespace
+
+void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area)
+{
+    const double printable = page.printableWidth();
+    if (printable <= 0 || area.width() <= 0)
+        return;
+    const double koef = printable / area.width();
+    qDebug() << "koef: " << koef;
+    const double offsetX = page.left / koef - area.left();
+    const double offsetY = page.top / koef - area.top();
+    for (const PhotoFrame &frame : page.frames)
+        drawFrame(painter, frame, koef, offsetX, offsetY);
+}
+
+void PageRenderer::drawPage(QPainter &painter, const Page &page)
+{
+    // The window's real width: a QRect's right() is one less.
+    drawPage(painter, page, QRectF(painter.window()));
+}
+
+QRectF PageRenderer::frameRect(const PhotoFrame &frame, double koef, double offsetX, double offsetY)
+{
+    return QRectF(frame.x / koef - offsetX, frame.y / koef - offsetY, frame.width / koef,
+                  frame.height / koef);
+}
+
+QRectF PageRenderer::visiblePhotoRect(const PhotoFrame &frame, const QRectF &rect)
+{
+    const Bands b = pageBands(frame, rect);
+    return rect.adjusted(b.left, b.top, -b.right, -b.bottom);
+}
+
+QSize PageRenderer::printedImageSize(const QSize &image, const QSizeF &deviceSize)
+{
+    const int w = int(std::floor(8 * deviceSize.width() + 0.5));
+    const int h = int(std::floor(8 * deviceSize.height() + 0.5));
+    if (image.width() > w && image.height() > h && w > 0 && h > 0)
+        return QSize(w, h);
+    return image;
+}
+
+void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
+                             double offsetY)
+{
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || koef <= 0)
+        return;
+    const QRectF r = frameRect(frame, koef, offsetX, offsetY);
+    // Decoded once, at full resolution (from the held bytes, else the file).
+    QImage image = frame.fullCrop();
+
+    painter.save();
+    if (appState().page.printFrame) {
+        // 1.2 pixels of a 96 dpi device.
+        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / koef, Qt::SolidLine, Qt::SquareCap,
+                            Qt::BevelJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r);
+    }
+    if (!image.isNull()) {
+        // No more than 8 image pixels per device pixel go to the device.
+        // The size is judged on the turned image; a turned one is reduced
+        // before it is turned, which costs less and gives the same pixels.
+        const QSizeF device = painter.deviceTransform().mapRect(r).size();
+        const QSize shown = frame.turned ? image.size().transposed() : image.size();
+        const QSize target = printedImageSize(shown, device);
+        if (target != shown)
+            image = image.scaled(frame.turned ? target.transposed() : target, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        if (frame.turned)
+            image = image.transformed(QTransform().rotate(270));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(r, image);
+    }
+    drawOverlays(painter, frame, r, koef);
+    drawCredit(painter, frame, r, koef);
+    painter.restore();
+}
+
+void PageRenderer::drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef)
+{
+    if (koef <= 0)
+        return;
+    drawLogo(painter, frame, rect);
+    drawStamp(painter, frame, rect, koef);
+}
+
+QImage PageRenderer::pageThumbnail(const Page &page, int width, int height, int divisor)
+{
+    QImage out(qMax(width, 1), qMax(height, 1), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    if (divisor <= 0)
+        return out;
+    QPainter p(&out);
+    p.setPen(Qt::green);
+    p.drawRect(0, 0, width - 1, height - 1);
+    for (const PhotoFrame &f : page.frames) {
+        const QRectF box(f.x / divisor, f.y / divisor, f.width / divisor - 1, f.height / divisor - 1);
+        if (!f.fileName.isEmpty() && !f.preview.isNull()) {
+            QImage crop = f.previewCrop();
+            if (f.turned)
+                crop = crop.transformed(QTransform().rotate(270));
+            if (!crop.isNull()) {
+                crop = crop.scaled(qMax(f.width / divisor, 1), qMax(f.height / divisor, 1), Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+                p.drawImage(box, crop);
+            }
+        }
+        p.setPen(Qt::gray);
+        p.drawRect(box);
+    }
+    return out;
+}
+
+QPixmap PageRenderer::pageThumbnailPixmap(const Page &page, int width, int height, int divisor)
+{
+    return QPixmap::fromImage(pageThumbnail(page, width, height, divisor));
+}
+
+QString PageRenderer::fileNameText(const QString &fileName)
+{
+    const QString name = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    // A name without an extension is printed whole.
+    return dot < 0 ? name : name.left(dot);
+}
+
+QString PageRenderer::stampText(const PhotoFrame &frame)
+{
+    const QString name = frame.fileNameStamp ? fileNameText(frame.fileName) : QString();
+    QString date;
+    if (frame.dateStamp && frame.shotTime.isValid())
+        date = QLocale::system().toString(frame.shotTime.date(), QLocale::ShortFormat);
+    if (name.isEmpty())
+        return date;
+    if (date.isEmpty())
+        return name;
+    return name + QLatin1Char('\n') + date;
+}
+
+QString PageRenderer::creditText()
+{
+    if (appState().shell.language == QLatin1String("ru"))
+        return QStringLiteral("Напечатано в Velmora");
+    return QStringLiteral("Printed with Velmora");
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "arrange/Page.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QPaintDevice;
+
+// Draws pages for printing, export and the page list.
+//
+// Page geometry is in hundredths of a millimetre; `koef` is hundredths of a
+// millimetre per logical unit of the painter. Every length is kept as a real
+// number, so the same page drawn at 150 or at 600 dots per inch gives the same
+// picture up to scale; text sizes follow the page as well, whatever the
+// resolution the painter's device reports.
+class PageRenderer
+{
+public:
+    // Draws `page` so that its printable area (paper minus margins; the whole
+    // paper when it has none) fills `area`, in the painter's logical
+    // coordinates. The scale is the printable width over the area's width.
+    static void drawPage(QPainter &painter, const Page &page, const QRectF &area);
+    // The same with the painter's window as the area.
+    static void drawPage(QPainter &painter, const Page &page);
+
+    // One frame: outline ("Print Frame"), the photograph cut to its crop at
+    // full resolution, the logo, the date and file-name text and the credit
+    // line. A frame with no readable photograph draws nothing.
+    static void drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
+                          double offsetY);
+
+    // The page list icon: width x height pixels, `divisor` hundredths of a
+    // millimetre per pixel, frames drawn from their previews.
+    static QImage pageThumbnail(const Page &page, int width, int height, int divisor);
+    static QPixmap pageThumbnailPixmap(const Page &page, int width, int height, int divisor);
+
+    // Logo and date/file-name text of `frame` drawn over `rect` (the frame's
+    // rectangle in the painter's coordinates), at `koef` hundredths of a
+    // millimetre per unit. Shared by the printout and the page canvas.
+    static void drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef);
+
+    // The frame's rectangle in the painter's coordinates.
+    static QRectF frameRect(const PhotoFrame &frame, double koef, double offsetX, double offsetY);
+
+    // The part of `rect` (a frame's rectangle) that shows the photograph:
+    // the frame less the white bands where its crop reaches beyond the image.
+    static QRectF visiblePhotoRect(const PhotoFrame &frame, const QRectF &rect);
+
+    // "IMG_0001" for ".../IMG_0001.JPG": the last part of the path without
+    // its last extension.
+    static QString fileNameText(const QString &fileName);
+    // The text printed on the frame: file name and/or date, one per line.
+    static QString stampText(const PhotoFrame &frame);
+    // "Printed with Velmora" in the interface language.
+    static QString creditText();
+
+    // The largest image handed to the device for a frame of `deviceSize`
+    // pixels: an image more than 8 times larger in both directions is
+    // reduced to exactly 8 times; otherwise it is left as it is.
+    static QSize printedImageSize(const QSize &image, const QSizeF &deviceSize);
+};
