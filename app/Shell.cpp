@@ -7,6 +7,13 @@
 #include <QObject>
 #include <QTranslator>
 
+namespace {
+
+// Each translation file names its own language under this text.
+const char *const workLanguageKey = QT_TRANSLATE_NOOP("QObject", "WorkLanguage");
+
+} // namespace
+
 namespace Shell {
 
 QString applicationName() { return QStringLiteral("Velmora"); }
@@ -58,7 +65,7 @@ QVector<Language> findLanguages(const QString &dir)
         QTranslator translator;
         QString name;
         if (translator.load(file, dir))
-            name = translator.translate("QObject", "WorkLanguage");
+            name = translator.translate("QObject", workLanguageKey);
         result.append(Language{locale, name});
     }
     return result;

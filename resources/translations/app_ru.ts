@@ -56,10 +56,6 @@
         <translation>Проект %1 изменён. Сохранить изменения?</translation>
     </message>
     <message>
-        <source>The options dialog</source>
-        <translation>Окно настроек</translation>
-    </message>
-    <message>
         <source>&amp;New</source>
         <translation>&amp;Новый</translation>
     </message>
@@ -220,40 +216,12 @@
         <translation>Показать панель инструментов</translation>
     </message>
     <message>
-        <source>Page size defined by user</source>
-        <translation>Размер страницы задан пользователем</translation>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
     </message>
     <message>
-        <source> in</source>
-        <translation> дюйм</translation>
-    </message>
-    <message>
-        <source> cm</source>
-        <translation> см</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> мм</translation>
-    </message>
-    <message>
-        <source>Available Images</source>
-        <translation>Доступные изображения</translation>
-    </message>
-    <message>
-        <source>The folder browser is not part of this build yet.</source>
-        <translation>Обзор папок пока не входит в эту сборку.</translation>
-    </message>
-    <message>
-        <source>Selected Images</source>
-        <translation>Выбранные изображения</translation>
-    </message>
-    <message>
-        <source>The selection panel is not part of this build yet.</source>
-        <translation>Панель выбранных изображений пока не входит в эту сборку.</translation>
-    </message>
-    <message>
-        <source>The page list and canvas are not part of this build yet.</source>
-        <translation>Список страниц и холст пока не входят в эту сборку.</translation>
+        <source>The selected paper size differs from the size of pages in the layout.</source>
+        <translation>Выбранный размер бумаги отличается от размера страниц макета.</translation>
     </message>
 </context>
 </TS>

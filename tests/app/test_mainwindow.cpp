@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -53,6 +54,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init() { QFile::remove(storePath()); }
     void freshWindow();
     void languageSwitchRetranslates();
@@ -60,7 +62,20 @@ private Q_SLOTS:
     void closeWritesEveryKey();
     void recentMenu();
     void titleAndModifiedMark();
+
+private:
+    QTemporaryDir home;
 };
+
+void TestMainWindow::initTestCase()
+{
+    // Never touch the settings, documents or trash of whoever runs the test.
+    QVERIFY(home.isValid());
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+    QVERIFY(storePath().startsWith(home.path()));
+}
 
 void TestMainWindow::freshWindow()
 {
