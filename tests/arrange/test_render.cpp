@@ -1,0 +1,339 @@
+#include "app/AppState.h"
+#include "arrange/PageRenderer.h"
+
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+bool isDark(QRgb c) { return qGray(c) < 80; }
+bool isWhite(QRgb c) { return qRed(c) > 225 && qGreen(c) > 225 && qBlue(c) > 225; }
+bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; }
+bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; }
+
+int countIn(const QImage &img, const QRect &r, bool (*test)(QRgb))
+{
+    int n = 0;
+    const QRect c = r & img.rect();
+    for (int y = c.top(); y <= c.bottom(); ++y)
+        for (int x = c.left(); x <= c.right(); ++x)
+            n += test(img.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+// Bounding box of the pixels passing `test`.
+QRect boxOf(const QImage &img, bool (*test)(QRgb))
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (test(img.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage blank(int w, int h, int dpi = 96)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setDotsPerMeterX(qRound(dpi / 0.0254));
+    img.setDotsPerMeterY(qRound(dpi / 0.0254));
+    return img;
+}
+
+// A one-frame page without margins: frame and paper of w x h (1/100 mm).
+Page onePage(const PhotoFrame &frame, int w, int h)
+{
+    Page page;
+    page.width = w;
+    page.height = h;
+    page.frames = {frame};
+    return page;
+}
+
+} // namespace
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+    // A JPEG of w x h: the top half `top`, the bottom half `bottom`.
+    QString photo(const QString &name, int w, int h, QColor top, QColor bottom)
+    {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(bottom);
+        QPainter(&img).fillRect(0, 0, w, h / 2, top);
+        const QString path = dir.filePath(name);
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(95);
+        writer.write(img);
+        return path;
+    }
+
+    PhotoFrame filled(const QString &path, int fw, int fh, bool fill)
+    {
+        PhotoFrame f;
+        f.width = fw;
+        f.height = fh;
+        f.fileName = path;
+        f.loadImage();
+        f.turnFromImage();
+        f.autoCrop(fill);
+        f.stampColor = Qt::black;
+        f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 10);
+        return f;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        appState().page.printFrame = true;
+        appState().shell.language = QStringLiteral("en");
+    }
+
+    void unreadableFrameLeavesBlankArea()
+    {
+        PhotoFrame f;
+        f.width = f.height = 10000;
+        f.fileName = dir.filePath("missing.jpg");
+        f.loadImage();
+        QVERIFY(f.preview.isNull());
+        QImage img = blank(500, 500);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+        p.end();
+        QCOMPARE(countIn(img, img.rect(), [](QRgb c) { return !isWhite(c); }), 0);
+    }
+
+    void fittedPhotoHasBandsAndStampInsidePhoto()
+    {
+        // 400 x 300 into a square frame, whole photograph: bands of 62.5
+        // pixels above and below at 500 pixels for 100 mm.
+        PhotoFrame f = filled(photo("land.jpg", 400, 300, Qt::red, Qt::red), 10000, 10000, false);
+        QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(0, -50, 400, 400));
+        f.dateStamp = true;
+        f.stampPosition = 2;
+        f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
+        appState().page.printFrame = false;
+        QImage img = blank(500, 500);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+        p.end();
+        appState().page.printFrame = true;
+        QVERIFY(isWhite(img.pixel(250, 30)));
+        QVERIFY(isWhite(img.pixel(250, 470)));
+        QVERIFY(isRed(img.pixel(100, 100)));
+        // The date: inside the photograph, 5 mm (25 pixels) from its left
+        // and bottom edges, nothing in the bands or the margin strip.
+        const QRect text = boxOf(img, isDark);
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(text.left() >= 25 && text.left() < 35, qPrintable(QString::number(text.left())));
+        QVERIFY2(text.bottom() <= 413 && text.bottom() > 395, qPrintable(QString::number(text.bottom())));
+        // The credit line: white on the photograph, centred at the bottom of
+        // the visible photograph (not in the band).
+        const QRect credit = boxOf(img.copy(0, 63, 500, 374), isWhite).translated(0, 63);
+        QVERIFY(!credit.isEmpty());
+        QVERIFY(qAbs(credit.center().x() - 250) <= 3);
+        QVERIFY(credit.bottom() < 437 && credit.bottom() > 400);
+    }
+
+    void acrossPositionsTurnTheText_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("upright");
+        QTest::newRow("0 along") << 0 << true;
+        QTest::newRow("3 along") << 3 << true;
+        QTest::newRow("4 across") << 4 << false;
+        QTest::newRow("7 across") << 7 << false;
+    }
+
+    void acrossPositionsTurnTheText()
+    {
+        QFETCH(int, position);
+        QFETCH(bool, upright);
+        PhotoFrame f = filled(photo("sq.jpg", 300, 300, Qt::white, Qt::white), 10000, 10000, true);
+        f.fileName = dir.filePath("sq.jpg");
+        f.fileNameStamp = true;
+        f.stampPosition = position;
+        f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 14);
+        // Give the name some length: render through a copy that names a
+        // long file (the picture is decoded from the held bytes).
+        f.fileName = dir.filePath("ABCDEFGHIJKL.jpg");
+        QImage img = blank(500, 500);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+        p.end();
+        const QRect text = boxOf(img.copy(5, 5, 490, 490), isDark);
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(text.width() > text.height(), upright);
+    }
+
+    void turnedPhotographLiesAcross()
+    {
+        // A portrait photograph, red top and blue bottom, in a landscape
+        // frame is turned a quarter anticlockwise: red on the left.
+        PhotoFrame f = filled(photo("portrait.jpg", 300, 400, Qt::red, Qt::blue), 15000, 10000, true);
+        QVERIFY(f.turned);
+        QImage img = blank(600, 400);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, onePage(f, 15000, 10000), QRectF(0, 0, 600, 400));
+        p.end();
+        QVERIFY(isRed(img.pixel(100, 100)));
+        QVERIFY(isBlue(img.pixel(500, 100)));
+    }
+
+    void marginsPutThePrintableCornerOnTheArea()
+    {
+        PhotoFrame f = filled(photo("blue.jpg", 200, 200, Qt::blue, Qt::blue), 5000, 5000, true);
+        f.x = 1000;
+        f.y = 2000;
+        Page page = onePage(f, 12000, 14000);
+        page.left = 1000;
+        page.right = 1000;
+        page.top = 2000;
+        page.bottom = 2000;
+        QImage img = blank(300, 300);
+        QPainter p(&img);
+        p.setWindow(0, 0, 200, 200);
+        p.setViewport(50, 50, 200, 200);
+        // Printable 100 mm over a window 200 wide: 50 per unit; the frame
+        // fills the window's top-left quarter, 50..150 on the image.
+        PageRenderer::drawPage(p, page);
+        p.end();
+        QVERIFY(isBlue(img.pixel(60, 60)));
+        QVERIFY(isBlue(img.pixel(140, 140)));
+        QVERIFY(!isBlue(img.pixel(160, 100)));
+        QVERIFY(!isBlue(img.pixel(40, 60)));
+    }
+
+    void outlineFollowsPrintFrame()
+    {
+        PhotoFrame f = filled(photo("white.jpg", 200, 200, Qt::white, Qt::white), 5000, 5000, true);
+        f.x = 2500;
+        f.y = 2500;
+        for (bool outline : {true, false}) {
+            appState().page.printFrame = outline;
+            QImage img = blank(500, 500);
+            QPainter p(&img);
+            PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+            p.end();
+            // The outline's outer half shows around the photograph.
+            const int grey = countIn(img, QRect(120, 124, 5, 250), [](QRgb c) { return !isWhite(c); });
+            QCOMPARE(grey > 0, outline);
+        }
+        appState().page.printFrame = true;
+    }
+
+    void eightPixelsPerDevicePixel_data()
+    {
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QSizeF>("device");
+        QTest::addColumn<QSize>("printed");
+        QTest::newRow("reduced") << QSize(6000, 4000) << QSizeF(500, 400) << QSize(4000, 3200);
+        QTest::newRow("unscaled") << QSize(6000, 4000) << QSizeF(800, 600) << QSize(6000, 4000);
+        QTest::newRow("one way only") << QSize(6000, 4000) << QSizeF(500, 600) << QSize(6000, 4000);
+        QTest::newRow("fractional") << QSize(6000, 4000) << QSizeF(400.5, 300.25) << QSize(3204, 2402);
+    }
+
+    void eightPixelsPerDevicePixel()
+    {
+        QFETCH(QSize, image);
+        QFETCH(QSizeF, device);
+        QFETCH(QSize, printed);
+        QCOMPARE(PageRenderer::printedImageSize(image, device), printed);
+    }
+
+    void fileNameTexts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("withDate");
+        QTest::addColumn<QString>("text");
+        const QString date = QLocale::system().toString(QDate(2020, 5, 6), QLocale::ShortFormat);
+        QTest::newRow("jpg") << "/photos/IMG_0001.JPG" << false << "IMG_0001";
+        QTest::newRow("two dots") << "/a.b/archive.tar.gz" << false << "archive.tar";
+        QTest::newRow("no dot") << "/docs/README" << false << "README";
+        QTest::newRow("no dot, date") << "/docs/README" << true << QString("README\n" + date);
+        QTest::newRow("dot folder") << "/x.y/photo" << false << "photo";
+    }
+
+    void fileNameTexts()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, withDate);
+        QFETCH(QString, text);
+        PhotoFrame f;
+        f.fileName = path;
+        f.fileNameStamp = true;
+        f.dateStamp = withDate;
+        f.shotTime = QDateTime(QDate(2020, 5, 6), QTime(12, 0));
+        QCOMPARE(PageRenderer::stampText(f), text);
+    }
+
+    void creditFollowsLanguage()
+    {
+        appState().shell.language = QStringLiteral("ru");
+        QCOMPARE(PageRenderer::creditText(), QStringLiteral("Напечатано в Velmora"));
+        appState().shell.language = QStringLiteral("en");
+        QCOMPARE(PageRenderer::creditText(), QStringLiteral("Printed with Velmora"));
+    }
+
+    void sameAtAnyResolution()
+    {
+        // 150 and 600 dpi renderings of the same page, the second reduced to
+        // the first's size, differ by little more than smoothing.
+        PhotoFrame f = filled(photo("pic.jpg", 800, 600, Qt::red, Qt::blue), 9000, 6000, false);
+        f.x = 500;
+        f.y = 500;
+        f.dateStamp = true;
+        f.fileNameStamp = true;
+        f.shotTime = QDateTime(QDate(2019, 7, 8), QTime(9, 0));
+        f.stampPosition = 5;
+        Page page = onePage(f, 10000, 10000);
+        const int small = qRound(100 / 25.4 * 150);
+        QImage a = blank(small, small, 150);
+        QImage b = blank(small * 4, small * 4, 600);
+        for (QImage *img : {&a, &b}) {
+            QPainter p(img);
+            PageRenderer::drawPage(p, page, QRectF(0, 0, img->width(), img->height()));
+        }
+        const QImage reduced = b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 diff = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                diff += qAbs(qGray(a.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+        const double mean = double(diff) / (a.width() * a.height());
+        QVERIFY2(mean < 4.0, qPrintable(QString::number(mean)));
+        // The text has the same extent at both resolutions.
+        const QRect ta = boxOf(a, isDark);
+        const QRect tb = boxOf(reduced, isDark);
+        QVERIFY(!ta.isEmpty());
+        QVERIFY(qAbs(ta.width() - tb.width()) <= 3 && qAbs(ta.height() - tb.height()) <= 3);
+    }
+
+    void thumbnailShowsFramesFromPreviews()
+    {
+        PhotoFrame filledFrame = filled(photo("t.jpg", 300, 200, Qt::blue, Qt::blue), 10000, 6000, true);
+        PhotoFrame empty;
+        empty.y = 8000;
+        empty.width = 10000;
+        empty.height = 6000;
+        Page page;
+        page.width = 21000;
+        page.height = 29700;
+        page.frames = {filledFrame, empty};
+        const QImage t = PageRenderer::pageThumbnail(page, 70, 100, 297);
+        QCOMPARE(t.size(), QSize(70, 100));
+        QCOMPARE(QColor(t.pixel(0, 50)), QColor(Qt::green));
+        QVERIFY(isBlue(t.pixel(15, 10)));
+        QVERIFY(isWhite(t.pixel(15, 37)));
+        QCOMPARE(QColor(t.pixel(15, 26)), QColor(Qt::gray)); // empty frame's edge
+    }
+};
+
+QTEST_MAIN(TestRender)
+#include "test_render.moc"
