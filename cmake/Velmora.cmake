@@ -24,7 +24,7 @@ function(velmora_test name)
     target_link_libraries(${name} PRIVATE velmora_ui velmora_resources Qt5::Test)
   endif()
   target_compile_definitions(${name} PRIVATE
-    VELMORA_TESTDATA="${CMAKE_SOURCE_DIR}/../shared/testdata"
+    VELMORA_TESTDATA="${CMAKE_SOURCE_DIR}/tests/data"
     VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VELMORA_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   if(NOT VT_CORE)
