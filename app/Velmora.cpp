@@ -146,6 +146,8 @@ void Velmora::createDocks()
     addDockWidget(Qt::LeftDockWidgetArea, m_available);
     m_arrange = new Arrange(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_arrange);
+    m_arrange->setImageList(m_selected->model());
+    m_arrange->setExportAction(exportAct);
     tabifyDockWidget(m_available, m_arrange);
     clipboardChanged();
 }

@@ -1,60 +1,31 @@
+// The dock's widgets: toolbar, page list and canvas, texts and settings.
 #include "arrange/Arrange.h"
 
 #include "app/AppState.h"
-#include "app/Settings.h"
 #include "arrange/ArrangeEngine.h"
-#include "arrange/ChangeChoose.h"
+#include "arrange/DragPage.h"
+#include "arrange/KeyListView.h"
+#include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
 #include "formats/PaperCatalogue.h"
-#include "formats/TabPageFormat.h"
-#include "library/IconRecord.h"
-#include "library/IconsModel.h"
-#include "library/Selected.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDataStream>
-#include <QDebug>
-#include <QLabel>
-#include <QMainWindow>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollArea>
 #include <QSettings>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
 
-namespace {
-
-// The wait cursor while the pages are being made.
-struct BusyCursor
-{
-    BusyCursor()
-    {
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        QCoreApplication::processEvents();
-    }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
-void adoptSetup(const DataDock &setup)
-{
-    AppState &st = appState();
-    st.page.pageSetup = setup;
-    st.layout.unitScale = Settings::unitScaleFor(setup.unit);
-    st.page.paperName = PaperCatalogue::paperName(setup);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(setup.unit);
-}
-
-} // namespace
-
-Arrange::Arrange(QWidget *parent)
-    : QDockWidget(parent), m_label(new QLabel(this)), m_engine(new ArrangeEngine(m_doc, this))
+Arrange::Arrange(QWidget *parent) : QDockWidget(parent), m_engine(new ArrangeEngine(m_doc, this))
 {
     setObjectName(QStringLiteral("ArrangeDock"));
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
-    setMinimumSize(200, 200);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setWordWrap(true);
-    setWidget(m_label);
+    createActions();
+    createWidgets();
 
     connect(m_engine, &ArrangeEngine::updateArrange, this, &Arrange::updateArrange);
     connect(m_engine, &ArrangeEngine::addImagesArrange, this, &Arrange::addImagesArrange);
@@ -62,9 +33,147 @@ Arrange::Arrange(QWidget *parent)
     connect(m_engine, &ArrangeEngine::removeFrames, this, &Arrange::removeFrames);
     connect(m_engine, &ArrangeEngine::stringCountArrange, this, &Arrange::stringCountArrange);
     connect(m_engine, &ArrangeEngine::setModif, this, &Arrange::setModif);
-    connect(m_engine, &ArrangeEngine::pagesRebuilt, this, &Arrange::showState);
-    connect(m_engine, &ArrangeEngine::pagesChanged, this, &Arrange::showState);
+    connect(m_engine, &ArrangeEngine::pagesRebuilt, this, &Arrange::rebuildList);
+    connect(m_engine, &ArrangeEngine::pagesChanged, this, &Arrange::updateItems);
     retranslate();
+    changeEnable(-1);
+}
+
+void Arrange::createActions()
+{
+    const auto make = [this](const char *icon, void (Arrange::*slot)()) {
+        auto *a = new QAction(QIcon(QStringLiteral(":/images/") + QLatin1String(icon)), QString(), this);
+        a->setPriority(QAction::HighPriority);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    m_chooseAct = new QAction(QIcon(QStringLiteral(":/images/Choose.png")), QString(), this);
+    m_chooseAct->setPriority(QAction::HighPriority);
+    connect(m_chooseAct, &QAction::triggered, this, [this] { newChoose(); });
+    m_addAct = make("AddPage.png", &Arrange::addPages);
+    m_removeAct = make("RemovePage.png", &Arrange::removePage);
+    m_cropAct = make("Crop.png", &Arrange::cropEdit);
+    m_stampAct = make("DateStamp.png", &Arrange::dateStamp);
+    m_logoAct = make("logo.png", &Arrange::logo);
+    m_clearAct = make("Clear.png", &Arrange::clearFrame);
+    m_copyAct = make("copy.png", &Arrange::copy);
+    m_pasteAct = make("paste.png", &Arrange::paste);
+}
+
+void Arrange::createWidgets()
+{
+    auto *content = new QFrame(this);
+    content->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    content->setLineWidth(1);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_toolBar = new QToolBar(content);
+    m_toolBar->setObjectName(QStringLiteral("ArrangeToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->addActions({m_chooseAct, m_addAct, m_removeAct, m_cropAct, m_stampAct, m_logoAct, m_clearAct,
+                           m_copyAct, m_pasteAct});
+    layout->addWidget(m_toolBar);
+
+    m_splitter = new QSplitter(Qt::Horizontal, content);
+    layout->addWidget(m_splitter, 1);
+
+    m_model = new PageItemModel(this);
+    m_list = new KeyListView(m_splitter);
+    m_list->setModel(m_model);
+    m_list->setViewMode(QListView::IconMode);
+    m_list->setUniformItemSizes(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setLayoutMode(QListView::SinglePass);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setMovement(QListView::Snap);
+    m_list->setDropIndicatorShown(true);
+    m_list->setDragDropMode(QAbstractItemView::DropOnly);
+    m_list->setAcceptDrops(true);
+
+    m_scroll = new QScrollArea(m_splitter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_canvasArea = new QFrame;
+    m_canvasArea->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_canvasArea->setFocusPolicy(Qt::NoFocus);
+    if (appState().shell.darkTheme)
+        m_canvasArea->setStyleSheet(QStringLiteral("background-color: #909090"));
+    else
+        m_canvasArea->setBackgroundRole(QPalette::Light);
+    m_canvasArea->setAutoFillBackground(true);
+    m_canvasArea->resize(300, 300);
+    m_scroll->setWidget(m_canvasArea);
+    resetCanvas();
+    setWidget(content);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &) { currentItem(current); });
+    connect(m_list, &KeyListView::keyDelete, this, &Arrange::removePage);
+    connect(m_model, &PageItemModel::fillPageFrames, this, &Arrange::fillPageFrames);
+}
+
+void Arrange::retranslate()
+{
+    setWindowTitle(QObject::tr("Arrange Images in the Layout"));
+    const auto set = [](QAction *a, const QString &text, const QString &tip) {
+        a->setText(text);
+        a->setStatusTip(tip);
+        a->setToolTip(tip);
+    };
+    set(m_chooseAct, QObject::tr("Choose Layout"), QObject::tr("Selecting a page format for image arrangement"));
+    set(m_addAct, QObject::tr("Add Pages"), QObject::tr("Add Pages"));
+    set(m_removeAct, QObject::tr("Remove Pages"), QObject::tr("Delete selected pages"));
+    set(m_cropAct, QObject::tr("Crop"), QObject::tr("Crop"));
+    set(m_stampAct, QObject::tr("Stamp"), QObject::tr("Stamp"));
+    set(m_logoAct, QObject::tr("Logo"), QObject::tr("Print the logo"));
+    set(m_clearAct, QObject::tr("Clear"), QObject::tr("Clear"));
+    set(m_copyAct, QObject::tr("Copy"), QObject::tr("Copy") + QStringLiteral(" Ctrl+C"));
+    set(m_pasteAct, QObject::tr("Paste"), QObject::tr("Paste") + QStringLiteral(" Ctrl+V"));
+
+    // Page titles carry the unit of the layout name and the word "Page ".
+    const QString suffix = PaperCatalogue::unitSuffix(appState().page.pageSetup.unit);
+    const bool suffixChanged = !m_unitSuffix.isEmpty() && suffix != m_unitSuffix;
+    const auto mend = [&](QString name) {
+        if (suffixChanged)
+            name.replace(m_unitSuffix, suffix, Qt::CaseInsensitive);
+        return name;
+    };
+    for (int i = 0; i < m_doc.pages.size(); ++i) {
+        Page &page = m_doc.pages[i];
+        page.title = Page::pageTitle(i + 1, mend(page.layoutName()));
+        if (QStandardItem *item = m_model->item(i)) {
+            item->setText(page.title);
+            item->setToolTip(page.title);
+        }
+    }
+    if (suffixChanged)
+        appState().templatePage.title = mend(appState().templatePage.title);
+    m_unitSuffix = suffix;
+    for (DragPage *w : frameWidgets())
+        w->preparePicture();
+}
+
+void Arrange::readSettings(QSettings &s, bool)
+{
+    const QByteArray state = s.value(QStringLiteral("/ArrangeH")).toByteArray();
+    if (state.isEmpty() || !m_splitter->restoreState(state)) {
+        m_list->setMinimumWidth(50);
+        m_scroll->setMinimumWidth(300);
+    }
+}
+
+void Arrange::writeSettings(QSettings &s) { s.setValue(QStringLiteral("/ArrangeH"), m_splitter->saveState()); }
+
+void Arrange::setPasteEnabled(bool) { changeEnable(-1); }
+void Arrange::setChooseEnabled(bool enabled) { m_chooseAct->setEnabled(enabled); }
+
+void Arrange::setExportAction(QAction *action)
+{
+    m_exportAction = action;
+    changeEnable(-1);
 }
 
 int Arrange::pageCount() const { return m_doc.pageCount(); }
@@ -74,7 +183,14 @@ int Arrange::currentPageIndex() const
     return m_doc.currentPage >= 0 && m_doc.currentPage < m_doc.pageCount() ? m_doc.currentPage : -1;
 }
 
-QList<int> Arrange::selectedPageIndexes() const { return selectedPages(); }
+QList<int> Arrange::selectedPageIndexes() const
+{
+    QList<int> rows;
+    for (const QModelIndex &i : m_list->selectionModel()->selectedIndexes())
+        if (i.row() < m_doc.pageCount() && !rows.contains(i.row()))
+            rows << i.row();
+    return rows;
+}
 
 const Page &Arrange::page(int index) const { return m_doc.pages.at(index); }
 
@@ -92,195 +208,169 @@ void Arrange::layoutPrintableArea(int &width, int &height) const
     height = t.printableHeight();
 }
 
-void Arrange::setImageList(IconsModel *model) { m_images = model; }
-
-QVector<IconItem> Arrange::chosenImages()
+QList<DragPage *> Arrange::frameWidgets() const
 {
-    if (!m_images) {
-        if (const Selected *selected = window()->findChild<Selected *>())
-            m_images = selected->model();
-    }
-    QVector<IconItem> images;
-    if (!m_images)
-        return images;
-    for (int row = 0; row < m_images->rowCount(); ++row)
-        images << m_images->item(row);
-    return images;
-}
-
-QList<int> Arrange::selectedPages() const
-{
-    // Without a page list the current page is the selection.
-    if (m_doc.currentPage < 0)
+    if (!m_canvas)
         return {};
-    return {m_doc.currentPage};
+    return m_canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-void Arrange::showDock()
+void Arrange::computeSizes()
 {
-    if (isHidden())
-        show();
-    raise();
+    const Page &t = appState().templatePage;
+    const int w = t.width;
+    const int h = t.height;
+    if (w <= 0 || h <= 0)
+        return;
+    m_thumbDivisor = qMax(1, (w < h ? h : w) / 100);
+    m_thumbWidth = w / m_thumbDivisor;
+    m_thumbHeight = h / m_thumbDivisor;
+    m_canvasDivisor = qMax(1, qMax(w, h) / 500);
+    m_canvasArea->resize(w / m_canvasDivisor, h / m_canvasDivisor);
+    m_canvasArea->setMinimumSize(m_canvasArea->size());
+    m_list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
 }
 
-bool Arrange::chooseLayout() { return newChoose(); }
-
-bool Arrange::newChoose()
+QIcon Arrange::pageIcon(const Page &page) const
 {
-    AppState &st = appState();
-    const bool addImages = st.layout.addImagesMode;
-    int answer = 1;
-    int mode = 0;
-    if (!m_doc.isEmpty()) {
-        ChangeChoose question(m_chooseAnswer, this);
-        if (question.exec() != QDialog::Accepted)
-            return false;
-        answer = m_chooseAnswer = question.answer();
-        st.layout.addImagesMode = true;
-        mode = answer == 1 ? 2 : 3;
-    }
-    TabPageFormat chooser(mode, &st.page.pageSetup, this);
-    const bool accepted = chooser.exec() == QDialog::Accepted;
-    if (accepted) {
-        adoptSetup(chooser.takeResult());
-        showDock();
-        BusyCursor busy;
-        if (answer == 0)
-            m_engine->relayoutSelected(selectedPages());
+    if (m_thumbDivisor <= 0)
+        return QIcon();
+    return QIcon(PageRenderer::pageThumbnailPixmap(page, m_thumbWidth, m_thumbHeight, m_thumbDivisor));
+}
+
+void Arrange::updateItems(int first, int last)
+{
+    if (m_model->rowCount() == 0 || m_thumbDivisor <= 0)
+        computeSizes();
+    last = qMin(last, m_doc.pageCount() - 1);
+    for (int row = qMax(first, 0); row <= last; ++row) {
+        const Page &page = m_doc.pages.at(row);
+        if (QStandardItem *item = m_model->item(row))
+            PageItemModel::updateItem(item, page, pageIcon(page));
         else
-            m_engine->arrangeAll(chosenImages());
+            m_model->appendRow(PageItemModel::makeItem(page, pageIcon(page)));
     }
-    if (mode == 2)
-        st.layout.addImagesMode = addImages;
-    return accepted;
-}
-
-bool Arrange::changePaper(DataDock &setup)
-{
-    TabPageFormat chooser(2, &setup, this);
-    if (chooser.exec() != QDialog::Accepted)
-        return false;
-    setup = chooser.takeResult();
-    showDock();
-    BusyCursor busy;
-    m_engine->relayoutAll();
-    return true;
-}
-
-void Arrange::addPages()
-{
-    AppState &st = appState();
-    TabPageFormat chooser(1, &st.page.pageSetup, this);
-    if (chooser.exec() != QDialog::Accepted)
-        return;
-    chooser.takeResult(); // the paper stays as it is while pages are added
-    m_engine->addPages(st.layout.addPageCount);
-}
-
-void Arrange::clearAll() { m_engine->clear(); }
-
-void Arrange::fillPageFrames(QDataStream *in, int nPage)
-{
-    if (!in)
-        return;
-    m_engine->fill(*in, nPage, 0, false);
-    if (nPage >= 0 && nPage < m_doc.pageCount())
-        m_doc.setCurrentPage(nPage);
-}
-
-void Arrange::fillFrames(QDataStream *in, int nFrame)
-{
-    if (in && m_doc.currentPage >= 0)
-        m_engine->fill(*in, m_doc.currentPage, nFrame, true);
-}
-
-void Arrange::paste()
-{
-    qDebug() << "Arrange::paste";
-    const int target = m_engine->pasteTarget();
-    if (target < 0)
-        return;
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    if (!mime)
-        return;
-    QByteArray bytes;
-    if (mime->hasFormat(velmoraMimeType())) {
-        bytes = mime->data(velmoraMimeType());
-    } else if (mime->hasUrls()) {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        IconsModel::itemsFromUrls(mime->urls(), out);
-    } else {
-        return;
+    const int current = m_doc.currentPage;
+    if (current >= 0 && current < m_doc.pageCount()) {
+        if (m_list->currentIndex().row() != current)
+            m_list->setCurrentIndex(m_model->index(current, 0)); // shows the page
+        else
+            showPage(current);
     }
-    QDataStream in(&bytes, QIODevice::ReadOnly);
-    m_engine->fill(in, m_doc.currentPage, target, true);
+    changeEnable(-1);
 }
 
-void Arrange::removePage() { m_engine->removePages(selectedPages()); }
-
-void Arrange::removeFrame(int n)
+void Arrange::rebuildList()
 {
-    qDebug() << "Delete" << n;
-    m_engine->removeSelectedFrames();
-}
-
-void Arrange::clearFrame() { removeFrame(0); }
-
-void Arrange::backDrop(int *frame)
-{
-    if (!frame)
-        return;
-    const int still = m_engine->takeBack(*frame);
-    if (still >= 0)
-        *frame = still;
-}
-
-void Arrange::indexRotate(QModelIndex index)
-{
-    if (!index.isValid())
-        return;
-    m_engine->followRotation(index.data(IconsModel::FileNameRole).toString(),
-                             index.data(IconsModel::PreviewRole).value<QImage>(),
-                             index.data(IconsModel::ImageWidthRole).toInt(),
-                             index.data(IconsModel::ImageHeightRole).toInt(),
-                             index.data(IconsModel::RotationRole).toInt());
-}
-
-void Arrange::indexListRotate(QModelIndexList list)
-{
-    for (const QModelIndex &index : list)
-        indexRotate(index);
-}
-
-void Arrange::testListArrange() { emit updateArrange(m_doc.placedNames()); }
-
-void Arrange::showState()
-{
-    QString text = QObject::tr("The page list and canvas are not part of this build yet.");
+    m_model->clear();
+    m_canvasPage = -1;
     if (!m_doc.isEmpty())
-        text += QStringLiteral("\n\n") + QObject::tr("%n Page(s)", "Plural or singular", m_doc.pageCount());
-    m_label->setText(text);
-}
-
-void Arrange::retranslate()
-{
-    setWindowTitle(QObject::tr("Arrange Images in the Layout"));
-    showState();
-}
-
-void Arrange::readSettings(QSettings &s, bool)
-{
-    for (const char *key : {"/ArrangeH"})
-        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
-}
-
-void Arrange::writeSettings(QSettings &s)
-{
-    for (const char *key : {"/ArrangeH"}) {
-        const QVariant v = m_keptSettings.value(QLatin1String(key));
-        s.setValue(QLatin1String(key), v.isValid() ? v : QVariant(QByteArray()));
+        computeSizes();
+    for (const Page &page : qAsConst(m_doc.pages))
+        m_model->appendRow(PageItemModel::makeItem(page, pageIcon(page)));
+    m_list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
+    if (m_doc.currentPage >= m_doc.pageCount())
+        m_doc.setCurrentPage(m_doc.pageCount() - 1);
+    if (m_doc.currentPage < 0) {
+        resetCanvas();
+    } else {
+        m_list->setCurrentIndex(m_model->index(m_doc.currentPage, 0));
+        if (m_canvasPage != m_doc.currentPage)
+            showPage(m_doc.currentPage);
     }
+    changeEnable(-1);
 }
 
-void Arrange::setPasteEnabled(bool) {}
-void Arrange::setChooseEnabled(bool) {}
+void Arrange::resetCanvas()
+{
+    if (m_canvas) {
+        // Frame widgets may be in the middle of a drag or a drop: they go
+        // when control is back in the event loop.
+        m_canvas->hide();
+        m_canvas->setParent(nullptr);
+        m_canvas->deleteLater();
+    }
+    m_currentFrame = nullptr;
+    m_canvas = new QFrame(m_canvasArea);
+    m_canvas->setMinimumSize(m_canvasArea->size());
+    m_canvas->resize(m_canvasArea->size());
+    m_canvas->setFocusPolicy(Qt::NoFocus);
+    m_canvas->show();
+}
+
+void Arrange::currentItem(QModelIndex index)
+{
+    if (!index.isValid() || index.row() >= m_doc.pageCount())
+        return;
+    showPage(index.row());
+}
+
+void Arrange::showPage(int row)
+{
+    const bool samePage = row == m_canvasPage && row == m_doc.currentPage;
+    const QVector<bool> kept = m_doc.frameSelection;
+    const bool hadFocus = m_canvas && m_canvas->isAncestorOf(QApplication::focusWidget());
+    resetCanvas();
+    m_doc.setCurrentPage(row);
+    if (samePage && kept.size() == m_doc.frameSelection.size())
+        m_doc.frameSelection = kept;
+    m_canvasPage = row;
+    const Page &page = m_doc.pages.at(row);
+    const int d = qMax(1, m_canvasDivisor);
+    for (int i = 0; i < page.frames.size(); ++i) {
+        const PhotoFrame &f = page.frames.at(i);
+        auto *w = new DragPage(m_canvas, m_doc, m_currentFrame);
+        w->frameIndex = i;
+        w->divisor = d;
+        w->setMinimumSize(f.width / d, f.height / d);
+        w->resize(f.width / d, f.height / d);
+        w->move(f.x / d, f.y / d);
+        w->preparePicture();
+        if (i == 0)
+            m_currentFrame = w;
+        connect(w, &DragPage::fillFrames, this, &Arrange::fillFrames);
+        connect(w, &DragPage::removeFrame, this, &Arrange::removeFrame);
+        connect(w, &DragPage::doubleFrame, this, &Arrange::cropEditFrame);
+        connect(w, &DragPage::changeFrame, this, &Arrange::changeEnable);
+        connect(w, &DragPage::keyCopy, this, &Arrange::copy);
+        connect(w, &DragPage::keyPaste, this, &Arrange::paste);
+    }
+    if (hadFocus)
+        focusCurrentFrame();
+    changeEnable(-1);
+}
+
+void Arrange::focusCurrentFrame()
+{
+    if (m_currentFrame)
+        m_currentFrame->setFocus();
+}
+
+void Arrange::changeEnable(int)
+{
+    int selectedFilled = 0;
+    int empty = 0;
+    const int current = currentPageIndex();
+    if (current >= 0) {
+        const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+        for (int i = 0; i < frames.size(); ++i) {
+            if (frames.at(i).isEmpty())
+                ++empty;
+            else if (m_doc.isFrameSelected(i))
+                ++selectedFilled;
+        }
+    }
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    const bool clip = mime
+        && (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")));
+    m_cropAct->setEnabled(selectedFilled > 0);
+    m_clearAct->setEnabled(selectedFilled > 0);
+    m_copyAct->setEnabled(selectedFilled > 0);
+    m_pasteAct->setEnabled(current >= 0 && clip && empty > 0);
+    const bool pages = !m_doc.isEmpty();
+    m_stampAct->setEnabled(pages);
+    m_logoAct->setEnabled(pages);
+    m_removeAct->setEnabled(pages);
+    if (m_exportAction)
+        m_exportAction->setEnabled(pages);
+}

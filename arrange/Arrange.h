@@ -1,24 +1,30 @@
 #pragma once
 
 // The dock that owns the document: the pages, the document state and the
-// arrangement engine. The page list and the canvas are still to come; until
-// then the dock shows a short note, and its commands act on the current page.
+// arrangement engine. It shows the pages as a list of thumbnails beside a
+// canvas with the current page, and carries the page and frame commands.
 
 #include "arrange/Document.h"
+#include "arrange/DragPage.h"
 
 #include <QDockWidget>
+#include <QFrame>
 #include <QModelIndexList>
 #include <QPointer>
 #include <QStringList>
-#include <QVariantMap>
 #include <QVector>
 
 class ArrangeEngine;
 class IconsModel;
+class KeyListView;
+class PageItemModel;
+class QAction;
 class QDataStream;
-class QLabel;
 class QPainter;
+class QScrollArea;
 class QSettings;
+class QSplitter;
+class QToolBar;
 struct DataDock;
 struct IconItem;
 
@@ -50,14 +56,35 @@ public:
     void retranslate();
     void readSettings(QSettings &s, bool noGeometry);
     void writeSettings(QSettings &s);
+    // The clipboard changed (the main window tells).
     void setPasteEnabled(bool enabled);
     void setChooseEnabled(bool enabled);
+    // The main window's JPEG export command: enabled while there are pages.
+    void setExportAction(QAction *action);
 
     Document &document() { return m_doc; }
     ArrangeEngine *engine() const { return m_engine; }
     // The list of images chosen for printing (the selection dock's model).
-    // When none was given, the selection dock of the main window is used.
     void setImageList(IconsModel *model);
+
+    // Widgets, for the commands that give the focus back and for tests.
+    KeyListView *pageList() const { return m_list; }
+    PageItemModel *pageModel() const { return m_model; }
+    QFrame *canvas() const { return m_canvas; }
+    QFrame *canvasArea() const { return m_canvasArea; }
+    QList<DragPage *> frameWidgets() const;
+    DragPage *currentFrameWidget() const { return m_currentFrame; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    int thumbWidth() const { return m_thumbWidth; }
+    int thumbHeight() const { return m_thumbHeight; }
+    int thumbDivisor() const { return m_thumbDivisor; }
+    int canvasDivisor() const { return m_canvasDivisor; }
+
+    // Refreshes the list rows first..last (appending missing ones) and the
+    // canvas of the current page.
+    void updateItems(int first, int last);
+    // Makes the page list again from the pages.
+    void rebuildList();
 
 Q_SIGNALS:
     void updateArrange(QStringList names);
@@ -70,6 +97,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     void indexListRotate(QModelIndexList list);
     void indexRotate(QModelIndex index);
+    void currentItem(QModelIndex index);
     void testListArrange();
     void fillPageFrames(QDataStream *in, int nPage);
     void fillFrames(QDataStream *in, int nFrame);
@@ -79,19 +107,57 @@ public Q_SLOTS:
     void addPages();
     void removeFrame(int n);
     void clearFrame();
+    void dateStamp();
+    void logo();
     void paste();
+    void copy();
+    void cropEdit();
+    void cropEditFrame(int n);
+    void changeEnable(int n);
 
 private:
+    void createWidgets();
+    void createActions();
     QVector<IconItem> chosenImages();
-    // The pages the page-wide commands act on.
-    QList<int> selectedPages() const;
     void showDock();
-    void showState();
+    // The sizes of the page icons and the canvas from the current layout.
+    void computeSizes();
+    QIcon pageIcon(const Page &page) const;
+    // A fresh, empty canvas frame in the canvas area.
+    void resetCanvas();
+    // Shows page `row` on the canvas; the frame selection is kept when the
+    // page is the one already shown.
+    void showPage(int row);
+    void focusCurrentFrame();
 
-    QLabel *m_label;
-    QVariantMap m_keptSettings; // carried through unchanged
     Document m_doc;
     ArrangeEngine *m_engine;
     QPointer<IconsModel> m_images;
+    QPointer<QAction> m_exportAction;
     int m_chooseAnswer = 0; // 0 for the selected pages, 1 for all pages
+    int m_thumbWidth = 0;
+    int m_thumbHeight = 0;
+    int m_thumbDivisor = 0;
+    int m_canvasDivisor = 0;
+    int m_canvasPage = -1; // the page the canvas was built for
+    QString m_unitSuffix;  // as translated when the titles were last made
+
+    QToolBar *m_toolBar = nullptr;
+    QSplitter *m_splitter = nullptr;
+    KeyListView *m_list = nullptr;
+    PageItemModel *m_model = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    QFrame *m_canvasArea = nullptr;
+    QPointer<QFrame> m_canvas;
+    QPointer<DragPage> m_currentFrame;
+
+    QAction *m_chooseAct = nullptr;
+    QAction *m_addAct = nullptr;
+    QAction *m_removeAct = nullptr;
+    QAction *m_cropAct = nullptr;
+    QAction *m_stampAct = nullptr;
+    QAction *m_logoAct = nullptr;
+    QAction *m_clearAct = nullptr;
+    QAction *m_copyAct = nullptr;
+    QAction *m_pasteAct = nullptr;
 };

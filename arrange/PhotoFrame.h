@@ -85,5 +85,8 @@ struct PhotoFrame
     void releaseData();
 
     QImage previewCrop() const;
+    // The preview crop as the page canvas shows it: where the crop reaches
+    // beyond the photograph the white band is edged in blue.
+    QImage canvasCrop() const;
     QImage fullCrop() const;
 };

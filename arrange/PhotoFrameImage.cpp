@@ -25,8 +25,9 @@ QImage rotated(const QImage &image, int degrees)
 
 // A white image of the crop size (scaled by 1/k) showing `source` shifted so
 // that the crop's corner lands on the origin; what the source does not cover
-// stays white.
-QImage cropOf(const QImage &source, const PhotoFrame &f, double k, bool outline)
+// stays white. A valid `edge` colour outlines the white image first, on the
+// rectangle (0, 0, w - shrink, h - shrink).
+QImage cropOf(const QImage &source, const PhotoFrame &f, double k, const QColor &edge = QColor(), int shrink = 1)
 {
     const int w = roundHalfUp(f.cropWidth / k);
     const int h = roundHalfUp(f.cropHeight / k);
@@ -41,9 +42,9 @@ QImage cropOf(const QImage &source, const PhotoFrame &f, double k, bool outline)
         return out;
     out.fill(Qt::white);
     QPainter p(&out);
-    if (outline) {
-        p.setPen(Qt::white);
-        p.drawRect(0, 0, w - 1, h - 1);
+    if (edge.isValid()) {
+        p.setPen(edge);
+        p.drawRect(0, 0, w - shrink, h - shrink);
     }
     if (!source.isNull())
         p.drawImage(QPoint(-roundHalfUp(f.cropX / k), -roundHalfUp(f.cropY / k)), source);
@@ -102,7 +103,7 @@ QImage PhotoFrame::previewCrop() const
     if (preview.isNull() || preview.width() <= 0 || imageWidth <= 0)
         return QImage();
     const double k = double(imageWidth) / preview.width();
-    return cropOf(preview, *this, k, false);
+    return cropOf(preview, *this, k);
 }
 
 QImage PhotoFrame::fullCrop() const
@@ -111,5 +112,13 @@ QImage PhotoFrame::fullCrop() const
     QImage image = decodeImage(bytes);
     if (rotation > 0)
         image = rotated(image, rotation);
-    return cropOf(image, *this, 1.0, true);
+    return cropOf(image, *this, 1.0, Qt::white);
+}
+
+QImage PhotoFrame::canvasCrop() const
+{
+    if (preview.isNull() || preview.width() <= 0 || imageWidth <= 0)
+        return QImage();
+    const double k = double(imageWidth) / preview.width();
+    return cropOf(preview, *this, k, Qt::blue, 2);
 }

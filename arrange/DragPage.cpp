@@ -1,0 +1,266 @@
+#include "arrange/DragPage.h"
+
+#include "arrange/Document.h"
+#include "arrange/FrameRecord.h"
+#include "arrange/PageRenderer.h"
+#include "library/IconRecord.h"
+#include "library/IconsModel.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDrag>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QTransform>
+
+DragPage::DragPage(QWidget *parent, Document &document, QPointer<DragPage> &current)
+    : QPushButton(parent), m_doc(document), m_current(current)
+{
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &QPushButton::clicked, this, &DragPage::slotClicked);
+    setFocusPolicy(Qt::StrongFocus);
+    show();
+}
+
+const PhotoFrame *DragPage::frame() const
+{
+    const int p = m_doc.currentPage;
+    if (p < 0 || p >= m_doc.pageCount() || frameIndex < 0 || frameIndex >= m_doc.pages[p].frames.size())
+        return nullptr;
+    return &m_doc.pages[p].frames[frameIndex];
+}
+
+int DragPage::frameCount() const
+{
+    const int p = m_doc.currentPage;
+    return p >= 0 && p < m_doc.pageCount() ? m_doc.pages[p].frames.size() : 0;
+}
+
+bool DragPage::selected(int index) const { return m_doc.isFrameSelected(index); }
+
+void DragPage::select(int index, bool on)
+{
+    if (index >= 0 && index < m_doc.frameSelection.size())
+        m_doc.frameSelection[index] = on;
+}
+
+void DragPage::repaintCanvas()
+{
+    if (QWidget *canvas = parentWidget())
+        for (DragPage *w : canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly))
+            w->update();
+}
+
+void DragPage::preparePicture()
+{
+    const PhotoFrame *f = frame();
+    if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
+        setIcon(QIcon());
+        setText(QObject::tr("Drag desired\nimages to\nthe layout."));
+        setToolTip(f ? f->fileName : QString());
+        return;
+    }
+    const int w = qMax(1, minimumWidth());
+    const int h = qMax(1, minimumHeight());
+    QImage crop = f->canvasCrop();
+    if (f->turned)
+        crop = crop.transformed(QTransform().rotate(270));
+    QPixmap picture(w, h);
+    picture.fill(Qt::white);
+    {
+        QPainter p(&picture);
+        if (!crop.isNull())
+            p.drawImage(0, 0, crop.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (f->dateStamp || f->fileNameStamp || f->logo)
+            PageRenderer::drawOverlays(p, *f, QRectF(0, 0, w, h), qMax(divisor, 1));
+    }
+    setText(QString());
+    setIcon(QIcon(picture));
+    setIconSize(QSize(w, h));
+    setToolTip(f->fileName + QLatin1Char('\n') + QString::number(f->imageWidth) + QLatin1Char('x')
+               + QString::number(f->imageHeight));
+}
+
+void DragPage::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (m_doc.currentPage < 0 || !selected(frameIndex))
+        return;
+    QPainter p(this);
+    p.setPen(QPen(QBrush(Qt::green), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 8, 8);
+}
+
+void DragPage::slotClicked()
+{
+    if (QApplication::keyboardModifiers() & Qt::ControlModifier) {
+        select(frameIndex, !selected(frameIndex));
+        update();
+    } else {
+        m_doc.frameSelection.fill(false);
+        select(frameIndex, true);
+        repaintCanvas();
+    }
+    m_current = this;
+    emit changeFrame(frameIndex);
+}
+
+void DragPage::focusInEvent(QFocusEvent *event)
+{
+    const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
+    if (!selected(frameIndex) && !(mods & (Qt::ControlModifier | Qt::ShiftModifier)) && m_current != this) {
+        m_doc.frameSelection.fill(false);
+        select(frameIndex, true);
+        repaintCanvas();
+    }
+    m_current = this;
+    emit changeFrame(frameIndex);
+    QPushButton::focusInEvent(event);
+}
+
+void DragPage::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Insert && ctrl) {
+        emit keyCopy();
+    } else if (key == Qt::Key_Insert && shift) {
+        emit keyPaste();
+    } else if (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_A) {
+        if (!ctrl)
+            return;
+        if (key == Qt::Key_C) {
+            emit keyCopy();
+        } else if (key == Qt::Key_V) {
+            emit keyPaste();
+        } else {
+            m_doc.frameSelection.fill(true);
+            repaintCanvas();
+        }
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit doubleFrame(frameIndex);
+    } else if (key == Qt::Key_Delete) {
+        emit removeFrame(frameIndex);
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
+        const int step = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+        const int next = frameIndex + step;
+        if (next < 0 || next >= frameCount())
+            return;
+        if (shift) {
+            if (selected(next))
+                select(frameIndex, false); // the selection shrinks
+            else
+                select(next, true); // it grows
+            repaintCanvas();
+        }
+        // The focus moves to the neighbouring frame in frame order.
+        if (QWidget *canvas = parentWidget())
+            for (DragPage *w : canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly))
+                if (w->frameIndex == next)
+                    w->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    } else {
+        QPushButton::keyPressEvent(event);
+    }
+}
+
+void DragPage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    Q_UNUSED(event)
+    emit doubleFrame(frameIndex);
+}
+
+void DragPage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressX = event->pos().x();
+        pressY = event->pos().y();
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void DragPage::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QPushButton::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint moved = event->pos() - QPoint(pressX, pressY);
+    if (moved.manhattanLength() < QApplication::startDragDistance()) {
+        QPushButton::mouseMoveEvent(event);
+        return;
+    }
+    startDrag();
+}
+
+void DragPage::startDrag()
+{
+    const int p = m_doc.currentPage;
+    if (p < 0 || p >= m_doc.pageCount())
+        return;
+    const QVector<PhotoFrame> &frames = m_doc.pages[p].frames;
+    QList<int> chosen;
+    for (int i = 0; i < frames.size(); ++i)
+        if (selected(i) && !frames[i].isEmpty())
+            chosen << i;
+    if (chosen.isEmpty() && frameIndex < frames.size() && !frames[frameIndex].isEmpty())
+        chosen << frameIndex;
+    if (chosen.isEmpty())
+        return;
+    auto *mime = new QMimeData;
+    mime->setData(velmoraMimeType(), frameRecords(frames, chosen, 3));
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    const QPixmap icon = frameRecordIcon(frames[chosen.first()]);
+    if (!icon.isNull())
+        drag->setPixmap(icon);
+    setDown(false);
+    drag->exec(Qt::MoveAction);
+}
+
+void DragPage::dragEnterEvent(QDragEnterEvent *event) { acceptDrag(event); }
+
+void DragPage::dragMoveEvent(QDragMoveEvent *event) { acceptDrag(event); }
+
+void DragPage::acceptDrag(QDragMoveEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    if (mime->hasFormat(velmoraMimeType())) {
+        if (event->source() == this) {
+            event->setDropAction(Qt::MoveAction);
+            event->accept();
+        } else {
+            event->acceptProposedAction();
+        }
+    } else if (mime->hasFormat(QStringLiteral("text/uri-list"))) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void DragPage::dropEvent(QDropEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    QByteArray bytes;
+    const bool own = mime->hasFormat(velmoraMimeType());
+    if (own) {
+        bytes = mime->data(velmoraMimeType());
+    } else if (mime->hasFormat(QStringLiteral("text/uri-list"))) {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        IconsModel::itemsFromUrls(mime->urls(), out);
+    } else {
+        event->ignore();
+        return;
+    }
+    if (own && event->source() == this) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
+    QDataStream in(&bytes, QIODevice::ReadOnly);
+    emit fillFrames(&in, frameIndex);
+}

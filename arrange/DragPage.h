@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+
+class Document;
+class QDataStream;
+struct PhotoFrame;
+
+// One frame of the current page on the page canvas: a button whose icon is
+// the frame's picture. Frames are selected with the mouse and the keys,
+// images are dropped on it, and its photograph is dragged to another frame
+// or out of the page.
+class DragPage : public QPushButton
+{
+    Q_OBJECT
+public:
+    // `current` is the dock's pointer to the frame widget that last had the
+    // focus or a click; the widget keeps it up to date.
+    DragPage(QWidget *parent, Document &document, QPointer<DragPage> &current);
+
+    int frameIndex = 0;
+    int divisor = 1; // hundredths of a millimetre per canvas pixel
+    int pressX = 0;
+    int pressY = 0;
+
+    // The frame's picture (or the hint of an empty frame) at the widget's
+    // minimum size.
+    void preparePicture();
+
+Q_SIGNALS:
+    void fillFrames(QDataStream *in, int nFrame);
+    void removeFrame(int nFrame);
+    void doubleFrame(int nFrame);
+    void changeFrame(int nFrame);
+    void keyCopy();
+    void keyPaste();
+
+public Q_SLOTS:
+    void slotClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    const PhotoFrame *frame() const;
+    int frameCount() const;
+    void select(int index, bool on);
+    bool selected(int index) const;
+    void repaintCanvas();
+    void startDrag();
+    void acceptDrag(QDragMoveEvent *event);
+
+    Document &m_doc;
+    QPointer<DragPage> &m_current;
+};

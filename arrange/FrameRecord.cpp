@@ -1,0 +1,44 @@
+#include "arrange/FrameRecord.h"
+
+#include "arrange/PhotoFrame.h"
+#include "library/IconRecord.h"
+
+#include <QDataStream>
+
+QPixmap frameRecordIcon(const PhotoFrame &frame)
+{
+    if (frame.preview.isNull())
+        return QPixmap();
+    const int k = qMax(1, qMax(frame.imageWidth, frame.imageHeight) / 74);
+    const int w = qMax(1, frame.imageWidth / k);
+    const int h = qMax(1, frame.imageHeight / k);
+    return QPixmap::fromImage(frame.preview.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+IconItem frameRecord(const PhotoFrame &frame, int state, int index)
+{
+    IconItem item;
+    item.state = state;
+    item.imageWidth = frame.imageWidth;
+    item.imageHeight = frame.imageHeight;
+    item.rotation = frame.rotation;
+    item.useCount = index;
+    item.icon = frameRecordIcon(frame);
+    item.preview = frame.preview;
+    item.fileName = frame.fileName;
+    item.fileTime = frame.fileTime;
+    item.shotTime = frame.shotTime;
+    item.fileSize = frame.fileSize;
+    item.fileData = frame.fileData;
+    return item;
+}
+
+QByteArray frameRecords(const QVector<PhotoFrame> &all, const QList<int> &frames, int state)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (int i : frames)
+        if (i >= 0 && i < all.size())
+            writeIconRecord(out, frameRecord(all.at(i), state, state == 3 ? i : 0));
+    return bytes;
+}
