@@ -277,4 +277,5 @@ void Velmora::createConnections()
     connect(m_selected, &Selected::setModif, this, &Velmora::setModif);
     connect(m_arrange, &Arrange::setModif, this, &Velmora::setModif);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
+    Available::link(m_available, m_selected);
 }

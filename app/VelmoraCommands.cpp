@@ -10,6 +10,7 @@
 #include "formats/PaperCatalogue.h"
 #include "formats/TabOptions.h"
 #include "library/Available.h"
+#include "library/IconsList.h"
 #include "library/Selected.h"
 
 #include <QAction>
@@ -264,6 +265,8 @@ void Velmora::preferences()
         // The image lists follow a new thumbnail cell size through
         // TabOptions::iconSizeChanged(width, height); their updateIconSize
         // is connected here.
+        for (IconsList *list : {m_available->view(), m_selected->view()})
+            connect(&dialog, &TabOptions::iconSizeChanged, list, &IconsList::updateIconSize);
         if (dialog.exec() == QDialog::Accepted) {
             const DataDock setup = dialog.takeResult();
             int layoutWidth = 0, layoutHeight = 0;

@@ -1,54 +1,170 @@
 #include "library/Available.h"
 
-#include "library/IconsModel.h"
-
 #include "app/AppState.h"
 #include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ImageFile.h"
+#include "library/ImageInfo.h"
+#include "library/Selected.h"
+#include "library/SortMenu.h"
+#include "library/TreeDir.h"
 
-#include <QDir>
+#include <QAction>
 #include <QSettings>
+#include <QSplitter>
+#include <QToolBar>
+#include <QTransform>
 
-Available::Available(QWidget *parent)
-    : QDockWidget(parent), m_model(new IconsModel(this, true, IconsModel::OfferUris)),
-      m_list(new IconsList(false, this))
+Available::Available(QWidget *parent, const QString &mountTable)
+    : ImagePanel(false, IconsModel::OfferUris, parent), m_tree(new TreeDir(nullptr, mountTable)),
+      m_info(new ImageInfo), m_vertical(new QSplitter(Qt::Vertical)), m_horizontal(new QSplitter(Qt::Horizontal))
 {
     setObjectName(QStringLiteral("AvailableDock"));
-    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setMinimumSize(200, 200);
-    m_list->setModel(m_model);
-    setWidget(m_list);
+
+    printAct = makeAction("maket", "printAct");
+    trashAct = makeAction("trash", "trashAct");
+    for (QAction *a : {viewAct, selectAllAct, printAct, sortAct, editAct, trashAct, copyAct, pasteAct})
+        m_toolBar->addAction(a);
+
+    m_vertical->addWidget(m_tree);
+    m_vertical->addWidget(m_info);
+    m_vertical->setStretchFactor(0, 2);
+    m_vertical->setStretchFactor(1, 1);
+    m_horizontal->addWidget(m_vertical);
+    m_horizontal->addWidget(listFrame());
+    m_horizontal->setStretchFactor(0, 1);
+    m_horizontal->setStretchFactor(1, 3);
+    m_horizontal->setChildrenCollapsible(false);
+    setWidget(m_horizontal);
+
+    connect(printAct, &QAction::triggered, this, &Available::copyToSelect);
+    connect(trashAct, &QAction::triggered, this, &Available::filesToTrash);
+    connect(m_view, &IconsList::keyDelete, this, &Available::filesToTrash);
+    connect(m_tree, &TreeDir::updateThumbnails, m_model, &IconsModel::setDirPath);
+    connect(m_tree, &TreeDir::updateDir, m_model, &IconsModel::updateDir);
+    connect(m_model, &IconsModel::countAddImage, this, &Available::countImages);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Available::selectChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &Available::currentItem);
+
+    showEmptyInformation();
     retranslate();
+}
+
+void Available::link(Available *available, Selected *selected)
+{
+    connect(available, &Available::selectForPrinting, selected, &Selected::addFromFolder);
+    connect(available, &ImagePanel::fileRotated, selected, &ImagePanel::syncRotation);
+    connect(selected, &ImagePanel::fileRotated, available, &ImagePanel::syncRotation);
 }
 
 void Available::retranslate()
 {
-    setWindowTitle(QObject::tr("Available Images"));
+    setWindowTitle(QObject::tr("Available%1Images").arg(QLatin1Char(' ')));
+    retranslateCommon();
+    printAct->setText(QObject::tr("Select for Printing"));
+    printAct->setStatusTip(QObject::tr("Select Images for Printing"));
+    printAct->setToolTip(printAct->statusTip());
+    trashAct->setText(QObject::tr("Move to Trash"));
+    trashAct->setStatusTip(QObject::tr("Move selected images to trash") + QStringLiteral(" Delete"));
+    trashAct->setToolTip(trashAct->statusTip());
+    m_info->retranslate();
+    const int count = m_model->rowCount();
+    Q_EMIT stringAddImage(count < 1 ? QString()
+                                    : QObject::tr("Available %n Image(s)", "Plural or singular", count));
 }
 
 void Available::readSettings(QSettings &s)
 {
-    for (const char *key : {"/AvailableV", "/AvailableH", "/AvailSort", "/AvailSortDir"})
-        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
+    m_vertical->restoreState(s.value(QStringLiteral("/AvailableV")).toByteArray());
+    m_horizontal->restoreState(s.value(QStringLiteral("/AvailableH")).toByteArray());
+    readSort(s, QStringLiteral("/AvailSort"), QStringLiteral("/AvailSortDir"));
 }
+
 void Available::writeSettings(QSettings &s)
 {
-    for (const char *key : {"/AvailableV", "/AvailableH", "/AvailSort", "/AvailSortDir"}) {
-        const QVariant v = m_keptSettings.value(QLatin1String(key));
-        const QVariant empty = QByteArray(key).contains("Sort") ? QVariant(0) : QVariant(QByteArray());
-        s.setValue(QLatin1String(key), v.isValid() ? v : empty);
-    }
+    s.setValue(QStringLiteral("/AvailableV"), m_vertical->saveState());
+    s.setValue(QStringLiteral("/AvailableH"), m_horizontal->saveState());
+    writeSort(s, QStringLiteral("/AvailSort"), QStringLiteral("/AvailSortDir"));
 }
-void Available::setPasteEnabled(bool) {}
+
 void Available::showCurrentFolder()
 {
-    const QString folder = appState().shell.fotoPath;
-    if (!folder.isEmpty() && QDir(folder).exists())
-        loadFolder(folder);
+    m_tree->showCurrentFolder();
 }
 
 void Available::loadFolder(const QString &folder)
 {
     m_model->setDirPath(folder);
-    m_list->restart();
 }
-void Available::selectFile(QString) {}
+
+void Available::countImages(int count)
+{
+    Q_EMIT stringAddImage(count < 1 ? QString()
+                                    : QObject::tr("Available %n Image(s)", "Plural or singular", count));
+    // A reloaded list has no selection any more.
+    if (!m_view->selectionModel()->hasSelection())
+        Q_EMIT stringSelection(QString());
+    sortIcons();
+    m_view->restart();
+}
+
+void Available::setFileCommands(bool enabled)
+{
+    for (QAction *a : {viewAct, editAct, trashAct, copyAct})
+        a->setEnabled(enabled);
+}
+
+void Available::selectChanged(QItemSelection selected)
+{
+    const int count = m_view->selectionModel()->selectedIndexes().size();
+    Q_EMIT stringSelection(QObject::tr("Selected %n Image(s)", "Plural or singular", count));
+    if (selected.isEmpty()) {
+        if (currentSelected().isValid()) {
+            printAct->setEnabled(true);
+            setFileCommands(true);
+        } else {
+            showEmptyInformation();
+        }
+        return;
+    }
+    printAct->setEnabled(true);
+    setFileCommands(m_view->currentIndex().isValid());
+}
+
+void Available::showEmptyInformation()
+{
+    for (QAction *a : {printAct, viewAct, editAct, trashAct})
+        a->setEnabled(false);
+    m_info->showEmpty();
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid())
+        currentItem(current);
+    copyAct->setEnabled(false);
+}
+
+void Available::currentLost()
+{
+    m_view->scrollToTop();
+    showEmptyInformation();
+}
+
+void Available::currentItem(QModelIndex current)
+{
+    if (!current.isValid() || current.row() >= m_model->rowCount())
+        return;
+    IconItem item = m_model->item(current.row());
+    if (item.state < 2) {
+        // Read for the frame only; the list's row stays as it is.
+        const int turned = item.rotation;
+        readIntoItem(item);
+        if (item.rotation < 1)
+            item.rotation = turned;
+        if (!item.preview.isNull() && item.rotation > 0) {
+            item.preview = item.preview.transformed(QTransform().rotate(item.rotation));
+            if (item.rotation % 180)
+                std::swap(item.imageWidth, item.imageHeight);
+        }
+    }
+    m_info->showItem(item);
+}

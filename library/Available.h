@@ -1,42 +1,71 @@
 #pragma once
 
-// PLACEHOLDER until the folder panel lands. It keeps the interface the main
-// window relies on: object name, signals, model, settings and texts.
+#include "library/IconItem.h"
+#include "library/ImagePanel.h"
 
-#include <QDockWidget>
-#include <QVariantMap>
-#include <QModelIndex>
+#include <QVector>
 
-class IconsModel;
-class IconsList;
-class QSettings;
+class ImageInfo;
+class QItemSelection;
+class QSplitter;
+class Selected;
+class TreeDir;
 
-class Available : public QDockWidget
+// The folder panel: the folder tree, the information frame about the
+// current image and the thumbnails of the current folder's images. From here
+// images are viewed, edited, turned, copied and pasted as files, moved to the
+// trash, sorted and chosen for printing.
+class Available : public ImagePanel
 {
     Q_OBJECT
 public:
-    explicit Available(QWidget *parent = nullptr);
+    // `mountTable`: see TreeDir; empty for the system's own.
+    explicit Available(QWidget *parent = nullptr, const QString &mountTable = QString());
 
-    IconsModel *model() const { return m_model; }
-    void retranslate();
+    void retranslate() override;
     void readSettings(QSettings &s);
     void writeSettings(QSettings &s);
-    void setPasteEnabled(bool enabled);
     // Lets the folder tree go to the current folder (fotoPath).
     void showCurrentFolder();
     // Loads `folder` into the model without the tree.
     void loadFolder(const QString &folder);
+    TreeDir *tree() const { return m_tree; }
+    ImageInfo *information() const { return m_info; }
+
+    // Connects the two panels: "Select for Printing" and rotations in either.
+    static void link(Available *available, Selected *selected);
 
 Q_SIGNALS:
-    void stringAddImage(QString text);
     void stringSelection(QString text);
-    void indexRotate(QModelIndex index);
+    // "Select for Printing": copies of the selected rows for the selection.
+    void selectForPrinting(QVector<IconItem> items);
 
 public Q_SLOTS:
+    void countImages(int count);
+    void copyToSelect();
+    void selectChanged(QItemSelection selected);
+    void currentItem(QModelIndex current) override;
+    void filesToTrash();
     void selectFile(QString name);
 
+protected:
+    int viewerMode() const override;
+    void viewerRotation(const QModelIndex &index, int angle, int shownAngle) override;
+    bool viewerDelete(int row) override;
+    void currentLost() override;
+    void turnSelected(bool clockwise) override;
+    const char *debugName() const override { return "Available"; }
+
 private:
-    IconsModel *m_model;
-    IconsList *m_list;
-    QVariantMap m_keptSettings; // carried through unchanged
+    void showEmptyInformation();
+    void setFileCommands(bool enabled);
+    // Moves the file to the trash; the folder is then read again so that its
+    // row goes at once.
+    bool trashFile(const QString &fileName);
+
+    TreeDir *m_tree;
+    ImageInfo *m_info;
+    QSplitter *m_vertical;
+    QSplitter *m_horizontal;
+    QAction *printAct, *trashAct;
 };

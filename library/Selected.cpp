@@ -1,44 +1,129 @@
 #include "library/Selected.h"
 
-#include "library/IconsModel.h"
-
+#include "library/IconPainter.h"
 #include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ViewImage.h"
 
+#include <QAction>
+#include <QLocale>
 #include <QSettings>
+#include <QToolBar>
 
-Selected::Selected(QWidget *parent)
-    : QDockWidget(parent), m_model(new IconsModel(this, true, 3)),
-      m_list(new IconsList(true, this))
+Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora | IconsModel::OfferUris, parent)
 {
     setObjectName(QStringLiteral("SelectedDock"));
-    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setMinimumSize(100, 170);
-    m_list->setModel(m_model);
-    m_list->setAcceptDrops(true);
-    setWidget(m_list);
-    connect(m_model, &IconsModel::changeCountImage, m_list, &IconsList::restart);
+
+    deleteAct = makeAction("delete", "deleteAct");
+    rotateAct = makeAction("Rotate", "rotateAct");
+    rotateBackAct = makeAction("RotBack", "rotateBackAct");
+    for (QAction *a : {viewAct, selectAllAct, deleteAct, sortAct, rotateAct, rotateBackAct, editAct, copyAct, pasteAct})
+        m_toolBar->addAction(a);
+    setWidget(listFrame());
+
+    connect(deleteAct, &QAction::triggered, this, &Selected::deleteIcons);
+    connect(rotateAct, &QAction::triggered, this, &Selected::rotate);
+    connect(rotateBackAct, &QAction::triggered, this, &Selected::rotBack);
+    connect(m_view, &IconsList::keyDelete, this, &Selected::deleteIcons);
+    connect(m_model, &IconsModel::changeCountImage, this, &Selected::countImages);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Selected::selectChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &Selected::currentItem);
+    // Drops and pastes that bring new images change the project.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_adding)
+            Q_EMIT setModif(true);
+    });
+
+    setRowCommands(false);
     retranslate();
+    // The status text of the empty list, once the main window listens.
+    QMetaObject::invokeMethod(this, [this] { countImages(m_model->rowCount()); }, Qt::QueuedConnection);
 }
 
-int Selected::imageCount() const { return m_model->rowCount(); }
+int Selected::imageCount() const
+{
+    return m_model->rowCount();
+}
 
 void Selected::retranslate()
 {
     setWindowTitle(QObject::tr("Selected Images"));
+    retranslateCommon();
+    deleteAct->setText(QObject::tr("Delete"));
+    deleteAct->setStatusTip(QObject::tr("Delete Selected Images"));
+    deleteAct->setToolTip(deleteAct->statusTip());
+    rotateAct->setText(QObject::tr("Rotate"));
+    rotateAct->setStatusTip(QObject::tr("Rotate") + QStringLiteral(" Alt+\u2191"));
+    rotateAct->setToolTip(rotateAct->statusTip());
+    rotateBackAct->setText(QObject::tr("Rotate"));
+    rotateBackAct->setStatusTip(QObject::tr("Rotate") + QStringLiteral(" Alt+\u2193"));
+    rotateBackAct->setToolTip(rotateBackAct->statusTip());
+    Q_EMIT stringAddImage(QObject::tr("Selected %n Image(s)", "Plural or singular", m_model->rowCount()));
 }
 
 void Selected::readSettings(QSettings &s)
 {
-    for (const char *key : {"/SelSort", "/SelSortDir"})
-        m_keptSettings.insert(QLatin1String(key), s.value(QLatin1String(key), QVariant()));
+    readSort(s, QStringLiteral("/SelSort"), QStringLiteral("/SelSortDir"));
 }
+
 void Selected::writeSettings(QSettings &s)
 {
-    for (const char *key : {"/SelSort", "/SelSortDir"}) {
-        const QVariant v = m_keptSettings.value(QLatin1String(key));
-        const QVariant empty = QByteArray(key).contains("Sort") ? QVariant(0) : QVariant(QByteArray());
-        s.setValue(QLatin1String(key), v.isValid() ? v : empty);
-    }
+    writeSort(s, QStringLiteral("/SelSort"), QStringLiteral("/SelSortDir"));
 }
-void Selected::setPasteEnabled(bool) {}
-void Selected::clear() { m_model->clear(); }
+
+void Selected::clear()
+{
+    m_model->clear();
+    countImages(0);
+}
+
+void Selected::countImages(int count)
+{
+    Q_EMIT stringAddImage(QObject::tr("Selected %n Image(s)", "Plural or singular", qMax(0, count)));
+    sortIcons();
+    m_view->restart();
+}
+
+void Selected::setRowCommands(bool enabled)
+{
+    for (QAction *a : {deleteAct, viewAct, rotateAct, rotateBackAct, editAct, copyAct})
+        a->setEnabled(enabled);
+}
+
+void Selected::selectChanged(QItemSelection selected, QItemSelection)
+{
+    if (selected.isEmpty()) {
+        setRowCommands(currentSelected().isValid());
+        return;
+    }
+    for (QAction *a : {deleteAct, rotateAct, rotateBackAct, copyAct})
+        a->setEnabled(true);
+    const bool current = m_view->currentIndex().isValid();
+    viewAct->setEnabled(current);
+    editAct->setEnabled(current);
+}
+
+void Selected::currentItem(QModelIndex current)
+{
+    if (!current.isValid() || current.row() >= m_model->rowCount())
+        return;
+    const IconItem &item = m_model->item(current.row());
+    Q_EMIT stringCarrentImage(IconPainter::sizeText(item.fileSize) + QLatin1Char(' ')
+                              + QLocale::system().toString(item.fileTime, QLocale::ShortFormat)
+                              + QLatin1Char(' ') + QString::number(item.imageWidth) + QLatin1Char('x')
+                              + QString::number(item.imageHeight));
+}
+
+void Selected::addFromFolder(QVector<IconItem> items)
+{
+    m_adding = true;
+    for (const IconItem &item : items)
+        m_model->addItem(item);
+    m_adding = false;
+    Q_EMIT m_model->changeCountImage(m_model->rowCount());
+    Q_EMIT setModif(true);
+    if (isHidden())
+        show();
+    raise();
+}

@@ -1,39 +1,56 @@
 #pragma once
 
-// PLACEHOLDER until the selection panel lands. It keeps the interface the
-// main window relies on: object name, signals, model, settings and texts.
+#include "library/IconItem.h"
+#include "library/ImagePanel.h"
 
-#include <QDockWidget>
-#include <QVariantMap>
 #include <QModelIndexList>
+#include <QVector>
 
-class IconsModel;
-class IconsList;
-class QSettings;
+class QItemSelection;
 
-class Selected : public QDockWidget
+// The selection panel: the images chosen for printing. The Arrange dock
+// lays out what this panel's model holds; the project file saves it.
+// Images arrive from the folder panel, from the file manager (drags and
+// pastes of files) and from page frames. Removing an image here never
+// touches its file.
+class Selected : public ImagePanel
 {
     Q_OBJECT
 public:
     explicit Selected(QWidget *parent = nullptr);
 
-    IconsModel *model() const { return m_model; }
     int imageCount() const;
-    void retranslate();
+    void retranslate() override;
     void readSettings(QSettings &s);
     void writeSettings(QSettings &s);
-    void setPasteEnabled(bool enabled);
+    // Empties the list (a new project).
     void clear();
 
 Q_SIGNALS:
-    void stringAddImage(QString text);
     void stringCarrentImage(QString text);
     void indexListRotate(QModelIndexList list);
-    void indexRotate(QModelIndex index);
     void setModif(bool modified);
 
+public Q_SLOTS:
+    void countImages(int count);
+    void deleteIcons();
+    void selectChanged(QItemSelection selected, QItemSelection deselected);
+    void currentItem(QModelIndex current) override;
+    // "Select for Printing" of the folder panel: appends the images not
+    // listed yet and brings this panel to the front.
+    void addFromFolder(QVector<IconItem> items);
+
+protected:
+    int viewerMode() const override;
+    void viewerRotation(const QModelIndex &index, int angle, int shownAngle) override;
+    bool viewerDelete(int row) override;
+    void turnSelected(bool clockwise) override;
+    const char *debugName() const override { return "Selected"; }
+
 private:
-    IconsModel *m_model;
-    IconsList *m_list;
-    QVariantMap m_keptSettings; // carried through unchanged
+    void setRowCommands(bool enabled);
+
+    QAction *deleteAct, *rotateAct, *rotateBackAct;
+    // Rows are being appended by a command that marks the project itself.
+    bool m_adding = false;
 };

@@ -1,0 +1,81 @@
+// The folder panel's commands on files: printing selection, trash, turns.
+#include "library/Available.h"
+
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ViewImage.h"
+#include "platform/RecycleBin.h"
+
+#include <QAction>
+
+void Available::copyToSelect()
+{
+    QVector<IconItem> items;
+    for (int row : selectedRows())
+        items.append(m_model->item(row));
+    if (!items.isEmpty())
+        Q_EMIT selectForPrinting(items);
+}
+
+void Available::selectFile(QString name)
+{
+    const int row = m_model->indexOfFileName(name);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+    copyToSelect();
+}
+
+bool Available::trashFile(const QString &fileName)
+{
+    if (!RecycleBin::moveToTrash(fileName))
+        return false;
+    m_model->updateDir(m_model->dirPath());
+    return true;
+}
+
+void Available::filesToTrash()
+{
+    QStringList names;
+    for (int row : selectedRows())
+        names.append(m_model->item(row).fileName);
+    for (const QString &name : names)
+        trashFile(name);
+    Q_EMIT stringSelection(QString());
+}
+
+void Available::turnSelected(bool clockwise)
+{
+    for (int row : selectedRows()) {
+        const QModelIndex index = m_model->index(row);
+        if (clockwise)
+            m_model->rotateIcon(index);
+        else
+            m_model->rotateBack(index);
+        const IconItem &item = m_model->item(row);
+        syncRotation(item.fileName, item.rotation);
+        Q_EMIT fileRotated(item.fileName, item.rotation);
+    }
+}
+
+int Available::viewerMode() const
+{
+    return ViewImage::FolderFiles;
+}
+
+void Available::viewerRotation(const QModelIndex &index, int angle, int)
+{
+    m_model->rotateTo(index, angle);
+    const QString name = index.data(IconsModel::FileNameRole).toString();
+    Q_EMIT fileRotated(name, angle);
+    if (index == m_view->currentIndex())
+        currentItem(index);
+    Q_EMIT indexRotate(index);
+}
+
+bool Available::viewerDelete(int row)
+{
+    return trashFile(m_model->item(row).fileName);
+}

@@ -1,0 +1,213 @@
+#include "library/ImagePanel.h"
+
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/SortMenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QDebug>
+#include <QFrame>
+#include <QMimeData>
+#include <QSettings>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+ImagePanel::ImagePanel(bool keepData, int mimeFlags, QWidget *parent)
+    : QDockWidget(parent), m_model(new IconsModel(this, true, mimeFlags)),
+      m_view(new IconsList(keepData)), m_toolBar(new QToolBar), m_sortMenu(new SortMenu(this)),
+      m_listFrame(new QFrame)
+{
+    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
+    m_view->setModel(m_model);
+    m_view->setAcceptDrops(true);
+    m_view->setDropIndicatorShown(true);
+    // A plain drag copies: the images stay where they came from.
+    m_view->setDefaultDropAction(Qt::CopyAction);
+
+    m_toolBar->setObjectName(QStringLiteral("SelectedToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setIconSize(QSize(24, 24));
+    viewAct = makeAction("zoomimage", "viewAct");
+    selectAllAct = makeAction("selectAll", "selectAllAct");
+    sortAct = makeAction("sort", "sortAct");
+    sortAct->setMenu(m_sortMenu);
+    editAct = makeAction("edit", "editAct");
+    copyAct = makeAction("copy", "copyAct");
+    pasteAct = makeAction("paste", "pasteAct");
+
+    m_listFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_listFrame->setLineWidth(1);
+    auto *column = new QVBoxLayout(m_listFrame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_toolBar);
+    column->addWidget(m_view);
+
+    connect(viewAct, &QAction::triggered, this, &ImagePanel::viewImg);
+    connect(selectAllAct, &QAction::triggered, this, &ImagePanel::selectIcons);
+    connect(sortAct, &QAction::triggered, this, &ImagePanel::sortIcons);
+    connect(editAct, &QAction::triggered, this, &ImagePanel::editImg);
+    connect(copyAct, &QAction::triggered, this, &ImagePanel::copyImg);
+    connect(pasteAct, &QAction::triggered, this, &ImagePanel::pasteImg);
+    connect(m_sortMenu->keyGroup(), &QActionGroup::triggered, this, &ImagePanel::switchSort);
+    connect(m_sortMenu->directionGroup(), &QActionGroup::triggered, this, &ImagePanel::switchDirect);
+    connect(m_view, &IconsList::keyView, this, &ImagePanel::viewImg);
+    connect(m_view, &IconsList::keyEdit, this, &ImagePanel::editImg);
+    connect(m_view, &IconsList::keyCopy, this, &ImagePanel::copyImg);
+    connect(m_view, &IconsList::keyPaste, this, &ImagePanel::pasteImg);
+    connect(m_view, &IconsList::keyRotate, this, &ImagePanel::rotate);
+    connect(m_view, &IconsList::keyRotBack, this, &ImagePanel::rotBack);
+    connect(m_view, &IconsList::activated, this, &ImagePanel::viewImgIndex);
+    connect(m_model, &IconsModel::fileModif, this, &ImagePanel::fileModif);
+}
+
+QAction *ImagePanel::makeAction(const char *icon, const char *name)
+{
+    auto *action = new QAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), QString(), this);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void ImagePanel::retranslateCommon()
+{
+    const auto set = [](QAction *a, const QString &text, const QString &tip) {
+        a->setText(text);
+        a->setStatusTip(tip);
+        a->setToolTip(tip);
+    };
+    set(viewAct, QObject::tr("View"), QObject::tr("View") + QStringLiteral(" Ctrl+W"));
+    set(selectAllAct, QObject::tr("Select All"), QObject::tr("Select All Images") + QStringLiteral(" Ctrl+A"));
+    sortAct->setIconText(QObject::tr("Sort"));
+    sortAct->setStatusTip(QObject::tr("Selecting the Sort Mode"));
+    sortAct->setToolTip(QObject::tr("Selecting the Sort Mode"));
+    set(editAct, QObject::tr("Edit"), QObject::tr("Edit") + QStringLiteral(" Ctrl+E"));
+    set(copyAct, QObject::tr("Copy"), QObject::tr("Copy") + QStringLiteral(" Ctrl+C"));
+    set(pasteAct, QObject::tr("Paste"), QObject::tr("Paste") + QStringLiteral(" Ctrl+V"));
+    m_sortMenu->retranslate();
+}
+
+void ImagePanel::setPasteEnabled(bool enabled)
+{
+    pasteAct->setEnabled(enabled);
+}
+
+QModelIndex ImagePanel::currentSelected() const
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && m_view->selectionModel()->isSelected(current))
+        return current;
+    return QModelIndex();
+}
+
+QList<int> ImagePanel::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_view->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void ImagePanel::selectIcons()
+{
+    m_view->selectAll();
+}
+
+void ImagePanel::switchSort(QAction *action)
+{
+    m_model->setSortKey(action->data().toInt());
+    sortIcons();
+}
+
+void ImagePanel::switchDirect(QAction *action)
+{
+    m_model->setSortReverse(action->data().toInt() != 0);
+    sortIcons();
+}
+
+void ImagePanel::sortIcons()
+{
+    const QModelIndex current = currentSelected();
+    const QString name = current.isValid() ? current.data(IconsModel::FileNameRole).toString() : QString();
+    m_model->sortItems();
+    const int row = m_model->indexOfFileName(name);
+    if (row >= 0) {
+        const QModelIndex index = m_model->index(row);
+        m_view->setCurrentIndex(index);
+        m_view->scrollTo(index, QAbstractItemView::EnsureVisible);
+    } else {
+        currentLost();
+    }
+    m_view->restart();
+}
+
+void ImagePanel::readSort(QSettings &s, const QString &keyName, const QString &directionName)
+{
+    const int key = s.value(keyName, 0).toInt();
+    const bool reverse = s.value(directionName, 0).toInt() != 0;
+    m_model->setSortKey(key >= 0 && key <= 4 ? key : 0);
+    m_model->setSortReverse(reverse);
+    m_sortMenu->setChoice(m_model->sortKey(), reverse);
+}
+
+void ImagePanel::writeSort(QSettings &s, const QString &keyName, const QString &directionName) const
+{
+    s.setValue(keyName, m_model->sortKey());
+    s.setValue(directionName, m_model->sortReverse() ? 1 : 0);
+}
+
+void ImagePanel::fileModif(QString name)
+{
+    const QModelIndex current = currentSelected();
+    if (current.isValid() && current.data(IconsModel::FileNameRole).toString() == name)
+        currentItem(current);
+}
+
+void ImagePanel::syncRotation(QString name, int angle)
+{
+    const QModelIndex index = m_model->rotateFileTo(name, angle);
+    if (index.isValid() && index == m_view->currentIndex())
+        currentItem(index);
+}
+
+void ImagePanel::rotate()
+{
+    turnSelected(true);
+}
+
+void ImagePanel::rotBack()
+{
+    turnSelected(false);
+}
+
+void ImagePanel::copyImg()
+{
+    qDebug().noquote() << QStringLiteral("%1::copy").arg(QLatin1String(debugName()));
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    QModelIndexList indexes;
+    QList<QUrl> urls;
+    for (int row : rows) {
+        indexes.append(m_model->index(row));
+        urls.append(QUrl::fromLocalFile(m_model->index(row).data(IconsModel::FileNameRole).toString()));
+    }
+    QMimeData *mime = m_model->mimeData(indexes);
+    mime->setUrls(urls);
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void ImagePanel::pasteImg()
+{
+    qDebug().noquote() << QStringLiteral("%1::paste").arg(QLatin1String(debugName()));
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    if (!mime)
+        return;
+    if (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")))
+        m_model->dropMimeData(mime, Qt::CopyAction, 0, 0, QModelIndex());
+}

@@ -1,0 +1,66 @@
+// The selection panel's commands on its rows: removal and turns.
+#include "library/Selected.h"
+
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ViewImage.h"
+
+void Selected::deleteIcons()
+{
+    const QModelIndex current = m_view->currentIndex();
+    const int currentRow = current.isValid() ? current.row() : -1;
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    Q_EMIT setModif(true);
+    for (int i = rows.size() - 1; i >= 0; --i)
+        m_model->removeRows(rows.at(i), 1);
+    // The same row number stays current (none past the end).
+    m_view->setCurrentIndex(m_model->index(currentRow));
+}
+
+void Selected::turnSelected(bool clockwise)
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    Q_EMIT setModif(true);
+    QModelIndexList turned;
+    for (int row : rows) {
+        const QModelIndex index = m_model->index(row);
+        if (clockwise)
+            m_model->rotateIcon(index);
+        else
+            m_model->rotateBack(index);
+        const IconItem &item = m_model->item(row);
+        Q_EMIT fileRotated(item.fileName, item.rotation);
+        turned.append(index);
+    }
+    if (turned.contains(m_view->currentIndex()))
+        currentItem(m_view->currentIndex());
+    Q_EMIT indexListRotate(turned);
+}
+
+int Selected::viewerMode() const
+{
+    return ViewImage::SelectionEntries;
+}
+
+void Selected::viewerRotation(const QModelIndex &index, int angle, int shownAngle)
+{
+    if (angle == shownAngle)
+        return;
+    Q_EMIT setModif(true);
+    m_model->rotateTo(index, angle);
+    Q_EMIT fileRotated(index.data(IconsModel::FileNameRole).toString(), angle);
+    if (index == m_view->currentIndex())
+        currentItem(index);
+    Q_EMIT indexRotate(index);
+}
+
+bool Selected::viewerDelete(int row)
+{
+    // Leaving out an image changes the project like the delete command.
+    Q_EMIT setModif(true);
+    return m_model->removeRows(row, 1);
+}

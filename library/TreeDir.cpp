@@ -1,0 +1,158 @@
+#include "library/TreeDir.h"
+
+#include "app/AppState.h"
+#include "platform/DriveWatcher.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QFileSystemWatcher>
+#include <QHeaderView>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
+    : QWidget(parent), m_tree(new QTreeView(this)), m_watcher(new QFileSystemWatcher(this)),
+      m_timer(new QTimer(this)), m_scrollTimer(new QTimer(this)),
+      m_driveWatcher(mountTable.isEmpty() ? new DriveWatcher(this) : new DriveWatcher(mountTable, this))
+{
+    setObjectName(QStringLiteral("TreeDir"));
+    m_tree->setObjectName(QStringLiteral("FolderTree"));
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setHeaderHidden(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tree);
+    setDirModel();
+
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &TreeDir::timerUpdate);
+    m_scrollTimer->setSingleShot(true);
+    connect(m_scrollTimer, &QTimer::timeout, this, [this] {
+        const QModelIndex index = m_model->index(m_pendingScroll);
+        if (index.isValid())
+            m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    });
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TreeDir::dirChanged);
+    connect(m_tree, &QTreeView::expanded, this, &TreeDir::look);
+    connect(m_tree, &QTreeView::collapsed, this, &TreeDir::dontLook);
+    connect(m_driveWatcher, &DriveWatcher::driveChanged, this, &TreeDir::updateDrives);
+}
+
+void TreeDir::setDirModel()
+{
+    auto *model = new QFileSystemModel(this);
+    model->setObjectName(QStringLiteral("FolderModel"));
+    model->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    model->setReadOnly(true);
+    model->setRootPath(QString());
+    QFileSystemModel *old = m_model;
+    m_model = model;
+    m_tree->setModel(model);
+    for (int column = 1; column < model->columnCount(); ++column)
+        m_tree->hideColumn(column);
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TreeDir::currentChanged);
+    // The model reads and sorts folders in the background: the current
+    // folder is brought into view again once the folders above it are read.
+    connect(model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (!m_pendingScroll.isEmpty() && m_pendingScroll.startsWith(path))
+            m_scrollTimer->start(150);
+    });
+    delete old;
+}
+
+void TreeDir::showCurrentFolder()
+{
+    const QString folder = appState().shell.fotoPath;
+    const QModelIndex index = m_model->index(folder);
+    if (!index.isValid())
+        return;
+    m_pendingScroll = QFileInfo(folder).absoluteFilePath();
+    m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_tree->expand(index);
+    m_tree->setCurrentIndex(index);
+}
+
+void TreeDir::currentChanged(QModelIndex _index)
+{
+    const QString path = m_model->filePath(_index);
+    if (path != m_pendingScroll)
+        m_pendingScroll.clear();
+    if (path.isEmpty() || appState().shell.fotoPath.isEmpty())
+        return;
+    if (m_rebuilding && path == m_currentDir)
+        return;
+    appState().shell.fotoPath = path;
+    Q_EMIT updateThumbnails(path);
+    m_currentDir = path;
+    watchFolder(path);
+}
+
+void TreeDir::watchFolder(const QString &path)
+{
+    if (!path.isEmpty() && !m_watcher->directories().contains(path) && QFileInfo(path).isDir())
+        m_watcher->addPath(path);
+}
+
+void TreeDir::look(QModelIndex _index)
+{
+    watchFolder(m_model->filePath(_index));
+    m_timer->start(300);
+}
+
+void TreeDir::dontLook(QModelIndex _index)
+{
+    const QString path = m_model->filePath(_index);
+    // The current folder stays watched: its image list follows it.
+    if (!path.isEmpty() && path != m_currentDir)
+        m_watcher->removePath(path);
+}
+
+void TreeDir::dirChanged(QString dirStr)
+{
+    m_timer->start(300);
+    if (dirStr == m_currentDir)
+        Q_EMIT updateDir(dirStr);
+}
+
+void TreeDir::timerUpdate()
+{
+    // The folder model follows the folders it has read by itself; nothing
+    // is left to do once the changes have settled.
+    m_timer->stop();
+}
+
+void TreeDir::updateDrives()
+{
+    // A drive mounted over an existing folder changes nothing the folder
+    // model notices: the tree is read again from the top, keeping the
+    // expanded folders and the current one.
+    QStringList expanded;
+    for (const QString &folder : m_watcher->directories()) {
+        const QModelIndex index = m_model->index(folder);
+        if (index.isValid() && m_tree->isExpanded(index))
+            expanded.append(folder);
+    }
+    m_rebuilding = true;
+    setDirModel();
+    for (const QString &folder : expanded) {
+        const QModelIndex index = m_model->index(folder);
+        if (index.isValid())
+            m_tree->expand(index);
+    }
+    if (!m_currentDir.isEmpty()) {
+        const QModelIndex index = m_model->index(m_currentDir);
+        if (index.isValid()) {
+            m_tree->setCurrentIndex(index);
+            m_tree->scrollTo(index);
+        }
+    }
+    m_rebuilding = false;
+    Q_EMIT drivesUpdated();
+}
+
+QStringList TreeDir::watchedFolders() const
+{
+    return m_watcher->directories();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QWidget>
+
+class DriveWatcher;
+class QFileSystemModel;
+class QFileSystemWatcher;
+class QTimer;
+class QTreeView;
+
+// The folder tree of the folder panel. Choosing a folder makes it the
+// application's current folder and asks for its images (updateThumbnails);
+// a change inside the current folder asks for a refresh of the list
+// (updateDir). Expanded folders and the current folder are watched; the tree
+// is read anew when a drive comes or goes.
+class TreeDir : public QWidget
+{
+    Q_OBJECT
+public:
+    // `mountTable`: the table the drive watcher follows; empty for the
+    // system's own.
+    explicit TreeDir(QWidget *parent = nullptr, const QString &mountTable = QString());
+
+    // Selects the application's current folder in the tree (and so loads it).
+    void showCurrentFolder();
+    QString currentDir() const { return m_currentDir; }
+    QTreeView *treeView() const { return m_tree; }
+    QFileSystemModel *dirModel() const { return m_model; }
+    DriveWatcher *driveWatcher() const { return m_driveWatcher; }
+    QStringList watchedFolders() const;
+
+Q_SIGNALS:
+    void updateThumbnails(QString path);
+    void updateDir(QString path);
+    // The tree was read anew after a drive came or went.
+    void drivesUpdated();
+
+public Q_SLOTS:
+    void currentChanged(QModelIndex _index);
+    void dirChanged(QString dirStr);
+    void look(QModelIndex _index);
+    void dontLook(QModelIndex _index);
+    void timerUpdate();
+    void updateDrives();
+
+private:
+    void setDirModel();
+    void watchFolder(const QString &path);
+
+    QFileSystemModel *m_model = nullptr;
+    QTreeView *m_tree;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_timer;
+    QTimer *m_scrollTimer;
+    DriveWatcher *m_driveWatcher;
+    QString m_currentDir;
+    // The folder to bring into view once its parents are read.
+    QString m_pendingScroll;
+    // The tree is being rebuilt: selecting the same folder again does not
+    // reload the image list.
+    bool m_rebuilding = false;
+};

@@ -1,0 +1,248 @@
+#include "library/ViewImage.h"
+
+#include "library/ImageFile.h"
+#include "library/WellScrollArea.h"
+#include "platform/ExternalEditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDebug>
+#include <QEvent>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QTransform>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+constexpr double MaxZoom = 5.0;
+constexpr double MinZoom = 0.1;
+} // namespace
+
+ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotation, int flags, int mode,
+                     QWidget *parent)
+    : QDialog(parent), m_fileName(fileName), m_image(decodeImage(bytes)), m_rotation(rotation),
+      m_resultCode(flags), m_mode(mode), m_imageLabel(new QLabel(this)),
+      m_scrollArea(new WellScrollArea(this)), m_toolBar(new QToolBar(this)),
+      m_watcher(new QFileSystemWatcher(this))
+{
+    setObjectName(QStringLiteral("ViewImage"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/zoomimage.png")));
+
+    m_toolBar->setObjectName(QStringLiteral("SelectedToolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    zoomInAct = makeAction("ZoomIn", "zoomIn", &ViewImage::zoomIn);
+    zoomOutAct = makeAction("ZoomOut", "zoomOut", &ViewImage::zoomOut);
+    normalSizeAct = makeAction("Actual", "normalSize", &ViewImage::normalSize);
+    fitAct = makeAction("BestFit", "fitToWindow", &ViewImage::fitToWindow);
+    rotateAct = makeAction("Rotate", "rotate", &ViewImage::rotate);
+    rotateBackAct = makeAction("RotBack", "rotateB", &ViewImage::rotateB);
+    previousAct = makeAction("previous", "previous", &ViewImage::previous);
+    nextAct = makeAction("next", "next", &ViewImage::next);
+    editAct = makeAction("edit", "edit", &ViewImage::edit);
+    deleteAct = makeAction(mode == FolderFiles ? "trash" : "Clear", "del", &ViewImage::del);
+    okAct = makeAction("Ok", "ok", &ViewImage::accept);
+    cancelAct = makeAction("Cancel", "cancel", &ViewImage::reject);
+
+    m_imageLabel->setBackgroundRole(QPalette::Base);
+    m_imageLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_imageLabel->setScaledContents(true);
+    m_scrollArea->setBackgroundRole(QPalette::Dark);
+    m_scrollArea->setAlignment(Qt::AlignCenter);
+    m_scrollArea->setWidget(m_imageLabel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_scrollArea);
+
+    nextAct->setEnabled(flags & HasNext);
+    previousAct->setEnabled(flags & HasPrevious);
+    m_resultCode = Nothing;
+
+    showRotated();
+    connect(m_scrollArea, &WellScrollArea::zoomIn, this, &ViewImage::zoomIn);
+    connect(m_scrollArea, &WellScrollArea::zoomOut, this, &ViewImage::zoomOut);
+    connect(m_scrollArea, &WellScrollArea::rotate, this, &ViewImage::rotate);
+    connect(m_scrollArea, &WellScrollArea::rotateB, this, &ViewImage::rotateB);
+    connect(m_scrollArea, &WellScrollArea::next, this, &ViewImage::next);
+    connect(m_scrollArea, &WellScrollArea::previous, this, &ViewImage::previous);
+    connect(m_scrollArea, &WellScrollArea::normalSize, this, &ViewImage::normalSize);
+    connect(m_scrollArea, &WellScrollArea::fitToWindow, this, &ViewImage::fitToWindow);
+    connect(m_scrollArea, &WellScrollArea::edit, this, &ViewImage::edit);
+    connect(m_scrollArea, &WellScrollArea::del, this, &ViewImage::del);
+    connect(m_scrollArea, &WellScrollArea::reject, this, &ViewImage::reject);
+    connect(m_scrollArea, &WellScrollArea::doubleClick, this, &ViewImage::accept);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &ViewImage::fileUpdate);
+    retranslate();
+
+    setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    showMaximized();
+    QCoreApplication::processEvents();
+    fitToWindow();
+    setModal(true);
+    m_scrollArea->setFocus();
+    if (!m_fileName.isEmpty() && QFile::exists(m_fileName))
+        m_watcher->addPath(m_fileName);
+}
+
+QAction *ViewImage::makeAction(const char *icon, const char *name, void (ViewImage::*slot)())
+{
+    auto *action = new QAction(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(icon))), QString(), this);
+    action->setObjectName(QLatin1String(name));
+    action->setPriority(QAction::LowPriority);
+    connect(action, &QAction::triggered, this, slot);
+    m_toolBar->addAction(action);
+    return action;
+}
+
+void ViewImage::retranslate()
+{
+    setWindowTitle(QObject::tr("View") + QLatin1Char(' ') + m_fileName);
+    const auto set = [](QAction *a, const QString &text, const QString &hint, const QString &tip) {
+        a->setText(text + hint);
+        a->setToolTip(text + hint);
+        a->setStatusTip(tip);
+    };
+    set(zoomInAct, QObject::tr("Zoom In"), QStringLiteral(" Ctrl+ +"), QObject::tr("Zoom In (25%)"));
+    set(zoomOutAct, QObject::tr("Zoom Out"), QStringLiteral(" Ctrl+ -"), QObject::tr("Zoom Out (25%)"));
+    set(normalSizeAct, QObject::tr("Normal Size"), QStringLiteral(" Ctrl+1"), QObject::tr("Actual Size"));
+    set(fitAct, QObject::tr("Best Fit"), QStringLiteral(" Ctrl+0"), QObject::tr("Best Fit to Window"));
+    set(rotateAct, QObject::tr("Rotate"), QStringLiteral(" Alt+\u2191"), QObject::tr("Rotate"));
+    set(rotateBackAct, QObject::tr("Rotate"), QStringLiteral(" Alt+\u2193"), QObject::tr("Rotate"));
+    set(nextAct, QObject::tr("Next Image"), QStringLiteral(" Alt+\u2192"), QObject::tr("Next Image"));
+    set(previousAct, QObject::tr("Previous Image"), QStringLiteral(" Alt+\u2190"), QObject::tr("Previous Image"));
+    set(editAct, QObject::tr("Edit"), QStringLiteral(" Ctrl+E"), QObject::tr("Edit"));
+    set(okAct, QObject::tr("Ok"), QStringLiteral(" Enter"), QObject::tr("Ok"));
+    set(cancelAct, QObject::tr("Cancel"), QStringLiteral(" Esc"), QObject::tr("Cancel"));
+    if (m_mode == FolderFiles)
+        set(deleteAct, QObject::tr("Move to Trash"), QStringLiteral(" Delete"), QString());
+    else
+        set(deleteAct, QObject::tr("Delete"), QString(), QString());
+}
+
+void ViewImage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void ViewImage::showRotated()
+{
+    if (m_rotation < 1)
+        m_imageLabel->setPixmap(QPixmap::fromImage(m_image));
+    else
+        m_imageLabel->setPixmap(QPixmap::fromImage(m_image.transformed(QTransform().rotate(m_rotation))));
+}
+
+void ViewImage::updateZoomActions()
+{
+    zoomInAct->setEnabled(m_scaleFactor < MaxZoom);
+    zoomOutAct->setEnabled(m_scaleFactor > MinZoom);
+}
+
+void ViewImage::scaleImage(double factor)
+{
+    m_scaleFactor *= factor;
+    const QSize size = m_imageLabel->pixmap(Qt::ReturnByValue).size();
+    m_imageLabel->resize(int(std::floor(size.width() * m_scaleFactor + 0.5)),
+                         int(std::floor(size.height() * m_scaleFactor + 0.5)));
+    // Keep the point in the middle of the view in the middle.
+    for (QScrollBar *bar : {m_scrollArea->horizontalScrollBar(), m_scrollArea->verticalScrollBar()})
+        bar->setValue(int(factor * bar->value() + (factor - 1) * bar->pageStep() / 2));
+    updateZoomActions();
+}
+
+void ViewImage::zoomIn()
+{
+    if (m_scaleFactor < MaxZoom)
+        scaleImage(1.25);
+}
+
+void ViewImage::zoomOut()
+{
+    if (m_scaleFactor > MinZoom)
+        scaleImage(0.8);
+}
+
+void ViewImage::normalSize()
+{
+    m_imageLabel->adjustSize();
+    m_scaleFactor = 1.0;
+    updateZoomActions();
+}
+
+void ViewImage::fitToWindow()
+{
+    const QSize pix = m_imageLabel->pixmap(Qt::ReturnByValue).size();
+    if (pix.width() < 1 || pix.height() < 1) {
+        // Nothing was decoded: there is nothing to fit.
+        normalSize();
+        return;
+    }
+    const QSize area = m_scrollArea->maximumViewportSize();
+    m_scaleFactor = 0.98 * qMin(double(area.width()) / pix.width(), double(area.height()) / pix.height());
+    scaleImage(1.0);
+}
+
+void ViewImage::rotate()
+{
+    m_rotation += 90;
+    if (m_rotation >= 360)
+        m_rotation = 0;
+    showRotated();
+    fitToWindow();
+}
+
+void ViewImage::rotateB()
+{
+    m_rotation -= 90;
+    if (m_rotation < 0)
+        m_rotation = 270;
+    showRotated();
+    fitToWindow();
+}
+
+void ViewImage::next()
+{
+    if (!nextAct->isEnabled())
+        return;
+    m_resultCode = ShowNext;
+    accept();
+}
+
+void ViewImage::previous()
+{
+    if (!previousAct->isEnabled())
+        return;
+    m_resultCode = ShowPrevious;
+    accept();
+}
+
+void ViewImage::del()
+{
+    if (!deleteAct->isEnabled())
+        return;
+    m_resultCode = DeleteImage;
+    accept();
+}
+
+void ViewImage::edit()
+{
+    ExternalEditor::edit(m_fileName, this);
+}
+
+void ViewImage::fileUpdate(QString fileName)
+{
+    qDebug() << "fileUpdate :" << fileName;
+    m_image = QImage(fileName);
+    showRotated();
+    // Editors that save through a new file leave the old one unwatched.
+    if (QFile::exists(fileName) && !m_watcher->files().contains(fileName))
+        m_watcher->addPath(fileName);
+}

@@ -1,0 +1,171 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Available%1Images</source>
+        <translation>Available%1Images</translation>
+    </message>
+    <message>
+        <source>Select for Printing</source>
+        <translation>Select for Printing</translation>
+    </message>
+    <message>
+        <source>Select Images for Printing</source>
+        <translation>Select Images for Printing</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Move selected images to trash</source>
+        <translation>Move selected images to trash</translation>
+    </message>
+    <message numerus="yes">
+        <source>Available %n Image(s)</source>
+        <comment>Plural or singular</comment>
+        <translation>
+            <numerusform>Available %n Image</numerusform><numerusform>Available %n Images</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected %n Image(s)</source>
+        <comment>Plural or singular</comment>
+        <translation>
+            <numerusform>Selected %n Image</numerusform><numerusform>Selected %n Images</numerusform></translation>
+    </message>
+    <message>
+        <source>There is no image for viewing.</source>
+        <translation>There is no image for viewing.</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Select All Images</source>
+        <translation>Select All Images</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>Selecting the Sort Mode</source>
+        <translation>Selecting the Sort Mode</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Selected Images</source>
+        <translation>Selected Images</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Delete Selected Images</source>
+        <translation>Delete Selected Images</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Cancel2</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Date Time</source>
+        <translation>Date Time</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom In (25%)</source>
+        <translation>Zoom In (25%)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Zoom Out (25%)</source>
+        <translation>Zoom Out (25%)</translation>
+    </message>
+    <message>
+        <source>Normal Size</source>
+        <translation>Normal Size</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Best Fit</source>
+        <translation>Best Fit</translation>
+    </message>
+    <message>
+        <source>Best Fit to Window</source>
+        <translation>Best Fit to Window</translation>
+    </message>
+    <message>
+        <source>Next Image</source>
+        <translation>Next Image</translation>
+    </message>
+    <message>
+        <source>Previous Image</source>
+        <translation>Previous Image</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The choice of editing program.</source>
+        <translation>The choice of editing program.</translation>
+    </message>
+</context>
+</TS>
