@@ -3,15 +3,14 @@
 <TS version="2.1" language="ru_RU">
 <context>
     <name>QObject</name>
-    <message>
-        <source>The page list and canvas are not part of this build yet.</source>
-        <translation>Список страниц и холст в этой сборке пока отсутствуют.</translation>
-    </message>
     <message numerus="yes">
         <source>%n Page(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>%n страница</numerusform><numerusform>%n страницы</numerusform><numerusform>%n страниц</numerusform></translation>
+            <numerusform>%n страница</numerusform>
+            <numerusform>%n страницы</numerusform>
+            <numerusform>%n страниц</numerusform>
+        </translation>
     </message>
     <message>
         <source>Arrange Images in the Layout</source>
@@ -45,13 +44,19 @@
         <source>Total %n Arrangement(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>Всего %n размещение</numerusform><numerusform>Всего %n размещения</numerusform><numerusform>Всего %n размещений</numerusform></translation>
+            <numerusform>Всего %n размещение</numerusform>
+            <numerusform>Всего %n размещения</numerusform>
+            <numerusform>Всего %n размещений</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source> of %n Image(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform> из %n изображения</numerusform><numerusform> из %n изображений</numerusform><numerusform> из %n изображений</numerusform></translation>
+            <numerusform> из %n изображения</numerusform>
+            <numerusform> из %n изображений</numerusform>
+            <numerusform> из %n изображений</numerusform>
+        </translation>
     </message>
     <message>
         <source>Page </source>
@@ -128,6 +133,54 @@
     <message>
         <source>Photo Sizes</source>
         <translation>Размеры фотографий</translation>
+    </message>
+    <message>
+        <source>Selecting a page format for image arrangement</source>
+        <translation>Выбор формата страницы для размещения изображений</translation>
+    </message>
+    <message>
+        <source>Remove Pages</source>
+        <translation>Удалить страницы</translation>
+    </message>
+    <message>
+        <source>Delete selected pages</source>
+        <translation>Удалить выбранные страницы</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Кадрировать</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Штамп</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Логотип</translation>
+    </message>
+    <message>
+        <source>Print the logo</source>
+        <translation>Печатать логотип</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Drag desired
+images to
+the layout.</source>
+        <translation>Перетащите
+нужные снимки
+в макет.</translation>
     </message>
 </context>
 </TS>
