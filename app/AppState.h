@@ -70,6 +70,7 @@ struct ExportValues
     int exportMode = 0; // 0 all, 1 current, 2 selected, 3 range
     int exportFrom = 1;
     int exportTo = 1;
+    QString exportName; // base path of the exported files; kept within a run, not stored
 };
 
 struct StampDefaults

@@ -3,6 +3,8 @@
 #include "app/Velmora.h"
 
 #include "app/AppState.h"
+#include "app/ExportCommand.h"
+#include "app/PrintCommand.h"
 #include "app/RecentFiles.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
@@ -136,8 +138,12 @@ bool Velmora::loadFile(const QString &)
     return false;
 }
 
-void Velmora::exportJpeg() { notYetAvailable(QObject::tr("Export to Jpeg")); }
-void Velmora::print() { notYetAvailable(QObject::tr("Printing")); }
+void Velmora::exportJpeg()
+{
+    ExportCommand::run(this, *m_arrange, [this](const QString &text) { setStatusBar3(text); });
+}
+
+void Velmora::print() { PrintCommand::run(this, *printer, *m_arrange); }
 void Velmora::helpIndex() { notYetAvailable(QObject::tr("Help")); }
 void Velmora::helpStarted() { notYetAvailable(QObject::tr("Help")); }
 void Velmora::helpSupport() { notYetAvailable(QObject::tr("Help")); }

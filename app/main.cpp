@@ -1,14 +1,35 @@
+#include "app/CommandLine.h"
 #include "app/Velmora.h"
 
 #include <QApplication>
 #include <QSplashScreen>
 
-int main(int argc, char *argv[])
+namespace {
+
+void nameApplication()
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("2.18.2"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (CommandLine::hasOptions(args)) {
+        // Output without a window: no display needed, no main window built.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        nameApplication();
+        return CommandLine::execute(args);
+    }
+
+    QApplication app(argc, argv);
+    nameApplication();
 
     auto *splash = new QSplashScreen(QPixmap(QStringLiteral(":/images/splash.png")), Qt::WindowStaysOnTopHint);
     splash->show();
@@ -18,6 +39,6 @@ int main(int argc, char *argv[])
     splash->finish(&window);
     delete splash;
     QCoreApplication::processEvents();
-    window.start(QCoreApplication::arguments().mid(1));
+    window.start(CommandLine::windowPaths(QCoreApplication::arguments().mid(1)));
     return app.exec();
 }

@@ -1,0 +1,36 @@
+#include "app/BufferReuse.h"
+
+#include <cstdlib>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace {
+
+int depth = 0;
+
+} // namespace
+
+BufferReuse::BufferReuse()
+{
+#if defined(__GLIBC__)
+    if (depth++ == 0) {
+        // Large blocks come from the heap, not from mappings of their own,
+        // and freed ones stay there.
+        mallopt(M_MMAP_MAX, 0);
+        mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    }
+#endif
+}
+
+BufferReuse::~BufferReuse()
+{
+#if defined(__GLIBC__)
+    if (--depth == 0) {
+        mallopt(M_MMAP_MAX, 65536);        // glibc's default
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024); // glibc's default
+        malloc_trim(0);
+    }
+#endif
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+// While it lives, memory the program frees is kept for its next requests
+// instead of being handed back to the system. Writing pages allocates and
+// frees buffers of a hundred megabytes and more (decoded photographs, their
+// crops, the page image); fresh ones cost the kernel a page fault and a
+// zero-fill for every 4 KB touched, which takes longer than decoding on a
+// busy machine. At the end the kept memory is returned.
+class BufferReuse
+{
+public:
+    BufferReuse();
+    ~BufferReuse();
+    BufferReuse(const BufferReuse &) = delete;
+    BufferReuse &operator=(const BufferReuse &) = delete;
+};

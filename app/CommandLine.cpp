@@ -1,0 +1,309 @@
+#include "app/CommandLine.h"
+
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "arrange/ArrangeEngine.h"
+#include "formats/LayoutCatalogue.h"
+#include "formats/PaperCatalogue.h"
+#include "library/IconItem.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+// Options that take a value, then the switches.
+const char *const valueOptions[] = {"export-jpeg", "print-pdf", "paper", "unit", "margins",
+                                    "photo-size",  "layout",    "quality"};
+const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "version"};
+
+bool isOption(const QString &arg)
+{
+    if (arg == QLatin1String("-h") || arg == QLatin1String("-?") || arg == QLatin1String("-v"))
+        return true;
+    if (!arg.startsWith(QLatin1String("--")))
+        return false;
+    const QString name = arg.mid(2).section(QLatin1Char('='), 0, 0);
+    for (const char *o : valueOptions)
+        if (name == QLatin1String(o))
+            return true;
+    for (const char *o : switchOptions)
+        if (name == QLatin1String(o))
+            return true;
+    return false;
+}
+
+// "WxH" with two positive numbers.
+bool parsePair(const QString &text, double &a, double &b)
+{
+    static const QRegularExpression pair(QStringLiteral("^\\s*([0-9]*\\.?[0-9]+)\\s*[xX]\\s*([0-9]*\\.?[0-9]+)\\s*$"));
+    const QRegularExpressionMatch m = pair.match(text);
+    if (!m.hasMatch())
+        return false;
+    a = m.captured(1).toDouble();
+    b = m.captured(2).toDouble();
+    return a > 0 && b > 0;
+}
+
+int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
+
+// Lays the named paper's sides out for the setup's orientation.
+void setNamedPaper(DataDock &d, int index)
+{
+    d.paperSize = index;
+    const double s = PaperCatalogue::shortSide(index, d.unit);
+    const double l = PaperCatalogue::longSide(index, d.unit);
+    d.width = d.orientation == 0 ? s : l;
+    d.height = d.orientation == 0 ? l : s;
+}
+
+} // namespace
+
+bool CommandLine::hasOptions(const QStringList &args)
+{
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            return false;
+        if (isOption(arg))
+            return true;
+    }
+    return false;
+}
+
+QStringList CommandLine::windowPaths(const QStringList &args)
+{
+    QStringList paths = args;
+    paths.removeOne(QStringLiteral("--"));
+    return paths;
+}
+
+bool CommandLine::fail(const QString &message)
+{
+    m_error = message;
+    return false;
+}
+
+void CommandLine::parse(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QObject::tr("Lays photographs out on printed pages. Without options, the "
+                                                 "paths given open in the window (projects and images)."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption exportOption(QStringLiteral("export-jpeg"),
+                                          QObject::tr("Write the pages as JPEG files BASE001.jpg, BASE002.jpg, ..."),
+                                          QStringLiteral("BASE"));
+    const QCommandLineOption pdfOption(QStringLiteral("print-pdf"), QObject::tr("Print the pages to the PDF file FILE."),
+                                       QStringLiteral("FILE"));
+    const QCommandLineOption paperOption(
+        QStringLiteral("paper"),
+        QObject::tr("Paper: a catalogue paper by its first word (A4, Letter, ...) or WIDTHxHEIGHT in the unit."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption unitOption(QStringLiteral("unit"), QObject::tr("Unit of lengths: mm, cm or in."),
+                                        QStringLiteral("UNIT"));
+    const QCommandLineOption landscapeOption(QStringLiteral("landscape"), QObject::tr("Landscape paper."));
+    const QCommandLineOption borderlessOption(QStringLiteral("borderless"), QObject::tr("Print without margins."));
+    const QCommandLineOption marginsOption(QStringLiteral("margins"), QObject::tr("All four margins, in the unit."),
+                                           QStringLiteral("N"));
+    const QCommandLineOption sizeOption(QStringLiteral("photo-size"),
+                                       QObject::tr("Lay the photographs out upright in frames SxL, in the unit."),
+                                       QStringLiteral("SxL"));
+    const QCommandLineOption layoutOption(QStringLiteral("layout"),
+                                          QObject::tr("The layout of the catalogue named NAME, user layouts included."),
+                                          QStringLiteral("NAME"));
+    const QCommandLineOption fitOption(QStringLiteral("fit"),
+                                       QObject::tr("Show whole photographs with white bands instead of filling the frames."));
+    const QCommandLineOption qualityOption(QStringLiteral("quality"), QObject::tr("JPEG quality, 0 to 100."),
+                                           QStringLiteral("Q"));
+    parser.addOptions({exportOption, pdfOption, paperOption, unitOption, landscapeOption, borderlessOption,
+                       marginsOption, sizeOption, layoutOption, fitOption, qualityOption});
+    parser.addPositionalArgument(QStringLiteral("IMAGE"), QObject::tr("Image files to lay out."),
+                                 QStringLiteral("IMAGE..."));
+    m_help = parser.helpText();
+
+    m_mode = Mode::Error;
+    if (!parser.parse(QStringList{QStringLiteral("velmora")} + args)) {
+        m_error = parser.errorText();
+        return;
+    }
+    if (parser.isSet(helpOption)) {
+        m_mode = Mode::Help;
+        return;
+    }
+    if (parser.isSet(versionOption)) {
+        m_mode = Mode::Version;
+        return;
+    }
+    m_exportBase = parser.value(exportOption);
+    m_pdfFile = parser.value(pdfOption);
+    m_paper = parser.value(paperOption);
+    m_unit = parser.value(unitOption);
+    m_margins = parser.value(marginsOption);
+    m_photoSize = parser.value(sizeOption);
+    m_layout = parser.value(layoutOption);
+    m_quality = parser.value(qualityOption);
+    m_landscape = parser.isSet(landscapeOption);
+    m_borderless = parser.isSet(borderlessOption);
+    m_fit = parser.isSet(fitOption);
+    m_images = parser.positionalArguments();
+    if (!parser.isSet(exportOption) && !parser.isSet(pdfOption)) {
+        m_error = QObject::tr("Give --export-jpeg BASE or --print-pdf FILE with these options.");
+        return;
+    }
+    if ((parser.isSet(exportOption) && m_exportBase.isEmpty()) || (parser.isSet(pdfOption) && m_pdfFile.isEmpty())) {
+        m_error = QObject::tr("The name of the output is empty.");
+        return;
+    }
+    if (!m_photoSize.isEmpty() && !m_layout.isEmpty()) {
+        m_error = QObject::tr("Give either --photo-size or --layout, not both.");
+        return;
+    }
+    if (m_images.isEmpty()) {
+        m_error = QObject::tr("No images given.");
+        return;
+    }
+    m_mode = Mode::Output;
+}
+
+bool CommandLine::configure(AppState &st)
+{
+    DataDock d = st.page.pageSetup;
+    if (!m_unit.isEmpty()) {
+        const QString u = m_unit.toLower();
+        const int unit = u == QLatin1String("mm") ? DataDock::Millimetre
+                         : u == QLatin1String("cm") ? DataDock::Centimetre
+                         : u == QLatin1String("in") ? DataDock::Inch
+                                                     : -1;
+        if (unit < 0)
+            return fail(QObject::tr("Unknown unit %1: use mm, cm or in.").arg(m_unit));
+        if (unit != d.unit) {
+            for (double *v : {&d.top, &d.bottom, &d.left, &d.right, &d.width, &d.height})
+                *v = PaperCatalogue::convert(*v, d.unit, unit);
+            d.unit = unit;
+            if (d.paperSize > 0)
+                setNamedPaper(d, d.paperSize);
+        }
+    }
+    if (!m_paper.isEmpty()) {
+        double w = 0, h = 0;
+        if (parsePair(m_paper, w, h)) {
+            d.paperSize = 0;
+            d.width = w;
+            d.height = h;
+            d.orientation = w > h ? 1 : 0;
+        } else {
+            int found = 0;
+            for (int i = 1; i < PaperCatalogue::Count && !found; ++i)
+                if (PaperCatalogue::label(i, d.unit).section(QLatin1Char(' '), 0, 0).compare(m_paper, Qt::CaseInsensitive) == 0)
+                    found = i;
+            if (!found)
+                return fail(QObject::tr("Unknown paper %1.").arg(m_paper));
+            setNamedPaper(d, found);
+        }
+    }
+    if (m_landscape) {
+        d.orientation = 1;
+        if (d.width < d.height)
+            std::swap(d.width, d.height);
+    }
+    if (m_borderless)
+        d.borderless = true;
+    if (!m_margins.isEmpty()) {
+        bool ok = false;
+        const double m = m_margins.toDouble(&ok);
+        if (!ok || m < 0)
+            return fail(QObject::tr("Margins must be a number of zero or more: %1.").arg(m_margins));
+        d.top = d.bottom = d.left = d.right = m;
+    }
+    if (!m_quality.isEmpty()) {
+        bool ok = false;
+        const int q = m_quality.toInt(&ok);
+        if (!ok || q < 0 || q > 100)
+            return fail(QObject::tr("JPEG quality must be 0 to 100: %1.").arg(m_quality));
+        st.exports.jpegQuality = q;
+    }
+    st.page.pageSetup = d;
+    st.layout.unitScale = Settings::unitScaleFor(d.unit);
+    st.page.paperName = PaperCatalogue::paperName(d);
+    st.page.unitSuffix = PaperCatalogue::unitSuffix(d.unit);
+    st.layout.addImagesMode = true;
+    st.layout.autoCropEnabled = !m_fit;
+    return chooseLayout(st);
+}
+
+bool CommandLine::chooseLayout(AppState &st)
+{
+    LayoutCatalogue catalogue;
+    LayoutCatalogue::Source source;
+    source.setup = st.page.pageSetup;
+    source.sizes = st.page.pageSetup.unit == DataDock::Inch ? st.page.sizesIN : st.page.sizesMM;
+    source.placingClosely = st.layout.placingClosely;
+    source.paperName = st.page.paperName;
+    source.unitSuffix = st.page.unitSuffix;
+    source.documentsFolder = st.layout.documentsFolder;
+    catalogue.build(source);
+    if (!catalogue.usable())
+        return fail(QObject::tr("The printable area of this paper is too small: no layout can be offered."));
+
+    Page layout;
+    if (!m_photoSize.isEmpty()) {
+        double s = 0, l = 0;
+        if (!parsePair(m_photoSize, s, l))
+            return fail(QObject::tr("Photo size must be SHORTxLONG: %1.").arg(m_photoSize));
+        const Page &base = catalogue.base();
+        const int scale = Settings::unitScaleFor(st.page.pageSetup.unit);
+        layout = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(), roundHalfUp(qMin(s, l) * scale),
+                                       roundHalfUp(qMax(s, l) * scale));
+        if (layout.frames.isEmpty())
+            return fail(QObject::tr("Photos of %1 do not fit on the paper %2.").arg(m_photoSize, st.page.paperName));
+    } else if (!m_layout.isEmpty()) {
+        const QString wanted = m_layout.trimmed();
+        QStringList names;
+        for (const Page &entry : catalogue.entries()) {
+            if (entry.title.trimmed().compare(wanted, Qt::CaseInsensitive) == 0) {
+                layout = entry;
+                break;
+            }
+            names << entry.title.trimmed();
+        }
+        if (layout.frames.isEmpty())
+            return fail(QObject::tr("Unknown layout %1. Layouts for the paper %2:\n%3")
+                            .arg(m_layout, st.page.paperName, names.join(QLatin1Char('\n'))));
+    } else {
+        layout = catalogue.entries().value(catalogue.currentRow(st.layout.pageFormatName));
+        if (layout.frames.isEmpty())
+            return fail(QObject::tr("No layout fits the paper %1.").arg(st.page.paperName));
+    }
+    for (PhotoFrame &f : layout.frames)
+        f.applyDefaults(st.stamp, st.logo, false);
+    st.templatePage = layout;
+    return true;
+}
+
+bool CommandLine::arrange(Document &document)
+{
+    QVector<IconItem> items;
+    for (const QString &path : m_images) {
+        const QFileInfo info(path);
+        QImageReader reader(path);
+        if (!info.isFile() || !reader.canRead())
+            return fail(QObject::tr("Cannot read file %1:\n%2.")
+                            .arg(path, info.isFile() ? reader.errorString() : QObject::tr("No such file")));
+        IconItem item;
+        item.fileName = info.absoluteFilePath();
+        item.fileTime = info.lastModified();
+        item.fileSize = qint32(qMin<qint64>(info.size(), INT_MAX));
+        items << item;
+    }
+    ArrangeEngine engine(document);
+    engine.arrangeAll(items);
+    for (const Page &page : document.pages)
+        for (const PhotoFrame &f : page.frames)
+            if (!f.isEmpty() && f.preview.isNull())
+                return fail(QObject::tr("Cannot read file %1:\n%2.").arg(f.fileName, QObject::tr("The image cannot be decoded")));
+    return true;
+}

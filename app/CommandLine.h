@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct AppState;
+class Document;
+
+// The command line. Plain paths open in the main window as always; the
+// options write the pages of the given images without a window:
+//
+//   velmora --export-jpeg BASE [options] IMAGE...   BASE001.jpg, BASE002.jpg, ...
+//   velmora --print-pdf FILE [options] IMAGE...     one PDF through the print code
+//
+// The images are laid out as the arrange command lays them ("Add Images") on
+// the stored page setup and layout, changed by the options; nothing is
+// written back to the settings.
+class CommandLine
+{
+public:
+    enum class Mode { Window, Help, Version, Output, Error };
+
+    // True when `args` (without the program name) hold one of the options
+    // before a "--"; otherwise they are paths for the window.
+    static bool hasOptions(const QStringList &args);
+    // The paths for the window: `args` without the first "--".
+    static QStringList windowPaths(const QStringList &args);
+
+    // Parses `args` (without the program name).
+    void parse(const QStringList &args);
+    Mode mode() const { return m_mode; }
+    QString error() const { return m_error; }
+    QString helpText() const { return m_help; }
+    QString exportBase() const { return m_exportBase; }
+    QString pdfFile() const { return m_pdfFile; }
+    QStringList images() const { return m_images; }
+
+    // Applies the options to the values read from the settings: page setup,
+    // crop rule, quality, and the layout as template. False with error().
+    bool configure(AppState &state);
+    // Lays the images out into `document`; false with error() when an image
+    // cannot be read.
+    bool arrange(Document &document);
+
+    // The whole run without a window, on the user's stored settings:
+    // parses `args`, then prints the help or version, or configures,
+    // arranges and writes. One line per page written on standard output,
+    // errors on standard error. Returns the exit code: 0 done, 1 failed,
+    // 2 unusable arguments.
+    static int execute(const QStringList &args);
+
+private:
+    bool fail(const QString &message);
+    bool chooseLayout(AppState &state);
+    bool exportPages(const Document &document, int quality);
+    bool printPdf(const Document &document);
+
+    Mode m_mode = Mode::Window;
+    QString m_error;
+    QString m_help;
+    QString m_exportBase;
+    QString m_pdfFile;
+    QString m_paper;
+    QString m_unit;
+    QString m_margins;
+    QString m_photoSize;
+    QString m_layout;
+    QString m_quality;
+    bool m_landscape = false;
+    bool m_borderless = false;
+    bool m_fit = false;
+    QStringList m_images;
+};

@@ -1,0 +1,112 @@
+// The command line's output: settings read, pages laid out, then JPEG
+// files and a PDF written through the export and print code.
+#include "app/CommandLine.h"
+
+#include "app/AppState.h"
+#include "app/BufferReuse.h"
+#include "app/JpegExport.h"
+#include "app/PrintJob.h"
+#include "app/Settings.h"
+#include "arrange/Document.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
+} // namespace
+
+bool CommandLine::exportPages(const Document &document, int quality)
+{
+    const QString base = JpegExport::baseName(m_exportBase);
+    for (int i = 0; i < document.pages.size(); ++i) {
+        const QString file = JpegExport::fileName(base, i + 1);
+        QString error;
+        if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error))
+            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
+        printLine(stdout, file);
+    }
+    return true;
+}
+
+bool CommandLine::printPdf(const Document &document)
+{
+    {
+        QFile probe(m_pdfFile);
+        if (!probe.open(QIODevice::WriteOnly))
+            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, probe.errorString()));
+    }
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_pdfFile);
+    PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
+    QList<int> pages;
+    for (int i = 0; i < document.pages.size(); ++i)
+        pages << i;
+    // One file, so one job.
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, {pages}, [this](int, int, int index) {
+        printLine(stdout, QStringLiteral("%1: %2").arg(m_pdfFile, QObject::tr("page %1").arg(index + 1)));
+        return true;
+    });
+    if (result.failed)
+        return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, QObject::tr("The PDF could not be started")));
+    return true;
+}
+
+int CommandLine::execute(const QStringList &args)
+{
+    AppState &st = appState();
+    QSettings settings(Settings::organisation(), Settings::application());
+    settings.beginGroup(QStringLiteral("/Settings"));
+    Settings::readStartValues(settings, st);
+    Settings::readValues(settings, st);
+    settings.endGroup();
+    st.layout.documentsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Velmora/");
+
+    QTranslator translator;
+    if (!st.shell.language.isEmpty()
+        && translator.load(QStringLiteral("Velmora_") + st.shell.language,
+                           QCoreApplication::applicationDirPath() + QStringLiteral("/Translations")))
+        QCoreApplication::installTranslator(&translator);
+
+    CommandLine line;
+    line.parse(args);
+    switch (line.mode()) {
+    case Mode::Help:
+        printLine(stdout, line.helpText().trimmed());
+        return 0;
+    case Mode::Version:
+        printLine(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion());
+        return 0;
+    case Mode::Output:
+        break;
+    default:
+        printLine(stderr, line.error());
+        printLine(stderr, QObject::tr("Run with --help for the options."));
+        return 2;
+    }
+    const BufferReuse reuse;
+    Document document;
+    const bool ok = line.configure(st) && line.arrange(document)
+                    && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality))
+                    && (line.m_pdfFile.isEmpty() || line.printPdf(document));
+    if (!ok) {
+        printLine(stderr, line.m_error);
+        return 1;
+    }
+    return 0;
+}

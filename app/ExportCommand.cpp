@@ -1,0 +1,74 @@
+#include "app/ExportCommand.h"
+
+#include "app/AppState.h"
+#include "app/BufferReuse.h"
+#include "app/JpegExport.h"
+#include "app/JpgSet.h"
+#include "app/OutputProgress.h"
+#include "app/Shell.h"
+#include "arrange/Arrange.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace ExportCommand {
+
+bool run(QWidget *window, Arrange &arrange, const std::function<void(const QString &)> &status)
+{
+    const int n = arrange.pageCount();
+    if (n == 0)
+        return false;
+    AppState &st = appState();
+    ExportValues &values = st.exports;
+    values.exportTo = n;
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(window, QObject::tr("Export to Jpeg"),
+                                                            st.shell.projectPath, QStringLiteral("*.jpg"));
+        if (chosen.isEmpty())
+            return false;
+        values.exportName = JpegExport::baseName(chosen);
+        JpgSet dialog(values.exportName);
+        if (dialog.exec() != QDialog::Accepted)
+            return true;
+        dialog.store();
+        if (!dialog.fileNamesRequested())
+            break;
+    }
+
+    const QList<int> numbers =
+        JpegExport::pageNumbers(values.exportMode, n, arrange.currentPageIndex(), arrange.selectedPageIndexes(),
+                                values.exportFrom, values.exportTo);
+    if (numbers.isEmpty() && values.exportMode == JpegExport::CurrentPage) {
+        QMessageBox::information(window, Shell::applicationName(), QObject::tr("There is no current page to export."));
+        return true;
+    }
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    {
+        const BufferReuse reuse;
+        OutputProgress progress(window, numbers.size());
+        for (int i = 0; i < numbers.size(); ++i) {
+            const int p = numbers.at(i);
+            const QString file = JpegExport::fileName(values.exportName, p);
+            if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
+                break;
+            status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
+            QString error;
+            if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error))
+                continue;
+            QApplication::restoreOverrideCursor();
+            QMessageBox::warning(window, Shell::applicationName(),
+                                 QObject::tr("Cannot write file %1:\n%2.").arg(file, error), QMessageBox::Ok);
+            status(QString());
+            if (JpegExport::stopsOnFailure(values.exportMode))
+                return true;
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        }
+    }
+    status(QString());
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+} // namespace ExportCommand

@@ -1,0 +1,100 @@
+#include "app/JpegExport.h"
+
+#include "arrange/Page.h"
+#include "arrange/PageRenderer.h"
+
+#include <QImageWriter>
+#include <QObject>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace JpegExport {
+
+QString baseName(QString chosen)
+{
+    if (chosen.right(5).toLower() == QLatin1String(".jpeg"))
+        chosen = chosen.section(QLatin1Char('.'), 0, -2);
+    if (chosen.right(4).toLower() == QLatin1String(".jpg"))
+        chosen = chosen.section(QLatin1Char('.'), 0, -2);
+    return chosen;
+}
+
+QString fileName(const QString &base, int number)
+{
+    // Three digits as long as they suffice; page 1000 and on get the digits
+    // they need instead of repeating the names of earlier pages.
+    return base + QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+QSize imageSize(const Page &page) { return QSize(page.width / PixelSize, page.height / PixelSize); }
+
+QRectF printableArea(const Page &page)
+{
+    return QRectF(double(page.left) / PixelSize, double(page.top) / PixelSize,
+                  double(page.printableWidth()) / PixelSize, double(page.printableHeight()) / PixelSize);
+}
+
+QImage pageImage(const Page &page)
+{
+    QImage image(imageSize(page), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PageRenderer::drawPage(painter, page, printableArea(page));
+    painter.end();
+    return image;
+}
+
+bool exportPage(const Page &page, const QString &file, int quality, QString *error)
+{
+    QSaveFile out(file);
+    QString reason;
+    if (!out.open(QIODevice::WriteOnly)) {
+        reason = out.errorString();
+    } else {
+        const QImage image = pageImage(page);
+        QImageWriter writer(&out, "jpeg");
+        writer.setQuality(quality);
+        if (image.isNull())
+            reason = QObject::tr("Not enough memory for the page image");
+        else if (!writer.write(image))
+            reason = writer.errorString();
+        else if (!out.commit())
+            reason = out.errorString();
+    }
+    if (reason.isEmpty())
+        return true;
+    if (error)
+        *error = reason;
+    return false;
+}
+
+QList<int> pageNumbers(int mode, int n, int currentPage, const QList<int> &selectedRows, int from, int to)
+{
+    QList<int> numbers;
+    switch (mode) {
+    case AllPages:
+        for (int p = 1; p <= n; ++p)
+            numbers << p;
+        break;
+    case CurrentPage:
+        if (currentPage >= 0 && currentPage < n)
+            numbers << currentPage + 1;
+        break;
+    case SelectedPages:
+        for (int row : selectedRows)
+            if (row >= 0 && row < n)
+                numbers << row + 1;
+        break;
+    default:
+        for (int p = qMax(1, from); p <= qMin(to, n); ++p)
+            numbers << p;
+        break;
+    }
+    return numbers;
+}
+
+bool stopsOnFailure(int mode) { return mode != SelectedPages; }
+
+} // namespace JpegExport

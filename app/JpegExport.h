@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+
+struct Page;
+
+// Pages written as JPEG files: one file per page, named from a base name and
+// the page number, each an image of the whole paper at 0.03 mm a pixel with
+// the printable part at its true place and the margins white.
+namespace JpegExport {
+
+// Hundredths of a millimetre a pixel of a page image.
+constexpr int PixelSize = 3;
+
+// The base name of a name chosen in the file dialog: a ".jpeg" ending (any
+// letter case) is dropped, then a ".jpg" ending.
+QString baseName(QString chosen);
+
+// The file of page `number` (1-based): the base name, the number written
+// with at least three digits, ".jpg".
+QString fileName(const QString &base, int number);
+
+// Pixel size of the image of `page`: the paper divided by the pixel size.
+QSize imageSize(const Page &page);
+// Where the printable part of `page` lies in its image.
+QRectF printableArea(const Page &page);
+
+// The image of `page`, white where nothing is drawn.
+QImage pageImage(const Page &page);
+
+// Draws `page` and writes it to `file` at `quality`. An existing file is
+// replaced only once the new one is complete. On failure `error` gets the
+// reason and the function returns false.
+bool exportPage(const Page &page, const QString &file, int quality, QString *error);
+
+enum Mode { AllPages = 0, CurrentPage = 1, SelectedPages = 2, PageRange = 3 };
+
+// The 1-based page numbers to write in `mode`. No current page (-1) in
+// mode 1 and a range running backwards give none; numbers are kept within
+// the document.
+QList<int> pageNumbers(int mode, int pageCount, int currentPage, const QList<int> &selectedRows, int from, int to);
+
+// A failure ends the export in every mode but the selected pages.
+bool stopsOnFailure(int mode);
+
+} // namespace JpegExport

@@ -1,0 +1,135 @@
+#include "app/JpgSet.h"
+
+#include "app/AppState.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+JpgSet::JpgSet(const QString &baseName, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      m_baseName(baseName),
+      fileButton(new QPushButton(this)),
+      nameLabel(new QLabel(this)),
+      rangeBox(new QGroupBox(this)),
+      allButton(new QRadioButton(rangeBox)),
+      currentButton(new QRadioButton(rangeBox)),
+      selectedButton(new QRadioButton(rangeBox)),
+      pagesButton(new QRadioButton(rangeBox)),
+      fromBox(new QSpinBox(rangeBox)),
+      toLabel(new QLabel(rangeBox)),
+      toBox(new QSpinBox(rangeBox)),
+      qualityLabel(new QLabel(this)),
+      qualityBox(new QSpinBox(this)),
+      okButton(new QPushButton(this)),
+      cancelButton(new QPushButton(this))
+{
+    const ExportValues &values = appState().exports;
+    setObjectName(QStringLiteral("JpgSet"));
+    setModal(true);
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
+    setMinimumWidth(300);
+
+    fileButton->setObjectName(QStringLiteral("fileNames"));
+    nameLabel->setText(m_baseName + QStringLiteral("XXX.jpg"));
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(fileButton);
+    nameRow->addWidget(nameLabel, 1);
+
+    const int last = qMax(1, values.exportTo);
+    for (QSpinBox *box : {fromBox, toBox})
+        box->setRange(1, last);
+    fromBox->setValue(values.exportFrom);
+    toBox->setValue(values.exportTo);
+    fromBox->setObjectName(QStringLiteral("from"));
+    toBox->setObjectName(QStringLiteral("to"));
+    auto *pagesRow = new QHBoxLayout;
+    pagesRow->addWidget(pagesButton);
+    pagesRow->addWidget(fromBox);
+    pagesRow->addWidget(toLabel);
+    pagesRow->addWidget(toBox);
+    pagesRow->addStretch();
+    auto *range = new QVBoxLayout(rangeBox);
+    range->setContentsMargins(5, 5, 5, 5);
+    range->addWidget(allButton);
+    range->addWidget(currentButton);
+    range->addWidget(selectedButton);
+    range->addLayout(pagesRow);
+
+    QRadioButton *modes[] = {allButton, currentButton, selectedButton, pagesButton};
+    const char *names[] = {"allPages", "currentPage", "selectedPages", "pages"};
+    for (int i = 0; i < 4; ++i)
+        modes[i]->setObjectName(QLatin1String(names[i]));
+    const int mode = values.exportMode;
+    modes[mode >= 0 && mode <= 2 ? mode : 3]->setChecked(true);
+
+    qualityBox->setObjectName(QStringLiteral("quality"));
+    qualityBox->setValue(values.jpegQuality);
+    auto *qualityRow = new QHBoxLayout;
+    qualityRow->addWidget(qualityLabel);
+    qualityRow->addWidget(qualityBox);
+    qualityRow->addStretch();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    okButton->setDefault(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addLayout(nameRow);
+    layout->addWidget(rangeBox);
+    layout->addLayout(qualityRow);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QRadioButton *b : modes)
+        connect(b, &QRadioButton::toggled, this, &JpgSet::changeMode);
+    connect(fileButton, &QPushButton::clicked, this, &JpgSet::openFile);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    changeMode(true);
+    retranslate();
+}
+
+void JpgSet::retranslate()
+{
+    setWindowTitle(QObject::tr("Export to Jpeg"));
+    fileButton->setText(QObject::tr("File names:"));
+    rangeBox->setTitle(QObject::tr("Page range"));
+    allButton->setText(QObject::tr("All pages"));
+    currentButton->setText(QObject::tr("Current page"));
+    selectedButton->setText(QObject::tr("Selected pages"));
+    pagesButton->setText(QObject::tr("Pages"));
+    toLabel->setText(QObject::tr("to"));
+    qualityLabel->setText(QObject::tr("JPEG quality:"));
+    okButton->setText(QObject::tr("Ok"));
+    cancelButton->setText(QObject::tr("Cancel"));
+}
+
+void JpgSet::changeMode(bool)
+{
+    const bool range = pagesButton->isChecked();
+    fromBox->setEnabled(range);
+    toBox->setEnabled(range);
+}
+
+void JpgSet::openFile()
+{
+    m_fileNames = true;
+    accept();
+}
+
+void JpgSet::store()
+{
+    ExportValues &values = appState().exports;
+    values.jpegQuality = qualityBox->value();
+    values.exportFrom = fromBox->value();
+    values.exportTo = toBox->value();
+    values.exportMode = allButton->isChecked() ? 0 : currentButton->isChecked() ? 1 : selectedButton->isChecked() ? 2 : 3;
+}

@@ -1,0 +1,109 @@
+#include "app/PrintPlan.h"
+
+#include "formats/DataDock.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Catalogue paper index -> the page size of the same name (0, the typed
+// size, has none).
+QPageSize::PageSizeId namedSize(int index)
+{
+    static const QPageSize::PageSizeId table[] = {
+        QPageSize::Custom, QPageSize::A3,        QPageSize::Tabloid, QPageSize::B4,     QPageSize::Legal,
+        QPageSize::Folio,  QPageSize::Letter,    QPageSize::A4,      QPageSize::Executive, QPageSize::B5,
+        QPageSize::C5E,    QPageSize::A5,        QPageSize::B6,      QPageSize::DLE,    QPageSize::Comm10E,
+        QPageSize::A6,     QPageSize::B7,        QPageSize::A7,      QPageSize::B8,     QPageSize::A8,
+        QPageSize::A9,     QPageSize::B9,        QPageSize::B10,
+    };
+    const int count = int(sizeof table / sizeof table[0]);
+    return index > 0 && index < count ? table[index] : QPageSize::Custom;
+}
+
+} // namespace
+
+namespace PrintPlan {
+
+Paper paperFor(const DataDock &d)
+{
+    const double f = d.unit == DataDock::Inch ? 25.4 : d.unit == DataDock::Millimetre ? 1.0 : 10.0;
+    Paper p;
+    if (d.orientation == 0)
+        p.sizeMm = QSizeF(d.width * f, d.height * f);
+    else
+        p.sizeMm = QSizeF(d.height * f, std::trunc(d.width * f));
+    p.named = namedSize(d.paperSize);
+    p.orientation = d.orientation != 0 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    p.fullPage = d.borderless;
+    if (!d.borderless)
+        p.marginsMm = QMarginsF(d.left * f, d.top * f, d.right * f, d.bottom * f);
+    return p;
+}
+
+QPageSize pageSizeFor(const Paper &paper)
+{
+    // Centimetres and inches turned into millimetres miss the standard size
+    // by a rounding error; within a twentieth of a millimetre it is the
+    // named paper.
+    if (paper.named != QPageSize::Custom) {
+        const QSizeF named = QPageSize::size(paper.named, QPageSize::Millimeter);
+        if (qAbs(named.width() - paper.sizeMm.width()) < 0.05 && qAbs(named.height() - paper.sizeMm.height()) < 0.05)
+            return QPageSize(paper.named);
+    }
+    return QPageSize(paper.sizeMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+QList<int> pages(const Choice &c, int n)
+{
+    QList<int> list;
+    if (n <= 0)
+        return list;
+    switch (c.range) {
+    case Range::Selection:
+        for (int row : c.selection)
+            if (row >= 0 && row < n)
+                list << row;
+        break;
+    case Range::CurrentPage:
+        if (c.currentPage >= 0 && c.currentPage < n)
+            list << c.currentPage;
+        break;
+    case Range::AllPages:
+    case Range::PageRange: {
+        const int from = c.fromPage > 0 ? c.fromPage - 1 : 0;
+        int to = c.toPage - 1;
+        if (c.toPage <= 0 || to >= n)
+            to = n - 1;
+        for (int i = from; i <= to && i < n; ++i)
+            list << i;
+        break;
+    }
+    }
+    if (c.lastPageFirst)
+        std::reverse(list.begin(), list.end());
+    return list;
+}
+
+QVector<QList<int>> jobs(const QList<int> &pages, int copies, bool collate, int jobMax)
+{
+    QVector<QList<int>> result;
+    if (pages.isEmpty() || copies <= 0)
+        return result;
+    const int max = qMax(1, jobMax);
+    QVector<QList<int>> runs;
+    for (int i = 0; i < pages.size(); i += max)
+        runs << pages.mid(i, max);
+    if (collate) {
+        for (int c = 0; c < copies; ++c)
+            result << runs;
+    } else {
+        for (const QList<int> &run : runs)
+            for (int c = 0; c < copies; ++c)
+                result << run;
+    }
+    return result;
+}
+
+} // namespace PrintPlan

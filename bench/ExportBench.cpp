@@ -1,0 +1,163 @@
+// export [DIR] [--detail]: one A4 page of four photographs in a 2 x 2
+// layout written as a JPEG at quality 80 by the export code (decode, crop,
+// draw, encode). DIR defaults to a folder in the temporary directory; when it
+// holds no JPEG, four 24-megapixel camera-like photographs are made there
+// first, outside the timing. --detail adds the time of each stage on
+// standard error.
+
+#include "BenchCommand.h"
+
+#include "app/AppState.h"
+#include "app/BufferReuse.h"
+#include "app/JpegExport.h"
+#include "arrange/ArrangeEngine.h"
+#include "formats/LayoutCatalogue.h"
+#include "library/IconItem.h"
+#include "library/ImageFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// A smooth scene with sensor-like noise, so that the file is as large and as
+// slow to decode as a camera's.
+QImage cameraLikePhoto(int seed)
+{
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    QRandomGenerator random(quint32(seed + 1));
+    const double fx = 2 + seed, fy = 3 + seed;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const double v = double(y) / image.height();
+        for (int x = 0; x < image.width(); ++x) {
+            const double u = double(x) / image.width();
+            const double s = std::sin(u * fx * 3.1 + std::cos(v * fy * 2.3) * 2.0);
+            const int noise = int(random.bounded(24u)) - 12;
+            const int r = qBound(0, int(128 + 90 * s * u) + noise, 255);
+            const int g = qBound(0, int(110 + 80 * std::cos(v * fy + s)) + noise, 255);
+            const int b = qBound(0, int(100 + 100 * v * s) + noise, 255);
+            line[x] = qRgb(r, g, b);
+        }
+    }
+    return image;
+}
+
+QStringList jpegs(const QString &dir)
+{
+    QStringList files;
+    const QDir d(dir);
+    for (const QString &name : d.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.JPG")},
+                                           QDir::Files, QDir::Name))
+        files << d.absoluteFilePath(name);
+    return files;
+}
+
+long minorFaults()
+{
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+} // namespace
+
+static int runExport(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    const bool detail = args.removeAll(QStringLiteral("--detail")) > 0;
+    const QString dir = args.isEmpty() ? QDir::temp().filePath(QStringLiteral("velmora-export-photos")) : args.first();
+    QDir().mkpath(dir);
+    QStringList files = jpegs(dir);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "making four photographs in %s\n", qPrintable(dir));
+        for (int i = 0; i < 4; ++i) {
+            QImageWriter writer(QDir(dir).filePath(QStringLiteral("photo%1.jpg").arg(i + 1)), "jpeg");
+            writer.setQuality(92);
+            writer.write(cameraLikePhoto(i));
+        }
+        files = jpegs(dir);
+    }
+    files = files.mid(0, 4);
+    if (files.size() < 4) {
+        std::fprintf(stderr, "export: %s holds fewer than four JPEG files\n", qPrintable(dir));
+        return 1;
+    }
+
+    const BufferReuse reuse;
+    // An A4 page, 5 mm margins, the printable area halved both ways.
+    AppState &st = appState();
+    st.page.pageSetup = DataDock();
+    LayoutCatalogue catalogue;
+    LayoutCatalogue::Source source;
+    source.setup = st.page.pageSetup;
+    catalogue.build(source);
+    const Page &base = catalogue.base();
+    st.templatePage = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(), base.printableWidth() / 2,
+                                            base.printableHeight() / 2);
+    st.layout.addImagesMode = true;
+    st.layout.autoCropEnabled = true;
+    QVector<IconItem> items;
+    for (const QString &file : files) {
+        IconItem item;
+        item.fileName = file;
+        items << item;
+    }
+    Document document;
+    ArrangeEngine engine(document);
+    engine.arrangeAll(items);
+    if (document.pages.size() != 1) {
+        std::fprintf(stderr, "export: the photographs did not make one page\n");
+        return 1;
+    }
+    const Page &page = document.pages.first();
+
+    QTemporaryDir out;
+    const QString file = out.filePath(QStringLiteral("page001.jpg"));
+    QElapsedTimer timer;
+    timer.start();
+    const long faults = minorFaults();
+    QString error;
+    if (!JpegExport::exportPage(page, file, 80, &error)) {
+        std::fprintf(stderr, "export: %s\n", qPrintable(error));
+        return 1;
+    }
+    const qint64 ms = timer.elapsed();
+    const long pageFaults = minorFaults() - faults;
+    const double peak = BenchCommand::peakMegabytes();
+
+    if (detail) {
+        // The stages one by one, after the measured run.
+        timer.restart();
+        for (const PhotoFrame &f : page.frames)
+            decodeImage(imageBytes(f.fileName));
+        const qint64 decode = timer.restart();
+        for (const PhotoFrame &f : page.frames)
+            f.fullCrop();
+        const qint64 crop = timer.restart();
+        const QImage image = JpegExport::pageImage(page);
+        const qint64 draw = timer.restart();
+        QImageWriter writer(out.filePath(QStringLiteral("encode.jpg")), "jpeg");
+        writer.setQuality(80);
+        writer.write(image);
+        const qint64 encode = timer.elapsed();
+        std::fprintf(stderr,
+                     "stages: decode %lld ms, decode+rotate+crop %lld ms, page image (decode, crop, draw) %lld ms, "
+                     "encode %lld ms; %ld page faults (%.0f MB) in the measured export\n",
+                     decode, crop, draw, encode, pageFaults, pageFaults * 4096.0 / 1e6);
+    }
+    std::printf("export: %lld ms per page, %.0f MB peak\n", ms, peak);
+    return 0;
+}
+
+static BenchCommand exportCommand("export", "export [DIR] [--detail]", runExport);
