@@ -23,6 +23,16 @@ class TestIconsList : public QObject
         return n;
     }
 
+    // The view over `model` filled from the test folder, shown at `size`.
+    bool showOver(IconsList &view, IconsModel &model, QSize size)
+    {
+        model.setDirPath(dir.path());
+        view.setModel(&model);
+        view.resize(size);
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -110,12 +120,8 @@ private Q_SLOTS:
     void visibleRowsDecoded()
     {
         IconsModel model(nullptr, false, IconsModel::OfferUris);
-        model.setDirPath(dir.path());
         IconsList view(false);
-        view.setModel(&model);
-        view.resize(330, 220);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showOver(view, model, QSize(330, 220)));
         view.restart();
         QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0);
         QTest::qWait(300); // the timer's second start finds nothing left
@@ -148,12 +154,8 @@ private Q_SLOTS:
     void resultsAfterStopIgnored()
     {
         IconsModel model(nullptr, false, IconsModel::OfferUris);
-        model.setDirPath(dir.path());
         IconsList view(false);
-        view.setModel(&model);
-        view.resize(600, 400);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showOver(view, model, QSize(600, 400)));
         view.timerSetImage();
         QVERIFY(!view.batch().isEmpty());
         view.stop();
@@ -166,12 +168,8 @@ private Q_SLOTS:
     void keepDataCountsBytes()
     {
         IconsModel model(nullptr, false, 3);
-        model.setDirPath(dir.path());
         IconsList view(true);
-        view.setModel(&model);
-        view.resize(330, 120);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showOver(view, model, QSize(330, 120)));
         const qint64 fileSize = QFileInfo(dir.filePath("p000.jpg")).size();
         appState().cachedBytes = AppState::CacheBudget - 1;
         view.restart();
