@@ -56,8 +56,8 @@ bool CommandLine::printPdf(const Document &document)
     QList<int> pages;
     for (int i = 0; i < document.pages.size(); ++i)
         pages << i;
-    // One file, so one job.
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, {pages}, [this](int, int, int index) {
+    const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(pages, 1, true, 1));
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, [this](int, int, int index) {
         printLine(stdout, QStringLiteral("%1: %2").arg(m_pdfFile, QObject::tr("page %1").arg(index + 1)));
         return true;
     });

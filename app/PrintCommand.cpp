@@ -71,8 +71,10 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange)
                                      QObject::tr("There is no current page to print."));
         return;
     }
-    const QVector<QList<int>> jobs =
+    QVector<QList<int>> jobs =
         PrintPlan::jobs(pages, printer.copyCount(), printer.collateCopies(), st.page.printJobMax);
+    if (!printer.outputFileName().isEmpty())
+        jobs = PrintPlan::oneJob(jobs);
 
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     int total = 0;

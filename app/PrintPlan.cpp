@@ -106,4 +106,14 @@ QVector<QList<int>> jobs(const QList<int> &pages, int copies, bool collate, int 
     return result;
 }
 
+QVector<QList<int>> oneJob(const QVector<QList<int>> &jobs)
+{
+    QList<int> all;
+    for (const QList<int> &job : jobs)
+        all << job;
+    if (all.isEmpty())
+        return {};
+    return {all};
+}
+
 } // namespace PrintPlan

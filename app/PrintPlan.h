@@ -57,4 +57,8 @@ QList<int> pages(const Choice &choice, int pageCount);
 // printed `copies` times before the next run starts. No copies, no jobs.
 QVector<QList<int>> jobs(const QList<int> &pages, int copies, bool collate, int jobMax);
 
+// All jobs as one: printing into a file, where each new job would replace
+// the file written by the one before.
+QVector<QList<int>> oneJob(const QVector<QList<int>> &jobs);
+
 } // namespace PrintPlan

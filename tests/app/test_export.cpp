@@ -1,0 +1,247 @@
+// JPEG export: base names and file names, the page image at 0.03 mm a pixel
+// with the printable part at its true place, the pages of each mode, the
+// files written and failures, and the JpgSet dialog.
+#include "OutputFixture.h"
+
+#include "app/JpegExport.h"
+#include "app/JpgSet.h"
+
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void baseName_data();
+    void baseName();
+    void fileName_data();
+    void fileName();
+    void pageImageSize();
+    void marginsStayWhite();
+    void pageNumbers_data();
+    void pageNumbers();
+    void writesFiles();
+    void unwritableFolder();
+    void failedWriteKeepsOldFile();
+    void dialogShowsValues();
+    void dialogStores();
+    void dialogFileNames();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestExport::initTestCase() { QVERIFY(dir.isValid()); }
+
+void TestExport::baseName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("jpeg capitals") << "/p/Holiday.JPEG" << "/p/Holiday";
+    QTest::newRow("jpg") << "/p/Holiday.jpg" << "/p/Holiday";
+    QTest::newRow("jpg then jpeg") << "/p/a.jpg.jpeg" << "/p/a";
+    QTest::newRow("jpeg then jpg keeps jpeg") << "/p/a.jpeg.jpg" << "/p/a.jpeg";
+    QTest::newRow("no extension") << "/p/Holiday" << "/p/Holiday";
+    QTest::newRow("other extension") << "/p/Holiday.png" << "/p/Holiday.png";
+}
+
+void TestExport::baseName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, base);
+    QCOMPARE(JpegExport::baseName(chosen), base);
+}
+
+void TestExport::fileName_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("1") << 1 << "/p/Holiday001.jpg";
+    QTest::newRow("12") << 12 << "/p/Holiday012.jpg";
+    QTest::newRow("123") << 123 << "/p/Holiday123.jpg";
+    QTest::newRow("1001 keeps its own name") << 1001 << "/p/Holiday1001.jpg";
+}
+
+void TestExport::fileName()
+{
+    QFETCH(int, page);
+    QFETCH(QString, name);
+    QCOMPARE(JpegExport::fileName(QStringLiteral("/p/Holiday"), page), name);
+    QVERIFY(JpegExport::fileName(QStringLiteral("/p/Holiday"), page) != JpegExport::fileName(QStringLiteral("/p/Holiday"), page % 1000 + 1000 * (page < 1000)));
+}
+
+void TestExport::pageImageSize()
+{
+    Page a4 = a4Layout(1, 1);
+    QCOMPARE(JpegExport::imageSize(a4), QSize(7000, 9900));
+    QCOMPARE(JpegExport::printableArea(a4), QRectF(500 / 3.0, 500 / 3.0, 20000 / 3.0, 28700 / 3.0));
+}
+
+void TestExport::marginsStayWhite()
+{
+    // A small paper (60 x 45 mm, margins 5 mm) filled by one frame.
+    DataDock d;
+    d.paperSize = 0;
+    d.width = 60;
+    d.height = 45;
+    Page layout = LayoutCatalogue::paperPage(d);
+    PhotoFrame f;
+    f.x = layout.left;
+    f.y = layout.top;
+    f.width = layout.printableWidth();
+    f.height = layout.printableHeight();
+    layout.frames << f;
+    const Document doc = arrangedDocument(dir.path(), 1, layout);
+    const QImage image = JpegExport::pageImage(doc.pages.first());
+    QCOMPARE(image.size(), QSize(2000, 1500));
+    // 5 mm is 166.7 pixels: white outside, photograph inside, on every side,
+    // so the printable part is neither enlarged nor cut off.
+    const int edge = 500 / 3;
+    const int inner[][2] = {{edge + 4, 750}, {2000 - edge - 5, 750}, {1000, edge + 4}, {1000, 1500 - edge - 5}};
+    const int outer[][2] = {{edge - 3, 750}, {2000 - edge + 2, 750}, {1000, edge - 3}, {1000, 1500 - edge + 2}};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(QColor(image.pixel(outer[i][0], outer[i][1])), QColor(Qt::white));
+        QVERIFY2(QColor(image.pixel(inner[i][0], inner[i][1])) != QColor(Qt::white), qPrintable(QString::number(i)));
+    }
+}
+
+void TestExport::pageNumbers_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::newRow("all") << 0 << 1 << QList<int>() << 1 << 1 << QList<int>{1, 2, 3, 4};
+    QTest::newRow("current") << 1 << 2 << QList<int>() << 1 << 1 << QList<int>{3};
+    QTest::newRow("no current page") << 1 << -1 << QList<int>() << 1 << 1 << QList<int>();
+    QTest::newRow("selected in selection order") << 2 << 0 << QList<int>{3, 0, 2} << 1 << 1 << QList<int>{4, 1, 3};
+    QTest::newRow("range") << 3 << 0 << QList<int>() << 2 << 3 << QList<int>{2, 3};
+    QTest::newRow("range 3 to 2") << 3 << 0 << QList<int>() << 3 << 2 << QList<int>();
+    QTest::newRow("range past the end") << 3 << 0 << QList<int>() << 3 << 9 << QList<int>{3, 4};
+}
+
+void TestExport::pageNumbers()
+{
+    QFETCH(int, mode);
+    QFETCH(int, current);
+    QFETCH(QList<int>, selected);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QList<int>, numbers);
+    QCOMPARE(JpegExport::pageNumbers(mode, 4, current, selected, from, to), numbers);
+    QCOMPARE(JpegExport::stopsOnFailure(mode), mode != 2);
+}
+
+void TestExport::writesFiles()
+{
+    const Document doc = arrangedDocument(dir.path(), 2, a4Layout(1, 1));
+    const QString base = JpegExport::baseName(dir.filePath(QStringLiteral("Holiday.JPEG")));
+    for (int p = 1; p <= doc.pages.size(); ++p) {
+        QString error;
+        QVERIFY(JpegExport::exportPage(doc.pages.at(p - 1), JpegExport::fileName(base, p), 80, &error));
+        QVERIFY(error.isEmpty());
+    }
+    QImageReader reader(dir.filePath(QStringLiteral("Holiday002.jpg")));
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    QCOMPARE(reader.size(), QSize(7000, 9900));
+    // Written again: replaced without asking.
+    QString error;
+    QVERIFY(JpegExport::exportPage(doc.pages.at(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10, &error));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Holiday002.jpg"))).size()
+            < QFileInfo(dir.filePath(QStringLiteral("Holiday001.jpg"))).size());
+}
+
+void TestExport::unwritableFolder()
+{
+    const Document doc = arrangedDocument(dir.path(), 1, a4Layout(2, 2));
+    QString error;
+    const QString file = dir.filePath(QStringLiteral("missing/folder/Page001.jpg"));
+    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 80, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(file));
+}
+
+void TestExport::failedWriteKeepsOldFile()
+{
+    // A page too large to draw fails without touching the file it would replace.
+    const QString file = dir.filePath(QStringLiteral("kept.jpg"));
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    Page huge;
+    huge.width = 2000000000;
+    huge.height = 2000000000;
+    QString error;
+    QVERIFY(!JpegExport::exportPage(huge, file, 80, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestExport::dialogShowsValues()
+{
+    ExportValues &v = appState().exports;
+    v = ExportValues();
+    v.exportMode = 3;
+    v.exportFrom = 2;
+    v.exportTo = 5;
+    v.jpegQuality = 77;
+    JpgSet dialog(QStringLiteral("/p/Holiday"));
+    QCOMPARE(dialog.objectName(), QStringLiteral("JpgSet"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Export to Jpeg"));
+    QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("pages"))->isChecked());
+    auto *from = dialog.findChild<QSpinBox *>(QStringLiteral("from"));
+    auto *to = dialog.findChild<QSpinBox *>(QStringLiteral("to"));
+    QCOMPARE(from->value(), 2);
+    QCOMPARE(to->maximum(), 5);
+    QCOMPARE(from->maximum(), 5);
+    QVERIFY(from->isEnabled() && to->isEnabled());
+    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->value(), 77);
+    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->maximum(), 99);
+    // Another mode disables the range.
+    dialog.findChild<QRadioButton *>(QStringLiteral("allPages"))->setChecked(true);
+    QVERIFY(!from->isEnabled() && !to->isEnabled());
+    bool named = false;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        named = named || label->text() == QLatin1String("/p/HolidayXXX.jpg");
+    QVERIFY(named);
+}
+
+void TestExport::dialogStores()
+{
+    ExportValues &v = appState().exports;
+    v = ExportValues();
+    v.exportTo = 9;
+    JpgSet dialog(QStringLiteral("/p/x"));
+    dialog.findChild<QRadioButton *>(QStringLiteral("selectedPages"))->setChecked(true);
+    dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->setValue(55);
+    dialog.findChild<QSpinBox *>(QStringLiteral("to"))->setValue(4);
+    dialog.store();
+    QCOMPARE(v.exportMode, 2);
+    QCOMPARE(v.jpegQuality, 55);
+    QCOMPARE(v.exportTo, 4);
+    QVERIFY(!dialog.fileNamesRequested());
+}
+
+void TestExport::dialogFileNames()
+{
+    appState().exports = ExportValues();
+    JpgSet dialog(QStringLiteral("/p/x"));
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("fileNames")), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(dialog.fileNamesRequested());
+}
+
+QTEST_MAIN(TestExport)
+#include "test_export.moc"
