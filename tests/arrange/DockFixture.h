@@ -1,0 +1,58 @@
+#pragma once
+
+// Pages for the dock and canvas tests: an A4 portrait layout of four frames
+// and real JPEG files laid out on it by the arrangement engine.
+
+#include "app/AppState.h"
+#include "arrange/Arrange.h"
+#include "arrange/ArrangeEngine.h"
+#include "library/IconItem.h"
+
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+
+inline Page a4FourFrames()
+{
+    Page t;
+    t.width = 21000;
+    t.height = 29700;
+    t.title = QStringLiteral("2x2 100x140 mm");
+    for (int i = 0; i < 4; ++i) {
+        PhotoFrame f;
+        f.x = 500 + (i % 2) * 10000;
+        f.y = 500 + (i / 2) * 14500;
+        f.width = 10000;
+        f.height = 14000;
+        t.frames << f;
+    }
+    return t;
+}
+
+// A JPEG of w x h in `color` with a black stripe on top (to tell its turn).
+inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor color, int w = 400, int h = 300)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(color);
+    QPainter(&img).fillRect(0, 0, w, h / 8, Qt::black);
+    const QString path = dir.filePath(name);
+    QImageWriter(path, "jpeg").write(img);
+    return path;
+}
+
+// Lays `paths` out on the four-frame layout, from a clean document.
+inline void arrangeFiles(Arrange &dock, const QStringList &paths)
+{
+    AppState &st = appState();
+    st.templatePage = a4FourFrames();
+    st.layout.addImagesMode = true;
+    st.layout.autoCropEnabled = true;
+    QVector<IconItem> items;
+    for (const QString &p : paths) {
+        IconItem item;
+        item.fileName = p;
+        items << item;
+    }
+    dock.clearAll();
+    dock.engine()->arrangeAll(items);
+}

@@ -1,0 +1,218 @@
+#include "DockFixture.h"
+
+#include "arrange/DragPage.h"
+#include "arrange/FrameRecord.h"
+#include "library/IconRecord.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QStringList photos;
+
+    DragPage *frameWidget(Arrange &dock, int index)
+    {
+        for (DragPage *w : dock.frameWidgets())
+            if (w->frameIndex == index)
+                return w;
+        return nullptr;
+    }
+
+    QVector<bool> selection(Arrange &dock) { return dock.document().frameSelection; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        photos << writePhoto(dir, "a.jpg", Qt::red) << writePhoto(dir, "b.jpg", Qt::blue)
+               << writePhoto(dir, "c.jpg", Qt::green);
+    }
+
+    void framesSitOnTheCanvasAtItsScale()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QCOMPARE(dock.frameWidgets().size(), 4);
+        DragPage *w = frameWidget(dock, 3);
+        QVERIFY(w);
+        // Frame (10500, 15000, 10000, 14000) at 59 per pixel.
+        QCOMPARE(w->pos(), QPoint(10500 / 59, 15000 / 59));
+        QCOMPARE(w->minimumSize(), QSize(10000 / 59, 14000 / 59));
+        // Filled frames show their picture; the empty one the hint.
+        QVERIFY(!frameWidget(dock, 0)->icon().isNull());
+        QVERIFY(frameWidget(dock, 0)->toolTip().startsWith(photos[0] + "\n"));
+        QVERIFY(frameWidget(dock, 0)->toolTip().endsWith("400x300"));
+        QVERIFY(w->icon().isNull());
+        QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
+        QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 0));
+    }
+
+    void unreadableFileShowsTheHint()
+    {
+        Arrange dock;
+        arrangeFiles(dock, {dir.filePath("gone.jpg")});
+        DragPage *w = frameWidget(dock, 0);
+        QVERIFY(w->icon().isNull());
+        QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
+    }
+
+    void ctrlClickAddsPlainClickReplaces()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QSignalSpy changed(frameWidget(dock, 0), &DragPage::changeFrame);
+        QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton, Qt::ControlModifier);
+        QTest::mouseClick(frameWidget(dock, 2), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(selection(dock), QVector<bool>({true, false, true, false}));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 2));
+        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
+        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
+        // Ctrl+click on a selected frame takes it out again.
+        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(selection(dock), QVector<bool>({false, false, false, false}));
+    }
+
+    void shiftArrowsGrowAndShrink()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
+        QTest::keyClick(frameWidget(dock, 1), Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(selection(dock), QVector<bool>({false, true, true, false}));
+        QTest::keyClick(frameWidget(dock, 2), Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
+        // At the ends nothing happens.
+        QTest::keyClick(frameWidget(dock, 3), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(frameWidget(dock, 0), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
+        // Ctrl+A selects every frame; A alone does nothing.
+        QTest::keyClick(frameWidget(dock, 0), Qt::Key_A);
+        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
+        QTest::keyClick(frameWidget(dock, 0), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(selection(dock), QVector<bool>({true, true, true, true}));
+    }
+
+    void keysReachTheCommands()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        DragPage *w = frameWidget(dock, 1);
+        QSignalSpy copy(w, &DragPage::keyCopy);
+        QSignalSpy paste(w, &DragPage::keyPaste);
+        QSignalSpy crop(w, &DragPage::doubleFrame);
+        QTest::keyClick(w, Qt::Key_C);
+        QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_Insert, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(w, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(copy.size(), 2);
+        QCOMPARE(paste.size(), 2);
+        QCOMPARE(crop.size(), 1);
+        QCOMPARE(crop.at(0).at(0).toInt(), 1);
+    }
+
+    void shortMoveStartsNoDrag()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        DragPage *w = frameWidget(dock, 0);
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(QPoint(w->pressX, w->pressY), QPoint(20, 20));
+        const QPoint to(20 + QApplication::startDragDistance() / 2, 20);
+        QMouseEvent move(QEvent::MouseMove, to, w->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+        QVERIFY(w->findChildren<QDrag *>().isEmpty());
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    void deleteEmptiesSelectedFramesAndReportsNames()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QSignalSpy removed(&dock, &Arrange::removeFrames);
+        QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton);
+        QTest::mouseClick(frameWidget(dock, 2), Qt::LeftButton, Qt::ControlModifier);
+        QTest::keyClick(frameWidget(dock, 2), Qt::Key_Delete);
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({photos[0], photos[2]}));
+        QCOMPARE(dock.page(0).filledFrameCount(), 1);
+        QApplication::processEvents();
+        // The canvas was made again: the emptied frames show the hint, and
+        // the selection is kept on the same page.
+        QCOMPARE(frameWidget(dock, 0)->text(), QString("Drag desired\nimages to\nthe layout."));
+        QCOMPARE(selection(dock), QVector<bool>({true, false, true, false}));
+    }
+
+    void droppingAFrameOnAnotherExchangesThem()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        const auto dropFrame = [&](int from, int to) {
+            auto *mime = new QMimeData;
+            mime->setData(velmoraMimeType(), frameRecords(dock.page(0).frames, {from}, 3));
+            // A drop goes where the drag entered.
+            QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frameWidget(dock, to), &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(frameWidget(dock, to), &drop);
+            QApplication::processEvents();
+            delete mime;
+            return drop.isAccepted();
+        };
+        QVERIFY(dropFrame(0, 0));
+        QCOMPARE(dock.page(0).frames[0].fileName, photos[0]);
+        QVERIFY(dropFrame(0, 2));
+        QCOMPARE(dock.page(0).frames[0].fileName, photos[2]);
+        QCOMPARE(dock.page(0).frames[2].fileName, photos[0]);
+        QCOMPARE(frameWidget(dock, 2)->toolTip().section('\n', 0, 0), photos[0]);
+    }
+
+    void droppingFileUrlsFillsFrames()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QSignalSpy added(&dock, &Arrange::addImagesArrange);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(photos[1]), QUrl::fromLocalFile(photos[2])});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frameWidget(dock, 0), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frameWidget(dock, 0), &drop);
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(added.at(0).at(1).toStringList(), QStringList({photos[0]})); // replaced
+        QCOMPARE(dock.page(0).frames[0].fileName, photos[1]);
+        QCOMPARE(dock.page(0).frames[3].fileName, photos[2]); // the next empty frame
+        QMimeData other;
+        other.setText("text");
+        QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frameWidget(dock, 0), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+
+    void selectedFrameIsOutlinedInGreen()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        dock.resize(900, 700);
+        DragPage *w = frameWidget(dock, 3);
+        QImage before = w->grab().toImage();
+        QTest::mouseClick(w, Qt::LeftButton);
+        QImage after = w->grab().toImage();
+        const QRgb edge = after.pixel(w->width() / 2, 1);
+        QVERIFY(qGreen(edge) > 100 && qRed(edge) < 100 && qBlue(edge) < 100);
+        QVERIFY(before.pixel(w->width() / 2, 1) != edge);
+    }
+};
+
+QTEST_MAIN(TestCanvas)
+#include "test_canvas.moc"

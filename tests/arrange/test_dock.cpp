@@ -1,0 +1,249 @@
+#include "DockFixture.h"
+
+#include "arrange/KeyListView.h"
+#include "arrange/PageItemModel.h"
+#include "arrange/PageRenderer.h"
+#include "library/IconRecord.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QToolBar>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+enum ActionIndex { Choose, Add, Remove, Crop, Stamp, Logo, Clear, Copy, Paste };
+
+QAction *act(Arrange &dock, int i) { return dock.toolBar()->actions().at(i); }
+
+} // namespace
+
+class TestDock : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QStringList photos;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        appState().page.pageSetup = DataDock();
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
+            photos << writePhoto(dir, name, Qt::darkCyan);
+    }
+
+    void toolbarAndWidgets()
+    {
+        Arrange dock;
+        QCOMPARE(dock.objectName(), QString("ArrangeDock"));
+        QCOMPARE(dock.windowTitle(), QString("Arrange Images in the Layout"));
+        QCOMPARE(dock.toolBar()->objectName(), QString("ArrangeToolBar"));
+        QStringList texts;
+        for (QAction *a : dock.toolBar()->actions())
+            texts << a->text();
+        QCOMPARE(texts, QStringList({"Choose Layout", "Add Pages", "Remove Pages", "Crop", "Stamp", "Logo",
+                                     "Clear", "Copy", "Paste"}));
+        QCOMPARE(act(dock, Copy)->statusTip(), QString("Copy Ctrl+C"));
+        QCOMPARE(dock.pageList()->viewMode(), QListView::IconMode);
+        QCOMPARE(dock.pageList()->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(dock.pageList()->dragDropMode(), QAbstractItemView::DropOnly);
+    }
+
+    void nothingToActOnWithoutPages()
+    {
+        Arrange dock;
+        QAction exportAct(nullptr);
+        dock.setExportAction(&exportAct);
+        for (int i : {Remove, Crop, Stamp, Logo, Clear, Copy, Paste})
+            QVERIFY2(!act(dock, i)->isEnabled(), qPrintable(act(dock, i)->text()));
+        QVERIFY(!exportAct.isEnabled());
+        arrangeFiles(dock, photos.mid(0, 2));
+        QVERIFY(exportAct.isEnabled());
+        for (int i : {Remove, Stamp, Logo})
+            QVERIFY(act(dock, i)->isEnabled());
+        // No frame selected yet.
+        QVERIFY(!act(dock, Crop)->isEnabled());
+        QVERIFY(!act(dock, Copy)->isEnabled());
+        dock.document().frameSelection[1] = true;
+        dock.changeEnable(-1);
+        QVERIFY(act(dock, Crop)->isEnabled() && act(dock, Clear)->isEnabled() && act(dock, Copy)->isEnabled());
+    }
+
+    void pasteNeedsClipboardAndAnEmptyFrame()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos.mid(0, 3));
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(photos[4])});
+        QApplication::clipboard()->setMimeData(mime);
+        dock.document().frameSelection[3] = true; // the empty frame
+        dock.changeEnable(3);
+        QVERIFY(act(dock, Paste)->isEnabled());
+        QApplication::clipboard()->setText("plain");
+        dock.changeEnable(-1);
+        QVERIFY(!act(dock, Paste)->isEnabled());
+        // A full page takes no paste, whatever the clipboard holds.
+        arrangeFiles(dock, photos.mid(0, 4));
+        mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(photos[4])});
+        QApplication::clipboard()->setMimeData(mime);
+        dock.changeEnable(-1);
+        QVERIFY(!act(dock, Paste)->isEnabled());
+    }
+
+    void pasteFillsTheFirstEmptyFrame()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos.mid(0, 2));
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(photos[4])});
+        QApplication::clipboard()->setMimeData(mime);
+        dock.paste();
+        QCOMPARE(dock.page(0).frames[2].fileName, photos[4]);
+    }
+
+    void copyPutsRecordsAndUrlsInFrameOrder()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos.mid(0, 3));
+        dock.document().frameSelection[2] = true;
+        dock.document().frameSelection[0] = true;
+        dock.copy();
+        const QMimeData *mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        QCOMPARE(mime->urls(), QList<QUrl>({QUrl::fromLocalFile(photos[0]), QUrl::fromLocalFile(photos[2])}));
+        QByteArray bytes = mime->data(velmoraMimeType());
+        QDataStream in(&bytes, QIODevice::ReadOnly);
+        QStringList names;
+        IconItem item;
+        while (!in.atEnd() && readIconRecord(in, item)) {
+            names << item.fileName;
+            QCOMPARE(item.state, 0);
+            QCOMPARE(item.icon.size(), QSize(80, 60)); // 400x300 divided by 400/74 = 5
+            QVERIFY(!item.fileData.isEmpty());
+        }
+        QCOMPARE(names, QStringList({photos[0], photos[2]}));
+        // Nothing selected: an empty clipboard object.
+        dock.document().frameSelection.fill(false);
+        dock.copy();
+        QVERIFY(QApplication::clipboard()->mimeData()->formats().isEmpty());
+    }
+
+    void a4SizesOfIconsAndCanvas()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QCOMPARE(dock.thumbDivisor(), 297);
+        QCOMPARE(QSize(dock.thumbWidth(), dock.thumbHeight()), QSize(70, 100));
+        QCOMPARE(dock.canvasDivisor(), 59);
+        QCOMPARE(dock.canvasArea()->size(), QSize(355, 503));
+        QCOMPARE(dock.pageList()->iconSize(), QSize(70, 100));
+        QCOMPARE(dock.pageModel()->rowCount(), 2);
+        QCOMPARE(dock.pageModel()->item(1)->text(), QString("Page 2\n2x2 100x140 mm"));
+        // The second page has empty frames and takes drops.
+        QVERIFY(dock.pageModel()->item(1)->isDropEnabled());
+        QVERIFY(!dock.pageModel()->item(0)->isDropEnabled());
+        QCOMPARE(dock.pageModel()->item(0)->icon().availableSizes().value(0, QSize(70, 100)), QSize(70, 100));
+    }
+
+    void pageListSelectsAndRemovesPages()
+    {
+        Arrange dock;
+        QSignalSpy removed(&dock, &Arrange::removeFrames);
+        arrangeFiles(dock, photos + photos.mid(0, 4)); // 9 images: 3 pages
+        QCOMPARE(dock.pageCount(), 3);
+        QCOMPARE(dock.currentPageIndex(), 0);
+        KeyListView *list = dock.pageList();
+        list->setCurrentIndex(dock.pageModel()->index(2, 0));
+        QCOMPARE(dock.currentPageIndex(), 2);
+        QCOMPARE(dock.frameWidgets().size(), 4);
+        list->selectionModel()->select(dock.pageModel()->index(0, 0), QItemSelectionModel::Select);
+        QCOMPARE(dock.selectedPageIndexes(), QList<int>({2, 0}));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(dock.pageCount(), 1);
+        QCOMPARE(dock.page(0).title, QString("Page 1\n2x2 100x140 mm"));
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(0).toStringList().size(), 5);
+        QCOMPARE(dock.pageModel()->rowCount(), 1);
+        QCOMPARE(dock.currentPageIndex(), 0);
+    }
+
+    void drawPageByIndex()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos.mid(0, 1));
+        QImage a(210, 297, QImage::Format_RGB32);
+        a.fill(Qt::white);
+        QImage b = a;
+        {
+            QPainter p(&a);
+            dock.drawPage(&p, 0);
+            QPainter q(&b);
+            dock.drawPage(&q, 1); // beyond the document: nothing
+        }
+        QVERIFY(a.pixel(50, 70) != qRgb(255, 255, 255));
+        QImage white(210, 297, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QCOMPARE(b, white);
+        QImage c = white;
+        QPainter r(&c);
+        PageRenderer::drawPage(r, dock.page(0));
+        r.end();
+        QCOMPARE(a, c);
+    }
+
+    void languageSwitchRetitlesPages()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QTranslator ru;
+        QVERIFY(ru.load(QStringLiteral(VELMORA_BIN_DIR "/Translations/Velmora_ru.qm")));
+        QCoreApplication::installTranslator(&ru);
+        dock.retranslate();
+        const QString page = QObject::tr("Page ");
+        QVERIFY(page != "Page ");
+        QCOMPARE(dock.page(1).title, page + "2\n2x2 100x140 " + QObject::tr(" mm").trimmed());
+        QCOMPARE(dock.pageModel()->item(1)->text(), dock.page(1).title);
+        QCOMPARE(act(dock, Paste)->text(), QObject::tr("Paste"));
+        QCoreApplication::removeTranslator(&ru);
+        dock.retranslate();
+        QCOMPARE(dock.page(1).title, QString("Page 2\n2x2 100x140 mm"));
+    }
+
+    void splitterStateIsKept()
+    {
+        const QString file = dir.filePath("settings.ini");
+        QList<int> saved;
+        {
+            Arrange dock;
+            QSettings s(file, QSettings::IniFormat);
+            dock.readSettings(s, false);
+            QCOMPARE(dock.pageList()->minimumWidth(), 50);
+            dock.resize(800, 600);
+            dock.show();
+            dock.findChild<QSplitter *>()->setSizes({123, 500});
+            saved = dock.findChild<QSplitter *>()->sizes();
+            dock.writeSettings(s);
+        }
+        Arrange again;
+        again.resize(800, 600);
+        again.show();
+        QSettings s(file, QSettings::IniFormat);
+        QVERIFY(!s.value("/ArrangeH").toByteArray().isEmpty());
+        again.readSettings(s, false);
+        QCOMPARE(again.findChild<QSplitter *>()->sizes(), saved);
+        QVERIFY(saved.value(0) != QSplitter().sizes().value(0));
+    }
+};
+
+QTEST_MAIN(TestDock)
+#include "test_dock.moc"
