@@ -1,0 +1,180 @@
+// The command line run as a process on generated photographs: JPEG files and
+// PDFs written without a window, the options, and clear failures.
+#include "OutputFixture.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void helpAndVersion();
+    void exportJpeg();
+    void exportOptions_data();
+    void exportOptions();
+    void printPdf();
+    void failures_data();
+    void failures();
+    void settingsUntouched();
+
+private:
+    struct Run
+    {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+    Run velmora(const QStringList &args);
+    QTemporaryDir dir;
+    QStringList photos;
+};
+
+TestCli::Run TestCli::velmora(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks its own
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args);
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+void TestCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    for (int i = 0; i < 5; ++i)
+        photos << writePhoto(dir.path(), QStringLiteral("p%1.jpg").arg(i), QColor::fromHsv(i * 60, 200, 200));
+}
+
+void TestCli::helpAndVersion()
+{
+    const Run help = velmora({QStringLiteral("--help")});
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.contains(QLatin1String("--export-jpeg")));
+    QVERIFY(help.out.contains(QLatin1String("--photo-size")));
+    const Run version = velmora({QStringLiteral("--version")});
+    QCOMPARE(version.code, 0);
+    QVERIFY(version.out.contains(QLatin1String("2.18.2")));
+}
+
+void TestCli::exportJpeg()
+{
+    // Four frames a page on A4: five photographs make two pages.
+    const QString base = dir.filePath(QStringLiteral("out/Holiday.jpg"));
+    QDir().mkpath(dir.filePath(QStringLiteral("out")));
+    const Run r = velmora(QStringList{QStringLiteral("--export-jpeg"), base, QStringLiteral("--paper"), QStringLiteral("A4"),
+                                      QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--photo-size"),
+                                      QStringLiteral("100x140"), QStringLiteral("--quality"), QStringLiteral("70"),
+                                      QStringLiteral("--")}
+                          + photos);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QStringList lines = r.out.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(1).endsWith(QLatin1String("Holiday002.jpg")));
+    QCOMPARE(QImageReader(dir.filePath(QStringLiteral("out/Holiday001.jpg"))).size(), QSize(7000, 9900));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("out/Holiday002.jpg"))));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out/Holiday003.jpg"))));
+}
+
+void TestCli::exportOptions_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("landscape A4") << QStringList{"--paper", "A4", "--unit", "mm", "--landscape", "--layout", "1-200x287 mm"}
+                                  << QSize(9900, 7000) << 5;
+    QTest::newRow("letter in inches") << QStringList{"--paper", "letter", "--unit", "in", "--photo-size", "4x6"}
+                                      << QSize(7196, 9313) << 2;
+    QTest::newRow("typed paper in cm, borderless") << QStringList{"--paper", "10x15", "--unit", "cm", "--borderless",
+                                                                  "--photo-size", "10x15", "--fit"}
+                                                   << QSize(3333, 5000) << 5;
+    QTest::newRow("margins") << QStringList{"--paper", "A6", "--unit", "mm", "--margins", "0", "--photo-size", "105x148"}
+                             << QSize(3500, 4933) << 5;
+}
+
+void TestCli::exportOptions()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QSize, size);
+    QFETCH(int, pages);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString base = dir.filePath(tag + QStringLiteral("_"));
+    const Run r = velmora(QStringList{QStringLiteral("--export-jpeg"), base} + options + photos);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.out.trimmed().split(QLatin1Char('\n')).size(), pages);
+    QCOMPARE(QImageReader(base + QStringLiteral("001.jpg")).size(), size);
+}
+
+void TestCli::printPdf()
+{
+    const QString file = dir.filePath(QStringLiteral("pages.pdf"));
+    const Run r = velmora(QStringList{QStringLiteral("--print-pdf"), file, QStringLiteral("--paper"), QStringLiteral("A4"),
+                                      QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--landscape"),
+                                      QStringLiteral("--photo-size"), QStringLiteral("100x140")}
+                          + photos);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    // Two upright frames of 100 x 140 mm on landscape A4: three pages.
+    QCOMPARE(r.out.trimmed().split(QLatin1Char('\n')).size(), 3);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("pdfinfo is not installed");
+    QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("3"));
+    const QString size = pdfInfo(file, QStringLiteral("Page size"));
+    QVERIFY2(size.startsWith(QLatin1String("84")) && size.contains(QLatin1String("x 595")), qPrintable(size));
+}
+
+void TestCli::failures_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    const QString out = dir.filePath(QStringLiteral("fail"));
+    QFile bad(dir.filePath(QStringLiteral("bad.jpg")));
+    bad.open(QIODevice::WriteOnly);
+    bad.write("not a picture");
+    bad.close();
+    QTest::newRow("unreadable image") << QStringList{"--export-jpeg", out, bad.fileName()} << "Cannot read file";
+    QTest::newRow("missing image") << QStringList{"--export-jpeg", out, dir.filePath("none.jpg")} << "Cannot read file";
+    QTest::newRow("unknown layout") << QStringList{"--export-jpeg", out, "--layout", "nothing", photos.first()}
+                                    << "Unknown layout nothing";
+    QTest::newRow("unknown paper") << QStringList{"--export-jpeg", out, "--paper", "Z9", photos.first()}
+                                   << "Unknown paper Z9";
+    QTest::newRow("unwritable target") << QStringList{"--export-jpeg", dir.filePath("no/such/dir/x"), photos.first()}
+                                       << "Cannot write file";
+    QTest::newRow("unwritable pdf") << QStringList{"--print-pdf", dir.filePath("no/such/dir/x.pdf"), photos.first()}
+                                    << "Cannot write file";
+    QTest::newRow("no images") << QStringList{"--export-jpeg", out} << "No images given";
+    QTest::newRow("no output") << QStringList{"--landscape", photos.first()} << "--export-jpeg";
+    QTest::newRow("bad quality") << QStringList{"--export-jpeg", out, "--quality", "120", photos.first()} << "0 to 100";
+    QTest::newRow("photo too large") << QStringList{"--export-jpeg", out, "--unit", "mm", "--paper", "A6",
+                                                    "--photo-size", "300x400", photos.first()}
+                                     << "do not fit";
+}
+
+void TestCli::failures()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const Run r = velmora(args);
+    QVERIFY(r.code > 0);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fail001.jpg"))));
+}
+
+void TestCli::settingsUntouched()
+{
+    // Nothing is written to the settings store.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QVERIFY(!QFile::exists(config + QStringLiteral("/Tarnwick/Velmora.conf")));
+}
+
+QTEST_MAIN(TestCli)
+#include "test_cli.moc"
