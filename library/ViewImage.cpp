@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileSystemWatcher>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QTransform>
@@ -81,7 +82,11 @@ ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotat
     retranslate();
 
     setWindowFlags(windowFlags() | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    // The whole screen also where no window manager maximises windows.
+    if (QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
+    activateWindow();
     QCoreApplication::processEvents();
     fitToWindow();
     setModal(true);

@@ -1,0 +1,165 @@
+#include "library/TreeDir.h"
+#include "platform/DriveWatcher.h"
+#include "platform/ExternalEditor.h"
+#include "platform/RecycleBin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+    static void writeText(const QString &path, const QByteArray &text)
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    static QByteArray readText(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    const QByteArray table = "proc /proc proc rw 0 0\n"
+                             "/dev/sda1 / ext4 rw,relatime 0 0\n"
+                             "tmpfs /run tmpfs rw 0 0\n";
+    const QByteArray stick = "/dev/sdb1 /media/anna/HOLIDAY\\040PICS vfat rw 0 0\n";
+
+private Q_SLOTS:
+    void trashMovesTheFileIntoTheUsersTrash()
+    {
+        // Data home and photos on one file system, like a home folder.
+        QTemporaryDir dir;
+        const QString dataHome = dir.filePath(QStringLiteral("data"));
+        QDir().mkpath(dataHome);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        QDir().mkpath(dir.filePath(QStringLiteral("photos")));
+        const QString photo = dir.filePath(QStringLiteral("photos/Anna's \"best\" day.jpg"));
+        writeText(photo, "jpeg bytes");
+
+        QVERIFY(RecycleBin::moveToTrash(photo));
+        QVERIFY(!QFile::exists(photo));
+        const QString trashed = dataHome + QStringLiteral("/Trash/files/Anna's \"best\" day.jpg");
+        QCOMPARE(readText(trashed), QByteArray("jpeg bytes"));
+        const QByteArray info = readText(dataHome + QStringLiteral("/Trash/info/Anna's \"best\" day.jpg.trashinfo"));
+        QVERIFY(info.startsWith("[Trash Info]"));
+        QVERIFY(info.contains("Path="));
+
+        // The same name again gets a name of its own in the trash.
+        writeText(photo, "second");
+        QVERIFY(RecycleBin::moveToTrash(photo));
+        QCOMPARE(QDir(dataHome + QStringLiteral("/Trash/files")).count() - 2, 2u);
+    }
+
+    void failedMoveLeavesEverythingAlone()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+        QVERIFY(!RecycleBin::moveToTrash(dir.filePath(QStringLiteral("missing.jpg"))));
+        QVERIFY(!RecycleBin::moveToTrash(QString()));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("data/Trash/files/missing.jpg"))));
+    }
+
+    void mountTableParsing()
+    {
+        const QSet<QString> points = DriveWatcher::parseMountTable(table + stick + "\n  \nbroken\n");
+        QCOMPARE(points, (QSet<QString>{"/proc", "/", "/run", "/media/anna/HOLIDAY PICS"}));
+        // A backslash not followed by three octal digits stays as it is.
+        QCOMPARE(DriveWatcher::parseMountTable("x /a\\b\\0 t o 0 0\n"), QSet<QString>{"/a\\b\\0"});
+    }
+
+    void driveArrivalAndRemovalAreReported()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mounts"));
+        writeText(path, table);
+        DriveWatcher watcher(path, nullptr);
+        QVERIFY(watcher.isWatching());
+        QSignalSpy spy(&watcher, &DriveWatcher::driveChanged);
+
+        writeText(path, table + stick); // a stick is plugged in
+        QVERIFY(spy.wait(3000));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(watcher.mountPoints().contains(QStringLiteral("/media/anna/HOLIDAY PICS")));
+
+        // A table rewritten with the same mounts (options changed) is no
+        // drive change.
+        writeText(path, QByteArray(table).replace("relatime", "noatime") + stick);
+        QTest::qWait(300);
+        watcher.checkMounts();
+        QCOMPARE(spy.count(), 1);
+
+        writeText(path, table); // and pulled out
+        QVERIFY(spy.wait(3000));
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!watcher.mountPoints().contains(QStringLiteral("/media/anna/HOLIDAY PICS")));
+    }
+
+    void systemMountTableIsWatched()
+    {
+        DriveWatcher watcher;
+        QVERIFY(watcher.isWatching());
+        QVERIFY(watcher.mountPoints().contains(QStringLiteral("/")));
+    }
+
+    // Run in a private mount namespace (see CMakeLists.txt): a real mount
+    // and unmount reach the watcher through the kernel's mount table.
+    void realMountIsNoticed()
+    {
+        if (qEnvironmentVariableIsEmpty("VELMORA_PRIVATE_MOUNTS"))
+            QSKIP("needs a private mount namespace");
+        QTemporaryDir dir;
+        DriveWatcher watcher;
+        QSignalSpy spy(&watcher, &DriveWatcher::driveChanged);
+        QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "none", dir.path()}), 0);
+        QVERIFY(spy.wait(3000));
+        QVERIFY(watcher.mountPoints().contains(dir.path()));
+        QCOMPARE(QProcess::execute(QStringLiteral("umount"), {dir.path()}), 0);
+        QVERIFY(spy.wait(3000));
+        QVERIFY(!watcher.mountPoints().contains(dir.path()));
+    }
+
+    void driveChangeRereadsTheFolderTree()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mounts"));
+        writeText(path, table);
+        TreeDir tree(nullptr, path);
+        QSignalSpy spy(&tree, &TreeDir::drivesUpdated);
+        writeText(path, table + stick);
+        QVERIFY(spy.wait(3000));
+        QVERIFY(tree.dirModel()->index(QDir::rootPath()).isValid());
+        writeText(path, table);
+        QVERIFY(spy.wait(3000));
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void editorGetsTheFileAsOneArgument()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("args.txt"));
+        const QString editor = dir.filePath(QStringLiteral("editor.sh"));
+        writeText(editor, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"" + QFile::encodeName(out) + ".part\"\nmv \""
+                              + QFile::encodeName(out) + ".part\" \"" + QFile::encodeName(out) + "\"\n");
+        QFile::setPermissions(editor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString photo = dir.filePath(QStringLiteral("it's a \"photo\" $(x).jpg"));
+
+        QVERIFY(ExternalEditor::launch(editor, photo));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 5000);
+        QCOMPARE(QString::fromUtf8(readText(out)), QStringLiteral("1|") + photo + QLatin1Char('|'));
+
+        QVERIFY(!ExternalEditor::launch(editor, QString()));
+        QVERIFY(!ExternalEditor::launch(dir.filePath(QStringLiteral("no-such-editor")), photo));
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "test_platform.moc"
