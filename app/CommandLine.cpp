@@ -17,8 +17,8 @@
 namespace {
 
 // Options that take a value, then the switches.
-const char *const valueOptions[] = {"export-jpeg", "print-pdf", "paper", "unit", "margins",
-                                    "photo-size",  "layout",    "quality"};
+const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper",
+                                    "unit",        "margins",   "photo-size", "layout", "quality"};
 const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "version"};
 
 bool isOption(const QString &arg)
@@ -99,6 +99,12 @@ void CommandLine::parse(const QStringList &args)
                                           QStringLiteral("BASE"));
     const QCommandLineOption pdfOption(QStringLiteral("print-pdf"), QObject::tr("Print the pages to the PDF file FILE."),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption printOption(QStringLiteral("print"),
+                                         QObject::tr("Print the pages on the system printer PRINTER."),
+                                         QStringLiteral("PRINTER"));
+    const QCommandLineOption copiesOption(QStringLiteral("copies"),
+                                          QObject::tr("Copies to print, each a print job of its own."),
+                                          QStringLiteral("N"));
     const QCommandLineOption paperOption(
         QStringLiteral("paper"),
         QObject::tr("Paper: a catalogue paper by its first word (A4, Letter, ...) or WIDTHxHEIGHT in the unit."),
@@ -119,7 +125,7 @@ void CommandLine::parse(const QStringList &args)
                                        QObject::tr("Show whole photographs with white bands instead of filling the frames."));
     const QCommandLineOption qualityOption(QStringLiteral("quality"), QObject::tr("JPEG quality, 0 to 100."),
                                            QStringLiteral("Q"));
-    parser.addOptions({exportOption, pdfOption, paperOption, unitOption, landscapeOption, borderlessOption,
+    parser.addOptions({exportOption, pdfOption, printOption, copiesOption, paperOption, unitOption, landscapeOption, borderlessOption,
                        marginsOption, sizeOption, layoutOption, fitOption, qualityOption});
     parser.addPositionalArgument(QStringLiteral("IMAGE"), QObject::tr("Image files to lay out."),
                                  QStringLiteral("IMAGE..."));
@@ -140,6 +146,15 @@ void CommandLine::parse(const QStringList &args)
     }
     m_exportBase = parser.value(exportOption);
     m_pdfFile = parser.value(pdfOption);
+    m_printer = parser.value(printOption);
+    if (parser.isSet(copiesOption)) {
+        bool ok = false;
+        m_copies = parser.value(copiesOption).toInt(&ok);
+        if (!ok || m_copies < 1) {
+            m_error = QObject::tr("Copies must be a whole number of one or more: %1.").arg(parser.value(copiesOption));
+            return;
+        }
+    }
     m_paper = parser.value(paperOption);
     m_unit = parser.value(unitOption);
     m_margins = parser.value(marginsOption);
@@ -150,11 +165,12 @@ void CommandLine::parse(const QStringList &args)
     m_borderless = parser.isSet(borderlessOption);
     m_fit = parser.isSet(fitOption);
     m_images = parser.positionalArguments();
-    if (!parser.isSet(exportOption) && !parser.isSet(pdfOption)) {
-        m_error = QObject::tr("Give --export-jpeg BASE or --print-pdf FILE with these options.");
+    if (!parser.isSet(exportOption) && !parser.isSet(pdfOption) && !parser.isSet(printOption)) {
+        m_error = QObject::tr("Give --export-jpeg BASE, --print-pdf FILE or --print PRINTER with these options.");
         return;
     }
-    if ((parser.isSet(exportOption) && m_exportBase.isEmpty()) || (parser.isSet(pdfOption) && m_pdfFile.isEmpty())) {
+    if ((parser.isSet(exportOption) && m_exportBase.isEmpty()) || (parser.isSet(pdfOption) && m_pdfFile.isEmpty())
+        || (parser.isSet(printOption) && m_printer.isEmpty())) {
         m_error = QObject::tr("The name of the output is empty.");
         return;
     }

@@ -11,6 +11,7 @@ class Document;
 //
 //   velmora --export-jpeg BASE [options] IMAGE...   BASE001.jpg, BASE002.jpg, ...
 //   velmora --print-pdf FILE [options] IMAGE...     one PDF through the print code
+//   velmora --print PRINTER [--copies N] [options] IMAGE...   a system printer
 //
 // The images are laid out as the arrange command lays them ("Add Images") on
 // the stored page setup and layout, changed by the options; nothing is
@@ -33,6 +34,7 @@ public:
     QString helpText() const { return m_help; }
     QString exportBase() const { return m_exportBase; }
     QString pdfFile() const { return m_pdfFile; }
+    QString printerName() const { return m_printer; }
     QStringList images() const { return m_images; }
 
     // Applies the options to the values read from the settings: page setup,
@@ -54,12 +56,15 @@ private:
     bool chooseLayout(AppState &state);
     bool exportPages(const Document &document, int quality);
     bool printPdf(const Document &document);
+    bool printOn(const Document &document, int jobMax);
 
     Mode m_mode = Mode::Window;
     QString m_error;
     QString m_help;
     QString m_exportBase;
     QString m_pdfFile;
+    QString m_printer;
+    int m_copies = 1;
     QString m_paper;
     QString m_unit;
     QString m_margins;

@@ -66,6 +66,27 @@ bool CommandLine::printPdf(const Document &document)
     return true;
 }
 
+bool CommandLine::printOn(const Document &document, int jobMax)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPrinterName(m_printer);
+    if (!printer.isValid() || printer.printerName() != m_printer)
+        return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
+    PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
+    QList<int> pages;
+    for (int i = 0; i < document.pages.size(); ++i)
+        pages << i;
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, PrintPlan::jobs(pages, m_copies, true, jobMax),
+                                                    [this](int, int, int index) {
+                                                        printLine(stdout, QStringLiteral("%1: %2").arg(
+                                                                              m_printer, QObject::tr("page %1").arg(index + 1)));
+                                                        return true;
+                                                    });
+    if (result.failed)
+        return fail(QObject::tr("The printer %1 could not start a print job.").arg(m_printer));
+    return true;
+}
+
 int CommandLine::execute(const QStringList &args)
 {
     AppState &st = appState();
@@ -103,7 +124,8 @@ int CommandLine::execute(const QStringList &args)
     Document document;
     const bool ok = line.configure(st) && line.arrange(document)
                     && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality))
-                    && (line.m_pdfFile.isEmpty() || line.printPdf(document));
+                    && (line.m_pdfFile.isEmpty() || line.printPdf(document))
+                    && (line.m_printer.isEmpty() || line.printOn(document, st.page.printJobMax));
     if (!ok) {
         printLine(stderr, line.m_error);
         return 1;

@@ -1,0 +1,114 @@
+#!/bin/sh
+# End to end through a real print server: a private cupsd (own configuration,
+# spool and socket) with a queue on a file device that keeps every job's
+# document. The program prints six one-photo pages by printer name, two
+# copies, at most five pages a job; the spooled documents must be four PDFs
+# of 5, 1, 5 and 1 A4 pages.
+#   tests/app/cups_e2e.sh VELMORA
+# Exit 77 (skipped) where no print server can be started here.
+velmora=${1:?path of the velmora program}
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*"; [ -f "$root/log/error_log" ] && tail -n 30 "$root/log/error_log"; exit 1; }
+
+for tool in cupsd lpadmin lpstat pdfinfo convert; do
+  command -v "$tool" > /dev/null 2>&1 || [ -x "/usr/sbin/$tool" ] || skip "$tool is not installed"
+done
+PATH=$PATH:/usr/sbin
+[ "$(id -u)" = 0 ] || skip "a private cupsd needs root here (it runs its backends as root)"
+
+root=$(mktemp -d /tmp/velmora-cups.XXXXXX)
+chmod 755 "$root"
+pid=""
+# KEEP=1 keeps the server's folder (configuration, logs, spool) for a look.
+cleanup() { [ -n "$pid" ] && kill "$pid" 2> /dev/null; wait "$pid" 2> /dev/null; [ -n "$KEEP" ] || rm -rf "$root"; }
+trap cleanup EXIT INT TERM
+mkdir -p "$root/etc/ppd" "$root/spool/tmp" "$root/cache" "$root/state/certs" "$root/log" "$root/photos" "$root/home"
+chmod 1777 "$root/spool/tmp"
+chmod 700 "$root/home"
+port=$((20000 + $$ % 20000))
+sock="$root/cups.sock"
+
+cat > "$root/etc/cups-files.conf" << CONF
+ServerRoot $root/etc
+RequestRoot $root/spool
+TempDir $root/spool/tmp
+CacheDir $root/cache
+StateDir $root/state
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+FileDevice Yes
+User lp
+Group lp
+SystemGroup root
+CONF
+cat > "$root/etc/cupsd.conf" << CONF
+Listen $sock
+Listen 127.0.0.1:$port
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+PreserveJobFiles Yes
+PreserveJobHistory Yes
+MaxJobs 0
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+
+cupsd -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" > "$root/log/cupsd.out" 2>&1 &
+pid=$!
+export CUPS_SERVER="$sock"
+i=0
+until lpstat -r 2> /dev/null | grep -q "is running"; do
+  i=$((i + 1))
+  kill -0 "$pid" 2> /dev/null || skip "cupsd did not start: $(tail -n 3 "$root/log/cupsd.out" "$root/log/error_log" 2> /dev/null | tr '\n' ' ')"
+  [ $i -lt 100 ] || skip "cupsd did not answer on $sock"
+  sleep 0.1
+done
+
+lpadmin -p VelmoraTest -E -v "file:///dev/null" -m raw > "$root/log/lpadmin.out" 2>&1 \
+  || skip "cannot create a queue: $(cat "$root/log/lpadmin.out")"
+cupsenable VelmoraTest 2> /dev/null
+cupsaccept VelmoraTest 2> /dev/null
+
+for n in 1 2 3 4 5 6; do
+  convert -size 900x600 "gradient:rgb($((n * 40)),80,160)-white" -quality 85 "$root/photos/p$n.jpg" \
+    || fail "cannot make the photographs"
+done
+
+# The program with its own empty settings: A4, 5 mm margins, one frame a page.
+HOME="$root/home" XDG_CONFIG_HOME="$root/home/config" XDG_RUNTIME_DIR="$root/home" \
+  "$velmora" --print VelmoraTest --copies 2 --paper A4 --unit mm --photo-size 200x287 -- "$root"/photos/p*.jpg \
+  > "$root/log/velmora.out" 2>&1 || fail "printing failed: $(cat "$root/log/velmora.out")"
+[ "$(grep -c "^VelmoraTest: " "$root/log/velmora.out")" = 12 ] || fail "expected 12 page lines: $(cat "$root/log/velmora.out")"
+
+i=0
+while [ -n "$(lpstat -o VelmoraTest 2> /dev/null)" ]; do
+  i=$((i + 1))
+  [ $i -lt 300 ] || fail "jobs still pending: $(lpstat -o)"
+  sleep 0.2
+done
+
+docs=$(ls "$root"/spool/d* 2> /dev/null | sort)
+[ "$(echo "$docs" | grep -c .)" = 4 ] || fail "expected 4 spooled jobs (2 copies x 5 + 1 pages), found: $docs"
+pages=""
+for d in $docs; do
+  info=$(pdfinfo "$d") || fail "spooled job $d is not a PDF"
+  pages="$pages $(echo "$info" | sed -n 's/^Pages: *//p')"
+  echo "$info" | grep -q '^Page size: *595.* x 84[12].*' || fail "job $d is not A4: $(echo "$info" | grep 'Page size')"
+done
+[ "$pages" = " 5 1 5 1" ] || fail "pages per job:$pages, expected 5 1 5 1"
+titles=$(lpstat -W completed -o VelmoraTest | wc -l)
+[ "$titles" = 4 ] || fail "expected 4 completed jobs, lpstat shows $titles"
+echo "PASS: 2 copies of 6 pages printed on VelmoraTest as 4 A4 jobs of$pages pages"
