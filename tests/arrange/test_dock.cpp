@@ -201,6 +201,44 @@ private slots:
         QCOMPARE(a, c);
     }
 
+    void canvasAgreesWithThePrintout()
+    {
+        Arrange dock;
+        QStringList mixed = {writePhoto(dir, "land.jpg", Qt::red, 800, 600),
+                             writePhoto(dir, "port.jpg", Qt::blue, 600, 800), photos[0]};
+        arrangeFiles(dock, mixed);
+        Page &page = dock.document().pages[0];
+        page.frames[1].fileNameStamp = true;
+        page.frames[1].stampPosition = 4;
+        page.frames[1].stampColor = Qt::yellow;
+        page.frames[1].stampFont = QFont(QStringLiteral("DejaVu Sans"), 14);
+        dock.rebuildList();
+        dock.resize(900, 700);
+        dock.show();
+        const QImage canvas = dock.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage printed(canvas.size(), QImage::Format_RGB32);
+        printed.fill(Qt::white);
+        QPainter p(&printed);
+        PageRenderer::drawPage(p, dock.page(0), QRectF(0, 0, 21000.0 / 59, 29700.0 / 59));
+        p.end();
+        if (qEnvironmentVariableIsSet("VELMORA_SHOTS")) {
+            canvas.save(qEnvironmentVariable("VELMORA_SHOTS") + "/canvas.png");
+            printed.save(qEnvironmentVariable("VELMORA_SHOTS") + "/printed.png");
+        }
+        // Inside each filled frame (away from the button edges and the
+        // credit line) the two agree closely.
+        for (int i = 0; i < 3; ++i) {
+            const PhotoFrame &f = dock.page(0).frames[i];
+            const QRect inner(f.x / 59 + 6, f.y / 59 + 6, f.width / 59 - 12, f.height / 59 * 3 / 4);
+            qint64 diff = 0;
+            for (int y = inner.top(); y <= inner.bottom(); ++y)
+                for (int x = inner.left(); x <= inner.right(); ++x)
+                    diff += qAbs(qGray(canvas.pixel(x, y)) - qGray(printed.pixel(x, y)));
+            const double mean = double(diff) / (inner.width() * inner.height());
+            QVERIFY2(mean < 12, qPrintable(QString("frame %1: %2").arg(i).arg(mean)));
+        }
+    }
+
     void languageSwitchRetitlesPages()
     {
         Arrange dock;
