@@ -1,6 +1,7 @@
 #include "arrange/PageRenderer.h"
 
 #include "app/AppState.h"
+#include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
 
 #include <QDebug>
@@ -12,7 +13,29 @@
 #include <cmath>
 #include <utility>
 
+#if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define VELMORA_X86_VECTOR_STATE 1
+#endif
+
 namespace {
+
+#ifdef VELMORA_X86_VECTOR_STATE
+__attribute__((target("avx"))) void zeroUpperHalves() { _mm256_zeroupper(); }
+#endif
+
+// Drawing large text leaves the upper halves of the AVX registers in use on
+// the drawing thread; until they are cleared, the SSE code that scales and
+// turns images runs at half its speed on some processors. Called before a
+// photograph is drawn.
+void clearVectorState()
+{
+#ifdef VELMORA_X86_VECTOR_STATE
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        zeroUpperHalves();
+#endif
+}
 
 // Hundredths of a millimetre per pixel of a 96 dots-per-inch device: the
 // resolution the fixed pixel sizes below are given for.
@@ -212,8 +235,10 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
     qDebug() << "koef: " << koef;
     const double offsetX = page.left / koef - area.left();
     const double offsetY = page.top / koef - area.top();
-    for (const PhotoFrame &frame : page.frames)
-        drawFrame(painter, frame, koef, offsetX, offsetY);
+    // The next photographs are decoded while the current one is drawn.
+    FrameImages images(page.frames);
+    for (int i = 0; i < page.frames.size(); ++i)
+        drawFrame(painter, page.frames.at(i), images.take(i), koef, offsetX, offsetY);
 }
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page)
@@ -248,9 +273,16 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double 
 {
     if (frame.fileName.isEmpty() || frame.preview.isNull() || koef <= 0)
         return;
-    const QRectF r = frameRect(frame, koef, offsetX, offsetY);
     // Decoded once, at full resolution (from the held bytes, else the file).
-    QImage image = frame.fullCrop();
+    drawFrame(painter, frame, frame.fullImage(), koef, offsetX, offsetY);
+}
+
+void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double koef,
+                             double offsetX, double offsetY)
+{
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || koef <= 0)
+        return;
+    const QRectF r = frameRect(frame, koef, offsetX, offsetY);
 
     painter.save();
     if (appState().page.printFrame) {
@@ -260,24 +292,98 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double 
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
     }
-    if (!image.isNull()) {
+    if (frame.cropWidth > 0 && frame.cropHeight > 0) {
         // No more than 8 image pixels per device pixel go to the device.
-        // The size is judged on the turned image; a turned one is reduced
-        // before it is turned, which costs less and gives the same pixels.
         const QSizeF device = painter.deviceTransform().mapRect(r).size();
-        const QSize shown = frame.turned ? image.size().transposed() : image.size();
+        const QSize crop(frame.cropWidth, frame.cropHeight);
+        const QSize shown = frame.turned ? crop.transposed() : crop;
         const QSize target = printedImageSize(shown, device);
         if (target != shown)
-            image = image.scaled(frame.turned ? target.transposed() : target, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
-        if (frame.turned)
-            image = image.transformed(QTransform().rotate(270));
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(r, image);
+            drawReduced(painter, frame, decoded, r, target);
+        else
+            drawPhoto(painter, frame, decoded, r);
     }
     drawOverlays(painter, frame, r, koef);
     drawCredit(painter, frame, r, koef);
     painter.restore();
+}
+
+void PageRenderer::drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &r,
+                               const QSize &target)
+{
+    // The crop made first, reduced, then turned: reducing before turning
+    // costs less and gives the same pixels.
+    QImage image = frame.fullCrop(decoded);
+    if (image.isNull())
+        return;
+    image = image.scaled(frame.turned ? target.transposed() : target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (frame.turned)
+        image = image.transformed(QTransform().rotate(270));
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    clearVectorState();
+    painter.drawImage(r, image);
+    painter.restore();
+}
+
+void PageRenderer::drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &r)
+{
+    // The photograph goes to the device straight from the decoded image:
+    // one transform turns it by its rotation, cuts it to the crop, turns it
+    // a quarter anticlockwise when the frame is turned and scales it to the
+    // frame, and only the part inside the crop is drawn. Where the crop
+    // reaches beyond the photograph the frame is painted white.
+    const QTransform toFrame = photoTransform(frame, decoded.size(), r);
+    const QRectF crop(frame.cropX, frame.cropY, frame.cropWidth, frame.cropHeight);
+    const QRectF source = decoded.isNull() ? QRectF()
+                                           : rotationTransform(frame.rotation, decoded.size()).inverted().mapRect(crop)
+                                                 & QRectF(decoded.rect());
+    const QRectF seen = source.isEmpty() ? QRectF() : toFrame.mapRect(source) & r;
+    painter.save();
+    if (seen.isEmpty()) {
+        painter.fillRect(r, Qt::white);
+    } else {
+        const QRectF bands[] = {
+            QRectF(r.left(), r.top(), r.width(), seen.top() - r.top()),
+            QRectF(r.left(), seen.bottom(), r.width(), r.bottom() - seen.bottom()),
+            QRectF(r.left(), seen.top(), seen.left() - r.left(), seen.height()),
+            QRectF(seen.right(), seen.top(), r.right() - seen.right(), seen.height()),
+        };
+        for (const QRectF &band : bands)
+            if (band.width() > 0 && band.height() > 0)
+                painter.fillRect(band, Qt::white);
+        painter.setTransform(toFrame, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        clearVectorState();
+        painter.drawImage(source, decoded, source);
+    }
+    painter.restore();
+}
+
+QTransform PageRenderer::rotationTransform(int rotation, const QSize &size)
+{
+    // Quarter turns clockwise that keep the turned image at the origin.
+    switch ((rotation % 360 + 360) % 360) {
+    case 90: return QTransform(0, 1, -1, 0, size.height(), 0);
+    case 180: return QTransform(-1, 0, 0, -1, size.width(), size.height());
+    case 270: return QTransform(0, -1, 1, 0, 0, size.width());
+    default: return QTransform();
+    }
+}
+
+QTransform PageRenderer::photoTransform(const PhotoFrame &frame, const QSize &decoded, const QRectF &r)
+{
+    QTransform t = rotationTransform(frame.rotation, decoded);
+    t *= QTransform::fromTranslate(-frame.cropX, -frame.cropY);
+    double shownWidth = frame.cropWidth;
+    double shownHeight = frame.cropHeight;
+    if (frame.turned) {
+        // A quarter turn anticlockwise: the crop's top edge comes to the left.
+        t *= QTransform(0, -1, 1, 0, 0, frame.cropWidth);
+        std::swap(shownWidth, shownHeight);
+    }
+    t *= QTransform(r.width() / shownWidth, 0, 0, r.height() / shownHeight, r.x(), r.y());
+    return t;
 }
 
 void PageRenderer::drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef)

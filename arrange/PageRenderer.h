@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 
 class QPainter;
 class QPaintDevice;
@@ -32,6 +33,9 @@ public:
     // line. A frame with no readable photograph draws nothing.
     static void drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
                           double offsetY);
+    // The same with the photograph already decoded (PhotoFrame::fullImage).
+    static void drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double koef,
+                          double offsetX, double offsetY);
 
     // The page list icon: width x height pixels, `divisor` hundredths of a
     // millimetre per pixel, frames drawn from their previews.
@@ -62,4 +66,19 @@ public:
     // pixels: an image more than 8 times larger in both directions is
     // reduced to exactly 8 times; otherwise it is left as it is.
     static QSize printedImageSize(const QSize &image, const QSizeF &deviceSize);
+
+    // From the pixels of a decoded image to those of the same image turned
+    // clockwise by `rotation` (quarter turns).
+    static QTransform rotationTransform(int rotation, const QSize &size);
+    // From the pixels of the decoded photograph of `frame` (of size
+    // `decoded`, not yet turned by its rotation) to the frame's rectangle
+    // `rect`: what drawing its crop into the frame does.
+    static QTransform photoTransform(const PhotoFrame &frame, const QSize &decoded, const QRectF &rect);
+
+private:
+    static void drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect);
+    // A photograph more than 8 times the frame's device size both ways,
+    // reduced to `target` (in the frame's orientation) first.
+    static void drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect,
+                            const QSize &target);
 };

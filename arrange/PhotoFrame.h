@@ -89,4 +89,9 @@ struct PhotoFrame
     // beyond the photograph the white band is edged in blue.
     QImage canvasCrop() const;
     QImage fullCrop() const;
+    // The photograph at full resolution as its file stores it, not yet
+    // turned by `rotation`: from fileData, else read from the file.
+    QImage fullImage() const;
+    // fullCrop() of an image fullImage() gave.
+    QImage fullCrop(const QImage &decoded) const;
 };

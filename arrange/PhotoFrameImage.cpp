@@ -108,11 +108,17 @@ QImage PhotoFrame::previewCrop() const
 
 QImage PhotoFrame::fullCrop() const
 {
-    const QByteArray bytes = fileData.isEmpty() ? imageBytes(fileName) : fileData;
-    QImage image = decodeImage(bytes);
-    if (rotation > 0)
-        image = rotated(image, rotation);
-    return cropOf(image, *this, 1.0, Qt::white);
+    return fullCrop(fullImage());
+}
+
+QImage PhotoFrame::fullImage() const
+{
+    return decodeImage(fileData.isEmpty() ? imageBytes(fileName) : fileData);
+}
+
+QImage PhotoFrame::fullCrop(const QImage &decoded) const
+{
+    return cropOf(rotation > 0 ? rotated(decoded, rotation) : decoded, *this, 1.0, Qt::white);
 }
 
 QImage PhotoFrame::canvasCrop() const

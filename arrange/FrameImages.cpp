@@ -1,0 +1,54 @@
+#include "arrange/FrameImages.h"
+
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.preview.isNull(); }
+
+} // namespace
+
+FrameImages::FrameImages(const QVector<PhotoFrame> &frames, int ahead)
+    : m_frames(frames), m_jobs(frames.size()), m_ahead(qMax(ahead, 0))
+{
+    m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 1)));
+    startUpTo(m_ahead - 1);
+}
+
+FrameImages::~FrameImages()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+void FrameImages::startUpTo(int last)
+{
+    for (; m_started <= last && m_started < m_frames.size(); ++m_started) {
+        const PhotoFrame &f = m_frames.at(m_started);
+        if (!showsPhoto(f))
+            continue;
+        // A file already being decoded for an earlier frame is decoded once.
+        Job &job = m_jobs[m_started];
+        for (int k = m_started - 1; k >= 0 && !job.running; --k) {
+            if (m_jobs.at(k).running && m_frames.at(k).fileName == f.fileName)
+                job = m_jobs.at(k);
+        }
+        if (!job.running) {
+            PhotoFrame copy = f;
+            copy.preview = QImage(); // not needed for decoding
+            job.image = QtConcurrent::run(&m_pool, [copy] { return copy.fullImage(); });
+            job.running = true;
+        }
+    }
+}
+
+QImage FrameImages::take(int index)
+{
+    if (index < 0 || index >= m_frames.size())
+        return QImage();
+    startUpTo(index + m_ahead);
+    const Job job = m_jobs.at(index);
+    m_jobs[index] = Job(); // the image is held no longer than the caller holds it
+    return job.running ? job.image.result() : QImage();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "arrange/PhotoFrame.h"
+
+#include <QFuture>
+#include <QImage>
+#include <QThreadPool>
+#include <QVector>
+
+// The full-resolution photographs of a page's frames, decoded on worker
+// threads a few frames ahead of the one being drawn, so that decoding the
+// next photographs overlaps drawing the current one. Frames showing the same
+// file share one decoding. At most `ahead` photographs beyond the current
+// one are held, which bounds the memory (some 100 MB each at 24 megapixels).
+class FrameImages
+{
+public:
+    explicit FrameImages(const QVector<PhotoFrame> &frames, int ahead = 2);
+    // Waits for the decodings still running.
+    ~FrameImages();
+    FrameImages(const FrameImages &) = delete;
+    FrameImages &operator=(const FrameImages &) = delete;
+
+    // The photograph of frame `index` as its file stores it (not turned by
+    // the frame's rotation); null for a frame that shows none or whose file
+    // cannot be decoded. Frames are taken in order; taking one lets the
+    // decoding of the following ones start.
+    QImage take(int index);
+
+private:
+    void startUpTo(int last);
+
+    struct Job
+    {
+        QFuture<QImage> image;
+        bool running = false; // started and not yet taken
+    };
+    QVector<PhotoFrame> m_frames;
+    QVector<Job> m_jobs;
+    QThreadPool m_pool;
+    int m_ahead;
+    int m_started = 0; // frames [0, m_started) have their decoding started
+};
