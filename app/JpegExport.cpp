@@ -1,12 +1,16 @@
 #include "app/JpegExport.h"
 
+#include "app/JpegRowEncoder.h"
+
+#include "arrange/FrameImages.h"
 #include "arrange/Page.h"
 #include "arrange/PageRenderer.h"
 
-#include <QImageWriter>
 #include <QObject>
 #include <QPainter>
 #include <QSaveFile>
+
+#include <cmath>
 
 namespace JpegExport {
 
@@ -36,33 +40,53 @@ QRectF printableArea(const Page &page)
 
 QImage pageImage(const Page &page)
 {
+    // The photographs are decoded on worker threads while the page image is
+    // made and cleared.
+    FrameImages images(page.frames);
     QImage image(imageSize(page), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    PageRenderer::drawPage(painter, page, printableArea(page));
+    PageRenderer::drawPage(painter, page, printableArea(page), images);
     painter.end();
     return image;
+}
+
+bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error)
+{
+    // The photographs are decoded on worker threads while the page image is
+    // made and cleared, and the rows of the page are compressed on another
+    // as soon as no frame still to come reaches them.
+    FrameImages images(page.frames);
+    QImage image(imageSize(page), QImage::Format_RGB32);
+    if (image.isNull()) {
+        if (error)
+            *error = QObject::tr("Not enough memory for the page image");
+        return false;
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    JpegRowEncoder encoder(image, quality);
+    PageRenderer::drawPage(painter, page, printableArea(page), images,
+                           [&encoder](double finishedAbove) { encoder.release(int(std::floor(finishedAbove))); });
+    painter.end();
+    return encoder.finish(jpeg, error);
 }
 
 bool exportPage(const Page &page, const QString &file, int quality, QString *error)
 {
     QSaveFile out(file);
     QString reason;
-    if (!out.open(QIODevice::WriteOnly)) {
+    QByteArray jpeg;
+    if (!out.open(QIODevice::WriteOnly))
         reason = out.errorString();
-    } else {
-        const QImage image = pageImage(page);
-        QImageWriter writer(&out, "jpeg");
-        writer.setQuality(quality);
-        if (image.isNull())
-            reason = QObject::tr("Not enough memory for the page image");
-        else if (!writer.write(image))
-            reason = writer.errorString();
-        else if (!out.commit())
-            reason = out.errorString();
-    }
+    else if (!encodePage(page, quality, &jpeg, &reason))
+        ; // the reason is set
+    else if (out.write(jpeg) != jpeg.size())
+        reason = out.errorString();
+    else if (!out.commit())
+        reason = out.errorString();
     if (reason.isEmpty())
         return true;
     if (error)

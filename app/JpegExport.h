@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -31,6 +32,10 @@ QRectF printableArea(const Page &page);
 
 // The image of `page`, white where nothing is drawn.
 QImage pageImage(const Page &page);
+
+// Draws `page` and compresses it as a JPEG file's bytes at `quality`; on
+// failure `error` gets the reason and the function returns false.
+bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error);
 
 // Draws `page` and writes it to `file` at `quality`. An existing file is
 // replaced only once the new one is complete. On failure `error` gets the

@@ -228,18 +228,44 @@ void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area)
 {
+    // The next photographs are decoded while the current one is drawn.
+    FrameImages images(page.frames);
+    drawPage(painter, page, area, images);
+}
+
+void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
+                            const std::function<void(double)> &finishedAbove)
+{
     const double printable = page.printableWidth();
-    if (printable <= 0 || area.width() <= 0)
+    if (printable <= 0 || area.width() <= 0) {
+        if (finishedAbove)
+            finishedAbove(area.bottom());
         return;
+    }
     const double koef = printable / area.width();
     qDebug() << "koef: " << koef;
     const double offsetX = page.left / koef - area.left();
     const double offsetY = page.top / koef - area.top();
-    // The next photographs are decoded while the current one is drawn.
-    FrameImages images(page.frames);
-    for (int i = 0; i < page.frames.size(); ++i)
+    const int count = page.frames.size();
+    // The top of what the frames from i on draw.
+    QVector<double> topFrom(count + 1, area.bottom());
+    for (int i = count - 1; i >= 0; --i) {
+        const PhotoFrame &f = page.frames.at(i);
+        double top = topFrom.at(i + 1);
+        if (!f.fileName.isEmpty() && !f.preview.isNull())
+            top = qMin(top, frameRect(f, koef, offsetX, offsetY).top() - frameReach(koef));
+        topFrom[i] = top;
+    }
+    for (int i = 0; i < count; ++i) {
         drawFrame(painter, page.frames.at(i), images.take(i), koef, offsetX, offsetY);
+        if (finishedAbove)
+            finishedAbove(topFrom.at(i + 1));
+    }
+    if (finishedAbove && count == 0)
+        finishedAbove(area.bottom());
 }
+
+double PageRenderer::frameReach(double koef) { return 1.2 * ScreenKoef / koef + 1; }
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page)
 {
@@ -285,6 +311,8 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const Q
     const QRectF r = frameRect(frame, koef, offsetX, offsetY);
 
     painter.save();
+    const double reach = frameReach(koef);
+    painter.setClipRect(r.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
     if (appState().page.printFrame) {
         // 1.2 pixels of a 96 dpi device.
         painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / koef, Qt::SolidLine, Qt::SquareCap,

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTransform>
 
+#include <functional>
+
+class FrameImages;
 class QPainter;
 class QPaintDevice;
 
@@ -25,12 +28,19 @@ public:
     // paper when it has none) fills `area`, in the painter's logical
     // coordinates. The scale is the printable width over the area's width.
     static void drawPage(QPainter &painter, const Page &page, const QRectF &area);
+    // The same with the photographs decoded by `images`, made for `page`'s
+    // frames; making it early lets the decoding start sooner. After each
+    // frame, `finishedAbove` (when given) gets the logical y above which
+    // nothing more will be drawn, the area's bottom after the last frame.
+    static void drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
+                         const std::function<void(double)> &finishedAbove = {});
     // The same with the painter's window as the area.
     static void drawPage(QPainter &painter, const Page &page);
 
     // One frame: outline ("Print Frame"), the photograph cut to its crop at
     // full resolution, the logo, the date and file-name text and the credit
-    // line. A frame with no readable photograph draws nothing.
+    // line. A frame with no readable photograph draws nothing. Nothing is
+    // drawn beyond the frame's rectangle grown by frameReach().
     static void drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
                           double offsetY);
     // The same with the photograph already decoded (PhotoFrame::fullImage).
@@ -46,6 +56,10 @@ public:
     // rectangle in the painter's coordinates), at `koef` hundredths of a
     // millimetre per unit. Shared by the printout and the page canvas.
     static void drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef);
+
+    // How far beyond its rectangle a frame draws (the outline's width, with a
+    // pixel to spare), in the painter's units.
+    static double frameReach(double koef);
 
     // The frame's rectangle in the painter's coordinates.
     static QRectF frameRect(const PhotoFrame &frame, double koef, double offsetX, double offsetY);

@@ -1,0 +1,188 @@
+#include "app/JpegRowEncoder.h"
+
+#include <QObject>
+#include <QtGlobal>
+
+#include <csetjmp>
+#include <cstdio>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void errorExit(j_common_ptr info)
+{
+    auto *errors = reinterpret_cast<ErrorManager *>(info->err);
+    (*info->err->format_message)(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void noMessages(j_common_ptr) {}
+
+// Compressed bytes gathered in a QByteArray, a block at a time.
+struct Destination
+{
+    jpeg_destination_mgr pub;
+    QByteArray *out;
+    static constexpr int Block = 1 << 20;
+};
+
+void initDestination(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<Destination *>(info->dest);
+    d->out->resize(Destination::Block);
+    d->pub.next_output_byte = reinterpret_cast<JOCTET *>(d->out->data());
+    d->pub.free_in_buffer = size_t(d->out->size());
+}
+
+boolean growDestination(j_compress_ptr info)
+{
+    // Called when the buffer is full: everything so far is kept.
+    auto *d = reinterpret_cast<Destination *>(info->dest);
+    const int used = d->out->size();
+    d->out->resize(used + qMax(used / 2, int(Destination::Block)));
+    d->pub.next_output_byte = reinterpret_cast<JOCTET *>(d->out->data()) + used;
+    d->pub.free_in_buffer = size_t(d->out->size() - used);
+    return TRUE;
+}
+
+void termDestination(j_compress_ptr info)
+{
+    auto *d = reinterpret_cast<Destination *>(info->dest);
+    d->out->resize(d->out->size() - int(d->pub.free_in_buffer));
+}
+
+struct Compressor
+{
+    jpeg_compress_struct info {};
+    ErrorManager errors {};
+    Destination destination {};
+    ~Compressor() { jpeg_destroy_compress(&info); }
+};
+
+} // namespace
+
+JpegRowEncoder::JpegRowEncoder(const QImage &image, int quality)
+    : m_bits(image.constBits()), m_bytesPerLine(image.bytesPerLine()), m_width(image.width()),
+      m_height(image.height()), m_quality(quality), m_dotsPerMeterX(image.dotsPerMeterX()),
+      m_dotsPerMeterY(image.dotsPerMeterY())
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
+    m_worker = std::thread(&JpegRowEncoder::run, this);
+}
+
+JpegRowEncoder::~JpegRowEncoder()
+{
+    if (m_worker.joinable()) {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_cancelled = true;
+        }
+        m_changed.notify_all();
+        m_worker.join();
+    }
+}
+
+void JpegRowEncoder::release(int rows)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (rows <= m_released)
+            return;
+        m_released = qMin(rows, m_height);
+    }
+    m_changed.notify_all();
+}
+
+bool JpegRowEncoder::finish(QByteArray *jpeg, QString *error)
+{
+    release(m_height);
+    if (m_worker.joinable())
+        m_worker.join();
+    if (!m_error.isEmpty()) {
+        if (error)
+            *error = m_error;
+        return false;
+    }
+    if (jpeg)
+        *jpeg = m_result;
+    return true;
+}
+
+void JpegRowEncoder::run()
+{
+    Compressor c;
+    c.info.err = jpeg_std_error(&c.errors.pub);
+    c.errors.pub.error_exit = errorExit;
+    c.errors.pub.output_message = noMessages;
+    if (setjmp(c.errors.jump)) {
+        m_error = QString::fromLocal8Bit(c.errors.message);
+        m_result.clear();
+        return;
+    }
+    jpeg_create_compress(&c.info);
+    c.destination.out = &m_result;
+    c.destination.pub.init_destination = initDestination;
+    c.destination.pub.empty_output_buffer = growDestination;
+    c.destination.pub.term_destination = termDestination;
+    c.info.dest = &c.destination.pub;
+    c.info.image_width = JDIMENSION(m_width);
+    c.info.image_height = JDIMENSION(m_height);
+    c.info.input_components = 4;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    c.info.in_color_space = JCS_EXT_BGRX;
+#else
+    c.info.in_color_space = JCS_EXT_XRGB;
+#endif
+    jpeg_set_defaults(&c.info);
+    // The density as the image writer records it: dots per inch when the
+    // resolution is closer to a whole number of those, else per centimetre.
+    const double inchX = m_dotsPerMeterX * 2.54 / 100.0;
+    const double inchY = m_dotsPerMeterY * 2.54 / 100.0;
+    const double cmX = m_dotsPerMeterX / 100.0;
+    const double cmY = m_dotsPerMeterY / 100.0;
+    const double offInch = qAbs(inchX - qRound(inchX)) + qAbs(inchY - qRound(inchY));
+    const double offCm = qAbs(cmX - qRound(cmX)) + qAbs(cmY - qRound(cmY));
+    if (offInch < offCm) {
+        c.info.X_density = UINT16(qRound(inchX));
+        c.info.Y_density = UINT16(qRound(inchY));
+        c.info.density_unit = 1;
+    } else {
+        c.info.X_density = UINT16(qRound(cmX));
+        c.info.Y_density = UINT16(qRound(cmY));
+        c.info.density_unit = 2;
+    }
+    if (m_quality >= 0)
+        jpeg_set_quality(&c.info, qMin(m_quality, 100), TRUE);
+    jpeg_start_compress(&c.info, TRUE);
+
+    constexpr int Batch = 16;
+    JSAMPROW rows[Batch];
+    while (c.info.next_scanline < c.info.image_height) {
+        int ready = 0;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_cancelled || m_released > int(c.info.next_scanline); });
+            if (m_cancelled)
+                return;
+            ready = m_released;
+        }
+        while (int(c.info.next_scanline) < ready) {
+            const int first = int(c.info.next_scanline);
+            const int n = qMin(Batch, ready - first);
+            for (int i = 0; i < n; ++i)
+                rows[i] = const_cast<JSAMPROW>(m_bits + qsizetype(first + i) * m_bytesPerLine);
+            jpeg_write_scanlines(&c.info, rows, JDIMENSION(n));
+        }
+    }
+    jpeg_finish_compress(&c.info);
+}
