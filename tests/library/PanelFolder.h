@@ -19,6 +19,7 @@ inline QString writePhoto(const QString &folder, const QString &name, int w = 64
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(makeJpeg(w, h));
+    f.flush();
     if (time.isValid())
         f.setFileTime(time, QFileDevice::FileModificationTime);
     f.close();

@@ -40,6 +40,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString dataHome = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(dataHome);
+        qputenv("HOME", QFile::encodeName(dir.path()));
         qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
         QDir().mkpath(dir.filePath(QStringLiteral("photos")));
         const QString photo = dir.filePath(QStringLiteral("photos/Anna's \"best\" day.jpg"));

@@ -1,0 +1,367 @@
+#include "app/AppState.h"
+#include "library/Available.h"
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ImageInfo.h"
+#include "library/Selected.h"
+#include "library/SortMenu.h"
+#include "library/TreeDir.h"
+#include "library/ViewImage.h"
+#include "tests/library/PanelFolder.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+class TestAvailable : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *dir = nullptr;
+    QString folder;
+    QString mounts;
+
+    // A panel on `folder`, shown so that its view decodes.
+    std::unique_ptr<Available> makePanel()
+    {
+        auto panel = std::make_unique<Available>(nullptr, mounts);
+        panel->resize(900, 600);
+        panel->show();
+        appState().shell.fotoPath = folder;
+        panel->showCurrentFolder();
+        return panel;
+    }
+    static QStringList names(IconsModel *m)
+    {
+        QStringList list;
+        for (int r = 0; r < m->rowCount(); ++r)
+            list << m->item(r).fileName.section('/', -1);
+        return list;
+    }
+    static void makeCurrent(Available &a, const QString &name)
+    {
+        const int row = a.model()->indexOfFileName(name);
+        QVERIFY(row >= 0);
+        a.view()->setCurrentIndex(a.model()->index(row));
+    }
+    // Runs `each` on every viewer the panel opens, until it returns false
+    // (the viewer is then closed with its close button); it stops with `owner`.
+    static void driveViewers(QObject *owner, const std::function<bool(ViewImage *)> &each)
+    {
+        auto *timer = new QTimer(owner);
+        timer->setInterval(20);
+        connect(timer, &QTimer::timeout, timer, [timer, each] {
+            ViewImage *viewer = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *v = qobject_cast<ViewImage *>(w))
+                    viewer = v;
+            if (!viewer || !viewer->isVisible() || viewer->property("seen").toBool())
+                return;
+            viewer->setProperty("seen", true);
+            if (!each(viewer)) {
+                viewer->close();
+                timer->deleteLater();
+            }
+        });
+        timer->start();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = new QTemporaryDir;
+        folder = dir->filePath(QStringLiteral("photos"));
+        QDir().mkpath(folder);
+        mounts = dir->filePath(QStringLiteral("mounts"));
+        QFile m(mounts);
+        m.open(QIODevice::WriteOnly);
+        m.write("/dev/sda1 / ext4 rw 0 0\n");
+        appState().thumbs = ThumbnailValues();
+        appState().cachedBytes = 0;
+        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
+        appState().placeholder.fill(Qt::gray);
+        // The trash of a home on the photos' own file system.
+        QDir().mkpath(dir->filePath(QStringLiteral("data")));
+        qputenv("HOME", QFile::encodeName(dir->path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath(QStringLiteral("data"))));
+        const QDateTime t(QDate(2021, 5, 1), QTime(10, 0));
+        writePhoto(folder, QStringLiteral("b.jpg"), 64, 48, t.addDays(2));
+        writePhoto(folder, QStringLiteral("a.jpg"), 48, 64, t);
+        writePhoto(folder, QStringLiteral("c.png.jpg"), 80, 40, t.addDays(1));
+    }
+    void cleanup() { delete dir; }
+
+    void folderFromTheTree()
+    {
+        auto a = makePanel();
+        QSignalSpy count(a.get(), &Available::stringAddImage);
+        a->tree()->showCurrentFolder(); // same folder again: nothing reloads
+        QCOMPARE(a->model()->rowCount(), 3);
+        QCOMPARE(a->tree()->currentDir(), folder);
+        QVERIFY(a->tree()->watchedFolders().contains(folder));
+        QCOMPARE(a->windowTitle(), QStringLiteral("Available Images"));
+        // A new file in the folder reaches the list through the watcher.
+        writePhoto(folder, QStringLiteral("d.jpg"));
+        QTRY_COMPARE(a->model()->rowCount(), 4);
+        QCOMPARE(count.last().at(0).toString(), QStringLiteral("Available 4 Image(s)"));
+    }
+
+    void countTextsInRussian()
+    {
+        QTranslator ru;
+        if (!installRussian(ru))
+            QSKIP("no Russian catalogue built");
+        Available a(nullptr, mounts);
+        QSignalSpy spy(&a, &Available::stringAddImage);
+        QSignalSpy selection(&a, &Available::stringSelection);
+        for (int n : {1, 3, 5, 21, 0})
+            a.countImages(n);
+        QStringList texts;
+        for (const QList<QVariant> &args : spy)
+            texts << args.at(0).toString();
+        QCOMPARE(texts, (QStringList{"Доступно 1 изображение", "Доступно 3 изображения", "Доступно 5 изображений",
+                                     "Доступно 21 изображение", QString()}));
+        a.retranslate();
+        QCOMPARE(a.windowTitle(), QStringLiteral("Доступные изображения"));
+        QCOMPARE(a.sortMenu()->keyGroup()->actions().at(0)->text(), QStringLiteral("Отмена"));
+        QCoreApplication::removeTranslator(&ru);
+    }
+
+    void sortKeepsTheCurrentImage()
+    {
+        auto a = makePanel();
+        makeCurrent(*a, folder + "/c.png.jpg");
+        QAction *byName = a->sortMenu()->keyGroup()->actions().at(1);
+        byName->trigger();
+        QCOMPARE(names(a->model()), (QStringList{"a.jpg", "b.jpg", "c.png.jpg"}));
+        QCOMPARE(a->view()->currentIndex().row(), 2);
+        a->sortMenu()->directionGroup()->actions().at(1)->trigger();
+        QCOMPARE(names(a->model()), (QStringList{"c.png.jpg", "b.jpg", "a.jpg"}));
+        QCOMPARE(a->view()->currentIndex().row(), 0);
+        a->sortMenu()->keyGroup()->actions().at(4)->trigger(); // date, reversed: oldest first
+        QCOMPARE(names(a->model()), (QStringList{"a.jpg", "c.png.jpg", "b.jpg"}));
+        QCOMPARE(a->view()->currentIndex().data(IconsModel::FileNameRole).toString(), folder + "/c.png.jpg");
+        QVERIFY(!a->information()->isEmpty());
+    }
+
+    void sortWithoutSelectionGoesToTheTop()
+    {
+        auto a = makePanel();
+        a->view()->selectionModel()->clear();
+        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
+        QCOMPARE(a->view()->verticalScrollBar()->value(), 0);
+        QVERIFY(a->information()->isEmpty());
+        QCOMPARE(a->information()->pictureLabel()->text(), QStringLiteral("There is no image for viewing."));
+        QVERIFY(!a->findChild<QAction *>("printAct")->isEnabled());
+        QVERIFY(!a->findChild<QAction *>("copyAct")->isEnabled());
+    }
+
+    void sortSettings()
+    {
+        QTemporaryDir settingsDir;
+        QSettings s(settingsDir.filePath("v.conf"), QSettings::IniFormat);
+        {
+            Available a(nullptr, mounts);
+            a.readSettings(s); // nothing stored
+            QCOMPARE(a.sortMenu()->keyGroup()->checkedAction()->data().toInt(), 0);
+            QCOMPARE(a.sortMenu()->directionGroup()->checkedAction()->data().toInt(), 0);
+            QCOMPARE(a.model()->sortKey(), 0);
+            a.sortMenu()->keyGroup()->actions().at(3)->trigger();
+            a.sortMenu()->directionGroup()->actions().at(1)->trigger();
+            a.writeSettings(s);
+        }
+        QCOMPARE(s.value("/AvailSort").toInt(), 3);
+        QCOMPARE(s.value("/AvailSortDir").toInt(), 1);
+        QVERIFY(s.contains("/AvailableV"));
+        QVERIFY(s.contains("/AvailableH"));
+        Available b(nullptr, mounts);
+        b.readSettings(s);
+        QCOMPARE(b.model()->sortKey(), 3);
+        QVERIFY(b.model()->sortReverse());
+        QCOMPARE(b.sortMenu()->keyGroup()->checkedAction()->data().toInt(), 3);
+    }
+
+    void informationFrame()
+    {
+        auto a = makePanel();
+        makeCurrent(*a, folder + "/a.jpg");
+        QVERIFY(!a->information()->isEmpty());
+        QVERIFY(a->information()->sizeLabel()->text().endsWith(QStringLiteral(" 48x64")));
+        QVERIFY(!a->information()->dateLabel()->text().isEmpty());
+        // The list's row is not changed by the reading for the frame.
+        QVERIFY(a->model()->item(a->view()->currentIndex().row()).fileData.isEmpty());
+    }
+
+    void fitIntoTheFrame_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QSize>("fit");
+        QTest::newRow("height bound") << QSize(400, 230) << QSize(4000, 3000) << QSize(267, 200);
+        QTest::newRow("width bound") << QSize(215, 400) << QSize(4000, 3000) << QSize(200, 150);
+        QTest::newRow("never enlarged") << QSize(400, 400) << QSize(40, 30) << QSize(40, 30);
+        QTest::newRow("no size") << QSize(400, 400) << QSize(0, 0) << QSize();
+        QTest::newRow("tiny frame") << QSize(10, 10) << QSize(400, 300) << QSize();
+    }
+    void fitIntoTheFrame()
+    {
+        QFETCH(QSize, frame);
+        QFETCH(QSize, image);
+        QFETCH(QSize, fit);
+        QCOMPARE(ImageInfo::fitSize(frame, image), fit);
+    }
+
+    void pastingCopiesOfTheSameFolderChangesNothing()
+    {
+        auto a = makePanel();
+        a->selectIcons();
+        a->copyImg();
+        const QMimeData *mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime->hasFormat("image/Velmora"));
+        QCOMPARE(mime->urls().size(), 3);
+        a->pasteImg();
+        QCoreApplication::processEvents();
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+        QCOMPARE(a->model()->rowCount(), 3);
+    }
+
+    void pastingFilesOfAnotherFolderCopiesThem()
+    {
+        auto a = makePanel();
+        const QString other = dir->filePath("other");
+        QDir().mkpath(other);
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(writePhoto(other, "e.jpg"))});
+        QApplication::clipboard()->setMimeData(mime);
+        a->pasteImg();
+        QVERIFY(QFile::exists(folder + "/e.jpg"));
+        QVERIFY(QFile::exists(other + "/e.jpg"));
+        QTRY_COMPARE(a->model()->rowCount(), 4);
+    }
+
+    void trashRemovesFilesAndRows()
+    {
+        auto a = makePanel();
+        QSignalSpy selection(a.get(), &Available::stringSelection);
+        makeCurrent(*a, folder + "/b.jpg");
+        a->findChild<QAction *>("trashAct")->trigger();
+        QVERIFY(!QFile::exists(folder + "/b.jpg"));
+        QVERIFY(QFile::exists(dir->filePath("data/Trash/files/b.jpg")));
+        QCOMPARE(names(a->model()).contains("b.jpg"), false);
+        QCOMPARE(a->model()->rowCount(), 2);
+        QCOMPARE(selection.last().at(0).toString(), QString());
+    }
+
+    void rotationFollowsInTheSelection()
+    {
+        auto a = makePanel();
+        Selected s;
+        Available::link(a.get(), &s);
+        makeCurrent(*a, folder + "/a.jpg");
+        a->copyToSelect();
+        QCOMPARE(s.imageCount(), 1);
+        QTest::keyClick(a->view(), Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(a->model()->item(a->view()->currentIndex().row()).rotation, 90);
+        QCOMPARE(s.model()->item(0).rotation, 90);
+        a->rotBack();
+        a->rotBack();
+        QCOMPARE(s.model()->item(0).rotation, 270);
+        // And back from the selection panel.
+        s.view()->setCurrentIndex(s.model()->index(0));
+        s.rotate();
+        QCOMPARE(a->model()->item(a->view()->currentIndex().row()).rotation, 0);
+    }
+
+    void selectForPrintingAndSelectFile()
+    {
+        auto a = makePanel();
+        Selected s;
+        Available::link(a.get(), &s);
+        QSignalSpy modified(&s, &Selected::setModif);
+        QSignalSpy counts(s.model(), &IconsModel::changeCountImage);
+        a->selectFile(folder.toUpper() + "/B.JPG"); // the file system may differ in case
+        QCOMPARE(s.imageCount(), 1);
+        QCOMPARE(s.model()->item(0).fileName, folder + "/b.jpg");
+        QCOMPARE(counts.last().at(0).toInt(), 1);
+        QCOMPARE(modified.count(), 1);
+        a->selectIcons();
+        a->copyToSelect(); // b.jpg is not listed twice
+        QCOMPARE(s.imageCount(), 3);
+        a->selectFile(folder + "/none.jpg");
+        QCOMPARE(s.imageCount(), 3);
+    }
+
+    void viewerDeletesTheLastAndShowsTheNewLast()
+    {
+        auto a = makePanel();
+        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
+        QStringList shown;
+        driveViewers(a.get(), [&shown](ViewImage *v) {
+            shown << v->fileName().section('/', -1);
+            if (shown.size() == 1) {
+                v->del();
+                return true;
+            }
+            return false;
+        });
+        a->viewImgIndex(a->model()->index(2));
+        QCOMPARE(shown, (QStringList{"c.png.jpg", "b.jpg"}));
+        QVERIFY(!QFile::exists(folder + "/c.png.jpg"));
+        QCOMPARE(a->model()->rowCount(), 2);
+    }
+
+    void viewerDeletingTheOnlyImageEndsViewing()
+    {
+        QFile::remove(folder + "/a.jpg");
+        QFile::remove(folder + "/b.jpg");
+        auto a = makePanel();
+        QCOMPARE(a->model()->rowCount(), 1);
+        int viewers = 0;
+        driveViewers(a.get(), [&viewers](ViewImage *v) {
+            ++viewers;
+            v->del();
+            return true;
+        });
+        a->viewImgIndex(a->model()->index(0));
+        QCOMPARE(viewers, 1);
+        QCOMPARE(a->model()->rowCount(), 0);
+    }
+
+    void viewerStepsAndTurns()
+    {
+        auto a = makePanel();
+        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
+        QSignalSpy rotated(a.get(), &Available::indexRotate);
+        QStringList shown;
+        driveViewers(a.get(), [&shown](ViewImage *v) {
+            shown << v->fileName().section('/', -1);
+            if (shown.size() == 1) {
+                v->rotate();
+                v->next();
+                return true;
+            }
+            if (shown.size() == 2) {
+                v->previous();
+                return true;
+            }
+            return false;
+        });
+        a->viewImgIndex(a->model()->index(0));
+        QCOMPARE(shown, (QStringList{"a.jpg", "b.jpg", "a.jpg"}));
+        QCOMPARE(a->model()->item(0).rotation, 90);
+        QCOMPARE(rotated.count(), 2); // the closed viewer turns nothing
+    }
+};
+
+QTEST_MAIN(TestAvailable)
+#include "test_available.moc"

@@ -1,0 +1,184 @@
+#include "library/ViewImage.h"
+#include "library/WellScrollArea.h"
+#include "tests/library/ExifJpeg.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+
+class TestViewer : public QObject
+{
+    Q_OBJECT
+
+    QByteArray jpeg = makeJpeg(400, 300);
+
+    static void press(ViewImage &v, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(v.scrollArea(), Qt::Key(key), mods);
+    }
+    static QAction *action(ViewImage &v, const char *name)
+    {
+        return v.findChild<QAction *>(QLatin1String(name));
+    }
+
+private Q_SLOTS:
+    void zoomInStopsAtFive()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
+        v.normalSize();
+        QCOMPARE(v.imageLabel()->size(), QSize(400, 300));
+        for (int i = 0; i < 9; ++i)
+            v.zoomIn();
+        QVERIFY(qFuzzyCompare(v.scaleFactor(), std::pow(1.25, 8)));
+        QVERIFY(!action(v, "zoomIn")->isEnabled());
+        QCOMPARE(v.imageLabel()->width(), int(std::floor(400 * std::pow(1.25, 8) + 0.5)));
+        // The step before the last started below the limit.
+        QVERIFY(std::pow(1.25, 7) < 5.0);
+    }
+
+    void zoomOutStopsBelowATenth()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
+        v.normalSize();
+        for (int i = 0; i < 12; ++i)
+            press(v, Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(qFuzzyCompare(v.scaleFactor(), std::pow(0.8, 11)));
+        QVERIFY(!action(v, "zoomOut")->isEnabled());
+        press(v, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(v.scaleFactor(), 1.0);
+        QVERIFY(action(v, "zoomOut")->isEnabled());
+    }
+
+    void keysAndWheelZoom()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
+        v.normalSize();
+        press(v, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(v.scaleFactor(), 1.25);
+        press(v, Qt::Key_Equal); // without Ctrl: nothing
+        QCOMPARE(v.scaleFactor(), 1.25);
+        QWheelEvent down(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v.scrollArea()->viewport(), &down);
+        QCOMPARE(v.scaleFactor(), 1.0);
+        QVERIFY(down.isAccepted());
+        press(v, Qt::Key_0, Qt::ControlModifier);
+        const QSize area = v.scrollArea()->maximumViewportSize();
+        QVERIFY(qFuzzyCompare(v.scaleFactor(), 0.98 * qMin(area.width() / 400.0, area.height() / 300.0)));
+    }
+
+    void rotationGoesRound()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
+        QSize shown = v.imageLabel()->pixmap(Qt::ReturnByValue).size();
+        QCOMPARE(shown, QSize(400, 300));
+        press(v, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(v.rotation(), 90);
+        QCOMPARE(v.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(300, 400));
+        for (int i = 0; i < 3; ++i)
+            v.rotate();
+        QCOMPARE(v.rotation(), 0);
+        press(v, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(v.rotation(), 270);
+        // Opened turned: shown turned.
+        ViewImage turned(QStringLiteral("/x/a.jpg"), jpeg, 90, 0, 1);
+        QCOMPARE(turned.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(300, 400));
+    }
+
+    void undecodableImageOpensEmpty()
+    {
+        ViewImage v(QStringLiteral("/x/broken.jpg"), QByteArray("not an image"), 0, 0, 1);
+        v.fitToWindow();
+        v.rotate();
+        v.zoomIn();
+        QVERIFY(v.image().isNull());
+        QVERIFY(std::isfinite(v.scaleFactor()));
+        QVERIFY(v.scaleFactor() > 0);
+    }
+
+    void navigation_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("result");   // dialog result, -1 still open
+        QTest::addColumn<int>("code");
+
+        const int alt = Qt::AltModifier;
+        QTest::newRow("next") << 1 << int(Qt::Key_Right) << alt << int(QDialog::Accepted) << 1;
+        QTest::newRow("next on the last") << 2 << int(Qt::Key_Right) << alt << -1 << 0;
+        QTest::newRow("previous") << 2 << int(Qt::Key_Left) << alt << int(QDialog::Accepted) << 2;
+        QTest::newRow("previous on the first") << 1 << int(Qt::Key_Left) << alt << -1 << 0;
+        QTest::newRow("delete") << 0 << int(Qt::Key_Delete) << 0 << int(QDialog::Accepted) << 3;
+        QTest::newRow("return") << 3 << int(Qt::Key_Return) << 0 << int(QDialog::Accepted) << 0;
+        QTest::newRow("escape") << 3 << int(Qt::Key_Escape) << 0 << int(QDialog::Rejected) << 0;
+        QTest::newRow("keypad enter") << 3 << int(Qt::Key_Enter) << 0 << -1 << 0;
+        QTest::newRow("right scrolls") << 3 << int(Qt::Key_Right) << 0 << -1 << 0;
+    }
+
+    void navigation()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, result);
+        QFETCH(int, code);
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, flags, 1);
+        QCOMPARE(action(v, "next")->isEnabled(), bool(flags & 1));
+        QCOMPARE(action(v, "previous")->isEnabled(), bool(flags & 2));
+        int answer = -1;
+        connect(&v, &QDialog::finished, this, [&answer](int r) { answer = r; });
+        press(v, key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(answer, result);
+        QCOMPARE(v.resultCode(), code);
+    }
+
+    void closeButtonRejects()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 3, 1);
+        v.rotate();
+        QTimer::singleShot(0, &v, &QWidget::close);
+        QCOMPARE(v.exec(), int(QDialog::Rejected));
+    }
+
+    void doubleClickAccepts()
+    {
+        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 3, 1);
+        QTimer::singleShot(0, &v, [&v] { QTest::mouseDClick(v.scrollArea()->viewport(), Qt::LeftButton); });
+        QCOMPARE(v.exec(), int(QDialog::Accepted));
+        QCOMPARE(v.resultCode(), 0);
+    }
+
+    void deleteTextsFollowTheMode()
+    {
+        ViewImage folder(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, ViewImage::FolderFiles);
+        QCOMPARE(action(folder, "del")->text(), QStringLiteral("Move to Trash Delete"));
+        ViewImage selection(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, ViewImage::SelectionEntries);
+        QCOMPARE(action(selection, "del")->text(), QStringLiteral("Delete"));
+        QCOMPARE(selection.windowTitle(), QStringLiteral("View /x/a.jpg"));
+    }
+
+    void editedFileIsShownAgain()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.jpg"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(jpeg);
+        f.close();
+        ViewImage v(path, jpeg, 90, 0, 1);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(makeJpeg(200, 50));
+        f.close();
+        QTRY_COMPARE(v.image().size(), QSize(200, 50));
+        QCOMPARE(v.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(50, 200));
+        QFile::remove(path);
+        QTRY_VERIFY(v.image().isNull());
+    }
+};
+
+QTEST_MAIN(TestViewer)
+#include "test_viewer.moc"
