@@ -1,0 +1,237 @@
+#include "app/AppState.h"
+#include "library/Available.h"
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/Selected.h"
+#include "library/SortMenu.h"
+#include "library/ViewImage.h"
+#include "tests/library/PanelFolder.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestSelected : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *dir = nullptr;
+    QStringList files;
+
+    // A shown panel holding `n` of the files, f0.jpg ... in that order.
+    std::unique_ptr<Selected> makePanel(int n)
+    {
+        auto s = std::make_unique<Selected>();
+        s->resize(500, 400);
+        s->show();
+        QList<QUrl> urls;
+        for (int i = 0; i < n; ++i)
+            urls << QUrl::fromLocalFile(files.at(i));
+        auto *mime = new QMimeData;
+        mime->setUrls(urls);
+        QApplication::clipboard()->setMimeData(mime);
+        s->pasteImg();
+        return s;
+    }
+    static void select(Selected &s, const QList<int> &rows, int current)
+    {
+        s.view()->setCurrentIndex(s.model()->index(current));
+        QItemSelection selection;
+        for (int r : rows)
+            selection.select(s.model()->index(r), s.model()->index(r));
+        s.view()->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    }
+    static QStringList names(IconsModel *m)
+    {
+        QStringList list;
+        for (int r = 0; r < m->rowCount(); ++r)
+            list << m->item(r).fileName.section('/', -1);
+        return list;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = new QTemporaryDir;
+        appState().thumbs = ThumbnailValues();
+        appState().cachedBytes = 0;
+        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
+        appState().placeholder.fill(Qt::gray);
+        files.clear();
+        for (int i = 0; i < 6; ++i)
+            files << writePhoto(dir->path(), QStringLiteral("f%1.jpg").arg(i), 40 + i, 30);
+    }
+    void cleanup() { delete dir; }
+
+    void emptyPanelCountsZero()
+    {
+        Selected s;
+        QSignalSpy spy(&s, &Selected::stringAddImage);
+        QCoreApplication::processEvents(); // the first text is sent once the window listens
+        QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Selected 0 Image(s)"));
+        QTranslator ru;
+        if (installRussian(ru)) {
+            s.retranslate();
+            QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Выбрано 0 изображений"));
+            QCOMPARE(s.windowTitle(), QStringLiteral("Выбранные изображения"));
+            QCoreApplication::removeTranslator(&ru);
+        }
+    }
+
+    void pastedFilesBecomeRowsAndMarkTheProject()
+    {
+        Selected s;
+        QAbstractItemModelTester tester(s.model());
+        QSignalSpy modified(&s, &Selected::setModif);
+        QSignalSpy count(&s, &Selected::stringAddImage);
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1])});
+        QApplication::clipboard()->setMimeData(mime);
+        s.pasteImg();
+        QCOMPARE(s.imageCount(), 2);
+        QVERIFY(modified.count() >= 1);
+        QCOMPARE(count.last().at(0).toString(), QStringLiteral("Selected 2 Image(s)"));
+        // Pasting the same files again changes nothing.
+        modified.clear();
+        mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(files[0])});
+        QApplication::clipboard()->setMimeData(mime);
+        s.pasteImg();
+        QCOMPARE(s.imageCount(), 2);
+        QCOMPARE(modified.count(), 0);
+    }
+
+    void deletingNonAdjacentRowsKeepsTheCurrentRow()
+    {
+        auto s = makePanel(6);
+        QSignalSpy modified(s.get(), &Selected::setModif);
+        select(*s, {0, 2, 4}, 2);
+        s->findChild<QAction *>("deleteAct")->trigger();
+        QCOMPARE(names(s->model()), (QStringList{"f1.jpg", "f3.jpg", "f5.jpg"}));
+        QCOMPARE(s->view()->currentIndex().row(), 2);
+        QCOMPARE(modified.count(), 1);
+        for (const QString &f : files)
+            QVERIFY(QFile::exists(f)); // the files stay
+        // The current row past the end: no current row.
+        select(*s, {1, 2}, 2);
+        QTest::keyClick(s->view(), Qt::Key_Delete);
+        QCOMPARE(names(s->model()), QStringList{"f1.jpg"});
+        QVERIFY(!s->view()->currentIndex().isValid());
+    }
+
+    void rotatingTwoRowsSendsOneListAfterBoth()
+    {
+        auto s = makePanel(3);
+        select(*s, {0, 2}, 0);
+        QList<int> seen;
+        connect(s.get(), &Selected::indexListRotate, this, [&](QModelIndexList list) {
+            QCOMPARE(list.size(), 2);
+            for (const QModelIndex &index : list)
+                seen << index.data(IconsModel::RotationRole).toInt();
+        });
+        QSignalSpy spy(s.get(), &Selected::indexListRotate);
+        QSignalSpy modified(s.get(), &Selected::setModif);
+        s->rotate();
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(seen, (QList<int>{90, 90}));
+        QCOMPARE(s->model()->item(1).rotation, 0);
+        QCOMPARE(modified.count(), 1);
+        QTest::keyClick(s->view(), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(s->model()->item(0).rotation, 0);
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void commandsFollowTheSelection()
+    {
+        auto s = makePanel(2);
+        s->view()->selectionModel()->clear();
+        s->view()->setCurrentIndex(QModelIndex());
+        for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
+            QVERIFY2(!s->findChild<QAction *>(name)->isEnabled(), name);
+        QSignalSpy current(s.get(), &Selected::stringCarrentImage);
+        select(*s, {1}, 1);
+        for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
+            QVERIFY2(s->findChild<QAction *>(name)->isEnabled(), name);
+        QVERIFY(current.last().at(0).toString().endsWith(QStringLiteral(" 41x30")));
+    }
+
+    void sortSettings()
+    {
+        QTemporaryDir settingsDir;
+        QSettings st(settingsDir.filePath("v.conf"), QSettings::IniFormat);
+        auto s = makePanel(3);
+        s->readSettings(st);
+        QCOMPARE(s->sortMenu()->keyGroup()->checkedAction()->data().toInt(), 0);
+        select(*s, {0}, 0);
+        s->sortMenu()->keyGroup()->actions().at(1)->trigger();
+        s->sortMenu()->directionGroup()->actions().at(1)->trigger();
+        QCOMPARE(names(s->model()), (QStringList{"f2.jpg", "f1.jpg", "f0.jpg"}));
+        QCOMPARE(s->view()->currentIndex().row(), 2); // f0 stays current
+        s->writeSettings(st);
+        QCOMPARE(st.value("/SelSort").toInt(), 1);
+        QCOMPARE(st.value("/SelSortDir").toInt(), 1);
+        QVERIFY(!st.contains("/AvailableV"));
+    }
+
+    void clearShowsZero()
+    {
+        auto s = makePanel(2);
+        QSignalSpy spy(s.get(), &Selected::stringAddImage);
+        s->clear();
+        QCOMPARE(s->imageCount(), 0);
+        QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Selected 0 Image(s)"));
+    }
+
+    void viewerRemovalLeavesTheFile()
+    {
+        auto s = makePanel(3);
+        QSignalSpy rotated(s.get(), &Selected::indexRotate);
+        QStringList shown;
+        auto *timer = new QTimer(s.get());
+        connect(timer, &QTimer::timeout, timer, [&shown] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *v = qobject_cast<ViewImage *>(w);
+                if (!v || !v->isVisible() || v->property("seen").toBool())
+                    continue;
+                v->setProperty("seen", true);
+                shown << v->fileName().section('/', -1);
+                if (shown.size() == 1) {
+                    v->rotate();
+                    v->del();
+                } else {
+                    v->accept(); // unturned: nothing to apply
+                }
+            }
+        });
+        timer->start(20);
+        s->viewImgIndex(s->model()->index(2));
+        QCOMPARE(shown, (QStringList{"f2.jpg", "f1.jpg"}));
+        QCOMPARE(names(s->model()), (QStringList{"f0.jpg", "f1.jpg"}));
+        QVERIFY(QFile::exists(files[2]));
+        QCOMPARE(rotated.count(), 1);
+    }
+
+    void rotationReachesTheFolderPanel()
+    {
+        auto s = makePanel(2);
+        Available a(nullptr, dir->filePath("no-mounts"));
+        Available::link(&a, s.get());
+        a.loadFolder(dir->path());
+        QCOMPARE(a.model()->rowCount(), 6);
+        select(*s, {1}, 1);
+        s->rotBack();
+        const int row = a.model()->indexOfFileName(files[1]);
+        QCOMPARE(a.model()->item(row).rotation, 270);
+    }
+};
+
+QTEST_MAIN(TestSelected)
+#include "test_selected.moc"
