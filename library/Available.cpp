@@ -68,6 +68,7 @@ void Available::retranslate()
     trashAct->setText(QObject::tr("Move to Trash"));
     trashAct->setStatusTip(QObject::tr("Move selected images to trash") + QStringLiteral(" Delete"));
     trashAct->setToolTip(trashAct->statusTip());
+    wrapButtonTexts();
     m_info->retranslate();
     const int count = m_model->rowCount();
     Q_EMIT stringAddImage(count < 1 ? QString()

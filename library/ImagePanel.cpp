@@ -90,6 +90,23 @@ void ImagePanel::retranslateCommon()
     m_sortMenu->retranslate();
 }
 
+void ImagePanel::wrapButtonTexts()
+{
+    for (QAction *a : m_toolBar->actions()) {
+        const QString text = a == sortAct ? a->iconText().section(QLatin1Char('\n'), 0).simplified() : a->text();
+        int split = -1;
+        if (text.size() > 9) {
+            // The blank nearest the middle.
+            for (int i = 0; i < text.size(); ++i) {
+                if (text.at(i) == QLatin1Char(' ')
+                    && (split < 0 || qAbs(i - text.size() / 2) < qAbs(split - text.size() / 2)))
+                    split = i;
+            }
+        }
+        a->setIconText(split < 0 ? text : text.left(split) + QLatin1Char('\n') + text.mid(split + 1));
+    }
+}
+
 void ImagePanel::setPasteEnabled(bool enabled)
 {
     pasteAct->setEnabled(enabled);

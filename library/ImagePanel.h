@@ -65,6 +65,9 @@ protected:
     QFrame *listFrame() const { return m_listFrame; }
     // Texts of the actions both panels have.
     void retranslateCommon();
+    // Long button texts go on two lines under the icon, so that the toolbar
+    // keeps its commands in sight in a narrow panel.
+    void wrapButtonTexts();
     void readSort(QSettings &s, const QString &keyName, const QString &directionName);
     void writeSort(QSettings &s, const QString &keyName, const QString &directionName) const;
 

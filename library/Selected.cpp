@@ -59,7 +59,7 @@ void Selected::retranslate()
     rotateBackAct->setText(QObject::tr("Rotate"));
     rotateBackAct->setStatusTip(QObject::tr("Rotate") + QStringLiteral(" Alt+\u2193"));
     rotateBackAct->setToolTip(rotateBackAct->statusTip());
-    Q_EMIT stringAddImage(QObject::tr("Selected %n Image(s)", "Plural or singular", m_model->rowCount()));
+    wrapButtonTexts();
 }
 
 void Selected::readSettings(QSettings &s)

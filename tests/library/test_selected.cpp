@@ -80,6 +80,7 @@ private Q_SLOTS:
         QTranslator ru;
         if (installRussian(ru)) {
             s.retranslate();
+            s.countImages(0);
             QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Выбрано 0 изображений"));
             QCOMPARE(s.windowTitle(), QStringLiteral("Выбранные изображения"));
             QCoreApplication::removeTranslator(&ru);
