@@ -27,13 +27,17 @@
         <source>Available %n Image(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>Available %n Image</numerusform><numerusform>Available %n Images</numerusform></translation>
+            <numerusform>Available %n Image</numerusform>
+            <numerusform>Available %n Images</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Selected %n Image(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>Selected %n Image</numerusform><numerusform>Selected %n Images</numerusform></translation>
+            <numerusform>Selected %n Image</numerusform>
+            <numerusform>Selected %n Images</numerusform>
+        </translation>
     </message>
     <message>
         <source>There is no image for viewing.</source>

@@ -27,13 +27,19 @@
         <source>Available %n Image(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>Доступно %n изображение</numerusform><numerusform>Доступно %n изображения</numerusform><numerusform>Доступно %n изображений</numerusform></translation>
+            <numerusform>Доступно %n изображение</numerusform>
+            <numerusform>Доступно %n изображения</numerusform>
+            <numerusform>Доступно %n изображений</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Selected %n Image(s)</source>
         <comment>Plural or singular</comment>
         <translation>
-            <numerusform>Выбрано %n изображение</numerusform><numerusform>Выбрано %n изображения</numerusform><numerusform>Выбрано %n изображений</numerusform></translation>
+            <numerusform>Выбрано %n изображение</numerusform>
+            <numerusform>Выбрано %n изображения</numerusform>
+            <numerusform>Выбрано %n изображений</numerusform>
+        </translation>
     </message>
     <message>
         <source>There is no image for viewing.</source>
