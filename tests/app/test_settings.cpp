@@ -117,7 +117,9 @@ void TestSettings::roundTripOfEveryValue()
     a.logo = {true, 2, 1, 7.5f, 1.25f, 2.5f, "/logo.png"};
     a.options.dialogWidth = 900;
     a.options.dialogHeight = 700;
-    a.exports = {95, 3, 4, 1};
+    a.exports.jpegQuality = 95;
+    a.exports.exportMode = 3;
+    a.exports.exportFrom = 4;
 
     {
         QSettings s(iniPath("roundtrip"), QSettings::IniFormat);
