@@ -33,7 +33,7 @@ Available::Available(QWidget *parent, const QString &mountTable)
     m_vertical->setStretchFactor(1, 1);
     m_horizontal->addWidget(m_vertical);
     m_horizontal->addWidget(listFrame());
-    m_horizontal->setStretchFactor(0, 1);
+    m_horizontal->setStretchFactor(0, 2);
     m_horizontal->setStretchFactor(1, 3);
     m_horizontal->setChildrenCollapsible(false);
     setWidget(m_horizontal);

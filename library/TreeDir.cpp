@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -21,6 +22,11 @@ TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
     m_tree->setObjectName(QStringLiteral("FolderTree"));
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setHeaderHidden(true);
+    // Folder names are shown whole; a deep tree scrolls sideways instead of
+    // eliding every name in a narrow panel.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->setMinimumWidth(150);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
@@ -32,7 +38,7 @@ TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
     connect(m_scrollTimer, &QTimer::timeout, this, [this] {
         const QModelIndex index = m_model->index(m_pendingScroll);
         if (index.isValid())
-            m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            scrollToFolder(index);
     });
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &TreeDir::dirChanged);
     connect(m_tree, &QTreeView::expanded, this, &TreeDir::look);
@@ -69,7 +75,7 @@ void TreeDir::showCurrentFolder()
     if (!index.isValid())
         return;
     m_pendingScroll = QFileInfo(folder).absoluteFilePath();
-    m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    scrollToFolder(index);
     m_tree->expand(index);
     m_tree->setCurrentIndex(index);
 }
@@ -155,4 +161,12 @@ void TreeDir::updateDrives()
 QStringList TreeDir::watchedFolders() const
 {
     return m_watcher->directories();
+}
+
+void TreeDir::scrollToFolder(const QModelIndex &index)
+{
+    // Centre the folder vertically but keep the tree's left edge in view:
+    // scrolling sideways to a deep folder would hide every name above it.
+    m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_tree->horizontalScrollBar()->setValue(0);
 }

@@ -45,6 +45,7 @@ public Q_SLOTS:
     void updateDrives();
 
 private:
+    void scrollToFolder(const QModelIndex &index);
     void setDirModel();
     void watchFolder(const QString &path);
 
