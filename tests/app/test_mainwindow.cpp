@@ -1,6 +1,7 @@
 // The main window as a user meets it: tool bar, menus, docks, status bar,
 // language switching, the guard of unsaved work and the settings it writes.
 #include "app/AppState.h"
+#include "app/StyleSheets.h"
 #include "app/Velmora.h"
 #include "library/Available.h"
 
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void closeWritesEveryKey();
     void recentMenu();
     void titleAndModifiedMark();
+    void themeFromPalette_data();
+    void themeFromPalette();
 
 private:
     QTemporaryDir home;
@@ -206,6 +209,38 @@ void TestMainWindow::titleAndModifiedMark()
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - /p/trip.vm2[*]"));
     QVERIFY(!w.isWindowModified());
     w.setCurrentFile(QString());
+}
+
+void TestMainWindow::themeFromPalette_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light desktop") << QColor(Qt::black) << QColor(239, 239, 239) << false;
+    QTest::newRow("dark desktop") << QColor(224, 224, 224) << QColor(32, 32, 32) << true;
+    QTest::newRow("grey on grey, text darker") << QColor(90, 90, 90) << QColor(120, 120, 120) << false;
+}
+
+void TestMainWindow::themeFromPalette()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, window);
+    QFETCH(bool, dark);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, window);
+    QCOMPARE(StyleSheets::paletteIsDark(palette), dark);
+
+    const QPalette saved = QApplication::palette();
+    QApplication::setPalette(palette);
+    {
+        Velmora w;
+        QCOMPARE(appState().shell.darkTheme, dark);
+        QCOMPARE(qApp->styleSheet(), dark ? StyleSheets::darkPalette() : StyleSheets::light());
+        QCOMPARE(appState().shell.previewFillColor, dark ? QColor(160, 160, 160) : QColor(Qt::white));
+    }
+    QApplication::setPalette(saved);
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestMainWindow)
