@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -27,6 +29,13 @@ bool moveToTrash(const QString &fileName)
     op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI; // 0x0450
     return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 #else
+    // Without the user's data folder the toolkit makes "files" and "info"
+    // in the current folder instead of the trash: make the trash first.
+    if (QFileInfo::exists(fileName)) {
+        const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!dataHome.isEmpty())
+            QDir().mkpath(dataHome + QStringLiteral("/Trash"));
+    }
     return QFile::moveToTrash(fileName);
 #endif
 }

@@ -60,6 +60,29 @@ private Q_SLOTS:
         QCOMPARE(QDir(dataHome + QStringLiteral("/Trash/files")).count() - 2, 2u);
     }
 
+    void trashOfANewUserIsMadeInTheDataHome()
+    {
+        // A new account has no data folder yet: the trash is made there,
+        // never in the folder the program was started from.
+        QTemporaryDir dir;
+        const QString dataHome = dir.filePath(QStringLiteral("home/.local/share"));
+        qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        QDir().mkpath(dir.filePath(QStringLiteral("photos")));
+        QDir().mkpath(dir.filePath(QStringLiteral("start")));
+        const QString photo = dir.filePath(QStringLiteral("photos/IMG_0001.jpg"));
+        writeText(photo, "jpeg bytes");
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(dir.filePath(QStringLiteral("start")));
+
+        const bool moved = RecycleBin::moveToTrash(photo);
+        QDir::setCurrent(started);
+        QVERIFY(moved);
+        QCOMPARE(readText(dataHome + QStringLiteral("/Trash/files/IMG_0001.jpg")), QByteArray("jpeg bytes"));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("start"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
     void failedMoveLeavesEverythingAlone()
     {
         QTemporaryDir dir;
