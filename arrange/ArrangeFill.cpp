@@ -7,6 +7,7 @@
 #include "library/ImageFile.h"
 
 #include <QDataStream>
+#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -49,7 +50,10 @@ void ArrangeEngine::fillFromRecord(PhotoFrame &f, const IconItem &item)
         f.imageHeight = item.imageHeight;
     } else {
         f.preview = QImage();
-        f.loadImage();
+        // A record may name anything, a device or a pipe included, whose
+        // reading would never end: only plain files are read from disk.
+        if (!f.fileData.isEmpty() || QFileInfo(f.fileName).isFile())
+            f.loadImage();
     }
     f.keepDataWithinBudget();
     f.turnFromImage();

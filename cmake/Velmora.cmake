@@ -12,11 +12,13 @@ function(velmora_sources)
   endforeach()
 endfunction()
 
-# velmora_test(NAME source.cpp [more sources] [CORE])
+# velmora_test(NAME source.cpp [more sources] [CORE] [LABELS label...])
 # A QtTest executable run by CTest on the offscreen platform. With CORE it
-# links only the core library.
+# links only the core library. LABELS are CTest labels ("parsers": the tests
+# of the readers of outside bytes, also run in the sanitizer build); the
+# target tests_<label> builds the tests of a label.
 function(velmora_test name)
-  cmake_parse_arguments(VT "CORE" "" "" ${ARGN})
+  cmake_parse_arguments(VT "CORE" "" "LABELS" ${ARGN})
   add_executable(${name} ${VT_UNPARSED_ARGUMENTS})
   if(VT_CORE)
     target_link_libraries(${name} PRIVATE velmora_core Qt5::Test)
@@ -39,4 +41,14 @@ function(velmora_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime"
     TIMEOUT 300)
+  if(VT_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${VT_LABELS}")
+  endif()
+  # tests_<label> builds every test of that label.
+  foreach(label IN LISTS VT_LABELS)
+    if(NOT TARGET tests_${label})
+      add_custom_target(tests_${label})
+    endif()
+    add_dependencies(tests_${label} ${name})
+  endforeach()
 endfunction()

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 const QString LayoutFile::Magic = QStringLiteral("VLY 2.C");
 
@@ -46,6 +47,14 @@ bool framesInOrder(const QRect &a, const QRect &b)
     if (a.height() != b.height())
         return a.height() < b.height();
     return a.width() < b.width();
+}
+
+// A frame whose far edge (start + length - 1) lies outside the integers is
+// damage, not a frame.
+bool representable(qint32 start, qint32 length)
+{
+    const qint64 last = qint64(start) + length - 1;
+    return last >= std::numeric_limits<qint32>::min() && last <= std::numeric_limits<qint32>::max();
 }
 
 } // namespace
@@ -105,7 +114,7 @@ QString LayoutFile::read(const QString &fileName, LayoutFile &out)
     for (qint32 i = 0; i < count; ++i) {
         qint32 x = 0, y = 0, w = 0, h = 0;
         in >> x >> y >> w >> h;
-        if (in.status() != QDataStream::Ok)
+        if (in.status() != QDataStream::Ok || !representable(x, w) || !representable(y, h))
             return QStringLiteral("Load FrameArr ") + QString::number(i);
         out.frames.append(QRect(x, y, w, h));
     }

@@ -13,6 +13,13 @@
 #include <QFileSystemWatcher>
 #include <QMimeData>
 
+// URLs may name anything: folders, devices and pipes (whose reading would
+// never end) are passed over, only plain files are read or copied.
+static bool isPlainFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
 QStringList IconsModel::mimeTypes() const
 {
     QStringList types;
@@ -43,7 +50,7 @@ void IconsModel::itemsFromUrls(const QList<QUrl> &urls, QDataStream &out)
 {
     for (const QUrl &url : urls) {
         const QString path = url.toLocalFile();
-        if (path.isEmpty())
+        if (!isPlainFile(path))
             continue;
         IconItem item = itemFromFile(QFileInfo(path));
         readIntoItem(item);
@@ -73,7 +80,7 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
             // arrive through its refresh.
             for (const QUrl &url : data->urls()) {
                 const QString source = url.toLocalFile();
-                if (!source.isEmpty() && !m_dirPath.isEmpty())
+                if (isPlainFile(source) && !m_dirPath.isEmpty())
                     QFile::copy(source, m_dirPath + QLatin1Char('/') + source.section(QLatin1Char('/'), -1));
             }
             return true;

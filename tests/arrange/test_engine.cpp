@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A layout of `n` portrait frames 5000 x 7000 on A4 with 5 mm margins.
@@ -250,6 +252,26 @@ private slots:
         fillWith({record("/p/A.jpg")}, 0, 0, true);
         QCOMPARE(doc.placementCount, 2);
         QCOMPARE(doc.imageCount, 2);
+    }
+
+    // Records may name a device that never ends or a pipe: the frames take
+    // the names, as for a missing file, without reading them.
+    void recordsNamingDevicesAndPipes()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe.jpg");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        appState().templatePage = layoutOf(3);
+        QCOMPARE(engine->addPages(1), 0);
+        IconItem zero = record("/dev/zero", 0, 0, 0);
+        IconItem fifo = record(pipe, 0, 0, 1);
+        zero.fileData.clear();
+        fifo.fileData.clear();
+        fillWith({zero, fifo}, 0, 0, false);
+        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"/dev/zero", pipe, QString()}));
+        QVERIFY(doc.pages.at(0).frames.at(0).preview.isNull());
+        QVERIFY(doc.pages.at(0).frames.at(1).fileData.isEmpty());
+        QCOMPARE(appState().cachedBytes, qint64(0));
     }
 
     void pageDropGoesIntoEmptyFrames()

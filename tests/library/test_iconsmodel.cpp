@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestIconsModel : public QObject
 {
     Q_OBJECT
@@ -204,6 +206,20 @@ private Q_SLOTS:
         QVERIFY(tip.endsWith("<br>512 bytes"));
         model.setData(model.index(0), 2, IconsModel::StateRole);
         QVERIFY(model.index(0).data(Qt::ToolTipRole).toString().endsWith("512 bytes<br>40x30"));
+    }
+
+    // The caption keeps its underscores: the whole line fits the band.
+    void captionFitsItsBand()
+    {
+        IconItem item = record("/p/____.jpg", 1);
+        const QImage icon = IconPainter::draw(item).toImage();
+        const int ih = appState().thumbs.iconHeight;
+        int ink = 0;
+        for (int y = ih - 12; y < ih; ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                ink += icon.pixelColor(x, y).blue() > icon.pixelColor(x, y).red() + 60;
+        qDebug() << "ink" << ink << icon.size() << ih; icon.save("/tmp/review1/icon.png");
+        QVERIFY2(ink > 10, "the underscores of the caption are cut off");
     }
 
     void sorting_data()
@@ -408,6 +424,40 @@ private Q_SLOTS:
         QCOMPARE(folder.rowCount(), 0); // they come with the refresh
         folder.updateDir(target.path());
         QCOMPARE(folder.rowCount(), 2);
+    }
+
+    // A URL list may name a device that never ends, a pipe or a folder:
+    // none is read or copied, the plain files beside them are.
+    void urlsOfDevicesPipesAndFolders()
+    {
+        const QString good = writeFile("plain.jpg", makeJpeg(40, 30));
+        QTemporaryDir other;
+        const QString pipe = other.filePath("pipe.jpg");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QList<QUrl> urls{QUrl::fromLocalFile("/dev/zero"), QUrl::fromLocalFile(pipe),
+                               QUrl::fromLocalFile(other.path()), QUrl::fromLocalFile(good)};
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        IconsModel::itemsFromUrls(urls, out);
+        QDataStream in(bytes);
+        IconItem item;
+        QVERIFY(readIconRecord(in, item));
+        QCOMPARE(item.fileName, good);
+        QVERIFY(in.atEnd());
+
+        QMimeData mime;
+        mime.setUrls(urls);
+        IconsModel selection(nullptr, false, 3);
+        QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
+        QCOMPARE(names(selection), QStringList({"plain.jpg"}));
+
+        QTemporaryDir target;
+        IconsModel folder(nullptr, false, IconsModel::OfferUris);
+        folder.setDirPath(target.path());
+        QVERIFY(folder.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"plain.jpg"}));
     }
 
     void removeThreeRows()

@@ -1,0 +1,29 @@
+#include "app/PrintPlan.h"
+#include "formats/DataDock.h"
+#include "formats/PageSetupModel.h"
+#include "formats/PaperCatalogue.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+// Any bytes as the "/PageSettings" value: a record that is read back is the
+// one stored, and whatever is read can be shown and printed on.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    const DataDock d = DataDock::fromBytes(bytes);
+    if (d != DataDock()) {
+        // Only a whole stored image gives anything but the defaults, and it
+        // is written back as it was (the flag byte as 0 or 1, padding zero).
+        if (size != size_t(DataDock::StoredSize))
+            __builtin_trap();
+        const QByteArray again = d.toBytes();
+        if (memcmp(again.constData(), data, 12) != 0 || memcmp(again.constData() + 16, data + 16, 48) != 0)
+            __builtin_trap();
+    }
+    PaperCatalogue::paperName(d);
+    PageSetupModel model(d);
+    PrintPlan::pageSizeFor(PrintPlan::paperFor(model.data()));
+    return 0;
+}

@@ -1,0 +1,50 @@
+#include "FuzzApp.h"
+#include "FuzzPages.h"
+
+#include "arrange/ArrangeEngine.h"
+#include "library/IconItem.h"
+#include "library/IconRecord.h"
+#include "library/IconsModel.h"
+
+#include <QDataStream>
+#include <QMimeData>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzGuiApplication();
+    fuzzTemplatePage();
+    return 0;
+}
+
+// Any bytes as "image/Velmora" data: read record by record, dropped on the
+// selection panel, and dropped on the first frame of a page.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    {
+        QDataStream in(bytes);
+        IconItem item;
+        while (!in.atEnd() && readIconRecord(in, item)) {
+        }
+    }
+    appState().cachedBytes = 0;
+    {
+        IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
+        QMimeData mime;
+        mime.setData(velmoraMimeType(), bytes);
+        model.dropMimeData(&mime, Qt::CopyAction, 0, 0, QModelIndex());
+    }
+    {
+        Document doc;
+        ArrangeEngine engine(doc);
+        engine.addPages(1);
+        QDataStream in(bytes);
+        engine.fill(in, 0, 0, true);
+        engine.clear();
+    }
+    appState().cachedBytes = 0;
+    return 0;
+}

@@ -1,0 +1,45 @@
+#include "FuzzApp.h"
+
+#include "app/AppState.h"
+
+#include "library/IconItem.h"
+#include "library/IconRecord.h"
+#include "library/IconsModel.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QMimeData>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzGuiApplication();
+    return 0;
+}
+
+// Any bytes as "text/uri-list" data: the files named are turned into image
+// records, each of which reads back whole, and dropped on the selection panel.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QMimeData mime;
+    mime.setData(QStringLiteral("text/uri-list"), QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        IconsModel::itemsFromUrls(mime.urls(), out);
+    }
+    QDataStream in(bytes);
+    IconItem item;
+    while (!in.atEnd())
+        if (!readIconRecord(in, item))
+            __builtin_trap();
+    appState().cachedBytes = 0;
+    IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
+    model.dropMimeData(&mime, Qt::CopyAction, 0, 0, QModelIndex());
+    appState().cachedBytes = 0;
+    return 0;
+}

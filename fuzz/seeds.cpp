@@ -1,0 +1,183 @@
+// Writes seed corpora for the fuzz targets from real files and the program's
+// own writers:  fuzz_seeds <source folder> <corpus folder>
+// makes <corpus>/exif, layoutfile, pagesetup, photosizes, records, urilist.
+#include "FuzzApp.h"
+
+#include "arrange/FrameRecord.h"
+#include "arrange/PhotoFrame.h"
+#include "formats/DataDock.h"
+#include "formats/LayoutFile.h"
+#include "formats/PhotoSizeSelect.h"
+#include "library/IconRecord.h"
+#include "library/IconsModel.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace {
+
+QString corpus;
+
+void put(const QString &target, const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(corpus + QLatin1Char('/') + target);
+    QFile file(corpus + QLatin1Char('/') + target + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+// The EXIF reader sees the segments before the scan: the first 64 KiB of
+// each sample JPEG are enough.
+QStringList exifSeeds(const QString &source)
+{
+    QStringList jpegs;
+    QDirIterator it(source + QStringLiteral("/tests/data/exif"), {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    int n = 0;
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        jpegs << file.fileName();
+        put(QStringLiteral("exif"), QString::number(n++) + QStringLiteral(".jpg"), file.read(65536));
+    }
+    return jpegs;
+}
+
+void layoutSeeds()
+{
+    const QString path = corpus + QStringLiteral("/layout.vly");
+    const QVector<QVector<QRectF>> layouts = {
+        {},
+        {QRectF(500, 500, 20000, 28700)},
+        {QRectF(500, 500, 5000, 7000), QRectF(6500.4, 500, 5000, 7000), QRectF(500, 8500, 5000.5, 7000),
+         QRectF(6500, 8500, 5000, 7000)},
+    };
+    int n = 0;
+    for (const QVector<QRectF> &frames : layouts) {
+        LayoutFile::write(path, n == 1 ? QStringLiteral("Letter 215.9x279.4 mm") : QStringLiteral("A4 210x297 mm"),
+                          21000, 29700, frames);
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            put(QStringLiteral("layoutfile"), QString::number(n++) + QStringLiteral(".vly"), file.readAll());
+        file.remove();
+    }
+}
+
+void settingsSeeds()
+{
+    DataDock d;
+    put(QStringLiteral("pagesetup"), QStringLiteral("default"), d.toBytes());
+    d.unit = DataDock::Inch;
+    d.orientation = 1;
+    d.paperSize = 6;
+    d.borderless = true;
+    d.width = 11;
+    d.height = 8.5;
+    put(QStringLiteral("pagesetup"), QStringLiteral("letter-landscape"), d.toBytes());
+    d = DataDock();
+    d.unit = DataDock::Centimetre;
+    d.paperSize = 0;
+    d.width = 10.2;
+    d.height = 15.2;
+    put(QStringLiteral("pagesetup"), QStringLiteral("user-size"), d.toBytes());
+    put(QStringLiteral("photosizes"), QStringLiteral("mm"), PhotoSizeSelect::listToBytes(PhotoSizeSelect::defaultMillimetres()));
+    put(QStringLiteral("photosizes"), QStringLiteral("in"), PhotoSizeSelect::listToBytes(PhotoSizeSelect::defaultInches()));
+}
+
+// Small photographs, so that the records (which carry a preview and the
+// whole file) stay small inputs.
+QStringList smallPhotos()
+{
+    QStringList names;
+    const QString dir = corpus + QStringLiteral("/photos");
+    QDir().mkpath(dir);
+    const QSize sizes[] = {QSize(64, 48), QSize(30, 90), QSize(1, 1)};
+    for (const QSize &s : sizes) {
+        QImage img(s, QImage::Format_RGB32);
+        img.fill(QColor(40, 120, 200));
+        const QString name = dir + QStringLiteral("/%1x%2.jpg").arg(s.width()).arg(s.height());
+        QImageWriter writer(name, "jpeg");
+        writer.setQuality(50);
+        if (writer.write(img))
+            names << name;
+    }
+    return names;
+}
+
+QByteArray recordsOf(const QList<QUrl> &urls)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream out(&buffer);
+    IconsModel::itemsFromUrls(urls, out);
+    return bytes;
+}
+
+void recordSeeds(const QStringList &photos, const QString &smallSample)
+{
+    QList<QUrl> urls;
+    for (const QString &p : photos)
+        urls << QUrl::fromLocalFile(p);
+    put(QStringLiteral("records"), QStringLiteral("one"), recordsOf(urls.mid(0, 1)));
+    put(QStringLiteral("records"), QStringLiteral("all"), recordsOf(urls));
+    if (!smallSample.isEmpty())
+        put(QStringLiteral("records"), QStringLiteral("sample"), recordsOf({QUrl::fromLocalFile(smallSample)}));
+
+    // Photographs dragged out of page frames (state 3) and copied (state 0).
+    QVector<PhotoFrame> frames(2);
+    for (int i = 0; i < 2; ++i) {
+        QFile file(photos.value(i));
+        file.open(QIODevice::ReadOnly);
+        frames[i].fileName = file.fileName();
+        frames[i].fileData = file.readAll();
+        frames[i].fileSize = frames[i].fileData.size();
+        frames[i].preview = QImage(file.fileName());
+        frames[i].imageWidth = frames[i].preview.width();
+        frames[i].imageHeight = frames[i].preview.height();
+    }
+    put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, 3));
+    put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, 0));
+
+    QByteArray list;
+    for (const QUrl &u : urls)
+        list += u.toEncoded() + "\r\n";
+    put(QStringLiteral("urilist"), QStringLiteral("photos"), list);
+    put(QStringLiteral("urilist"), QStringLiteral("mixed"),
+        "# copied files\r\n" + QUrl::fromLocalFile(photos.value(0)).toEncoded() + "\r\nfile:///nonexistent/a.jpg\r\n"
+            + QUrl::fromLocalFile(corpus).toEncoded() + "\r\nhttp://example.org/b.jpg\r\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: fuzz_seeds <source folder> <corpus folder>\n");
+        return 2;
+    }
+    const QString source = QString::fromLocal8Bit(argv[1]);
+    corpus = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    fuzzGuiApplication();
+    const QStringList jpegs = exifSeeds(source);
+    layoutSeeds();
+    settingsSeeds();
+    QString smallest;
+    qint64 least = 40000;
+    for (const QString &j : jpegs)
+        if (QFileInfo(j).size() < least && !QImage(j).isNull()) {
+            least = QFileInfo(j).size();
+            smallest = j;
+        }
+    recordSeeds(smallPhotos(), smallest);
+    return 0;
+}
