@@ -28,6 +28,16 @@ PrintPlan::Range rangeOf(QPrinter::PrintRange range)
 
 namespace PrintCommand {
 
+QAbstractPrintDialog::PrintDialogOptions dialogOptions()
+{
+    // Printing into a PDF file and collating copies are choices of the
+    // dialog itself on this platform: without them it offers no file and
+    // hides the collation box.
+    return QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange
+           | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCurrentPage
+           | QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies;
+}
+
 void run(QWidget *window, QPrinter &printer, Arrange &arrange)
 {
     const int n = arrange.pageCount();
@@ -50,8 +60,7 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange)
     PrintJob::setUp(printer, paper);
 
     dialog.setMinMax(1, n);
-    dialog.setOptions(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange
-                      | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCurrentPage);
+    dialog.setOptions(dialogOptions());
     if (dialog.exec() != QDialog::Accepted)
         return;
     st.page.printerName = printer.printerName();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractPrintDialog>
+
 class Arrange;
 class QPrinter;
 class QWidget;
@@ -10,5 +12,9 @@ class QWidget;
 namespace PrintCommand {
 
 void run(QWidget *window, QPrinter &printer, Arrange &arrange);
+
+// What the print dialog offers: page range, selection, current page, paper
+// size, printing into a file and collation of copies.
+QAbstractPrintDialog::PrintDialogOptions dialogOptions();
 
 } // namespace PrintCommand

@@ -2,10 +2,13 @@
 // pages, the division into jobs, and real PDF output checked with poppler.
 #include "OutputFixture.h"
 
+#include "app/PrintCommand.h"
 #include "app/PrintJob.h"
 #include "app/PrintPlan.h"
 #include "arrange/PageRenderer.h"
 
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +32,7 @@ private Q_SLOTS:
     void pdfKeepsPhotoResolution();
     void jobsOnPrinter();
     void cancel();
+    void dialogOffersFile();
 
 private:
     QString pdf(const QString &name) const { return dir.filePath(name); }
@@ -320,6 +324,26 @@ void TestPrint::cancel()
     QVERIFY(r.cancelled);
     QCOMPARE(r.pagesPrinted, 1);
     QCOMPARE(r.jobsSent, 0);
+}
+
+void TestPrint::dialogOffersFile()
+{
+    // With no system printer the dialog must still let the user print into
+    // a PDF file, and show the collation box for several copies.
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintDialog dialog(&printer);
+    dialog.setOptions(PrintCommand::dialogOptions());
+    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
+    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintSelection));
+    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintCollateCopies));
+    dialog.show();
+    auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers"));
+    QVERIFY(printers);
+    bool file = false;
+    for (int i = 0; i < printers->count(); ++i)
+        file = file || printers->itemText(i).contains(QLatin1String("PDF"));
+    QVERIFY2(file, "the print dialog offers no PDF file");
+    dialog.reject();
 }
 
 QTEST_MAIN(TestPrint)
