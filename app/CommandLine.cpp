@@ -6,6 +6,7 @@
 #include "formats/LayoutCatalogue.h"
 #include "formats/PaperCatalogue.h"
 #include "library/IconItem.h"
+#include "library/IconsModel.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -309,9 +310,9 @@ bool CommandLine::arrange(Document &document)
         if (!info.isFile() || !reader.canRead())
             return fail(QObject::tr("Cannot read file %1:\n%2.")
                             .arg(path, info.isFile() ? reader.errorString() : QObject::tr("No such file")));
-        IconItem item;
-        item.fileName = info.absoluteFilePath();
-        item.fileTime = info.lastModified();
+        // The dates as the image lists take them: a photograph without a
+        // date of its own is stamped with its file's date, as in the window.
+        IconItem item = IconsModel::itemFromFile(info);
         item.fileSize = qint32(qMin<qint64>(info.size(), INT_MAX));
         items << item;
     }

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void failures_data();
     void failures();
     void settingsUntouched();
+    void dateStampFromFileDate();
 
 private:
     struct Run
@@ -27,15 +28,18 @@ private:
         QString out;
         QString err;
     };
-    Run velmora(const QStringList &args);
+    // Runs the program; `configHome`, when given, holds its settings store.
+    Run velmora(const QStringList &args, const QString &configHome = QString());
     QTemporaryDir dir;
     QStringList photos;
 };
 
-TestCli::Run TestCli::velmora(const QStringList &args)
+TestCli::Run TestCli::velmora(const QStringList &args, const QString &configHome)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty())
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks its own
     env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
     p.setProcessEnvironment(env);
@@ -174,6 +178,44 @@ void TestCli::settingsUntouched()
     // Nothing is written to the settings store.
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QVERIFY(!QFile::exists(config + QStringLiteral("/Tarnwick/Velmora.conf")));
+}
+
+void TestCli::dateStampFromFileDate()
+{
+    // A photograph without a date of its own is stamped with its file's
+    // date, as in the window: the stamp changes the page.
+    // An upright photograph in an upright frame: the stamp is not turned.
+    const QString upright = writePhoto(dir.path(), QStringLiteral("upright.jpg"), Qt::darkCyan, 800, 1200);
+    auto exportWith = [this, &upright](const QString &name, bool stamp) {
+        const QString config = dir.filePath(name + QStringLiteral("-config"));
+        QDir().mkpath(config + QStringLiteral("/Tarnwick"));
+        QFile conf(config + QStringLiteral("/Tarnwick/Velmora.conf"));
+        if (!conf.open(QIODevice::WriteOnly))
+            return QImage();
+        conf.write(QByteArray("[Settings]\nPrintDateStamp=") + (stamp ? "true" : "false")
+                   + "\nPositionDateStamp=2\nFontDateStamp=\"Sans,24,-1,5,75,0,0,0,0,0\"\n");
+        conf.close();
+        const QString base = dir.filePath(name);
+        const Run r = velmora({QStringLiteral("--export-jpeg"), base, QStringLiteral("--paper"), QStringLiteral("A4"),
+                               QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--margins"),
+                               QStringLiteral("5"), QStringLiteral("--layout"), QStringLiteral("1-200x287 mm"),
+                               upright},
+                              config);
+        if (r.code != 0)
+            qWarning() << r.err;
+        return QImage(base + QStringLiteral("001.jpg"));
+    };
+    const QImage plain = exportWith(QStringLiteral("nostamp"), false);
+    const QImage stamped = exportWith(QStringLiteral("stamp"), true);
+    QVERIFY(!plain.isNull() && !stamped.isNull());
+    // Position 2: bottom left, 5 mm inside the photograph (0.03 mm a pixel).
+    const QRect corner(5 * 100 / 3 + 500 / 3, 9900 - 5 * 100 / 3 - 500 / 3 - 300, 1500, 300);
+    int changed = 0;
+    for (int y = corner.top(); y <= corner.bottom(); y += 2)
+        for (int x = corner.left(); x <= corner.right(); x += 2)
+            if (qAbs(qGray(plain.pixel(x, y)) - qGray(stamped.pixel(x, y))) > 60)
+                ++changed;
+    QVERIFY2(changed > 500, qPrintable(QString::number(changed)));
 }
 
 QTEST_MAIN(TestCli)
