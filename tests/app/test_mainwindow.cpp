@@ -3,6 +3,8 @@
 #include "app/AppState.h"
 #include "app/StyleSheets.h"
 #include "app/Velmora.h"
+#include "arrange/Arrange.h"
+#include "arrange/ArrangeEngine.h"
 #include "library/Available.h"
 
 #include <QAction>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void closeWritesEveryKey();
     void recentMenu();
     void titleAndModifiedMark();
+    void pageChangesMarkModified();
     void themeFromPalette_data();
     void themeFromPalette();
 
@@ -209,6 +212,22 @@ void TestMainWindow::titleAndModifiedMark()
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - /p/trip.vm2[*]"));
     QVERIFY(!w.isWindowModified());
     w.setCurrentFile(QString());
+}
+
+void TestMainWindow::pageChangesMarkModified()
+{
+    // A change of the pages reaches the window's modified mark.
+    Velmora w;
+    w.setCurrentFile(QString());
+    QVERIFY(!w.isWindowModified());
+    auto *arrange = w.findChild<Arrange *>();
+    QVERIFY(arrange);
+    arrange->engine()->addPages(2);
+    QCOMPARE(arrange->pageCount(), 2);
+    QVERIFY(w.isWindowModified());
+    w.setCurrentFile(QString());
+    arrange->engine()->removePages({0});
+    QVERIFY(w.isWindowModified());
 }
 
 void TestMainWindow::themeFromPalette_data()
