@@ -55,6 +55,15 @@ QPixmap draw(const IconItem &item)
     }
 
     painter.setPen(Qt::darkBlue);
+    // The largest font whose whole line fits the 12-pixel band: with a
+    // taller one the underscores and descenders fall off the bottom edge.
+    QFont font = painter.font();
+    for (int pixels = 10; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= 12)
+            break;
+    }
+    painter.setFont(font);
     const QString text = painter.fontMetrics().elidedText(caption(item), Qt::ElideRight, iw);
     painter.drawText(QRect(0, ih - 12, iw, 12), 0x85, text);
     painter.end();

@@ -1,4 +1,6 @@
 #include "app/AppState.h"
+#include "library/IconItem.h"
+#include "library/IconPainter.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "tests/library/ExifJpeg.h"
@@ -34,6 +36,35 @@ class TestIconsList : public QObject
     }
 
 private Q_SLOTS:
+    // Captions keep their underscores with a desktop font of any usual size:
+    // the whole line fits the 12-pixel band under the picture.
+    void captionKeepsItsUnderscores_data()
+    {
+        QTest::addColumn<int>("pixels");
+        for (int pixels : {11, 12, 13, 16, 20})
+            QTest::newRow(qPrintable(QString::number(pixels))) << pixels;
+    }
+    void captionKeepsItsUnderscores()
+    {
+        QFETCH(int, pixels);
+        const QFont usual = QGuiApplication::font();
+        QFont desktop = usual;
+        desktop.setPixelSize(pixels);
+        QGuiApplication::setFont(desktop);
+        IconItem item;
+        item.fileName = QStringLiteral("/p/______.jpg");
+        item.state = 1;
+        const QImage icon = IconPainter::draw(item).toImage();
+        QGuiApplication::setFont(usual);
+        const int ih = appState().thumbs.iconHeight;
+        int ink = 0;
+        // Below the picture's outline, which ends on the band's first row.
+        for (int y = ih - 11; y < ih; ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                ink += qGray(icon.pixel(x, y)) < 160;
+        QVERIFY2(ink >= 10, qPrintable(QStringLiteral("%1 dark pixels").arg(ink)));
+    }
+
     void initTestCase()
     {
         const QByteArray jpeg = makeJpeg(400, 300, makeTiff(true, {orientationEntry(6)}));
