@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Cancel2</source>
-        <translation>Отмена</translation>
+        <translation>Без сортировки</translation>
     </message>
     <message>
         <source>Name</source>

@@ -133,7 +133,7 @@ private Q_SLOTS:
                                      "Доступно 21 изображение", QString()}));
         a.retranslate();
         QCOMPARE(a.windowTitle(), QStringLiteral("Доступные изображения"));
-        QCOMPARE(a.sortMenu()->keyGroup()->actions().at(0)->text(), QStringLiteral("Отмена"));
+        QCOMPARE(a.sortMenu()->keyGroup()->actions().at(0)->text(), QStringLiteral("Без сортировки"));
         QCoreApplication::removeTranslator(&ru);
     }
 
