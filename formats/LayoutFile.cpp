@@ -49,12 +49,12 @@ bool framesInOrder(const QRect &a, const QRect &b)
     return a.width() < b.width();
 }
 
-// A frame whose far edge (start + length - 1) lies outside the integers is
+// A negative length, or an edge (start + length) outside the integers, is
 // damage, not a frame.
 bool representable(qint32 start, qint32 length)
 {
-    const qint64 last = qint64(start) + length - 1;
-    return last >= std::numeric_limits<qint32>::min() && last <= std::numeric_limits<qint32>::max();
+    const qint64 end = qint64(start) + length;
+    return length >= 0 && end > std::numeric_limits<qint32>::min() && end <= std::numeric_limits<qint32>::max();
 }
 
 } // namespace

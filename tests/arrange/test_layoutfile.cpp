@@ -74,7 +74,8 @@ private slots:
         QTest::newRow("header cut") << good.left(4 + 14 + 6) << "Stream Error 10.";
         QTest::newRow("in frame 2") << good.left(header + 2 * 16 + 7) << "Load FrameArr 2";
         QTest::newRow("before frame 0") << good.left(header) << "Load FrameArr 0";
-        // Edges beyond the integers: damage, never a frame.
+        // Negative lengths and edges beyond the integers: damage, never a
+        // frame.
         const auto withFrame1 = [&](qint32 x, qint32 y, qint32 w, qint32 h) {
             QByteArray b = good;
             QDataStream s(&b, QIODevice::WriteOnly);
@@ -84,7 +85,10 @@ private slots:
         };
         QTest::newRow("right edge past the integers") << withFrame1(604009472, 0, 1912610816, 100) << "Load FrameArr 1";
         QTest::newRow("bottom edge past the integers") << withFrame1(0, 2147483000, 100, 1000) << "Load FrameArr 1";
+        QTest::newRow("right edge one past the integers") << withFrame1(1023410176, 0, 1124073472, 100) << "Load FrameArr 1";
         QTest::newRow("empty frame at the lowest integer") << withFrame1(-2147483647 - 1, 0, 0, 100) << "Load FrameArr 1";
+        QTest::newRow("negative width") << withFrame1(1, 0, -2147483647 - 1, 100) << "Load FrameArr 1";
+        QTest::newRow("negative height") << withFrame1(0, 0, 100, -1) << "Load FrameArr 1";
     }
     void readErrors()
     {

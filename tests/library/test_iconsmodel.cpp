@@ -208,20 +208,6 @@ private Q_SLOTS:
         QVERIFY(model.index(0).data(Qt::ToolTipRole).toString().endsWith("512 bytes<br>40x30"));
     }
 
-    // The caption keeps its underscores: the whole line fits the band.
-    void captionFitsItsBand()
-    {
-        IconItem item = record("/p/____.jpg", 1);
-        const QImage icon = IconPainter::draw(item).toImage();
-        const int ih = appState().thumbs.iconHeight;
-        int ink = 0;
-        for (int y = ih - 12; y < ih; ++y)
-            for (int x = 0; x < icon.width(); ++x)
-                ink += icon.pixelColor(x, y).blue() > icon.pixelColor(x, y).red() + 60;
-        qDebug() << "ink" << ink << icon.size() << ih; icon.save("/tmp/review1/icon.png");
-        QVERIFY2(ink > 10, "the underscores of the caption are cut off");
-    }
-
     void sorting_data()
     {
         QTest::addColumn<int>("key");
@@ -458,6 +444,98 @@ private Q_SLOTS:
         folder.setDirPath(target.path());
         QVERIFY(folder.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
         QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"plain.jpg"}));
+    }
+
+    // A black-and-white PNG of w x h pixels: a few bytes on disk, a large
+    // image once decoded.
+    static QByteArray monoPng(quint32 w, quint32 h)
+    {
+        const auto chunk = [](const char *type, const QByteArray &data) {
+            QByteArray body = QByteArray(type) + data;
+            quint32 crc = 0xffffffff;
+            for (char ch : body) {
+                crc ^= quint8(ch);
+                for (int k = 0; k < 8; ++k)
+                    crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1)));
+            }
+            QByteArray out;
+            QDataStream s(&out, QIODevice::WriteOnly);
+            s << quint32(data.size());
+            s.writeRawData(body.constData(), body.size());
+            s << ~crc;
+            return out;
+        };
+        QByteArray header;
+        QDataStream s(&header, QIODevice::WriteOnly);
+        s << w << h << quint8(1) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+        const QByteArray rows(int(h * (1 + (w + 7) / 8)), '\0');
+        return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(rows).mid(4))
+            + chunk("IEND", QByteArray());
+    }
+
+    // Record images are checked before they are decoded: one claiming more
+    // pixels than any preview has ends the stream instead of allocating
+    // what it claims; one at the limit reads.
+    void recordImagesOfImpossibleSize_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("at the limit") << 4096 << true;
+        QTest::newRow("beyond") << 4097 << false;
+    }
+    void recordImagesOfImpossibleSize()
+    {
+        QFETCH(int, side);
+        QFETCH(bool, read);
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(2) << qint32(side) << qint32(side) << qint32(0) << qint32(0) << QPixmap() << qint32(1);
+        const QByteArray png = monoPng(side, side);
+        out.writeRawData(png.constData(), png.size());
+        out << QString("/f/huge.jpg") << QDateTime() << QDateTime() << qint32(0) << QByteArray();
+
+        QDataStream in(bytes);
+        IconItem item;
+        QCOMPARE(readIconRecord(in, item), read);
+        QCOMPARE(item.preview.isNull(), !read);
+        if (read) {
+            QCOMPARE(item.preview.size(), QSize(side, side));
+            QCOMPARE(item.fileName, QString("/f/huge.jpg"));
+        }
+    }
+
+    // Only quarter turns are turns: a record with any other rotation is
+    // damage and ends the stream, in a drop as well.
+    void recordRotations_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("0") << 0 << true;
+        QTest::newRow("270") << 270 << true;
+        QTest::newRow("45") << 45 << false;
+        QTest::newRow("-90") << -90 << false;
+        QTest::newRow("360") << 360 << false;
+        QTest::newRow("found by fuzzing") << 16711679 << false;
+    }
+    void recordRotations()
+    {
+        QFETCH(int, rotation);
+        QFETCH(bool, read);
+        IconItem item = record("/f/turned.jpg");
+        item.rotation = rotation;
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        writeIconRecord(out, item);
+        writeIconRecord(out, record("/f/next.jpg"));
+
+        QDataStream in(bytes);
+        IconItem back;
+        QCOMPARE(readIconRecord(in, back), read);
+        QMimeData mime;
+        mime.setData(velmoraMimeType(), bytes);
+        IconsModel selection(nullptr, false, 3);
+        QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
+        QCOMPARE(names(selection), read ? QStringList({"turned.jpg", "next.jpg"}) : QStringList());
     }
 
     void removeThreeRows()
