@@ -173,6 +173,53 @@ private slots:
         QCOMPARE(text.width() > text.height(), upright);
     }
 
+    void stampsStayWithinTheirFrame()
+    {
+        // A date and file-name stamp of ordinary size lies whole inside its
+        // frame, 5 mm from the edges; a stamp far too big for a small frame
+        // is cut within that frame and does not reach the next one.
+        const QString white = photo("white.jpg", 600, 400, Qt::white, Qt::white);
+        PhotoFrame normal = filled(white, 15000, 10000, true);
+        normal.fileNameStamp = true;
+        normal.dateStamp = true;
+        normal.shotTime = QDateTime(QDate(2021, 12, 31), QTime(10, 0));
+        normal.fileName = dir.filePath("IMG_20211231_235959.jpg");
+        normal.stampFont = QFont(QStringLiteral("Courier"), 10, QFont::Bold);
+        for (int position : {0, 3, 4, 7}) {
+            normal.stampPosition = position;
+            // 0.03 mm a pixel, as the JPEG export draws.
+            QImage img = blank(5000, 3334);
+            QPainter p(&img);
+            PageRenderer::drawPage(p, onePage(normal, 15000, 10000), QRectF(0, 0, 5000, 3334));
+            p.end();
+            const QRect text = boxOf(img, isDark);
+            QVERIFY(!text.isEmpty());
+            const int pad = 500 / 3 - 2;
+            QVERIFY2(text.left() >= pad && text.top() >= pad && text.right() <= 5000 - pad
+                         && text.bottom() <= 3334 - pad,
+                     qPrintable(QStringLiteral("position %1: %2,%3 %4x%5").arg(position).arg(text.x()).arg(text.y())
+                                    .arg(text.width()).arg(text.height())));
+        }
+
+        // The small frame is drawn last, its text set to the right: what
+        // does not fit would run over the frame drawn before it.
+        PhotoFrame before = filled(white, 3000, 4000, true);
+        PhotoFrame small = filled(white, 3000, 4000, true);
+        small.x = 3000;
+        small.fileNameStamp = true;
+        small.stampPosition = 1;
+        small.fileName = dir.filePath("A_VERY_LONG_NAME_OF_A_PHOTOGRAPH.jpg");
+        small.stampFont = QFont(QStringLiteral("DejaVu Sans"), 40);
+        Page page = onePage(before, 6000, 4000);
+        page.frames << small;
+        QImage img = blank(600, 400);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, page, QRectF(0, 0, 600, 400));
+        p.end();
+        QVERIFY(countIn(img, QRect(300, 0, 300, 400), isDark) > 0);
+        QCOMPARE(countIn(img, QRect(0, 0, 298, 400), isDark), 0);
+    }
+
     void turnedPhotographLiesAcross()
     {
         // A portrait photograph, red top and blue bottom, in a landscape
