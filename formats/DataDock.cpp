@@ -1,6 +1,7 @@
 #include "formats/DataDock.h"
 
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -20,6 +21,13 @@ void writeDouble(char *p, double d)
     qToLittleEndian<quint64>(bits, p);
 }
 
+// Stored lengths beyond this (in any unit), negative ones and values that
+// are not numbers come from damage; in hundredths of an inch they would not
+// even fit the integers the pages are measured in.
+constexpr double LengthMax = 100000.0;
+
+bool plausibleLength(double v) { return std::isfinite(v) && v >= 0.0 && v <= LengthMax; }
+
 } // namespace
 
 DataDock DataDock::fromBytes(const QByteArray &bytes)
@@ -38,6 +46,9 @@ DataDock DataDock::fromBytes(const QByteArray &bytes)
     d.right = readDouble(p + 40);
     d.width = readDouble(p + 48);
     d.height = readDouble(p + 56);
+    for (double v : {d.top, d.bottom, d.left, d.right, d.width, d.height})
+        if (!plausibleLength(v))
+            return DataDock();
     return d;
 }
 

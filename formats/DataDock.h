@@ -23,7 +23,8 @@ struct DataDock
 
     static constexpr int StoredSize = 64;
 
-    // The 64-byte little-endian stored form. A value of any other length
+    // The 64-byte little-endian stored form. A value of any other length, or
+    // one holding a length that is negative, not a number or beyond 100000,
     // gives the default record.
     static DataDock fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;

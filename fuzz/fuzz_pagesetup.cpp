@@ -1,5 +1,7 @@
 #include "app/PrintPlan.h"
+#include "app/Shell.h"
 #include "formats/DataDock.h"
+#include "formats/LayoutCatalogue.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
 
@@ -25,5 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PaperCatalogue::paperName(d);
     PageSetupModel model(d);
     PrintPlan::pageSizeFor(PrintPlan::paperFor(model.data()));
+    // What the program makes of the setup once it is read: the printable
+    // area and the page of the layouts, in hundredths of the unit.
+    int width = 0, height = 0;
+    Shell::printableArea(d, width, height);
+    LayoutCatalogue::paperPage(d);
     return 0;
 }

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void storedFormReadsEveryField();
     void storedValueOfWrongLengthGivesDefault_data();
     void storedValueOfWrongLengthGivesDefault();
+    void storedValueOfDamagedLengthsGivesDefault_data();
+    void storedValueOfDamagedLengthsGivesDefault();
     void catalogueColumns_data();
     void catalogueColumns();
     void paperNames();
@@ -118,6 +120,38 @@ void TestPageSetup::storedValueOfWrongLengthGivesDefault()
     QFETCH(int, length);
     QByteArray bytes(length, '\x11');
     QCOMPARE(DataDock::fromBytes(bytes), DataDock());
+}
+
+// Lengths no page setup can hold come from damage; read as they are they
+// would overflow the page measures made from them.
+void TestPageSetup::storedValueOfDamagedLengthsGivesDefault_data()
+{
+    QTest::addColumn<int>("field"); // 0 top ... 5 height
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("width not a number") << 4 << std::nan("") << false;
+    QTest::newRow("top infinite") << 0 << std::numeric_limits<double>::infinity() << false;
+    QTest::newRow("right negative") << 3 << -0.5 << false;
+    QTest::newRow("bottom huge negative") << 1 << -1.9036e+187 << false;
+    QTest::newRow("height past the limit") << 5 << 100000.5 << false;
+    QTest::newRow("height at the limit") << 5 << 100000.0 << true;
+    QTest::newRow("left zero") << 2 << 0.0 << true;
+}
+
+void TestPageSetup::storedValueOfDamagedLengthsGivesDefault()
+{
+    QFETCH(int, field);
+    QFETCH(double, value);
+    QFETCH(bool, kept);
+    DataDock d;
+    d.unit = DataDock::Inch;
+    d.paperSize = 0;
+    double *lengths[] = {&d.top, &d.bottom, &d.left, &d.right, &d.width, &d.height};
+    *lengths[field] = value;
+    const DataDock back = DataDock::fromBytes(d.toBytes());
+    QCOMPARE(back == d, kept);
+    if (!kept)
+        QCOMPARE(back, DataDock());
 }
 
 void TestPageSetup::catalogueColumns_data()
