@@ -107,6 +107,8 @@ void Available::countImages(int count)
     if (!m_view->selectionModel()->hasSelection())
         Q_EMIT stringSelection(QString());
     sortIcons();
+    if (!m_pendingSelect.isEmpty() && m_model->indexOfFileName(m_pendingSelect) >= 0)
+        selectFile(m_pendingSelect);
     m_view->restart();
 }
 

@@ -68,4 +68,6 @@ private:
     QSplitter *m_vertical;
     QSplitter *m_horizontal;
     QAction *printAct, *trashAct;
+    // An image asked for before its folder was listed; chosen once it is.
+    QString m_pendingSelect;
 };

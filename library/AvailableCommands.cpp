@@ -20,8 +20,12 @@ void Available::copyToSelect()
 void Available::selectFile(QString name)
 {
     const int row = m_model->indexOfFileName(name);
-    if (row < 0)
+    if (row < 0) {
+        // The folder of an image opened by name is listed a moment later.
+        m_pendingSelect = name;
         return;
+    }
+    m_pendingSelect.clear();
     const QModelIndex index = m_model->index(row);
     m_view->setCurrentIndex(index);
     m_view->scrollTo(index);

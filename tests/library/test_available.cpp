@@ -301,6 +301,25 @@ private Q_SLOTS:
         QCOMPARE(s.imageCount(), 3);
     }
 
+    void selectFileWaitsForItsFolder()
+    {
+        // An image opened by name whose folder is not listed yet is chosen
+        // as soon as the folder has been read.
+        const QString other = dir->filePath(QStringLiteral("other"));
+        QDir().mkpath(other);
+        writePhoto(other, QStringLiteral("x.jpg"));
+        auto a = makePanel();
+        Selected s;
+        Available::link(a.get(), &s);
+        a->selectFile(other + "/x.jpg");
+        QCOMPARE(s.imageCount(), 0);
+        a->loadFolder(other);
+        QCOMPARE(s.imageCount(), 1);
+        QCOMPARE(a->model()->item(a->view()->currentIndex().row()).fileName, other + "/x.jpg");
+        a->loadFolder(folder); // chosen once, not again on every load
+        QCOMPARE(s.imageCount(), 1);
+    }
+
     void viewerDeletesTheLastAndShowsTheNewLast()
     {
         auto a = makePanel();
