@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -21,6 +22,11 @@ void writeDouble(char *p, double d)
     qToLittleEndian<quint64>(bits, p);
 }
 
+// A side that is negative, not a number or beyond 100000 (in either unit)
+// comes from damage; in hundredths of an inch it would not even fit the
+// integers the layouts are measured in.
+bool plausibleSide(double v) { return std::isfinite(v) && v >= 0.0 && v <= 100000.0; }
+
 QVector<PhotoSizeSelect> makeList(std::initializer_list<std::pair<double, double>> sizes)
 {
     QVector<PhotoSizeSelect> list;
@@ -39,7 +45,9 @@ QVector<PhotoSizeSelect> PhotoSizeSelect::listFromBytes(const QByteArray &bytes)
     list.reserve(n);
     for (int i = 0; i < n; ++i) {
         const char *p = bytes.constData() + i * StoredSize;
-        list.append(PhotoSizeSelect{readDouble(p), readDouble(p + 8), p[16] != 0, p[17] != 0});
+        const PhotoSizeSelect size{readDouble(p), readDouble(p + 8), p[16] != 0, p[17] != 0};
+        if (plausibleSide(size.shortSide) && plausibleSide(size.longSide))
+            list.append(size);
     }
     return list;
 }

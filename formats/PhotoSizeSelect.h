@@ -15,7 +15,8 @@ struct PhotoSizeSelect
     static constexpr int StoredSize = 24;
 
     // Concatenated 24-byte little-endian records; a tail shorter than a
-    // record is ignored.
+    // record is ignored, and so is a record with a side that is negative,
+    // not a number or beyond 100000.
     static QVector<PhotoSizeSelect> listFromBytes(const QByteArray &bytes);
     static QByteArray listToBytes(const QVector<PhotoSizeSelect> &list);
 

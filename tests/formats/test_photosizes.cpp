@@ -28,6 +28,8 @@ private Q_SLOTS:
     void recordsReadFromBytes();
     void partialRecordIsIgnored_data();
     void partialRecordIsIgnored();
+    void damagedRecordIsIgnored_data();
+    void damagedRecordIsIgnored();
     void defaultLists();
     void sorting();
     void rowTexts_data();
@@ -78,6 +80,33 @@ void TestPhotoSizes::partialRecordIsIgnored()
     bytes.append(QByteArray(tail, '\x7f'));
     QCOMPARE(PhotoSizeSelect::listFromBytes(bytes), mm);
     QVERIFY(PhotoSizeSelect::listFromBytes(QByteArray(tail, '\x7f')).isEmpty());
+}
+
+// Sides no photo size can have come from damage; read as they are they
+// would overflow the layouts made from them. The records around stay.
+void TestPhotoSizes::damagedRecordIsIgnored_data()
+{
+    QTest::addColumn<double>("shortSide");
+    QTest::addColumn<double>("longSide");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("not a number") << 1.0 << -std::nan("") << false;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 2.0 << false;
+    QTest::newRow("negative") << -3.0 << 4.0 << false;
+    QTest::newRow("past the limit") << 10.0 << 100000.5 << false;
+    QTest::newRow("at the limit") << 10.0 << 100000.0 << true;
+    QTest::newRow("zero") << 0.0 << 0.0 << true;
+}
+
+void TestPhotoSizes::damagedRecordIsIgnored()
+{
+    QFETCH(double, shortSide);
+    QFETCH(double, longSide);
+    QFETCH(bool, kept);
+    const PhotoSizeSelect a{4, 6, false, true};
+    const PhotoSizeSelect odd{shortSide, longSide, true, true};
+    const PhotoSizeSelect b{5, 7, true, false};
+    const QVector<PhotoSizeSelect> read = PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes({a, odd, b}));
+    QCOMPARE(read, kept ? QVector<PhotoSizeSelect>({a, odd, b}) : QVector<PhotoSizeSelect>({a, b}));
 }
 
 void TestPhotoSizes::defaultLists()
