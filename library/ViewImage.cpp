@@ -85,12 +85,11 @@ ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotat
     // The whole screen also where no window manager maximises windows.
     if (QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    showMaximized();
-    activateWindow();
-    QCoreApplication::processEvents();
-    fitToWindow();
+    // Shown by exec(); the picture is fitted once the window has its size
+    // (showEvent). Nothing here may run the event loop: the caller has not
+    // started its own loop yet.
+    setWindowState(windowState() | Qt::WindowMaximized);
     setModal(true);
-    m_scrollArea->setFocus();
     if (!m_fileName.isEmpty() && QFile::exists(m_fileName))
         m_watcher->addPath(m_fileName);
 }
@@ -128,6 +127,17 @@ void ViewImage::retranslate()
         set(deleteAct, QObject::tr("Move to Trash"), QStringLiteral(" Delete"), QString());
     else
         set(deleteAct, QObject::tr("Delete"), QString(), QString());
+}
+
+void ViewImage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_fitted)
+        return;
+    m_fitted = true;
+    activateWindow();
+    fitToWindow();
+    m_scrollArea->setFocus();
 }
 
 void ViewImage::changeEvent(QEvent *event)

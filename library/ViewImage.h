@@ -52,6 +52,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QAction *makeAction(const char *icon, const char *name, void (ViewImage::*slot)());
@@ -65,6 +66,7 @@ private:
     int m_resultCode;
     int m_mode;
     double m_scaleFactor = 1.0;
+    bool m_fitted = false; // fitted to the window on its first showing
     QLabel *m_imageLabel;
     WellScrollArea *m_scrollArea;
     QToolBar *m_toolBar;

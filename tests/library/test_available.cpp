@@ -61,11 +61,13 @@ class TestAvailable : public QObject
         auto *timer = new QTimer(owner);
         timer->setInterval(20);
         connect(timer, &QTimer::timeout, timer, [timer, each] {
+            // Viewers already closed may linger until their deferred
+            // deletion: take the one that is showing and not yet handled.
             ViewImage *viewer = nullptr;
             for (QWidget *w : QApplication::topLevelWidgets())
-                if (auto *v = qobject_cast<ViewImage *>(w))
+                if (auto *v = qobject_cast<ViewImage *>(w); v && v->isVisible() && !v->property("seen").toBool())
                     viewer = v;
-            if (!viewer || !viewer->isVisible() || viewer->property("seen").toBool())
+            if (!viewer)
                 return;
             viewer->setProperty("seen", true);
             if (!each(viewer)) {
