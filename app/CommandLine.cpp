@@ -47,7 +47,8 @@ bool parsePair(const QString &text, double &a, double &b)
         return false;
     a = m.captured(1).toDouble();
     b = m.captured(2).toDouble();
-    return a > 0 && b > 0;
+    // The page-setup fields hold at most 1000 of the unit.
+    return a > 0 && b > 0 && a <= 1000 && b <= 1000;
 }
 
 int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }

@@ -112,10 +112,22 @@ void LayoutCatalogue::addIfFilled(const Page &grid)
         m_entries.append(grid);
 }
 
+// A photo size smaller than a millimetre, or one that would put more than
+// ten thousand frames on a page, is a typing slip rather than a print size:
+// it offers no grid instead of a page of millions of frames.
+static bool usableGrid(int w, int h, int a, int b)
+{
+    constexpr int minimumSide = 100;
+    constexpr qint64 maximumFrames = 10000;
+    if (a < minimumSide || b < minimumSide)
+        return false;
+    return qint64(w / a + 1) * (h / a + 1) <= maximumFrames;
+}
+
 Page LayoutCatalogue::uprightGrid(int w, int h, int a, int b)
 {
     Page page = m_base;
-    if (a < 1 || b < 1)
+    if (!usableGrid(w, h, a, b))
         return page;
     const int cols = w / a;
     const int rows = h / b;
@@ -148,7 +160,7 @@ Page LayoutCatalogue::uprightGrid(int w, int h, int a, int b)
 Page LayoutCatalogue::acrossGrid(int w, int h, int a, int b)
 {
     Page page = m_base;
-    if (a < 1 || b < 1)
+    if (!usableGrid(w, h, a, b))
         return page;
     const int cols = w / b;
     const int rows = h / a;

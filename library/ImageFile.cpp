@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <cmath>
@@ -22,6 +23,10 @@ PreviewRule PreviewRule::current()
 
 static bool readWholeFile(const QString &fileName, QByteArray &out)
 {
+    // Only plain files: a device or a pipe named in a dropped record would be
+    // read without end.
+    if (!QFileInfo(fileName).isFile())
+        return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;

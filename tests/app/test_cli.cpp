@@ -155,6 +155,8 @@ void TestCli::failures_data()
                                        << "Cannot write file";
     QTest::newRow("unwritable pdf") << QStringList{"--print-pdf", dir.filePath("no/such/dir/x.pdf"), photos.first()}
                                     << "Cannot write file";
+    QTest::newRow("paper beyond 1000 of the unit")
+        << QStringList{"--export-jpeg", out, "--paper", "99999999999999999999x5", photos.first()} << "Unknown paper";
     QTest::newRow("no images") << QStringList{"--export-jpeg", out} << "No images given";
     QTest::newRow("no output") << QStringList{"--landscape", photos.first()} << "--export-jpeg";
     QTest::newRow("bad quality") << QStringList{"--export-jpeg", out, "--quality", "120", photos.first()} << "0 to 100";

@@ -98,6 +98,18 @@ private slots:
         QVERIFY(n.at(2).endsWith("-35x45 mm"));
     }
 
+    void sizesTooSmallToPrintOfferNoGrid()
+    {
+        // Under a millimetre, or so many frames that the page would hold more
+        // than ten thousand: no grid (the three fixed divisions remain).
+        LayoutCatalogue c;
+        c.build(a4({size(0.5, 0.7), size(1, 1.5), size(10, 15)}));
+        const QStringList n = names(c).mid(3);
+        QCOMPARE(n.size(), 2);
+        QVERIFY(n.at(0).endsWith("-10x15 mm"));
+        QVERIFY(n.at(1).endsWith("-10x15 mm"));
+    }
+
     void equalCountsGetDot()
     {
         LayoutCatalogue c;
