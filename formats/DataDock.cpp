@@ -1,25 +1,11 @@
 #include "formats/DataDock.h"
 
+#include "formats/LittleEndianDouble.h"
+
 #include <QtEndian>
 #include <cmath>
-#include <cstring>
 
 namespace {
-
-double readDouble(const char *p)
-{
-    const quint64 bits = qFromLittleEndian<quint64>(p);
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
-
-void writeDouble(char *p, double d)
-{
-    quint64 bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    qToLittleEndian<quint64>(bits, p);
-}
 
 // Stored lengths beyond this (in any unit), negative ones and values that
 // are not numbers come from damage; in hundredths of an inch they would not
@@ -40,12 +26,12 @@ DataDock DataDock::fromBytes(const QByteArray &bytes)
     d.orientation = qFromLittleEndian<qint32>(p + 4);
     d.paperSize = qFromLittleEndian<qint32>(p + 8);
     d.borderless = p[12] != 0;
-    d.top = readDouble(p + 16);
-    d.bottom = readDouble(p + 24);
-    d.left = readDouble(p + 32);
-    d.right = readDouble(p + 40);
-    d.width = readDouble(p + 48);
-    d.height = readDouble(p + 56);
+    d.top = readLittleEndianDouble(p + 16);
+    d.bottom = readLittleEndianDouble(p + 24);
+    d.left = readLittleEndianDouble(p + 32);
+    d.right = readLittleEndianDouble(p + 40);
+    d.width = readLittleEndianDouble(p + 48);
+    d.height = readLittleEndianDouble(p + 56);
     for (double v : {d.top, d.bottom, d.left, d.right, d.width, d.height})
         if (!plausibleLength(v))
             return DataDock();
@@ -60,12 +46,12 @@ QByteArray DataDock::toBytes() const
     qToLittleEndian<qint32>(orientation, p + 4);
     qToLittleEndian<qint32>(paperSize, p + 8);
     p[12] = borderless ? 1 : 0;
-    writeDouble(p + 16, top);
-    writeDouble(p + 24, bottom);
-    writeDouble(p + 32, left);
-    writeDouble(p + 40, right);
-    writeDouble(p + 48, width);
-    writeDouble(p + 56, height);
+    writeLittleEndianDouble(p + 16, top);
+    writeLittleEndianDouble(p + 24, bottom);
+    writeLittleEndianDouble(p + 32, left);
+    writeLittleEndianDouble(p + 40, right);
+    writeLittleEndianDouble(p + 48, width);
+    writeLittleEndianDouble(p + 56, height);
     return b;
 }
 

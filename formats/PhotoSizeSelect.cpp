@@ -1,26 +1,12 @@
 #include "formats/PhotoSizeSelect.h"
 
+#include "formats/LittleEndianDouble.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
-
-double readDouble(const char *p)
-{
-    const quint64 bits = qFromLittleEndian<quint64>(p);
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
-
-void writeDouble(char *p, double d)
-{
-    quint64 bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    qToLittleEndian<quint64>(bits, p);
-}
 
 // A side that is negative, not a number or beyond 100000 (in either unit)
 // comes from damage; in hundredths of an inch it would not even fit the
@@ -45,7 +31,7 @@ QVector<PhotoSizeSelect> PhotoSizeSelect::listFromBytes(const QByteArray &bytes)
     list.reserve(n);
     for (int i = 0; i < n; ++i) {
         const char *p = bytes.constData() + i * StoredSize;
-        const PhotoSizeSelect size{readDouble(p), readDouble(p + 8), p[16] != 0, p[17] != 0};
+        const PhotoSizeSelect size{readLittleEndianDouble(p), readLittleEndianDouble(p + 8), p[16] != 0, p[17] != 0};
         if (plausibleSide(size.shortSide) && plausibleSide(size.longSide))
             list.append(size);
     }
@@ -57,8 +43,8 @@ QByteArray PhotoSizeSelect::listToBytes(const QVector<PhotoSizeSelect> &list)
     QByteArray b(list.size() * StoredSize, '\0');
     for (int i = 0; i < list.size(); ++i) {
         char *p = b.data() + i * StoredSize;
-        writeDouble(p, list[i].shortSide);
-        writeDouble(p + 8, list[i].longSide);
+        writeLittleEndianDouble(p, list[i].shortSide);
+        writeLittleEndianDouble(p + 8, list[i].longSide);
         p[16] = list[i].builtIn ? 1 : 0;
         p[17] = list[i].selected ? 1 : 0;
     }

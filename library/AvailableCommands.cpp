@@ -53,14 +53,8 @@ void Available::filesToTrash()
 void Available::turnSelected(bool clockwise)
 {
     for (int row : selectedRows()) {
-        const QModelIndex index = m_model->index(row);
-        if (clockwise)
-            m_model->rotateIcon(index);
-        else
-            m_model->rotateBack(index);
-        const IconItem &item = m_model->item(row);
+        const IconItem &item = turnRow(row, clockwise);
         syncRotation(item.fileName, item.rotation);
-        Q_EMIT fileRotated(item.fileName, item.rotation);
     }
 }
 

@@ -228,3 +228,15 @@ void ImagePanel::pasteImg()
     if (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")))
         m_model->dropMimeData(mime, Qt::CopyAction, 0, 0, QModelIndex());
 }
+
+const IconItem &ImagePanel::turnRow(int row, bool clockwise)
+{
+    const QModelIndex index = m_model->index(row);
+    if (clockwise)
+        m_model->rotateIcon(index);
+    else
+        m_model->rotateBack(index);
+    const IconItem &item = m_model->item(row);
+    Q_EMIT fileRotated(item.fileName, item.rotation);
+    return item;
+}

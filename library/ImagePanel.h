@@ -80,6 +80,8 @@ protected:
     virtual bool viewerDelete(int row) = 0;
     // Turns the selected rows a quarter turn.
     virtual void turnSelected(bool clockwise) = 0;
+    // Turns one row a quarter and tells the other panel; returns its item.
+    const IconItem &turnRow(int row, bool clockwise);
     // The sort lost the current image.
     virtual void currentLost() {}
     virtual const char *debugName() const = 0;

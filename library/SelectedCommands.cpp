@@ -27,14 +27,8 @@ void Selected::turnSelected(bool clockwise)
     Q_EMIT setModif(true);
     QModelIndexList turned;
     for (int row : rows) {
-        const QModelIndex index = m_model->index(row);
-        if (clockwise)
-            m_model->rotateIcon(index);
-        else
-            m_model->rotateBack(index);
-        const IconItem &item = m_model->item(row);
-        Q_EMIT fileRotated(item.fileName, item.rotation);
-        turned.append(index);
+        turnRow(row, clockwise);
+        turned.append(m_model->index(row));
     }
     if (turned.contains(m_view->currentIndex()))
         currentItem(m_view->currentIndex());
