@@ -454,17 +454,9 @@ QPixmap PageRenderer::pageThumbnailPixmap(const Page &page, int width, int heigh
     return QPixmap::fromImage(pageThumbnail(page, width, height, divisor));
 }
 
-QString PageRenderer::fileNameText(const QString &fileName)
-{
-    const QString name = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1);
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    // A name without an extension is printed whole.
-    return dot < 0 ? name : name.left(dot);
-}
-
 QString PageRenderer::stampText(const PhotoFrame &frame)
 {
-    const QString name = frame.fileNameStamp ? fileNameText(frame.fileName) : QString();
+    const QString name = frame.fileNameStamp ? fileBaseName(frame.fileName) : QString();
     QString date;
     if (frame.dateStamp && frame.shotTime.isValid())
         date = QLocale::system().toString(frame.shotTime.date(), QLocale::ShortFormat);

@@ -68,10 +68,8 @@ public:
     // the frame less the white bands where its crop reaches beyond the image.
     static QRectF visiblePhotoRect(const PhotoFrame &frame, const QRectF &rect);
 
-    // "IMG_0001" for ".../IMG_0001.JPG": the last part of the path without
-    // its last extension.
-    static QString fileNameText(const QString &fileName);
-    // The text printed on the frame: file name and/or date, one per line.
+    // The text printed on the frame: the file name without its last
+    // extension and/or the date, one per line.
     static QString stampText(const PhotoFrame &frame);
     // "Printed with Velmora" in the interface language.
     static QString creditText();
