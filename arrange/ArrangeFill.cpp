@@ -7,7 +7,6 @@
 #include "library/ImageFile.h"
 
 #include <QDataStream>
-#include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
@@ -50,10 +49,7 @@ void ArrangeEngine::fillFromRecord(PhotoFrame &f, const IconItem &item)
         f.imageHeight = item.imageHeight;
     } else {
         f.preview = QImage();
-        // A record may name anything, a device or a pipe included, whose
-        // reading would never end: only plain files are read from disk.
-        if (!f.fileData.isEmpty() || QFileInfo(f.fileName).isFile())
-            f.loadImage();
+        f.loadImage();
     }
     f.keepDataWithinBudget();
     f.turnFromImage();
@@ -244,11 +240,7 @@ bool ArrangeEngine::removePages(QList<int> rows)
             if (f.isEmpty())
                 continue;
             names << f.fileName;
-            // Gone from the document before the count looks for it again.
-            const QString name = f.fileName;
-            f.fileName.clear();
-            f.releaseData();
-            m_doc.countRemoved(name);
+            emptyFrame(f);
         }
         m_doc.pages.remove(row);
         lowest = row;

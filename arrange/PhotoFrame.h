@@ -76,8 +76,8 @@ struct PhotoFrame
     void autoCrop(); // follows the "Auto Crop" setting
     void rotateBy(int newRotation);
 
-    // Reads the file (when fileData is empty) and makes the preview; see
-    // PhotoFrame.cpp.
+    // Reads the file (when fileData is empty; plain files only) and makes
+    // the preview.
     void loadImage();
     // After a fill: keeps fileData only while the budget allows, counting it.
     void keepDataWithinBudget();

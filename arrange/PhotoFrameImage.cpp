@@ -6,6 +6,7 @@
 #include "library/ImageFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTransform>
 
@@ -56,6 +57,10 @@ QImage cropOf(const QImage &source, const PhotoFrame &f, double k, const QColor 
 void PhotoFrame::loadImage()
 {
     if (fileData.isEmpty()) {
+        // Only plain files: a record may name a device or a pipe, whose
+        // reading would never end.
+        if (!QFileInfo(fileName).isFile())
+            return;
         QFile file(fileName);
         if (!file.open(QIODevice::ReadOnly))
             return;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 PhotoFrame frame(int w, int h, int iw, int ih)
@@ -164,10 +166,23 @@ private slots:
         QCOMPARE(b.imageWidth, 10);
     }
 
+    void loadImageUnreadable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << dir.filePath("missing.jpg");
+        QTest::newRow("folder") << dir.path();
+        // Read as a file, these would never end.
+        QTest::newRow("device") << QStringLiteral("/dev/zero");
+        QTest::newRow("pipe") << dir.filePath("pipe.jpg");
+    }
+
     void loadImageUnreadable()
     {
+        QFETCH(QString, name);
+        if (name.endsWith("pipe.jpg") && !QFileInfo::exists(name))
+            QCOMPARE(mkfifo(QFile::encodeName(name).constData(), 0600), 0);
         PhotoFrame f = frame(100, 100, 0, 0);
-        f.fileName = dir.filePath("missing.jpg");
+        f.fileName = name;
         f.loadImage();
         QVERIFY(f.preview.isNull());
         QVERIFY(f.fileData.isEmpty());
