@@ -80,8 +80,11 @@ QList<QModelIndex> IconsList::GetVisibleItems()
             const QModelIndex index = indexAt(QPoint(x, sy));
             if (!index.isValid() || items.contains(index))
                 continue;
-            const QPixmap icon = index.data(IconsModel::IconPixmapRole).value<QPixmap>();
-            if (index.data(IconsModel::StateRole).toInt() < 2 || icon.width() != iw || icon.height() != ih)
+            // A row not decoded yet needs work whatever its picture; only a
+            // decoded one is asked for its thumbnail (a placeholder would be
+            // drawn just to be measured).
+            if (index.data(IconsModel::StateRole).toInt() < 2
+                || index.data(IconsModel::IconPixmapRole).value<QPixmap>().size() != QSize(iw, ih))
                 items.append(index);
         }
     }
