@@ -13,7 +13,6 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QToolBar>
-#include <QTransform>
 
 Available::Available(QWidget *parent, const QString &mountTable)
     : ImagePanel(false, IconsModel::OfferUris, parent), m_tree(new TreeDir(nullptr, mountTable)),
@@ -163,11 +162,8 @@ void Available::currentItem(QModelIndex current)
         readIntoItem(item);
         if (item.rotation < 1)
             item.rotation = turned;
-        if (!item.preview.isNull() && item.rotation > 0) {
-            item.preview = item.preview.transformed(QTransform().rotate(item.rotation));
-            if (item.rotation % 180)
-                std::swap(item.imageWidth, item.imageHeight);
-        }
+        if (!item.preview.isNull())
+            IconsModel::turnItem(item, item.rotation / 90);
     }
     m_info->showItem(item);
 }

@@ -124,10 +124,14 @@ Qt::DropActions IconsModel::supportedDropActions() const
     return Qt::CopyAction | Qt::MoveAction;
 }
 
-void IconsModel::turnPreview(IconItem &item, int quarterTurns)
+void IconsModel::turnItem(IconItem &item, int quarterTurns)
 {
+    if (quarterTurns % 4 == 0)
+        return;
     if (!item.preview.isNull())
         item.preview = item.preview.transformed(QTransform().rotate(90.0 * quarterTurns));
+    if (quarterTurns % 2)
+        std::swap(item.imageWidth, item.imageHeight);
 }
 
 void IconsModel::rotateIcon(QModelIndex index)
@@ -139,8 +143,7 @@ void IconsModel::rotateIcon(QModelIndex index)
     if (item.rotation >= 301)
         item.rotation = 0;
     if (item.state > 1) {
-        turnPreview(item, 1);
-        std::swap(item.imageWidth, item.imageHeight);
+        turnItem(item, 1);
         drawIcon(item);
     }
     Q_EMIT dataChanged(index, index);
@@ -155,8 +158,7 @@ void IconsModel::rotateBack(QModelIndex index)
     if (item.rotation < 0)
         item.rotation = 270;
     if (item.state > 1) {
-        turnPreview(item, -1);
-        std::swap(item.imageWidth, item.imageHeight);
+        turnItem(item, -1);
         drawIcon(item);
     }
     Q_EMIT dataChanged(index, index);
@@ -173,9 +175,7 @@ void IconsModel::rotateTo(const QModelIndex &index, int angle)
     const int q = delta / 90;
     if (q == 0)
         return;
-    if (q % 2)
-        std::swap(item.imageWidth, item.imageHeight);
-    turnPreview(item, q);
+    turnItem(item, q);
     item.rotation = angle;
     drawIcon(item);
     Q_EMIT dataChanged(index, index);

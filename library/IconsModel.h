@@ -86,6 +86,9 @@ public:
     static void itemsFromUrls(const QList<QUrl> &urls, QDataStream &out);
     // A record for a file on disk: sizes, times and the date taken as listed.
     static IconItem itemFromFile(const QFileInfo &info);
+    // Turns the row's preview by quarter turns (clockwise when positive) and
+    // swaps its full sizes on an odd count. The rotation is left alone.
+    static void turnItem(IconItem &item, int quarterTurns);
 
 Q_SIGNALS:
     void countAddImage(int count);
@@ -109,7 +112,6 @@ public Q_SLOTS:
 private:
     QPixmap iconOf(const IconItem &item) const;
     void drawIcon(IconItem &item);
-    void turnPreview(IconItem &item, int quarterTurns);
     void changeCounts(const QHash<QString, int> &delta, bool absolute);
     QFileInfoList listFolder(const QString &path) const;
     void watch(const QString &name);

@@ -5,7 +5,6 @@
 #include "library/ImageFile.h"
 
 #include <QDataStream>
-#include <QTransform>
 
 void IconsModel::save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const
 {
@@ -63,12 +62,8 @@ void IconsModel::adoptLoaded()
         item.preview = QImage();
         readIntoItem(item);
         item.rotation = saved;
-        if (saved > 0) {
-            if ((saved / 90) % 2)
-                std::swap(item.imageWidth, item.imageHeight);
-            if (!item.preview.isNull())
-                item.preview = item.preview.transformed(QTransform().rotate(saved));
-        }
+        if (saved > 0)
+            turnItem(item, saved / 90);
         drawIcon(item);
         if (fromProject)
             item.fileData.clear();
