@@ -1,5 +1,6 @@
 #include "library/ImagePanel.h"
 
+#include "library/IconRecord.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/SortMenu.h"
@@ -225,11 +226,11 @@ void ImagePanel::pasteImg()
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     if (!mime)
         return;
-    if (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")))
+    if (mime->hasFormat(velmoraMimeType()) || mime->hasFormat(QStringLiteral("text/uri-list")))
         m_model->dropMimeData(mime, Qt::CopyAction, 0, 0, QModelIndex());
 }
 
-const IconItem &ImagePanel::turnRow(int row, bool clockwise)
+void ImagePanel::turnRow(int row, bool clockwise)
 {
     const QModelIndex index = m_model->index(row);
     if (clockwise)
