@@ -27,6 +27,21 @@ IconItem IconsModel::itemFromFile(const QFileInfo &info)
     return item;
 }
 
+// The file on disk has the size and time the row knows.
+static bool sameOnDisk(const IconItem &item, const QFileInfo &info)
+{
+    return info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize;
+}
+
+// The row takes the size and times of the file on disk.
+static void takeFileTimes(IconItem &item, const QFileInfo &info)
+{
+    const IconItem fresh = IconsModel::itemFromFile(info);
+    item.fileSize = fresh.fileSize;
+    item.fileTime = fresh.fileTime;
+    item.shotTime = fresh.shotTime;
+}
+
 QFileInfoList IconsModel::listFolder(const QString &path) const
 {
     // The files named "*.<format>" for every format the image readers know,
@@ -177,13 +192,10 @@ void IconsModel::updateDir(QString path)
             continue;
         }
         const QFileInfo &info = entries[*found];
-        if (info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize)
+        if (sameOnDisk(item, info))
             continue;
         beginOnce();
-        const IconItem fresh = itemFromFile(info);
-        item.fileSize = fresh.fileSize;
-        item.fileTime = fresh.fileTime;
-        item.shotTime = fresh.shotTime;
+        takeFileTimes(item, info);
         item.state = item.imageWidth = item.imageHeight = item.useCount = 0;
         drawIcon(item);
     }
@@ -235,12 +247,9 @@ void IconsModel::fileChanged(QString name)
         return;
     IconItem &item = m_items[row];
     const QFileInfo info(name);
-    if (info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize)
+    if (sameOnDisk(item, info))
         return;
-    const IconItem fresh = itemFromFile(info);
-    item.fileSize = fresh.fileSize;
-    item.fileTime = fresh.fileTime;
-    item.shotTime = fresh.shotTime;
+    takeFileTimes(item, info);
     const int r = item.rotation;
     // The frames that show the file still show it: its use count stays.
     const bool keptBytes = !item.fileData.isEmpty();
