@@ -137,11 +137,7 @@ void IconsList::ImageCreated(int _index)
     m->setData(index, r.image, IconsModel::PreviewRole);
     // A row that holds its bytes already keeps them (and their count).
     if (m_keepData && index.data(IconsModel::FileDataRole).toByteArray().isEmpty()) {
-        qint64 &cached = appState().cachedBytes;
-        if (!r.data.isEmpty() && cached <= AppState::CacheBudget)
-            cached += r.data.size();
-        else
-            r.data.clear();
+        keepWithinBudget(r.data);
         m->setData(index, r.data, IconsModel::FileDataRole);
     }
     QListView::dataChanged(index, index);

@@ -120,13 +120,11 @@ void IconsModel::releaseBytes(IconItem &item)
 
 void IconsModel::adoptBytes(IconItem &item) const
 {
-    if (item.fileData.isEmpty())
-        return;
-    qint64 &total = appState().cachedBytes;
-    if (m_mimeFlags != OfferUris && total <= AppState::CacheBudget)
-        total += item.fileData.size();
-    else
+    // The folder panel reads its files again when it needs them.
+    if (m_mimeFlags == OfferUris)
         item.fileData.clear();
+    else
+        keepWithinBudget(item.fileData);
 }
 
 void IconsModel::dropAllItems()

@@ -82,6 +82,19 @@ bool embeddedBytes(const QString &fileName, QByteArray &out)
     return readProjectCopy(it->position, out);
 }
 
+bool keepWithinBudget(QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return false;
+    qint64 &total = appState().cachedBytes;
+    if (total > AppState::CacheBudget) {
+        bytes.clear();
+        return false;
+    }
+    total += bytes.size();
+    return true;
+}
+
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
     QBuffer buffer;

@@ -30,6 +30,11 @@ QByteArray imageBytes(const QString &fileName);
 // again and need not be kept).
 bool embeddedBytes(const QString &fileName, QByteArray &out);
 
+// Keeps `bytes` in memory while the budget of held file bytes is not spent,
+// adding their size to it (so one file may carry the total past the limit);
+// otherwise empties them. True when they are kept.
+bool keepWithinBudget(QByteArray &bytes);
+
 // Decodes a reduced preview of `bytes` at the reader's own reduced size
 // (scaled decoding). `fullSize` gets the full size when the reader reports it
 // and is left alone otherwise.
