@@ -55,17 +55,8 @@ static bool readProjectCopy(qint64 position, QByteArray &out)
 QByteArray imageBytes(const QString &fileName)
 {
     QByteArray bytes;
-    if (readWholeFile(fileName, bytes))
-        return bytes;
-    const AppState &st = appState();
-    if (st.shell.currentFile.isEmpty())
-        return QByteArray();
-    const auto it = st.embeddedFiles.constFind(fileName);
-    if (it == st.embeddedFiles.constEnd())
-        return QByteArray();
-    if (!it->bytes.isEmpty())
-        return it->bytes;
-    readProjectCopy(it->position, bytes);
+    if (!readWholeFile(fileName, bytes) && !appState().shell.currentFile.isEmpty())
+        embeddedBytes(fileName, bytes);
     return bytes;
 }
 
