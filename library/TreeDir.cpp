@@ -15,7 +15,7 @@
 
 TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
     : QWidget(parent), m_tree(new QTreeView(this)), m_watcher(new QFileSystemWatcher(this)),
-      m_timer(new QTimer(this)), m_scrollTimer(new QTimer(this)),
+      m_scrollTimer(new QTimer(this)),
       m_driveWatcher(mountTable.isEmpty() ? new DriveWatcher(this) : new DriveWatcher(mountTable, this))
 {
     setObjectName(QStringLiteral("TreeDir"));
@@ -32,8 +32,6 @@ TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
     layout->addWidget(m_tree);
     setDirModel();
 
-    m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &TreeDir::timerUpdate);
     m_scrollTimer->setSingleShot(true);
     connect(m_scrollTimer, &QTimer::timeout, this, [this] {
         const QModelIndex index = m_model->index(m_pendingScroll);
@@ -104,7 +102,6 @@ void TreeDir::watchFolder(const QString &path)
 void TreeDir::look(QModelIndex _index)
 {
     watchFolder(m_model->filePath(_index));
-    m_timer->start(300);
 }
 
 void TreeDir::dontLook(QModelIndex _index)
@@ -117,16 +114,14 @@ void TreeDir::dontLook(QModelIndex _index)
 
 void TreeDir::dirChanged(QString dirStr)
 {
-    m_timer->start(300);
     if (dirStr == m_currentDir)
         Q_EMIT updateDir(dirStr);
 }
 
 void TreeDir::timerUpdate()
 {
-    // The folder model follows the folders it has read by itself; nothing
-    // is left to do once the changes have settled.
-    m_timer->stop();
+    // The folder model follows the folders it has read by itself: a change
+    // leaves nothing for the tree to refresh.
 }
 
 void TreeDir::updateDrives()

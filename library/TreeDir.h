@@ -52,7 +52,6 @@ private:
     QFileSystemModel *m_model = nullptr;
     QTreeView *m_tree;
     QFileSystemWatcher *m_watcher;
-    QTimer *m_timer;
     QTimer *m_scrollTimer;
     DriveWatcher *m_driveWatcher;
     QString m_currentDir;
