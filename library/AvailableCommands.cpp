@@ -52,10 +52,12 @@ void Available::filesToTrash()
 
 void Available::turnSelected(bool clockwise)
 {
-    for (int row : selectedRows()) {
-        const IconItem &item = turnRow(row, clockwise);
-        syncRotation(item.fileName, item.rotation);
-    }
+    const QList<int> rows = selectedRows();
+    for (int row : rows)
+        turnRow(row, clockwise);
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && rows.contains(current.row()))
+        currentItem(current);
 }
 
 int Available::viewerMode() const

@@ -7,12 +7,9 @@ class IconsList;
 class IconsModel;
 class QAction;
 class QFrame;
-class QItemSelection;
 class QSettings;
 class QToolBar;
-class QVBoxLayout;
 class SortMenu;
-struct IconItem;
 
 // What the two image panels (the folder panel and the selection panel) have
 // in common: an IconsModel shown by an IconsList under a toolbar, the sort
@@ -80,8 +77,8 @@ protected:
     virtual bool viewerDelete(int row) = 0;
     // Turns the selected rows a quarter turn.
     virtual void turnSelected(bool clockwise) = 0;
-    // Turns one row a quarter and tells the other panel; returns its item.
-    const IconItem &turnRow(int row, bool clockwise);
+    // Turns one row a quarter and tells the other panel.
+    void turnRow(int row, bool clockwise);
     // The sort lost the current image.
     virtual void currentLost() {}
     virtual const char *debugName() const = 0;
