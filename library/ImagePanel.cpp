@@ -239,5 +239,4 @@ void ImagePanel::turnRow(int row, bool clockwise)
         m_model->rotateBack(index);
     const IconItem &item = m_model->item(row);
     Q_EMIT fileRotated(item.fileName, item.rotation);
-    return item;
 }
