@@ -4,7 +4,9 @@
 #include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
@@ -126,11 +128,37 @@ int stampFlags(int position)
     }
 }
 
+// The logo decoded: every frame of a page usually carries the same one, so
+// the last one decoded on this thread is kept while its file is unchanged.
+QImage logoImage(const QString &fileName)
+{
+    struct Kept
+    {
+        QString name;
+        QString project;
+        QDateTime modified;
+        qint64 size = -1;
+        QImage image;
+    };
+    thread_local Kept kept;
+    const QFileInfo info(fileName);
+    const QString &project = appState().shell.currentFile;
+    if (kept.name != fileName || kept.project != project || kept.modified != info.lastModified()
+        || kept.size != info.size()) {
+        kept.image = decodeImage(imageBytes(fileName));
+        kept.name = fileName;
+        kept.project = project;
+        kept.modified = info.lastModified();
+        kept.size = info.size();
+    }
+    return kept.image;
+}
+
 void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r)
 {
     if (!f.logo || f.logoFile.isEmpty())
         return;
-    const QImage logo = decodeImage(imageBytes(f.logoFile));
+    const QImage logo = logoImage(f.logoFile);
     if (logo.isNull())
         return;
     const double pw = logo.width();

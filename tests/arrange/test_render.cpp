@@ -142,6 +142,44 @@ private slots:
         QVERIFY(credit.bottom() < 437 && credit.bottom() > 400);
     }
 
+    // Every frame carries the logo; drawn again after the logo file was
+    // replaced, the frames show the new one.
+    void logoOnEveryFrameFollowsItsFile()
+    {
+        const QString logoPath = dir.filePath("logo.png");
+        const auto writeLogo = [&](int side, QColor colour) {
+            QImage logo(side, side, QImage::Format_RGB32);
+            logo.fill(colour);
+            QVERIFY(logo.save(logoPath, "PNG"));
+        };
+        PhotoFrame f = filled(photo("white.jpg", 400, 400, Qt::white, Qt::white), 5000, 5000, true);
+        f.logo = true;
+        f.logoFile = logoPath;
+        f.logoSize = 50;
+        f.logoHorizontal = 1;
+        f.logoVertical = 1;
+        Page page = onePage(f, 10000, 5000);
+        PhotoFrame second = f;
+        second.x = 5000;
+        page.frames << second;
+        appState().page.printFrame = false;
+        const auto draw = [&] {
+            QImage img = blank(500, 250);
+            QPainter p(&img);
+            PageRenderer::drawPage(p, page, QRectF(0, 0, 500, 250));
+            return img;
+        };
+        writeLogo(20, Qt::red);
+        QImage img = draw();
+        QVERIFY(isRed(img.pixel(125, 125)));
+        QVERIFY(isRed(img.pixel(375, 125)));
+        writeLogo(30, Qt::blue);
+        img = draw();
+        appState().page.printFrame = true;
+        QVERIFY(isBlue(img.pixel(125, 125)));
+        QVERIFY(isBlue(img.pixel(375, 125)));
+    }
+
     void acrossPositionsTurnTheText_data()
     {
         QTest::addColumn<int>("position");
