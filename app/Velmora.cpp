@@ -68,8 +68,7 @@ Velmora::Velmora(QWidget *parent)
     createConnections();
 
     show();
-    m_available->retranslate();
-    updateCommandStates();
+    m_available->retranslate(); // its image count updates the command states
     saveAct->setEnabled(false);
     arrangeAct->setEnabled(false);
     m_languageMenu->setEnabled(m_languageCount >= 2);
