@@ -27,6 +27,21 @@ void printLine(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+// Every page of `document` in order.
+QList<int> allPages(const Document &document)
+{
+    return PrintPlan::pages(PrintPlan::Choice(), document.pages.size());
+}
+
+// A line "OUTPUT: page N" for each page as it is printed.
+PrintJob::Progress pageLines(const QString &output)
+{
+    return [output](int, int, int index) {
+        printLine(stdout, QStringLiteral("%1: %2").arg(output, QObject::tr("page %1").arg(index + 1)));
+        return true;
+    };
+}
+
 } // namespace
 
 bool CommandLine::exportPages(const Document &document, int quality)
@@ -53,14 +68,8 @@ bool CommandLine::printPdf(const Document &document)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdfFile);
     PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
-    QList<int> pages;
-    for (int i = 0; i < document.pages.size(); ++i)
-        pages << i;
-    const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(pages, 1, true, 1));
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, [this](int, int, int index) {
-        printLine(stdout, QStringLiteral("%1: %2").arg(m_pdfFile, QObject::tr("page %1").arg(index + 1)));
-        return true;
-    });
+    const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(allPages(document), 1, true, 1));
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_pdfFile));
     if (result.failed)
         return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, QObject::tr("The PDF could not be started")));
     return true;
@@ -73,15 +82,8 @@ bool CommandLine::printOn(const Document &document, int jobMax)
     if (!printer.isValid() || printer.printerName() != m_printer)
         return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
     PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
-    QList<int> pages;
-    for (int i = 0; i < document.pages.size(); ++i)
-        pages << i;
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, PrintPlan::jobs(pages, m_copies, true, jobMax),
-                                                    [this](int, int, int index) {
-                                                        printLine(stdout, QStringLiteral("%1: %2").arg(
-                                                                              m_printer, QObject::tr("page %1").arg(index + 1)));
-                                                        return true;
-                                                    });
+    const QVector<QList<int>> jobs = PrintPlan::jobs(allPages(document), m_copies, true, jobMax);
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer));
     if (result.failed)
         return fail(QObject::tr("The printer %1 could not start a print job.").arg(m_printer));
     return true;
