@@ -273,7 +273,7 @@ bool CommandLine::chooseLayout(AppState &st)
         if (!parsePair(m_photoSize, s, l))
             return fail(QObject::tr("Photo size must be SHORTxLONG: %1.").arg(m_photoSize));
         const Page &base = catalogue.base();
-        const int scale = Settings::unitScaleFor(st.page.pageSetup.unit);
+        const int scale = catalogue.unitScale();
         layout = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(), roundHalfUp(qMin(s, l) * scale),
                                        roundHalfUp(qMax(s, l) * scale));
         if (layout.frames.isEmpty())
