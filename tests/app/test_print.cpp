@@ -36,6 +36,12 @@ private Q_SLOTS:
 
 private:
     QString pdf(const QString &name) const { return dir.filePath(name); }
+    // Points `printer` at the PDF file `name` in the test folder.
+    void toPdf(QPrinter &printer, const QString &name) const
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf(name));
+    }
     QTemporaryDir dir;
 };
 
@@ -167,8 +173,7 @@ void TestPrint::paper()
 void TestPrint::printerSetUp()
 {
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("setup.pdf")));
+    toPdf(printer, QStringLiteral("setup.pdf"));
     DataDock d;
     d.orientation = 1;
     d.width = 297;
@@ -196,8 +201,7 @@ void TestPrint::pdfPages()
     const Document doc = arrangedDocument(dir.path(), 6, a4Layout(1, 2));
     QCOMPARE(doc.pages.size(), 3);
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("range.pdf")));
+    toPdf(printer, QStringLiteral("range.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
     PrintPlan::Choice c;
     c.range = Range::PageRange;
@@ -233,8 +237,7 @@ void TestPrint::pdfMatchesRendering()
         QSKIP("pdftoppm is not installed");
     const Document doc = arrangedDocument(dir.path(), 4, a4Layout(2, 2));
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("compare.pdf")));
+    toPdf(printer, QStringLiteral("compare.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
     PrintJob::print(printer, doc.pages, {{0}});
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-singlefile"),
@@ -271,8 +274,7 @@ void TestPrint::pdfKeepsPhotoResolution()
     // into an upright frame stays at its own resolution (below 300 ppi).
     const Document doc = arrangedDocument(dir.path(), 2, a4Layout(1, 2));
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("resolution.pdf")));
+    toPdf(printer, QStringLiteral("resolution.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
     PrintJob::print(printer, doc.pages, {{0}});
     const QString list = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printer.outputFileName()});
@@ -298,8 +300,7 @@ void TestPrint::jobsOnPrinter()
     const Document doc = arrangedDocument(dir.path(), 12, a4Layout(1, 1));
     QCOMPARE(doc.pages.size(), 12);
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("jobs.pdf")));
+    toPdf(printer, QStringLiteral("jobs.pdf"));
     printer.setCopyCount(2);
     PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
     QList<int> all;
@@ -317,8 +318,7 @@ void TestPrint::cancel()
 {
     const Document doc = arrangedDocument(dir.path(), 3, a4Layout(1, 1));
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf(QStringLiteral("cancel.pdf")));
+    toPdf(printer, QStringLiteral("cancel.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
