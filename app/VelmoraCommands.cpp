@@ -12,6 +12,7 @@
 #include "formats/PaperCatalogue.h"
 #include "formats/TabOptions.h"
 #include "library/Available.h"
+#include "library/IconRecord.h"
 #include "library/IconsList.h"
 #include "library/Selected.h"
 
@@ -251,9 +252,7 @@ void Velmora::horizontalSplitWindows() { splitWindows(Qt::Horizontal, Qt::Vertic
 
 void Velmora::clipboardChanged()
 {
-    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
-    const bool canPaste = mime
-        && (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")));
+    const bool canPaste = canPasteImages(QGuiApplication::clipboard()->mimeData());
     m_available->setPasteEnabled(canPaste);
     m_selected->setPasteEnabled(canPaste);
     m_arrange->setPasteEnabled(canPaste);

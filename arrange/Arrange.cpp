@@ -8,6 +8,7 @@
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
 #include "formats/PaperCatalogue.h"
+#include "library/IconRecord.h"
 
 #include <QAction>
 #include <QApplication>
@@ -360,9 +361,7 @@ void Arrange::changeEnable(int)
                 ++selectedFilled;
         }
     }
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    const bool clip = mime
-        && (mime->hasFormat(QStringLiteral("image/Velmora")) || mime->hasFormat(QStringLiteral("text/uri-list")));
+    const bool clip = canPasteImages(QApplication::clipboard()->mimeData());
     m_cropAct->setEnabled(selectedFilled > 0);
     m_clearAct->setEnabled(selectedFilled > 0);
     m_copyAct->setEnabled(selectedFilled > 0);

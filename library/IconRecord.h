@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDataStream>
+#include <QMimeData>
 #include <QString>
 
 struct IconItem;
@@ -9,6 +10,13 @@ struct IconItem;
 // another, no header and no count, stream version left at its default.
 // A record from a page frame has state 3 and the frame number in useCount.
 inline QString velmoraMimeType() { return QStringLiteral("image/Velmora"); }
+
+// True when `mime` carries images a panel or a page can take: records of
+// this program (tested first) or a list of file URLs.
+inline bool canPasteImages(const QMimeData *mime)
+{
+    return mime && (mime->hasFormat(velmoraMimeType()) || mime->hasFormat(QStringLiteral("text/uri-list")));
+}
 
 void writeIconRecord(QDataStream &out, const IconItem &item);
 // False when the stream ran out or is damaged; `item` is then incomplete.

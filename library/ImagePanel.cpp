@@ -224,9 +224,7 @@ void ImagePanel::pasteImg()
 {
     qDebug().noquote() << QStringLiteral("%1::paste").arg(QLatin1String(debugName()));
     const QMimeData *mime = QApplication::clipboard()->mimeData();
-    if (!mime)
-        return;
-    if (mime->hasFormat(velmoraMimeType()) || mime->hasFormat(QStringLiteral("text/uri-list")))
+    if (canPasteImages(mime))
         m_model->dropMimeData(mime, Qt::CopyAction, 0, 0, QModelIndex());
 }
 
