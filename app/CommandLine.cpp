@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "arrange/Rounding.h"
 #include "app/AppState.h"
 #include "app/Settings.h"
 #include "arrange/ArrangeEngine.h"
@@ -51,7 +52,6 @@ bool parsePair(const QString &text, double &a, double &b)
     return a > 0 && b > 0 && a <= 1000 && b <= 1000;
 }
 
-int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
 
 // Lays the named paper's sides out for the setup's orientation.
 void setNamedPaper(DataDock &d, int index)

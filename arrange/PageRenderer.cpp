@@ -1,5 +1,6 @@
 #include "arrange/PageRenderer.h"
 
+#include "arrange/Rounding.h"
 #include "app/AppState.h"
 #include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
@@ -315,8 +316,8 @@ QRectF PageRenderer::visiblePhotoRect(const PhotoFrame &frame, const QRectF &rec
 
 QSize PageRenderer::printedImageSize(const QSize &image, const QSizeF &deviceSize)
 {
-    const int w = int(std::floor(8 * deviceSize.width() + 0.5));
-    const int h = int(std::floor(8 * deviceSize.height() + 0.5));
+    const int w = roundHalfUp(8 * deviceSize.width());
+    const int h = roundHalfUp(8 * deviceSize.height());
     if (image.width() > w && image.height() > h && w > 0 && h > 0)
         return QSize(w, h);
     return image;

@@ -1,6 +1,7 @@
 // The image side of a frame: reading its file, the preview and the crops.
 #include "arrange/PhotoFrame.h"
 
+#include "arrange/Rounding.h"
 #include "app/AppState.h"
 #include "library/Exif.h"
 #include "library/ImageFile.h"
@@ -14,8 +15,6 @@
 #include <utility>
 
 namespace {
-
-int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
 
 QImage rotated(const QImage &image, int degrees)
 {

@@ -1,5 +1,6 @@
 #include "formats/LayoutCatalogue.h"
 
+#include "arrange/Rounding.h"
 #include "app/Settings.h"
 #include "formats/LayoutFile.h"
 
@@ -10,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
 
 PhotoFrame frameAt(int x, int y, int w, int h)
 {

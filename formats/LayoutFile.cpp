@@ -1,5 +1,6 @@
 #include "formats/LayoutFile.h"
 
+#include "arrange/Rounding.h"
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
@@ -13,8 +14,6 @@
 const QString LayoutFile::Magic = QStringLiteral("VLY 2.C");
 
 namespace {
-
-int roundHalfUp(double v) { return int(std::floor(v + 0.5)); }
 
 // The wait cursor for the length of a file operation (only where there is a
 // screen to show it on).
