@@ -313,9 +313,7 @@ bool CommandLine::arrange(Document &document)
                             .arg(path, info.isFile() ? reader.errorString() : QObject::tr("No such file")));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
-        IconItem item = IconsModel::itemFromFile(info);
-        item.fileSize = qint32(qMin<qint64>(info.size(), INT_MAX));
-        items << item;
+        items << IconsModel::itemFromFile(info);
     }
     ArrangeEngine engine(document);
     engine.arrangeAll(items);

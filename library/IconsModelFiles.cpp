@@ -14,12 +14,21 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
+
+// File sizes are kept in 32 bits (the record and project formats); a file of
+// 2 GB or more is held at the largest size they can say instead of wrapping
+// to a negative one.
+static qint32 storedSize(const QFileInfo &info)
+{
+    return qint32(qMin<qint64>(info.size(), std::numeric_limits<qint32>::max()));
+}
 
 IconItem IconsModel::itemFromFile(const QFileInfo &info)
 {
     IconItem item;
     item.fileName = info.absoluteFilePath();
-    item.fileSize = qint32(info.size());
+    item.fileSize = storedSize(info);
     item.fileTime = info.lastModified();
     item.shotTime = info.birthTime();
     if (!item.shotTime.isValid() || item.fileTime < item.shotTime)
@@ -30,7 +39,7 @@ IconItem IconsModel::itemFromFile(const QFileInfo &info)
 // The file on disk has the size and time the row knows.
 static bool sameOnDisk(const IconItem &item, const QFileInfo &info)
 {
-    return info.lastModified() == item.fileTime && qint32(info.size()) == item.fileSize;
+    return info.lastModified() == item.fileTime && storedSize(info) == item.fileSize;
 }
 
 // The row takes the size and times of the file on disk.
