@@ -244,10 +244,7 @@ bool CommandLine::configure(AppState &st)
             return fail(QObject::tr("JPEG quality must be 0 to 100: %1.").arg(m_quality));
         st.exports.jpegQuality = q;
     }
-    st.page.pageSetup = d;
-    st.layout.unitScale = Settings::unitScaleFor(d.unit);
-    st.page.paperName = PaperCatalogue::paperName(d);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(d.unit);
+    Settings::adoptPageSetup(st, d);
     st.layout.addImagesMode = true;
     st.layout.autoCropEnabled = !m_fit;
     return chooseLayout(st);

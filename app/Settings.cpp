@@ -37,6 +37,14 @@ int unitScaleFor(int unit)
     }
 }
 
+void adoptPageSetup(AppState &st, const DataDock &setup)
+{
+    st.page.pageSetup = setup;
+    st.layout.unitScale = unitScaleFor(setup.unit);
+    st.page.paperName = PaperCatalogue::paperName(setup);
+    st.page.unitSuffix = PaperCatalogue::unitSuffix(setup.unit);
+}
+
 void readStartValues(QSettings &s, AppState &st)
 {
     st.shell.language = s.value("/Language", QString()).toString();
@@ -47,10 +55,7 @@ void readStartValues(QSettings &s, AppState &st)
 
 void readValues(QSettings &s, AppState &st)
 {
-    st.page.pageSetup = DataDock::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray());
-    st.layout.unitScale = unitScaleFor(st.page.pageSetup.unit);
-    st.page.paperName = PaperCatalogue::paperName(st.page.pageSetup);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(st.page.pageSetup.unit);
+    adoptPageSetup(st, DataDock::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray()));
 
     const QByteArray mm = s.value("/PhotoSizesMM", QByteArray()).toByteArray();
     st.page.sizesMM = mm.isEmpty() ? PhotoSizeSelect::defaultMillimetres()

@@ -3,6 +3,7 @@
 class QSettings;
 class QString;
 struct AppState;
+struct DataDock;
 
 // Reads and writes the application-wide values of AppState in the group
 // "/Settings" of the store. The caller begins and ends the group; window
@@ -33,5 +34,9 @@ QString documentsDefault();
 
 // Hundredths of a millimetre per unit: 2540 inch, 100 mm, 1000 cm.
 int unitScaleFor(int unit);
+
+// Makes `setup` the page setup in force, with the values derived from it:
+// the unit scale, the paper name and the unit suffix.
+void adoptPageSetup(AppState &state, const DataDock &setup);
 
 } // namespace Settings

@@ -9,7 +9,6 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
-#include "formats/PaperCatalogue.h"
 #include "formats/TabOptions.h"
 #include "library/Available.h"
 #include "library/IconRecord.h"
@@ -261,10 +260,6 @@ void Velmora::clipboardChanged()
 void Velmora::preferences()
 {
     AppState &st = appState();
-    const auto adopt = [&st](const DataDock &setup) {
-        st.page.pageSetup = setup;
-        st.layout.unitScale = Settings::unitScaleFor(setup.unit);
-    };
     {
         TabOptions dialog(&st.page.pageSetup, this);
         // The image lists follow a new thumbnail cell size through
@@ -278,7 +273,7 @@ void Velmora::preferences()
             if (m_arrange->pageCount() > 0)
                 m_arrange->layoutPrintableArea(layoutWidth, layoutHeight);
             if (m_arrange->pageCount() == 0 || Shell::paperMatches(setup, layoutWidth, layoutHeight)) {
-                adopt(setup);
+                st.page.pageSetup = setup;
             } else if (QMessageBox::warning(
                            this, QObject::tr("Warning"),
                            QObject::tr("The selected paper size differs from the size of pages in the layout."),
@@ -286,12 +281,11 @@ void Velmora::preferences()
                        == QMessageBox::Yes) {
                 DataDock chosen = setup;
                 if (m_arrange->changePaper(chosen))
-                    adopt(chosen);
+                    st.page.pageSetup = chosen;
             }
         }
     }
     // The editor names the paper while the user edits; whatever was decided,
-    // the names describe the page setup in force.
-    st.page.paperName = PaperCatalogue::paperName(st.page.pageSetup);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(st.page.pageSetup.unit);
+    // the scale and the names describe the page setup in force.
+    Settings::adoptPageSetup(st, st.page.pageSetup);
 }

@@ -8,7 +8,6 @@
 #include "arrange/FrameRecord.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
-#include "formats/PaperCatalogue.h"
 #include "formats/TabPageFormat.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
@@ -34,15 +33,6 @@ struct BusyCursor
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-void adoptSetup(const DataDock &setup)
-{
-    AppState &st = appState();
-    st.page.pageSetup = setup;
-    st.layout.unitScale = Settings::unitScaleFor(setup.unit);
-    st.page.paperName = PaperCatalogue::paperName(setup);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(setup.unit);
-}
 
 } // namespace
 
@@ -84,7 +74,7 @@ bool Arrange::newChoose()
     TabPageFormat chooser(mode, &st.page.pageSetup, this);
     const bool accepted = chooser.exec() == QDialog::Accepted;
     if (accepted) {
-        adoptSetup(chooser.takeResult());
+        Settings::adoptPageSetup(appState(), chooser.takeResult());
         showDock();
         BusyCursor busy;
         if (answer == 0)
