@@ -42,7 +42,7 @@ Velmora::Velmora(QWidget *parent)
     st.shell.fotoPath.clear();
     st.options.editorPath.clear();
     st.thumbs = ThumbnailValues();
-    printer = new QPrinter(QPrinter::ScreenResolution);
+    printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
     appTranslator = new QTranslator(this);
@@ -77,10 +77,7 @@ Velmora::Velmora(QWidget *parent)
     m_available->showCurrentFolder();
 }
 
-Velmora::~Velmora()
-{
-    delete printer;
-}
+Velmora::~Velmora() = default;
 
 void Velmora::applyTheme()
 {

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QSettings>
 
+#include <memory>
+
 class Arrange;
 class Available;
 class QAction;
@@ -12,7 +14,6 @@ class QMenu;
 class QPrinter;
 class QTranslator;
 class Selected;
-struct DataDock;
 
 // The main window: three docks, tool bar, menus, four-field status bar,
 // theme, languages, recent projects and the guard of unsaved work.
@@ -95,7 +96,7 @@ private:
     QTranslator *qtTranslator = nullptr;
     int m_languageCount = 0;
     QSettings settings;
-    QPrinter *printer = nullptr;
+    std::unique_ptr<QPrinter> printer; // the one printer, reused by every print
 
     Selected *m_selected = nullptr;
     Available *m_available = nullptr;
