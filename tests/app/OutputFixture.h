@@ -7,6 +7,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
 #include "library/IconItem.h"
+#include "tests/TestPhoto.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -18,16 +19,8 @@
 // the middle, so that position and turn can be told.
 inline QString writePhoto(const QString &dir, const QString &name, QColor color, int w = 1200, int h = 800)
 {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(color);
-    QPainter p(&img);
-    p.fillRect(0, 0, w, h / 8, Qt::black);
-    p.fillRect(w / 2 - h / 8, h / 2 - h / 8, h / 4, h / 4, Qt::white);
-    p.end();
     const QString path = QDir(dir).filePath(name);
-    QImageWriter writer(path, "jpeg");
-    writer.setQuality(90);
-    writer.write(img);
+    writeTestJpeg(path, w, h, color, TopBand | CentreSquare, 90);
     return path;
 }
 

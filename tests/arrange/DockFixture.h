@@ -7,6 +7,7 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
+#include "tests/TestPhoto.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -32,11 +33,8 @@ inline Page a4FourFrames()
 // A JPEG of w x h in `color` with a black stripe on top (to tell its turn).
 inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor color, int w = 400, int h = 300)
 {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(color);
-    QPainter(&img).fillRect(0, 0, w, h / 8, Qt::black);
     const QString path = dir.filePath(name);
-    QImageWriter(path, "jpeg").write(img);
+    writeTestJpeg(path, w, h, color, TopBand);
     return path;
 }
 

@@ -5,6 +5,7 @@
 #include "formats/PageFormat.h"
 #include "formats/TabPageFormat.h"
 #include "library/IconsModel.h"
+#include "tests/TestPhoto.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -75,9 +76,7 @@ private slots:
         IconsModel images;
         for (int i = 0; i < 4; ++i) {
             const QString p = dir.filePath(QString("img%1.jpg").arg(i));
-            QImage img(300, 200, QImage::Format_RGB32);
-            img.fill(Qt::blue);
-            QVERIFY(QImageWriter(p, "jpeg").write(img));
+            QVERIFY(!writeTestJpeg(p, 300, 200, Qt::blue).isEmpty());
             IconItem item;
             item.fileName = p;
             images.addItem(item);

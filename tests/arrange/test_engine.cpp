@@ -3,6 +3,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
+#include "tests/TestPhoto.h"
 
 #include <QImageWriter>
 #include <QSignalSpy>
@@ -413,9 +414,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString jpg = dir.filePath("a.jpg");
-        QImage img(800, 600, QImage::Format_RGB32);
-        img.fill(Qt::blue);
-        QVERIFY(QImageWriter(jpg, "jpeg").write(img));
+        QVERIFY(!writeTestJpeg(jpg, 800, 600, Qt::blue).isEmpty());
         Page p = layoutOf(2, "Page 1\n 2-saved");
         p.frames[0].fileName = jpg;
         p.frames[1].fileName = jpg;

@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "arrange/Document.h"
+#include "tests/TestPhoto.h"
 
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -21,13 +22,7 @@ PhotoFrame frame(int w, int h, int iw, int ih)
 
 QRect crop(const PhotoFrame &f) { return QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight); }
 
-QString writeJpeg(const QString &path, int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    QImageWriter writer(path, "jpeg");
-    return writer.write(img) ? path : QString();
-}
+QString writeJpeg(const QString &path, int w, int h) { return writeTestJpeg(path, w, h, Qt::red); }
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "arrange/PageItemModel.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
+#include "tests/TestPhoto.h"
 
 #include <QAbstractItemModelTester>
 #include <QImageWriter>
@@ -80,9 +81,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString jpg = dir.filePath("c.jpg");
-        QImage img(40, 30, QImage::Format_RGB32);
-        img.fill(Qt::green);
-        QVERIFY(QImageWriter(jpg, "jpeg").write(img));
+        QVERIFY(!writeTestJpeg(jpg, 40, 30, Qt::green).isEmpty());
         QMimeData urls;
         urls.setUrls({QUrl::fromLocalFile(jpg)});
         QVERIFY(model.dropMimeData(&urls, Qt::CopyAction, -1, -1, model.index(0, 0)));

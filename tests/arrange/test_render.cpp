@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "arrange/PageRenderer.h"
+#include "tests/TestPhoto.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -64,13 +65,10 @@ private:
     // A JPEG of w x h: the top half `top`, the bottom half `bottom`.
     QString photo(const QString &name, int w, int h, QColor top, QColor bottom)
     {
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(bottom);
+        QImage img = testPicture(w, h, bottom);
         QPainter(&img).fillRect(0, 0, w, h / 2, top);
         const QString path = dir.filePath(name);
-        QImageWriter writer(path, "jpeg");
-        writer.setQuality(95);
-        writer.write(img);
+        saveTestJpeg(img, path, 95);
         return path;
     }
 
