@@ -1,5 +1,6 @@
 #include "app/BufferReuse.h"
 
+#include <atomic>
 #include <cstdlib>
 
 #if defined(__GLIBC__)
@@ -8,7 +9,7 @@
 
 namespace {
 
-int depth = 0;
+std::atomic<int> depth{0};
 
 } // namespace
 

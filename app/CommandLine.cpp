@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "arrange/Rounding.h"
-#include "app/AppState.h"
+#include "formats/Rounding.h"
+#include "app/UserSettings.h"
 #include "app/Settings.h"
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
@@ -54,7 +54,7 @@ bool parsePair(const QString &text, double &a, double &b)
 
 
 // Lays the named paper's sides out for the setup's orientation.
-void setNamedPaper(DataDock &d, int index)
+void setNamedPaper(PageSetup &d, int index)
 {
     d.paperSize = index;
     const double s = PaperCatalogue::shortSide(index, d.unit);
@@ -187,14 +187,14 @@ void CommandLine::parse(const QStringList &args)
     m_mode = Mode::Output;
 }
 
-bool CommandLine::configure(AppState &st)
+bool CommandLine::configure(UserSettings &st, Document &document)
 {
-    DataDock d = st.page.pageSetup;
+    PageSetup d = st.page.pageSetup;
     if (!m_unit.isEmpty()) {
         const QString u = m_unit.toLower();
-        const int unit = u == QLatin1String("mm") ? DataDock::Millimetre
-                         : u == QLatin1String("cm") ? DataDock::Centimetre
-                         : u == QLatin1String("in") ? DataDock::Inch
+        const int unit = u == QLatin1String("mm") ? PageSetup::Millimetre
+                         : u == QLatin1String("cm") ? PageSetup::Centimetre
+                         : u == QLatin1String("in") ? PageSetup::Inch
                                                      : -1;
         if (unit < 0)
             return fail(QObject::tr("Unknown unit %1: use mm, cm or in.").arg(m_unit));
@@ -244,18 +244,17 @@ bool CommandLine::configure(AppState &st)
             return fail(QObject::tr("JPEG quality must be 0 to 100: %1.").arg(m_quality));
         st.exports.jpegQuality = q;
     }
-    Settings::adoptPageSetup(st, d);
-    st.layout.addImagesMode = true;
+    st.adoptPageSetup(d);
     st.layout.autoCropEnabled = !m_fit;
-    return chooseLayout(st);
+    return chooseLayout(st, document);
 }
 
-bool CommandLine::chooseLayout(AppState &st)
+bool CommandLine::chooseLayout(UserSettings &st, Document &document)
 {
     LayoutCatalogue catalogue;
     LayoutCatalogue::Source source;
     source.setup = st.page.pageSetup;
-    source.sizes = st.page.pageSetup.unit == DataDock::Inch ? st.page.sizesIN : st.page.sizesMM;
+    source.sizes = st.page.pageSetup.unit == PageSetup::Inch ? st.page.sizesIN : st.page.sizesMM;
     source.placingClosely = st.layout.placingClosely;
     source.paperName = st.page.paperName;
     source.unitSuffix = st.page.unitSuffix;
@@ -295,11 +294,11 @@ bool CommandLine::chooseLayout(AppState &st)
     }
     for (PhotoFrame &f : layout.frames)
         f.applyDefaults(st.stamp, st.logo, false);
-    st.templatePage = layout;
+    document.templatePage = layout;
     return true;
 }
 
-bool CommandLine::arrange(Document &document)
+bool CommandLine::arrange(Document &document, const UserSettings &st)
 {
     QVector<IconItem> items;
     for (const QString &path : m_images) {
@@ -313,6 +312,11 @@ bool CommandLine::arrange(Document &document)
         items << IconsModel::itemFromFile(info);
     }
     ArrangeEngine engine(document);
+    ArrangeOptions options;
+    options.autoCrop = st.layout.autoCropEnabled;
+    options.stamp = st.stamp;
+    options.logo = st.logo;
+    engine.setOptions(options);
     engine.arrangeAll(items);
     for (const Page &page : document.pages)
         for (const PhotoFrame &f : page.frames)

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-struct AppState;
+struct PageSetup;
+struct RenderOptions;
+struct UserSettings;
 class Document;
 
 // The command line. Plain paths open in the main window as always; the
@@ -39,10 +41,11 @@ public:
 
     // Applies the options to the values read from the settings: page setup,
     // crop rule, quality, and the layout as template. False with error().
-    bool configure(AppState &state);
+    // The chosen layout becomes `document`'s template.
+    bool configure(UserSettings &state, Document &document);
     // Lays the images out into `document`; false with error() when an image
     // cannot be read.
-    bool arrange(Document &document);
+    bool arrange(Document &document, const UserSettings &state);
 
     // The whole run without a window, on the user's stored settings:
     // parses `args`, then prints the help or version, or configures,
@@ -53,10 +56,10 @@ public:
 
 private:
     bool fail(const QString &message);
-    bool chooseLayout(AppState &state);
-    bool exportPages(const Document &document, int quality);
-    bool printPdf(const Document &document);
-    bool printOn(const Document &document, int jobMax);
+    bool chooseLayout(UserSettings &state, Document &document);
+    bool exportPages(const Document &document, int quality, const RenderOptions &options);
+    bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
+    bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
 
     Mode m_mode = Mode::Window;
     QString m_error;

@@ -2,7 +2,7 @@
 // files and a PDF written through the export and print code.
 #include "app/CommandLine.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
 #include "app/PrintJob.h"
@@ -44,20 +44,20 @@ PrintJob::Progress pageLines(const QString &output)
 
 } // namespace
 
-bool CommandLine::exportPages(const Document &document, int quality)
+bool CommandLine::exportPages(const Document &document, int quality, const RenderOptions &options)
 {
     const QString base = JpegExport::baseName(m_exportBase);
     for (int i = 0; i < document.pages.size(); ++i) {
         const QString file = JpegExport::fileName(base, i + 1);
         QString error;
-        if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error))
+        if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error, options))
             return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
         printLine(stdout, file);
     }
     return true;
 }
 
-bool CommandLine::printPdf(const Document &document)
+bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
     {
         QFile probe(m_pdfFile);
@@ -67,23 +67,24 @@ bool CommandLine::printPdf(const Document &document)
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdfFile);
-    PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
+    PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(allPages(document), 1, true, 1));
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_pdfFile));
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_pdfFile), options);
     if (result.failed)
         return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, QObject::tr("The PDF could not be started")));
     return true;
 }
 
-bool CommandLine::printOn(const Document &document, int jobMax)
+bool CommandLine::printOn(const Document &document, const PageSetup &setup, int jobMax,
+                          const RenderOptions &options)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setPrinterName(m_printer);
     if (!printer.isValid() || printer.printerName() != m_printer)
         return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
-    PrintJob::setUp(printer, PrintPlan::paperFor(appState().page.pageSetup));
+    PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::jobs(allPages(document), m_copies, true, jobMax);
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer));
+    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
     if (result.failed)
         return fail(QObject::tr("The printer %1 could not start a print job.").arg(m_printer));
     return true;
@@ -91,7 +92,7 @@ bool CommandLine::printOn(const Document &document, int jobMax)
 
 int CommandLine::execute(const QStringList &args)
 {
-    AppState &st = appState();
+    UserSettings st;
     QSettings settings(Settings::organisation(), Settings::application());
     settings.beginGroup(QStringLiteral("/Settings"));
     Settings::readStartValues(settings, st);
@@ -124,10 +125,14 @@ int CommandLine::execute(const QStringList &args)
     }
     const BufferReuse reuse;
     Document document;
-    const bool ok = line.configure(st) && line.arrange(document)
-                    && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality))
-                    && (line.m_pdfFile.isEmpty() || line.printPdf(document))
-                    && (line.m_printer.isEmpty() || line.printOn(document, st.page.printJobMax));
+    RenderOptions options;
+    options.printFrame = st.page.printFrame;
+    options.creditText = RenderOptions::creditFor(st.shell.language);
+    const bool ok = line.configure(st, document) && line.arrange(document, st)
+                    && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
+                    && (line.m_pdfFile.isEmpty() || line.printPdf(document, st.page.pageSetup, options))
+                    && (line.m_printer.isEmpty()
+                        || line.printOn(document, st.page.pageSetup, st.page.printJobMax, options));
     if (!ok) {
         printLine(stderr, line.m_error);
         return 1;

@@ -1,9 +1,10 @@
+#include "platform/Program.h"
 #include "app/ExportCommand.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
-#include "app/JpgSet.h"
+#include "app/ExportDialog.h"
 #include "app/OutputProgress.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
@@ -15,12 +16,11 @@
 
 namespace ExportCommand {
 
-bool run(QWidget *window, Arrange &arrange, const std::function<void(const QString &)> &status)
+bool run(QWidget *window, Arrange &arrange, UserSettings &st, const std::function<void(const QString &)> &status)
 {
     const int n = arrange.pageCount();
     if (n == 0)
         return false;
-    AppState &st = appState();
     ExportValues &values = st.exports;
     values.exportTo = n;
     for (;;) {
@@ -29,10 +29,10 @@ bool run(QWidget *window, Arrange &arrange, const std::function<void(const QStri
         if (chosen.isEmpty())
             return false;
         values.exportName = JpegExport::baseName(chosen);
-        JpgSet dialog(values.exportName);
+        ExportDialog dialog(values, values.exportName);
         if (dialog.exec() != QDialog::Accepted)
             return true;
-        dialog.store();
+        dialog.store(values);
         if (!dialog.fileNamesRequested())
             break;
     }
@@ -40,8 +40,8 @@ bool run(QWidget *window, Arrange &arrange, const std::function<void(const QStri
     const QList<int> numbers =
         JpegExport::pageNumbers(values.exportMode, n, arrange.currentPageIndex(), arrange.selectedPageIndexes(),
                                 values.exportFrom, values.exportTo);
-    if (numbers.isEmpty() && values.exportMode == JpegExport::CurrentPage) {
-        QMessageBox::information(window, Shell::applicationName(), QObject::tr("There is no current page to export."));
+    if (numbers.isEmpty() && values.exportMode == ExportMode::CurrentPage) {
+        QMessageBox::information(window, Program::name(), QObject::tr("There is no current page to export."));
         return true;
     }
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
@@ -55,10 +55,11 @@ bool run(QWidget *window, Arrange &arrange, const std::function<void(const QStri
                 break;
             status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
             QString error;
-            if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error))
+            if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
+                                       arrange.renderOptions()))
                 continue;
             QApplication::restoreOverrideCursor();
-            QMessageBox::warning(window, Shell::applicationName(),
+            QMessageBox::warning(window, Program::name(),
                                  QObject::tr("Cannot write file %1:\n%2.").arg(file, error), QMessageBox::Ok);
             status(QString());
             if (JpegExport::stopsOnFailure(values.exportMode))

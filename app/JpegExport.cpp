@@ -3,7 +3,7 @@
 #include "app/JpegRowEncoder.h"
 
 #include "arrange/FrameImages.h"
-#include "arrange/Page.h"
+#include "formats/Page.h"
 #include "arrange/PageRenderer.h"
 
 #include <QObject>
@@ -38,27 +38,27 @@ QRectF printableArea(const Page &page)
                   double(page.printableWidth()) / PixelSize, double(page.printableHeight()) / PixelSize);
 }
 
-QImage pageImage(const Page &page)
+QImage pageImage(const Page &page, const RenderOptions &options)
 {
     // The photographs are decoded on worker threads while the page image is
     // made and cleared.
-    FrameImages images(page.frames);
+    FrameImages images(page.frames, options.source);
     QImage image(imageSize(page), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    PageRenderer::drawPage(painter, page, printableArea(page), images);
+    PageRenderer::drawPage(painter, page, printableArea(page), images, {}, options);
     painter.end();
     return image;
 }
 
-bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error)
+bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options)
 {
     // The photographs are decoded on worker threads while the page image is
     // made and cleared, and the rows of the page are compressed on another
     // as soon as no frame still to come reaches them.
-    FrameImages images(page.frames);
+    FrameImages images(page.frames, options.source);
     QImage image(imageSize(page), QImage::Format_RGB32);
     if (image.isNull()) {
         if (error)
@@ -69,19 +69,20 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error)
     QPainter painter(&image);
     JpegRowEncoder encoder(image, quality);
     PageRenderer::drawPage(painter, page, printableArea(page), images,
-                           [&encoder](double finishedAbove) { encoder.release(int(std::floor(finishedAbove))); });
+                           [&encoder](double finishedAbove) { encoder.release(int(std::floor(finishedAbove))); },
+                           options);
     painter.end();
     return encoder.finish(jpeg, error);
 }
 
-bool exportPage(const Page &page, const QString &file, int quality, QString *error)
+bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options)
 {
     QSaveFile out(file);
     QString reason;
     QByteArray jpeg;
     if (!out.open(QIODevice::WriteOnly))
         reason = out.errorString();
-    else if (!encodePage(page, quality, &jpeg, &reason))
+    else if (!encodePage(page, quality, &jpeg, &reason, options))
         ; // the reason is set
     else if (out.write(jpeg) != jpeg.size())
         reason = out.errorString();
@@ -94,19 +95,19 @@ bool exportPage(const Page &page, const QString &file, int quality, QString *err
     return false;
 }
 
-QList<int> pageNumbers(int mode, int n, int currentPage, const QList<int> &selectedRows, int from, int to)
+QList<int> pageNumbers(ExportMode mode, int n, int currentPage, const QList<int> &selectedRows, int from, int to)
 {
     QList<int> numbers;
     switch (mode) {
-    case AllPages:
+    case ExportMode::AllPages:
         for (int p = 1; p <= n; ++p)
             numbers << p;
         break;
-    case CurrentPage:
+    case ExportMode::CurrentPage:
         if (currentPage >= 0 && currentPage < n)
             numbers << currentPage + 1;
         break;
-    case SelectedPages:
+    case ExportMode::SelectedPages:
         for (int row : selectedRows)
             if (row >= 0 && row < n)
                 numbers << row + 1;
@@ -119,6 +120,6 @@ QList<int> pageNumbers(int mode, int n, int currentPage, const QList<int> &selec
     return numbers;
 }
 
-bool stopsOnFailure(int mode) { return mode != SelectedPages; }
+bool stopsOnFailure(ExportMode mode) { return mode != ExportMode::SelectedPages; }
 
 } // namespace JpegExport

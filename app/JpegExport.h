@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/ExportValues.h"
+#include "arrange/RenderOptions.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -31,25 +34,23 @@ QSize imageSize(const Page &page);
 QRectF printableArea(const Page &page);
 
 // The image of `page`, white where nothing is drawn.
-QImage pageImage(const Page &page);
+QImage pageImage(const Page &page, const RenderOptions &options = RenderOptions());
 
 // Draws `page` and compresses it as a JPEG file's bytes at `quality`; on
 // failure `error` gets the reason and the function returns false.
-bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error);
+bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options = RenderOptions());
 
 // Draws `page` and writes it to `file` at `quality`. An existing file is
 // replaced only once the new one is complete. On failure `error` gets the
 // reason and the function returns false.
-bool exportPage(const Page &page, const QString &file, int quality, QString *error);
-
-enum Mode { AllPages = 0, CurrentPage = 1, SelectedPages = 2, PageRange = 3 };
+bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options = RenderOptions());
 
 // The 1-based page numbers to write in `mode`. No current page (-1) in
 // mode 1 and a range running backwards give none; numbers are kept within
 // the document.
-QList<int> pageNumbers(int mode, int pageCount, int currentPage, const QList<int> &selectedRows, int from, int to);
+QList<int> pageNumbers(ExportMode mode, int pageCount, int currentPage, const QList<int> &selectedRows, int from, int to);
 
 // A failure ends the export in every mode but the selected pages.
-bool stopsOnFailure(int mode);
+bool stopsOnFailure(ExportMode mode);
 
 } // namespace JpegExport

@@ -1,3 +1,4 @@
+#include "platform/Program.h"
 #include "app/OutputProgress.h"
 
 #include "app/Shell.h"
@@ -6,7 +7,7 @@
 
 OutputProgress::OutputProgress(QWidget *parent, int total) : m_dialog(parent)
 {
-    m_dialog.setWindowTitle(Shell::applicationName());
+    m_dialog.setWindowTitle(Program::name());
     m_dialog.setWindowModality(Qt::WindowModal);
     m_dialog.setCancelButtonText(QObject::tr("Cancel"));
     m_dialog.setAutoClose(false);

@@ -1,6 +1,7 @@
+#include "platform/Program.h"
 #include "app/PrintCommand.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/OutputProgress.h"
 #include "app/PrintJob.h"
@@ -38,13 +39,12 @@ QAbstractPrintDialog::PrintDialogOptions dialogOptions()
            | QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies;
 }
 
-void run(QWidget *window, QPrinter &printer, Arrange &arrange)
+void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
 {
     const int n = arrange.pageCount();
     if (n == 0)
         return;
     const QList<int> selection = arrange.selectedPageIndexes();
-    AppState &st = appState();
     QPrintDialog dialog(&printer, window);
 
     // A saved printer that is gone gives way to the one the printer had.
@@ -76,7 +76,7 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange)
     const QList<int> pages = PrintPlan::pages(choice, n);
     if (pages.isEmpty()) {
         if (choice.range == PrintPlan::Range::CurrentPage)
-            QMessageBox::information(window, Shell::applicationName(),
+            QMessageBox::information(window, Program::name(),
                                      QObject::tr("There is no current page to print."));
         return;
     }
@@ -94,10 +94,11 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange)
     const PrintJob::Result result = PrintJob::print(
         printer, arrange.document().pages, jobs, [&progress](int done, int all, int index) {
             return progress.step(done, QObject::tr("Printing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
-        });
+        },
+        arrange.renderOptions());
     QApplication::restoreOverrideCursor();
     if (result.failed)
-        QMessageBox::warning(window, Shell::applicationName(),
+        QMessageBox::warning(window, Program::name(),
                              QObject::tr("The printer %1 could not start a print job.").arg(printer.printerName()));
 }
 

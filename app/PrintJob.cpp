@@ -1,7 +1,8 @@
+#include "platform/Program.h"
 #include "app/PrintJob.h"
 
 #include "app/Shell.h"
-#include "arrange/Page.h"
+#include "formats/Page.h"
 #include "arrange/PageRenderer.h"
 
 #include <QPainter>
@@ -19,7 +20,7 @@ void setUp(QPrinter &printer, const PrintPlan::Paper &paper)
     // frames to the nearest dot and hand the photographs over reduced to it.
     if (printer.resolution() < MinimumResolution)
         printer.setResolution(MinimumResolution);
-    printer.setDocName(Shell::applicationName());
+    printer.setDocName(Program::name());
 }
 
 QRectF pageArea(const QPrinter &printer, const Page &page)
@@ -35,7 +36,7 @@ QRectF pageArea(const QPrinter &printer, const Page &page)
 }
 
 Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<int>> &jobs,
-             const Progress &progress)
+             const Progress &progress, const RenderOptions &options)
 {
     Result result;
     int total = 0;
@@ -60,7 +61,7 @@ Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<
             first = false;
             if (index >= 0 && index < pages.size()) {
                 const Page &page = pages.at(index);
-                PageRenderer::drawPage(painter, page, pageArea(printer, page));
+                PageRenderer::drawPage(painter, page, pageArea(printer, page), options);
             }
             ++result.pagesPrinted;
         }

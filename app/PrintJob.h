@@ -1,5 +1,7 @@
 #pragma once
 
+#include "arrange/RenderOptions.h"
+
 #include "app/PrintPlan.h"
 
 #include <QList>
@@ -45,6 +47,6 @@ struct Result
 // pages drawn one to a sheet, and ended. The printer's copy count is 1 while
 // it prints (every copy is one of the jobs) and is restored afterwards.
 Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<int>> &jobs,
-             const Progress &progress = Progress());
+             const Progress &progress = Progress(), const RenderOptions &options = RenderOptions());
 
 } // namespace PrintJob

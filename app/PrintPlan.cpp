@@ -1,6 +1,6 @@
 #include "app/PrintPlan.h"
 
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,9 +26,9 @@ QPageSize::PageSizeId namedSize(int index)
 
 namespace PrintPlan {
 
-Paper paperFor(const DataDock &d)
+Paper paperFor(const PageSetup &d)
 {
-    const double f = d.unit == DataDock::Inch ? 25.4 : d.unit == DataDock::Millimetre ? 1.0 : 10.0;
+    const double f = d.unit == PageSetup::Inch ? 25.4 : d.unit == PageSetup::Millimetre ? 1.0 : 10.0;
     Paper p;
     if (d.orientation == 0)
         p.sizeMm = QSizeF(d.width * f, d.height * f);

@@ -7,7 +7,7 @@
 #include <QSizeF>
 #include <QVector>
 
-struct DataDock;
+struct PageSetup;
 
 // What gets printed and how the printer is set up, without a printer: the
 // paper from the page setup, the chosen pages in print order and their
@@ -27,7 +27,7 @@ struct Paper
 // The page setup as the printer gets it. For landscape the record holds the
 // paper as laid on the page; the printer gets it in portrait order with the
 // long side truncated to whole millimetres.
-Paper paperFor(const DataDock &setup);
+Paper paperFor(const PageSetup &setup);
 
 // The page size to set on the printer for `paper`: the named size when the
 // millimetres are exactly those of a standard size, a custom size otherwise.

@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "formats/PaperCatalogue.h"
 
 #include <QSettings>
@@ -28,24 +28,7 @@ QString application() { return QStringLiteral("Velmora"); }
 QString picturesDefault() { return singleLocation(QStandardPaths::PicturesLocation); }
 QString documentsDefault() { return singleLocation(QStandardPaths::DocumentsLocation); }
 
-int unitScaleFor(int unit)
-{
-    switch (unit) {
-    case DataDock::Inch: return 2540;
-    case DataDock::Centimetre: return 1000;
-    default: return 100;
-    }
-}
-
-void adoptPageSetup(AppState &st, const DataDock &setup)
-{
-    st.page.pageSetup = setup;
-    st.layout.unitScale = unitScaleFor(setup.unit);
-    st.page.paperName = PaperCatalogue::paperName(setup);
-    st.page.unitSuffix = PaperCatalogue::unitSuffix(setup.unit);
-}
-
-void readStartValues(QSettings &s, AppState &st)
+void readStartValues(QSettings &s, UserSettings &st)
 {
     st.shell.language = s.value("/Language", QString()).toString();
     st.thumbs.iconWidth = s.value("/IconsWidth", 100).toInt();
@@ -53,9 +36,9 @@ void readStartValues(QSettings &s, AppState &st)
     st.thumbs.iconKeep = s.value("/IconsKeep", true).toBool();
 }
 
-void readValues(QSettings &s, AppState &st)
+void readValues(QSettings &s, UserSettings &st)
 {
-    adoptPageSetup(st, DataDock::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray()));
+    st.adoptPageSetup(PageSetup::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray()));
 
     const QByteArray mm = s.value("/PhotoSizesMM", QByteArray()).toByteArray();
     st.page.sizesMM = mm.isEmpty() ? PhotoSizeSelect::defaultMillimetres()
@@ -93,16 +76,17 @@ void readValues(QSettings &s, AppState &st)
     st.options.dialogWidth = s.value("/DialWidth", 0).toInt();
     st.options.dialogHeight = s.value("/DialHeight", 0).toInt();
     st.exports.jpegQuality = s.value("/QualityJPG", 80).toInt();
-    st.exports.exportMode = s.value("/ModeExportJPG", 0).toInt();
+    const int mode = s.value("/ModeExportJPG", 0).toInt();
+    st.exports.exportMode = mode >= 0 && mode <= 3 ? ExportMode(mode) : ExportMode::PageRange;
     st.exports.exportFrom = s.value("/ExportJPGot", 1).toInt();
 }
 
-void writeLanguage(QSettings &s, const AppState &st)
+void writeLanguage(QSettings &s, const UserSettings &st)
 {
     s.setValue("/Language", st.shell.language);
 }
 
-void writeValues(QSettings &s, const AppState &st)
+void writeValues(QSettings &s, const UserSettings &st)
 {
     s.setValue("/PageSettings", st.page.pageSetup.toBytes());
     s.setValue("/PhotoSizesMM", PhotoSizeSelect::listToBytes(st.page.sizesMM));
@@ -139,7 +123,7 @@ void writeValues(QSettings &s, const AppState &st)
     s.setValue("/DialWidth", st.options.dialogWidth);
     s.setValue("/DialHeight", st.options.dialogHeight);
     s.setValue("/QualityJPG", st.exports.jpegQuality);
-    s.setValue("/ModeExportJPG", st.exports.exportMode);
+    s.setValue("/ModeExportJPG", int(st.exports.exportMode));
     s.setValue("/ExportJPGot", st.exports.exportFrom);
 }
 

@@ -1,7 +1,7 @@
 #include "app/Shell.h"
 
-#include "app/Settings.h"
-#include "formats/DataDock.h"
+#include "platform/Program.h"
+#include "formats/PageSetup.h"
 
 #include <QDir>
 #include <QObject>
@@ -16,8 +16,6 @@ const char *const workLanguageKey = QT_TRANSLATE_NOOP("QObject", "WorkLanguage")
 
 namespace Shell {
 
-QString applicationName() { return QStringLiteral("Velmora"); }
-QString version() { return QStringLiteral("2.18.2"); }
 
 bool isProjectPath(const QString &path)
 {
@@ -26,15 +24,15 @@ bool isProjectPath(const QString &path)
 
 QString windowTitle(const QString &currentFile)
 {
-    QString title = applicationName();
+    QString title = Program::name();
     if (!currentFile.isEmpty())
         title += QStringLiteral(" - ") + currentFile;
     return title + QObject::tr("[*]");
 }
 
-void printableArea(const DataDock &d, int &width, int &height)
+void printableArea(const PageSetup &d, int &width, int &height)
 {
-    const int factor = Settings::unitScaleFor(d.unit);
+    const int factor = PageSetup::unitScale(d.unit);
     width = int(d.width * factor);
     height = int(d.height * factor);
     if (!d.borderless) {
@@ -43,7 +41,7 @@ void printableArea(const DataDock &d, int &width, int &height)
     }
 }
 
-bool paperMatches(const DataDock &setup, int layoutWidth, int layoutHeight)
+bool paperMatches(const PageSetup &setup, int layoutWidth, int layoutHeight)
 {
     int w = 0, h = 0;
     printableArea(setup, w, h);

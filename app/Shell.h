@@ -3,13 +3,11 @@
 #include <QString>
 #include <QVector>
 
-struct DataDock;
+struct PageSetup;
 
 // Small decisions of the main window that need no widgets.
 namespace Shell {
 
-QString applicationName();
-QString version();
 
 // True when `path` names a project: it contains ".vm2" anywhere, in any
 // letter case.
@@ -22,11 +20,11 @@ QString windowTitle(const QString &currentFile);
 // The paper check: does the printable area of `setup` match the layout's
 // printable width and height (hundredths of a millimetre)? A side matches
 // when layout − new lies in −100…300.
-bool paperMatches(const DataDock &setup, int layoutWidth, int layoutHeight);
+bool paperMatches(const PageSetup &setup, int layoutWidth, int layoutHeight);
 
 // Printable width and height of `setup` in hundredths of a millimetre,
 // truncated toward zero as the paper check computes them.
-void printableArea(const DataDock &setup, int &width, int &height);
+void printableArea(const PageSetup &setup, int &width, int &height);
 
 struct Language
 {

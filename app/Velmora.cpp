@@ -1,6 +1,6 @@
 #include "app/Velmora.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/RecentFiles.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,13 +34,9 @@
 Velmora::Velmora(QWidget *parent)
     : QMainWindow(parent), settings(Settings::organisation(), Settings::application())
 {
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     applyTheme();
 
-    st.shell.currentFile.clear();
-    st.shell.fotoPath.clear();
-    st.options.editorPath.clear();
-    st.thumbs = ThumbnailValues();
     printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
@@ -52,9 +47,6 @@ Velmora::Velmora(QWidget *parent)
     settings.beginGroup(QStringLiteral("/Settings"));
     Settings::readStartValues(settings, st);
 
-    st.cachedBytes = 0;
-    st.placeholder = QImage(QStringLiteral(":/images/Image3.png"))
-                         .scaledToHeight(74, Qt::SmoothTransformation);
     st.layout.documentsFolder =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Velmora/");
     QDir().mkpath(st.layout.documentsFolder);
@@ -72,7 +64,7 @@ Velmora::Velmora(QWidget *parent)
     saveAct->setEnabled(false);
     arrangeAct->setEnabled(false);
     m_languageMenu->setEnabled(m_languageCount >= 2);
-    setModif(false);
+    setModified(false);
     available();
     m_available->showCurrentFolder();
 }
@@ -81,7 +73,7 @@ Velmora::~Velmora() = default;
 
 void Velmora::applyTheme()
 {
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     if (SystemTheme::appsTheme() == SystemTheme::Answer::Dark) {
         st.shell.darkTheme = true;
         qApp->setStyleSheet(StyleSheets::darkSystem());
@@ -89,7 +81,7 @@ void Velmora::applyTheme()
         st.shell.darkTheme = StyleSheets::paletteIsDark(QApplication::palette());
         qApp->setStyleSheet(st.shell.darkTheme ? StyleSheets::darkPalette() : StyleSheets::light());
     }
-    st.shell.previewFillColor = StyleSheets::previewFill(st.shell.darkTheme);
+    st.thumbs.fillColor = StyleSheets::previewFill(st.shell.darkTheme);
 }
 
 void Velmora::createActions()
@@ -208,7 +200,7 @@ void Velmora::createMenus()
 
 void Velmora::createLanguageMenu()
 {
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     m_languageMenu = new QMenu(this);
     languageGroup = new QActionGroup(this);
     connect(languageGroup, &QActionGroup::triggered, this, &Velmora::switchLanguage);
@@ -242,7 +234,7 @@ void Velmora::createStatusBar()
         label = new QLabel(frame);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
-        if (appState().shell.darkTheme)
+        if (m_settings.shell.darkTheme)
             label->setStyleSheet(QStringLiteral("QLabel {background-color: #505050; }"));
         layout->addWidget(label);
     }
@@ -255,7 +247,7 @@ void Velmora::createConnections()
     connect(m_arrange, &Arrange::stringCountArrange, this, &Velmora::setStatusBar1);
     connect(m_selected, &Selected::stringAddImage, this, &Velmora::setStatusBar4);
     connect(m_available, &Available::stringSelection, this, &Velmora::setStatusBar2);
-    connect(m_selected, &Selected::stringCarrentImage, this, &Velmora::setStatusBar3);
+    connect(m_selected, &Selected::currentImageText, this, &Velmora::setStatusBar3);
     connect(statusBar(), &QStatusBar::messageChanged, this, &Velmora::setStatusBar2);
     connect(m_selected, &Selected::indexListRotate, m_arrange, &Arrange::indexListRotate);
     connect(m_selected, &Selected::indexRotate, m_arrange, &Arrange::indexRotate);
@@ -265,13 +257,21 @@ void Velmora::createConnections()
         connect(m_arrange, &Arrange::addImagesArrange, model, &IconsModel::addImagesArrange);
     }
     connect(m_available->model(), &IconsModel::countAddImage, m_arrange, &Arrange::testListArrange);
-    connect(m_selected->model(), &IconsModel::backDrop, m_arrange, &Arrange::backDrop);
+    // The selection list holds file bytes within the document's budget and
+    // hands photographs dragged out of frames back to the pages.
+    m_selected->model()->setByteBudget(&m_arrange->document().budget);
+    m_selected->model()->setFrameReturn(m_arrange);
+    m_available->setEditor(&m_editor);
+    m_selected->setEditor(&m_editor);
+    connect(m_arrange, &Arrange::preferencesChanged, this, [this] {
+        static_cast<FormatSettings &>(m_settings) = m_arrange->preferences();
+    });
     connect(m_arrange, &Arrange::removeArrange, m_available->model(), &IconsModel::decCount);
     connect(m_arrange, &Arrange::removeFrames, m_available->model(), &IconsModel::subCount);
     connect(m_arrange, &Arrange::removeFrames, m_selected->model(), &IconsModel::subCount);
     connect(m_available, &QDockWidget::visibilityChanged, this, &Velmora::availableVisible);
-    connect(m_selected, &Selected::setModif, this, &Velmora::setModif);
-    connect(m_arrange, &Arrange::setModif, this, &Velmora::setModif);
+    connect(m_selected, &Selected::modifiedChanged, this, &Velmora::setModified);
+    connect(m_arrange, &Arrange::modifiedChanged, this, &Velmora::setModified);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
     Available::link(m_available, m_selected);
 }

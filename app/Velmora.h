@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/UserSettings.h"
+#include "platform/ExternalEditor.h"
+
 #include <QMainWindow>
 #include <QSettings>
 
@@ -53,7 +56,7 @@ public Q_SLOTS:
     bool saveAs();
     void exportJpeg();
     bool mayBeSave();
-    void setModif(bool modif);
+    void setModified(bool modif);
     void print();
     void helpIndex();
     void helpStarted();
@@ -80,6 +83,10 @@ private:
     void createStatusBar();
     void createConnections();
     void readSettings();
+    // Hands the preferences to the parts that work with them.
+    void passPreferences();
+    // Takes back what the parts changed themselves (current folder, editor).
+    void takePreferences();
     void writeSettings();
     void retranslateUi();
     void loadTranslators();
@@ -96,6 +103,8 @@ private:
     QTranslator *qtTranslator = nullptr;
     int m_languageCount = 0;
     QSettings settings;
+    UserSettings m_settings; // the user's preferences, read at start, written at close
+    ExternalEditor m_editor;
     std::unique_ptr<QPrinter> printer; // the one printer, reused by every print
 
     Selected *m_selected = nullptr;

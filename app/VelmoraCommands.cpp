@@ -1,8 +1,9 @@
 // The main window's commands: docks, new/open/close, recent projects,
 // options and the placeholders of commands still to come.
+#include "platform/Program.h"
 #include "app/Velmora.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/ExportCommand.h"
 #include "app/PrintCommand.h"
 #include "app/RecentFiles.h"
@@ -10,6 +11,9 @@
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
 #include "formats/TabOptions.h"
+#include "app/StyleSheets.h"
+#include "library/IconsModel.h"
+#include "library/TreeDir.h"
 #include "library/Available.h"
 #include "library/IconRecord.h"
 #include "library/IconsList.h"
@@ -19,7 +23,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDebug>
+#include "platform/Log.h"
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -30,7 +34,7 @@
 
 void Velmora::start(const QStringList &paths)
 {
-    const AppState &st = appState();
+    const UserSettings &st = m_settings;
     if (st.shell.fotoPath == QLatin1String("C:/"))
         m_available->loadFolder(st.shell.fotoPath);
     for (const QString &path : paths)
@@ -79,14 +83,14 @@ void Velmora::newFile()
     m_arrange->clearAll();
     m_available->raise();
     retranslateUi();
-    appState().shell.currentFile.clear();
-    setModif(false);
+    m_settings.shell.currentFile.clear();
+    setModified(false);
 }
 
 void Velmora::open()
 {
     const QString path = QFileDialog::getOpenFileName(this, QObject::tr("Open an existing project"),
-                                                      appState().shell.projectPath,
+                                                      m_settings.shell.projectPath,
                                                       QStringLiteral("(*.vm2 *.jpg *.jpeg *.png)"));
     openFile(path);
 }
@@ -95,7 +99,7 @@ void Velmora::openFile(QString path)
 {
     if (path.isEmpty())
         return;
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     if (Shell::isProjectPath(path)) {
         loadFile(path);
         st.shell.projectPath = QFileInfo(path).absolutePath();
@@ -104,11 +108,11 @@ void Velmora::openFile(QString path)
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!QImageReader(path).canRead())
         return;
-    qDebug() << "OpenFile" << path;
+    qCDebug(lcApp) << "OpenFile" << path;
     const QString folder = QFileInfo(path).absolutePath();
     st.shell.projectPath = folder;
-    if (st.shell.fotoPath != folder) {
-        st.shell.fotoPath = folder;
+    if (m_available->tree()->currentFolder() != folder) {
+        m_available->tree()->setCurrentFolder(folder);
         m_available->showCurrentFolder();
     }
     m_available->selectFile(path);
@@ -116,7 +120,7 @@ void Velmora::openFile(QString path)
 
 bool Velmora::save()
 {
-    const QString current = appState().shell.currentFile;
+    const QString current = m_settings.shell.currentFile;
     return current.isEmpty() ? saveAs() : saveFile(current);
 }
 
@@ -140,24 +144,24 @@ bool Velmora::loadFile(const QString &)
 
 void Velmora::exportJpeg()
 {
-    ExportCommand::run(this, *m_arrange, [this](const QString &text) { setStatusBar3(text); });
+    ExportCommand::run(this, *m_arrange, m_settings, [this](const QString &text) { setStatusBar3(text); });
 }
 
-void Velmora::print() { PrintCommand::run(this, *printer, *m_arrange); }
+void Velmora::print() { PrintCommand::run(this, *printer, *m_arrange, m_settings); }
 void Velmora::helpIndex() { notYetAvailable(QObject::tr("Help")); }
 void Velmora::helpStarted() { notYetAvailable(QObject::tr("Help")); }
 void Velmora::helpSupport() { notYetAvailable(QObject::tr("Help")); }
 
 void Velmora::about()
 {
-    QMessageBox::about(this, QObject::tr("About %1").arg(Shell::applicationName()),
+    QMessageBox::about(this, QObject::tr("About %1").arg(Program::name()),
                        QObject::tr("<h2>%1 %2</h2><p>Lays photographs out on printed pages.</p>")
-                           .arg(Shell::applicationName(), Shell::version()));
+                           .arg(Program::name(), Program::version()));
 }
 
 void Velmora::notYetAvailable(const QString &what)
 {
-    QMessageBox::information(this, Shell::applicationName(),
+    QMessageBox::information(this, Program::name(),
                              QObject::tr("%1 is not available in this version yet.").arg(what));
 }
 
@@ -167,9 +171,9 @@ bool Velmora::mayBeSave()
         return true;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const auto answer = QMessageBox::warning(
-        this, Shell::applicationName(),
+        this, Program::name(),
         QObject::tr("Project %1 has been modified. Do you want to save your changes?")
-            .arg(appState().shell.currentFile),
+            .arg(m_settings.shell.currentFile),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
     QApplication::restoreOverrideCursor();
     if (answer == QMessageBox::Save)
@@ -177,18 +181,18 @@ bool Velmora::mayBeSave()
     return answer != QMessageBox::Cancel;
 }
 
-void Velmora::setModif(bool modif)
+void Velmora::setModified(bool modif)
 {
     modified = modif;
     saveAct->setEnabled(modif);
-    setWindowTitle(Shell::windowTitle(appState().shell.currentFile));
+    setWindowTitle(Shell::windowTitle(m_settings.shell.currentFile));
     setWindowModified(modified);
 }
 
 void Velmora::setCurrentFile(const QString &path)
 {
-    appState().shell.currentFile = path;
-    setModif(false);
+    m_settings.shell.currentFile = path;
+    setModified(false);
 }
 
 void Velmora::closeEvent(QCloseEvent *event)
@@ -259,16 +263,22 @@ void Velmora::clipboardChanged()
 
 void Velmora::preferences()
 {
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     {
-        TabOptions dialog(&st.page.pageSetup, this);
-        // The image lists follow a new thumbnail cell size through
-        // TabOptions::iconSizeChanged(width, height); their updateIconSize
-        // is connected here.
-        for (IconsList *list : {m_available->view(), m_selected->view()})
-            connect(&dialog, &TabOptions::iconSizeChanged, list, &IconsList::updateIconSize);
-        if (dialog.exec() == QDialog::Accepted) {
-            const DataDock setup = dialog.takeResult();
+        TabOptions dialog(st, this);
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        // The print options and the dialog's size act whether or not the
+        // dialog is accepted; the rest only when it is.
+        const FormatSettings edited = dialog.values();
+        st.page.printFrame = edited.page.printFrame;
+        st.page.printJobMax = edited.page.printJobMax;
+        st.options.dialogWidth = edited.options.dialogWidth;
+        st.options.dialogHeight = edited.options.dialogHeight;
+        if (accepted) {
+            const PageSetup setup = dialog.store();
+            const PageSetup inForce = st.page.pageSetup;
+            static_cast<FormatSettings &>(st) = dialog.values();
+            st.page.pageSetup = inForce;
             int layoutWidth = 0, layoutHeight = 0;
             if (m_arrange->pageCount() > 0)
                 m_arrange->layoutPrintableArea(layoutWidth, layoutHeight);
@@ -279,13 +289,39 @@ void Velmora::preferences()
                            QObject::tr("The selected paper size differs from the size of pages in the layout."),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
                        == QMessageBox::Yes) {
-                DataDock chosen = setup;
+                PageSetup chosen = setup;
                 if (m_arrange->changePaper(chosen))
                     st.page.pageSetup = chosen;
             }
         }
     }
-    // The editor names the paper while the user edits; whatever was decided,
-    // the scale and the names describe the page setup in force.
-    Settings::adoptPageSetup(st, st.page.pageSetup);
+    // Whatever was decided, the scale and the names describe the page setup
+    // in force.
+    st.adoptPageSetup(st.page.pageSetup);
+    passPreferences();
+}
+
+void Velmora::passPreferences()
+{
+    UserSettings &st = m_settings;
+    st.thumbs.fillColor = StyleSheets::previewFill(st.shell.darkTheme);
+    for (ImagePanel *panel : {static_cast<ImagePanel *>(m_available), static_cast<ImagePanel *>(m_selected)}) {
+        if (panel->model()->thumbnails().iconWidth != st.thumbs.iconWidth
+            || panel->model()->thumbnails().iconHeight != st.thumbs.iconHeight
+            || panel->model()->thumbnails().fillColor != st.thumbs.fillColor) {
+            panel->model()->setThumbnails(st.thumbs);
+            panel->view()->updateIconSize();
+        }
+    }
+    m_editor.setProgram(st.options.editorPath);
+    m_arrange->setPreferences(st, st.stamp, st.logo);
+    m_arrange->setDarkTheme(st.shell.darkTheme);
+    m_arrange->setCreditText(RenderOptions::creditFor(st.shell.language));
+}
+
+void Velmora::takePreferences()
+{
+    UserSettings &st = m_settings;
+    st.shell.fotoPath = m_available->tree()->currentFolder();
+    st.options.editorPath = m_editor.program();
 }

@@ -1,9 +1,10 @@
 // The main window's settings, languages, texts and command states.
 #include "app/Velmora.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/Settings.h"
 #include "arrange/Arrange.h"
+#include "library/TreeDir.h"
 #include "library/Available.h"
 #include "library/Selected.h"
 
@@ -16,7 +17,7 @@
 
 void Velmora::readSettings()
 {
-    AppState &st = appState();
+    UserSettings &st = m_settings;
     const QByteArray geometry = settings.value(QStringLiteral("/Geometry"), QByteArray()).toByteArray();
     const QByteArray state = settings.value(QStringLiteral("/State"), QByteArray()).toByteArray();
     if (!geometry.isEmpty()) {
@@ -33,13 +34,16 @@ void Velmora::readSettings()
     m_selected->readSettings(settings);
     Settings::readValues(settings, st);
     settings.endGroup();
+    m_available->tree()->setCurrentFolder(st.shell.fotoPath);
+    passPreferences();
     loadTranslators();
     retranslateUi();
 }
 
 void Velmora::writeSettings()
 {
-    const AppState &st = appState();
+    takePreferences();
+    const UserSettings &st = m_settings;
     settings.beginGroup(QStringLiteral("/Settings"));
     settings.setValue(QStringLiteral("/Geometry"), saveGeometry());
     settings.setValue(QStringLiteral("/State"), saveState());
@@ -54,14 +58,15 @@ void Velmora::writeSettings()
 
 void Velmora::loadTranslators()
 {
-    const QString language = appState().shell.language;
+    const QString language = m_settings.shell.language;
     appTranslator->load(QStringLiteral("Velmora_") + language, translationsDir);
     qtTranslator->load(QStringLiteral("QtBase_") + language, translationsDir);
 }
 
 void Velmora::switchLanguage(QAction *action)
 {
-    appState().shell.language = action->data().toString();
+    m_settings.shell.language = action->data().toString();
+    m_arrange->setCreditText(RenderOptions::creditFor(m_settings.shell.language));
     loadTranslators();
     retranslateUi();
 }

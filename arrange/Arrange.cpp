@@ -1,9 +1,8 @@
 // The dock's widgets: toolbar, page list and canvas, texts and settings.
 #include "arrange/Arrange.h"
 
-#include "app/AppState.h"
 #include "arrange/ArrangeEngine.h"
-#include "arrange/DragPage.h"
+#include "arrange/FrameWidget.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
@@ -27,13 +26,14 @@ Arrange::Arrange(QWidget *parent) : QDockWidget(parent), m_engine(new ArrangeEng
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     createActions();
     createWidgets();
+    applyOptions(m_formats.layout.addImagesMode);
 
     connect(m_engine, &ArrangeEngine::updateArrange, this, &Arrange::updateArrange);
     connect(m_engine, &ArrangeEngine::addImagesArrange, this, &Arrange::addImagesArrange);
     connect(m_engine, &ArrangeEngine::removeArrange, this, &Arrange::removeArrange);
     connect(m_engine, &ArrangeEngine::removeFrames, this, &Arrange::removeFrames);
     connect(m_engine, &ArrangeEngine::stringCountArrange, this, &Arrange::stringCountArrange);
-    connect(m_engine, &ArrangeEngine::setModif, this, &Arrange::setModif);
+    connect(m_engine, &ArrangeEngine::modifiedChanged, this, &Arrange::modifiedChanged);
     connect(m_engine, &ArrangeEngine::pagesRebuilt, this, &Arrange::rebuildList);
     connect(m_engine, &ArrangeEngine::pagesChanged, this, &Arrange::updateItems);
     retranslate();
@@ -100,10 +100,7 @@ void Arrange::createWidgets()
     m_canvasArea = new QFrame;
     m_canvasArea->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_canvasArea->setFocusPolicy(Qt::NoFocus);
-    if (appState().shell.darkTheme)
-        m_canvasArea->setStyleSheet(QStringLiteral("background-color: #909090"));
-    else
-        m_canvasArea->setBackgroundRole(QPalette::Light);
+    setDarkTheme(false);
     m_canvasArea->setAutoFillBackground(true);
     m_canvasArea->resize(300, 300);
     m_scroll->setWidget(m_canvasArea);
@@ -114,6 +111,16 @@ void Arrange::createWidgets()
             [this](const QModelIndex &current, const QModelIndex &) { currentItem(current); });
     connect(m_list, &KeyListView::keyDelete, this, &Arrange::removePage);
     connect(m_model, &PageItemModel::fillPageFrames, this, &Arrange::fillPageFrames);
+}
+
+void Arrange::setDarkTheme(bool dark)
+{
+    if (dark) {
+        m_canvasArea->setStyleSheet(QStringLiteral("background-color: #909090"));
+    } else {
+        m_canvasArea->setStyleSheet(QString());
+        m_canvasArea->setBackgroundRole(QPalette::Light);
+    }
 }
 
 void Arrange::retranslate()
@@ -135,7 +142,7 @@ void Arrange::retranslate()
     set(m_pasteAct, QObject::tr("Paste"), QObject::tr("Paste") + QStringLiteral(" Ctrl+V"));
 
     // Page titles carry the unit of the layout name and the word "Page ".
-    const QString suffix = PaperCatalogue::unitSuffix(appState().page.pageSetup.unit);
+    const QString suffix = PaperCatalogue::unitSuffix(m_formats.page.pageSetup.unit);
     const bool suffixChanged = !m_unitSuffix.isEmpty() && suffix != m_unitSuffix;
     const auto mend = [&](QString name) {
         if (suffixChanged)
@@ -151,9 +158,9 @@ void Arrange::retranslate()
         }
     }
     if (suffixChanged)
-        appState().templatePage.title = mend(appState().templatePage.title);
+        m_doc.templatePage.title = mend(m_doc.templatePage.title);
     m_unitSuffix = suffix;
-    for (DragPage *w : frameWidgets())
+    for (FrameWidget *w : frameWidgets())
         w->preparePicture();
 }
 
@@ -199,26 +206,26 @@ void Arrange::drawPage(QPainter *painter, int pageIndex)
 {
     if (!painter || pageIndex < 0 || pageIndex >= m_doc.pageCount())
         return;
-    PageRenderer::drawPage(*painter, m_doc.pages.at(pageIndex));
+    PageRenderer::drawPage(*painter, m_doc.pages.at(pageIndex), renderOptions());
 }
 
 void Arrange::layoutPrintableArea(int &width, int &height) const
 {
-    const Page &t = appState().templatePage;
+    const Page &t = m_doc.templatePage;
     width = t.printableWidth();
     height = t.printableHeight();
 }
 
-QList<DragPage *> Arrange::frameWidgets() const
+QList<FrameWidget *> Arrange::frameWidgets() const
 {
     if (!m_canvas)
         return {};
-    return m_canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly);
+    return m_canvas->findChildren<FrameWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void Arrange::computeSizes()
 {
-    const Page &t = appState().templatePage;
+    const Page &t = m_doc.templatePage;
     const int w = t.width;
     const int h = t.height;
     if (w <= 0 || h <= 0)
@@ -320,7 +327,7 @@ void Arrange::showPage(int row)
     const int d = qMax(1, m_canvasDivisor);
     for (int i = 0; i < page.frames.size(); ++i) {
         const PhotoFrame &f = page.frames.at(i);
-        auto *w = new DragPage(m_canvas, m_doc, m_currentFrame);
+        auto *w = new FrameWidget(m_canvas, m_doc, m_currentFrame);
         w->frameIndex = i;
         w->divisor = d;
         w->setMinimumSize(f.width / d, f.height / d);
@@ -329,12 +336,12 @@ void Arrange::showPage(int row)
         w->preparePicture();
         if (i == 0)
             m_currentFrame = w;
-        connect(w, &DragPage::fillFrames, this, &Arrange::fillFrames);
-        connect(w, &DragPage::removeFrame, this, &Arrange::removeFrame);
-        connect(w, &DragPage::doubleFrame, this, &Arrange::cropEditFrame);
-        connect(w, &DragPage::changeFrame, this, &Arrange::changeEnable);
-        connect(w, &DragPage::keyCopy, this, &Arrange::copy);
-        connect(w, &DragPage::keyPaste, this, &Arrange::paste);
+        connect(w, &FrameWidget::fillFrames, this, &Arrange::fillFrames);
+        connect(w, &FrameWidget::removeFrame, this, &Arrange::removeFrame);
+        connect(w, &FrameWidget::doubleFrame, this, &Arrange::cropEditFrame);
+        connect(w, &FrameWidget::changeFrame, this, &Arrange::changeEnable);
+        connect(w, &FrameWidget::keyCopy, this, &Arrange::copy);
+        connect(w, &FrameWidget::keyPaste, this, &Arrange::paste);
     }
     if (hadFocus)
         focusCurrentFrame();

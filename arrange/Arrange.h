@@ -5,7 +5,12 @@
 // canvas with the current page, and carries the page and frame commands.
 
 #include "arrange/Document.h"
-#include "arrange/DragPage.h"
+#include "arrange/RenderOptions.h"
+#include "formats/FormatSettings.h"
+#include "formats/LogoDefaults.h"
+#include "formats/StampDefaults.h"
+#include "library/FrameReturn.h"
+#include "arrange/FrameWidget.h"
 
 #include <QDockWidget>
 #include <QFrame>
@@ -23,16 +28,31 @@ class QDataStream;
 class QPainter;
 class QScrollArea;
 class QSettings;
+class TabPageFormat;
 class QSplitter;
 class QToolBar;
-struct DataDock;
+struct PageSetup;
 struct IconItem;
 
-class Arrange : public QDockWidget
+class Arrange : public QDockWidget, public FrameReturn
 {
     Q_OBJECT
 public:
     explicit Arrange(QWidget *parent = nullptr);
+
+    // The user's preferences the dock works with. The application hands them
+    // in; after the layout chooser changed them the dock sends
+    // preferencesChanged() and the application takes them back.
+    void setPreferences(const FormatSettings &formats, const StampDefaults &stamp, const LogoDefaults &logo);
+    const FormatSettings &preferences() const { return m_formats; }
+    // What pages are drawn with: the print-frame option, the credit line and
+    // the document's image source.
+    RenderOptions renderOptions() const;
+    void setCreditText(const QString &text) { m_creditText = text; }
+    void setDarkTheme(bool dark);
+
+    // A photograph dragged from the canvas back onto an image list.
+    int takeBackFrame(int frame) override;
 
     int pageCount() const;
     // The page shown on the canvas, -1 when there is none.
@@ -51,7 +71,7 @@ public:
     bool chooseLayout();
     // Opens the layout choice on `setup`; when accepted every page is laid
     // out again and `setup` holds the accepted page setup.
-    bool changePaper(DataDock &setup);
+    bool changePaper(PageSetup &setup);
     void clearAll();
     void retranslate();
     void readSettings(QSettings &s, bool noGeometry);
@@ -72,8 +92,8 @@ public:
     PageItemModel *pageModel() const { return m_model; }
     QFrame *canvas() const { return m_canvas; }
     QFrame *canvasArea() const { return m_canvasArea; }
-    QList<DragPage *> frameWidgets() const;
-    DragPage *currentFrameWidget() const { return m_currentFrame; }
+    QList<FrameWidget *> frameWidgets() const;
+    FrameWidget *currentFrameWidget() const { return m_currentFrame; }
     QToolBar *toolBar() const { return m_toolBar; }
     int thumbWidth() const { return m_thumbWidth; }
     int thumbHeight() const { return m_thumbHeight; }
@@ -92,7 +112,8 @@ Q_SIGNALS:
     void removeArrange(QString name);
     void removeFrames(QStringList names);
     void stringCountArrange(QString text);
-    void setModif(bool modified);
+    void modifiedChanged(bool modified);
+    void preferencesChanged();
 
 public Q_SLOTS:
     void indexListRotate(QModelIndexList list);
@@ -101,7 +122,6 @@ public Q_SLOTS:
     void testListArrange();
     void fillPageFrames(QDataStream *in, int nPage);
     void fillFrames(QDataStream *in, int nFrame);
-    void backDrop(int *frame);
     void removePage();
     bool newChoose();
     void addPages();
@@ -116,6 +136,10 @@ public Q_SLOTS:
     void changeEnable(int n);
 
 private:
+    // Runs the chooser; when accepted takes its preferences and layout.
+    bool runChooser(TabPageFormat &chooser);
+    // The engine's options from the preferences, with "Add Images" as given.
+    void applyOptions(bool addImages);
     void createWidgets();
     void createActions();
     QVector<IconItem> chosenImages();
@@ -130,6 +154,10 @@ private:
     void showPage(int row);
     void focusCurrentFrame();
 
+    FormatSettings m_formats;
+    StampDefaults m_stamp;
+    LogoDefaults m_logo;
+    QString m_creditText = RenderOptions::creditFor(QString());
     Document m_doc;
     ArrangeEngine *m_engine;
     QPointer<IconsModel> m_images;
@@ -149,7 +177,7 @@ private:
     QScrollArea *m_scroll = nullptr;
     QFrame *m_canvasArea = nullptr;
     QPointer<QFrame> m_canvas;
-    QPointer<DragPage> m_currentFrame;
+    QPointer<FrameWidget> m_currentFrame;
 
     QAction *m_chooseAct = nullptr;
     QAction *m_addAct = nullptr;

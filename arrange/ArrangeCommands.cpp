@@ -1,8 +1,6 @@
 // The dock's commands: layouts, pages, frames, clipboard and frame tools.
 #include "arrange/Arrange.h"
 
-#include "app/AppState.h"
-#include "app/Settings.h"
 #include "arrange/ArrangeEngine.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/FrameRecord.h"
@@ -15,7 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDataStream>
-#include <QDebug>
+#include "platform/Log.h"
 #include <QMimeData>
 #include <QUrl>
 
@@ -57,42 +55,82 @@ void Arrange::showDock()
 
 bool Arrange::chooseLayout() { return newChoose(); }
 
+void Arrange::setPreferences(const FormatSettings &formats, const StampDefaults &stamp, const LogoDefaults &logo)
+{
+    m_formats = formats;
+    m_stamp = stamp;
+    m_logo = logo;
+    applyOptions(m_formats.layout.addImagesMode);
+}
+
+void Arrange::applyOptions(bool addImages)
+{
+    ArrangeOptions options;
+    options.autoCrop = m_formats.layout.autoCropEnabled;
+    options.addImages = addImages;
+    options.addPageCount = m_formats.layout.addPageCount;
+    options.stamp = m_stamp;
+    options.logo = m_logo;
+    const ThumbnailValues &t = m_formats.thumbs;
+    options.previewRule.fallbackAspect = QSize(t.iconWidth - 2, t.iconHeight - 12);
+    m_engine->setOptions(options);
+}
+
+RenderOptions Arrange::renderOptions() const
+{
+    RenderOptions options;
+    options.printFrame = m_formats.page.printFrame;
+    options.creditText = m_creditText;
+    options.source = m_doc.source;
+    return options;
+}
+
+bool Arrange::runChooser(TabPageFormat &chooser)
+{
+    if (chooser.exec() != QDialog::Accepted)
+        return false;
+    chooser.store();
+    m_formats = chooser.values();
+    m_doc.templatePage = chooser.chosenLayout();
+    for (PhotoFrame &f : m_doc.templatePage.frames)
+        f.applyDefaults(m_stamp, m_logo, false);
+    Q_EMIT preferencesChanged();
+    return true;
+}
+
 bool Arrange::newChoose()
 {
-    AppState &st = appState();
-    const bool addImages = st.layout.addImagesMode;
     int answer = 1;
-    int mode = 0;
+    ChooserMode mode = ChooserMode::Choose;
     if (!m_doc.isEmpty()) {
         ChangeChoose question(m_chooseAnswer, this);
         if (question.exec() != QDialog::Accepted)
             return false;
         answer = m_chooseAnswer = question.answer();
-        st.layout.addImagesMode = true;
-        mode = answer == 1 ? 2 : 3;
+        mode = answer == 1 ? ChooserMode::ChangeAll : ChooserMode::ChangeSelected;
     }
-    TabPageFormat chooser(mode, &st.page.pageSetup, this);
-    const bool accepted = chooser.exec() == QDialog::Accepted;
-    if (accepted) {
-        Settings::adoptPageSetup(appState(), chooser.takeResult());
-        showDock();
-        BusyCursor busy;
-        if (answer == 0)
-            m_engine->relayoutSelected(selectedPageIndexes());
-        else
-            m_engine->arrangeAll(chosenImages());
-    }
-    if (mode == 2)
-        st.layout.addImagesMode = addImages;
-    return accepted;
+    TabPageFormat chooser(mode, m_formats, m_formats.page.pageSetup, this);
+    if (!runChooser(chooser))
+        return false;
+    // A new layout for pages that exist always takes their images along.
+    applyOptions(mode == ChooserMode::Choose ? m_formats.layout.addImagesMode : true);
+    showDock();
+    BusyCursor busy;
+    if (answer == 0)
+        m_engine->relayoutSelected(selectedPageIndexes());
+    else
+        m_engine->arrangeAll(chosenImages());
+    applyOptions(m_formats.layout.addImagesMode);
+    return true;
 }
 
-bool Arrange::changePaper(DataDock &setup)
+bool Arrange::changePaper(PageSetup &setup)
 {
-    TabPageFormat chooser(2, &setup, this);
-    if (chooser.exec() != QDialog::Accepted)
+    TabPageFormat chooser(ChooserMode::ChangeAll, m_formats, setup, this);
+    if (!runChooser(chooser))
         return false;
-    setup = chooser.takeResult();
+    setup = m_formats.page.pageSetup;
+    applyOptions(m_formats.layout.addImagesMode);
     showDock();
     BusyCursor busy;
     m_engine->relayoutAll();
@@ -101,14 +139,16 @@ bool Arrange::changePaper(DataDock &setup)
 
 void Arrange::addPages()
 {
-    AppState &st = appState();
-    TabPageFormat chooser(1, &st.page.pageSetup, this);
-    if (chooser.exec() != QDialog::Accepted)
+    // The paper stays as it is while pages are added.
+    const PageSetup paper = m_formats.page.pageSetup;
+    TabPageFormat chooser(ChooserMode::AddPages, m_formats, paper, this);
+    if (!runChooser(chooser))
         return;
-    chooser.takeResult(); // the paper stays as it is while pages are added
+    m_formats.adoptPageSetup(paper);
+    applyOptions(m_formats.layout.addImagesMode);
     if (m_doc.isEmpty())
         m_model->clear(); // the sizes are made again for the new layout
-    const int first = m_engine->addPages(st.layout.addPageCount);
+    const int first = m_engine->addPages(m_formats.layout.addPageCount);
     if (first >= 0)
         m_list->setCurrentIndex(m_model->index(first, 0));
     focusCurrentFrame();
@@ -141,7 +181,7 @@ void Arrange::fillFrames(QDataStream *in, int nFrame)
 
 void Arrange::paste()
 {
-    qDebug() << "Arrange::paste";
+    qCDebug(lcArrange) << "Arrange::paste";
     const int target = m_engine->pasteTarget();
     if (target < 0)
         return;
@@ -164,7 +204,7 @@ void Arrange::paste()
 
 void Arrange::copy()
 {
-    qDebug() << "Arrange::copy";
+    qCDebug(lcArrange) << "Arrange::copy";
     auto *mime = new QMimeData;
     const int current = currentPageIndex();
     if (current >= 0) {
@@ -179,7 +219,7 @@ void Arrange::copy()
         }
         if (!chosen.isEmpty()) {
             mime->setUrls(urls);
-            mime->setData(velmoraMimeType(), frameRecords(frames, chosen, 0));
+            mime->setData(velmoraMimeType(), frameRecords(frames, chosen, IconItem::State::New));
         }
     }
     QApplication::clipboard()->setMimeData(mime);
@@ -190,20 +230,16 @@ void Arrange::removePage() { m_engine->removePages(selectedPageIndexes()); }
 
 void Arrange::removeFrame(int n)
 {
-    qDebug() << "Delete" << n;
+    qCDebug(lcArrange) << "Delete" << n;
     m_engine->removeSelectedFrames();
     focusCurrentFrame();
 }
 
 void Arrange::clearFrame() { removeFrame(0); }
 
-void Arrange::backDrop(int *frame)
+int Arrange::takeBackFrame(int frame)
 {
-    if (!frame)
-        return;
-    const int still = m_engine->takeBack(*frame);
-    if (still >= 0)
-        *frame = still;
+    return m_engine->takeBack(frame);
 }
 
 void Arrange::cropEdit()

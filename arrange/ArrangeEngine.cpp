@@ -1,20 +1,17 @@
 #include "arrange/ArrangeEngine.h"
 
-#include "app/AppState.h"
 #include "library/IconItem.h"
 
 namespace {
 
-const Page &layout() { return appState().templatePage; }
-
 // The template frame `index` with the content of `from`, turned and cropped
 // for its own shape.
-PhotoFrame laidOut(const PhotoFrame &templateFrame, const PhotoFrame &from)
+PhotoFrame laidOut(const PhotoFrame &templateFrame, const PhotoFrame &from, bool fill)
 {
     PhotoFrame f = templateFrame;
     f.takeContent(from);
     f.turnFromImage();
-    f.autoCrop();
+    f.autoCrop(fill);
     return f;
 }
 
@@ -50,19 +47,26 @@ Page *ArrangeEngine::pageAt(int index)
     return &m_doc.pages[index];
 }
 
+PreviewRule ArrangeEngine::previewRule() const
+{
+    PreviewRule rule = m_options.previewRule;
+    rule.widthLimit = m_doc.budget.previewWidth();
+    return rule;
+}
+
 void ArrangeEngine::emitCount() { emit stringCountArrange(m_doc.countingText()); }
 
 void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
 {
-    emit setModif(true);
-    AppState &st = appState();
+    emit modifiedChanged(true);
+    const ArrangeOptions &st = m_options;
     releaseAll(m_doc.pages);
     m_doc.pages.clear();
     m_doc.placementCount = 0;
     m_doc.imageCount = 0;
     QStringList placed;
-    if (!st.layout.addImagesMode) {
-        for (int i = 0; i < st.layout.addPageCount; ++i)
+    if (!st.addImages) {
+        for (int i = 0; i < st.addPageCount; ++i)
             m_doc.pages.append(Document::newPage(layout(), i));
     } else if (!layout().frames.isEmpty()) {
         Position pos;
@@ -77,10 +81,10 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
             f.shotTime = item.shotTime;
             f.fileSize = item.fileSize;
             f.fileData = item.fileData;
-            if (item.state < 2 || item.fileData.isEmpty()) {
+            if (!item.isDecoded() || item.fileData.isEmpty()) {
                 f.rotation = item.rotation;
-                f.loadImage();
-                f.keepDataWithinBudget();
+                f.loadImage(previewRule());
+                f.keepDataWithinBudget(m_doc.budget);
             } else {
                 f.preview = item.preview;
                 f.imageWidth = item.imageWidth;
@@ -88,7 +92,7 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
                 f.rotation = item.rotation;
             }
             f.turnFromImage();
-            f.autoCrop();
+            f.autoCrop(st.autoCrop);
             page->frames[pos.frame] = f;
             advance(pos);
         }
@@ -101,7 +105,7 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
 
 void ArrangeEngine::relayoutSelected(const QList<int> &selected)
 {
-    emit setModif(true);
+    emit modifiedChanged(true);
     if (selected.isEmpty() || layout().frames.isEmpty())
         return;
     Position overflow{m_doc.pages.size(), 0};
@@ -117,10 +121,10 @@ void ArrangeEngine::relayoutSelected(const QList<int> &selected)
             if (old.at(k).isEmpty())
                 continue;
             if (k < layout().frames.size()) {
-                m_doc.pages[row].frames[k] = laidOut(layout().frames.at(k), old.at(k));
+                m_doc.pages[row].frames[k] = laidOut(layout().frames.at(k), old.at(k), m_options.autoCrop);
             } else {
                 Page *target = pageAt(overflow.page);
-                target->frames[overflow.frame] = laidOut(layout().frames.at(overflow.frame), old.at(k));
+                target->frames[overflow.frame] = laidOut(layout().frames.at(overflow.frame), old.at(k), m_options.autoCrop);
                 advance(overflow);
             }
         }
@@ -131,7 +135,7 @@ void ArrangeEngine::relayoutSelected(const QList<int> &selected)
 
 void ArrangeEngine::relayoutAll()
 {
-    emit setModif(true);
+    emit modifiedChanged(true);
     if (layout().frames.isEmpty())
         return;
     const QVector<Page> old = m_doc.pages;
@@ -140,7 +144,7 @@ void ArrangeEngine::relayoutAll()
     for (const Page &p : old)
         for (const PhotoFrame &f : p.frames) {
             Page *page = pageAt(pos.page);
-            page->frames[pos.frame] = laidOut(layout().frames.at(pos.frame), f);
+            page->frames[pos.frame] = laidOut(layout().frames.at(pos.frame), f, m_options.autoCrop);
             advance(pos);
         }
     m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);

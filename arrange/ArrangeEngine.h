@@ -1,5 +1,6 @@
 #pragma once
 
+#include "arrange/ArrangeOptions.h"
 #include "arrange/Document.h"
 
 #include <QList>
@@ -10,8 +11,8 @@
 class QDataStream;
 struct IconItem;
 
-// Puts photographs into frames: builds the pages from the current layout
-// (AppState::templatePage) and a list of images, lays pages out again on a
+// Puts photographs into frames: builds the pages from the document's current
+// layout and a list of images, lays pages out again on a
 // new layout, fills frames from image records, adds, empties and removes
 // pages and frames. It works on a Document it does not own and tells its
 // owner what to refresh through signals.
@@ -22,6 +23,8 @@ public:
     explicit ArrangeEngine(Document &document, QObject *parent = nullptr);
 
     Document &document() { return m_doc; }
+    const ArrangeOptions &options() const { return m_options; }
+    void setOptions(const ArrangeOptions &options) { m_options = options; }
 
     // Rebuilds the document from `images` ("Add Images") or makes the
     // configured number of empty pages ("Add Pages").
@@ -63,7 +66,7 @@ Q_SIGNALS:
     void removeArrange(QString name);
     void removeFrames(QStringList names);
     void stringCountArrange(QString text);
-    void setModif(bool modified);
+    void modifiedChanged(bool modified);
     // The page list must be made again from the pages.
     void pagesRebuilt();
     // Pages first..last changed (rows beyond the list are new pages).
@@ -87,5 +90,10 @@ private:
     // Returns the last page touched.
     int moveFrames(QDataStream &in, IconItem item, int page, int frame, bool replace);
 
+    const Page &layout() const { return m_doc.templatePage; }
+    // Previews within the document's byte budget.
+    PreviewRule previewRule() const;
+
     Document &m_doc;
+    ArrangeOptions m_options;
 };

@@ -1,7 +1,6 @@
 // Filling frames from image records, and taking pages and frames away.
 #include "arrange/ArrangeEngine.h"
 
-#include "app/AppState.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "library/ImageFile.h"
@@ -12,8 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-const Page &layout() { return appState().templatePage; }
 
 // Swaps the whole content of two frames; each then lies as its crop says.
 void exchange(PhotoFrame &a, PhotoFrame &b)
@@ -43,22 +40,22 @@ void ArrangeEngine::fillFromRecord(PhotoFrame &f, const IconItem &item)
     f.fileSize = item.fileSize;
     f.fileData = item.fileData;
     f.rotation = item.rotation;
-    if (item.state > 1 && !item.fileData.isEmpty()) {
+    if (item.isDecoded() && !item.fileData.isEmpty()) {
         f.preview = item.preview;
         f.imageWidth = item.imageWidth;
         f.imageHeight = item.imageHeight;
     } else {
         f.preview = QImage();
-        f.loadImage();
+        f.loadImage(previewRule());
     }
-    f.keepDataWithinBudget();
+    f.keepDataWithinBudget(m_doc.budget);
     f.turnFromImage();
-    f.autoCrop();
+    f.autoCrop(m_options.autoCrop);
 }
 
 void ArrangeEngine::fill(QDataStream &in, int page, int frame, bool replace)
 {
-    emit setModif(true);
+    emit modifiedChanged(true);
     if (page < 0 || frame < 0)
         return;
     QStringList placed;
@@ -69,7 +66,7 @@ void ArrangeEngine::fill(QDataStream &in, int page, int frame, bool replace)
         IconItem item;
         if (!readIconRecord(in, item))
             break;
-        if (item.state == 3) {
+        if (item.state == IconItem::State::FromFrame) {
             lastPage = moveFrames(in, item, page, frame, replace);
             if (lastPage < 0)
                 return;
@@ -150,7 +147,7 @@ int ArrangeEngine::moveFrames(QDataStream &in, IconItem item, int page, int fram
             }
         }
         first = false;
-        if (in.atEnd() || !readIconRecord(in, item) || item.state != 3)
+        if (in.atEnd() || !readIconRecord(in, item) || item.state != IconItem::State::FromFrame)
             break;
     }
     return lastPage;
@@ -174,7 +171,7 @@ int ArrangeEngine::addPages(int count)
 {
     if (count < 1)
         return -1;
-    emit setModif(true);
+    emit modifiedChanged(true);
     const bool wasEmpty = m_doc.pages.isEmpty();
     const int first = m_doc.pages.size();
     for (int i = 0; i < count; ++i)
@@ -190,7 +187,7 @@ int ArrangeEngine::addPages(int count)
 
 void ArrangeEngine::removeSelectedFrames()
 {
-    emit setModif(true);
+    emit modifiedChanged(true);
     const int current = m_doc.currentPage;
     if (current < 0 || current >= m_doc.pages.size())
         return;
@@ -210,7 +207,7 @@ void ArrangeEngine::removeSelectedFrames()
 
 int ArrangeEngine::takeBack(int frame)
 {
-    emit setModif(true);
+    emit modifiedChanged(true);
     const int current = m_doc.currentPage;
     if (current < 0 || current >= m_doc.pages.size() || frame < 0
         || frame >= m_doc.pages.at(current).frames.size() || m_doc.pages.at(current).frames.at(frame).isEmpty())
@@ -228,7 +225,7 @@ bool ArrangeEngine::removePages(QList<int> rows)
 {
     if (m_doc.currentPage < 0 || rows.isEmpty())
         return false;
-    emit setModif(true);
+    emit modifiedChanged(true);
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     QStringList names;
@@ -283,14 +280,14 @@ bool ArrangeEngine::adoptLoadedPages()
         for (PhotoFrame &f : page.frames) {
             if (f.isEmpty())
                 continue;
-            f.fileData.clear();
-            f.countedBytes = 0;
-            const bool again = embeddedBytes(f.fileName, f.fileData);
-            f.loadImage();
+            QByteArray bytes;
+            const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
+            f.fileData = HeldBytes::loose(bytes);
+            f.loadImage(previewRule());
             if (again)
                 f.fileData.clear();
             else
-                f.keepDataWithinBudget();
+                f.keepDataWithinBudget(m_doc.budget);
             distinct.insert(f.fileName);
             ++m_doc.placementCount;
         }
@@ -303,13 +300,12 @@ bool ArrangeEngine::adoptLoadedPages()
     emitCount();
     const bool any = !m_doc.pages.isEmpty();
     if (any) {
-        Page &t = appState().templatePage;
+        Page &t = m_doc.templatePage;
         t = m_doc.pages.first();
         t.title = t.layoutName();
         for (PhotoFrame &f : t.frames) {
             f.fileName.clear();
             f.fileData.clear(); // the page keeps them; the template holds none
-            f.countedBytes = 0;
             f.preview = QImage();
         }
     }

@@ -1,16 +1,31 @@
 #pragma once
 
-#include "arrange/Page.h"
+#include "formats/Page.h"
+#include "library/ByteBudget.h"
+#include "library/ImageSource.h"
 
 #include <QStringList>
 #include <QVector>
 
-// The pages being laid out and the state kept beside them. The template the
-// pages are made from lives application-wide (AppState::templatePage).
+// The document: the pages being laid out, the layout new pages are made
+// from, the copies of image files the open project carries and the budget
+// of image-file bytes held in memory. Owned by the Arrange dock.
 class Document
 {
 public:
+    Document() = default;
+    Document(const Document &) = delete;
+    Document &operator=(const Document &) = delete;
+
     QVector<Page> pages;
+    // The current layout: every new page starts as a copy of it. Its title
+    // holds only the layout name; its frames hold no photograph.
+    Page templatePage;
+    // The open project's embedded files; a value, so that pages can be
+    // drawn on other threads while the document changes.
+    ImageSource source;
+    // Image-file bytes held by the frames and the selection list.
+    ByteBudget budget;
     QVector<Page> loadedPages; // read from a project, waiting to be adopted
     int currentPage = -1;
     int placementCount = 0; // frame fillings, repeats counted

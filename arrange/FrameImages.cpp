@@ -9,8 +9,8 @@ bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.previe
 
 } // namespace
 
-FrameImages::FrameImages(const QVector<PhotoFrame> &frames, int ahead)
-    : m_frames(frames), m_jobs(frames.size()), m_ahead(qMax(ahead, 0))
+FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead)
+    : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0))
 {
     m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 1)));
     startUpTo(m_ahead - 1);
@@ -37,7 +37,10 @@ void FrameImages::startUpTo(int last)
         if (!job.running) {
             PhotoFrame copy = f;
             copy.preview = QImage(); // not needed for decoding
-            job.image = QtConcurrent::run(&m_pool, [copy] { return copy.fullImage(); });
+            // The worker gets its own copies: the frame and the image source
+            // are values, nothing it reads changes while it runs.
+            const ImageSource source = m_source;
+            job.image = QtConcurrent::run(&m_pool, [copy, source] { return copy.fullImage(source); });
             job.running = true;
         }
     }

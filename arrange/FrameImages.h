@@ -1,6 +1,7 @@
 #pragma once
 
-#include "arrange/PhotoFrame.h"
+#include "formats/PhotoFrame.h"
+#include "library/ImageSource.h"
 
 #include <QFuture>
 #include <QImage>
@@ -15,7 +16,8 @@
 class FrameImages
 {
 public:
-    explicit FrameImages(const QVector<PhotoFrame> &frames, int ahead = 2);
+    // Photographs are read through `source` (from disk or the project).
+    FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead = 2);
     // Waits for the decodings still running.
     ~FrameImages();
     FrameImages(const FrameImages &) = delete;
@@ -36,6 +38,7 @@ private:
         bool running = false; // started and not yet taken
     };
     QVector<PhotoFrame> m_frames;
+    ImageSource m_source;
     QVector<Job> m_jobs;
     QThreadPool m_pool;
     int m_ahead;

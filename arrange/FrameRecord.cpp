@@ -1,6 +1,6 @@
 #include "arrange/FrameRecord.h"
 
-#include "arrange/PhotoFrame.h"
+#include "formats/PhotoFrame.h"
 #include "library/IconRecord.h"
 
 #include <QDataStream>
@@ -15,7 +15,7 @@ QPixmap frameRecordIcon(const PhotoFrame &frame)
     return QPixmap::fromImage(frame.preview.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
-IconItem frameRecord(const PhotoFrame &frame, int state, int index)
+IconItem frameRecord(const PhotoFrame &frame, IconItem::State state, int index)
 {
     IconItem item;
     item.state = state;
@@ -33,12 +33,12 @@ IconItem frameRecord(const PhotoFrame &frame, int state, int index)
     return item;
 }
 
-QByteArray frameRecords(const QVector<PhotoFrame> &all, const QList<int> &frames, int state)
+QByteArray frameRecords(const QVector<PhotoFrame> &all, const QList<int> &frames, IconItem::State state)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     for (int i : frames)
         if (i >= 0 && i < all.size())
-            writeIconRecord(out, frameRecord(all.at(i), state, state == 3 ? i : 0));
+            writeIconRecord(out, frameRecord(all.at(i), state, state == IconItem::State::FromFrame ? i : 0));
     return bytes;
 }

@@ -1,6 +1,6 @@
 #include "arrange/PageItemModel.h"
 
-#include "arrange/Page.h"
+#include "formats/Page.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
 

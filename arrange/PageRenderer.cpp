@@ -1,12 +1,10 @@
 #include "arrange/PageRenderer.h"
 
-#include "arrange/Rounding.h"
-#include "app/AppState.h"
+#include "formats/Rounding.h"
 #include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPaintDevice>
@@ -131,7 +129,7 @@ int stampFlags(int position)
 
 // The logo decoded: every frame of a page usually carries the same one, so
 // the last one decoded on this thread is kept while its file is unchanged.
-QImage logoImage(const QString &fileName)
+QImage logoImage(const QString &fileName, const ImageSource &source)
 {
     struct Kept
     {
@@ -143,10 +141,10 @@ QImage logoImage(const QString &fileName)
     };
     thread_local Kept kept;
     const QFileInfo info(fileName);
-    const QString &project = appState().shell.currentFile;
+    const QString &project = source.projectPath();
     if (kept.name != fileName || kept.project != project || kept.modified != info.lastModified()
         || kept.size != info.size()) {
-        kept.image = decodeImage(imageBytes(fileName));
+        kept.image = decodeImage(source.bytes(fileName));
         kept.name = fileName;
         kept.project = project;
         kept.modified = info.lastModified();
@@ -155,11 +153,11 @@ QImage logoImage(const QString &fileName)
     return kept.image;
 }
 
-void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r)
+void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r, const ImageSource &source)
 {
     if (!f.logo || f.logoFile.isEmpty())
         return;
-    const QImage logo = logoImage(f.logoFile);
+    const QImage logo = logoImage(f.logoFile, source);
     if (logo.isNull())
         return;
     const double pw = logo.width();
@@ -198,7 +196,7 @@ void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r)
     p.restore();
 }
 
-void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
+void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale)
 {
     if (!f.dateStamp && !f.fileNameStamp)
         return;
@@ -207,8 +205,8 @@ void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
         return;
     p.save();
     p.setPen(f.stampColor.isValid() ? f.stampColor : QColor(Qt::black));
-    setScaledFont(p, f.stampFont, pointSizeOf(f.stampFont) * 30.0 / koef);
-    const double pad = 500.0 / koef; // 5 mm
+    setScaledFont(p, f.stampFont, pointSizeOf(f.stampFont) * 30.0 / scale);
+    const double pad = 500.0 / scale; // 5 mm
     const Bands c = cropBands(f, r);
     const double fx = r.x(), fy = r.y(), fw = r.width(), fh = r.height();
     const bool across = f.stampPosition >= 4;
@@ -235,13 +233,15 @@ void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
     p.restore();
 }
 
-void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
+void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale, const QString &text)
 {
+    if (text.isEmpty())
+        return;
     double fs = r.width() / 30.0;
-    if (500.0 / koef <= fs)
-        fs = 500.0 / koef;
-    if (fs < 200.0 / koef)
-        fs = 200.0 / koef;
+    if (500.0 / scale <= fs)
+        fs = 500.0 / scale;
+    if (fs < 200.0 / scale)
+        fs = 200.0 / scale;
     const QRectF seen = PageRenderer::visiblePhotoRect(f, r);
     const QRectF box(seen.x(), seen.y(), seen.width(), seen.height() - fs / 2);
     if (box.width() <= 0 || box.height() <= 0)
@@ -249,21 +249,22 @@ void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double koef)
     p.save();
     p.setPen(Qt::white);
     setScaledFont(p, QFont(QStringLiteral("Times")), fs);
-    p.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, PageRenderer::creditText());
+    p.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, text);
     p.restore();
 }
 
 } // namespace
 
-void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area)
+void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area,
+                            const RenderOptions &options)
 {
     // The next photographs are decoded while the current one is drawn.
-    FrameImages images(page.frames);
-    drawPage(painter, page, area, images);
+    FrameImages images(page.frames, options.source);
+    drawPage(painter, page, area, images, {}, options);
 }
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
-                            const std::function<void(double)> &finishedAbove)
+                            const std::function<void(double)> &finishedAbove, const RenderOptions &options)
 {
     const double printable = page.printableWidth();
     if (printable <= 0 || area.width() <= 0) {
@@ -271,10 +272,9 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
             finishedAbove(area.bottom());
         return;
     }
-    const double koef = printable / area.width();
-    qDebug() << "koef: " << koef;
-    const double offsetX = page.left / koef - area.left();
-    const double offsetY = page.top / koef - area.top();
+    const double scale = printable / area.width();
+    const double offsetX = page.left / scale - area.left();
+    const double offsetY = page.top / scale - area.top();
     const int count = page.frames.size();
     // The top of what the frames from i on draw.
     QVector<double> topFrom(count + 1, area.bottom());
@@ -282,11 +282,11 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
         const PhotoFrame &f = page.frames.at(i);
         double top = topFrom.at(i + 1);
         if (!f.fileName.isEmpty() && !f.preview.isNull())
-            top = qMin(top, frameRect(f, koef, offsetX, offsetY).top() - frameReach(koef));
+            top = qMin(top, frameRect(f, scale, offsetX, offsetY).top() - frameReach(scale));
         topFrom[i] = top;
     }
     for (int i = 0; i < count; ++i) {
-        drawFrame(painter, page.frames.at(i), images.take(i), koef, offsetX, offsetY);
+        drawFrame(painter, page.frames.at(i), images.take(i), scale, offsetX, offsetY, options);
         if (finishedAbove)
             finishedAbove(topFrom.at(i + 1));
     }
@@ -294,18 +294,18 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
         finishedAbove(area.bottom());
 }
 
-double PageRenderer::frameReach(double koef) { return 1.2 * ScreenKoef / koef + 1; }
+double PageRenderer::frameReach(double scale) { return 1.2 * ScreenKoef / scale + 1; }
 
-void PageRenderer::drawPage(QPainter &painter, const Page &page)
+void PageRenderer::drawPage(QPainter &painter, const Page &page, const RenderOptions &options)
 {
     // The window's real width: a QRect's right() is one less.
-    drawPage(painter, page, QRectF(painter.window()));
+    drawPage(painter, page, QRectF(painter.window()), options);
 }
 
-QRectF PageRenderer::frameRect(const PhotoFrame &frame, double koef, double offsetX, double offsetY)
+QRectF PageRenderer::frameRect(const PhotoFrame &frame, double scale, double offsetX, double offsetY)
 {
-    return QRectF(frame.x / koef - offsetX, frame.y / koef - offsetY, frame.width / koef,
-                  frame.height / koef);
+    return QRectF(frame.x / scale - offsetX, frame.y / scale - offsetY, frame.width / scale,
+                  frame.height / scale);
 }
 
 QRectF PageRenderer::visiblePhotoRect(const PhotoFrame &frame, const QRectF &rect)
@@ -323,28 +323,28 @@ QSize PageRenderer::printedImageSize(const QSize &image, const QSizeF &deviceSiz
     return image;
 }
 
-void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
-                             double offsetY)
+void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double scale, double offsetX,
+                             double offsetY, const RenderOptions &options)
 {
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || koef <= 0)
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
         return;
     // Decoded once, at full resolution (from the held bytes, else the file).
-    drawFrame(painter, frame, frame.fullImage(), koef, offsetX, offsetY);
+    drawFrame(painter, frame, frame.fullImage(options.source), scale, offsetX, offsetY, options);
 }
 
-void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double koef,
-                             double offsetX, double offsetY)
+void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
+                             double offsetX, double offsetY, const RenderOptions &options)
 {
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || koef <= 0)
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
         return;
-    const QRectF r = frameRect(frame, koef, offsetX, offsetY);
+    const QRectF r = frameRect(frame, scale, offsetX, offsetY);
 
     painter.save();
-    const double reach = frameReach(koef);
+    const double reach = frameReach(scale);
     painter.setClipRect(r.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
-    if (appState().page.printFrame) {
+    if (options.printFrame) {
         // 1.2 pixels of a 96 dpi device.
-        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / koef, Qt::SolidLine, Qt::SquareCap,
+        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / scale, Qt::SolidLine, Qt::SquareCap,
                             Qt::BevelJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
@@ -360,8 +360,8 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const Q
         else
             drawPhoto(painter, frame, decoded, r);
     }
-    drawOverlays(painter, frame, r, koef);
-    drawCredit(painter, frame, r, koef);
+    drawOverlays(painter, frame, r, scale, options);
+    drawCredit(painter, frame, r, scale, options.creditText);
     painter.restore();
 }
 
@@ -443,12 +443,13 @@ QTransform PageRenderer::photoTransform(const PhotoFrame &frame, const QSize &de
     return t;
 }
 
-void PageRenderer::drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef)
+void PageRenderer::drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double scale,
+                                const RenderOptions &options)
 {
-    if (koef <= 0)
+    if (scale <= 0)
         return;
-    drawLogo(painter, frame, rect);
-    drawStamp(painter, frame, rect, koef);
+    drawLogo(painter, frame, rect, options.source);
+    drawStamp(painter, frame, rect, scale);
 }
 
 QImage PageRenderer::pageThumbnail(const Page &page, int width, int height, int divisor)
@@ -496,9 +497,3 @@ QString PageRenderer::stampText(const PhotoFrame &frame)
     return name + QLatin1Char('\n') + date;
 }
 
-QString PageRenderer::creditText()
-{
-    if (appState().shell.language == QLatin1String("ru"))
-        return QStringLiteral("Напечатано в Velmora");
-    return QStringLiteral("Printed with Velmora");
-}

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "arrange/Page.h"
+#include "arrange/RenderOptions.h"
+#include "formats/Page.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -16,7 +17,7 @@ class QPaintDevice;
 
 // Draws pages for printing, export and the page list.
 //
-// Page geometry is in hundredths of a millimetre; `koef` is hundredths of a
+// Page geometry is in hundredths of a millimetre; `scale` is hundredths of a
 // millimetre per logical unit of the painter. Every length is kept as a real
 // number, so the same page drawn at 150 or at 600 dots per inch gives the same
 // picture up to scale; text sizes follow the page as well, whatever the
@@ -27,25 +28,25 @@ public:
     // Draws `page` so that its printable area (paper minus margins; the whole
     // paper when it has none) fills `area`, in the painter's logical
     // coordinates. The scale is the printable width over the area's width.
-    static void drawPage(QPainter &painter, const Page &page, const QRectF &area);
+    static void drawPage(QPainter &painter, const Page &page, const QRectF &area, const RenderOptions &options = RenderOptions());
     // The same with the photographs decoded by `images`, made for `page`'s
     // frames; making it early lets the decoding start sooner. After each
     // frame, `finishedAbove` (when given) gets the logical y above which
     // nothing more will be drawn, the area's bottom after the last frame.
     static void drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
-                         const std::function<void(double)> &finishedAbove = {});
+                         const std::function<void(double)> &finishedAbove = {}, const RenderOptions &options = RenderOptions());
     // The same with the painter's window as the area.
-    static void drawPage(QPainter &painter, const Page &page);
+    static void drawPage(QPainter &painter, const Page &page, const RenderOptions &options = RenderOptions());
 
     // One frame: outline ("Print Frame"), the photograph cut to its crop at
     // full resolution, the logo, the date and file-name text and the credit
     // line. A frame with no readable photograph draws nothing. Nothing is
     // drawn beyond the frame's rectangle grown by frameReach().
-    static void drawFrame(QPainter &painter, const PhotoFrame &frame, double koef, double offsetX,
-                          double offsetY);
+    static void drawFrame(QPainter &painter, const PhotoFrame &frame, double scale, double offsetX,
+                          double offsetY, const RenderOptions &options = RenderOptions());
     // The same with the photograph already decoded (PhotoFrame::fullImage).
-    static void drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double koef,
-                          double offsetX, double offsetY);
+    static void drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
+                          double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
 
     // The page list icon: width x height pixels, `divisor` hundredths of a
     // millimetre per pixel, frames drawn from their previews.
@@ -53,16 +54,16 @@ public:
     static QPixmap pageThumbnailPixmap(const Page &page, int width, int height, int divisor);
 
     // Logo and date/file-name text of `frame` drawn over `rect` (the frame's
-    // rectangle in the painter's coordinates), at `koef` hundredths of a
+    // rectangle in the painter's coordinates), at `scale` hundredths of a
     // millimetre per unit. Shared by the printout and the page canvas.
-    static void drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double koef);
+    static void drawOverlays(QPainter &painter, const PhotoFrame &frame, const QRectF &rect, double scale, const RenderOptions &options = RenderOptions());
 
     // How far beyond its rectangle a frame draws (the outline's width, with a
     // pixel to spare), in the painter's units.
-    static double frameReach(double koef);
+    static double frameReach(double scale);
 
     // The frame's rectangle in the painter's coordinates.
-    static QRectF frameRect(const PhotoFrame &frame, double koef, double offsetX, double offsetY);
+    static QRectF frameRect(const PhotoFrame &frame, double scale, double offsetX, double offsetY);
 
     // The part of `rect` (a frame's rectangle) that shows the photograph:
     // the frame less the white bands where its crop reaches beyond the image.
@@ -71,8 +72,6 @@ public:
     // The text printed on the frame: the file name without its last
     // extension and/or the date, one per line.
     static QString stampText(const PhotoFrame &frame);
-    // "Printed with Velmora" in the interface language.
-    static QString creditText();
 
     // The largest image handed to the device for a frame of `deviceSize`
     // pixels: an image more than 8 times larger in both directions is

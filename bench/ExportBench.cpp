@@ -7,7 +7,7 @@
 
 #include "BenchCommand.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
 #include "app/JpegRowEncoder.h"
@@ -100,8 +100,8 @@ static int runExport(const QStringList &arguments)
 
     const BufferReuse reuse;
     // An A4 page, 5 mm margins, the printable area halved both ways.
-    AppState &st = appState();
-    st.page.pageSetup = DataDock();
+    UserSettings &st = appState();
+    st.page.pageSetup = PageSetup();
     LayoutCatalogue catalogue;
     LayoutCatalogue::Source source;
     source.setup = st.page.pageSetup;
@@ -139,7 +139,7 @@ static int runExport(const QStringList &arguments)
         item.imageHeight = size.height();
         item.preview = QImage(size.scaled(500, 500, Qt::KeepAspectRatio), QImage::Format_RGB32);
         item.preview.fill(Qt::gray);
-        item.state = 2;
+        item.state = IconItem::State::Decoded;
         items << item;
     }
     Document document;

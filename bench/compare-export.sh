@@ -37,7 +37,7 @@ sh "$out/vips.sh"
 djpeg -outfile "$out/page.ppm" "$out/vips.jpg"
 for round in $(seq "$rounds"); do
   echo "round $round"
-  printf 'velmora-bench export: '; t "$bench" export "$dir" 2>&1 | grep -v '^koef' | tr '\n' ' '; echo
+  printf 'velmora-bench export: '; t "$bench" export "$dir" 2>&1 | grep -v '^scale' | tr '\n' ' '; echo
   printf 'vips (4 x thumbnail+rot, arrayjoin, embed+save): '; t sh "$out/vips.sh" 2>&1
   printf 'floor (4 x djpeg, cjpeg -quality 80): '; t sh "$out/floor.sh" 2>&1
 done

@@ -1,7 +1,6 @@
 #include "formats/LayoutCatalogue.h"
 
-#include "arrange/Rounding.h"
-#include "app/Settings.h"
+#include "formats/Rounding.h"
 #include "formats/LayoutFile.h"
 
 #include <QDir>
@@ -40,9 +39,9 @@ Spacing spread(int rest, int count, bool closely)
 
 } // namespace
 
-Page LayoutCatalogue::paperPage(const DataDock &d)
+Page LayoutCatalogue::paperPage(const PageSetup &d)
 {
-    const int scale = Settings::unitScaleFor(d.unit);
+    const int scale = PageSetup::unitScale(d.unit);
     Page page;
     page.width = roundHalfUp(scale * d.width);
     page.height = roundHalfUp(scale * d.height);
@@ -58,9 +57,9 @@ Page LayoutCatalogue::paperPage(const DataDock &d)
 void LayoutCatalogue::build(const Source &source)
 {
     m_source = source;
-    const DataDock &d = source.setup;
-    m_unitScale = Settings::unitScaleFor(d.unit);
-    const int factor = d.unit == DataDock::Inch ? 2540 : 100;
+    const PageSetup &d = source.setup;
+    m_unitScale = PageSetup::unitScale(d.unit);
+    const int factor = d.unit == PageSetup::Inch ? 2540 : 100;
 
     m_base = paperPage(d);
     const int w = m_base.printableWidth();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arrange/Page.h"
-#include "formats/DataDock.h"
+#include "formats/Page.h"
+#include "formats/PageSetup.h"
 #include "formats/PhotoSizeSelect.h"
 
 #include <QColor>
@@ -20,7 +20,7 @@ class LayoutCatalogue
 public:
     struct Source
     {
-        DataDock setup;
+        PageSetup setup;
         QVector<PhotoSizeSelect> sizes; // millimetres, or inches for the inch unit
         bool placingClosely = false;
         QString paperName;
@@ -32,7 +32,7 @@ public:
 
     // The paper of `setup` in hundredths of a millimetre: size and margins
     // (none on borderless paper), no title and no frames.
-    static Page paperPage(const DataDock &setup);
+    static Page paperPage(const PageSetup &setup);
 
     const QVector<Page> &entries() const { return m_entries; }
     int unitScale() const { return m_unitScale; }

@@ -1,6 +1,6 @@
 #include "formats/LayoutFile.h"
 
-#include "arrange/Rounding.h"
+#include "formats/Rounding.h"
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>

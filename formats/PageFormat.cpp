@@ -1,9 +1,9 @@
 #include "formats/PageFormat.h"
 
-#include "app/AppState.h"
+#include "formats/FormatSettings.h"
 #include "formats/LayoutView.h"
 #include "formats/PaperCatalogue.h"
-#include "formats/myDialog.h"
+#include "formats/SizedDialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -26,7 +26,7 @@ PageFormat::LayoutEditor &layoutEditor()
 
 void PageFormat::setLayoutEditor(LayoutEditor editor) { layoutEditor() = std::move(editor); }
 
-PageFormat::PageFormat(const DataDock &data, int mode, QWidget *parent)
+PageFormat::PageFormat(FormatSettings *values, const PageSetup &data, ChooserMode mode, QWidget *parent)
     : QWidget(parent),
       m_data(data),
       m_mode(mode),
@@ -37,11 +37,12 @@ PageFormat::PageFormat(const DataDock &data, int mode, QWidget *parent)
       m_view(new LayoutView(this)),
       closelyBox(new QCheckBox(this)),
       autoCropBox(new QCheckBox(this)),
-      editButton(new QPushButton(this))
+      editButton(new QPushButton(this)),
+      m_values(values)
 {
-    const AppState &st = appState();
+    const FormatSettings &st = *m_values;
     setWindowIcon(QIcon(QStringLiteral(":/images/new.png")));
-    m_sizes = data.unit == DataDock::Inch ? st.page.sizesIN : st.page.sizesMM;
+    m_sizes = data.unit == PageSetup::Inch ? st.page.sizesIN : st.page.sizesMM;
     m_currentName = st.layout.pageFormatName;
     m_view->setModel(m_model);
 
@@ -53,7 +54,7 @@ PageFormat::PageFormat(const DataDock &data, int mode, QWidget *parent)
     auto *checks = new QVBoxLayout;
     checks->addWidget(closelyBox, 0, Qt::AlignHCenter);
     closelyBox->setChecked(st.layout.placingClosely);
-    if (mode == 0) {
+    if (mode == ChooserMode::Choose) {
         addImagesBox = new QCheckBox(this);
         addImagesBox->setChecked(st.layout.addImagesMode);
         checks->addWidget(addImagesBox, 0, Qt::AlignHCenter);
@@ -64,7 +65,7 @@ PageFormat::PageFormat(const DataDock &data, int mode, QWidget *parent)
     auto *right = new QVBoxLayout;
     editButton->setIcon(QIcon(QStringLiteral(":/images/EditLayout.png")));
     right->addWidget(editButton);
-    if (mode == 0 || mode == 1) {
+    if (mode == ChooserMode::Choose || mode == ChooserMode::AddPages) {
         addLabel = new QLabel(this);
         addLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         pagesBox = new QSpinBox(this);
@@ -115,13 +116,13 @@ QString PageFormat::currentText() const
 void PageFormat::updatePaperLine()
 {
     paperLabel->setText(QStringLiteral("<h2>") + QObject::tr("Paper Size") + QStringLiteral(": ")
-                        + appState().page.paperName + QStringLiteral("</h2>"));
+                        + m_values->page.paperName + QStringLiteral("</h2>"));
     QString info;
     if (!m_catalogue.usable())
         info = QObject::tr("The printable area of this paper is too small: no layout can be offered.");
-    else if (m_mode == 1)
+    else if (m_mode == ChooserMode::AddPages)
         info = QObject::tr("When you add a page, the paper size cannot be changed.");
-    else if (m_mode == 3)
+    else if (m_mode == ChooserMode::ChangeSelected)
         info = QObject::tr("In this mode, the paper size cannot be changed.");
     else
         info = QObject::tr("The paper size can be changed on the tab \"%1\".").arg(QObject::tr("Page Settings"));
@@ -131,7 +132,7 @@ void PageFormat::updatePaperLine()
 void PageFormat::rebuild()
 {
     m_changed = false;
-    AppState &st = appState();
+    FormatSettings &st = *m_values;
     st.page.unitSuffix = PaperCatalogue::unitSuffix(m_data.unit);
     LayoutCatalogue::Source source;
     source.setup = m_data;
@@ -147,7 +148,7 @@ void PageFormat::rebuild()
     for (const Page &entry : m_catalogue.entries()) {
         auto *item = new QStandardItem(entry.title);
         item->setToolTip(entry.title);
-        item->setIcon(QIcon(QPixmap::fromImage(m_catalogue.thumbnail(entry, st.shell.previewFillColor))));
+        item->setIcon(QIcon(QPixmap::fromImage(m_catalogue.thumbnail(entry, st.thumbs.fillColor))));
         m_model->appendRow(item);
     }
     const QSize thumb = m_catalogue.thumbnailSize();
@@ -160,9 +161,10 @@ void PageFormat::rebuild()
     updatePaperLine();
 }
 
-void PageFormat::changeData(DataDock data)
+void PageFormat::changeData(PageSetup data)
 {
     m_data = data;
+    m_values->adoptPageSetup(data);
     m_changed = true;
 }
 
@@ -191,7 +193,7 @@ void PageFormat::changeAddImages(bool checked)
 
 void PageFormat::changePlacingClosely(bool checked)
 {
-    appState().layout.placingClosely = checked;
+    m_values->layout.placingClosely = checked;
     m_currentName = currentText();
     rebuild();
 }
@@ -202,9 +204,7 @@ void PageFormat::editListItem(QModelIndex index)
         return;
     m_currentName = index.data(Qt::DisplayRole).toString();
     const int entry = m_catalogue.indexOf(m_currentName);
-    if (entry >= 0)
-        appState().templatePage = m_catalogue.entries().at(entry);
-    openEditor();
+    openEditor(entry >= 0 ? m_catalogue.entries().at(entry) : m_catalogue.base());
 }
 
 void PageFormat::editLayout()
@@ -216,33 +216,28 @@ void PageFormat::editLayout()
     }
     Page blank = m_catalogue.base();
     blank.title = QStringLiteral(" ");
-    appState().templatePage = blank;
-    openEditor();
+    openEditor(blank);
 }
 
-void PageFormat::openEditor()
+void PageFormat::openEditor(const Page &layout)
 {
     if (!layoutEditor())
         return;
     QWidget *dialog = window();
-    if (myDialog *d = qobject_cast<myDialog *>(dialog)) {
+    if (SizedDialog *d = qobject_cast<SizedDialog *>(dialog)) {
         d->clearStayOpen();
         d->hide();
     }
-    layoutEditor()(dialog);
+    layoutEditor()(dialog, layout);
     rebuild();
 }
 
 void PageFormat::store()
 {
-    AppState &st = appState();
+    FormatSettings &st = *m_values;
     st.layout.pageFormatName = currentText();
     const int entry = m_catalogue.indexOf(st.layout.pageFormatName);
-    if (entry >= 0) {
-        st.templatePage = m_catalogue.entries().at(entry);
-        for (PhotoFrame &f : st.templatePage.frames)
-            f.applyDefaults(st.stamp, st.logo, false);
-    }
+    m_chosen = entry >= 0 ? m_catalogue.entries().at(entry) : Page();
     if (pagesBox)
         st.layout.addPageCount = pagesBox->value();
     if (addImagesBox)

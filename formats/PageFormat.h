@@ -1,6 +1,7 @@
 #pragma once
 
-#include "formats/DataDock.h"
+#include "formats/ChooserMode.h"
+#include "formats/PageSetup.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/PhotoSizeSelect.h"
 
@@ -10,6 +11,7 @@
 
 #include <functional>
 
+struct FormatSettings;
 class LayoutView;
 class QCheckBox;
 class QLabel;
@@ -25,26 +27,29 @@ class PageFormat : public QWidget
 {
     Q_OBJECT
 public:
-    PageFormat(const DataDock &data, int mode, QWidget *parent = nullptr);
+    // `values`: the dialog's working copy of the preferences.
+    PageFormat(FormatSettings *values, const PageSetup &data, ChooserMode mode, QWidget *parent = nullptr);
 
-    // Makes the current layout the application's template and keeps the
-    // options (run when the dialog is accepted).
+    // Takes the current layout as the chosen one and keeps the options in
+    // the dialog's values (run when the dialog is accepted).
     void store();
+    // The layout taken by store(); no frames when none was shown.
+    const Page &chosenLayout() const { return m_chosen; }
     bool hasLayouts() const;
     const LayoutCatalogue &catalogue() const { return m_catalogue; }
     LayoutView *view() const { return m_view; }
     void retranslate();
 
-    // The layout editor, once the program has one: run modally on the
-    // template page, then the catalogue is read again.
-    using LayoutEditor = std::function<void(QWidget *parent)>;
+    // The layout editor, once the program has one: run modally on a layout,
+    // then the catalogue is read again.
+    using LayoutEditor = std::function<void(QWidget *parent, const Page &layout)>;
     static void setLayoutEditor(LayoutEditor editor);
 
 Q_SIGNALS:
     void getFotoSize(QVector<PhotoSizeSelect> &sizes);
 
 public Q_SLOTS:
-    void changeData(DataDock data);
+    void changeData(PageSetup data);
     void changeFormat(int index);
     void changeNPages(int n);
     void changeAddImages(bool checked);
@@ -55,11 +60,12 @@ public Q_SLOTS:
 private:
     void rebuild();
     void updatePaperLine();
-    void openEditor();
+    void openEditor(const Page &layout);
     QString currentText() const;
 
-    DataDock m_data;
-    int m_mode;
+    PageSetup m_data;
+    ChooserMode m_mode;
+    Page m_chosen;
     bool m_changed = false;
     QString m_currentName;
     QVector<PhotoSizeSelect> m_sizes;
@@ -77,4 +83,5 @@ private:
     QLabel *addLabel = nullptr;
     QSpinBox *pagesBox = nullptr;
     QLabel *pagesLabel = nullptr;
+    FormatSettings *m_values;
 };

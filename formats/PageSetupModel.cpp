@@ -1,6 +1,5 @@
 #include "formats/PageSetupModel.h"
 
-#include "app/AppState.h"
 #include "formats/PaperCatalogue.h"
 
 #include <QPainter>
@@ -35,7 +34,7 @@ namespace {
 
 int normalUnit(int unit)
 {
-    return unit == DataDock::Inch || unit == DataDock::Centimetre ? unit : DataDock::Millimetre;
+    return unit == PageSetup::Inch || unit == PageSetup::Centimetre ? unit : PageSetup::Millimetre;
 }
 
 } // namespace
@@ -49,7 +48,7 @@ double PageSetupModel::boxValue(double value, double max)
     return QString::number(value, 'f', 2).toDouble();
 }
 
-PageSetupModel::PageSetupModel(const DataDock &data, QObject *parent)
+PageSetupModel::PageSetupModel(const PageSetup &data, QObject *parent)
     : QObject(parent), m_data(data)
 {
     m_depth = 1; // nobody listens yet
@@ -105,7 +104,6 @@ double &PageSetupModel::marginRef(Margin m)
 void PageSetupModel::rebuildLabels()
 {
     m_suffix = PaperCatalogue::unitSuffix(m_data.unit);
-    appState().page.unitSuffix = m_suffix;
     m_labels.clear();
     m_labels << PaperCatalogue::label(0, m_data.unit);
     for (int i = 1; i < PaperCatalogue::Count; ++i)
@@ -117,7 +115,6 @@ void PageSetupModel::userPaperName()
 {
     m_paperName = QString::number(m_data.width, 'g', 6) + QLatin1Char('x')
         + QString::number(m_data.height, 'g', 6) + m_suffix;
-    appState().page.paperName = m_paperName;
 }
 
 // The catalogue size of `index` in the current unit, laid in the current
@@ -128,7 +125,6 @@ void PageSetupModel::loadPaper(int index)
     const bool was = m_updating;
     m_updating = true;
     m_paperName = m_labels.value(index);
-    appState().page.paperName = m_paperName;
     applyOrientation(PaperCatalogue::shortSide(index, m_data.unit),
                      PaperCatalogue::longSide(index, m_data.unit));
     m_updating = was;
@@ -264,23 +260,12 @@ void PageSetupModel::retranslate()
     rebuildLabels();
     if (m_data.paperSize > 0) {
         m_paperName = m_labels.value(m_data.paperSize);
-        appState().page.paperName = m_paperName;
     } else {
         userPaperName();
     }
 }
 
-void PageSetupModel::setPrintJobMax(int pages)
-{
-    appState().page.printJobMax = std::clamp(pages, 1, 65535);
-}
-
-void PageSetupModel::setPrintFrame(bool on)
-{
-    appState().page.printFrame = on;
-}
-
-QImage PageSetupModel::previewImage(const DataDock &d, const QColor &fill)
+QImage PageSetupModel::previewImage(const PageSetup &d, const QColor &fill)
 {
     if (!(d.width > 0.0) || !(d.height > 0.0))
         return QImage();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include <QColor>
 #include <QImage>
@@ -22,9 +22,9 @@ public:
     static constexpr double SizeMax = 1000.0;
     static constexpr double MarginMax = 99.99;
 
-    explicit PageSetupModel(const DataDock &data, QObject *parent = nullptr);
+    explicit PageSetupModel(const PageSetup &data, QObject *parent = nullptr);
 
-    const DataDock &data() const { return m_data; }
+    const PageSetup &data() const { return m_data; }
     // The paper list: the user entry, then the 22 named papers with the
     // unit suffix.
     const QStringList &paperLabels() const { return m_labels; }
@@ -47,19 +47,17 @@ public:
     // Labels, suffix and paper name again in the current language.
     void retranslate();
 
-    static void setPrintJobMax(int pages);
-    static void setPrintFrame(bool on);
 
     // The small picture of the paper (green) and its printable area (black).
     // Null when a side is 0.
-    static QImage previewImage(const DataDock &d, const QColor &fill);
+    static QImage previewImage(const PageSetup &d, const QColor &fill);
 
     // A length as a spin box with two decimals and the range 0..max keeps it.
     static double boxValue(double value, double max);
 
 Q_SIGNALS:
     void changedMeasureUnits(int unit);
-    void changedData(DataDock data);
+    void changedData(PageSetup data);
     // The paper list was rebuilt (unit or language changed).
     void labelsChanged();
     // Something shown changed; the view re-reads every value.
@@ -77,7 +75,7 @@ private:
     void userPaperName();
     double &marginRef(Margin m);
 
-    DataDock m_data;
+    PageSetup m_data;
     QStringList m_labels;
     QString m_suffix;
     QString m_paperName;

@@ -1,6 +1,6 @@
 #include "formats/PaperCatalogue.h"
 
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include <QObject>
 
@@ -55,8 +55,8 @@ QString label(int index, int unit)
         return QString();
     const Paper &p = papers[index];
     switch (unit) {
-    case DataDock::Inch: return QString::fromLatin1(p.inchLabel);
-    case DataDock::Centimetre: return QString::fromLatin1(p.cmLabel);
+    case PageSetup::Inch: return QString::fromLatin1(p.inchLabel);
+    case PageSetup::Centimetre: return QString::fromLatin1(p.cmLabel);
     default: return QString::fromLatin1(p.mmLabel);
     }
 }
@@ -67,8 +67,8 @@ double shortSide(int index, int unit)
         return 0.0;
     const Paper &p = papers[index];
     switch (unit) {
-    case DataDock::Inch: return p.inShort;
-    case DataDock::Centimetre: return p.mmShort / 10.0;
+    case PageSetup::Inch: return p.inShort;
+    case PageSetup::Centimetre: return p.mmShort / 10.0;
     default: return p.mmShort;
     }
 }
@@ -79,8 +79,8 @@ double longSide(int index, int unit)
         return 0.0;
     const Paper &p = papers[index];
     switch (unit) {
-    case DataDock::Inch: return p.inLong;
-    case DataDock::Centimetre: return p.mmLong / 10.0;
+    case PageSetup::Inch: return p.inLong;
+    case PageSetup::Centimetre: return p.mmLong / 10.0;
     default: return p.mmLong;
     }
 }
@@ -88,13 +88,13 @@ double longSide(int index, int unit)
 QString unitSuffix(int unit)
 {
     switch (unit) {
-    case DataDock::Inch: return QObject::tr(" in");
-    case DataDock::Centimetre: return QObject::tr(" cm");
+    case PageSetup::Inch: return QObject::tr(" in");
+    case PageSetup::Centimetre: return QObject::tr(" cm");
     default: return QObject::tr(" mm");
     }
 }
 
-QString paperName(const DataDock &d)
+QString paperName(const PageSetup &d)
 {
     if (valid(d.paperSize))
         return label(d.paperSize, d.unit) + unitSuffix(d.unit);
@@ -105,8 +105,8 @@ QString paperName(const DataDock &d)
 double millimetresPer(int unit)
 {
     switch (unit) {
-    case DataDock::Inch: return 25.4;
-    case DataDock::Centimetre: return 10.0;
+    case PageSetup::Inch: return 25.4;
+    case PageSetup::Centimetre: return 10.0;
     default: return 1.0;
     }
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct DataDock;
+struct PageSetup;
 
 // The fixed catalogue of named paper sizes. Entry 0 is the size typed by the
 // user; entries 1 to 22 are named papers with a label per unit and separate
@@ -25,7 +25,7 @@ QString unitSuffix(int unit);
 // The text naming the paper of `d`: the catalogue label followed by the unit
 // suffix, or for the user size the width, "x", the height and the suffix
 // (numbers in their shortest form, up to 6 significant digits).
-QString paperName(const DataDock &d);
+QString paperName(const PageSetup &d);
 
 // Millimetres per unit: 25.4, 1, 10.
 double millimetresPer(int unit);

@@ -1,6 +1,6 @@
 #include "formats/PathEdit.h"
 
-#include "app/AppState.h"
+#include "formats/FormatSettings.h"
 
 #include <QCheckBox>
 #include <QCompleter>
@@ -33,9 +33,10 @@ QString programFilter()
 
 } // namespace
 
-PathEdit::PathEdit(QWidget *parent)
+PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
     : QWidget(parent),
-      m_size(appState().thumbs.iconWidth, appState().thumbs.iconHeight, appState().thumbs.iconKeep)
+      m_size(values->thumbs.iconWidth, values->thumbs.iconHeight, values->thumbs.iconKeep),
+      m_values(values)
 {
     iconGroup = new QGroupBox(this);
     previewLabel = new QLabel(iconGroup);
@@ -72,7 +73,7 @@ PathEdit::PathEdit(QWidget *parent)
     editorGroup = new QGroupBox(this);
     editorLabel = new QLabel(editorGroup);
     browseButton = new QPushButton(editorGroup);
-    pathEdit = new QLineEdit(appState().options.editorPath, editorGroup);
+    pathEdit = new QLineEdit(m_values->options.editorPath, editorGroup);
     pathEdit->setObjectName(QStringLiteral("editorPath"));
     auto *files = new QFileSystemModel(this);
     files->setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
@@ -140,7 +141,7 @@ void PathEdit::showSize()
     QFont font = this->font();
     font.setPixelSize(IconSizeRule::Caption - 2);
     const QImage cell = IconSizeRule::preview(m_size.width(), m_size.height(),
-                                              appState().shell.previewFillColor,
+                                              m_values->thumbs.fillColor,
                                               QImage(QStringLiteral(":/images/pix.png")),
                                               QObject::tr("File Name"), font);
     previewLabel->setPixmap(QPixmap::fromImage(cell));
@@ -175,7 +176,7 @@ void PathEdit::heightChanged(int height)
 
 bool PathEdit::store()
 {
-    AppState &st = appState();
+    FormatSettings &st = *m_values;
     st.options.editorPath = pathEdit->text();
     st.thumbs.iconKeep = keepBox->isChecked();
     if (m_size.width() == st.thumbs.iconWidth && m_size.height() == st.thumbs.iconHeight)

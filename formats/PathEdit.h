@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+struct FormatSettings;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -17,7 +18,8 @@ class PathEdit : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PathEdit(QWidget *parent = nullptr);
+    // `values`: the dialog's working copy of the preferences.
+    explicit PathEdit(FormatSettings *values, QWidget *parent = nullptr);
 
     const IconSizeRule &iconSize() const { return m_size; }
     QString editorPath() const;
@@ -50,4 +52,5 @@ private:
     QLabel *editorLabel = nullptr;
     QPushButton *browseButton = nullptr;
     QLineEdit *pathEdit = nullptr;
+    FormatSettings *m_values;
 };

@@ -1,6 +1,6 @@
 #include "formats/PhotoSize.h"
 
-#include "app/AppState.h"
+#include "formats/FormatSettings.h"
 
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -12,8 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-PhotoSize::PhotoSize(int unit, QWidget *parent)
-    : QWidget(parent), m_sizes(unit, appState().page.sizesMM, appState().page.sizesIN)
+PhotoSize::PhotoSize(FormatSettings *values, int unit, QWidget *parent)
+    : QWidget(parent), m_sizes(unit, values->page.sizesMM, values->page.sizesIN), m_values(values)
 {
     list = new QListWidget(this);
     widthLabel = new QLabel(this);
@@ -175,6 +175,6 @@ void PhotoSize::saveFotoSize(QVector<PhotoSizeSelect> &pPhotoSize)
 
 void PhotoSize::store()
 {
-    appState().page.sizesMM = m_sizes.millimetres();
-    appState().page.sizesIN = m_sizes.inches();
+    m_values->page.sizesMM = m_sizes.millimetres();
+    m_values->page.sizesIN = m_sizes.inches();
 }

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <QWidget>
 
+struct FormatSettings;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
@@ -19,7 +20,8 @@ class PhotoSize : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PhotoSize(int unit, QWidget *parent = nullptr);
+    // `values`: the dialog's working copy of the preferences (the lists).
+    PhotoSize(FormatSettings *values, int unit, QWidget *parent = nullptr);
 
     const PhotoSizeList &sizes() const { return m_sizes; }
     // Makes the working lists the application's lists.
@@ -52,4 +54,5 @@ private:
     QDoubleSpinBox *heightBox = nullptr;
     QPushButton *addButton = nullptr;
     QPushButton *deleteButton = nullptr;
+    FormatSettings *m_values;
 };

@@ -1,6 +1,6 @@
 #include "formats/PhotoSizeList.h"
 
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 #include "formats/PaperCatalogue.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@ namespace {
 
 int normalUnit(int unit)
 {
-    return unit == DataDock::Inch || unit == DataDock::Centimetre ? unit : DataDock::Millimetre;
+    return unit == PageSetup::Inch || unit == PageSetup::Centimetre ? unit : PageSetup::Millimetre;
 }
 
 // Whole steps of the comparison grid between two sides. The small nudge keeps
@@ -42,29 +42,29 @@ QString PhotoSizeList::suffix() const
 
 const QVector<PhotoSizeSelect> &PhotoSizeList::current() const
 {
-    return m_unit == DataDock::Inch ? m_in : m_mm;
+    return m_unit == PageSetup::Inch ? m_in : m_mm;
 }
 
 QVector<PhotoSizeSelect> &PhotoSizeList::list()
 {
-    return m_unit == DataDock::Inch ? m_in : m_mm;
+    return m_unit == PageSetup::Inch ? m_in : m_mm;
 }
 
 double PhotoSizeList::toStored(double shown) const
 {
-    return m_unit == DataDock::Centimetre ? shown * 10.0 : shown;
+    return m_unit == PageSetup::Centimetre ? shown * 10.0 : shown;
 }
 
 double PhotoSizeList::shownShort(int row) const
 {
     const double v = current().value(row).shortSide;
-    return m_unit == DataDock::Centimetre ? v / 10.0 : v;
+    return m_unit == PageSetup::Centimetre ? v / 10.0 : v;
 }
 
 double PhotoSizeList::shownLong(int row) const
 {
     const double v = current().value(row).longSide;
-    return m_unit == DataDock::Centimetre ? v / 10.0 : v;
+    return m_unit == PageSetup::Centimetre ? v / 10.0 : v;
 }
 
 QString PhotoSizeList::sizeText(double shortSide, double longSide, int unit)
@@ -97,7 +97,7 @@ int PhotoSizeList::insertionRow(double a, double b) const
         return -1;
     // 1/100 of the displayed unit: hundredths of an inch or millimetre,
     // tenths of a millimetre for centimetres.
-    const double perUnit = m_unit == DataDock::Centimetre ? 10.0 : 100.0;
+    const double perUnit = m_unit == PageSetup::Centimetre ? 10.0 : 100.0;
     const QVector<PhotoSizeSelect> &sizes = current();
     for (int i = 0; i < sizes.size(); ++i) {
         int d = steps(s - sizes[i].shortSide, perUnit);

@@ -1,8 +1,10 @@
 #include "formats/Preferences.h"
 
-#include "app/AppState.h"
+#include "formats/FormatSettings.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,8 +20,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-Preferences::Preferences(const DataDock &data, QWidget *parent)
-    : QWidget(parent), m_model(new PageSetupModel(data, this))
+Preferences::Preferences(FormatSettings *values, const PageSetup &data, QWidget *parent)
+    : QWidget(parent), m_model(new PageSetupModel(data, this)), m_values(values)
 {
     buildControls();
     retranslate();
@@ -32,7 +34,7 @@ Preferences::Preferences(const DataDock &data, QWidget *parent)
     connect(m_model, &PageSetupModel::changedData, this, &Preferences::changedData);
 }
 
-DataDock Preferences::data() const
+PageSetup Preferences::data() const
 {
     return m_model->data();
 }
@@ -125,9 +127,9 @@ void Preferences::buildControls()
     jobLabel = new QLabel(printGroup);
     jobBox = new QSpinBox(printGroup);
     jobBox->setRange(1, 65535);
-    jobBox->setValue(appState().page.printJobMax);
+    jobBox->setValue(m_values->page.printJobMax);
     frameBox = new QCheckBox(printGroup);
-    frameBox->setChecked(appState().page.printFrame);
+    frameBox->setChecked(m_values->page.printFrame);
     auto *jobRow = new QHBoxLayout;
     jobRow->addWidget(jobLabel);
     jobRow->addWidget(jobBox);
@@ -189,12 +191,12 @@ void Preferences::fillPaperList()
 // Every control takes the model's value; none of them reports it back.
 void Preferences::showModel()
 {
-    const DataDock &d = m_model->data();
+    const PageSetup &d = m_model->data();
     {
         const QSignalBlocker b1(inchRadio), b2(mmRadio), b3(cmRadio);
-        inchRadio->setChecked(d.unit == DataDock::Inch);
-        cmRadio->setChecked(d.unit == DataDock::Centimetre);
-        mmRadio->setChecked(d.unit == DataDock::Millimetre);
+        inchRadio->setChecked(d.unit == PageSetup::Inch);
+        cmRadio->setChecked(d.unit == PageSetup::Centimetre);
+        mmRadio->setChecked(d.unit == PageSetup::Millimetre);
     }
     {
         const QSignalBlocker b1(portraitRadio), b2(landscapeRadio);
@@ -223,7 +225,7 @@ void Preferences::showModel()
         const QSignalBlocker block(borderlessBox);
         borderlessBox->setChecked(d.borderless);
     }
-    const QImage preview = PageSetupModel::previewImage(d, appState().shell.previewFillColor);
+    const QImage preview = PageSetupModel::previewImage(d, m_values->thumbs.fillColor);
     if (!preview.isNull())
         previewLabel->setPixmap(QPixmap::fromImage(preview));
 }
@@ -263,9 +265,9 @@ void Preferences::changeMeasureUnits(bool checked)
 {
     if (!checked)
         return;
-    m_model->setUnit(inchRadio->isChecked() ? DataDock::Inch
-                     : cmRadio->isChecked() ? DataDock::Centimetre
-                                            : DataDock::Millimetre);
+    m_model->setUnit(inchRadio->isChecked() ? PageSetup::Inch
+                     : cmRadio->isChecked() ? PageSetup::Centimetre
+                                            : PageSetup::Millimetre);
 }
 
 void Preferences::changeOrientation(bool checked)
@@ -278,9 +280,9 @@ void Preferences::paperSizeChanged(int index) { m_model->selectPaper(index); }
 void Preferences::widthChanged(double value) { m_model->setWidth(value); }
 void Preferences::heightChanged(double value) { m_model->setHeight(value); }
 void Preferences::borderlessChanged(int state) { m_model->setBorderless(state != 0); }
-void Preferences::printFrameChanged(int state) { PageSetupModel::setPrintFrame(state != 0); }
+void Preferences::printFrameChanged(int state) { m_values->page.printFrame = state != 0; }
 void Preferences::leftChanged(double value) { m_model->setMargin(PageSetupModel::Left, value); }
 void Preferences::rightChanged(double value) { m_model->setMargin(PageSetupModel::Right, value); }
 void Preferences::topChanged(double value) { m_model->setMargin(PageSetupModel::Top, value); }
 void Preferences::bottomChanged(double value) { m_model->setMargin(PageSetupModel::Bottom, value); }
-void Preferences::printJobMaxChanged(int pages) { PageSetupModel::setPrintJobMax(pages); }
+void Preferences::printJobMaxChanged(int pages) { m_values->page.printJobMax = std::clamp(pages, 1, 65535); }

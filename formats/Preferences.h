@@ -1,9 +1,10 @@
 #pragma once
 
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include <QWidget>
 
+struct FormatSettings;
 class PageSetupModel;
 class QButtonGroup;
 class QCheckBox;
@@ -21,15 +22,16 @@ class Preferences : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Preferences(const DataDock &data, QWidget *parent = nullptr);
+    // `values`: the dialog's working copy of the preferences (print options).
+    Preferences(FormatSettings *values, const PageSetup &data, QWidget *parent = nullptr);
 
-    DataDock data() const;
+    PageSetup data() const;
     PageSetupModel *model() const { return m_model; }
     void retranslate();
 
 Q_SIGNALS:
     void changedMeasureUnits(int unit);
-    void changedData(DataDock data);
+    void changedData(PageSetup data);
 
 public Q_SLOTS:
     void changeMeasureUnits(bool checked);
@@ -85,4 +87,5 @@ private:
     QLabel *jobLabel = nullptr;
     QSpinBox *jobBox = nullptr;
     QCheckBox *frameBox = nullptr;
+    FormatSettings *m_values;
 };

@@ -1,7 +1,7 @@
 #include "formats/TabOptions.h"
 
-#include "app/AppState.h"
-#include "app/Shell.h"
+#include "formats/FormatSettings.h"
+#include "platform/Program.h"
 #include "formats/PathEdit.h"
 #include "formats/PhotoSize.h"
 #include "formats/Preferences.h"
@@ -14,12 +14,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TabOptions::TabOptions(const DataDock *setup, QWidget *parent)
-    : myDialog(parent),
+TabOptions::TabOptions(const FormatSettings &values, QWidget *parent)
+    : SizedDialog(values, parent),
       tabs(new QTabWidget(this)),
-      m_preferences(new Preferences(setup ? *setup : DataDock(), tabs)),
-      m_photoSizes(new PhotoSize(m_preferences->data().unit, tabs)),
-      m_general(new PathEdit(tabs)),
+      m_preferences(new Preferences(m_values.get(), values.page.pageSetup, tabs)),
+      m_photoSizes(new PhotoSize(m_values.get(), m_preferences->data().unit, tabs)),
+      m_general(new PathEdit(m_values.get(), tabs)),
       showBox(new QCheckBox(this)),
       okButton(new QPushButton(QIcon(QStringLiteral(":/images/Ok.png")), QString(), this)),
       cancelButton(new QPushButton(QIcon(QStringLiteral(":/images/Cancel.png")), QString(), this))
@@ -32,7 +32,7 @@ TabOptions::TabOptions(const DataDock *setup, QWidget *parent)
     tabs->addTab(m_preferences, QString());
     tabs->addTab(m_photoSizes, QString());
     tabs->addTab(m_general, QString());
-    showBox->setChecked(appState().options.showAtStartup);
+    showBox->setChecked(m_values->options.showAtStartup);
     okButton->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -55,7 +55,7 @@ TabOptions::TabOptions(const DataDock *setup, QWidget *parent)
 
 void TabOptions::retranslate()
 {
-    setWindowTitle(Shell::applicationName() + QLatin1Char(' ') + QObject::tr("Options"));
+    setWindowTitle(Program::name() + QLatin1Char(' ') + QObject::tr("Options"));
     tabs->setTabText(0, QObject::tr("Page Settings"));
     tabs->setTabText(1, QObject::tr("Photo Sizes"));
     tabs->setTabText(2, QObject::tr("General"));
@@ -68,14 +68,13 @@ void TabOptions::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    myDialog::changeEvent(event);
+    SizedDialog::changeEvent(event);
 }
 
-DataDock TabOptions::takeResult()
+PageSetup TabOptions::store()
 {
-    appState().options.showAtStartup = showBox->isChecked();
+    m_values->options.showAtStartup = showBox->isChecked();
     m_photoSizes->store();
-    if (m_general->store())
-        Q_EMIT iconSizeChanged(appState().thumbs.iconWidth, appState().thumbs.iconHeight);
+    m_general->store();
     return m_preferences->data();
 }

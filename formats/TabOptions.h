@@ -1,7 +1,7 @@
 #pragma once
 
-#include "formats/DataDock.h"
-#include "formats/myDialog.h"
+#include "formats/PageSetup.h"
+#include "formats/SizedDialog.h"
 
 class PathEdit;
 class PhotoSize;
@@ -11,27 +11,24 @@ class QPushButton;
 class QTabWidget;
 
 // The options dialog: "Page Settings", "Photo Sizes" and "General", with
-// "Show at Startup". Nothing reaches the application before takeResult(),
-// except the print options, which act at once.
-class TabOptions : public myDialog
+// "Show at Startup". It edits a copy of the preferences; the caller takes
+// the copy when the dialog was accepted (the print options always).
+class TabOptions : public SizedDialog
 {
     Q_OBJECT
 public:
-    TabOptions(const DataDock *setup, QWidget *parent = nullptr);
+    // The dialog edits a copy of `values`.
+    explicit TabOptions(const FormatSettings &values, QWidget *parent = nullptr);
 
-    // After an accepted exec(): stores "Show at Startup", the photo sizes and
-    // the general options, and returns the page setup as edited.
-    DataDock takeResult();
+    // After an accepted exec(): takes "Show at Startup", the photo sizes and
+    // the general options into values(), and returns the page setup as
+    // edited (the caller checks it against the document before adopting it).
+    PageSetup store();
     void retranslate();
 
     Preferences *pageSettings() const { return m_preferences; }
     PhotoSize *photoSizes() const { return m_photoSizes; }
     PathEdit *general() const { return m_general; }
-
-Q_SIGNALS:
-    // Sent by takeResult() when the thumbnail cell size changed (the new size
-    // is already in the application's values); the image lists follow it.
-    void iconSizeChanged(int width, int height);
 
 protected:
     void changeEvent(QEvent *event) override;

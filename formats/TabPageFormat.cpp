@@ -1,6 +1,6 @@
 #include "formats/TabPageFormat.h"
 
-#include "app/Shell.h"
+#include "platform/Program.h"
 #include "formats/PageFormat.h"
 #include "formats/PhotoSize.h"
 #include "formats/Preferences.h"
@@ -12,13 +12,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TabPageFormat::TabPageFormat(int mode, const DataDock *setup, QWidget *parent)
-    : myDialog(parent),
+TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, const PageSetup &setup,
+                             QWidget *parent)
+    : SizedDialog(values, parent),
       m_mode(mode),
       tabs(new QTabWidget(this)),
-      m_pageFormat(new PageFormat(setup ? *setup : DataDock(), mode, tabs)),
-      m_preferences(new Preferences(setup ? *setup : DataDock(), tabs)),
-      m_photoSizes(new PhotoSize(m_preferences->data().unit, tabs)),
+      m_pageFormat(new PageFormat(m_values.get(), setup, mode, tabs)),
+      m_preferences(new Preferences(m_values.get(), setup, tabs)),
+      m_photoSizes(new PhotoSize(m_values.get(), m_preferences->data().unit, tabs)),
       m_okButton(new QPushButton(QIcon(QStringLiteral(":/images/Ok.png")), QString(), this)),
       m_cancelButton(new QPushButton(QIcon(QStringLiteral(":/images/Cancel.png")), QString(), this))
 {
@@ -29,7 +30,9 @@ TabPageFormat::TabPageFormat(int mode, const DataDock *setup, QWidget *parent)
     tabs->addTab(m_pageFormat, QString());
     tabs->addTab(m_preferences, QString());
     tabs->addTab(m_photoSizes, QString());
-    tabs->setTabEnabled(1, mode != 3);
+    // Pages added to a document, or a layout changed on some of its pages,
+    // keep the document's paper.
+    tabs->setTabEnabled(1, mode != ChooserMode::ChangeSelected && mode != ChooserMode::AddPages);
     m_okButton->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -58,17 +61,22 @@ void TabPageFormat::updateOk()
     m_okButton->setEnabled(tabs->currentIndex() == 0 && m_pageFormat->hasLayouts());
 }
 
-DataDock TabPageFormat::takeResult()
+void TabPageFormat::store()
 {
     m_photoSizes->store();
     m_pageFormat->store();
-    return m_preferences->data();
+    m_values->adoptPageSetup(m_preferences->data());
+}
+
+const Page &TabPageFormat::chosenLayout() const
+{
+    return m_pageFormat->chosenLayout();
 }
 
 void TabPageFormat::retranslate()
 {
-    setWindowTitle(Shell::applicationName() + QLatin1Char(' ') + QObject::tr("Options"));
-    tabs->setTabText(0, m_mode == 1 ? QObject::tr("Add Pages") : QObject::tr("Choose Layout"));
+    setWindowTitle(Program::name() + QLatin1Char(' ') + QObject::tr("Options"));
+    tabs->setTabText(0, m_mode == ChooserMode::AddPages ? QObject::tr("Add Pages") : QObject::tr("Choose Layout"));
     tabs->setTabText(1, QObject::tr("Page Settings"));
     tabs->setTabText(2, QObject::tr("Photo Sizes"));
     m_okButton->setText(QObject::tr("Ok"));
@@ -80,5 +88,5 @@ void TabPageFormat::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    myDialog::changeEvent(event);
+    SizedDialog::changeEvent(event);
 }

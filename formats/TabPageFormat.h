@@ -1,7 +1,9 @@
 #pragma once
 
-#include "formats/DataDock.h"
-#include "formats/myDialog.h"
+#include "formats/ChooserMode.h"
+#include "formats/Page.h"
+#include "formats/PageSetup.h"
+#include "formats/SizedDialog.h"
 
 class PageFormat;
 class PhotoSize;
@@ -12,15 +14,19 @@ class QTabWidget;
 // The layout chooser dialog: the chooser (PageFormat) beside "Page Settings"
 // and "Photo Sizes". `mode` as for PageFormat; in mode 3 the page settings
 // cannot be changed.
-class TabPageFormat : public myDialog
+class TabPageFormat : public SizedDialog
 {
     Q_OBJECT
 public:
-    TabPageFormat(int mode, const DataDock *setup, QWidget *parent = nullptr);
+    // The dialog edits a copy of `values`, starting from the page setup
+    // `setup`.
+    TabPageFormat(ChooserMode mode, const FormatSettings &values, const PageSetup &setup,
+                  QWidget *parent = nullptr);
 
-    // After an accepted exec(): stores the photo sizes, the chosen layout and
-    // the options, and returns the page setup as edited.
-    DataDock takeResult();
+    // After an accepted exec(): takes the photo sizes, the chosen layout, the
+    // options and the page setup as edited into values().
+    void store();
+    const Page &chosenLayout() const;
     void retranslate();
 
     PageFormat *chooser() const { return m_pageFormat; }
@@ -35,7 +41,7 @@ protected:
 private:
     void updateOk();
 
-    int m_mode;
+    ChooserMode m_mode;
     QTabWidget *tabs;
     PageFormat *m_pageFormat;
     Preferences *m_preferences;

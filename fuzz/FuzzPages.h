@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "arrange/Page.h"
+#include "app/UserSettings.h"
+#include "formats/Page.h"
 
 // The layout the record targets fill: four portrait frames 50 x 70 mm on A4.
 inline void fuzzTemplatePage()

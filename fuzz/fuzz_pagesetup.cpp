@@ -1,6 +1,6 @@
 #include "app/PrintPlan.h"
 #include "app/Shell.h"
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
@@ -14,11 +14,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    const DataDock d = DataDock::fromBytes(bytes);
-    if (d != DataDock()) {
+    const PageSetup d = PageSetup::fromBytes(bytes);
+    if (d != PageSetup()) {
         // Only a whole stored image gives anything but the defaults, and it
         // is written back as it was (the flag byte as 0 or 1, padding zero).
-        if (size != size_t(DataDock::StoredSize))
+        if (size != size_t(PageSetup::StoredSize))
             __builtin_trap();
         const QByteArray again = d.toBytes();
         if (memcmp(again.constData(), data, 12) != 0 || memcmp(again.constData() + 16, data + 16, 48) != 0)

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     source.sizes = atLeast(10.0);
     catalogue.build(source);
     source.sizes = atLeast(0.4);
-    source.setup.unit = DataDock::Inch;
+    source.setup.unit = PageSetup::Inch;
     source.setup.paperSize = 6;
     source.setup.width = 8.5;
     source.setup.height = 11;

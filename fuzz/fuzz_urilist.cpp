@@ -1,6 +1,6 @@
 #include "FuzzApp.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 
 #include "library/IconItem.h"
 #include "library/IconRecord.h"

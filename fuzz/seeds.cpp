@@ -4,8 +4,8 @@
 #include "FuzzApp.h"
 
 #include "arrange/FrameRecord.h"
-#include "arrange/PhotoFrame.h"
-#include "formats/DataDock.h"
+#include "formats/PhotoFrame.h"
+#include "formats/PageSetup.h"
 #include "formats/LayoutFile.h"
 #include "formats/PhotoSizeSelect.h"
 #include "library/IconRecord.h"
@@ -74,17 +74,17 @@ void layoutSeeds()
 
 void settingsSeeds()
 {
-    DataDock d;
+    PageSetup d;
     put(QStringLiteral("pagesetup"), QStringLiteral("default"), d.toBytes());
-    d.unit = DataDock::Inch;
+    d.unit = PageSetup::Inch;
     d.orientation = 1;
     d.paperSize = 6;
     d.borderless = true;
     d.width = 11;
     d.height = 8.5;
     put(QStringLiteral("pagesetup"), QStringLiteral("letter-landscape"), d.toBytes());
-    d = DataDock();
-    d.unit = DataDock::Centimetre;
+    d = PageSetup();
+    d.unit = PageSetup::Centimetre;
     d.paperSize = 0;
     d.width = 10.2;
     d.height = 15.2;

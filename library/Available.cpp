@@ -1,6 +1,5 @@
 #include "library/Available.h"
 
-#include "app/AppState.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
@@ -156,10 +155,10 @@ void Available::currentItem(QModelIndex current)
     if (!current.isValid() || current.row() >= m_model->rowCount())
         return;
     IconItem item = m_model->item(current.row());
-    if (item.state < 2) {
+    if (!item.isDecoded()) {
         // Read for the frame only; the list's row stays as it is.
         const int turned = item.rotation;
-        readIntoItem(item);
+        readIntoItem(item, m_model->previewRule());
         if (item.rotation < 1)
             item.rotation = turned;
         if (!item.preview.isNull())

@@ -1,6 +1,6 @@
 #include "library/IconPainter.h"
 
-#include "app/AppState.h"
+#include "library/ThumbnailValues.h"
 #include "library/IconItem.h"
 #include "library/ImageFile.h"
 
@@ -12,18 +12,29 @@
 
 namespace IconPainter {
 
-QPixmap draw(const IconItem &item)
+namespace {
+
+// The picture of a row not decoded yet.
+const QImage &placeholderImage()
 {
-    const AppState &st = appState();
-    const int iw = st.thumbs.iconWidth;
-    const int ih = st.thumbs.iconHeight;
+    static const QImage image = QImage(QStringLiteral(":/images/Image3.png"))
+                                    .scaledToHeight(74, Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace
+
+QPixmap draw(const IconItem &item, const ThumbnailValues &thumbs)
+{
+    const int iw = thumbs.iconWidth;
+    const int ih = thumbs.iconHeight;
     QPixmap pixmap(iw, ih);
-    pixmap.fill(item.useCount != 0 ? QColor(255, 199, 116) : st.shell.previewFillColor);
+    pixmap.fill(item.useCount != 0 ? QColor(255, 199, 116) : thumbs.fillColor);
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
 
-    const bool placeholder = item.state <= 1;
+    const bool placeholder = !item.isDecoded();
     if (placeholder || !item.preview.isNull()) {
         double aspect = 0.9;
         if (!placeholder) {
@@ -44,8 +55,8 @@ QPixmap draw(const IconItem &item)
         const int y = (ih - h - 12) / 2;
         const QRect target(x, y, w - 1, h);
         if (placeholder) {
-            if (!st.placeholder.isNull())
-                painter.drawImage(target, st.placeholder, QRect(0, 0, w, h));
+            if (!placeholderImage().isNull())
+                painter.drawImage(target, placeholderImage(), QRect(0, 0, w, h));
         } else if (w > 0 && h > 0) {
             const QImage scaled =
                 item.preview.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -102,7 +113,7 @@ QString toolTip(const IconItem &item)
     QString tip = item.fileName + QStringLiteral("<br>")
                   + QLocale::system().toString(item.fileTime, QLocale::ShortFormat)
                   + QStringLiteral("<br>") + sizeText(item.fileSize);
-    if (item.state > 1)
+    if (item.isDecoded())
         tip += QStringLiteral("<br>") + QString::number(item.imageWidth) + QLatin1Char('x')
                + QString::number(item.imageHeight);
     return tip;

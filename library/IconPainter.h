@@ -4,14 +4,15 @@
 #include <QString>
 
 struct IconItem;
+struct ThumbnailValues;
 
 // Drawing of the thumbnails of image lists and the texts shown with them.
 namespace IconPainter {
 
-// The thumbnail of `item` at the application's thumbnail size: the
+// The thumbnail of `item` at the thumbnail size of `thumbs`: the
 // placeholder picture while the item is not decoded (state 0 or 1), else its
 // preview; the use count and the file name as caption.
-QPixmap draw(const IconItem &item);
+QPixmap draw(const IconItem &item, const ThumbnailValues &thumbs);
 
 // The caption under the picture, before it is cut to the width: the file's
 // base name, after "N- " when the file is used N times.

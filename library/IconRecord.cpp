@@ -36,7 +36,7 @@ void writeIconRecord(QDataStream &out, const IconItem &item)
 {
     out << item.state << item.imageWidth << item.imageHeight << item.rotation << item.useCount
         << item.icon << item.preview << item.fileName << item.fileTime << item.shotTime
-        << item.fileSize << item.fileData;
+        << item.fileSize << item.fileData.bytes();
 }
 
 bool readIconRecord(QDataStream &in, IconItem &item)
@@ -56,6 +56,8 @@ bool readIconRecord(QDataStream &in, IconItem &item)
     else
         item.icon = QPixmap::fromImage(icon, icon.depth() == 1 ? Qt::MonoOnly : Qt::AutoColor);
     readRecordImage(in, item.preview);
-    in >> item.fileName >> item.fileTime >> item.shotTime >> item.fileSize >> item.fileData;
+    QByteArray bytes;
+    in >> item.fileName >> item.fileTime >> item.shotTime >> item.fileSize >> bytes;
+    item.fileData = HeldBytes::loose(bytes);
     return in.status() == QDataStream::Ok;
 }

@@ -1,6 +1,5 @@
 #include "library/IconsList.h"
 
-#include "app/AppState.h"
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
 
@@ -34,9 +33,25 @@ IconsList::~IconsList()
     stop();
 }
 
+void IconsList::setModel(QAbstractItemModel *model)
+{
+    QListView::setModel(model);
+    applyIconSize();
+}
+
+IconsModel *IconsList::iconsModel() const
+{
+    return qobject_cast<IconsModel *>(model());
+}
+
+ThumbnailValues IconsList::thumbnails() const
+{
+    return iconsModel() ? iconsModel()->thumbnails() : ThumbnailValues();
+}
+
 void IconsList::applyIconSize()
 {
-    const ThumbnailValues &t = appState().thumbs;
+    const ThumbnailValues t = thumbnails();
     setIconSize(QSize(t.iconWidth, t.iconHeight));
     setGridSize(QSize(t.iconWidth + 5, t.iconHeight + 5));
 }
@@ -70,8 +85,8 @@ QList<QModelIndex> IconsList::GetVisibleItems()
     QList<QModelIndex> items;
     if (!isVisible() || !model())
         return items;
-    const int iw = appState().thumbs.iconWidth;
-    const int ih = appState().thumbs.iconHeight;
+    const int iw = thumbnails().iconWidth;
+    const int ih = thumbnails().iconHeight;
     const int w = viewport()->width();
     const int h = viewport()->height();
     for (int y = 2; y < h + ih; y += qMax(1, ih)) {
@@ -109,7 +124,7 @@ void IconsList::timerSetImage()
         files.append(index.data(IconsModel::FileNameRole).toString());
     }
     // The rule is read here, on the GUI thread; the workers get a copy.
-    const PreviewRule rule = PreviewRule::current();
+    const PreviewRule rule = iconsModel() ? iconsModel()->previewRule() : PreviewRule();
     std::function<IconFuture(const QString &)> read = [rule](const QString &file) {
         return readIconFuture(file, rule);
     };
@@ -126,21 +141,8 @@ void IconsList::ImageCreated(int _index)
     // The row may have gone (removed or the list reloaded) since the batch began.
     if (!index.isValid() || index.model() != model())
         return;
-    IconFuture r = m_watcher.resultAt(_index);
-    QAbstractItemModel *m = model();
-    m->setData(index, r.height, IconsModel::ImageHeightRole);
-    m->setData(index, r.width, IconsModel::ImageWidthRole);
-    if (r.rotation > 0)
-        m->setData(index, r.rotation, IconsModel::RotationRole);
-    if (r.date.isValid())
-        m->setData(index, r.date, IconsModel::ShotTimeRole);
-    m->setData(index, r.image, IconsModel::PreviewRole);
-    // A row that holds its bytes already keeps them (and their count).
-    if (m_keepData && index.data(IconsModel::FileDataRole).toByteArray().isEmpty()) {
-        keepWithinBudget(r.data);
-        m->setData(index, r.data, IconsModel::FileDataRole);
-    }
-    QListView::dataChanged(index, index);
+    if (IconsModel *m = iconsModel())
+        m->setDecoded(index, m_watcher.resultAt(_index), m_keepData);
 }
 
 void IconsList::finished() {}

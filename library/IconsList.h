@@ -1,11 +1,13 @@
 #pragma once
 
 #include "library/IconFuture.h"
+#include "library/ThumbnailValues.h"
 
 #include <QFutureWatcher>
 #include <QListView>
 #include <QModelIndex>
 
+class IconsModel;
 class QTimer;
 
 // The icon view of both image panels. It decodes the previews of the rows on
@@ -15,6 +17,8 @@ class IconsList : public QListView
 {
     Q_OBJECT
 public:
+    // The thumbnail size follows the model's.
+    void setModel(QAbstractItemModel *model) override;
     // keepData: the rows keep the file bytes read by the workers.
     explicit IconsList(bool keepData, QWidget *parent = nullptr);
     ~IconsList() override;
@@ -50,8 +54,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
 
+
 private:
     void applyIconSize();
+    IconsModel *iconsModel() const;
+    ThumbnailValues thumbnails() const;
 
     bool m_keepData;
     bool m_stopped = true;

@@ -1,6 +1,7 @@
 #include "library/IconsModel.h"
 
-#include "app/AppState.h"
+#include "library/ByteBudget.h"
+#include "library/ImageFile.h"
 #include "library/IconPainter.h"
 #include "library/IconSort.h"
 
@@ -27,14 +28,14 @@ int IconsModel::rowCount(const QModelIndex &parent) const
 
 QPixmap IconsModel::iconOf(const IconItem &item) const
 {
-    if (item.state > 1 || !item.icon.isNull())
+    if (item.isDecoded() || !item.icon.isNull())
         return item.icon;
-    const ThumbnailValues &t = appState().thumbs;
+    const ThumbnailValues &t = m_thumbs;
     if (QPixmap *cached = m_placeholderIcons.object(item.fileName)) {
         if (cached->width() == t.iconWidth && cached->height() == t.iconHeight)
             return *cached;
     }
-    const QPixmap drawn = IconPainter::draw(item);
+    const QPixmap drawn = IconPainter::draw(item, m_thumbs);
     m_placeholderIcons.insert(item.fileName, new QPixmap(drawn),
                               qMax(1, drawn.width() * drawn.height() * 4 / 1024));
     return drawn;
@@ -42,14 +43,14 @@ QPixmap IconsModel::iconOf(const IconItem &item) const
 
 void IconsModel::drawIcon(IconItem &item)
 {
-    if (item.state <= 1) {
+    if (!item.isDecoded()) {
         // Drawn on demand: see iconOf.
-        item.state = 1;
+        item.state = IconItem::State::Placeholder;
         item.icon = QPixmap();
         m_placeholderIcons.remove(item.fileName);
         return;
     }
-    item.icon = IconPainter::draw(item);
+    item.icon = IconPainter::draw(item, m_thumbs);
 }
 
 QVariant IconsModel::data(const QModelIndex &index, int role) const
@@ -61,10 +62,10 @@ QVariant IconsModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole: return QIcon(iconOf(item));
     case Qt::ToolTipRole: return IconPainter::toolTip(item);
     case Qt::SizeHintRole:
-        return QSize(appState().thumbs.iconWidth + 5, appState().thumbs.iconHeight + 5);
+        return QSize(m_thumbs.iconWidth + 5, m_thumbs.iconHeight + 5);
     case IconPixmapRole: return iconOf(item);
     case FileNameRole: return item.fileName;
-    case StateRole: return item.state;
+    case StateRole: return qint32(item.state);
     case ImageWidthRole: return item.imageWidth;
     case ImageHeightRole: return item.imageHeight;
     case PreviewRole: return item.preview;
@@ -73,7 +74,7 @@ QVariant IconsModel::data(const QModelIndex &index, int role) const
     case FileTimeRole: return item.fileTime;
     case ShotTimeRole: return item.shotTime;
     case FileSizeRole: return item.fileSize;
-    case FileDataRole: return item.fileData;
+    case FileDataRole: return item.fileData.bytes();
     default: return QVariant();
     }
 }
@@ -86,7 +87,7 @@ bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     switch (role) {
     case IconPixmapRole: item.icon = value.value<QPixmap>(); break;
     case FileNameRole: item.fileName = value.toString(); break;
-    case StateRole: item.state = value.toInt(); break;
+    case StateRole: item.state = IconItem::State(value.toInt()); break;
     case ImageWidthRole: item.imageWidth = value.toInt(); break;
     case ImageHeightRole: item.imageHeight = value.toInt(); break;
     case RotationRole: item.rotation = value.toInt(); break;
@@ -94,10 +95,12 @@ bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     case FileTimeRole: item.fileTime = value.toDateTime(); break;
     case ShotTimeRole: item.shotTime = value.toDateTime(); break;
     case FileSizeRole: item.fileSize = value.toInt(); break;
-    case FileDataRole: item.fileData = value.toByteArray(); break;
+    case FileDataRole:
+        item.fileData = m_budget ? m_budget->hold(value.toByteArray()) : HeldBytes();
+        break;
     case PreviewRole:
         item.preview = value.value<QImage>();
-        item.state = 2;
+        item.state = IconItem::State::Decoded;
         if (item.rotation > 0) {
             // The fresh preview is unturned: turn it to the row's rotation.
             const int angle = item.rotation;
@@ -107,9 +110,54 @@ bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int ro
             drawIcon(item);
         }
         break;
-    default: break;
+    default: return false;
     }
+    Q_EMIT dataChanged(index, index, {role, Qt::DecorationRole});
     return true;
+}
+
+void IconsModel::setDecoded(const QModelIndex &index, const IconFuture &result, bool keepBytes)
+{
+    if (!index.isValid() || index.model() != this || index.row() >= m_items.size())
+        return;
+    IconItem &item = m_items[index.row()];
+    item.imageWidth = result.width;
+    item.imageHeight = result.height;
+    if (result.rotation > 0)
+        item.rotation = result.rotation;
+    if (result.date.isValid())
+        item.shotTime = result.date;
+    // A row that holds its bytes already keeps them.
+    if (keepBytes && m_budget && item.fileData.isEmpty())
+        item.fileData = m_budget->hold(result.data);
+    item.preview = result.image;
+    item.state = IconItem::State::Decoded;
+    // The fresh preview is unturned: turn it to the row's rotation.
+    const int angle = item.rotation;
+    item.rotation = 0;
+    if (angle > 0)
+        rotateTo(index, angle);
+    else
+        drawIcon(item);
+    Q_EMIT dataChanged(index, index);
+}
+
+void IconsModel::setThumbnails(const ThumbnailValues &thumbs)
+{
+    m_thumbs = thumbs;
+    m_placeholderIcons.clear();
+    for (IconItem &item : m_items)
+        drawIcon(item);
+    if (!m_items.isEmpty())
+        Q_EMIT dataChanged(index(0), index(m_items.size() - 1));
+}
+
+PreviewRule IconsModel::previewRule() const
+{
+    PreviewRule rule;
+    rule.widthLimit = m_budget ? m_budget->previewWidth() : 500;
+    rule.fallbackAspect = QSize(m_thumbs.iconWidth - 2, m_thumbs.iconHeight - 12);
+    return rule;
 }
 
 Qt::ItemFlags IconsModel::flags(const QModelIndex &index) const
@@ -142,7 +190,7 @@ void IconsModel::rotateIcon(QModelIndex index)
     item.rotation += 90;
     if (item.rotation >= 301)
         item.rotation = 0;
-    if (item.state > 1) {
+    if (item.isDecoded()) {
         turnItem(item, 1);
         drawIcon(item);
     }
@@ -157,7 +205,7 @@ void IconsModel::rotateBack(QModelIndex index)
     item.rotation -= 90;
     if (item.rotation < 0)
         item.rotation = 270;
-    if (item.state > 1) {
+    if (item.isDecoded()) {
         turnItem(item, -1);
         drawIcon(item);
     }
@@ -204,7 +252,7 @@ void IconsModel::changeCounts(const QHash<QString, int> &delta, bool absolute)
         item.useCount = count;
         // Placeholder thumbnails are drawn on demand and so show the new
         // count at once; decoded ones are drawn again here.
-        if (item.state > 1)
+        if (item.isDecoded())
             drawIcon(item);
         else
             m_placeholderIcons.remove(item.fileName);

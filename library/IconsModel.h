@@ -1,6 +1,9 @@
 #pragma once
 
+#include "library/IconFuture.h"
 #include "library/IconItem.h"
+#include "library/ImageSource.h"
+#include "library/ThumbnailValues.h"
 
 #include <QAbstractListModel>
 #include <QCache>
@@ -10,7 +13,10 @@
 #include <QUrl>
 #include <QVector>
 
+class ByteBudget;
+class FrameReturn;
 class QDataStream;
+struct PreviewRule;
 
 class QFileSystemWatcher;
 class QTimer;
@@ -75,6 +81,23 @@ public:
     QModelIndex rotateFileTo(const QString &name, int angle);
     void addItem(const IconItem &item);
 
+    // How thumbnails are drawn; every row is drawn again.
+    const ThumbnailValues &thumbnails() const { return m_thumbs; }
+    void setThumbnails(const ThumbnailValues &thumbs);
+    // The budget the rows' file bytes count against; without one (the
+    // folder panel) rows read their files again when they need them.
+    void setByteBudget(ByteBudget *budget) { m_budget = budget; }
+    // Where file bytes come from when a file is gone: the open project.
+    const ImageSource &imageSource() const { return m_source; }
+    void setImageSource(const ImageSource &source) { m_source = source; }
+    // Takes back photographs dragged out of page frames.
+    void setFrameReturn(FrameReturn *frames) { m_frameReturn = frames; }
+    // The preview rule of the moment, for readers on other threads.
+    PreviewRule previewRule() const;
+    // A thumbnail decoded in the background reaches its row: sizes, turn,
+    // date, preview and, with `keepBytes`, the file's bytes within the budget.
+    void setDecoded(const QModelIndex &index, const IconFuture &result, bool keepBytes);
+
     // The project-file section; `files` collects each row's bytes by name.
     void save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const;
     void load(QDataStream &in, QString &error);
@@ -93,7 +116,6 @@ public:
 Q_SIGNALS:
     void countAddImage(int count);
     void changeCountImage(int count);
-    void backDrop(int *frame);
     void fileModif(QString name);
 
 public Q_SLOTS:
@@ -118,14 +140,16 @@ private:
     void watch(const QStringList &names);
     void unwatch(const QString &name);
     void unwatchAll();
-    // Gives back the budget of bytes a row held (see removeRows).
-    static void releaseBytes(IconItem &item);
     // Keeps the bytes a new row brings while the budget allows, counting them.
     void adoptBytes(IconItem &item) const;
     int findExact(const QString &name) const;
     // Inside a model reset: every row goes, giving back its bytes.
     void dropAllItems();
 
+    ThumbnailValues m_thumbs;
+    ByteBudget *m_budget = nullptr;
+    ImageSource m_source;
+    FrameReturn *m_frameReturn = nullptr;
     QVector<IconItem> m_items;
     QVector<IconItem> m_stagingItems;
     int m_itemCount = 0;

@@ -2,6 +2,7 @@
 
 #include "library/IconsModel.h"
 
+#include "library/FrameReturn.h"
 #include "library/IconPainter.h"
 #include "library/IconRecord.h"
 #include "library/ImageFile.h"
@@ -53,9 +54,9 @@ void IconsModel::itemsFromUrls(const QList<QUrl> &urls, QDataStream &out)
         if (!isPlainFile(path))
             continue;
         IconItem item = itemFromFile(QFileInfo(path));
-        readIntoItem(item);
-        item.icon = IconPainter::draw(item);
-        item.state = 1;
+        readIntoItem(item, PreviewRule());
+        item.icon = IconPainter::draw(item, ThumbnailValues());
+        item.state = IconItem::State::Placeholder;
         if (!item.preview.isNull())
             writeIconRecord(out, item);
     }
@@ -100,11 +101,15 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         IconItem item;
         if (!readIconRecord(in, item))
             break;
-        const bool fromFrame = item.state == 3;
+        const bool fromFrame = item.state == IconItem::State::FromFrame;
         int n = item.useCount;
         if (fromFrame) {
-            item.state = 2;
-            Q_EMIT backDrop(&n);
+            item.state = IconItem::State::Decoded;
+            if (m_frameReturn) {
+                const int still = m_frameReturn->takeBackFrame(n);
+                if (still >= 0)
+                    n = still;
+            }
             item.fileData.clear();
             item.useCount = n;
         }
@@ -120,7 +125,7 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         }
         if (fromFrame)
             drawIcon(item);
-        if (item.state <= 1)
+        if (!item.isDecoded())
             item.icon = QPixmap(); // placeholders are drawn on demand
         adoptBytes(item);
         watch(item.fileName);
@@ -144,7 +149,6 @@ bool IconsModel::removeRows(int row, int count, const QModelIndex &parent)
     for (int i = first; i <= last; ++i) {
         IconItem &item = m_items[i];
         unwatch(item.fileName);
-        releaseBytes(item);
         m_placeholderIcons.remove(item.fileName);
     }
     m_items.erase(m_items.begin() + first, m_items.begin() + last + 1);

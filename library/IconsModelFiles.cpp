@@ -3,10 +3,9 @@
 
 #include "library/IconsModel.h"
 
-#include "app/AppState.h"
+#include "library/ByteBudget.h"
 #include "library/ImageFile.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QImageReader>
@@ -114,32 +113,14 @@ void IconsModel::unwatchAll()
     m_watchedBy.clear();
 }
 
-void IconsModel::releaseBytes(IconItem &item)
-{
-    if (item.fileData.isEmpty())
-        return;
-    // Bytes shared with someone else (a page frame) stay counted for them.
-    const int holders = item.fileData.data_ptr()->ref.atomic.loadRelaxed();
-    qint64 &total = appState().cachedBytes;
-    if (holders <= 1)
-        total = qMax<qint64>(0, total - item.fileData.size());
-    qDebug() << "fotoAlloc" << total << "refCount" << holders;
-    item.fileData.clear();
-}
-
 void IconsModel::adoptBytes(IconItem &item) const
 {
     // The folder panel reads its files again when it needs them.
-    if (m_mimeFlags == OfferUris)
-        item.fileData.clear();
-    else
-        keepWithinBudget(item.fileData);
+    item.fileData = m_budget ? m_budget->hold(item.fileData) : HeldBytes();
 }
 
 void IconsModel::dropAllItems()
 {
-    for (IconItem &item : m_items)
-        releaseBytes(item);
     m_items.clear();
     m_placeholderIcons.clear();
 }
@@ -193,7 +174,7 @@ void IconsModel::updateDir(QString path)
         if (found == byName.constEnd()) {
             beginOnce();
             unwatch(item.fileName);
-            releaseBytes(item);
+            item.fileData.clear();
             m_placeholderIcons.remove(item.fileName);
             m_items.removeAt(row);
             continue;
@@ -203,7 +184,8 @@ void IconsModel::updateDir(QString path)
             continue;
         beginOnce();
         takeFileTimes(item, info);
-        item.state = item.imageWidth = item.imageHeight = item.useCount = 0;
+        item.state = IconItem::State::New;
+        item.imageWidth = item.imageHeight = item.useCount = 0;
         drawIcon(item);
     }
 
@@ -260,15 +242,16 @@ void IconsModel::fileChanged(QString name)
     const int r = item.rotation;
     // The frames that show the file still show it: its use count stays.
     const bool keptBytes = !item.fileData.isEmpty();
-    item.state = item.imageWidth = item.imageHeight = 0;
-    releaseBytes(item);
-    readIntoItem(item);
+    item.state = IconItem::State::New;
+    item.imageWidth = item.imageHeight = 0;
+    item.fileData.clear();
+    readIntoItem(item, previewRule());
     // A row that held the file's bytes holds the new ones; others drop them.
     if (keptBytes)
         adoptBytes(item);
     else
         item.fileData.clear();
-    item.state = 2;
+    item.state = IconItem::State::Decoded;
     // The row keeps the turn it had; a row that had none takes the file's
     // own orientation, so that the preview and the rotation agree.
     const int angle = r >= 1 ? r : item.rotation;

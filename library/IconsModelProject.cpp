@@ -21,7 +21,7 @@ void IconsModel::save(QDataStream &out, QString &error, QMap<QString, QByteArray
             error = QStringLiteral("Save IconsModel ") + QString::number(row);
             return;
         }
-        files.insert(item.fileName, item.fileData);
+        files.insert(item.fileName, item.fileData.bytes());
     }
 }
 
@@ -52,15 +52,15 @@ void IconsModel::adoptLoaded()
     dropAllItems();
     for (IconItem &item : m_stagingItems) {
         QByteArray bytes;
-        const bool fromProject = embeddedBytes(item.fileName, bytes);
-        item.fileData = bytes;
-        item.state = 2;
+        const bool fromProject = m_source.embeddedBytes(item.fileName, bytes);
+        item.fileData = HeldBytes::loose(bytes);
+        item.state = IconItem::State::Decoded;
         // The turn saved with the row is the one the user gave it (it
         // already includes the file's own orientation): it is kept.
         const int saved = item.rotation;
         item.imageWidth = item.imageHeight = 0;
         item.preview = QImage();
-        readIntoItem(item);
+        readIntoItem(item, previewRule());
         item.rotation = saved;
         if (saved > 0)
             turnItem(item, saved / 90);

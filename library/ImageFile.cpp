@@ -1,6 +1,6 @@
 #include "library/ImageFile.h"
 
-#include "app/AppState.h"
+#include "library/ImageSource.h"
 #include "library/Exif.h"
 #include "library/IconItem.h"
 
@@ -11,80 +11,6 @@
 #include <QImageReader>
 
 #include <cmath>
-
-PreviewRule PreviewRule::current()
-{
-    const AppState &st = appState();
-    PreviewRule rule;
-    rule.widthLimit = st.cachedBytes > AppState::CacheBudget ? 250 : 500;
-    rule.fallbackAspect = QSize(st.thumbs.iconWidth - 2, st.thumbs.iconHeight - 12);
-    return rule;
-}
-
-static bool readWholeFile(const QString &fileName, QByteArray &out)
-{
-    // Only plain files: a device or a pipe named in a dropped record would be
-    // read without end.
-    if (!QFileInfo(fileName).isFile())
-        return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    out = file.readAll();
-    return true;
-}
-
-static bool readProjectCopy(qint64 position, QByteArray &out)
-{
-    QFile file(appState().shell.currentFile);
-    out.clear();
-    if (position < 0 || !file.open(QIODevice::ReadOnly))
-        return false;
-    if (!file.seek(position))
-        return false;
-    QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_5_1);
-    in >> out;
-    if (in.status() != QDataStream::Ok) {
-        out.clear();
-        return false;
-    }
-    return true;
-}
-
-QByteArray imageBytes(const QString &fileName)
-{
-    QByteArray bytes;
-    if (!readWholeFile(fileName, bytes) && !appState().shell.currentFile.isEmpty())
-        embeddedBytes(fileName, bytes);
-    return bytes;
-}
-
-bool embeddedBytes(const QString &fileName, QByteArray &out)
-{
-    const AppState &st = appState();
-    const auto it = st.embeddedFiles.constFind(fileName);
-    if (it == st.embeddedFiles.constEnd())
-        return false;
-    if (!it->bytes.isEmpty()) {
-        out = it->bytes;
-        return false;
-    }
-    return readProjectCopy(it->position, out);
-}
-
-bool keepWithinBudget(QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return false;
-    qint64 &total = appState().cachedBytes;
-    if (total > AppState::CacheBudget) {
-        bytes.clear();
-        return false;
-    }
-    total += bytes.size();
-    return true;
-}
 
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
@@ -109,25 +35,29 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     return reader.read();
 }
 
-void readIntoItem(IconItem &item)
+void readIntoItem(IconItem &item, const PreviewRule &rule)
 {
-    if (item.fileData.isEmpty() && !readWholeFile(item.fileName, item.fileData))
-        return;
+    if (item.fileData.isEmpty()) {
+        QByteArray bytes;
+        if (!ImageSource::readPlainFile(item.fileName, bytes))
+            return;
+        item.fileData = HeldBytes::loose(bytes);
+    }
     QSize full(item.imageWidth, item.imageHeight);
-    const QImage preview = decodePreview(item.fileData, PreviewRule::current(), &full);
+    const QImage preview = decodePreview(item.fileData.bytes(), rule, &full);
     // An undecodable file keeps the picture it had.
     if (!preview.isNull()) {
         item.preview = preview;
         item.imageWidth = full.width();
         item.imageHeight = full.height();
     }
-    item.rotation = exifRead(item.fileData, item.shotTime);
+    item.rotation = exifRead(item.fileData.bytes(), item.shotTime);
 }
 
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
 {
     IconFuture result;
-    if (!readWholeFile(fileName, result.data))
+    if (!ImageSource::readPlainFile(fileName, result.data))
         return result;
     QSize full(0, 0);
     result.image = decodePreview(result.data, rule, &full);
@@ -135,11 +65,6 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     result.height = full.height();
     result.rotation = exifRead(result.data, result.date);
     return result;
-}
-
-IconFuture readIconFuture(const QString &fileName)
-{
-    return readIconFuture(fileName, PreviewRule::current());
 }
 
 QImage decodeImage(const QByteArray &bytes)

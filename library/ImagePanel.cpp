@@ -9,7 +9,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QDebug>
+#include "platform/Log.h"
 #include <QFrame>
 #include <QMimeData>
 #include <QSettings>
@@ -205,7 +205,7 @@ void ImagePanel::rotBack()
 
 void ImagePanel::copyImg()
 {
-    qDebug().noquote() << QStringLiteral("%1::copy").arg(QLatin1String(debugName()));
+    qCDebug(lcLibrary).noquote() << QStringLiteral("%1::copy").arg(QLatin1String(debugName()));
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
@@ -222,7 +222,7 @@ void ImagePanel::copyImg()
 
 void ImagePanel::pasteImg()
 {
-    qDebug().noquote() << QStringLiteral("%1::paste").arg(QLatin1String(debugName()));
+    qCDebug(lcLibrary).noquote() << QStringLiteral("%1::paste").arg(QLatin1String(debugName()));
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     if (canPasteImages(mime))
         m_model->dropMimeData(mime, Qt::CopyAction, 0, 0, QModelIndex());

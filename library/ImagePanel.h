@@ -3,6 +3,8 @@
 #include <QDockWidget>
 #include <QModelIndex>
 
+class ExternalEditor;
+
 class IconsList;
 class IconsModel;
 class QAction;
@@ -19,6 +21,9 @@ class ImagePanel : public QDockWidget
 {
     Q_OBJECT
 public:
+    // The external editor the panel and its viewer open images in.
+    void setEditor(ExternalEditor *editor) { m_editor = editor; }
+
     IconsModel *model() const { return m_model; }
     IconsList *view() const { return m_view; }
     SortMenu *sortMenu() const { return m_sortMenu; }
@@ -90,6 +95,7 @@ protected:
     QAction *viewAct, *selectAllAct, *sortAct, *editAct, *copyAct, *pasteAct;
 
 private:
+    ExternalEditor *m_editor = nullptr;
     void viewLoop(int row);
     QFrame *m_listFrame;
 };

@@ -11,8 +11,8 @@
 void ImagePanel::editImg()
 {
     const QModelIndex current = currentSelected();
-    if (current.isValid())
-        ExternalEditor::edit(current.data(IconsModel::FileNameRole).toString(), this);
+    if (current.isValid() && m_editor)
+        m_editor->edit(current.data(IconsModel::FileNameRole).toString(), this);
 }
 
 void ImagePanel::viewImg()
@@ -37,10 +37,10 @@ void ImagePanel::viewLoop(int row)
         m_view->setCurrentIndex(index);
         const IconItem &item = m_model->item(row);
         const QString fileName = item.fileName;
-        const QByteArray bytes = item.fileData.isEmpty() ? imageBytes(fileName) : item.fileData;
+        const QByteArray bytes = item.fileData.isEmpty() ? m_model->imageSource().bytes(fileName) : item.fileData.bytes();
         int rotation = item.rotation;
         // A row not decoded yet does not know the turn its file asks for.
-        if (item.state < 2) {
+        if (!item.isDecoded()) {
             QDateTime unused;
             const int exif = exifRead(bytes, unused);
             if (exif > 0)
@@ -51,6 +51,7 @@ void ImagePanel::viewLoop(int row)
         int result;
         {
             ViewImage viewer(fileName, bytes, rotation, flags, viewerMode(), this);
+            viewer.setEditor(m_editor);
             if (viewer.exec() != QDialog::Accepted)
                 return;
             viewerRotation(index, viewer.rotation(), rotation);

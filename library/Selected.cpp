@@ -32,7 +32,7 @@ Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora 
     // Drops and pastes that bring new images change the project.
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
         if (!m_adding)
-            Q_EMIT setModif(true);
+            Q_EMIT modifiedChanged(true);
     });
 
     setRowCommands(false);
@@ -109,7 +109,7 @@ void Selected::currentItem(QModelIndex current)
     if (!current.isValid() || current.row() >= m_model->rowCount())
         return;
     const IconItem &item = m_model->item(current.row());
-    Q_EMIT stringCarrentImage(IconPainter::sizeText(item.fileSize) + QLatin1Char(' ')
+    Q_EMIT currentImageText(IconPainter::sizeText(item.fileSize) + QLatin1Char(' ')
                               + QLocale::system().toString(item.fileTime, QLocale::ShortFormat)
                               + QLatin1Char(' ') + QString::number(item.imageWidth) + QLatin1Char('x')
                               + QString::number(item.imageHeight));
@@ -122,7 +122,7 @@ void Selected::addFromFolder(QVector<IconItem> items)
         m_model->addItem(item);
     m_adding = false;
     Q_EMIT m_model->changeCountImage(m_model->rowCount());
-    Q_EMIT setModif(true);
+    Q_EMIT modifiedChanged(true);
     if (isHidden())
         show();
     raise();

@@ -27,9 +27,9 @@ public:
     void clear();
 
 Q_SIGNALS:
-    void stringCarrentImage(QString text);
+    void currentImageText(QString text);
     void indexListRotate(QModelIndexList list);
-    void setModif(bool modified);
+    void modifiedChanged(bool modified);
 
 public Q_SLOTS:
     void countImages(int count);

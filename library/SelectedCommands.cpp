@@ -12,7 +12,7 @@ void Selected::deleteIcons()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    Q_EMIT setModif(true);
+    Q_EMIT modifiedChanged(true);
     for (int i = rows.size() - 1; i >= 0; --i)
         m_model->removeRows(rows.at(i), 1);
     // The same row number stays current (none past the end).
@@ -24,7 +24,7 @@ void Selected::turnSelected(bool clockwise)
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    Q_EMIT setModif(true);
+    Q_EMIT modifiedChanged(true);
     QModelIndexList turned;
     for (int row : rows) {
         turnRow(row, clockwise);
@@ -44,7 +44,7 @@ void Selected::viewerRotation(const QModelIndex &index, int angle, int shownAngl
 {
     if (angle == shownAngle)
         return;
-    Q_EMIT setModif(true);
+    Q_EMIT modifiedChanged(true);
     m_model->rotateTo(index, angle);
     Q_EMIT fileRotated(index.data(IconsModel::FileNameRole).toString(), angle);
     if (index == m_view->currentIndex())
@@ -55,6 +55,6 @@ void Selected::viewerRotation(const QModelIndex &index, int angle, int shownAngl
 bool Selected::viewerDelete(int row)
 {
     // Leaving out an image changes the project like the delete command.
-    Q_EMIT setModif(true);
+    Q_EMIT modifiedChanged(true);
     return m_model->removeRows(row, 1);
 }

@@ -1,6 +1,5 @@
 #include "library/TreeDir.h"
 
-#include "app/AppState.h"
 #include "platform/DriveWatcher.h"
 
 #include <QDir>
@@ -68,7 +67,7 @@ void TreeDir::setDirModel()
 
 void TreeDir::showCurrentFolder()
 {
-    const QString folder = appState().shell.fotoPath;
+    const QString folder = m_currentFolder;
     const QModelIndex index = m_model->index(folder);
     if (!index.isValid())
         return;
@@ -83,11 +82,11 @@ void TreeDir::currentChanged(QModelIndex _index)
     const QString path = m_model->filePath(_index);
     if (path != m_pendingScroll)
         m_pendingScroll.clear();
-    if (path.isEmpty() || appState().shell.fotoPath.isEmpty())
+    if (path.isEmpty() || m_currentFolder.isEmpty())
         return;
     if (m_rebuilding && path == m_currentDir)
         return;
-    appState().shell.fotoPath = path;
+    m_currentFolder = path;
     Q_EMIT updateThumbnails(path);
     m_currentDir = path;
     watchFolder(path);

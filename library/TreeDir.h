@@ -22,7 +22,11 @@ public:
     // system's own.
     explicit TreeDir(QWidget *parent = nullptr, const QString &mountTable = QString());
 
-    // Selects the application's current folder in the tree (and so loads it).
+    // The folder the user works in: kept by the tree, read from and written
+    // to the settings by the application.
+    QString currentFolder() const { return m_currentFolder; }
+    void setCurrentFolder(const QString &folder) { m_currentFolder = folder; }
+    // Selects the current folder in the tree (and so loads it).
     void showCurrentFolder();
     QString currentDir() const { return m_currentDir; }
     QTreeView *treeView() const { return m_tree; }
@@ -55,6 +59,7 @@ private:
     QTimer *m_scrollTimer;
     DriveWatcher *m_driveWatcher;
     QString m_currentDir;
+    QString m_currentFolder;
     // The folder to bring into view once its parents are read.
     QString m_pendingScroll;
     // The tree is being rebuilt: selecting the same folder again does not

@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDebug>
+#include "platform/Log.h"
 #include <QEvent>
 #include <QFile>
 #include <QFileSystemWatcher>
@@ -249,12 +249,13 @@ void ViewImage::del()
 
 void ViewImage::edit()
 {
-    ExternalEditor::edit(m_fileName, this);
+    if (m_editor)
+        m_editor->edit(m_fileName, this);
 }
 
 void ViewImage::fileUpdate(QString fileName)
 {
-    qDebug() << "fileUpdate :" << fileName;
+    qCDebug(lcLibrary) << "fileUpdate :" << fileName;
     m_image = QImage(fileName);
     showRotated();
     // Editors that save through a new file leave the old one unwatched.

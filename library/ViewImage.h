@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QImage>
 
+class ExternalEditor;
+
 class QAction;
 class QFileSystemWatcher;
 class QLabel;
@@ -17,6 +19,9 @@ class ViewImage : public QDialog
 {
     Q_OBJECT
 public:
+    // The editor the "Edit" command opens the image in (none: it does nothing).
+    void setEditor(ExternalEditor *editor) { m_editor = editor; }
+
     // What the panel is to do after an accepted close.
     enum Result { Nothing = 0, ShowNext = 1, ShowPrevious = 2, DeleteImage = 3 };
     // Navigation flags: a next image exists, a previous image exists.
@@ -55,6 +60,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    ExternalEditor *m_editor = nullptr;
     QAction *makeAction(const char *icon, const char *name, void (ViewImage::*slot)());
     void showRotated();
     void scaleImage(double factor);

@@ -1,6 +1,5 @@
 #include "platform/ExternalEditor.h"
 
-#include "app/AppState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,7 +67,7 @@ void ExternalEditor::edit(const QString &fileName, QWidget *parent)
 {
     if (fileName.isEmpty())
         return;
-    QString &editor = appState().options.editorPath;
+    QString &editor = m_program;
     // An editor that is gone (uninstalled, moved) is asked for again rather
     // than failing silently on every attempt.
     if (!editor.isEmpty() && QStandardPaths::findExecutable(editor).isEmpty())

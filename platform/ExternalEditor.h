@@ -4,14 +4,17 @@
 
 class QWidget;
 
-// The user's image editor, a separate program chosen once and kept in the
-// application's values ("/EditFileName").
+// The user's image editor, a separate program chosen once; the application
+// keeps it in its settings ("/EditFileName").
 class ExternalEditor
 {
 public:
+    QString program() const { return m_program; }
+    void setProgram(const QString &program) { m_program = program; }
+
     // Opens `fileName` in the editor; asks for the editor first when none is
     // chosen. An empty name, or a cancelled choice, does nothing.
-    static void edit(const QString &fileName, QWidget *parent);
+    void edit(const QString &fileName, QWidget *parent);
 
     // Starts `program` with `fileName` as its one argument, detached: a name
     // with blanks or quotes reaches the editor as it is. Earlier editors stay
@@ -21,4 +24,7 @@ public:
     // Asks for the editor program: executable files (programs and scripts on
     // Windows). Empty when cancelled.
     static QString chooseProgram(QWidget *parent);
+
+private:
+    QString m_program;
 };

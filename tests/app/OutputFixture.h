@@ -3,7 +3,7 @@
 // Pages for the print, export and command-line tests: real JPEG files laid
 // out by the arrangement engine on an A4 layout with 5 mm margins.
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
 #include "library/IconItem.h"
@@ -27,7 +27,7 @@ inline QString writePhoto(const QString &dir, const QString &name, QColor color,
 // The A4 page setup in millimetres: portrait, 5 mm margins.
 inline Page a4Layout(int across, int down)
 {
-    const Page base = LayoutCatalogue::paperPage(DataDock());
+    const Page base = LayoutCatalogue::paperPage(PageSetup());
     Page t = base;
     t.title = QStringLiteral("test");
     const int w = base.printableWidth() / across, h = base.printableHeight() / down;
@@ -46,7 +46,7 @@ inline Page a4Layout(int across, int down)
 // `count` photographs in varied colours, one per frame of `layout`.
 inline Document arrangedDocument(const QString &dir, int count, const Page &layout)
 {
-    AppState &st = appState();
+    UserSettings &st = appState();
     st.templatePage = layout;
     st.layout.addImagesMode = true;
     st.layout.autoCropEnabled = true;

@@ -1,10 +1,10 @@
 // JPEG export: base names and file names, the page image at 0.03 mm a pixel
 // with the printable part at its true place, the pages of each mode, the
-// files written and failures, and the JpgSet dialog.
+// files written and failures, and the ExportDialog dialog.
 #include "OutputFixture.h"
 
 #include "app/JpegExport.h"
-#include "app/JpgSet.h"
+#include "app/ExportDialog.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -87,7 +87,7 @@ void TestExport::pageImageSize()
 void TestExport::marginsStayWhite()
 {
     // A small paper (60 x 45 mm, margins 5 mm) filled by one frame.
-    DataDock d;
+    PageSetup d;
     d.paperSize = 0;
     d.width = 60;
     d.height = 45;
@@ -196,8 +196,8 @@ void TestExport::dialogShowsValues()
     v.exportFrom = 2;
     v.exportTo = 5;
     v.jpegQuality = 77;
-    JpgSet dialog(QStringLiteral("/p/Holiday"));
-    QCOMPARE(dialog.objectName(), QStringLiteral("JpgSet"));
+    ExportDialog dialog(QStringLiteral("/p/Holiday"));
+    QCOMPARE(dialog.objectName(), QStringLiteral("ExportDialog"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Export to Jpeg"));
     QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("pages"))->isChecked());
     auto *from = dialog.findChild<QSpinBox *>(QStringLiteral("from"));
@@ -222,7 +222,7 @@ void TestExport::dialogStores()
     ExportValues &v = appState().exports;
     v = ExportValues();
     v.exportTo = 9;
-    JpgSet dialog(QStringLiteral("/p/x"));
+    ExportDialog dialog(QStringLiteral("/p/x"));
     dialog.findChild<QRadioButton *>(QStringLiteral("selectedPages"))->setChecked(true);
     dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->setValue(55);
     dialog.findChild<QSpinBox *>(QStringLiteral("to"))->setValue(4);
@@ -236,7 +236,7 @@ void TestExport::dialogStores()
 void TestExport::dialogFileNames()
 {
     appState().exports = ExportValues();
-    JpgSet dialog(QStringLiteral("/p/x"));
+    ExportDialog dialog(QStringLiteral("/p/x"));
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("fileNames")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

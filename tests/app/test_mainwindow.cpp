@@ -1,6 +1,6 @@
 // The main window as a user meets it: tool bar, menus, docks, status bar,
 // language switching, the guard of unsaved work and the settings it writes.
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/StyleSheets.h"
 #include "app/Velmora.h"
 #include "arrange/Arrange.h"
@@ -143,7 +143,7 @@ void TestMainWindow::languageSwitchRetranslates()
 void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()
 {
     Velmora w;
-    w.setModif(true);
+    w.setModified(true);
     bool seen = false;
     answerNextMessageBox(QMessageBox::Cancel, &seen);
     QVERIFY(!w.close());
@@ -159,7 +159,7 @@ void TestMainWindow::closeWritesEveryKey()
         Velmora w;
         bool seen = false;
         answerNextMessageBox(QMessageBox::Discard, &seen);
-        w.setModif(true);
+        w.setModified(true);
         QVERIFY(w.close());
         QVERIFY(seen);
     }
@@ -205,7 +205,7 @@ void TestMainWindow::recentMenu()
 void TestMainWindow::titleAndModifiedMark()
 {
     Velmora w;
-    w.setModif(true);
+    w.setModified(true);
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmora[*]"));
     QVERIFY(w.isWindowModified());
     w.setCurrentFile("/p/trip.vm2");

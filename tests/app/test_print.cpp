@@ -154,7 +154,7 @@ void TestPrint::paper()
     QFETCH(double, height);
     QFETCH(QSizeF, expected);
     QFETCH(bool, standardA4);
-    DataDock d;
+    PageSetup d;
     d.unit = unit;
     d.orientation = orientation;
     d.width = width;
@@ -174,7 +174,7 @@ void TestPrint::printerSetUp()
 {
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("setup.pdf"));
-    DataDock d;
+    PageSetup d;
     d.orientation = 1;
     d.width = 297;
     d.height = 210;
@@ -202,7 +202,7 @@ void TestPrint::pdfPages()
     QCOMPARE(doc.pages.size(), 3);
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("range.pdf"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     PrintPlan::Choice c;
     c.range = Range::PageRange;
     c.fromPage = 2;
@@ -220,7 +220,7 @@ void TestPrint::pdfPages()
     QVERIFY2(a4.startsWith(QLatin1String("595")) && a4.contains(QLatin1String("(A4)")), qPrintable(a4));
 
     // Landscape paper gives a landscape PDF page.
-    DataDock d;
+    PageSetup d;
     d.orientation = 1;
     d.width = 297;
     d.height = 210;
@@ -238,7 +238,7 @@ void TestPrint::pdfMatchesRendering()
     const Document doc = arrangedDocument(dir.path(), 4, a4Layout(2, 2));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("compare.pdf"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     PrintJob::print(printer, doc.pages, {{0}});
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-singlefile"),
                                          printer.outputFileName(), pdf(QStringLiteral("compare"))});
@@ -275,7 +275,7 @@ void TestPrint::pdfKeepsPhotoResolution()
     const Document doc = arrangedDocument(dir.path(), 2, a4Layout(1, 2));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("resolution.pdf"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     PrintJob::print(printer, doc.pages, {{0}});
     const QString list = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printer.outputFileName()});
     if (list.isEmpty())
@@ -302,7 +302,7 @@ void TestPrint::jobsOnPrinter()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("jobs.pdf"));
     printer.setCopyCount(2);
-    PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     QList<int> all;
     for (int i = 0; i < 12; ++i)
         all << i;
@@ -319,7 +319,7 @@ void TestPrint::cancel()
     const Document doc = arrangedDocument(dir.path(), 3, a4Layout(1, 1));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("cancel.pdf"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(DataDock()));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
     QCOMPARE(r.pagesPrinted, 1);

@@ -1,6 +1,6 @@
 // The settings store: defaults of a fresh store, the exact keys, and a
 // round trip of every value through a real settings file.
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/Settings.h"
 
 #include <QSettings>
@@ -26,7 +26,7 @@ private:
 void TestSettings::freshStoreGivesDefaults()
 {
     QSettings s(iniPath("fresh"), QSettings::IniFormat);
-    AppState st;
+    UserSettings st;
     st.shell.language = QStringLiteral("xx");
     s.beginGroup("/Settings");
     Settings::readStartValues(s, st);
@@ -38,7 +38,7 @@ void TestSettings::freshStoreGivesDefaults()
     QCOMPARE(st.thumbs.iconHeight, 90);
     QVERIFY(st.thumbs.iconKeep);
     // A4 portrait in millimetres with 5 mm margins.
-    QCOMPARE(st.page.pageSetup, DataDock());
+    QCOMPARE(st.page.pageSetup, PageSetup());
     QCOMPARE(st.page.pageSetup.paperSize, 7);
     QCOMPARE(st.page.pageSetup.width, 210.0);
     QCOMPARE(st.page.pageSetup.top, 5.0);
@@ -73,7 +73,7 @@ void TestSettings::pageFormatKeyIsCyrillic()
         s.remove(QStringLiteral("/Settings/\u0420ageFormatName"));
     }
     QSettings s(iniPath("latin"), QSettings::IniFormat);
-    AppState st;
+    UserSettings st;
     s.beginGroup("/Settings");
     Settings::readValues(s, st);
     QVERIFY(st.layout.pageFormatName.isEmpty());
@@ -88,10 +88,10 @@ void TestSettings::pageFormatKeyIsCyrillic()
 
 void TestSettings::roundTripOfEveryValue()
 {
-    AppState a;
+    UserSettings a;
     a.shell.language = "ru";
     a.thumbs = {150, 120, false};
-    a.page.pageSetup.unit = DataDock::Inch;
+    a.page.pageSetup.unit = PageSetup::Inch;
     a.page.pageSetup.orientation = 1;
     a.page.pageSetup.paperSize = 6;
     a.page.pageSetup.borderless = true;
@@ -129,7 +129,7 @@ void TestSettings::roundTripOfEveryValue()
         s.endGroup();
     }
     QSettings s(iniPath("roundtrip"), QSettings::IniFormat);
-    AppState b;
+    UserSettings b;
     s.beginGroup("/Settings");
     Settings::readStartValues(s, b);
     Settings::readValues(s, b);
@@ -199,15 +199,15 @@ void TestSettings::storedValuesOfOtherLengths()
 {
     QSettings s(iniPath("lengths"), QSettings::IniFormat);
     s.beginGroup("/Settings");
-    DataDock letter;
+    PageSetup letter;
     letter.paperSize = 6;
     s.setValue("/PageSettings", letter.toBytes().left(63));
     QByteArray sizes = PhotoSizeSelect::listToBytes({PhotoSizeSelect{10, 15, false, true}});
     sizes.append("garbage"); // a tail shorter than a record
     s.setValue("/PhotoSizesMM", sizes);
-    AppState st;
+    UserSettings st;
     Settings::readValues(s, st);
-    QCOMPARE(st.page.pageSetup, DataDock());
+    QCOMPARE(st.page.pageSetup, PageSetup());
     QCOMPARE(st.page.sizesMM.size(), 1);
     QCOMPARE(st.page.sizesMM[0].longSide, 15.0);
     QCOMPARE(st.page.sizesIN.size(), 25);
@@ -220,9 +220,9 @@ void TestSettings::pathDefaultsComeFromStandardLocations()
     QCOMPARE(Settings::picturesDefault(),
              QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0));
     QVERIFY(!Settings::documentsDefault().isEmpty());
-    QCOMPARE(Settings::unitScaleFor(DataDock::Inch), 2540);
-    QCOMPARE(Settings::unitScaleFor(DataDock::Millimetre), 100);
-    QCOMPARE(Settings::unitScaleFor(DataDock::Centimetre), 1000);
+    QCOMPARE(Settings::unitScaleFor(PageSetup::Inch), 2540);
+    QCOMPARE(Settings::unitScaleFor(PageSetup::Millimetre), 100);
+    QCOMPARE(Settings::unitScaleFor(PageSetup::Centimetre), 1000);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

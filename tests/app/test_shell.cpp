@@ -2,7 +2,7 @@
 // paper check, recent projects and the choice of language.
 #include "app/RecentFiles.h"
 #include "app/Shell.h"
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include <QFile>
 #include <QSettings>
@@ -73,14 +73,14 @@ void TestShell::paperCheck()
     QFETCH(double, height);
     QFETCH(bool, borderless);
     QFETCH(bool, matches);
-    DataDock d;
+    PageSetup d;
     d.width = width;
     d.height = height;
     d.borderless = borderless;
     QCOMPARE(Shell::paperMatches(d, 20000, 28700), matches);
 
-    DataDock inches;
-    inches.unit = DataDock::Inch;
+    PageSetup inches;
+    inches.unit = PageSetup::Inch;
     inches.width = 8.26;
     inches.height = 11.69;
     inches.left = inches.right = inches.top = inches.bottom = 0;

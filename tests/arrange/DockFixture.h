@@ -3,7 +3,7 @@
 // Pages for the dock and canvas tests: an A4 portrait layout of four frames
 // and real JPEG files laid out on it by the arrangement engine.
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
@@ -41,7 +41,7 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
 // Lays `paths` out on the four-frame layout, from a clean document.
 inline void arrangeFiles(Arrange &dock, const QStringList &paths)
 {
-    AppState &st = appState();
+    UserSettings &st = appState();
     st.templatePage = a4FourFrames();
     st.layout.addImagesMode = true;
     st.layout.autoCropEnabled = true;

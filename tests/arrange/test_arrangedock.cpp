@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/Arrange.h"
 #include "arrange/ChangeChoose.h"
 #include "formats/LayoutView.h"
@@ -59,8 +59,8 @@ private:
 private slots:
     void initTestCase()
     {
-        AppState &st = appState();
-        st.page.pageSetup = DataDock();
+        UserSettings &st = appState();
+        st.page.pageSetup = PageSetup();
         st.page.paperName = "A4 210x297 mm";
         PhotoSizeSelect s;
         s.shortSide = 100;
@@ -83,7 +83,7 @@ private slots:
         }
         Arrange dock;
         dock.setImageList(&images);
-        QSignalSpy modif(&dock, &Arrange::setModif);
+        QSignalSpy modif(&dock, &Arrange::modifiedChanged);
         QSignalSpy update(&dock, &Arrange::updateArrange);
         answerDialogs(true, [](QDialog *d) { chooseRow(d, " 3-100x150 mm"); });
         QVERIFY(dock.chooseLayout());
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(dock.pageCount(), 2);
 
         // Another paper lays every frame out again.
-        DataDock letter;
+        PageSetup letter;
         letter.width = 216;
         letter.height = 279;
         answerDialogs(true, [](QDialog *d) { chooseRow(d, " 1-206x269 mm"); });

@@ -1,6 +1,6 @@
 #include "DockFixture.h"
 
-#include "arrange/DragPage.h"
+#include "arrange/FrameWidget.h"
 #include "arrange/FrameRecord.h"
 #include "library/IconRecord.h"
 
@@ -17,9 +17,9 @@ private:
     QTemporaryDir dir;
     QStringList photos;
 
-    DragPage *frameWidget(Arrange &dock, int index)
+    FrameWidget *frameWidget(Arrange &dock, int index)
     {
-        for (DragPage *w : dock.frameWidgets())
+        for (FrameWidget *w : dock.frameWidgets())
             if (w->frameIndex == index)
                 return w;
         return nullptr;
@@ -40,7 +40,7 @@ private slots:
         Arrange dock;
         arrangeFiles(dock, photos);
         QCOMPARE(dock.frameWidgets().size(), 4);
-        DragPage *w = frameWidget(dock, 3);
+        FrameWidget *w = frameWidget(dock, 3);
         QVERIFY(w);
         // Frame (10500, 15000, 10000, 14000) at 59 per pixel.
         QCOMPARE(w->pos(), QPoint(10500 / 59, 15000 / 59));
@@ -58,7 +58,7 @@ private slots:
     {
         Arrange dock;
         arrangeFiles(dock, {dir.filePath("gone.jpg")});
-        DragPage *w = frameWidget(dock, 0);
+        FrameWidget *w = frameWidget(dock, 0);
         QVERIFY(w->icon().isNull());
         QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
     }
@@ -67,7 +67,7 @@ private slots:
     {
         Arrange dock;
         arrangeFiles(dock, photos);
-        QSignalSpy changed(frameWidget(dock, 0), &DragPage::changeFrame);
+        QSignalSpy changed(frameWidget(dock, 0), &FrameWidget::changeFrame);
         QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton, Qt::ControlModifier);
         QTest::mouseClick(frameWidget(dock, 2), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(selection(dock), QVector<bool>({true, false, true, false}));
@@ -104,10 +104,10 @@ private slots:
     {
         Arrange dock;
         arrangeFiles(dock, photos);
-        DragPage *w = frameWidget(dock, 1);
-        QSignalSpy copy(w, &DragPage::keyCopy);
-        QSignalSpy paste(w, &DragPage::keyPaste);
-        QSignalSpy crop(w, &DragPage::doubleFrame);
+        FrameWidget *w = frameWidget(dock, 1);
+        QSignalSpy copy(w, &FrameWidget::keyCopy);
+        QSignalSpy paste(w, &FrameWidget::keyPaste);
+        QSignalSpy crop(w, &FrameWidget::doubleFrame);
         QTest::keyClick(w, Qt::Key_C);
         QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(w, Qt::Key_Insert, Qt::ControlModifier);
@@ -124,7 +124,7 @@ private slots:
     {
         Arrange dock;
         arrangeFiles(dock, photos);
-        DragPage *w = frameWidget(dock, 0);
+        FrameWidget *w = frameWidget(dock, 0);
         QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(QPoint(w->pressX, w->pressY), QPoint(20, 20));
         const QPoint to(20 + QApplication::startDragDistance() / 2, 20);
@@ -204,7 +204,7 @@ private slots:
         Arrange dock;
         arrangeFiles(dock, photos);
         dock.resize(900, 700);
-        DragPage *w = frameWidget(dock, 3);
+        FrameWidget *w = frameWidget(dock, 3);
         QImage before = w->grab().toImage();
         QTest::mouseClick(w, Qt::LeftButton);
         QImage after = w->grab().toImage();

@@ -19,7 +19,7 @@ PhotoSizeSelect size(double s, double l, bool selected = true)
 LayoutCatalogue::Source a4(QVector<PhotoSizeSelect> sizes, bool closely = false)
 {
     LayoutCatalogue::Source s;
-    s.setup = DataDock(); // A4 portrait, millimetres, 5 mm margins
+    s.setup = PageSetup(); // A4 portrait, millimetres, 5 mm margins
     s.sizes = sizes;
     s.placingClosely = closely;
     s.paperName = QStringLiteral("A4 210x297 mm");
@@ -120,7 +120,7 @@ private slots:
     void inchAndCentimetreNames()
     {
         LayoutCatalogue::Source s = a4({size(4, 6)});
-        s.setup.unit = DataDock::Inch;
+        s.setup.unit = PageSetup::Inch;
         s.setup.width = 8.5;
         s.setup.height = 11;
         s.setup.top = s.setup.bottom = s.setup.left = s.setup.right = 0.25;
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(names(c).contains(" 2-4.0x6.0 in"));
 
         LayoutCatalogue::Source cm = a4({size(100, 150)});
-        cm.setup.unit = DataDock::Centimetre;
+        cm.setup.unit = PageSetup::Centimetre;
         cm.setup.width = 21;
         cm.setup.height = 29.7;
         cm.setup.top = cm.setup.bottom = cm.setup.left = cm.setup.right = 0.5;

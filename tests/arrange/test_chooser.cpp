@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/Document.h"
 #include "formats/LayoutView.h"
@@ -44,8 +44,8 @@ class TestChooser : public QObject
 private slots:
     void init()
     {
-        AppState &st = appState();
-        st.page.pageSetup = DataDock();
+        UserSettings &st = appState();
+        st.page.pageSetup = PageSetup();
         st.page.paperName = "A4 210x297 mm";
         st.page.sizesMM = {size(100, 150)};
         st.layout.pageFormatName.clear();
@@ -75,7 +75,7 @@ private slots:
         QFETCH(bool, settingsEnabled);
         QFETCH(bool, addImages);
         QFETCH(bool, pageCount);
-        const DataDock setup;
+        const PageSetup setup;
         TabPageFormat dialog(mode, &setup);
         QCOMPARE(dialog.tabWidget()->tabText(0), tab);
         QCOMPARE(dialog.tabWidget()->isTabEnabled(1), settingsEnabled);
@@ -97,18 +97,18 @@ private slots:
 
     void storeMakesTheTemplate()
     {
-        AppState &st = appState();
+        UserSettings &st = appState();
         st.stamp.printDateStamp = true;
         st.stamp.position = 5;
         st.logo.printLogo = true;
         st.logo.fileName = "/logo.png";
-        const DataDock setup;
+        const PageSetup setup;
         TabPageFormat dialog(0, &setup);
         PageFormat *chooser = dialog.chooser();
         const int row = rowNamed(chooser, " 3-100x150 mm");
         QVERIFY(row >= 0);
         chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
-        const DataDock result = dialog.takeResult();
+        const PageSetup result = dialog.takeResult();
         QVERIFY(result == setup);
         QCOMPARE(st.layout.pageFormatName, QString(" 3-100x150 mm"));
         QCOMPARE(st.templatePage.title, QString(" 3-100x150 mm"));
@@ -129,14 +129,14 @@ private slots:
     void rememberedNameSelectsTheRow()
     {
         appState().layout.pageFormatName = " 2-100x150 mm";
-        const DataDock setup;
+        const PageSetup setup;
         PageFormat chooser(setup, 2);
         QCOMPARE(chooser.view()->currentIndex().row(), rowNamed(&chooser, " 2-100x150 mm"));
     }
 
     void placingCloselyActsAtOnce()
     {
-        const DataDock setup;
+        const PageSetup setup;
         TabPageFormat dialog(2, &setup);
         PageFormat *chooser = dialog.chooser();
         const int row = rowNamed(chooser, " 3-100x150 mm");
@@ -155,7 +155,7 @@ private slots:
 
     void addImagesEnablesThePageCount()
     {
-        const DataDock setup;
+        const PageSetup setup;
         PageFormat chooser(setup, 0);
         QSpinBox *pages = chooser.findChild<QSpinBox *>();
         QVERIFY(!pages->isEnabled());
@@ -168,7 +168,7 @@ private slots:
 
     void paperWithoutRoom()
     {
-        DataDock setup;
+        PageSetup setup;
         setup.width = 10;
         setup.height = 10;
         setup.top = setup.bottom = setup.left = setup.right = 5;

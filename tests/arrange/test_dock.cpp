@@ -36,7 +36,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        appState().page.pageSetup = DataDock();
+        appState().page.pageSetup = PageSetup();
         for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
             photos << writePhoto(dir, name, Qt::darkCyan);
     }

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/Shell.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
@@ -101,7 +101,7 @@ private slots:
         doc = Document();
         delete engine;
         engine = new ArrangeEngine(doc, this);
-        AppState &st = appState();
+        UserSettings &st = appState();
         st.cachedBytes = 0;
         st.layout.addImagesMode = true;
         st.layout.addPageCount = 1;
@@ -112,7 +112,7 @@ private slots:
 
     void sevenImagesOnFourFrames()
     {
-        QSignalSpy modif(engine, &ArrangeEngine::setModif);
+        QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
         QSignalSpy update(engine, &ArrangeEngine::updateArrange);
         QSignalSpy count(engine, &ArrangeEngine::stringCountArrange);
         appState().stamp.printDateStamp = true;
@@ -223,7 +223,7 @@ private slots:
         QFETCH(double, width);
         QFETCH(double, height);
         QFETCH(bool, fits);
-        DataDock d;
+        PageSetup d;
         d.width = width;
         d.height = height;
         const Page layout = layoutOf(1);
@@ -399,7 +399,7 @@ private slots:
         appState().templatePage = layoutOf(2);
         engine->arrangeAll({record("/p/A.jpg"), record("/p/A.jpg")});
         const QImage turned(30, 40, QImage::Format_RGB32);
-        QSignalSpy modif(engine, &ArrangeEngine::setModif);
+        QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
         engine->followRotation("/p/A.jpg", turned, 3000, 4000, 90);
         for (const PhotoFrame &f : doc.pages.at(0).frames) {
             QCOMPARE(f.rotation, 90);

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/Document.h"
 #include "tests/TestPhoto.h"
 
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(appState().cachedBytes, qint64(0));
         QVERIFY(f.fileData.isEmpty());
 
-        appState().cachedBytes = AppState::CacheBudget + 1;
+        appState().cachedBytes = UserSettings::CacheBudget + 1;
         PhotoFrame g = frame(100, 100, 0, 0);
         g.fileName = p;
         g.rotation = 90;
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(g.imageHeight, 1000);
         g.keepDataWithinBudget();
         QVERIFY(g.fileData.isEmpty());
-        QCOMPARE(appState().cachedBytes, AppState::CacheBudget + 1);
+        QCOMPARE(appState().cachedBytes, UserSettings::CacheBudget + 1);
     }
 
     void previewCropIsWhiteOutsideTheImage()

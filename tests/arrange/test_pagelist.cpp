@@ -1,5 +1,5 @@
 #include "arrange/KeyListView.h"
-#include "arrange/Page.h"
+#include "formats/Page.h"
 #include "arrange/PageItemModel.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "arrange/PageRenderer.h"
 #include "tests/TestPhoto.h"
 

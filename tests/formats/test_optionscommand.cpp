@@ -1,6 +1,6 @@
 // The main window's options command: accepting makes the edited page setup
 // current (no pages yet), cancelling keeps it and names the paper in force.
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "app/Velmora.h"
 #include "formats/TabOptions.h"
 
@@ -18,7 +18,7 @@ namespace {
 void whenOpen(std::function<void(TabOptions *)> edit, const QString &button)
 {
     QTimer::singleShot(0, [edit, button]() {
-        auto *dialog = qobject_cast<TabOptions *>(myDialog::current());
+        auto *dialog = qobject_cast<TabOptions *>(SizedDialog::current());
         if (!dialog || !dialog->isVisible()) {
             whenOpen(edit, button);
             return;
@@ -43,8 +43,8 @@ private Q_SLOTS:
 void TestOptionsCommand::acceptedWithoutPagesTakesNewPaper()
 {
     Velmora w;
-    AppState &st = appState();
-    st.page.pageSetup = DataDock();
+    UserSettings &st = appState();
+    st.page.pageSetup = PageSetup();
     whenOpen([](TabOptions *d) {
         d->findChild<QRadioButton *>(QStringLiteral("cmRadio"))->click();
         d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(11);
@@ -62,15 +62,15 @@ void TestOptionsCommand::acceptedWithoutPagesTakesNewPaper()
 void TestOptionsCommand::cancelKeepsPaperAndItsName()
 {
     Velmora w;
-    AppState &st = appState();
-    st.page.pageSetup = DataDock();
+    UserSettings &st = appState();
+    st.page.pageSetup = PageSetup();
     st.layout.unitScale = 100;
     whenOpen([](TabOptions *d) {
         d->findChild<QRadioButton *>(QStringLiteral("inchRadio"))->click();
         d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(1);
     }, QStringLiteral("Cancel"));
     w.preferences();
-    QCOMPARE(st.page.pageSetup, DataDock());
+    QCOMPARE(st.page.pageSetup, PageSetup());
     QCOMPARE(st.layout.unitScale, 100);
     QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
     QCOMPARE(st.page.unitSuffix, QStringLiteral(" mm"));

@@ -1,11 +1,11 @@
 // The options dialog through its widgets: "Page Settings", "Photo Sizes",
 // "General", the dialog size and stay-open loop, accepting and cancelling.
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "formats/PathEdit.h"
 #include "formats/PhotoSize.h"
 #include "formats/Preferences.h"
 #include "formats/TabOptions.h"
-#include "formats/myDialog.h"
+#include "formats/SizedDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,7 +90,7 @@ private Q_SLOTS:
 
 void TestOptionsDialog::init()
 {
-    AppState &st = appState();
+    UserSettings &st = appState();
     st.page = PageValues();
     st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
     st.page.sizesIN = PhotoSizeSelect::defaultInches();
@@ -100,7 +100,7 @@ void TestOptionsDialog::init()
 
 void TestOptionsDialog::pageSettingsUnitChange()
 {
-    Preferences p{DataDock()};
+    Preferences p{PageSetup()};
     QSignalSpy units(&p, &Preferences::changedMeasureUnits);
     QSignalSpy data(&p, &Preferences::changedData);
     child<QRadioButton>(&p, "inchRadio")->click();
@@ -122,7 +122,7 @@ void TestOptionsDialog::pageSettingsUnitChange()
 
 void TestOptionsDialog::pageSettingsTypedWidth()
 {
-    Preferences p{DataDock()};
+    Preferences p{PageSetup()};
     typeInto(child<QDoubleSpinBox>(&p, "widthBox"), QStringLiteral("300"));
     QCOMPARE(child<QComboBox>(&p, "paperCombo")->currentIndex(), 0);
     QVERIFY(child<QRadioButton>(&p, "landscapeRadio")->isChecked());
@@ -139,7 +139,7 @@ void TestOptionsDialog::pageSettingsTypedWidth()
 
 void TestOptionsDialog::pageSettingsBorderless()
 {
-    Preferences p{DataDock()};
+    Preferences p{PageSetup()};
     auto *top = child<QDoubleSpinBox>(&p, "topBox");
     typeInto(top, QStringLiteral("8"));
     QCOMPARE(p.data().top, 8.0);
@@ -152,7 +152,7 @@ void TestOptionsDialog::pageSettingsBorderless()
     QVERIFY(top->isEnabled());
     QCOMPARE(top->value(), 8.0);
 
-    DataDock stored;
+    PageSetup stored;
     stored.borderless = true;
     Preferences opened(stored);
     QVERIFY(!child<QDoubleSpinBox>(&opened, "leftBox")->isEnabled());
@@ -161,7 +161,7 @@ void TestOptionsDialog::pageSettingsBorderless()
 
 void TestOptionsDialog::pageSettingsLandscape()
 {
-    Preferences p{DataDock()};
+    Preferences p{PageSetup()};
     child<QRadioButton>(&p, "landscapeRadio")->click();
     QCOMPARE(child<QDoubleSpinBox>(&p, "widthBox")->value(), 297.0);
     QCOMPARE(child<QDoubleSpinBox>(&p, "heightBox")->value(), 210.0);
@@ -206,7 +206,7 @@ void TestOptionsDialog::photoSizesFollowPageUnit()
 
 void TestOptionsDialog::photoSizeAdd()
 {
-    PhotoSize p(DataDock::Millimetre);
+    PhotoSize p(PageSetup::Millimetre);
     auto *list = p.findChild<QListWidget *>();
     QPushButton *add = button(&p, QStringLiteral("Add Size"));
     QVERIFY(!add->isEnabled());
@@ -244,7 +244,7 @@ void TestOptionsDialog::photoSizeAdd()
 
 void TestOptionsDialog::photoSizeDelete()
 {
-    PhotoSize p(DataDock::Inch);
+    PhotoSize p(PageSetup::Inch);
     auto *list = p.findChild<QListWidget *>();
     QPushButton *del = button(&p, QStringLiteral("Delete"));
     list->setCurrentRow(7); // 4x6, ticked
@@ -298,12 +298,12 @@ void TestOptionsDialog::cancelChangesNothing()
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(icons.count(), 0);
     }
-    const AppState &st = appState();
+    const UserSettings &st = appState();
     QCOMPARE(st.options.editorPath, QStringLiteral("/usr/bin/editor"));
     QCOMPARE(st.thumbs.iconWidth, 100);
     QCOMPARE(st.thumbs.iconHeight, 90);
     QCOMPARE(st.page.sizesMM, PhotoSizeSelect::defaultMillimetres());
-    QCOMPARE(st.page.pageSetup, DataDock());
+    QCOMPARE(st.page.pageSetup, PageSetup());
     QVERIFY(st.options.showAtStartup);
 }
 
@@ -317,12 +317,12 @@ void TestOptionsDialog::acceptStoresEverything()
     child<QComboBox>(&dialog, "paperCombo")->setCurrentIndex(11);
     QTimer::singleShot(0, button(&dialog, QStringLiteral("Ok")), &QPushButton::click);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    const DataDock setup = dialog.takeResult();
+    const PageSetup setup = dialog.takeResult();
 
-    const AppState &st = appState();
+    const UserSettings &st = appState();
     QCOMPARE(setup.paperSize, 11);
     QCOMPARE(setup.width, 148.0);
-    QCOMPARE(st.page.pageSetup, DataDock()); // the owner decides about the paper
+    QCOMPARE(st.page.pageSetup, PageSetup()); // the owner decides about the paper
     QCOMPARE(st.options.editorPath, QStringLiteral("/usr/bin/gimp"));
     QVERIFY(!st.options.showAtStartup);
     // 100 x 90 kept: a = 100 / 78, so 156 wide is 121 + 12 high.
@@ -340,7 +340,7 @@ void TestOptionsDialog::dialogSizeIsRemembered()
     QSize natural;
     {
         TabOptions dialog(&appState().page.pageSetup);
-        QCOMPARE(myDialog::current(), &dialog);
+        QCOMPARE(SizedDialog::current(), &dialog);
         QTimer::singleShot(0, [&dialog, &natural]() {
             natural = dialog.size();
             dialog.resize(natural + QSize(40, 30));
@@ -348,7 +348,7 @@ void TestOptionsDialog::dialogSizeIsRemembered()
         });
         dialog.exec();
     }
-    QVERIFY(myDialog::current() == nullptr);
+    QVERIFY(SizedDialog::current() == nullptr);
     QCOMPARE(appState().options.dialogWidth, natural.width() + 40);
     QCOMPARE(appState().options.dialogHeight, natural.height() + 30);
 
@@ -364,7 +364,7 @@ void TestOptionsDialog::dialogSizeIsRemembered()
 
 void TestOptionsDialog::stayOpenShowsAgain()
 {
-    myDialog dialog;
+    SizedDialog dialog;
     int shown = 0;
     std::function<void()> step = [&]() {
         ++shown;

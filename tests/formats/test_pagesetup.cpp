@@ -1,7 +1,7 @@
 // The page setup: its 64-byte stored form, the paper catalogue and the
 // editing rules of the "Page Settings" tab, driven without widgets.
-#include "app/AppState.h"
-#include "formats/DataDock.h"
+#include "app/UserSettings.h"
+#include "formats/PageSetup.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
 
@@ -20,9 +20,9 @@ const char *defaultBytes = "01000000 00000000 07000000 00 000000"
                            " 0000000000001440 0000000000001440 0000000000001440 0000000000001440"
                            " 0000000000406a40 0000000000907240";
 
-DataDock userSize(double w, double h, int unit = DataDock::Millimetre)
+PageSetup userSize(double w, double h, int unit = PageSetup::Millimetre)
 {
-    DataDock d;
+    PageSetup d;
     d.unit = unit;
     d.paperSize = 0;
     d.width = w;
@@ -69,10 +69,10 @@ void TestPageSetup::init()
 
 void TestPageSetup::storedFormMatchesHandWrittenBytes()
 {
-    QCOMPARE(DataDock().toBytes(), hex(defaultBytes));
+    QCOMPARE(PageSetup().toBytes(), hex(defaultBytes));
 
-    DataDock d;
-    d.unit = DataDock::Inch;
+    PageSetup d;
+    d.unit = PageSetup::Inch;
     d.orientation = 1;
     d.paperSize = 0;
     d.borderless = true;
@@ -92,7 +92,7 @@ void TestPageSetup::storedFormReadsEveryField()
     QByteArray bytes = hex("02000000 01000000 0b000000 01 abcdef"
                            " 000000000000d03f 000000000000f83f 0000000000001040 0000000000001840"
                            " 0000000000c06240 0000000000005940");
-    const DataDock d = DataDock::fromBytes(bytes);
+    const PageSetup d = PageSetup::fromBytes(bytes);
     QCOMPARE(d.unit, 2);
     QCOMPARE(d.orientation, 1);
     QCOMPARE(d.paperSize, 11);
@@ -103,7 +103,7 @@ void TestPageSetup::storedFormReadsEveryField()
     QCOMPARE(d.right, 6.0);
     QCOMPARE(d.width, 150.0);
     QCOMPARE(d.height, 100.0);
-    QCOMPARE(DataDock::fromBytes(hex(defaultBytes)), DataDock());
+    QCOMPARE(PageSetup::fromBytes(hex(defaultBytes)), PageSetup());
 }
 
 void TestPageSetup::storedValueOfWrongLengthGivesDefault_data()
@@ -119,7 +119,7 @@ void TestPageSetup::storedValueOfWrongLengthGivesDefault()
 {
     QFETCH(int, length);
     QByteArray bytes(length, '\x11');
-    QCOMPARE(DataDock::fromBytes(bytes), DataDock());
+    QCOMPARE(PageSetup::fromBytes(bytes), PageSetup());
 }
 
 // Lengths no page setup can hold come from damage; read as they are they
@@ -143,15 +143,15 @@ void TestPageSetup::storedValueOfDamagedLengthsGivesDefault()
     QFETCH(int, field);
     QFETCH(double, value);
     QFETCH(bool, kept);
-    DataDock d;
-    d.unit = DataDock::Inch;
+    PageSetup d;
+    d.unit = PageSetup::Inch;
     d.paperSize = 0;
     double *lengths[] = {&d.top, &d.bottom, &d.left, &d.right, &d.width, &d.height};
     *lengths[field] = value;
-    const DataDock back = DataDock::fromBytes(d.toBytes());
+    const PageSetup back = PageSetup::fromBytes(d.toBytes());
     QCOMPARE(back == d, kept);
     if (!kept)
-        QCOMPARE(back, DataDock());
+        QCOMPARE(back, PageSetup());
 }
 
 void TestPageSetup::catalogueColumns_data()
@@ -185,7 +185,7 @@ void TestPageSetup::catalogueColumns()
 
 void TestPageSetup::paperNames()
 {
-    QCOMPARE(PaperCatalogue::paperName(DataDock()), QStringLiteral("A4 210x297 mm"));
+    QCOMPARE(PaperCatalogue::paperName(PageSetup()), QStringLiteral("A4 210x297 mm"));
     QCOMPARE(PaperCatalogue::paperName(userSize(100, 150)), QStringLiteral("100x150 mm"));
     QCOMPARE(PaperCatalogue::paperName(userSize(3.94, 5.91, 0)), QStringLiteral("3.94x5.91 in"));
     QCOMPARE(PaperCatalogue::convert(5, 1, 0), 5 / 25.4);
@@ -194,36 +194,36 @@ void TestPageSetup::paperNames()
 
 void TestPageSetup::construction_data()
 {
-    QTest::addColumn<DataDock>("given");
+    QTest::addColumn<PageSetup>("given");
     QTest::addColumn<int>("paper");
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("A4") << DataDock() << 7 << 210.0 << 297.0 << "A4 210x297 mm";
+    QTest::newRow("A4") << PageSetup() << 7 << 210.0 << 297.0 << "A4 210x297 mm";
     QTest::newRow("user") << userSize(100, 150) << 0 << 100.0 << 150.0 << "100x150 mm";
     // The sizes are laid for the orientation.
     QTest::newRow("user turned") << userSize(150, 100) << 0 << 100.0 << 150.0 << "100x150 mm";
     QTest::newRow("zero width") << userSize(0, 150) << 2 << 279.4 << 431.8 << "Tabloid 279.4x431.8 mm";
     QTest::newRow("zero height") << userSize(100, 0) << 2 << 279.4 << 431.8 << "Tabloid 279.4x431.8 mm";
     // A stored A4 whose sizes were lost is loaded from the catalogue.
-    DataDock lost;
+    PageSetup lost;
     lost.width = 0;
     lost.height = 0;
     QTest::newRow("catalogue sizes") << lost << 7 << 210.0 << 297.0 << "A4 210x297 mm";
-    DataDock bad;
+    PageSetup bad;
     bad.paperSize = 40;
     bad.width = 120;
     bad.height = 90;
     QTest::newRow("unknown paper") << bad << 0 << 90.0 << 120.0 << "90x120 mm";
-    DataDock odd;
+    PageSetup odd;
     odd.unit = 7;
     QTest::newRow("unknown unit") << odd << 7 << 210.0 << 297.0 << "A4 210x297 mm";
 }
 
 void TestPageSetup::construction()
 {
-    QFETCH(DataDock, given);
+    QFETCH(PageSetup, given);
     QFETCH(int, paper);
     QFETCH(double, width);
     QFETCH(double, height);
@@ -241,9 +241,9 @@ void TestPageSetup::construction()
 
 void TestPageSetup::unitChangeTakesCatalogueColumn()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     QSignalSpy units(&m, &PageSetupModel::changedMeasureUnits);
-    m.setUnit(DataDock::Inch);
+    m.setUnit(PageSetup::Inch);
     QCOMPARE(units.count(), 1);
     QCOMPARE(units.first().first().toInt(), 0);
     QCOMPARE(m.data().width, 8.26);
@@ -254,7 +254,7 @@ void TestPageSetup::unitChangeTakesCatalogueColumn()
     QCOMPARE(appState().page.unitSuffix, QStringLiteral(" in"));
     QCOMPARE(m.paperLabels().at(7), QStringLiteral("A4 8.26x11.69 in"));
 
-    m.setUnit(DataDock::Centimetre);
+    m.setUnit(PageSetup::Centimetre);
     QCOMPARE(m.data().width, 21.0);
     QCOMPARE(m.data().height, 29.7);
     QCOMPARE(appState().page.paperName, QStringLiteral("A4 21x28 cm"));
@@ -265,7 +265,7 @@ void TestPageSetup::unitChangeTakesCatalogueColumn()
 void TestPageSetup::unitChangeConvertsUserSizeAndMargins()
 {
     PageSetupModel m(userSize(100, 150));
-    m.setUnit(DataDock::Inch);
+    m.setUnit(PageSetup::Inch);
     QCOMPARE(m.data().width, 3.94);
     QCOMPARE(m.data().height, 5.91);
     QCOMPARE(m.data().top, 0.2);
@@ -276,10 +276,10 @@ void TestPageSetup::unitChangeConvertsUserSizeAndMargins()
     QCOMPARE(appState().page.paperName, QStringLiteral("3.94x5.91 in"));
 
     // A landscape user size stays landscape through the change.
-    DataDock wide = userSize(150, 100);
+    PageSetup wide = userSize(150, 100);
     wide.orientation = 1;
     PageSetupModel w(wide);
-    w.setUnit(DataDock::Centimetre);
+    w.setUnit(PageSetup::Centimetre);
     QCOMPARE(w.data().orientation, 1);
     QCOMPARE(w.data().width, 15.0);
     QCOMPARE(w.data().height, 10.0);
@@ -288,12 +288,12 @@ void TestPageSetup::unitChangeConvertsUserSizeAndMargins()
 
 void TestPageSetup::unitChangeWhileBorderlessConvertsHiddenMargins()
 {
-    DataDock d;
+    PageSetup d;
     d.borderless = true;
     d.top = 10;
     PageSetupModel m(d);
     QCOMPARE(m.shownMargin(PageSetupModel::Top), 0.0);
-    m.setUnit(DataDock::Centimetre);
+    m.setUnit(PageSetup::Centimetre);
     QCOMPARE(m.data().top, 1.0);
     QCOMPARE(m.data().left, 0.5);
     QCOMPARE(m.shownMargin(PageSetupModel::Top), 0.0);
@@ -304,7 +304,7 @@ void TestPageSetup::unitChangeWhileBorderlessConvertsHiddenMargins()
 
 void TestPageSetup::landscapeSwapsAndKeepsName()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     m.setOrientation(1);
     QCOMPARE(m.data().width, 297.0);
     QCOMPARE(m.data().height, 210.0);
@@ -321,7 +321,7 @@ void TestPageSetup::landscapeSwapsAndKeepsName()
 
 void TestPageSetup::typedWidthSwitchesToUserAndLandscape()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     m.setWidth(300);
     QCOMPARE(m.data().paperSize, 0);
     QCOMPARE(m.data().orientation, 1);
@@ -348,7 +348,7 @@ void TestPageSetup::typedWidthSwitchesToUserAndLandscape()
 
 void TestPageSetup::typedSameValueDoesNothing()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     QSignalSpy data(&m, &PageSetupModel::changedData);
     m.setWidth(210);
     m.setHeight(297.001);
@@ -360,7 +360,7 @@ void TestPageSetup::typedSameValueDoesNothing()
 
 void TestPageSetup::borderlessShowsZeroAndRestores()
 {
-    DataDock d;
+    PageSetup d;
     d.left = 7.5;
     PageSetupModel m(d);
     m.setBorderless(true);
@@ -373,7 +373,7 @@ void TestPageSetup::borderlessShowsZeroAndRestores()
 
 void TestPageSetup::marginsIgnoredWhileBorderless()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     m.setMargin(PageSetupModel::Bottom, 12.345);
     QCOMPARE(m.data().bottom, 12.35);
     m.setMargin(PageSetupModel::Top, 150);
@@ -385,18 +385,18 @@ void TestPageSetup::marginsIgnoredWhileBorderless()
 
 void TestPageSetup::oneRecordPerEdit()
 {
-    PageSetupModel m{DataDock()};
+    PageSetupModel m{PageSetup()};
     QSignalSpy data(&m, &PageSetupModel::changedData);
     QSignalSpy units(&m, &PageSetupModel::changedMeasureUnits);
     m.setWidth(300); // user size, landscape, turned: one finished record
     QCOMPARE(data.count(), 1);
-    const DataDock sent = data.takeFirst().first().value<DataDock>();
+    const PageSetup sent = data.takeFirst().first().value<PageSetup>();
     QCOMPARE(sent, m.data());
     QCOMPARE(sent.orientation, 1);
-    m.setUnit(DataDock::Inch);
+    m.setUnit(PageSetup::Inch);
     QCOMPARE(units.count(), 1);
     QCOMPARE(data.count(), 1);
-    QCOMPARE(data.first().first().value<DataDock>().unit, 0);
+    QCOMPARE(data.first().first().value<PageSetup>().unit, 0);
 }
 
 void TestPageSetup::printOptionsActAtOnce()
@@ -411,23 +411,23 @@ void TestPageSetup::printOptionsActAtOnce()
 
 void TestPageSetup::preview_data()
 {
-    QTest::addColumn<DataDock>("page");
+    QTest::addColumn<PageSetup>("page");
     QTest::addColumn<QSize>("size");
-    DataDock a4;
+    PageSetup a4;
     a4.left = 30;
     QTest::newRow("A4 portrait") << a4 << QSize(106, 150);
-    DataDock wide = userSize(300, 100);
+    PageSetup wide = userSize(300, 100);
     wide.orientation = 1;
     wide.left = 40;
     QTest::newRow("wide") << wide << QSize(150, 50);
-    DataDock square = userSize(100, 100);
+    PageSetup square = userSize(100, 100);
     square.left = 20;
     QTest::newRow("square") << square << QSize(150, 150);
 }
 
 void TestPageSetup::preview()
 {
-    QFETCH(DataDock, page);
+    QFETCH(PageSetup, page);
     QFETCH(QSize, size);
     const QImage img = PageSetupModel::previewImage(page, Qt::white);
     QCOMPARE(img.size(), size);

@@ -1,6 +1,6 @@
 // Photo sizes: the 24-byte stored records, the default lists and the rules
 // of the "Photo Sizes" editor (display, insertion, duplicates, units).
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 #include "formats/PhotoSizeList.h"
 #include "formats/PhotoSizeSelect.h"
 
@@ -194,11 +194,11 @@ void TestPhotoSizes::insertion()
 
 void TestPhotoSizes::addedSizeIsTickedAndStoredInMillimetres()
 {
-    PhotoSizeList list = defaults(DataDock::Centimetre);
+    PhotoSizeList list = defaults(PageSetup::Centimetre);
     QCOMPARE(list.add(16, 11), 12);
     QCOMPARE(list.millimetres().at(12), (PhotoSizeSelect{110, 160, false, true}));
     QCOMPARE(list.rowText(12), QStringLiteral("11x16 cm"));
-    list.setUnit(DataDock::Millimetre);
+    list.setUnit(PageSetup::Millimetre);
     QCOMPARE(list.rowText(12), QStringLiteral("110x160 mm"));
     QCOMPARE(list.inches(), PhotoSizeSelect::defaultInches());
 }
@@ -206,7 +206,7 @@ void TestPhotoSizes::addedSizeIsTickedAndStoredInMillimetres()
 void TestPhotoSizes::oneHundredthApartIsANewSize()
 {
     // 0.29 - 0.28 is a hair below 0.01 in binary; it is still one step.
-    PhotoSizeList list(DataDock::Inch, {}, {{0.28, 1, false, true}});
+    PhotoSizeList list(PageSetup::Inch, {}, {{0.28, 1, false, true}});
     QCOMPARE(list.add(0.29, 1), 1);
     QCOMPARE(list.add(0.28, 1.01), 1);
     QCOMPARE(list.count(), 3);
@@ -214,14 +214,14 @@ void TestPhotoSizes::oneHundredthApartIsANewSize()
 
 void TestPhotoSizes::unitsShareOrSplitLists()
 {
-    PhotoSizeList list = defaults(DataDock::Millimetre);
+    PhotoSizeList list = defaults(PageSetup::Millimetre);
     list.setSelected(0, false);
-    list.setUnit(DataDock::Centimetre);
+    list.setUnit(PageSetup::Centimetre);
     QVERIFY(!list.isSelected(0));
     QCOMPARE(list.count(), 36);
     QCOMPARE(list.shownShort(11), 10.0);
     QCOMPARE(list.shownLong(11), 15.0);
-    list.setUnit(DataDock::Inch);
+    list.setUnit(PageSetup::Inch);
     QCOMPARE(list.count(), 25);
     QVERIFY(list.isSelected(0));
     QCOMPARE(list.suffix(), QStringLiteral(" in"));
@@ -231,7 +231,7 @@ void TestPhotoSizes::unitsShareOrSplitLists()
 
 void TestPhotoSizes::removeAndTicks()
 {
-    PhotoSizeList list = defaults(DataDock::Inch);
+    PhotoSizeList list = defaults(PageSetup::Inch);
     list.remove(0);
     list.remove(99);
     list.remove(-1);

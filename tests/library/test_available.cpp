@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "library/Available.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
@@ -289,7 +289,7 @@ private Q_SLOTS:
         auto a = makePanel();
         Selected s;
         Available::link(a.get(), &s);
-        QSignalSpy modified(&s, &Selected::setModif);
+        QSignalSpy modified(&s, &Selected::modifiedChanged);
         QSignalSpy counts(s.model(), &IconsModel::changeCountImage);
         a->selectFile(folder.toUpper() + "/B.JPG"); // the file system may differ in case
         QCOMPARE(s.imageCount(), 1);

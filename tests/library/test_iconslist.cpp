@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "library/IconItem.h"
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
@@ -202,7 +202,7 @@ private Q_SLOTS:
         IconsList view(true);
         QVERIFY(showOver(view, model, QSize(330, 120)));
         const qint64 fileSize = QFileInfo(dir.filePath("p000.jpg")).size();
-        appState().cachedBytes = AppState::CacheBudget - 1;
+        appState().cachedBytes = UserSettings::CacheBudget - 1;
         view.restart();
         QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 1);
         int held = 0;
@@ -210,7 +210,7 @@ private Q_SLOTS:
             held += !model.index(r).data(IconsModel::FileDataRole).toByteArray().isEmpty();
         // One file carries the total past the budget; the rest drop their bytes.
         QCOMPARE(held, 1);
-        QCOMPARE(appState().cachedBytes, AppState::CacheBudget - 1 + fileSize);
+        QCOMPARE(appState().cachedBytes, UserSettings::CacheBudget - 1 + fileSize);
     }
 };
 

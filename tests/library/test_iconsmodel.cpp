@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "library/IconPainter.h"
 #include "library/IconRecord.h"
 #include "library/IconSort.h"

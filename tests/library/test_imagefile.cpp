@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "library/IconItem.h"
 #include "library/ImageFile.h"
 #include "tests/library/ExifJpeg.h"

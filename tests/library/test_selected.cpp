@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 #include "library/Available.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         Selected s;
         QAbstractItemModelTester tester(s.model());
-        QSignalSpy modified(&s, &Selected::setModif);
+        QSignalSpy modified(&s, &Selected::modifiedChanged);
         QSignalSpy count(&s, &Selected::stringAddImage);
         auto *mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1])});
@@ -113,7 +113,7 @@ private Q_SLOTS:
     void deletingNonAdjacentRowsKeepsTheCurrentRow()
     {
         auto s = makePanel(6);
-        QSignalSpy modified(s.get(), &Selected::setModif);
+        QSignalSpy modified(s.get(), &Selected::modifiedChanged);
         select(*s, {0, 2, 4}, 2);
         s->findChild<QAction *>("deleteAct")->trigger();
         QCOMPARE(names(s->model()), (QStringList{"f1.jpg", "f3.jpg", "f5.jpg"}));
@@ -139,7 +139,7 @@ private Q_SLOTS:
                 seen << index.data(IconsModel::RotationRole).toInt();
         });
         QSignalSpy spy(s.get(), &Selected::indexListRotate);
-        QSignalSpy modified(s.get(), &Selected::setModif);
+        QSignalSpy modified(s.get(), &Selected::modifiedChanged);
         s->rotate();
         QCOMPARE(spy.count(), 1);
         QCOMPARE(seen, (QList<int>{90, 90}));
@@ -157,7 +157,7 @@ private Q_SLOTS:
         s->view()->setCurrentIndex(QModelIndex());
         for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
             QVERIFY2(!s->findChild<QAction *>(name)->isEnabled(), name);
-        QSignalSpy current(s.get(), &Selected::stringCarrentImage);
+        QSignalSpy current(s.get(), &Selected::currentImageText);
         select(*s, {1}, 1);
         for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
             QVERIFY2(s->findChild<QAction *>(name)->isEnabled(), name);

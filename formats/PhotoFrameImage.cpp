@@ -1,10 +1,11 @@
 // The image side of a frame: reading its file, the preview and the crops.
-#include "arrange/PhotoFrame.h"
+#include "formats/PhotoFrame.h"
 
-#include "arrange/Rounding.h"
-#include "app/AppState.h"
+#include "formats/Rounding.h"
+#include "library/ByteBudget.h"
 #include "library/Exif.h"
 #include "library/ImageFile.h"
+#include "library/ImageSource.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,22 +54,20 @@ QImage cropOf(const QImage &source, const PhotoFrame &f, double k, const QColor 
 
 } // namespace
 
-void PhotoFrame::loadImage()
+void PhotoFrame::loadImage(const PreviewRule &rule)
 {
     if (fileData.isEmpty()) {
         // Only plain files: a record may name a device or a pipe, whose
         // reading would never end.
-        if (!QFileInfo(fileName).isFile())
+        QByteArray bytes;
+        if (!ImageSource::readPlainFile(fileName, bytes))
             return;
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        fileData = file.readAll();
+        fileData = HeldBytes::loose(bytes);
         if (rotation == 0)
-            rotation = exifRead(fileData, shotTime);
+            rotation = exifRead(bytes, shotTime);
     }
     QSize full;
-    const QImage decoded = decodePreview(fileData, PreviewRule::current(), &full);
+    const QImage decoded = decodePreview(fileData.bytes(), rule, &full);
     // A reader that cannot tell the size leaves the frame without a preview.
     if (!full.isValid() || full.isEmpty())
         return;
@@ -79,27 +78,9 @@ void PhotoFrame::loadImage()
     preview = rotated(decoded, rotation);
 }
 
-void PhotoFrame::keepDataWithinBudget()
+void PhotoFrame::keepDataWithinBudget(ByteBudget &budget)
 {
-    if (fileData.isEmpty() || countedBytes == fileData.size())
-        return;
-    qint64 &cached = appState().cachedBytes;
-    if (cached <= AppState::CacheBudget) {
-        cached += fileData.size();
-        countedBytes += fileData.size();
-    } else {
-        fileData.clear();
-        cached = qMax<qint64>(0, cached - countedBytes);
-        countedBytes = 0;
-    }
-}
-
-void PhotoFrame::releaseData()
-{
-    qint64 &cached = appState().cachedBytes;
-    cached = qMax<qint64>(0, cached - countedBytes);
-    countedBytes = 0;
-    fileData.clear();
+    fileData = budget.hold(fileData);
 }
 
 QImage PhotoFrame::previewCrop() const
@@ -110,14 +91,14 @@ QImage PhotoFrame::previewCrop() const
     return cropOf(preview, *this, k);
 }
 
-QImage PhotoFrame::fullCrop() const
+QImage PhotoFrame::fullCrop(const ImageSource &source) const
 {
-    return fullCrop(fullImage());
+    return fullCrop(fullImage(source));
 }
 
-QImage PhotoFrame::fullImage() const
+QImage PhotoFrame::fullImage(const ImageSource &source) const
 {
-    return decodeImage(fileData.isEmpty() ? imageBytes(fileName) : fileData);
+    return decodeImage(fileData.isEmpty() ? source.bytes(fileName) : fileData.bytes());
 }
 
 QImage PhotoFrame::fullCrop(const QImage &decoded) const

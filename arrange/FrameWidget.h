@@ -11,13 +11,13 @@ struct PhotoFrame;
 // the frame's picture. Frames are selected with the mouse and the keys,
 // images are dropped on it, and its photograph is dragged to another frame
 // or out of the page.
-class DragPage : public QPushButton
+class FrameWidget : public QPushButton
 {
     Q_OBJECT
 public:
     // `current` is the dock's pointer to the frame widget that last had the
     // focus or a click; the widget keeps it up to date.
-    DragPage(QWidget *parent, Document &document, QPointer<DragPage> &current);
+    FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidget> &current);
 
     int frameIndex = 0;
     int divisor = 1; // hundredths of a millimetre per canvas pixel
@@ -60,5 +60,5 @@ private:
     void acceptDrag(QDragMoveEvent *event);
 
     Document &m_doc;
-    QPointer<DragPage> &m_current;
+    QPointer<FrameWidget> &m_current;
 };

@@ -1,4 +1,4 @@
-#include "arrange/Page.h"
+#include "formats/Page.h"
 
 #include <QObject>
 

@@ -6,7 +6,7 @@
 
 // The page setup: unit, orientation, paper, borderless flag, margins and the
 // paper size as laid on the page, every length in `unit`.
-struct DataDock
+struct PageSetup
 {
     enum Unit { Inch = 0, Millimetre = 1, Centimetre = 2 };
 
@@ -26,11 +26,15 @@ struct DataDock
     // The 64-byte little-endian stored form. A value of any other length, or
     // one holding a length that is negative, not a number or beyond 100000,
     // gives the default record.
-    static DataDock fromBytes(const QByteArray &bytes);
+    static PageSetup fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
 
-    bool operator==(const DataDock &o) const;
-    bool operator!=(const DataDock &o) const { return !(*this == o); }
+    // Hundredths of a millimetre per unit: 2540 inch, 100 mm, 1000 cm.
+    int unitScale() const;
+    static int unitScale(int unit);
+
+    bool operator==(const PageSetup &o) const;
+    bool operator!=(const PageSetup &o) const { return !(*this == o); }
 };
 
-Q_DECLARE_METATYPE(DataDock)
+Q_DECLARE_METATYPE(PageSetup)

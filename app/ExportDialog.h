@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ExportValues.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -12,13 +14,14 @@ class QGroupBox;
 // values when built; store() writes them back once the dialog was accepted.
 // "File names:" accepts the dialog with a request to choose the base name
 // again.
-class JpgSet : public QDialog
+class ExportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit JpgSet(const QString &baseName, QWidget *parent = nullptr);
+    // Shows `values`; store() hands the choices back.
+    ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent = nullptr);
 
-    void store();
+    void store(ExportValues &values) const;
     bool fileNamesRequested() const { return m_fileNames; }
     void retranslate();
 

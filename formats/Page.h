@@ -1,6 +1,6 @@
 #pragma once
 
-#include "arrange/PhotoFrame.h"
+#include "formats/PhotoFrame.h"
 
 #include <QString>
 #include <QVector>

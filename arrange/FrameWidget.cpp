@@ -1,4 +1,4 @@
-#include "arrange/DragPage.h"
+#include "arrange/FrameWidget.h"
 
 #include "arrange/Document.h"
 #include "arrange/FrameRecord.h"
@@ -14,17 +14,17 @@
 #include <QPainter>
 #include <QTransform>
 
-DragPage::DragPage(QWidget *parent, Document &document, QPointer<DragPage> &current)
+FrameWidget::FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidget> &current)
     : QPushButton(parent), m_doc(document), m_current(current)
 {
     setAcceptDrops(true);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(this, &QPushButton::clicked, this, &DragPage::slotClicked);
+    connect(this, &QPushButton::clicked, this, &FrameWidget::slotClicked);
     setFocusPolicy(Qt::StrongFocus);
     show();
 }
 
-const PhotoFrame *DragPage::frame() const
+const PhotoFrame *FrameWidget::frame() const
 {
     const int p = m_doc.currentPage;
     if (p < 0 || p >= m_doc.pageCount() || frameIndex < 0 || frameIndex >= m_doc.pages[p].frames.size())
@@ -32,28 +32,28 @@ const PhotoFrame *DragPage::frame() const
     return &m_doc.pages[p].frames[frameIndex];
 }
 
-int DragPage::frameCount() const
+int FrameWidget::frameCount() const
 {
     const int p = m_doc.currentPage;
     return p >= 0 && p < m_doc.pageCount() ? m_doc.pages[p].frames.size() : 0;
 }
 
-bool DragPage::selected(int index) const { return m_doc.isFrameSelected(index); }
+bool FrameWidget::selected(int index) const { return m_doc.isFrameSelected(index); }
 
-void DragPage::select(int index, bool on)
+void FrameWidget::select(int index, bool on)
 {
     if (index >= 0 && index < m_doc.frameSelection.size())
         m_doc.frameSelection[index] = on;
 }
 
-void DragPage::repaintCanvas()
+void FrameWidget::repaintCanvas()
 {
     if (QWidget *canvas = parentWidget())
-        for (DragPage *w : canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly))
+        for (FrameWidget *w : canvas->findChildren<FrameWidget *>(QString(), Qt::FindDirectChildrenOnly))
             w->update();
 }
 
-void DragPage::preparePicture()
+void FrameWidget::preparePicture()
 {
     const PhotoFrame *f = frame();
     if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
@@ -73,8 +73,11 @@ void DragPage::preparePicture()
         QPainter p(&picture);
         if (!crop.isNull())
             p.drawImage(0, 0, crop.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        if (f->dateStamp || f->fileNameStamp || f->logo)
-            PageRenderer::drawOverlays(p, *f, QRectF(0, 0, w, h), qMax(divisor, 1));
+        if (f->dateStamp || f->fileNameStamp || f->logo) {
+            RenderOptions options;
+            options.source = m_doc.source;
+            PageRenderer::drawOverlays(p, *f, QRectF(0, 0, w, h), qMax(divisor, 1), options);
+        }
     }
     setText(QString());
     setIcon(QIcon(picture));
@@ -83,7 +86,7 @@ void DragPage::preparePicture()
                + QString::number(f->imageHeight));
 }
 
-void DragPage::paintEvent(QPaintEvent *event)
+void FrameWidget::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
     if (m_doc.currentPage < 0 || !selected(frameIndex))
@@ -93,7 +96,7 @@ void DragPage::paintEvent(QPaintEvent *event)
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 8, 8);
 }
 
-void DragPage::slotClicked()
+void FrameWidget::slotClicked()
 {
     if (QApplication::keyboardModifiers() & Qt::ControlModifier) {
         select(frameIndex, !selected(frameIndex));
@@ -107,7 +110,7 @@ void DragPage::slotClicked()
     emit changeFrame(frameIndex);
 }
 
-void DragPage::focusInEvent(QFocusEvent *event)
+void FrameWidget::focusInEvent(QFocusEvent *event)
 {
     const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
     if (!selected(frameIndex) && !(mods & (Qt::ControlModifier | Qt::ShiftModifier)) && m_current != this) {
@@ -120,7 +123,7 @@ void DragPage::focusInEvent(QFocusEvent *event)
     QPushButton::focusInEvent(event);
 }
 
-void DragPage::keyPressEvent(QKeyEvent *event)
+void FrameWidget::keyPressEvent(QKeyEvent *event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
@@ -158,7 +161,7 @@ void DragPage::keyPressEvent(QKeyEvent *event)
         }
         // The focus moves to the neighbouring frame in frame order.
         if (QWidget *canvas = parentWidget())
-            for (DragPage *w : canvas->findChildren<DragPage *>(QString(), Qt::FindDirectChildrenOnly))
+            for (FrameWidget *w : canvas->findChildren<FrameWidget *>(QString(), Qt::FindDirectChildrenOnly))
                 if (w->frameIndex == next)
                     w->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     } else {
@@ -166,13 +169,13 @@ void DragPage::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void DragPage::mouseDoubleClickEvent(QMouseEvent *event)
+void FrameWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     Q_UNUSED(event)
     emit doubleFrame(frameIndex);
 }
 
-void DragPage::mousePressEvent(QMouseEvent *event)
+void FrameWidget::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         pressX = event->pos().x();
@@ -181,7 +184,7 @@ void DragPage::mousePressEvent(QMouseEvent *event)
     QPushButton::mousePressEvent(event);
 }
 
-void DragPage::mouseMoveEvent(QMouseEvent *event)
+void FrameWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton)) {
         QPushButton::mouseMoveEvent(event);
@@ -195,7 +198,7 @@ void DragPage::mouseMoveEvent(QMouseEvent *event)
     startDrag();
 }
 
-void DragPage::startDrag()
+void FrameWidget::startDrag()
 {
     const int p = m_doc.currentPage;
     if (p < 0 || p >= m_doc.pageCount())
@@ -210,7 +213,7 @@ void DragPage::startDrag()
     if (chosen.isEmpty())
         return;
     auto *mime = new QMimeData;
-    mime->setData(velmoraMimeType(), frameRecords(frames, chosen, 3));
+    mime->setData(velmoraMimeType(), frameRecords(frames, chosen, IconItem::State::FromFrame));
     auto *drag = new QDrag(this);
     drag->setMimeData(mime);
     const QPixmap icon = frameRecordIcon(frames[chosen.first()]);
@@ -220,11 +223,11 @@ void DragPage::startDrag()
     drag->exec(Qt::MoveAction);
 }
 
-void DragPage::dragEnterEvent(QDragEnterEvent *event) { acceptDrag(event); }
+void FrameWidget::dragEnterEvent(QDragEnterEvent *event) { acceptDrag(event); }
 
-void DragPage::dragMoveEvent(QDragMoveEvent *event) { acceptDrag(event); }
+void FrameWidget::dragMoveEvent(QDragMoveEvent *event) { acceptDrag(event); }
 
-void DragPage::acceptDrag(QDragMoveEvent *event)
+void FrameWidget::acceptDrag(QDragMoveEvent *event)
 {
     const QMimeData *mime = event->mimeData();
     if (mime->hasFormat(velmoraMimeType())) {
@@ -241,7 +244,7 @@ void DragPage::acceptDrag(QDragMoveEvent *event)
     }
 }
 
-void DragPage::dropEvent(QDropEvent *event)
+void FrameWidget::dropEvent(QDropEvent *event)
 {
     const QMimeData *mime = event->mimeData();
     QByteArray bytes;

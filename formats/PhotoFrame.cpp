@@ -1,6 +1,7 @@
-#include "arrange/PhotoFrame.h"
+#include "formats/PhotoFrame.h"
 
-#include "app/AppState.h"
+#include "formats/LogoDefaults.h"
+#include "formats/StampDefaults.h"
 
 #include <QRect>
 
@@ -32,7 +33,6 @@ void PhotoFrame::takeContent(const PhotoFrame &from)
     shotTime = from.shotTime;
     fileSize = from.fileSize;
     fileData = from.fileData;
-    countedBytes = from.countedBytes;
     logo = from.logo;
     logoSize = from.logoSize;
     logoPosX = from.logoPosX;
@@ -139,7 +139,6 @@ void PhotoFrame::autoCrop(bool fill)
         fitCrop();
 }
 
-void PhotoFrame::autoCrop() { autoCrop(appState().layout.autoCropEnabled); }
 
 void PhotoFrame::rotateBy(int newRotation)
 {

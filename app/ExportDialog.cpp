@@ -1,6 +1,6 @@
-#include "app/JpgSet.h"
+#include "app/ExportDialog.h"
 
-#include "app/AppState.h"
+#include "app/UserSettings.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-JpgSet::JpgSet(const QString &baseName, QWidget *parent)
+ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       m_baseName(baseName),
       fileButton(new QPushButton(this)),
@@ -28,8 +28,7 @@ JpgSet::JpgSet(const QString &baseName, QWidget *parent)
       okButton(new QPushButton(this)),
       cancelButton(new QPushButton(this))
 {
-    const ExportValues &values = appState().exports;
-    setObjectName(QStringLiteral("JpgSet"));
+    setObjectName(QStringLiteral("ExportDialog"));
     setModal(true);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
     setMinimumWidth(300);
@@ -64,7 +63,7 @@ JpgSet::JpgSet(const QString &baseName, QWidget *parent)
     const char *names[] = {"allPages", "currentPage", "selectedPages", "pages"};
     for (int i = 0; i < 4; ++i)
         modes[i]->setObjectName(QLatin1String(names[i]));
-    const int mode = values.exportMode;
+    const int mode = int(values.exportMode);
     modes[mode >= 0 && mode <= 2 ? mode : 3]->setChecked(true);
 
     qualityBox->setObjectName(QStringLiteral("quality"));
@@ -89,15 +88,15 @@ JpgSet::JpgSet(const QString &baseName, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QRadioButton *b : modes)
-        connect(b, &QRadioButton::toggled, this, &JpgSet::changeMode);
-    connect(fileButton, &QPushButton::clicked, this, &JpgSet::openFile);
+        connect(b, &QRadioButton::toggled, this, &ExportDialog::changeMode);
+    connect(fileButton, &QPushButton::clicked, this, &ExportDialog::openFile);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     changeMode(true);
     retranslate();
 }
 
-void JpgSet::retranslate()
+void ExportDialog::retranslate()
 {
     setWindowTitle(QObject::tr("Export to Jpeg"));
     fileButton->setText(QObject::tr("File names:"));
@@ -112,24 +111,26 @@ void JpgSet::retranslate()
     cancelButton->setText(QObject::tr("Cancel"));
 }
 
-void JpgSet::changeMode(bool)
+void ExportDialog::changeMode(bool)
 {
     const bool range = pagesButton->isChecked();
     fromBox->setEnabled(range);
     toBox->setEnabled(range);
 }
 
-void JpgSet::openFile()
+void ExportDialog::openFile()
 {
     m_fileNames = true;
     accept();
 }
 
-void JpgSet::store()
+void ExportDialog::store(ExportValues &values) const
 {
-    ExportValues &values = appState().exports;
     values.jpegQuality = qualityBox->value();
     values.exportFrom = fromBox->value();
     values.exportTo = toBox->value();
-    values.exportMode = allButton->isChecked() ? 0 : currentButton->isChecked() ? 1 : selectedButton->isChecked() ? 2 : 3;
+    values.exportMode = allButton->isChecked()        ? ExportMode::AllPages
+                        : currentButton->isChecked()  ? ExportMode::CurrentPage
+                        : selectedButton->isChecked() ? ExportMode::SelectedPages
+                                                      : ExportMode::PageRange;
 }

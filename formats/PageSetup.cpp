@@ -1,4 +1,4 @@
-#include "formats/DataDock.h"
+#include "formats/PageSetup.h"
 
 #include "formats/LittleEndianDouble.h"
 
@@ -16,9 +16,9 @@ bool plausibleLength(double v) { return std::isfinite(v) && v >= 0.0 && v <= Len
 
 } // namespace
 
-DataDock DataDock::fromBytes(const QByteArray &bytes)
+PageSetup PageSetup::fromBytes(const QByteArray &bytes)
 {
-    DataDock d;
+    PageSetup d;
     if (bytes.size() != StoredSize)
         return d;
     const char *p = bytes.constData();
@@ -34,11 +34,11 @@ DataDock DataDock::fromBytes(const QByteArray &bytes)
     d.height = readLittleEndianDouble(p + 56);
     for (double v : {d.top, d.bottom, d.left, d.right, d.width, d.height})
         if (!plausibleLength(v))
-            return DataDock();
+            return PageSetup();
     return d;
 }
 
-QByteArray DataDock::toBytes() const
+QByteArray PageSetup::toBytes() const
 {
     QByteArray b(StoredSize, '\0');
     char *p = b.data();
@@ -55,9 +55,23 @@ QByteArray DataDock::toBytes() const
     return b;
 }
 
-bool DataDock::operator==(const DataDock &o) const
+bool PageSetup::operator==(const PageSetup &o) const
 {
     return unit == o.unit && orientation == o.orientation && paperSize == o.paperSize
         && borderless == o.borderless && top == o.top && bottom == o.bottom && left == o.left
         && right == o.right && width == o.width && height == o.height;
+}
+
+int PageSetup::unitScale() const
+{
+    return unitScale(unit);
+}
+
+int PageSetup::unitScale(int unit)
+{
+    switch (unit) {
+    case Inch: return 2540;
+    case Centimetre: return 1000;
+    default: return 100;
+    }
 }

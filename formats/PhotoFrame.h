@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/HeldBytes.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDateTime>
@@ -7,6 +9,9 @@
 #include <QImage>
 #include <QString>
 
+class ByteBudget;
+class ImageSource;
+struct PreviewRule;
 struct StampDefaults;
 struct LogoDefaults;
 
@@ -28,7 +33,7 @@ struct PhotoFrame
     QDateTime fileTime;
     QDateTime shotTime;
     qint32 fileSize = 0;
-    QByteArray fileData;
+    HeldBytes fileData; // the file's bytes while the budget allows
     QImage preview;        // reduced copy of the rotated photograph
     qint32 imageWidth = 0; // full resolution, after rotation
     qint32 imageHeight = 0;
@@ -49,10 +54,6 @@ struct PhotoFrame
     float logoPosY = 0.0f;
     QString logoFile;
 
-    // Bytes of fileData this frame has added to the application's byte
-    // count; they are taken off again when the frame lets its data go.
-    // Not saved.
-    qint64 countedBytes = 0;
 
     bool isEmpty() const { return fileName.isEmpty(); }
     QRect rect() const;
@@ -73,25 +74,24 @@ struct PhotoFrame
     void fitCrop();
     void fillCrop();
     void autoCrop(bool fill);
-    void autoCrop(); // follows the "Auto Crop" setting
     void rotateBy(int newRotation);
 
-    // Reads the file (when fileData is empty; plain files only) and makes
-    // the preview.
-    void loadImage();
-    // After a fill: keeps fileData only while the budget allows, counting it.
-    void keepDataWithinBudget();
-    // Empties the frame's data under the byte budget (fileName is left).
-    void releaseData();
+    // Reads the file (when fileData is empty; plain files only, not yet
+    // held against a budget) and makes the preview by `rule`.
+    void loadImage(const PreviewRule &rule);
+    // After a fill: keeps fileData only while `budget` allows.
+    void keepDataWithinBudget(ByteBudget &budget);
+    // Lets the file's bytes go (fileName is left).
+    void releaseData() { fileData.clear(); }
 
     QImage previewCrop() const;
     // The preview crop as the page canvas shows it: where the crop reaches
     // beyond the photograph the white band is edged in blue.
     QImage canvasCrop() const;
-    QImage fullCrop() const;
+    QImage fullCrop(const ImageSource &source) const;
     // The photograph at full resolution as its file stores it, not yet
-    // turned by `rotation`: from fileData, else read from the file.
-    QImage fullImage() const;
+    // turned by `rotation`: from fileData, else read through `source`.
+    QImage fullImage(const ImageSource &source) const;
     // fullCrop() of an image fullImage() gave.
     QImage fullCrop(const QImage &decoded) const;
 };

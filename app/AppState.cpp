@@ -1,7 +1,0 @@
-#include "app/AppState.h"
-
-AppState &appState()
-{
-    static AppState state;
-    return state;
-}

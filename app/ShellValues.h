@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The main window's own preferences.
+struct ShellValues
+{
+    QString currentFile;  // full path of the project; empty while untitled
+    QString projectPath;  // folder offered by the project dialogs
+    QString fotoPath;     // folder shown in the Available dock
+    QString language;     // "en", "ru"; empty until chosen
+    bool darkTheme = false;
+};

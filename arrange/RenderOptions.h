@@ -1,0 +1,19 @@
+#pragma once
+
+#include "library/ImageSource.h"
+
+#include <QString>
+
+// What a drawn page depends on besides the page itself. A value: a copy is
+// handed to the code that draws, on whatever thread it runs.
+struct RenderOptions
+{
+    bool printFrame = true; // "Print Frame": a thin grey outline round each photograph
+    // Printed in small white letters at the foot of every photograph; empty
+    // for none.
+    QString creditText = QStringLiteral("Printed with Velmora");
+    ImageSource source; // file bytes, and the open project's copies of them
+
+    // The credit line in the interface language `language` ("en", "ru").
+    static QString creditFor(const QString &language);
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "formats/PageSetup.h"
+#include "formats/PhotoSizeSelect.h"
+
+#include <QString>
+#include <QVector>
+
+// The user's paper and printing preferences.
+struct PageValues
+{
+    PageSetup pageSetup;
+    QString paperName;  // derived from pageSetup
+    QString unitSuffix; // derived from pageSetup
+    bool printFrame = true;
+    int printJobMax = 5;
+    QString printerName;
+    QVector<PhotoSizeSelect> sizesMM;
+    QVector<PhotoSizeSelect> sizesIN;
+};

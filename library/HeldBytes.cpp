@@ -1,0 +1,20 @@
+#include "library/HeldBytes.h"
+
+HeldBytes::Block::~Block()
+{
+    if (total)
+        total->fetch_sub(bytes.size());
+}
+
+HeldBytes HeldBytes::loose(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return HeldBytes();
+    return HeldBytes(std::make_shared<const Block>(Block{bytes, nullptr}));
+}
+
+const QByteArray &HeldBytes::bytes() const
+{
+    static const QByteArray none;
+    return m_block ? m_block->bytes : none;
+}

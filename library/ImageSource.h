@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+// Where a file carried by the open project lies in that project file.
+struct EmbeddedFile
+{
+    qint64 position = 0;
+    qint64 size = 0;
+    QByteArray bytes; // the file's bytes when kept in memory, else empty
+};
+
+// File path -> its copy inside the project file.
+using EmbeddedTable = QHash<QString, EmbeddedFile>;
+
+// Reads the bytes of image files: from disk, or, when the file cannot be
+// read there, from the copy the open project carries. A value: the project
+// path and the table are fixed when it is made, so a copy may be handed to
+// worker threads and read there while the document changes.
+class ImageSource
+{
+public:
+    ImageSource() = default;
+    ImageSource(const QString &projectPath, const EmbeddedTable &table);
+
+    const QString &projectPath() const { return m_projectPath; }
+    const EmbeddedTable &table() const;
+
+    // The file's bytes from disk (plain files only); else the project's
+    // copy; else empty.
+    QByteArray bytes(const QString &fileName) const;
+
+    // The copy of `fileName` kept in the project. Not in the table: false,
+    // `out` untouched. Held in memory: `out` := those bytes, false.
+    // Otherwise read from the project file; true when that worked (the
+    // bytes can be read again and need not be kept).
+    bool embeddedBytes(const QString &fileName, QByteArray &out) const;
+
+    // The whole file when it is a plain file that can be read.
+    static bool readPlainFile(const QString &fileName, QByteArray &out);
+
+private:
+    QString m_projectPath;
+    std::shared_ptr<const EmbeddedTable> m_table;
+};
