@@ -32,7 +32,7 @@
 #include <QTranslator>
 
 Velmora::Velmora(QWidget *parent)
-    : QMainWindow(parent), settings(Settings::organisation(), Settings::application())
+    : QMainWindow(parent), m_store(Settings::organisation(), Settings::application())
 {
     UserSettings &st = m_settings;
     applyTheme();
@@ -44,8 +44,8 @@ Velmora::Velmora(QWidget *parent)
     qtTranslator = new QTranslator(this);
     qApp->installTranslator(appTranslator);
     qApp->installTranslator(qtTranslator);
-    settings.beginGroup(QStringLiteral("/Settings"));
-    Settings::readStartValues(settings, st);
+    m_store.beginGroup(QStringLiteral("/Settings"));
+    Settings::readStartValues(m_store, st);
 
     st.layout.documentsFolder =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Velmora/");

@@ -24,6 +24,8 @@ class Velmora : public QMainWindow
 {
     Q_OBJECT
 public:
+    // The user's preferences as the window holds them.
+    const UserSettings &settings() const { return m_settings; }
     explicit Velmora(QWidget *parent = nullptr);
     ~Velmora() override;
 
@@ -102,7 +104,7 @@ private:
     QTranslator *appTranslator = nullptr;
     QTranslator *qtTranslator = nullptr;
     int m_languageCount = 0;
-    QSettings settings;
+    QSettings m_store; // the settings store, open for the whole run
     UserSettings m_settings; // the user's preferences, read at start, written at close
     ExternalEditor m_editor;
     std::unique_ptr<QPrinter> printer; // the one printer, reused by every print

@@ -1,4 +1,4 @@
-// The main window's settings, languages, texts and command states.
+// The main window's m_store, languages, texts and command states.
 #include "app/Velmora.h"
 
 #include "app/UserSettings.h"
@@ -18,22 +18,22 @@
 void Velmora::readSettings()
 {
     UserSettings &st = m_settings;
-    const QByteArray geometry = settings.value(QStringLiteral("/Geometry"), QByteArray()).toByteArray();
-    const QByteArray state = settings.value(QStringLiteral("/State"), QByteArray()).toByteArray();
+    const QByteArray geometry = m_store.value(QStringLiteral("/Geometry"), QByteArray()).toByteArray();
+    const QByteArray state = m_store.value(QStringLiteral("/State"), QByteArray()).toByteArray();
     if (!geometry.isEmpty()) {
-        m_available->readSettings(settings);
+        m_available->readSettings(m_store);
         restoreGeometry(geometry);
         show();
         QCoreApplication::processEvents();
         restoreState(state);
-        m_arrange->readSettings(settings, false);
+        m_arrange->readSettings(m_store, false);
     } else {
         resize(800, 500);
-        m_arrange->readSettings(settings, true);
+        m_arrange->readSettings(m_store, true);
     }
-    m_selected->readSettings(settings);
-    Settings::readValues(settings, st);
-    settings.endGroup();
+    m_selected->readSettings(m_store);
+    Settings::readValues(m_store, st);
+    m_store.endGroup();
     m_available->tree()->setCurrentFolder(st.shell.fotoPath);
     passPreferences();
     loadTranslators();
@@ -44,16 +44,16 @@ void Velmora::writeSettings()
 {
     takePreferences();
     const UserSettings &st = m_settings;
-    settings.beginGroup(QStringLiteral("/Settings"));
-    settings.setValue(QStringLiteral("/Geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("/State"), saveState());
-    Settings::writeLanguage(settings, st);
-    m_available->writeSettings(settings);
-    m_arrange->writeSettings(settings);
-    m_selected->writeSettings(settings);
-    Settings::writeValues(settings, st);
-    settings.endGroup();
-    settings.sync();
+    m_store.beginGroup(QStringLiteral("/Settings"));
+    m_store.setValue(QStringLiteral("/Geometry"), saveGeometry());
+    m_store.setValue(QStringLiteral("/State"), saveState());
+    Settings::writeLanguage(m_store, st);
+    m_available->writeSettings(m_store);
+    m_arrange->writeSettings(m_store);
+    m_selected->writeSettings(m_store);
+    Settings::writeValues(m_store, st);
+    m_store.endGroup();
+    m_store.sync();
 }
 
 void Velmora::loadTranslators()

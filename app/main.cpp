@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QSplashScreen>
 
+#include <cstdio>
+
 namespace {
 
 void nameApplication()
@@ -11,6 +13,15 @@ void nameApplication()
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("2.18.2"));
+}
+
+// Without a window the program speaks for itself on standard error: the
+// toolkit's own warnings (a missing runtime folder, fonts) are not for the
+// user of a script; errors still are.
+void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 } // namespace
@@ -23,6 +34,8 @@ int main(int argc, char *argv[])
     if (CommandLine::hasOptions(args)) {
         // Output without a window: no display needed, no main window built.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            qInstallMessageHandler(quietToolkit);
         QGuiApplication app(argc, argv);
         nameApplication();
         return CommandLine::execute(args);

@@ -7,7 +7,6 @@
 
 #include "BenchCommand.h"
 
-#include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
 #include "app/JpegRowEncoder.h"
@@ -100,17 +99,14 @@ static int runExport(const QStringList &arguments)
 
     const BufferReuse reuse;
     // An A4 page, 5 mm margins, the printable area halved both ways.
-    UserSettings &st = appState();
-    st.page.pageSetup = PageSetup();
     LayoutCatalogue catalogue;
     LayoutCatalogue::Source source;
-    source.setup = st.page.pageSetup;
+    source.setup = PageSetup();
     catalogue.build(source);
     const Page &base = catalogue.base();
-    st.templatePage = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(), base.printableWidth() / 2,
-                                            base.printableHeight() / 2);
-    st.layout.addImagesMode = true;
-    st.layout.autoCropEnabled = true;
+    Document document;
+    document.templatePage = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(),
+                                                  base.printableWidth() / 2, base.printableHeight() / 2);
     // The photographs as the selection list holds them when the user
     // arranges: bytes, size, rotation and date read, preview decoded. The
     // export never looks at the preview, so a plain one of the right shape
@@ -124,11 +120,12 @@ static int runExport(const QStringList &arguments)
             std::fprintf(stderr, "export: cannot read %s\n", qPrintable(file));
             return 1;
         }
-        item.fileData = in.readAll();
-        QBuffer buffer(&item.fileData);
+        QByteArray bytes = in.readAll();
+        QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         QSize size = QImageReader(&buffer).size();
-        item.rotation = exifRead(item.fileData, item.shotTime);
+        item.rotation = exifRead(bytes, item.shotTime);
+        item.fileData = document.budget.hold(bytes);
         if ((item.rotation / 90) % 2 == 1)
             size.transpose();
         if (size.isEmpty()) {
@@ -142,7 +139,6 @@ static int runExport(const QStringList &arguments)
         item.state = IconItem::State::Decoded;
         items << item;
     }
-    Document document;
     ArrangeEngine engine(document);
     engine.arrangeAll(items);
     if (document.pages.size() != 1) {
@@ -169,7 +165,7 @@ static int runExport(const QStringList &arguments)
         // The stages one by one, after the measured run.
         timer.restart();
         for (const PhotoFrame &f : page.frames)
-            f.fullImage();
+            f.fullImage(document.source);
         const qint64 decode = timer.restart();
         const QImage image = JpegExport::pageImage(page);
         const qint64 draw = timer.restart();

@@ -22,7 +22,7 @@ static int runThumbnails(const QStringList &args)
     const int threads = args.size() > 1 ? args.at(1).toInt() : QThread::idealThreadCount();
     QThreadPool::globalInstance()->setMaxThreadCount(qMax(1, threads));
 
-    const PreviewRule rule = PreviewRule::current();
+    const PreviewRule rule; // the 500-pixel previews of a list within its budget
     std::function<int(const QString &)> read = [rule](const QString &file) {
         const IconFuture r = readIconFuture(file, rule);
         return r.image.isNull() ? 0 : 1;

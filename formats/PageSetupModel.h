@@ -10,10 +10,8 @@
 // The editing rules of the page setup, without widgets: what the "Page
 // Settings" controls show and how each edit changes the record. Lengths pass
 // through the same two-decimal rounding and ranges as the spin boxes that
-// show them, so the record always holds what the user sees.
-//
-// While editing it keeps the application-wide paperName and unitSuffix up to
-// date, and the two print options act on the application at once.
+// show them, so the record always holds what the user sees. The paper name
+// and unit suffix it shows follow every edit.
 class PageSetupModel : public QObject
 {
     Q_OBJECT

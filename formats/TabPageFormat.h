@@ -12,8 +12,9 @@ class QPushButton;
 class QTabWidget;
 
 // The layout chooser dialog: the chooser (PageFormat) beside "Page Settings"
-// and "Photo Sizes". `mode` as for PageFormat; in mode 3 the page settings
-// cannot be changed.
+// and "Photo Sizes". While pages are added or the layout of some pages is
+// changed the paper stays the document's: the page settings cannot be
+// changed.
 class TabPageFormat : public SizedDialog
 {
     Q_OBJECT

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/UserSettings.h"
 #include "formats/Page.h"
 
 // The layout the record targets fill: four portrait frames 50 x 70 mm on A4.
-inline void fuzzTemplatePage()
+inline Page fuzzTemplatePage()
 {
     Page t;
     t.width = 21000;
@@ -19,5 +18,5 @@ inline void fuzzTemplatePage()
         f.height = 7000;
         t.frames << f;
     }
-    appState().templatePage = t;
+    return t;
 }

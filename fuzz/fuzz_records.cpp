@@ -2,6 +2,7 @@
 #include "FuzzPages.h"
 
 #include "arrange/ArrangeEngine.h"
+#include "library/ByteBudget.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
@@ -15,7 +16,6 @@
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzzGuiApplication();
-    fuzzTemplatePage();
     return 0;
 }
 
@@ -30,21 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         while (!in.atEnd() && readIconRecord(in, item)) {
         }
     }
-    appState().cachedBytes = 0;
     {
+        ByteBudget budget;
         IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
         QMimeData mime;
+        model.setByteBudget(&budget);
         mime.setData(velmoraMimeType(), bytes);
         model.dropMimeData(&mime, Qt::CopyAction, 0, 0, QModelIndex());
     }
     {
         Document doc;
+        doc.templatePage = fuzzTemplatePage();
         ArrangeEngine engine(doc);
         engine.addPages(1);
         QDataStream in(bytes);
         engine.fill(in, 0, 0, true);
         engine.clear();
     }
-    appState().cachedBytes = 0;
     return 0;
 }

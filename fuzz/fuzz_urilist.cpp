@@ -1,6 +1,6 @@
 #include "FuzzApp.h"
 
-#include "app/UserSettings.h"
+#include "library/ByteBudget.h"
 
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (!in.atEnd())
         if (!readIconRecord(in, item))
             __builtin_trap();
-    appState().cachedBytes = 0;
+    ByteBudget budget;
     IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
+    model.setByteBudget(&budget);
     model.dropMimeData(&mime, Qt::CopyAction, 0, 0, QModelIndex());
-    appState().cachedBytes = 0;
     return 0;
 }

@@ -25,7 +25,7 @@ public:
     void retranslate() override;
     void readSettings(QSettings &s);
     void writeSettings(QSettings &s);
-    // Lets the folder tree go to the current folder (fotoPath).
+    // Lets the folder tree go to its current folder.
     void showCurrentFolder();
     // Loads `folder` into the model without the tree.
     void loadFolder(const QString &folder);

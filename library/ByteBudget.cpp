@@ -11,6 +11,5 @@ HeldBytes ByteBudget::hold(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || spent())
         return HeldBytes();
-    m_total->fetch_add(bytes.size());
-    return HeldBytes(std::make_shared<const HeldBytes::Block>(HeldBytes::Block{bytes, m_total}));
+    return HeldBytes(std::make_shared<const HeldBytes::Block>(bytes, m_total));
 }

@@ -23,11 +23,15 @@ public:
 
 private:
     friend class ByteBudget;
+    // Made in place only: a copy would give its count back twice.
     struct Block
     {
+        Block(const QByteArray &bytes, std::shared_ptr<std::atomic<qint64>> total);
+        Block(const Block &) = delete;
+        Block &operator=(const Block &) = delete;
+        ~Block();
         QByteArray bytes;
         std::shared_ptr<std::atomic<qint64>> total; // null for loose bytes
-        ~Block();
     };
     explicit HeldBytes(std::shared_ptr<const Block> block) : m_block(std::move(block)) {}
     std::shared_ptr<const Block> m_block;

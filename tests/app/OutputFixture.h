@@ -3,7 +3,6 @@
 // Pages for the print, export and command-line tests: real JPEG files laid
 // out by the arrangement engine on an A4 layout with 5 mm margins.
 
-#include "app/UserSettings.h"
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
 #include "library/IconItem.h"
@@ -43,24 +42,19 @@ inline Page a4Layout(int across, int down)
     return t;
 }
 
-// `count` photographs in varied colours, one per frame of `layout`.
-inline Document arrangedDocument(const QString &dir, int count, const Page &layout)
+// Lays out `count` photographs in varied colours into `doc`, one per frame
+// of `layout`.
+inline void arrangeDocument(Document &doc, const QString &dir, int count, const Page &layout)
 {
-    UserSettings &st = appState();
-    st.templatePage = layout;
-    st.layout.addImagesMode = true;
-    st.layout.autoCropEnabled = true;
-    st.page.printFrame = false;
+    doc.templatePage = layout;
     QVector<IconItem> items;
     for (int i = 0; i < count; ++i) {
         IconItem item;
         item.fileName = writePhoto(dir, QStringLiteral("photo%1.jpg").arg(i), QColor::fromHsv((i * 47) % 360, 200, 220));
         items << item;
     }
-    Document doc;
     ArrangeEngine engine(doc);
     engine.arrangeAll(items);
-    return doc;
 }
 
 // Runs a poppler tool; empty when it is missing or fails.

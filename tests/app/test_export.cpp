@@ -98,8 +98,11 @@ void TestExport::marginsStayWhite()
     f.width = layout.printableWidth();
     f.height = layout.printableHeight();
     layout.frames << f;
-    const Document doc = arrangedDocument(dir.path(), 1, layout);
-    const QImage image = JpegExport::pageImage(doc.pages.first());
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, layout);
+    RenderOptions noOutline;
+    noOutline.printFrame = false;
+    const QImage image = JpegExport::pageImage(doc.pages.first(), noOutline);
     QCOMPARE(image.size(), QSize(2000, 1500));
     // 5 mm is 166.7 pixels: white outside, photograph inside, on every side,
     // so the printable part is neither enlarged nor cut off.
@@ -137,13 +140,14 @@ void TestExport::pageNumbers()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QList<int>, numbers);
-    QCOMPARE(JpegExport::pageNumbers(mode, 4, current, selected, from, to), numbers);
-    QCOMPARE(JpegExport::stopsOnFailure(mode), mode != 2);
+    QCOMPARE(JpegExport::pageNumbers(ExportMode(mode), 4, current, selected, from, to), numbers);
+    QCOMPARE(JpegExport::stopsOnFailure(ExportMode(mode)), mode != 2);
 }
 
 void TestExport::writesFiles()
 {
-    const Document doc = arrangedDocument(dir.path(), 2, a4Layout(1, 1));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 1));
     const QString base = JpegExport::baseName(dir.filePath(QStringLiteral("Holiday.JPEG")));
     for (int p = 1; p <= doc.pages.size(); ++p) {
         QString error;
@@ -162,7 +166,8 @@ void TestExport::writesFiles()
 
 void TestExport::unwritableFolder()
 {
-    const Document doc = arrangedDocument(dir.path(), 1, a4Layout(2, 2));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, a4Layout(2, 2));
     QString error;
     const QString file = dir.filePath(QStringLiteral("missing/folder/Page001.jpg"));
     QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 80, &error));
@@ -190,13 +195,12 @@ void TestExport::failedWriteKeepsOldFile()
 
 void TestExport::dialogShowsValues()
 {
-    ExportValues &v = appState().exports;
-    v = ExportValues();
-    v.exportMode = 3;
+    ExportValues v;
+    v.exportMode = ExportMode::PageRange;
     v.exportFrom = 2;
     v.exportTo = 5;
     v.jpegQuality = 77;
-    ExportDialog dialog(QStringLiteral("/p/Holiday"));
+    ExportDialog dialog(v, QStringLiteral("/p/Holiday"));
     QCOMPARE(dialog.objectName(), QStringLiteral("ExportDialog"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Export to Jpeg"));
     QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("pages"))->isChecked());
@@ -219,15 +223,14 @@ void TestExport::dialogShowsValues()
 
 void TestExport::dialogStores()
 {
-    ExportValues &v = appState().exports;
-    v = ExportValues();
+    ExportValues v;
     v.exportTo = 9;
-    ExportDialog dialog(QStringLiteral("/p/x"));
+    ExportDialog dialog(v, QStringLiteral("/p/x"));
     dialog.findChild<QRadioButton *>(QStringLiteral("selectedPages"))->setChecked(true);
     dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->setValue(55);
     dialog.findChild<QSpinBox *>(QStringLiteral("to"))->setValue(4);
-    dialog.store();
-    QCOMPARE(v.exportMode, 2);
+    dialog.store(v);
+    QCOMPARE(v.exportMode, ExportMode::SelectedPages);
     QCOMPARE(v.jpegQuality, 55);
     QCOMPARE(v.exportTo, 4);
     QVERIFY(!dialog.fileNamesRequested());
@@ -235,8 +238,7 @@ void TestExport::dialogStores()
 
 void TestExport::dialogFileNames()
 {
-    appState().exports = ExportValues();
-    ExportDialog dialog(QStringLiteral("/p/x"));
+    ExportDialog dialog(ExportValues(), QStringLiteral("/p/x"));
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("fileNames")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

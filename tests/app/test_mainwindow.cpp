@@ -114,8 +114,8 @@ void TestMainWindow::freshWindow()
         if (a->text() == "&Print..." || a->text() == "Save")
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     }
-    QVERIFY(QDir(appState().layout.documentsFolder).exists());
-    QVERIFY(appState().layout.documentsFolder.endsWith("/Velmora/"));
+    QVERIFY(QDir(w.settings().layout.documentsFolder).exists());
+    QVERIFY(w.settings().layout.documentsFolder.endsWith("/Velmora/"));
 }
 
 void TestMainWindow::languageSwitchRetranslates()
@@ -128,11 +128,11 @@ void TestMainWindow::languageSwitchRetranslates()
         (a->data().toString() == "en" ? english : russian) = a;
     QVERIFY(english && russian);
     QVERIFY(english->isChecked());
-    QCOMPARE(appState().shell.language, QStringLiteral("en"));
+    QCOMPARE(w.settings().shell.language, QStringLiteral("en"));
     QCOMPARE(russian->text(), QStringLiteral("&%1 Русский").arg(russian == w.languageMenu()->actions().first() ? 1 : 2));
 
     russian->trigger();
-    QCOMPARE(appState().shell.language, QStringLiteral("ru"));
+    QCOMPARE(w.settings().shell.language, QStringLiteral("ru"));
     QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
     QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
     QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Готово"));
@@ -176,7 +176,7 @@ void TestMainWindow::closeWritesEveryKey()
     // A second start restores what the first one wrote.
     Velmora again;
     QVERIFY(!again.isModified());
-    QCOMPARE(appState().shell.language, QStringLiteral("en"));
+    QCOMPARE(again.settings().shell.language, QStringLiteral("en"));
 }
 
 void TestMainWindow::recentMenu()
@@ -254,9 +254,9 @@ void TestMainWindow::themeFromPalette()
     QApplication::setPalette(palette);
     {
         Velmora w;
-        QCOMPARE(appState().shell.darkTheme, dark);
+        QCOMPARE(w.settings().shell.darkTheme, dark);
         QCOMPARE(qApp->styleSheet(), dark ? StyleSheets::darkPalette() : StyleSheets::light());
-        QCOMPARE(appState().shell.previewFillColor, dark ? QColor(160, 160, 160) : QColor(Qt::white));
+        QCOMPARE(w.settings().thumbs.fillColor, dark ? QColor(160, 160, 160) : QColor(Qt::white));
     }
     QApplication::setPalette(saved);
     qApp->setStyleSheet(QString());

@@ -198,7 +198,8 @@ void TestPrint::printerSetUp()
 
 void TestPrint::pdfPages()
 {
-    const Document doc = arrangedDocument(dir.path(), 6, a4Layout(1, 2));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 6, a4Layout(1, 2));
     QCOMPARE(doc.pages.size(), 3);
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("range.pdf"));
@@ -235,7 +236,8 @@ void TestPrint::pdfMatchesRendering()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm is not installed");
-    const Document doc = arrangedDocument(dir.path(), 4, a4Layout(2, 2));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 4, a4Layout(2, 2));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("compare.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
@@ -272,7 +274,8 @@ void TestPrint::pdfKeepsPhotoResolution()
 {
     // Two frames on A4 of about 200 x 143 mm: a 1200 x 800 photograph turned
     // into an upright frame stays at its own resolution (below 300 ppi).
-    const Document doc = arrangedDocument(dir.path(), 2, a4Layout(1, 2));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("resolution.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
@@ -297,7 +300,8 @@ void TestPrint::pdfKeepsPhotoResolution()
 
 void TestPrint::jobsOnPrinter()
 {
-    const Document doc = arrangedDocument(dir.path(), 12, a4Layout(1, 1));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 12, a4Layout(1, 1));
     QCOMPARE(doc.pages.size(), 12);
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("jobs.pdf"));
@@ -316,7 +320,8 @@ void TestPrint::jobsOnPrinter()
 
 void TestPrint::cancel()
 {
-    const Document doc = arrangedDocument(dir.path(), 3, a4Layout(1, 1));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 3, a4Layout(1, 1));
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("cancel.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));

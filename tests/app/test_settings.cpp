@@ -48,7 +48,7 @@ void TestSettings::freshStoreGivesDefaults()
     QCOMPARE(st.page.sizesIN.size(), 25);
     QVERIFY(st.options.showAtStartup);
     QCOMPARE(st.exports.jpegQuality, 80);
-    QCOMPARE(st.exports.exportMode, 0);
+    QCOMPARE(st.exports.exportMode, ExportMode::AllPages);
     QCOMPARE(st.exports.exportFrom, 1);
     QCOMPARE(st.page.printJobMax, 5);
     QVERIFY(st.page.printFrame);
@@ -118,7 +118,7 @@ void TestSettings::roundTripOfEveryValue()
     a.options.dialogWidth = 900;
     a.options.dialogHeight = 700;
     a.exports.jpegQuality = 95;
-    a.exports.exportMode = 3;
+    a.exports.exportMode = ExportMode::PageRange;
     a.exports.exportFrom = 4;
 
     {
@@ -169,7 +169,7 @@ void TestSettings::roundTripOfEveryValue()
     QCOMPARE(b.options.dialogWidth, 900);
     QCOMPARE(b.options.dialogHeight, 700);
     QCOMPARE(b.exports.jpegQuality, 95);
-    QCOMPARE(b.exports.exportMode, 3);
+    QCOMPARE(b.exports.exportMode, ExportMode::PageRange);
     QCOMPARE(b.exports.exportFrom, 4);
 }
 
@@ -177,8 +177,9 @@ void TestSettings::writesEveryKey()
 {
     QSettings s(iniPath("keys"), QSettings::IniFormat);
     s.beginGroup("/Settings");
-    Settings::writeLanguage(s, appState());
-    Settings::writeValues(s, appState());
+    const UserSettings defaults;
+    Settings::writeLanguage(s, defaults);
+    Settings::writeValues(s, defaults);
     s.endGroup();
     const QStringList expected = {
         "Language", "PageSettings", "PhotoSizesMM", "PhotoSizesIN", "EditFileName", "IconsWidth",
@@ -215,14 +216,12 @@ void TestSettings::storedValuesOfOtherLengths()
 
 void TestSettings::pathDefaultsComeFromStandardLocations()
 {
-    // Each test runs with its own HOME, which has exactly one pictures and
-    // one documents location.
-    QCOMPARE(Settings::picturesDefault(),
-             QStandardPaths::standardLocations(QStandardPaths::PicturesLocation).value(0));
+    // Each test runs with its own HOME, which has exactly one documents
+    // location.
     QVERIFY(!Settings::documentsDefault().isEmpty());
-    QCOMPARE(Settings::unitScaleFor(PageSetup::Inch), 2540);
-    QCOMPARE(Settings::unitScaleFor(PageSetup::Millimetre), 100);
-    QCOMPARE(Settings::unitScaleFor(PageSetup::Centimetre), 1000);
+    QCOMPARE(PageSetup::unitScale(PageSetup::Inch), 2540);
+    QCOMPARE(PageSetup::unitScale(PageSetup::Millimetre), 100);
+    QCOMPARE(PageSetup::unitScale(PageSetup::Centimetre), 1000);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,7 +1,7 @@
 // Shows the options dialog on each of its tabs and photographs the screen
 // with ImageMagick's "import", for checking the look by eye:
 //   xvfb-run -a -s "-screen 0 1280x900x24" formats_shots <folder> [Velmora_ru.qm]
-#include "app/UserSettings.h"
+#include "formats/FormatSettings.h"
 #include "formats/TabOptions.h"
 
 #include <QApplication>
@@ -21,12 +21,12 @@ int main(int argc, char **argv)
     if (args.size() > 2 && translator.load(args.at(2)))
         app.installTranslator(&translator);
 
-    UserSettings &st = appState();
+    FormatSettings st;
     st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
     st.page.sizesIN = PhotoSizeSelect::defaultInches();
     st.options.editorPath = QStringLiteral("/usr/bin/gimp");
 
-    TabOptions dialog(&st.page.pageSetup);
+    TabOptions dialog(st);
     dialog.move(40, 40);
     dialog.show();
     auto *tabs = dialog.findChild<QTabWidget *>();

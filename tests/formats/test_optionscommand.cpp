@@ -1,13 +1,17 @@
 // The main window's options command: accepting makes the edited page setup
 // current (no pages yet), cancelling keeps it and names the paper in force.
-#include "app/UserSettings.h"
+// The window hands its preferences to the arrangement dock, where the test
+// reads them.
 #include "app/Velmora.h"
+#include "arrange/Arrange.h"
+#include "formats/FormatSettings.h"
 #include "formats/TabOptions.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -43,13 +47,13 @@ private Q_SLOTS:
 void TestOptionsCommand::acceptedWithoutPagesTakesNewPaper()
 {
     Velmora w;
-    UserSettings &st = appState();
-    st.page.pageSetup = PageSetup();
+    QCOMPARE(w.arrangeDock()->preferences().page.pageSetup, PageSetup());
     whenOpen([](TabOptions *d) {
         d->findChild<QRadioButton *>(QStringLiteral("cmRadio"))->click();
         d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(11);
     }, QStringLiteral("Ok"));
     w.preferences();
+    const FormatSettings &st = w.arrangeDock()->preferences();
     QCOMPARE(st.page.pageSetup.unit, 2);
     QCOMPARE(st.page.pageSetup.paperSize, 11);
     QCOMPARE(st.page.pageSetup.width, 14.8);
@@ -62,18 +66,20 @@ void TestOptionsCommand::acceptedWithoutPagesTakesNewPaper()
 void TestOptionsCommand::cancelKeepsPaperAndItsName()
 {
     Velmora w;
-    UserSettings &st = appState();
-    st.page.pageSetup = PageSetup();
-    st.layout.unitScale = 100;
+    QCOMPARE(w.arrangeDock()->preferences().page.pageSetup, PageSetup());
     whenOpen([](TabOptions *d) {
         d->findChild<QRadioButton *>(QStringLiteral("inchRadio"))->click();
         d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(1);
+        d->findChild<QSpinBox *>(QStringLiteral("jobBox"))->setValue(7);
     }, QStringLiteral("Cancel"));
     w.preferences();
+    const FormatSettings &st = w.arrangeDock()->preferences();
     QCOMPARE(st.page.pageSetup, PageSetup());
     QCOMPARE(st.layout.unitScale, 100);
     QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
     QCOMPARE(st.page.unitSuffix, QStringLiteral(" mm"));
+    // The print options act even when the dialog is cancelled.
+    QCOMPARE(st.page.printJobMax, 7);
 }
 
 int main(int argc, char **argv)

@@ -1,11 +1,15 @@
 // The options dialog through its widgets: "Page Settings", "Photo Sizes",
 // "General", the dialog size and stay-open loop, accepting and cancelling.
-#include "app/UserSettings.h"
+// Every dialog and tab works on preferences handed to it; the caller's own
+// values change only through what it takes back.
+#include "formats/FormatSettings.h"
+#include "formats/PageSetupModel.h"
 #include "formats/PathEdit.h"
 #include "formats/PhotoSize.h"
 #include "formats/Preferences.h"
 #include "formats/TabOptions.h"
 #include "formats/SizedDialog.h"
+#include "formats/TabPageFormat.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +23,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -71,6 +76,10 @@ void answerNextBox(QMessageBox::StandardButton answer)
 class TestOptionsDialog : public QObject
 {
     Q_OBJECT
+
+    // The caller's preferences, handed to every dialog and tab.
+    FormatSettings st;
+
 private Q_SLOTS:
     void init();
     void pageSettingsUnitChange();
@@ -83,15 +92,16 @@ private Q_SLOTS:
     void photoSizeDelete();
     void generalKeepAspect();
     void cancelChangesNothing();
+    void cancelledDialogLeavesCallersValues();
     void acceptStoresEverything();
     void dialogSizeIsRemembered();
     void stayOpenShowsAgain();
+    void addPagesChooserKeepsThePaper();
 };
 
 void TestOptionsDialog::init()
 {
-    UserSettings &st = appState();
-    st.page = PageValues();
+    st = FormatSettings();
     st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
     st.page.sizesIN = PhotoSizeSelect::defaultInches();
     st.thumbs = ThumbnailValues();
@@ -100,7 +110,7 @@ void TestOptionsDialog::init()
 
 void TestOptionsDialog::pageSettingsUnitChange()
 {
-    Preferences p{PageSetup()};
+    Preferences p(&st, PageSetup());
     QSignalSpy units(&p, &Preferences::changedMeasureUnits);
     QSignalSpy data(&p, &Preferences::changedData);
     child<QRadioButton>(&p, "inchRadio")->click();
@@ -122,24 +132,24 @@ void TestOptionsDialog::pageSettingsUnitChange()
 
 void TestOptionsDialog::pageSettingsTypedWidth()
 {
-    Preferences p{PageSetup()};
+    Preferences p(&st, PageSetup());
     typeInto(child<QDoubleSpinBox>(&p, "widthBox"), QStringLiteral("300"));
     QCOMPARE(child<QComboBox>(&p, "paperCombo")->currentIndex(), 0);
     QVERIFY(child<QRadioButton>(&p, "landscapeRadio")->isChecked());
     QCOMPARE(p.data().width, 300.0);
     QCOMPARE(p.data().height, 297.0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("300x297 mm"));
+    QCOMPARE(p.model()->paperName(), QStringLiteral("300x297 mm"));
 
     // Picking a paper again loads its size in the current orientation.
     child<QComboBox>(&p, "paperCombo")->setCurrentIndex(11);
     QCOMPARE(child<QDoubleSpinBox>(&p, "widthBox")->value(), 210.0);
     QCOMPARE(child<QDoubleSpinBox>(&p, "heightBox")->value(), 148.0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("A5 148x210 mm"));
+    QCOMPARE(p.model()->paperName(), QStringLiteral("A5 148x210 mm"));
 }
 
 void TestOptionsDialog::pageSettingsBorderless()
 {
-    Preferences p{PageSetup()};
+    Preferences p(&st, PageSetup());
     auto *top = child<QDoubleSpinBox>(&p, "topBox");
     typeInto(top, QStringLiteral("8"));
     QCOMPARE(p.data().top, 8.0);
@@ -154,38 +164,50 @@ void TestOptionsDialog::pageSettingsBorderless()
 
     PageSetup stored;
     stored.borderless = true;
-    Preferences opened(stored);
+    Preferences opened(&st, stored);
     QVERIFY(!child<QDoubleSpinBox>(&opened, "leftBox")->isEnabled());
     QVERIFY(child<QCheckBox>(&opened, "borderlessBox")->isChecked());
 }
 
 void TestOptionsDialog::pageSettingsLandscape()
 {
-    Preferences p{PageSetup()};
+    Preferences p(&st, PageSetup());
     child<QRadioButton>(&p, "landscapeRadio")->click();
     QCOMPARE(child<QDoubleSpinBox>(&p, "widthBox")->value(), 297.0);
     QCOMPARE(child<QDoubleSpinBox>(&p, "heightBox")->value(), 210.0);
     QCOMPARE(child<QComboBox>(&p, "paperCombo")->currentIndex(), 7);
-    QCOMPARE(appState().page.paperName, QStringLiteral("A4 210x297 mm"));
+    QCOMPARE(p.model()->paperName(), QStringLiteral("A4 210x297 mm"));
     QVERIFY(!child<QLabel>(&p, "previewLabel")->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(child<QLabel>(&p, "previewLabel")->pixmap(Qt::ReturnByValue).size(), QSize(150, 106));
 }
 
+// The print options go into the dialog's copy as soon as they are changed,
+// so the caller can take them even from a cancelled dialog.
 void TestOptionsDialog::printOptionsActAtOnce()
 {
-    {
-        TabOptions dialog(&appState().page.pageSetup);
-        child<QSpinBox>(&dialog, "jobBox")->setValue(9);
-        child<QCheckBox>(&dialog, "frameBox")->click();
-        dialog.reject();
-    }
-    QCOMPARE(appState().page.printJobMax, 9);
-    QVERIFY(!appState().page.printFrame);
+    TabOptions dialog(st);
+    auto *jobs = child<QSpinBox>(&dialog, "jobBox");
+    QCOMPARE(jobs->value(), 5);
+    jobs->setValue(9);
+    child<QCheckBox>(&dialog, "frameBox")->click();
+    QCOMPARE(dialog.values().page.printJobMax, 9);
+    QVERIFY(!dialog.values().page.printFrame);
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.values().page.printJobMax, 9);
+    QVERIFY(!dialog.values().page.printFrame);
+    // Nothing reached the caller's own values.
+    QCOMPARE(st.page.printJobMax, 5);
+    QVERIFY(st.page.printFrame);
+
+    // The box keeps the range a print job can have.
+    jobs->setValue(0);
+    QCOMPARE(dialog.values().page.printJobMax, 1);
 }
 
 void TestOptionsDialog::photoSizesFollowPageUnit()
 {
-    TabOptions dialog(&appState().page.pageSetup);
+    TabOptions dialog(st);
     auto *list = dialog.photoSizes()->findChild<QListWidget *>();
     QCOMPARE(list->count(), 36);
     QCOMPARE(list->item(11)->text(), QStringLiteral("100x150 mm"));
@@ -206,7 +228,7 @@ void TestOptionsDialog::photoSizesFollowPageUnit()
 
 void TestOptionsDialog::photoSizeAdd()
 {
-    PhotoSize p(PageSetup::Millimetre);
+    PhotoSize p(&st, PageSetup::Millimetre);
     auto *list = p.findChild<QListWidget *>();
     QPushButton *add = button(&p, QStringLiteral("Add Size"));
     QVERIFY(!add->isEnabled());
@@ -235,16 +257,16 @@ void TestOptionsDialog::photoSizeAdd()
     QVERIFY(!add->isEnabled());
     QVERIFY(button(&p, QStringLiteral("Delete"))->isEnabled());
 
-    // Nothing reaches the application before the store operation.
-    QCOMPARE(appState().page.sizesMM.size(), 36);
+    // Nothing reaches the values handed in before the store operation.
+    QCOMPARE(st.page.sizesMM.size(), 36);
     p.store();
-    QCOMPARE(appState().page.sizesMM.size(), 37);
-    QCOMPARE(appState().page.sizesMM.at(12), (PhotoSizeSelect{110, 160, false, true}));
+    QCOMPARE(st.page.sizesMM.size(), 37);
+    QCOMPARE(st.page.sizesMM.at(12), (PhotoSizeSelect{110, 160, false, true}));
 }
 
 void TestOptionsDialog::photoSizeDelete()
 {
-    PhotoSize p(PageSetup::Inch);
+    PhotoSize p(&st, PageSetup::Inch);
     auto *list = p.findChild<QListWidget *>();
     QPushButton *del = button(&p, QStringLiteral("Delete"));
     list->setCurrentRow(7); // 4x6, ticked
@@ -268,8 +290,8 @@ void TestOptionsDialog::photoSizeDelete()
 
 void TestOptionsDialog::generalKeepAspect()
 {
-    appState().thumbs = ThumbnailValues{200, 112, true};
-    PathEdit g;
+    st.thumbs = ThumbnailValues{200, 112, true, Qt::white};
+    PathEdit g(&st);
     const QList<QSpinBox *> boxes = g.findChildren<QSpinBox *>();
     QCOMPARE(boxes.size(), 2);
     typeInto(boxes[0], QStringLiteral("300"));
@@ -285,61 +307,98 @@ void TestOptionsDialog::generalKeepAspect()
 
 void TestOptionsDialog::cancelChangesNothing()
 {
-    appState().options.editorPath = QStringLiteral("/usr/bin/editor");
+    st.options.editorPath = QStringLiteral("/usr/bin/editor");
+    const FormatSettings before = st;
+    TabOptions dialog(st);
+    child<QLineEdit>(dialog.general(), "editorPath")->setText(QStringLiteral("/usr/bin/other"));
+    typeInto(dialog.general()->findChildren<QSpinBox *>().at(0), QStringLiteral("150"));
+    PhotoSize *sizes = dialog.photoSizes();
+    sizes->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
+    child<QRadioButton>(&dialog, "inchRadio")->click();
+    QTimer::singleShot(0, &dialog, &QDialog::reject);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    // Not stored: the dialog's copy keeps what it was given.
+    const FormatSettings &kept = dialog.values();
+    QCOMPARE(kept.options.editorPath, QStringLiteral("/usr/bin/editor"));
+    QCOMPARE(kept.thumbs.iconWidth, 100);
+    QCOMPARE(kept.thumbs.iconHeight, 90);
+    QCOMPARE(kept.page.sizesMM, PhotoSizeSelect::defaultMillimetres());
+    QCOMPARE(kept.page.pageSetup, PageSetup());
+    QVERIFY(kept.options.showAtStartup);
+    QCOMPARE(st.options.editorPath, before.options.editorPath);
+}
+
+// Whatever is edited in a cancelled dialog, even after store(), the values
+// the caller handed in stay as they were.
+void TestOptionsDialog::cancelledDialogLeavesCallersValues()
+{
+    st.options.editorPath = QStringLiteral("/usr/bin/editor");
+    const FormatSettings before = st;
     {
-        TabOptions dialog(&appState().page.pageSetup);
-        QSignalSpy icons(&dialog, &TabOptions::iconSizeChanged);
+        TabOptions dialog(st);
         child<QLineEdit>(dialog.general(), "editorPath")->setText(QStringLiteral("/usr/bin/other"));
-        typeInto(dialog.general()->findChildren<QSpinBox *>().at(0), QStringLiteral("150"));
-        PhotoSize *sizes = dialog.photoSizes();
-        sizes->findChild<QListWidget *>()->item(0)->setCheckState(Qt::Unchecked);
-        child<QRadioButton>(&dialog, "inchRadio")->click();
+        child<QComboBox>(&dialog, "paperCombo")->setCurrentIndex(11);
+        child<QSpinBox>(&dialog, "jobBox")->setValue(3);
+        dialog.findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly)->click();
         QTimer::singleShot(0, &dialog, &QDialog::reject);
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QCOMPARE(icons.count(), 0);
+        dialog.store();
+        QCOMPARE(dialog.values().options.editorPath, QStringLiteral("/usr/bin/other"));
     }
-    const UserSettings &st = appState();
-    QCOMPARE(st.options.editorPath, QStringLiteral("/usr/bin/editor"));
-    QCOMPARE(st.thumbs.iconWidth, 100);
-    QCOMPARE(st.thumbs.iconHeight, 90);
-    QCOMPARE(st.page.sizesMM, PhotoSizeSelect::defaultMillimetres());
-    QCOMPARE(st.page.pageSetup, PageSetup());
-    QVERIFY(st.options.showAtStartup);
+    QCOMPARE(st.options.editorPath, before.options.editorPath);
+    QCOMPARE(st.options.showAtStartup, before.options.showAtStartup);
+    QCOMPARE(st.page.pageSetup, before.page.pageSetup);
+    QCOMPARE(st.page.printJobMax, before.page.printJobMax);
+    QCOMPARE(st.page.sizesMM, before.page.sizesMM);
+    QCOMPARE(st.thumbs.iconWidth, before.thumbs.iconWidth);
+
+    {
+        TabPageFormat chooser(ChooserMode::ChangeAll, st, st.page.pageSetup);
+        child<QRadioButton>(&chooser, "cmRadio")->click();
+        QTimer::singleShot(0, &chooser, &QDialog::reject);
+        QCOMPARE(chooser.exec(), int(QDialog::Rejected));
+    }
+    QCOMPARE(st.page.pageSetup, before.page.pageSetup);
+    QCOMPARE(st.page.sizesMM, before.page.sizesMM);
 }
 
 void TestOptionsDialog::acceptStoresEverything()
 {
-    TabOptions dialog(&appState().page.pageSetup);
-    QSignalSpy icons(&dialog, &TabOptions::iconSizeChanged);
+    TabOptions dialog(st);
     child<QLineEdit>(dialog.general(), "editorPath")->setText(QStringLiteral("/usr/bin/gimp"));
     typeInto(dialog.general()->findChildren<QSpinBox *>().at(0), QStringLiteral("156"));
     dialog.findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly)->click(); // Show at Startup
     child<QComboBox>(&dialog, "paperCombo")->setCurrentIndex(11);
     QTimer::singleShot(0, button(&dialog, QStringLiteral("Ok")), &QPushButton::click);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    const PageSetup setup = dialog.takeResult();
+    const PageSetup setup = dialog.store();
 
-    const UserSettings &st = appState();
+    const FormatSettings &edited = dialog.values();
     QCOMPARE(setup.paperSize, 11);
     QCOMPARE(setup.width, 148.0);
-    QCOMPARE(st.page.pageSetup, PageSetup()); // the owner decides about the paper
-    QCOMPARE(st.options.editorPath, QStringLiteral("/usr/bin/gimp"));
-    QVERIFY(!st.options.showAtStartup);
+    // The owner decides about the paper: the copy keeps the one in force.
+    QCOMPARE(edited.page.pageSetup, PageSetup());
+    QCOMPARE(edited.options.editorPath, QStringLiteral("/usr/bin/gimp"));
+    QVERIFY(!edited.options.showAtStartup);
     // 100 x 90 kept: a = 100 / 78, so 156 wide is 121 + 12 high.
-    QCOMPARE(st.thumbs.iconWidth, 156);
-    QCOMPARE(st.thumbs.iconHeight, 133);
-    QCOMPARE(icons.count(), 1);
-    QCOMPARE(icons.first().at(0).toInt(), 156);
-    QCOMPARE(icons.first().at(1).toInt(), 133);
+    QCOMPARE(edited.thumbs.iconWidth, 156);
+    QCOMPARE(edited.thumbs.iconHeight, 133);
+    QCOMPARE(edited.page.sizesMM, PhotoSizeSelect::defaultMillimetres());
+    // The caller's values are its own until it takes the copy.
+    QCOMPARE(st.options.editorPath, QString());
+    QCOMPARE(st.thumbs.iconWidth, 100);
 }
 
+// The size a dialog was left at goes into its copy; a dialog given those
+// values opens at that size.
 void TestOptionsDialog::dialogSizeIsRemembered()
 {
-    appState().options.dialogWidth = 0;
-    appState().options.dialogHeight = 0;
+    st.options.dialogWidth = 0;
+    st.options.dialogHeight = 0;
     QSize natural;
+    FormatSettings taken;
     {
-        TabOptions dialog(&appState().page.pageSetup);
+        TabOptions dialog(st);
         QCOMPARE(SizedDialog::current(), &dialog);
         QTimer::singleShot(0, [&dialog, &natural]() {
             natural = dialog.size();
@@ -347,12 +406,14 @@ void TestOptionsDialog::dialogSizeIsRemembered()
             dialog.reject();
         });
         dialog.exec();
+        taken = dialog.values();
     }
     QVERIFY(SizedDialog::current() == nullptr);
-    QCOMPARE(appState().options.dialogWidth, natural.width() + 40);
-    QCOMPARE(appState().options.dialogHeight, natural.height() + 30);
+    QCOMPARE(taken.options.dialogWidth, natural.width() + 40);
+    QCOMPARE(taken.options.dialogHeight, natural.height() + 30);
+    QCOMPARE(st.options.dialogWidth, 0);
 
-    TabOptions again(&appState().page.pageSetup);
+    TabOptions again(taken);
     QSize opened;
     QTimer::singleShot(0, [&again, &opened]() {
         opened = again.size();
@@ -364,7 +425,7 @@ void TestOptionsDialog::dialogSizeIsRemembered()
 
 void TestOptionsDialog::stayOpenShowsAgain()
 {
-    SizedDialog dialog;
+    SizedDialog dialog(st);
     int shown = 0;
     std::function<void()> step = [&]() {
         ++shown;
@@ -385,6 +446,28 @@ void TestOptionsDialog::stayOpenShowsAgain()
     timer.start();
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(shown, 2);
+}
+
+// Pages added to a document are laid on its paper: the chooser opened for
+// them offers no page settings; the other modes that may change the paper do.
+void TestOptionsDialog::addPagesChooserKeepsThePaper()
+{
+    const struct { ChooserMode mode; bool pageSettings; } cases[] = {
+        {ChooserMode::Choose, true},
+        {ChooserMode::AddPages, false},
+        {ChooserMode::ChangeAll, true},
+        {ChooserMode::ChangeSelected, false},
+    };
+    for (const auto &c : cases) {
+        TabPageFormat chooser(c.mode, st, st.page.pageSetup);
+        QTabWidget *tabs = chooser.tabWidget();
+        const int index = tabs->indexOf(chooser.pageSettings());
+        QVERIFY(index >= 0);
+        QCOMPARE(tabs->tabText(index), QStringLiteral("Page Settings"));
+        QCOMPARE(tabs->isTabEnabled(index), c.pageSettings);
+    }
+    TabPageFormat adding(ChooserMode::AddPages, st, st.page.pageSetup);
+    QCOMPARE(adding.tabWidget()->tabText(0), QStringLiteral("Add Pages"));
 }
 
 QTEST_MAIN(TestOptionsDialog)

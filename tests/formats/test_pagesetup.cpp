@@ -1,6 +1,6 @@
 // The page setup: its 64-byte stored form, the paper catalogue and the
 // editing rules of the "Page Settings" tab, driven without widgets.
-#include "app/UserSettings.h"
+#include "formats/FormatSettings.h"
 #include "formats/PageSetup.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
@@ -36,7 +36,6 @@ class TestPageSetup : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
     void storedFormMatchesHandWrittenBytes();
     void storedFormReadsEveryField();
     void storedValueOfWrongLengthGivesDefault_data();
@@ -57,15 +56,12 @@ private Q_SLOTS:
     void borderlessShowsZeroAndRestores();
     void marginsIgnoredWhileBorderless();
     void oneRecordPerEdit();
-    void printOptionsActAtOnce();
+    void paperNameFollowsEveryEdit();
+    void adoptedSetupGivesScaleAndNames_data();
+    void adoptedSetupGivesScaleAndNames();
     void preview_data();
     void preview();
 };
-
-void TestPageSetup::init()
-{
-    appState().page = PageValues();
-}
 
 void TestPageSetup::storedFormMatchesHandWrittenBytes()
 {
@@ -232,8 +228,8 @@ void TestPageSetup::construction()
     QCOMPARE(m.data().paperSize, paper);
     QCOMPARE(m.data().width, width);
     QCOMPARE(m.data().height, height);
-    QCOMPARE(appState().page.paperName, name);
-    QCOMPARE(appState().page.unitSuffix, QStringLiteral(" mm"));
+    QCOMPARE(m.paperName(), name);
+    QCOMPARE(m.suffix(), QStringLiteral(" mm"));
     QCOMPARE(m.paperLabels().size(), 23);
     QCOMPARE(m.paperLabels().first(), QStringLiteral("Page size defined by user"));
     QCOMPARE(m.paperLabels().at(7), QStringLiteral("A4 210x297 mm"));
@@ -250,14 +246,14 @@ void TestPageSetup::unitChangeTakesCatalogueColumn()
     QCOMPARE(m.data().height, 11.69);
     QCOMPARE(m.data().paperSize, 7);
     QCOMPARE(m.data().left, 0.2);
-    QCOMPARE(appState().page.paperName, QStringLiteral("A4 8.26x11.69 in"));
-    QCOMPARE(appState().page.unitSuffix, QStringLiteral(" in"));
+    QCOMPARE(m.paperName(), QStringLiteral("A4 8.26x11.69 in"));
+    QCOMPARE(m.suffix(), QStringLiteral(" in"));
     QCOMPARE(m.paperLabels().at(7), QStringLiteral("A4 8.26x11.69 in"));
 
     m.setUnit(PageSetup::Centimetre);
     QCOMPARE(m.data().width, 21.0);
     QCOMPARE(m.data().height, 29.7);
-    QCOMPARE(appState().page.paperName, QStringLiteral("A4 21x28 cm"));
+    QCOMPARE(m.paperName(), QStringLiteral("A4 21x28 cm"));
     // 0.2 in is 0.508 cm; the box keeps two decimals.
     QCOMPARE(m.data().top, 0.51);
 }
@@ -273,7 +269,7 @@ void TestPageSetup::unitChangeConvertsUserSizeAndMargins()
     QCOMPARE(m.data().left, 0.2);
     QCOMPARE(m.data().right, 0.2);
     QCOMPARE(m.data().paperSize, 0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("3.94x5.91 in"));
+    QCOMPARE(m.paperName(), QStringLiteral("3.94x5.91 in"));
 
     // A landscape user size stays landscape through the change.
     PageSetup wide = userSize(150, 100);
@@ -283,7 +279,7 @@ void TestPageSetup::unitChangeConvertsUserSizeAndMargins()
     QCOMPARE(w.data().orientation, 1);
     QCOMPARE(w.data().width, 15.0);
     QCOMPARE(w.data().height, 10.0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("15x10 cm"));
+    QCOMPARE(w.paperName(), QStringLiteral("15x10 cm"));
 }
 
 void TestPageSetup::unitChangeWhileBorderlessConvertsHiddenMargins()
@@ -309,7 +305,7 @@ void TestPageSetup::landscapeSwapsAndKeepsName()
     QCOMPARE(m.data().width, 297.0);
     QCOMPARE(m.data().height, 210.0);
     QCOMPARE(m.data().paperSize, 7);
-    QCOMPARE(appState().page.paperName, QStringLiteral("A4 210x297 mm"));
+    QCOMPARE(m.paperName(), QStringLiteral("A4 210x297 mm"));
     // Another paper is laid landscape too.
     m.selectPaper(11);
     QCOMPARE(m.data().width, 210.0);
@@ -327,7 +323,7 @@ void TestPageSetup::typedWidthSwitchesToUserAndLandscape()
     QCOMPARE(m.data().orientation, 1);
     QCOMPARE(m.data().width, 300.0);
     QCOMPARE(m.data().height, 297.0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("300x297 mm"));
+    QCOMPARE(m.paperName(), QStringLiteral("300x297 mm"));
 
     // A smaller height keeps landscape; a larger one turns back to portrait.
     m.setHeight(100);
@@ -337,7 +333,7 @@ void TestPageSetup::typedWidthSwitchesToUserAndLandscape()
     QCOMPARE(m.data().orientation, 0);
     QCOMPARE(m.data().width, 300.0);
     QCOMPARE(m.data().height, 400.0);
-    QCOMPARE(appState().page.paperName, QStringLiteral("300x400 mm"));
+    QCOMPARE(m.paperName(), QStringLiteral("300x400 mm"));
 
     // Typing rounds like the box does and stops at its range.
     m.setWidth(123.456);
@@ -399,14 +395,52 @@ void TestPageSetup::oneRecordPerEdit()
     QCOMPARE(data.first().first().value<PageSetup>().unit, 0);
 }
 
-void TestPageSetup::printOptionsActAtOnce()
+// Each model names its own paper: two models side by side do not share
+// a name.
+void TestPageSetup::paperNameFollowsEveryEdit()
 {
-    PageSetupModel::setPrintJobMax(12);
-    PageSetupModel::setPrintFrame(false);
-    QCOMPARE(appState().page.printJobMax, 12);
-    QVERIFY(!appState().page.printFrame);
-    PageSetupModel::setPrintJobMax(0);
-    QCOMPARE(appState().page.printJobMax, 1);
+    PageSetupModel a{PageSetup()};
+    PageSetupModel b(userSize(100, 150));
+    a.setUnit(PageSetup::Inch);
+    QCOMPARE(a.paperName(), QStringLiteral("A4 8.26x11.69 in"));
+    QCOMPARE(b.paperName(), QStringLiteral("100x150 mm"));
+    QCOMPARE(b.suffix(), QStringLiteral(" mm"));
+    b.selectPaper(11);
+    QCOMPARE(b.paperName(), QStringLiteral("A5 148x210 mm"));
+    QCOMPARE(a.paperName(), QStringLiteral("A4 8.26x11.69 in"));
+}
+
+void TestPageSetup::adoptedSetupGivesScaleAndNames_data()
+{
+    QTest::addColumn<PageSetup>("setup");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("A4 mm") << PageSetup() << 100 << "A4 210x297 mm" << " mm";
+    QTest::newRow("user in") << userSize(3.94, 5.91, PageSetup::Inch) << 2540 << "3.94x5.91 in" << " in";
+    PageSetup a5;
+    a5.unit = PageSetup::Centimetre;
+    a5.paperSize = 11;
+    a5.width = 14.8;
+    a5.height = 21;
+    QTest::newRow("A5 cm") << a5 << 1000 << "A5 14.8x21.0 cm" << " cm";
+}
+
+void TestPageSetup::adoptedSetupGivesScaleAndNames()
+{
+    QFETCH(PageSetup, setup);
+    QFETCH(int, scale);
+    QFETCH(QString, name);
+    QFETCH(QString, suffix);
+    FormatSettings st;
+    st.layout.unitScale = 7;
+    st.page.paperName = QStringLiteral("stale");
+    st.adoptPageSetup(setup);
+    QCOMPARE(st.page.pageSetup, setup);
+    QCOMPARE(st.layout.unitScale, scale);
+    QCOMPARE(PageSetup::unitScale(setup.unit), scale);
+    QCOMPARE(st.page.paperName, name);
+    QCOMPARE(st.page.unitSuffix, suffix);
 }
 
 void TestPageSetup::preview_data()

@@ -1,4 +1,3 @@
-#include "app/UserSettings.h"
 #include "library/Available.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
@@ -37,7 +36,7 @@ class TestAvailable : public QObject
         auto panel = std::make_unique<Available>(nullptr, mounts);
         panel->resize(900, 600);
         panel->show();
-        appState().shell.fotoPath = folder;
+        panel->tree()->setCurrentFolder(folder);
         panel->showCurrentFolder();
         return panel;
     }
@@ -88,10 +87,6 @@ private Q_SLOTS:
         QFile m(mounts);
         m.open(QIODevice::WriteOnly);
         m.write("/dev/sda1 / ext4 rw 0 0\n");
-        appState().thumbs = ThumbnailValues();
-        appState().cachedBytes = 0;
-        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
-        appState().placeholder.fill(Qt::gray);
         // The trash of a home on the photos' own file system.
         QDir().mkpath(dir->filePath(QStringLiteral("data")));
         qputenv("HOME", QFile::encodeName(dir->path()));

@@ -1,4 +1,4 @@
-#include "app/UserSettings.h"
+#include "library/ByteBudget.h"
 #include "library/IconItem.h"
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
@@ -21,7 +21,7 @@ class TestIconsList : public QObject
     {
         int n = 0;
         for (int r = 0; r < model.rowCount(); ++r)
-            n += model.index(r).data(IconsModel::StateRole).toInt() == 2;
+            n += model.index(r).data(IconsModel::StateRole).toInt() == int(IconItem::State::Decoded);
         return n;
     }
 
@@ -53,10 +53,11 @@ private Q_SLOTS:
         QGuiApplication::setFont(desktop);
         IconItem item;
         item.fileName = QStringLiteral("/p/______.jpg");
-        item.state = 1;
-        const QImage icon = IconPainter::draw(item).toImage();
+        item.state = IconItem::State::Placeholder;
+        const ThumbnailValues thumbs;
+        const QImage icon = IconPainter::draw(item, thumbs).toImage();
         QGuiApplication::setFont(usual);
-        const int ih = appState().thumbs.iconHeight;
+        const int ih = thumbs.iconHeight;
         int ink = 0;
         // Below the picture's outline, which ends on the band's first row.
         for (int y = ih - 11; y < ih; ++y)
@@ -74,12 +75,6 @@ private Q_SLOTS:
             f.write(jpeg);
         }
     }
-    void init()
-    {
-        appState().thumbs = ThumbnailValues();
-        appState().cachedBytes = 0;
-    }
-
     void keys_data()
     {
         QTest::addColumn<int>("key");
@@ -119,18 +114,25 @@ private Q_SLOTS:
         qDeleteAll(spies);
     }
 
+    // The view shows the thumbnails at the size its model draws them.
     void viewSettings()
     {
         IconsList view(false);
         QCOMPARE(view.viewMode(), QListView::IconMode);
-        QCOMPARE(view.gridSize(), QSize(105, 95));
-        QCOMPARE(view.iconSize(), QSize(100, 90));
         QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(!view.acceptDrops());
-        appState().thumbs.iconWidth = 150;
-        appState().thumbs.iconHeight = 120;
+        IconsModel model(nullptr, false, 3);
+        ThumbnailValues thumbs;
+        thumbs.iconWidth = 150;
+        thumbs.iconHeight = 120;
+        model.setThumbnails(thumbs);
+        view.setModel(&model);
+        QCOMPARE(view.iconSize(), QSize(150, 120));
+        thumbs.iconWidth = 80;
+        thumbs.iconHeight = 70;
+        model.setThumbnails(thumbs);
         view.updateIconSize();
-        QCOMPARE(view.gridSize(), QSize(155, 125));
+        QCOMPARE(view.iconSize(), QSize(80, 70));
     }
 
     void hiddenViewDecodesNothing()
@@ -143,7 +145,9 @@ private Q_SLOTS:
         view.restart();
         QVERIFY(view.GetVisibleItems().isEmpty());
         QVERIFY(!view.isRunning());
-        QTest::qWait(300);
+        // Nor does the timer that restart() leaves behind.
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(!changed.wait(300));
         QCOMPARE(decodedRows(model), 0);
     }
 
@@ -154,32 +158,36 @@ private Q_SLOTS:
         IconsList view(false);
         QVERIFY(showOver(view, model, QSize(330, 220)));
         view.restart();
-        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0);
-        QTest::qWait(300); // the timer's second start finds nothing left
+        // The timer's second start finds nothing left to decode.
+        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0 && view.GetVisibleItems().isEmpty());
         const int decoded = decodedRows(model);
         QVERIFY2(decoded >= 3 && decoded <= 12, qPrintable(QString::number(decoded)));
         QVERIFY(view.GetVisibleItems().isEmpty());
         const QModelIndex first = view.indexAt(QPoint(50, 10));
-        QCOMPARE(first.data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(first.data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
         QCOMPARE(first.data(IconsModel::RotationRole).toInt(), 90);
         QCOMPARE(first.data(IconsModel::ImageWidthRole).toInt(), 300);
         QCOMPARE(first.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(300, 400));
         QVERIFY(first.data(IconsModel::FileDataRole).toByteArray().isEmpty()); // folder panel keeps no bytes
-        QCOMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), 1);
+        QCOMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Placeholder));
 
         // Scrolled to the end: the rows there are decoded, not the ones passed by.
         view.scrollToBottom();
-        QTRY_COMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), 2);
-        QTest::qWait(300);
+        QTRY_COMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
+        QTRY_VERIFY(!view.isRunning() && view.GetVisibleItems().isEmpty());
         QVERIFY(decodedRows(model) < 2 * decoded + 2);
 
-        // A new thumbnail size: the rows on screen are decoded again.
-        appState().thumbs.iconWidth = 80;
-        appState().thumbs.iconHeight = 70;
-        QVERIFY(!view.GetVisibleItems().isEmpty());
-        view.updateIconSize();
-        QTRY_VERIFY(view.GetVisibleItems().isEmpty());
+        // A new thumbnail size: decoded rows are drawn again from their
+        // previews at once; rows that come into view are decoded.
+        ThumbnailValues smaller;
+        smaller.iconWidth = 80;
+        smaller.iconHeight = 70;
+        model.setThumbnails(smaller);
         QCOMPARE(model.index(files - 1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
+        view.updateIconSize();
+        QCOMPARE(view.iconSize(), QSize(80, 70));
+        QTRY_VERIFY(view.GetVisibleItems().isEmpty());
+        QCOMPARE(view.indexAt(QPoint(40, 10)).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
     }
 
     void resultsAfterStopIgnored()
@@ -191,18 +199,21 @@ private Q_SLOTS:
         QVERIFY(!view.batch().isEmpty());
         view.stop();
         QVERIFY(!view.isRunning());
-        QTest::qWait(100);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(!changed.wait(100));
         QCOMPARE(decodedRows(model), 0);
     }
 
     // The selection panel keeps the bytes while the budget allows.
     void keepDataCountsBytes()
     {
+        ByteBudget budget;
+        const HeldBytes elsewhere = budget.hold(QByteArray(int(ByteBudget::Limit) - 1, 'x'));
         IconsModel model(nullptr, false, 3);
+        model.setByteBudget(&budget);
         IconsList view(true);
         QVERIFY(showOver(view, model, QSize(330, 120)));
         const qint64 fileSize = QFileInfo(dir.filePath("p000.jpg")).size();
-        appState().cachedBytes = UserSettings::CacheBudget - 1;
         view.restart();
         QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 1);
         int held = 0;
@@ -210,7 +221,7 @@ private Q_SLOTS:
             held += !model.index(r).data(IconsModel::FileDataRole).toByteArray().isEmpty();
         // One file carries the total past the budget; the rest drop their bytes.
         QCOMPARE(held, 1);
-        QCOMPARE(appState().cachedBytes, UserSettings::CacheBudget - 1 + fileSize);
+        QCOMPARE(budget.total(), ByteBudget::Limit - 1 + fileSize);
     }
 };
 

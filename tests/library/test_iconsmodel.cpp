@@ -1,8 +1,10 @@
-#include "app/UserSettings.h"
+#include "library/ByteBudget.h"
+#include "library/FrameReturn.h"
 #include "library/IconPainter.h"
 #include "library/IconRecord.h"
 #include "library/IconSort.h"
 #include "library/IconsModel.h"
+#include "library/ImageFile.h"
 #include "tests/library/ExifJpeg.h"
 
 #include <QAbstractItemModelTester>
@@ -14,6 +16,24 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+namespace {
+
+// Page frames as the arrangement dock holds them: each frame taken back
+// leaves `still` frames showing the file.
+class FramesForTest : public FrameReturn
+{
+public:
+    QList<int> taken;
+    int still = 1;
+    int takeBackFrame(int frame) override
+    {
+        taken << frame;
+        return still;
+    }
+};
+
+} // namespace
 
 class TestIconsModel : public QObject
 {
@@ -33,7 +53,7 @@ class TestIconsModel : public QObject
     {
         IconItem item;
         item.fileName = name;
-        item.state = state;
+        item.state = IconItem::State(state);
         item.useCount = useCount;
         item.imageWidth = 40;
         item.imageHeight = 30;
@@ -66,11 +86,6 @@ private Q_SLOTS:
     void init()
     {
         dir = new QTemporaryDir;
-        appState().thumbs = ThumbnailValues();
-        appState().cachedBytes = 0;
-        appState().shell.previewFillColor = Qt::white;
-        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
-        appState().placeholder.fill(Qt::blue);
     }
     void cleanup() { delete dir; }
 
@@ -96,7 +111,7 @@ private Q_SLOTS:
         const QPixmap icon = first.data(IconsModel::IconPixmapRole).value<QPixmap>();
         QCOMPARE(icon.size(), QSize(100, 90));
         // The placeholder picture sits in the middle, the caption below.
-        QCOMPARE(icon.toImage().pixelColor(50, 40), QColor(Qt::blue));
+        QVERIFY(icon.toImage().pixelColor(50, 40) != QColor(Qt::white));
         QCOMPARE(icon.toImage().pixelColor(1, 88), QColor(Qt::white));
         QVERIFY(first.data(IconsModel::ShotTimeRole).toDateTime() <= first.data(IconsModel::FileTimeRole).toDateTime());
         QCOMPARE(first.data(Qt::SizeHintRole).toSize(), QSize(105, 95));
@@ -160,8 +175,13 @@ private Q_SLOTS:
         model.setData(model.index(0), 3, IconsModel::UseCountRole);
         QSignalSpy modif(&model, &IconsModel::fileModif);
         QSignalSpy changed(&model, &IconsModel::dataChanged);
-        QTest::qWait(1100);
         writeFile("photo.jpg", makeJpeg(60, 20, makeTiff(true, {orientationEntry(6)})));
+        {
+            // Later than the listed time even on a file system of whole seconds.
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(model.item(0).fileTime.addSecs(5), QFileDevice::FileModificationTime));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(modif.size(), 1, 5000);
         QCOMPARE(modif.at(0).at(0).toString(), path);
         QVERIFY(!changed.isEmpty());
@@ -172,9 +192,8 @@ private Q_SLOTS:
         QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 90);
         QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(20, 60));
         QCOMPARE(QSize(i.data(IconsModel::ImageWidthRole).toInt(), i.data(IconsModel::ImageHeightRole).toInt()), QSize(20, 60));
-        // The folder-less row held no bytes before and holds none now.
+        // The row held no bytes before and holds none now.
         QVERIFY(i.data(IconsModel::FileDataRole).toByteArray().isEmpty());
-        QCOMPARE(appState().cachedBytes, qint64(0));
     }
 
     void sizeText_data()
@@ -319,12 +338,13 @@ private Q_SLOTS:
         QCOMPARE(turned.size(), QSize(30, 40));
         QCOMPARE(turned.pixel(29, 0), qRgb(0, 0, 255)); // clockwise: top-left goes top-right
         QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 30);
-        QCOMPARE(changed.size(), 1);
-        // Without a rotation the row is drawn but nothing is announced.
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(changed.last().at(0).toModelIndex(), i);
+        // Without a rotation the row is drawn and announced once.
         model.addItem(record("/f/b.jpg", 1));
         changed.clear();
         model.setData(model.index(1), preview, IconsModel::PreviewRole);
-        QCOMPARE(changed.size(), 0);
+        QCOMPARE(changed.size(), 1);
         QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
     }
 
@@ -370,20 +390,139 @@ private Q_SLOTS:
         model.addItem(record("/f/listed.jpg"));
         IconItem listed = record("/f/listed.jpg", 3, 4);
         IconItem fresh = record("/f/fresh.jpg", 3, 7);
-        fresh.fileData = "bytes";
-        QList<int> frames;
-        connect(&model, &IconsModel::backDrop, this, [&](int *n) {
-            frames << *n;
-            *n = 1;
-        });
+        fresh.fileData = HeldBytes::loose("bytes");
+        ByteBudget budget;
+        model.setByteBudget(&budget);
+        FramesForTest frames;
+        model.setFrameReturn(&frames);
         QScopedPointer<QMimeData> mime(payload({listed, fresh}));
         QVERIFY(model.dropMimeData(mime.data(), Qt::MoveAction, 0, 0, QModelIndex()));
-        QCOMPARE(frames, QList<int>({4, 7}));
+        QCOMPARE(frames.taken, QList<int>({4, 7}));
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(0).data(IconsModel::UseCountRole).toInt(), 1);
         QCOMPARE(model.index(1).data(IconsModel::UseCountRole).toInt(), 1);
-        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), 2);
+        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
         QVERIFY(model.index(1).data(IconsModel::FileDataRole).toByteArray().isEmpty());
+        QCOMPARE(budget.total(), qint64(0));
+
+        // Nobody to take the frames back: the counts come as dragged.
+        IconsModel alone(nullptr, false, 3);
+        QVERIFY(alone.dropMimeData(mime.data(), Qt::MoveAction, 0, 0, QModelIndex()));
+        QCOMPARE(alone.index(1).data(IconsModel::UseCountRole).toInt(), 7);
+    }
+
+    // setData changes one role of one row and says so; roles it does not
+    // know are refused and change nothing.
+    void setDataAnnouncesItsRole()
+    {
+        IconsModel model(nullptr, false, 3);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.addItem(record("/f/a.jpg"));
+        model.addItem(record("/f/b.jpg"));
+        const QModelIndex b = model.index(1);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(model.setData(b, 3, IconsModel::UseCountRole));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex(), b);
+        QCOMPARE(changed.at(0).at(1).toModelIndex(), b);
+        const auto roles = changed.at(0).at(2).value<QVector<int>>();
+        QVERIFY(roles.contains(IconsModel::UseCountRole));
+        QCOMPARE(b.data(IconsModel::UseCountRole).toInt(), 3);
+
+        changed.clear();
+        QVERIFY(model.setData(b, 180, IconsModel::RotationRole));
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(changed.at(0).at(2).value<QVector<int>>().contains(IconsModel::RotationRole));
+
+        changed.clear();
+        QVERIFY(!model.setData(b, QStringLiteral("x"), Qt::EditRole));
+        QVERIFY(!model.setData(b, 1, Qt::UserRole + 40));
+        QVERIFY(!model.setData(model.index(5), 1, IconsModel::UseCountRole));
+        QVERIFY(!model.setData(QModelIndex(), 1, IconsModel::UseCountRole));
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(b.data(IconsModel::FileNameRole).toString(), QStringLiteral("/f/b.jpg"));
+    }
+
+    // File bytes set on a row count against the model's budget; without a
+    // budget (the folder panel) the row keeps none.
+    void setDataHoldsBytesWithinTheBudget()
+    {
+        IconsModel folder(nullptr, false, IconsModel::OfferUris);
+        folder.addItem(record("/f/a.jpg"));
+        QVERIFY(folder.setData(folder.index(0), QByteArray(100, 'x'), IconsModel::FileDataRole));
+        QVERIFY(folder.index(0).data(IconsModel::FileDataRole).toByteArray().isEmpty());
+
+        ByteBudget budget;
+        IconsModel selection(nullptr, false, 3);
+        selection.setByteBudget(&budget);
+        selection.addItem(record("/f/a.jpg"));
+        QVERIFY(selection.setData(selection.index(0), QByteArray(100, 'x'), IconsModel::FileDataRole));
+        QCOMPARE(selection.index(0).data(IconsModel::FileDataRole).toByteArray().size(), 100);
+        QCOMPARE(budget.total(), qint64(100));
+        selection.removeRows(0, 1);
+        QCOMPARE(budget.total(), qint64(0));
+    }
+
+    // A decoded thumbnail reaches its row through setDecoded: the row takes
+    // sizes, date and turn, and keeps the bytes only when asked to.
+    void decodedResultReachesItsRow()
+    {
+        ByteBudget budget;
+        IconsModel model(nullptr, false, 3);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setByteBudget(&budget);
+        model.addItem(record("/f/a.jpg", 1));
+        model.addItem(record("/f/b.jpg", 1));
+        IconFuture result;
+        result.width = 64;
+        result.height = 48;
+        result.rotation = 90;
+        result.date = QDateTime(QDate(2019, 4, 5), QTime(6, 7, 8));
+        result.image = QImage(64, 48, QImage::Format_RGB32);
+        result.image.fill(Qt::red);
+        result.data = QByteArray(300, 'j');
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setDecoded(model.index(0), result, true);
+        QVERIFY(!changed.isEmpty());
+        const QModelIndex a = model.index(0);
+        QCOMPARE(a.data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
+        QCOMPARE(a.data(IconsModel::RotationRole).toInt(), 90);
+        QCOMPARE(a.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(48, 64));
+        QCOMPARE(a.data(IconsModel::ShotTimeRole).toDateTime(), result.date);
+        QCOMPARE(a.data(IconsModel::FileDataRole).toByteArray(), result.data);
+        QCOMPARE(budget.total(), qint64(300));
+
+        model.setDecoded(model.index(1), result, false);
+        QVERIFY(model.index(1).data(IconsModel::FileDataRole).toByteArray().isEmpty());
+        QCOMPARE(budget.total(), qint64(300));
+
+        // An index of another model is not this model's row.
+        IconsModel other(nullptr, false, 3);
+        other.addItem(record("/f/c.jpg", 1));
+        changed.clear();
+        model.setDecoded(other.index(0), result, true);
+        QCOMPARE(changed.size(), 0);
+    }
+
+    // The preview rule follows the budget and the thumbnail size.
+    void previewRuleFollowsBudgetAndThumbnails()
+    {
+        IconsModel model(nullptr, false, 3);
+        QCOMPARE(model.previewRule().widthLimit, 500);
+        ByteBudget budget;
+        model.setByteBudget(&budget);
+        const HeldBytes big = budget.hold(QByteArray(int(ByteBudget::Limit) + 1, 'x'));
+        QVERIFY(budget.spent());
+        QCOMPARE(model.previewRule().widthLimit, 250);
+        ThumbnailValues thumbs;
+        thumbs.iconWidth = 150;
+        thumbs.iconHeight = 120;
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.addItem(record("/f/a.jpg"));
+        model.setThumbnails(thumbs);
+        QCOMPARE(model.thumbnails().iconWidth, 150);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(model.index(0).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(150, 120));
     }
 
     void dropUrls()
@@ -392,13 +531,15 @@ private Q_SLOTS:
         const QString bad = writeFile("bad.jpg", "not a picture");
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(bad)});
+        ByteBudget budget;
         IconsModel selection(nullptr, false, 3);
+        selection.setByteBudget(&budget);
         QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
         QCOMPARE(names(selection), QStringList({"good.jpg"}));
         // Its bytes are held and counted.
-        QCOMPARE(appState().cachedBytes, QFileInfo(good).size());
+        QCOMPARE(budget.total(), QFileInfo(good).size());
         selection.removeRows(0, 1);
-        QCOMPARE(appState().cachedBytes, qint64(0));
+        QCOMPARE(budget.total(), qint64(0));
 
         // The folder model copies the files into its folder.
         QTemporaryDir target;
@@ -540,21 +681,24 @@ private Q_SLOTS:
 
     void removeThreeRows()
     {
+        ByteBudget budget;
         IconsModel model(nullptr, false, 3);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setByteBudget(&budget);
         for (const char *n : {"0", "1", "2", "3", "4", "5"}) {
             IconItem item = record(QStringLiteral("/f/%1.jpg").arg(n));
-            item.fileData = QByteArray(1000, 'x');
+            item.fileData = budget.hold(QByteArray(1000, 'x'));
             model.addItem(item);
         }
-        appState().cachedBytes = 6000;
-        const QByteArray sharedWithFrame = model.index(2).data(IconsModel::FileDataRole).toByteArray();
+        QCOMPARE(budget.total(), qint64(6000));
+        // A frame shows the third file and so shares its bytes.
+        const HeldBytes sharedWithFrame = model.item(2).fileData;
         QSignalSpy count(&model, &IconsModel::changeCountImage);
         QVERIFY(model.removeRows(1, 3));
         QCOMPARE(names(model), QStringList({"0.jpg", "4.jpg", "5.jpg"}));
         QCOMPARE(count.last().at(0).toInt(), 3);
         // The bytes a frame still holds stay counted.
-        QCOMPARE(appState().cachedBytes, qint64(4000));
+        QCOMPARE(budget.total(), qint64(4000));
         QVERIFY(!model.removeRows(3, 1));
         QVERIFY(!model.removeRows(-5, 2));
         QVERIFY(model.removeRows(-1, 2)); // clipped to the first row
@@ -578,7 +722,7 @@ private Q_SLOTS:
         QVERIFY(readIconRecord(in, item));
         QVERIFY(in.atEnd());
         QCOMPARE(item.fileName, good);
-        QCOMPARE(item.state, 1);
+        QCOMPARE(item.state, IconItem::State::Placeholder);
         QCOMPARE(item.rotation, 180);
         QCOMPARE(item.icon.size(), QSize(100, 90));
         QCOMPARE(item.fileData.size(), int(QFileInfo(good).size()));
@@ -590,10 +734,10 @@ private Q_SLOTS:
         const QString b = writeFile("b.jpg", makeJpeg(20, 10));
         IconsModel model(nullptr, false, 3);
         IconItem ia = IconsModel::itemFromFile(QFileInfo(a));
-        ia.state = 2;
+        ia.state = IconItem::State::Decoded;
         ia.rotation = 180; // turned by the user
         ia.useCount = 2;
-        ia.fileData = "A";
+        ia.fileData = HeldBytes::loose("A");
         model.addItem(ia);
         model.addItem(IconsModel::itemFromFile(QFileInfo(b)));
         QByteArray bytes;
@@ -608,7 +752,9 @@ private Q_SLOTS:
         QCOMPARE(files.value(a), QByteArray("A"));
         QVERIFY(files.contains(b));
 
+        ByteBudget budget;
         IconsModel loaded(nullptr, false, 3);
+        loaded.setByteBudget(&budget);
         QAbstractItemModelTester tester(&loaded, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QDataStream in(bytes);
         in.setVersion(QDataStream::Qt_5_1);
@@ -626,7 +772,7 @@ private Q_SLOTS:
         QCOMPARE(i.data(IconsModel::UseCountRole).toInt(), 2);
         QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 40);
         QCOMPARE(i.data(IconsModel::PreviewRole).value<QImage>().size(), QSize(40, 30));
-        QCOMPARE(appState().cachedBytes, QFileInfo(a).size() + QFileInfo(b).size());
+        QCOMPARE(budget.total(), QFileInfo(a).size() + QFileInfo(b).size());
 
         // Cut short: the error names the record, earlier ones stay staged.
         for (int cut : {2, 30, bytes.size() - 3}) {

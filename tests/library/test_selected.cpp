@@ -1,4 +1,3 @@
-#include "app/UserSettings.h"
 #include "library/Available.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
@@ -61,10 +60,6 @@ private Q_SLOTS:
     void init()
     {
         dir = new QTemporaryDir;
-        appState().thumbs = ThumbnailValues();
-        appState().cachedBytes = 0;
-        appState().placeholder = QImage(66, 74, QImage::Format_RGB32);
-        appState().placeholder.fill(Qt::gray);
         files.clear();
         for (int i = 0; i < 6; ++i)
             files << writePhoto(dir->path(), QStringLiteral("f%1.jpg").arg(i), 40 + i, 30);
