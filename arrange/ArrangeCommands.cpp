@@ -87,8 +87,24 @@ RenderOptions Arrange::renderOptions() const
 
 bool Arrange::runChooser(TabPageFormat &chooser)
 {
-    if (chooser.exec() != QDialog::Accepted)
+    const bool accepted = chooser.exec() == QDialog::Accepted;
+    // The print options and the dialog's size act whether or not the
+    // dialog is accepted.
+    const FormatSettings &edited = chooser.values();
+    if (!accepted) {
+        FormatSettings kept = m_formats;
+        kept.page.printFrame = edited.page.printFrame;
+        kept.page.printJobMax = edited.page.printJobMax;
+        kept.options.dialogWidth = edited.options.dialogWidth;
+        kept.options.dialogHeight = edited.options.dialogHeight;
+        if (kept.page.printFrame != m_formats.page.printFrame || kept.page.printJobMax != m_formats.page.printJobMax
+            || kept.options.dialogWidth != m_formats.options.dialogWidth
+            || kept.options.dialogHeight != m_formats.options.dialogHeight) {
+            m_formats = kept;
+            Q_EMIT preferencesChanged();
+        }
         return false;
+    }
     chooser.store();
     m_formats = chooser.values();
     m_doc.templatePage = chooser.chosenLayout();

@@ -174,7 +174,9 @@ void PageFormat::changeFormat(int index)
         m_changed = true;
     if (index == 0 && m_changed) {
         m_currentName = currentText();
-        emit getFotoSize(m_sizes);
+        // The photo sizes as edited on their tab (stored into the dialog's
+        // values when the tab was left).
+        m_sizes = m_data.unit == PageSetup::Inch ? m_values->page.sizesIN : m_values->page.sizesMM;
         rebuild();
     }
 }

@@ -45,9 +45,6 @@ public:
     using LayoutEditor = std::function<void(QWidget *parent, const Page &layout)>;
     static void setLayoutEditor(LayoutEditor editor);
 
-Q_SIGNALS:
-    void getFotoSize(QVector<PhotoSizeSelect> &sizes);
-
 public Q_SLOTS:
     void changeData(PageSetup data);
     void changeFormat(int index);

@@ -168,11 +168,6 @@ bool PhotoSize::confirmDelete(const QString &text)
         == QMessageBox::Yes;
 }
 
-void PhotoSize::saveFotoSize(QVector<PhotoSizeSelect> &pPhotoSize)
-{
-    pPhotoSize = m_sizes.current();
-}
-
 void PhotoSize::store()
 {
     m_values->page.sizesMM = m_sizes.millimetres();

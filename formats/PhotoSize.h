@@ -35,7 +35,6 @@ public Q_SLOTS:
     void currentRow(int row);
     void widthChanged(double value);
     void heightChanged(double value);
-    void saveFotoSize(QVector<PhotoSizeSelect> &pPhotoSize);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -17,8 +17,8 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
     : SizedDialog(values, parent),
       m_mode(mode),
       tabs(new QTabWidget(this)),
-      m_pageFormat(new PageFormat(m_values.get(), setup, mode, tabs)),
       m_preferences(new Preferences(m_values.get(), setup, tabs)),
+      m_pageFormat(new PageFormat(m_values.get(), m_preferences->data(), mode, tabs)),
       m_photoSizes(new PhotoSize(m_values.get(), m_preferences->data().unit, tabs)),
       m_okButton(new QPushButton(QIcon(QStringLiteral(":/images/Ok.png")), QString(), this)),
       m_cancelButton(new QPushButton(QIcon(QStringLiteral(":/images/Cancel.png")), QString(), this))
@@ -45,9 +45,11 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
 
     connect(m_preferences, &Preferences::changedMeasureUnits, m_photoSizes, &PhotoSize::changeMeasureUnits);
     connect(m_preferences, &Preferences::changedData, m_pageFormat, &PageFormat::changeData);
-    connect(tabs, &QTabWidget::currentChanged, m_pageFormat, &PageFormat::changeFormat);
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        m_photoSizes->store();
+        m_pageFormat->changeFormat(index);
+    });
     connect(tabs, &QTabWidget::currentChanged, this, &TabPageFormat::updateOk);
-    connect(m_pageFormat, &PageFormat::getFotoSize, m_photoSizes, &PhotoSize::saveFotoSize);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     retranslate();

@@ -44,8 +44,8 @@ private:
 
     ChooserMode m_mode;
     QTabWidget *tabs;
+    Preferences *m_preferences; // made first: it brings the setup into range
     PageFormat *m_pageFormat;
-    Preferences *m_preferences;
     PhotoSize *m_photoSizes;
     QPushButton *m_okButton;
     QPushButton *m_cancelButton;

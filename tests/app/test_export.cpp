@@ -6,6 +6,8 @@
 #include "app/JpegExport.h"
 #include "app/ExportDialog.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void fileName();
     void pageImageSize();
     void marginsStayWhite();
+    void encoderMatchesImageWriter();
     void pageNumbers_data();
     void pageNumbers();
     void writesFiles();
@@ -113,6 +116,25 @@ void TestExport::marginsStayWhite()
         QCOMPARE(QColor(image.pixel(outer[i][0], outer[i][1])), QColor(Qt::white));
         QVERIFY2(QColor(image.pixel(inner[i][0], inner[i][1])) != QColor(Qt::white), qPrintable(QString::number(i)));
     }
+}
+
+// The page compressed row by row while it is drawn is the file the
+// toolkit's own writer makes of the finished page image.
+void TestExport::encoderMatchesImageWriter()
+{
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
+    QByteArray streamed;
+    QString error;
+    QVERIFY2(JpegExport::encodePage(doc.pages.first(), 80, &streamed, &error), qPrintable(error));
+    QByteArray written;
+    QBuffer buffer(&written);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(80);
+    QVERIFY(writer.write(JpegExport::pageImage(doc.pages.first())));
+    QCOMPARE(streamed.size(), written.size());
+    QVERIFY(streamed == written);
 }
 
 void TestExport::pageNumbers_data()

@@ -3,7 +3,6 @@
 // Pages for the dock and canvas tests: an A4 portrait layout of four frames
 // and real JPEG files laid out on it by the arrangement engine.
 
-#include "app/UserSettings.h"
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
@@ -41,10 +40,10 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
 // Lays `paths` out on the four-frame layout, from a clean document.
 inline void arrangeFiles(Arrange &dock, const QStringList &paths)
 {
-    UserSettings &st = appState();
-    st.templatePage = a4FourFrames();
-    st.layout.addImagesMode = true;
-    st.layout.autoCropEnabled = true;
+    FormatSettings formats = dock.preferences();
+    formats.layout.addImagesMode = true;
+    formats.layout.autoCropEnabled = true;
+    dock.setPreferences(formats, StampDefaults(), LogoDefaults());
     QVector<IconItem> items;
     for (const QString &p : paths) {
         IconItem item;
@@ -52,5 +51,6 @@ inline void arrangeFiles(Arrange &dock, const QStringList &paths)
         items << item;
     }
     dock.clearAll();
+    dock.document().templatePage = a4FourFrames();
     dock.engine()->arrangeAll(items);
 }

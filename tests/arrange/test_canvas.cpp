@@ -158,7 +158,7 @@ private slots:
         arrangeFiles(dock, photos);
         const auto dropFrame = [&](int from, int to) {
             auto *mime = new QMimeData;
-            mime->setData(velmoraMimeType(), frameRecords(dock.page(0).frames, {from}, 3));
+            mime->setData(velmoraMimeType(), frameRecords(dock.page(0).frames, {from}, IconItem::State::FromFrame));
             // A drop goes where the drag entered.
             QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(frameWidget(dock, to), &enter);

@@ -1,4 +1,3 @@
-#include "app/UserSettings.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/Document.h"
 #include "formats/LayoutView.h"
@@ -13,6 +12,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -38,45 +38,50 @@ int rowNamed(PageFormat *f, const QString &name)
 
 } // namespace
 
+Q_DECLARE_METATYPE(ChooserMode)
+
 class TestChooser : public QObject
 {
     Q_OBJECT
+private:
+    // The caller's preferences the dialogs start from.
+    FormatSettings values;
+
 private slots:
     void init()
     {
-        UserSettings &st = appState();
-        st.page.pageSetup = PageSetup();
-        st.page.paperName = "A4 210x297 mm";
-        st.page.sizesMM = {size(100, 150)};
-        st.layout.pageFormatName.clear();
-        st.layout.placingClosely = false;
-        st.layout.addImagesMode = true;
-        st.layout.addPageCount = 1;
-        st.layout.documentsFolder = QDir::tempPath() + "/velmora-chooser-none/";
-        st.templatePage = Page();
+        values = FormatSettings();
+        values.adoptPageSetup(PageSetup());
+        values.page.sizesMM = {size(100, 150)};
+        values.layout.pageFormatName.clear();
+        values.layout.placingClosely = false;
+        values.layout.addImagesMode = true;
+        values.layout.addPageCount = 1;
+        values.layout.documentsFolder = QDir::tempPath() + "/velmora-chooser-none/";
     }
 
     void modes_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<ChooserMode>("mode");
         QTest::addColumn<QString>("tab");
         QTest::addColumn<bool>("settingsEnabled");
         QTest::addColumn<bool>("addImages");
         QTest::addColumn<bool>("pageCount");
-        QTest::newRow("0") << 0 << "Choose Layout" << true << true << true;
-        QTest::newRow("1") << 1 << "Add Pages" << true << false << true;
-        QTest::newRow("2") << 2 << "Choose Layout" << true << false << false;
-        QTest::newRow("3") << 3 << "Choose Layout" << false << false << false;
+        // Pages added to a document keep its paper: no page settings then.
+        QTest::newRow("choose") << ChooserMode::Choose << "Choose Layout" << true << true << true;
+        QTest::newRow("add pages") << ChooserMode::AddPages << "Add Pages" << false << false << true;
+        QTest::newRow("change all") << ChooserMode::ChangeAll << "Choose Layout" << true << false << false;
+        QTest::newRow("change selected") << ChooserMode::ChangeSelected << "Choose Layout" << false << false << false;
     }
     void modes()
     {
-        QFETCH(int, mode);
+        QFETCH(ChooserMode, mode);
         QFETCH(QString, tab);
         QFETCH(bool, settingsEnabled);
         QFETCH(bool, addImages);
         QFETCH(bool, pageCount);
         const PageSetup setup;
-        TabPageFormat dialog(mode, &setup);
+        TabPageFormat dialog(mode, values, setup);
         QCOMPARE(dialog.tabWidget()->tabText(0), tab);
         QCOMPARE(dialog.tabWidget()->isTabEnabled(1), settingsEnabled);
         QCOMPARE(dialog.tabWidget()->tabText(1), QString("Page Settings"));
@@ -95,49 +100,65 @@ private slots:
         QVERIFY(dialog.okButton()->isEnabled());
     }
 
-    void storeMakesTheTemplate()
+    void storeTakesTheChosenLayout()
     {
-        UserSettings &st = appState();
-        st.stamp.printDateStamp = true;
-        st.stamp.position = 5;
-        st.logo.printLogo = true;
-        st.logo.fileName = "/logo.png";
         const PageSetup setup;
-        TabPageFormat dialog(0, &setup);
+        TabPageFormat dialog(ChooserMode::Choose, values, setup);
         PageFormat *chooser = dialog.chooser();
         const int row = rowNamed(chooser, " 3-100x150 mm");
         QVERIFY(row >= 0);
         chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
-        const PageSetup result = dialog.takeResult();
-        QVERIFY(result == setup);
-        QCOMPARE(st.layout.pageFormatName, QString(" 3-100x150 mm"));
-        QCOMPARE(st.templatePage.title, QString(" 3-100x150 mm"));
-        QCOMPARE(st.templatePage.frames.size(), 3);
-        QCOMPARE(st.templatePage.frames.at(2).rect(), QRect(3000, 17966, 15000, 10000));
-        QCOMPARE(st.templatePage.width, 21000);
-        for (const PhotoFrame &f : st.templatePage.frames) {
-            QVERIFY(f.dateStamp);
-            QCOMPARE(f.stampPosition, 5);
-            QVERIFY(f.logo);
-            QCOMPARE(f.logoFile, QString("/logo.png"));
+        dialog.store();
+        QVERIFY(dialog.values().page.pageSetup == setup);
+        QCOMPARE(dialog.values().layout.pageFormatName, QString(" 3-100x150 mm"));
+        const Page &chosen = dialog.chosenLayout();
+        QCOMPARE(chosen.title, QString(" 3-100x150 mm"));
+        QCOMPARE(chosen.frames.size(), 3);
+        QCOMPARE(chosen.frames.at(2).rect(), QRect(3000, 17966, 15000, 10000));
+        QCOMPARE(chosen.width, 21000);
+        for (const PhotoFrame &f : chosen.frames)
             QVERIFY(f.isEmpty());
+        // The dialog worked on a copy: the caller's values are as they were.
+        QVERIFY(values.layout.pageFormatName.isEmpty());
+    }
+
+    // Left without store() (cancelled), the dialog hands nothing back and
+    // the caller's values stay as they were.
+    void cancelledDialogChangesNothing()
+    {
+        const FormatSettings before = values;
+        {
+            const PageSetup setup;
+            TabPageFormat dialog(ChooserMode::Choose, values, setup);
+            PageFormat *chooser = dialog.chooser();
+            for (QCheckBox *b : chooser->findChildren<QCheckBox *>())
+                b->setChecked(!b->isChecked());
+            chooser->findChild<QSpinBox *>()->setValue(7);
+            chooser->view()->setCurrentIndex(chooser->view()->model()->index(rowNamed(chooser, " 2-100x150 mm"), 0));
+            QTimer::singleShot(0, &dialog, &QDialog::reject);
+            QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+            QVERIFY(dialog.chosenLayout().frames.isEmpty());
         }
-        st.stamp = StampDefaults();
-        st.logo = LogoDefaults();
+        QCOMPARE(values.layout.pageFormatName, before.layout.pageFormatName);
+        QCOMPARE(values.layout.placingClosely, before.layout.placingClosely);
+        QCOMPARE(values.layout.addImagesMode, before.layout.addImagesMode);
+        QCOMPARE(values.layout.autoCropEnabled, before.layout.autoCropEnabled);
+        QCOMPARE(values.layout.addPageCount, before.layout.addPageCount);
+        QVERIFY(values.page.pageSetup == before.page.pageSetup);
     }
 
     void rememberedNameSelectsTheRow()
     {
-        appState().layout.pageFormatName = " 2-100x150 mm";
+        values.layout.pageFormatName = " 2-100x150 mm";
         const PageSetup setup;
-        PageFormat chooser(setup, 2);
+        PageFormat chooser(&values, setup, ChooserMode::ChangeAll);
         QCOMPARE(chooser.view()->currentIndex().row(), rowNamed(&chooser, " 2-100x150 mm"));
     }
 
     void placingCloselyActsAtOnce()
     {
         const PageSetup setup;
-        TabPageFormat dialog(2, &setup);
+        TabPageFormat dialog(ChooserMode::ChangeAll, values, setup);
         PageFormat *chooser = dialog.chooser();
         const int row = rowNamed(chooser, " 3-100x150 mm");
         chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
@@ -147,7 +168,8 @@ private slots:
                 closely = b;
         QVERIFY(closely);
         closely->setChecked(true);
-        QVERIFY(appState().layout.placingClosely);
+        QVERIFY(dialog.values().layout.placingClosely);
+        QVERIFY(!values.layout.placingClosely);
         QCOMPARE(chooser->view()->currentIndex().row(), row);
         const Page &e = chooser->catalogue().entries().at(row);
         QCOMPARE(e.frames.at(0).rect(), QRect(500, 2350, 10000, 15000));
@@ -156,23 +178,24 @@ private slots:
     void addImagesEnablesThePageCount()
     {
         const PageSetup setup;
-        PageFormat chooser(setup, 0);
+        PageFormat chooser(&values, setup, ChooserMode::Choose);
         QSpinBox *pages = chooser.findChild<QSpinBox *>();
         QVERIFY(!pages->isEnabled());
         chooser.changeAddImages(false);
         QVERIFY(pages->isEnabled());
         pages->setValue(3);
         chooser.store();
-        QCOMPARE(appState().layout.addPageCount, 3);
+        QCOMPARE(values.layout.addPageCount, 3);
     }
 
     void paperWithoutRoom()
     {
         PageSetup setup;
+        setup.paperSize = 0; // a size of the user's
         setup.width = 10;
         setup.height = 10;
         setup.top = setup.bottom = setup.left = setup.right = 5;
-        TabPageFormat dialog(0, &setup);
+        TabPageFormat dialog(ChooserMode::Choose, values, setup);
         QCOMPARE(dialog.chooser()->view()->model()->rowCount(), 0);
         QVERIFY(!dialog.okButton()->isEnabled());
         bool said = false;

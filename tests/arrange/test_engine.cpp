@@ -1,11 +1,14 @@
-#include "app/UserSettings.h"
 #include "app/Shell.h"
+#include "formats/PageSetup.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
+
+#include <functional>
+#include <memory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,14 +37,14 @@ Page layoutOf(int n, const QString &name = QStringLiteral(" n-50x70 mm"))
 }
 
 // An image record whose preview and size can be taken as they are.
-IconItem record(const QString &name, int w = 4000, int h = 3000, int state = 2)
+IconItem record(const QString &name, int w = 4000, int h = 3000, IconItem::State state = IconItem::State::Decoded)
 {
     IconItem item;
     item.state = state;
     item.fileName = name;
     item.imageWidth = w;
     item.imageHeight = h;
-    item.fileData = QByteArray("bytes of ") + name.toUtf8();
+    item.fileData = HeldBytes::loose(QByteArray("bytes of ") + name.toUtf8());
     item.fileSize = item.fileData.size();
     item.preview = QImage(40, 30, QImage::Format_RGB32);
     return item;
@@ -58,7 +61,7 @@ QByteArray stream(const QVector<IconItem> &items)
 
 IconItem frameDrag(int frame)
 {
-    IconItem item = record(QStringLiteral("dragged"), 10, 10, 3);
+    IconItem item = record(QStringLiteral("dragged"), 10, 10, IconItem::State::FromFrame);
     item.useCount = frame;
     return item;
 }
@@ -77,8 +80,16 @@ class TestEngine : public QObject
 {
     Q_OBJECT
 private:
-    Document doc;
+    std::unique_ptr<Document> document;
+    Document *doc = nullptr;
     ArrangeEngine *engine = nullptr;
+
+    void setOptions(const std::function<void(ArrangeOptions &)> &change)
+    {
+        ArrangeOptions o = engine->options();
+        change(o);
+        engine->setOptions(o);
+    }
 
     void fillWith(const QVector<IconItem> &items, int page, int frame, bool replace)
     {
@@ -88,7 +99,7 @@ private:
     }
     void arrange(int frames, int images)
     {
-        appState().templatePage = layoutOf(frames);
+        doc->templatePage = layoutOf(frames);
         QVector<IconItem> list;
         for (int i = 0; i < images; ++i)
             list << record(QStringLiteral("/p/%1.jpg").arg(char('A' + i)));
@@ -98,16 +109,15 @@ private:
 private slots:
     void init()
     {
-        doc = Document();
         delete engine;
-        engine = new ArrangeEngine(doc, this);
-        UserSettings &st = appState();
-        st.cachedBytes = 0;
-        st.layout.addImagesMode = true;
-        st.layout.addPageCount = 1;
-        st.layout.autoCropEnabled = true;
-        st.stamp = StampDefaults();
-        st.logo = LogoDefaults();
+        document = std::make_unique<Document>();
+        doc = document.get();
+        engine = new ArrangeEngine(*doc, this);
+        ArrangeOptions options;
+        options.addImages = true;
+        options.addPageCount = 1;
+        options.autoCrop = true;
+        engine->setOptions(options);
     }
 
     void sevenImagesOnFourFrames()
@@ -115,95 +125,124 @@ private slots:
         QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
         QSignalSpy update(engine, &ArrangeEngine::updateArrange);
         QSignalSpy count(engine, &ArrangeEngine::stringCountArrange);
-        appState().stamp.printDateStamp = true;
-        appState().logo.printLogo = true;
+        setOptions([](ArrangeOptions &o) {
+            o.stamp.printDateStamp = true;
+            o.logo.printLogo = true;
+        });
         arrange(4, 7);
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(doc.pages.at(0).title, QString("Page 1\n n-50x70 mm"));
-        QCOMPARE(doc.pages.at(1).title, QString("Page 2\n n-50x70 mm"));
-        QCOMPARE(doc.pages.at(1).filledFrameCount(), 3);
-        QVERIFY(doc.pages.at(1).frames.at(3).isEmpty());
-        QCOMPARE(doc.placementCount, 7);
-        QCOMPARE(doc.imageCount, 7);
-        QCOMPARE(doc.currentPage, 0);
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(doc->pages.at(0).title, QString("Page 1\n n-50x70 mm"));
+        QCOMPARE(doc->pages.at(1).title, QString("Page 2\n n-50x70 mm"));
+        QCOMPARE(doc->pages.at(1).filledFrameCount(), 3);
+        QVERIFY(doc->pages.at(1).frames.at(3).isEmpty());
+        QCOMPARE(doc->placementCount, 7);
+        QCOMPARE(doc->imageCount, 7);
+        QCOMPARE(doc->currentPage, 0);
         QCOMPARE(modif.size(), 1);
         QCOMPARE(update.size(), 1);
         QCOMPARE(update.at(0).at(0).toStringList().size(), 7);
         QCOMPARE(count.size(), 1);
-        const PhotoFrame &f = doc.pages.at(0).frames.at(0);
+        const PhotoFrame &f = doc->pages.at(0).frames.at(0);
         QVERIFY(f.turned); // landscape photograph in a portrait frame
         QVERIFY(f.dateStamp);
         QVERIFY(f.logo);
         QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(0, 71, 4000, 2857));
-        QCOMPARE(appState().cachedBytes, qint64(0)); // the list's bytes are shared, not counted again
+        QCOMPARE(doc->budget.total(), qint64(0)); // the list's bytes are shared, not counted again
+    }
+
+    // The selection list and the frames share a file's bytes: they count
+    // once against the budget however many copies hold them, until the last
+    // copy lets them go.
+    void sharedBytesCountOnce()
+    {
+        doc->templatePage = layoutOf(4);
+        QVector<IconItem> list;
+        qint64 sum = 0;
+        for (const QString &name : {QStringLiteral("/p/A.jpg"), QStringLiteral("/p/B.jpg")}) {
+            IconItem item = record(name);
+            item.fileData = doc->budget.hold(item.fileData);
+            QVERIFY(!item.fileData.isEmpty());
+            sum += item.fileData.size();
+            list << item << item; // each shown in two frames
+        }
+        QCOMPARE(doc->budget.total(), sum);
+        engine->arrangeAll(list);
+        QCOMPARE(doc->pages.at(0).filledFrameCount(), 4);
+        QCOMPARE(doc->budget.total(), sum);
+        list.clear(); // the list lets go; the frames still hold them
+        QCOMPARE(doc->budget.total(), sum);
+        engine->clear();
+        QCOMPARE(doc->budget.total(), qint64(0));
     }
 
     void addPagesMode()
     {
-        appState().layout.addImagesMode = false;
-        appState().layout.addPageCount = 3;
+        setOptions([](ArrangeOptions &o) {
+            o.addImages = false;
+            o.addPageCount = 3;
+        });
         arrange(4, 5);
-        QCOMPARE(doc.pages.size(), 3);
-        QCOMPARE(doc.placementCount, 0);
-        for (const Page &p : doc.pages)
+        QCOMPARE(doc->pages.size(), 3);
+        QCOMPARE(doc->placementCount, 0);
+        for (const Page &p : doc->pages)
             QCOMPARE(p.filledFrameCount(), 0);
-        appState().layout.addPageCount = 0;
+        setOptions([](ArrangeOptions &o) { o.addPageCount = 0; });
         arrange(4, 5);
-        QCOMPARE(doc.pages.size(), 0);
-        QCOMPARE(doc.currentPage, -1);
+        QCOMPARE(doc->pages.size(), 0);
+        QCOMPARE(doc->currentPage, -1);
     }
 
     void layoutWithoutFramesPlacesNothing()
     {
         arrange(0, 3);
-        QCOMPARE(doc.pages.size(), 0);
+        QCOMPARE(doc->pages.size(), 0);
     }
 
     void unreadableImageStillCounts()
     {
-        appState().templatePage = layoutOf(2);
-        engine->arrangeAll({record("/no/such/file.jpg", 0, 0, 1)});
-        QCOMPARE(doc.pages.at(0).frames.at(0).fileName, QString("/no/such/file.jpg"));
-        QVERIFY(doc.pages.at(0).frames.at(0).preview.isNull());
-        QCOMPARE(doc.placementCount, 1);
+        doc->templatePage = layoutOf(2);
+        engine->arrangeAll({record("/no/such/file.jpg", 0, 0, IconItem::State::Placeholder)});
+        QCOMPARE(doc->pages.at(0).frames.at(0).fileName, QString("/no/such/file.jpg"));
+        QVERIFY(doc->pages.at(0).frames.at(0).preview.isNull());
+        QCOMPARE(doc->placementCount, 1);
     }
 
     void relayoutSixToFour()
     {
         arrange(6, 6);
-        const QStringList before = namesOf(doc.pages.at(0));
-        appState().templatePage = layoutOf(4, " 4-x");
+        const QStringList before = namesOf(doc->pages.at(0));
+        doc->templatePage = layoutOf(4, " 4-x");
         engine->relayoutSelected({0});
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(namesOf(doc.pages.at(0)), before.mid(0, 4));
-        QCOMPARE(doc.pages.at(0).title, QString("Page 1\n 4-x"));
-        QCOMPARE(namesOf(doc.pages.at(1)), QStringList({before.at(4), before.at(5), "", ""}));
-        QCOMPARE(doc.pages.at(1).title, QString("Page 2\n 4-x"));
-        QCOMPARE(doc.placementCount, 6);
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(namesOf(doc->pages.at(0)), before.mid(0, 4));
+        QCOMPARE(doc->pages.at(0).title, QString("Page 1\n 4-x"));
+        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({before.at(4), before.at(5), "", ""}));
+        QCOMPARE(doc->pages.at(1).title, QString("Page 2\n 4-x"));
+        QCOMPARE(doc->placementCount, 6);
     }
 
     void relayoutDropsEmptyFrames()
     {
         arrange(6, 6);
         for (int i = 0; i < 5; ++i)
-            doc.pages[0].frames[i].fileName.clear();
-        appState().templatePage = layoutOf(4);
+            doc->pages[0].frames[i].fileName.clear();
+        doc->templatePage = layoutOf(4);
         engine->relayoutSelected({0});
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(doc.pages.at(0).filledFrameCount(), 0);
-        QCOMPARE(doc.pages.at(1).frames.at(0).fileName, QString("/p/F.jpg"));
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(doc->pages.at(0).filledFrameCount(), 0);
+        QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/p/F.jpg"));
     }
 
     void relayoutAllKeepsEmptyFramesInSequence()
     {
         arrange(3, 3);
-        doc.pages[0].frames[1].fileName.clear();
-        appState().templatePage = layoutOf(2);
+        doc->pages[0].frames[1].fileName.clear();
+        doc->templatePage = layoutOf(2);
         engine->relayoutAll();
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"/p/A.jpg", ""}));
-        QCOMPARE(namesOf(doc.pages.at(1)), QStringList({"/p/C.jpg", ""}));
-        QCOMPARE(doc.pages.at(1).title, QString("Page 2\n n-50x70 mm"));
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", ""}));
+        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({"/p/C.jpg", ""}));
+        QCOMPARE(doc->pages.at(1).title, QString("Page 2\n n-50x70 mm"));
     }
 
     void paperTolerance_data()
@@ -233,26 +272,26 @@ private slots:
     void dropThreeOnAFilledFrame()
     {
         arrange(4, 4);
-        doc.pages[0].frames[2].fileName.clear();
-        doc.countRemoved("/p/C.jpg");
+        doc->pages[0].frames[2].fileName.clear();
+        doc->countRemoved("/p/C.jpg");
         QSignalSpy added(engine, &ArrangeEngine::addImagesArrange);
         fillWith({record("/q/1.jpg"), record("/q/2.jpg"), record("/q/3.jpg")}, 0, 1, true);
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"/p/A.jpg", "/q/1.jpg", "/q/2.jpg", "/p/D.jpg"}));
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(doc.pages.at(1).frames.at(0).fileName, QString("/q/3.jpg"));
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", "/q/1.jpg", "/q/2.jpg", "/p/D.jpg"}));
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/q/3.jpg"));
         QCOMPARE(added.size(), 1);
         QCOMPARE(added.at(0).at(0).toStringList(), QStringList({"/q/1.jpg", "/q/2.jpg", "/q/3.jpg"}));
         QCOMPARE(added.at(0).at(1).toStringList(), QStringList({"/p/B.jpg"}));
-        QCOMPARE(doc.placementCount, 5);
-        QCOMPARE(doc.imageCount, 5);
+        QCOMPARE(doc->placementCount, 5);
+        QCOMPARE(doc->imageCount, 5);
     }
 
     void replacingByTheSameImageKeepsCounts()
     {
         arrange(2, 2);
         fillWith({record("/p/A.jpg")}, 0, 0, true);
-        QCOMPARE(doc.placementCount, 2);
-        QCOMPARE(doc.imageCount, 2);
+        QCOMPARE(doc->placementCount, 2);
+        QCOMPARE(doc->imageCount, 2);
     }
 
     // Records may name a device that never ends or a pipe: the frames take
@@ -262,112 +301,112 @@ private slots:
         QTemporaryDir dir;
         const QString pipe = dir.filePath("pipe.jpg");
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        appState().templatePage = layoutOf(3);
+        doc->templatePage = layoutOf(3);
         QCOMPARE(engine->addPages(1), 0);
-        IconItem zero = record("/dev/zero", 0, 0, 0);
-        IconItem fifo = record(pipe, 0, 0, 1);
+        IconItem zero = record("/dev/zero", 0, 0, IconItem::State::New);
+        IconItem fifo = record(pipe, 0, 0, IconItem::State::Placeholder);
         zero.fileData.clear();
         fifo.fileData.clear();
         fillWith({zero, fifo}, 0, 0, false);
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"/dev/zero", pipe, QString()}));
-        QVERIFY(doc.pages.at(0).frames.at(0).preview.isNull());
-        QVERIFY(doc.pages.at(0).frames.at(1).fileData.isEmpty());
-        QCOMPARE(appState().cachedBytes, qint64(0));
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/dev/zero", pipe, QString()}));
+        QVERIFY(doc->pages.at(0).frames.at(0).preview.isNull());
+        QVERIFY(doc->pages.at(0).frames.at(1).fileData.isEmpty());
+        QCOMPARE(doc->budget.total(), qint64(0));
     }
 
     void pageDropGoesIntoEmptyFrames()
     {
         arrange(3, 2);
         fillWith({record("/q/1.jpg"), record("/q/2.jpg")}, 0, 0, false);
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"/p/A.jpg", "/p/B.jpg", "/q/1.jpg"}));
-        QCOMPARE(doc.pages.at(1).frames.at(0).fileName, QString("/q/2.jpg"));
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", "/p/B.jpg", "/q/1.jpg"}));
+        QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/q/2.jpg"));
     }
 
     void frameDraggedOntoItself()
     {
         arrange(4, 4);
-        const QVector<Page> before = doc.pages;
+        const QVector<Page> before = doc->pages;
         QSignalSpy changed(engine, &ArrangeEngine::pagesChanged);
         fillWith({frameDrag(1)}, 0, 1, true);
-        QCOMPARE(namesOf(doc.pages.at(0)), namesOf(before.at(0)));
+        QCOMPARE(namesOf(doc->pages.at(0)), namesOf(before.at(0)));
         QCOMPARE(changed.size(), 0);
         fillWith({frameDrag(1)}, 0, 2, false); // a drop without replacing
-        QCOMPARE(namesOf(doc.pages.at(0)), namesOf(before.at(0)));
+        QCOMPARE(namesOf(doc->pages.at(0)), namesOf(before.at(0)));
     }
 
     void frameDraggedOntoAnotherExchangesCrops()
     {
-        appState().templatePage = layoutOf(2);
+        doc->templatePage = layoutOf(2);
         engine->arrangeAll({record("/p/A.jpg", 4000, 3000), record("/p/B.jpg", 3000, 4000)});
-        doc.pages[0].frames[0].cropX = 11;
-        doc.pages[0].frames[1].cropX = 22;
+        doc->pages[0].frames[0].cropX = 11;
+        doc->pages[0].frames[1].cropX = 22;
         QSignalSpy count(engine, &ArrangeEngine::stringCountArrange);
         fillWith({frameDrag(0)}, 0, 1, true);
-        const PhotoFrame &a = doc.pages.at(0).frames.at(0);
-        const PhotoFrame &b = doc.pages.at(0).frames.at(1);
+        const PhotoFrame &a = doc->pages.at(0).frames.at(0);
+        const PhotoFrame &b = doc->pages.at(0).frames.at(1);
         QCOMPARE(a.fileName, QString("/p/B.jpg"));
         QCOMPARE(a.cropX, 22);
         QCOMPARE(b.fileName, QString("/p/A.jpg"));
         QCOMPARE(b.cropX, 11);
         QCOMPARE(count.size(), 0);
-        QCOMPARE(doc.placementCount, 2);
+        QCOMPARE(doc->placementCount, 2);
     }
 
     void framesDraggedToAnotherPage()
     {
         arrange(2, 3);
-        doc.setCurrentPage(0);
+        doc->setCurrentPage(0);
         fillWith({frameDrag(0), frameDrag(1)}, 1, 0, false);
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"", ""}));
-        QCOMPARE(namesOf(doc.pages.at(1)), QStringList({"/p/C.jpg", "/p/A.jpg"}));
-        QCOMPARE(namesOf(doc.pages.at(2)), QStringList({"/p/B.jpg", ""}));
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"", ""}));
+        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({"/p/C.jpg", "/p/A.jpg"}));
+        QCOMPARE(namesOf(doc->pages.at(2)), QStringList({"/p/B.jpg", ""}));
     }
 
     void pasteTarget()
     {
         arrange(3, 3);
         QCOMPARE(engine->pasteTarget(), -1);
-        doc.pages[0].frames[1].fileName.clear();
+        doc->pages[0].frames[1].fileName.clear();
         QCOMPARE(engine->pasteTarget(), 1);
-        doc.frameSelection[0] = true;
+        doc->frameSelection[0] = true;
         QCOMPARE(engine->pasteTarget(), -1);
-        doc.frameSelection[1] = true;
+        doc->frameSelection[1] = true;
         QCOMPARE(engine->pasteTarget(), 1);
     }
 
     void addPagesAfterTheLast()
     {
         arrange(2, 3);
-        appState().templatePage.title = "other";
+        doc->templatePage.title = "other";
         QCOMPARE(engine->addPages(2), 2);
-        QCOMPARE(doc.pages.size(), 4);
-        QCOMPARE(doc.pages.at(3).title, QString("Page 4\nother"));
-        QCOMPARE(doc.currentPage, 2);
-        QCOMPARE(doc.placementCount, 3);
+        QCOMPARE(doc->pages.size(), 4);
+        QCOMPARE(doc->pages.at(3).title, QString("Page 4\nother"));
+        QCOMPARE(doc->currentPage, 2);
+        QCOMPARE(doc->placementCount, 3);
     }
 
     void emptyingSelectedFrames()
     {
         arrange(3, 3);
-        doc.frameSelection = {true, false, true};
+        doc->frameSelection = {true, false, true};
         QSignalSpy removed(engine, &ArrangeEngine::removeFrames);
         engine->removeSelectedFrames();
-        QCOMPARE(namesOf(doc.pages.at(0)), QStringList({"", "/p/B.jpg", ""}));
+        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"", "/p/B.jpg", ""}));
         QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({"/p/A.jpg", "/p/C.jpg"}));
-        QCOMPARE(doc.placementCount, 1);
-        QVERIFY(!doc.pages.at(0).frames.at(0).preview.isNull()); // other fields stay
+        QCOMPARE(doc->placementCount, 1);
+        QVERIFY(!doc->pages.at(0).frames.at(0).preview.isNull()); // other fields stay
     }
 
     void takingOnePhotographBack()
     {
-        appState().templatePage = layoutOf(3);
+        doc->templatePage = layoutOf(3);
         engine->arrangeAll({record("/p/A.jpg"), record("/p/A.jpg"), record("/p/B.jpg")});
         QSignalSpy removed(engine, &ArrangeEngine::removeArrange);
         QCOMPARE(engine->takeBack(0), 1);
         QCOMPARE(removed.at(0).at(0).toString(), QString("/p/A.jpg"));
         QCOMPARE(engine->takeBack(1), 0);
         QCOMPARE(engine->takeBack(1), -1);
-        QCOMPARE(doc.imageCount, 1);
+        QCOMPARE(doc->imageCount, 1);
     }
 
     void removingTheOnlyPage()
@@ -376,8 +415,8 @@ private slots:
         QSignalSpy removed(engine, &ArrangeEngine::removeFrames);
         QSignalSpy count(engine, &ArrangeEngine::stringCountArrange);
         QVERIFY(engine->removePages({0}));
-        QCOMPARE(doc.pages.size(), 0);
-        QCOMPARE(doc.currentPage, -1);
+        QCOMPARE(doc->pages.size(), 0);
+        QCOMPARE(doc->currentPage, -1);
         QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({"/p/A.jpg", "/p/B.jpg"}));
         QCOMPARE(count.at(0).at(0).toString(), QString());
         QVERIFY(!engine->removePages({0}));
@@ -386,22 +425,22 @@ private slots:
     void removingPagesRetitles()
     {
         arrange(1, 4);
-        doc.pages[3].title = "Page 4\nkept name";
+        doc->pages[3].title = "Page 4\nkept name";
         QVERIFY(engine->removePages({2, 0}));
-        QCOMPARE(doc.pages.size(), 2);
-        QCOMPARE(doc.pages.at(0).title, QString("Page 1\n n-50x70 mm"));
-        QCOMPARE(doc.pages.at(1).title, QString("Page 2\nkept name"));
-        QCOMPARE(namesOf(doc.pages.at(1)), QStringList({"/p/D.jpg"}));
+        QCOMPARE(doc->pages.size(), 2);
+        QCOMPARE(doc->pages.at(0).title, QString("Page 1\n n-50x70 mm"));
+        QCOMPARE(doc->pages.at(1).title, QString("Page 2\nkept name"));
+        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({"/p/D.jpg"}));
     }
 
     void followingARotation()
     {
-        appState().templatePage = layoutOf(2);
+        doc->templatePage = layoutOf(2);
         engine->arrangeAll({record("/p/A.jpg"), record("/p/A.jpg")});
         const QImage turned(30, 40, QImage::Format_RGB32);
         QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
         engine->followRotation("/p/A.jpg", turned, 3000, 4000, 90);
-        for (const PhotoFrame &f : doc.pages.at(0).frames) {
+        for (const PhotoFrame &f : doc->pages.at(0).frames) {
             QCOMPARE(f.rotation, 90);
             QCOMPARE(f.imageWidth, 3000);
             QCOMPARE(f.preview.size(), QSize(30, 40));
@@ -418,18 +457,18 @@ private slots:
         Page p = layoutOf(2, "Page 1\n 2-saved");
         p.frames[0].fileName = jpg;
         p.frames[1].fileName = jpg;
-        doc.loadedPages = {p, p};
+        doc->loadedPages = {p, p};
         QVERIFY(engine->adoptLoadedPages());
-        QCOMPARE(doc.placementCount, 4);
-        QCOMPARE(doc.imageCount, 1);
-        QCOMPARE(doc.pages.at(1).frames.at(1).imageWidth, 800);
-        QCOMPARE(appState().templatePage.title, QString(" 2-saved"));
-        QVERIFY(appState().templatePage.frames.at(0).isEmpty());
-        QVERIFY(appState().templatePage.frames.at(0).fileData.isEmpty());
-        QCOMPARE(doc.currentPage, 0);
-        QVERIFY(appState().cachedBytes > 0);
+        QCOMPARE(doc->placementCount, 4);
+        QCOMPARE(doc->imageCount, 1);
+        QCOMPARE(doc->pages.at(1).frames.at(1).imageWidth, 800);
+        QCOMPARE(doc->templatePage.title, QString(" 2-saved"));
+        QVERIFY(doc->templatePage.frames.at(0).isEmpty());
+        QVERIFY(doc->templatePage.frames.at(0).fileData.isEmpty());
+        QCOMPARE(doc->currentPage, 0);
+        QVERIFY(doc->budget.total() > 0);
         engine->clear();
-        QCOMPARE(appState().cachedBytes, qint64(0));
+        QCOMPARE(doc->budget.total(), qint64(0));
     }
 };
 

@@ -1,5 +1,7 @@
-#include "app/UserSettings.h"
 #include "arrange/Document.h"
+#include "library/ByteBudget.h"
+#include "library/ImageFile.h"
+#include "library/ImageSource.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
@@ -33,8 +35,6 @@ private:
     QTemporaryDir dir;
 
 private slots:
-    void init() { appState().cachedBytes = 0; }
-
     void turnFromImage_data()
     {
         QTest::addColumn<int>("fw");
@@ -88,11 +88,6 @@ private slots:
         QCOMPARE(crop(t), QRect(0, 167, 4000, 2666));
         t.fitCrop();
         QCOMPARE(crop(t), QRect(-250, 0, 4500, 3000));
-
-        appState().layout.autoCropEnabled = false;
-        f.autoCrop();
-        QCOMPARE(crop(f), QRect(0, -500, 4000, 4000));
-        appState().layout.autoCropEnabled = true;
     }
 
     void autoCropWithoutSizes()
@@ -178,7 +173,7 @@ private slots:
             QCOMPARE(mkfifo(QFile::encodeName(name).constData(), 0600), 0);
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = name;
-        f.loadImage();
+        f.loadImage(PreviewRule());
         QVERIFY(f.preview.isNull());
         QVERIFY(f.fileData.isEmpty());
     }
@@ -187,31 +182,47 @@ private slots:
     {
         const QString p = writeJpeg(dir.filePath("a.jpg"), 1000, 750);
         QVERIFY(!p.isEmpty());
+        ByteBudget budget;
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = p;
-        f.loadImage();
+        f.loadImage(PreviewRule{budget.previewWidth(), QSize()});
         QCOMPARE(f.preview.size(), QSize(500, 375));
         QCOMPARE(f.imageWidth, 1000);
         QVERIFY(!f.fileData.isEmpty());
-        f.keepDataWithinBudget();
-        QCOMPARE(appState().cachedBytes, qint64(f.fileData.size()));
-        f.keepDataWithinBudget(); // counted once only
-        QCOMPARE(appState().cachedBytes, qint64(f.fileData.size()));
+        QCOMPARE(budget.total(), qint64(0)); // read, not yet held
+        f.keepDataWithinBudget(budget);
+        QVERIFY(!f.fileData.isEmpty());
+        QCOMPARE(budget.total(), f.fileData.size());
+        f.keepDataWithinBudget(budget); // counted once only
+        QCOMPARE(budget.total(), f.fileData.size());
+        // A copy of the frame shares the bytes: still counted once, and until
+        // the last copy lets them go.
+        PhotoFrame copy = f;
+        copy.keepDataWithinBudget(budget);
+        QCOMPARE(budget.total(), f.fileData.size());
         f.releaseData();
-        QCOMPARE(appState().cachedBytes, qint64(0));
         QVERIFY(f.fileData.isEmpty());
+        QCOMPARE(budget.total(), copy.fileData.size());
+        copy = PhotoFrame();
+        QCOMPARE(budget.total(), qint64(0));
 
-        appState().cachedBytes = UserSettings::CacheBudget + 1;
+        // Past the budget previews are decoded smaller and no bytes are kept.
+        HeldBytes filler = budget.hold(QByteArray(int(ByteBudget::Limit) + 1, 'x'));
+        QVERIFY(budget.spent());
+        const qint64 spent = budget.total();
         PhotoFrame g = frame(100, 100, 0, 0);
         g.fileName = p;
         g.rotation = 90;
-        g.loadImage();
+        g.loadImage(PreviewRule{budget.previewWidth(), QSize()});
         QCOMPARE(g.preview.size(), QSize(188, 250));
         QCOMPARE(g.imageWidth, 750);
         QCOMPARE(g.imageHeight, 1000);
-        g.keepDataWithinBudget();
+        g.keepDataWithinBudget(budget);
         QVERIFY(g.fileData.isEmpty());
-        QCOMPARE(appState().cachedBytes, UserSettings::CacheBudget + 1);
+        QCOMPARE(budget.total(), spent);
+        filler.clear();
+        QCOMPARE(budget.total(), qint64(0));
+        QVERIFY(!budget.spent());
     }
 
     void previewCropIsWhiteOutsideTheImage()
@@ -244,7 +255,7 @@ private slots:
         f.cropY = 0;
         f.cropWidth = 400;
         f.cropHeight = 400;
-        const QImage c = f.fullCrop(); // read from the file: no bytes held
+        const QImage c = f.fullCrop(ImageSource()); // read from the file: no bytes held
         QCOMPARE(c.size(), QSize(400, 400));
         QCOMPARE(c.pixelColor(20, 100), QColor(Qt::white));
         QVERIFY(c.pixelColor(200, 100).red() > 200 && c.pixelColor(200, 100).green() < 50);

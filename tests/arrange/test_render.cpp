@@ -1,5 +1,5 @@
-#include "app/UserSettings.h"
 #include "arrange/PageRenderer.h"
+#include "library/ImageFile.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
@@ -78,7 +78,7 @@ private:
         f.width = fw;
         f.height = fh;
         f.fileName = path;
-        f.loadImage();
+        f.loadImage(PreviewRule());
         f.turnFromImage();
         f.autoCrop(fill);
         f.stampColor = Qt::black;
@@ -87,19 +87,14 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        appState().page.printFrame = true;
-        appState().shell.language = QStringLiteral("en");
-    }
+    void initTestCase() { QVERIFY(dir.isValid()); }
 
     void unreadableFrameLeavesBlankArea()
     {
         PhotoFrame f;
         f.width = f.height = 10000;
         f.fileName = dir.filePath("missing.jpg");
-        f.loadImage();
+        f.loadImage(PreviewRule());
         QVERIFY(f.preview.isNull());
         QImage img = blank(500, 500);
         QPainter p(&img);
@@ -117,12 +112,12 @@ private slots:
         f.dateStamp = true;
         f.stampPosition = 2;
         f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
-        appState().page.printFrame = false;
+        RenderOptions noOutline;
+        noOutline.printFrame = false;
         QImage img = blank(500, 500);
         QPainter p(&img);
-        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), noOutline);
         p.end();
-        appState().page.printFrame = true;
         QVERIFY(isWhite(img.pixel(250, 30)));
         QVERIFY(isWhite(img.pixel(250, 470)));
         QVERIFY(isRed(img.pixel(100, 100)));
@@ -138,6 +133,15 @@ private slots:
         QVERIFY(!credit.isEmpty());
         QVERIFY(qAbs(credit.center().x() - 250) <= 3);
         QVERIFY(credit.bottom() < 437 && credit.bottom() > 400);
+
+        // Without a credit text the photograph shows no white line.
+        RenderOptions noCredit = noOutline;
+        noCredit.creditText.clear();
+        QImage plain = blank(500, 500);
+        QPainter q(&plain);
+        PageRenderer::drawPage(q, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), noCredit);
+        q.end();
+        QVERIFY(boxOf(plain.copy(0, 63, 500, 374), isWhite).isEmpty());
     }
 
     // Every frame carries the logo; drawn again after the logo file was
@@ -160,11 +164,12 @@ private slots:
         PhotoFrame second = f;
         second.x = 5000;
         page.frames << second;
-        appState().page.printFrame = false;
+        RenderOptions noOutline;
+        noOutline.printFrame = false;
         const auto draw = [&] {
             QImage img = blank(500, 250);
             QPainter p(&img);
-            PageRenderer::drawPage(p, page, QRectF(0, 0, 500, 250));
+            PageRenderer::drawPage(p, page, QRectF(0, 0, 500, 250), noOutline);
             return img;
         };
         writeLogo(20, Qt::red);
@@ -173,7 +178,6 @@ private slots:
         QVERIFY(isRed(img.pixel(375, 125)));
         writeLogo(30, Qt::blue);
         img = draw();
-        appState().page.printFrame = true;
         QVERIFY(isBlue(img.pixel(125, 125)));
         QVERIFY(isBlue(img.pixel(375, 125)));
     }
@@ -300,16 +304,16 @@ private slots:
         f.x = 2500;
         f.y = 2500;
         for (bool outline : {true, false}) {
-            appState().page.printFrame = outline;
+            RenderOptions options;
+            options.printFrame = outline;
             QImage img = blank(500, 500);
             QPainter p(&img);
-            PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
+            PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), options);
             p.end();
             // The outline's outer half shows around the photograph.
             const int grey = countIn(img, QRect(120, 124, 5, 250), [](QRgb c) { return !isWhite(c); });
             QCOMPARE(grey > 0, outline);
         }
-        appState().page.printFrame = true;
     }
 
     void eightPixelsPerDevicePixel_data()
@@ -359,10 +363,9 @@ private slots:
 
     void creditFollowsLanguage()
     {
-        appState().shell.language = QStringLiteral("ru");
-        QCOMPARE(PageRenderer::creditText(), QStringLiteral("Напечатано в Velmora"));
-        appState().shell.language = QStringLiteral("en");
-        QCOMPARE(PageRenderer::creditText(), QStringLiteral("Printed with Velmora"));
+        QCOMPARE(RenderOptions::creditFor(QStringLiteral("ru")), QStringLiteral("Напечатано в Velmora"));
+        QCOMPARE(RenderOptions::creditFor(QStringLiteral("en")), QStringLiteral("Printed with Velmora"));
+        QCOMPARE(RenderOptions().creditText, RenderOptions::creditFor(QStringLiteral("en")));
     }
 
     void sameAtAnyResolution()

@@ -221,9 +221,8 @@ void TestOptionsDialog::photoSizesFollowPageUnit()
     QCOMPARE(list->count(), 25);
     QCOMPARE(list->item(7)->text(), QStringLiteral("4x6 in"));
 
-    QVector<PhotoSizeSelect> sizes;
-    dialog.photoSizes()->saveFotoSize(sizes);
-    QCOMPARE(sizes, PhotoSizeSelect::defaultInches());
+    dialog.photoSizes()->store();
+    QCOMPARE(dialog.values().page.sizesIN, PhotoSizeSelect::defaultInches());
 }
 
 void TestOptionsDialog::photoSizeAdd()
@@ -282,8 +281,8 @@ void TestOptionsDialog::photoSizeDelete()
     del->click();
     QCOMPARE(list->count(), 24);
     QCOMPARE(list->item(7)->text(), QStringLiteral("4x8 in"));
-    QVector<PhotoSizeSelect> sizes;
-    p.saveFotoSize(sizes);
+    p.store();
+    const QVector<PhotoSizeSelect> sizes = st.page.sizesIN;
     QCOMPARE(sizes.size(), 24);
     QCOMPARE(sizes.at(7).longSide, 8.0);
 }

@@ -1,0 +1,274 @@
+#include "arrange/FrameImages.h"
+#include "tests/TestPhoto.h"
+
+#include <QDir>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace {
+
+// Counts the openings of the files of one folder, as the kernel reports
+// them: every decoding that reads a photograph from disk opens its file once.
+class OpenWatch
+{
+public:
+    explicit OpenWatch(const QString &folder)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            m_watch = inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_OPEN);
+    }
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+
+    bool isValid() const { return m_fd >= 0 && m_watch >= 0; }
+
+    // How often the file named `name` (no folder) was opened so far.
+    int opens(const QString &name)
+    {
+        drain();
+        return m_opens.value(name);
+    }
+    int totalOpens()
+    {
+        drain();
+        int n = 0;
+        for (int v : qAsConst(m_opens))
+            n += v;
+        return n;
+    }
+
+private:
+    void drain()
+    {
+        alignas(inotify_event) char buffer[8192];
+        for (;;) {
+            const ssize_t n = read(m_fd, buffer, sizeof buffer);
+            if (n <= 0)
+                return;
+            for (const char *p = buffer; p < buffer + n;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(p);
+                if (event->len > 0)
+                    ++m_opens[QFile::decodeName(event->name)];
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+    }
+
+    int m_fd = -1;
+    int m_watch = -1;
+    QHash<QString, int> m_opens;
+};
+
+// A frame showing the file `path`: the preview only marks it as filled,
+// the file's bytes are not held, so decoding reads the file.
+PhotoFrame frameShowing(const QString &path)
+{
+    PhotoFrame f;
+    f.width = 10000;
+    f.height = 10000;
+    f.fileName = path;
+    f.preview = QImage(8, 6, QImage::Format_RGB32);
+    f.preview.fill(Qt::gray);
+    return f;
+}
+
+bool sameColour(const QImage &img, QColor colour)
+{
+    const QColor c = img.pixelColor(img.width() / 2, img.height() / 2);
+    return qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40
+           && qAbs(c.blue() - colour.blue()) < 40;
+}
+
+} // namespace
+
+class TestFrameImages : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    const QVector<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+
+    // Photographs "<prefix>0.jpg".. of w x h, one colour each, in a folder of
+    // their own; returns the folder.
+    QString writePhotos(const QString &prefix, int count, int w = 60, int h = 40)
+    {
+        const QString folder = dir.filePath(prefix);
+        if (!QDir().mkpath(folder))
+            return QString();
+        for (int i = 0; i < count; ++i)
+            if (writeTestJpeg(folder + QStringLiteral("/%1%2.jpg").arg(prefix).arg(i), w, h,
+                              colours.at(i % colours.size()))
+                    .isEmpty())
+                return QString();
+        return folder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        OpenWatch probe(dir.path());
+        if (!probe.isValid())
+            QSKIP("no inotify here: file openings cannot be counted");
+    }
+
+    // Frames are decoded in order, `ahead` beyond the one taken and never
+    // further; each file is read once.
+    void decodesAheadWithinItsBound()
+    {
+        const QString folder = writePhotos("ahead", 6);
+        QVERIFY(!folder.isEmpty());
+        OpenWatch watch(folder);
+        QVERIFY(watch.isValid());
+        QVector<PhotoFrame> frames;
+        QStringList names;
+        for (int i = 0; i < 6; ++i) {
+            names << QStringLiteral("ahead%1.jpg").arg(i);
+            frames << frameShowing(folder + "/" + names.last());
+        }
+        const int ahead = 2;
+        FrameImages images(frames, ImageSource(), ahead);
+        // Before anything is taken, the first `ahead` frames are decoding.
+        QTRY_COMPARE(watch.opens(names[0]), 1);
+        QTRY_COMPARE(watch.opens(names[1]), 1);
+        for (int j = 2; j < 6; ++j)
+            QCOMPARE(watch.opens(names[j]), 0);
+
+        for (int k = 0; k < 6; ++k) {
+            const QImage img = images.take(k);
+            QVERIFY2(!img.isNull(), qPrintable(names[k]));
+            QCOMPARE(img.size(), QSize(60, 40));
+            QVERIFY2(sameColour(img, colours[k]), qPrintable(names[k]));
+            // Taking frame k lets frame k + ahead start, and nothing beyond.
+            const int last = qMin(k + ahead, 5);
+            QTRY_COMPARE(watch.opens(names[last]), 1);
+            for (int j = last + 1; j < 6; ++j)
+                QVERIFY2(watch.opens(names[j]) == 0, qPrintable(QStringLiteral("%1 after taking %2").arg(names[j]).arg(k)));
+        }
+        for (const QString &name : qAsConst(names))
+            QCOMPARE(watch.opens(name), 1);
+        // Taken frames are not held any more; beyond the page there is nothing.
+        QVERIFY(images.take(0).isNull());
+        QVERIFY(images.take(6).isNull());
+        QVERIFY(images.take(-1).isNull());
+    }
+
+    // With no look-ahead nothing is decoded before it is asked for.
+    void noLookAhead()
+    {
+        const QString folder = writePhotos("none", 2);
+        QVERIFY(!folder.isEmpty());
+        OpenWatch watch(folder);
+        QVector<PhotoFrame> frames{frameShowing(folder + "/none0.jpg"), frameShowing(folder + "/none1.jpg")};
+        FrameImages images(frames, ImageSource(), 0);
+        QCOMPARE(watch.totalOpens(), 0);
+        QVERIFY(sameColour(images.take(0), colours[0]));
+        QCOMPARE(watch.opens("none0.jpg"), 1);
+        QCOMPARE(watch.opens("none1.jpg"), 0);
+        QVERIFY(sameColour(images.take(1), colours[1]));
+        QCOMPARE(watch.opens("none1.jpg"), 1);
+    }
+
+    // Frames showing the same file share one decoding: the file is read
+    // once and every such frame gets the same image.
+    void sameFileDecodedOnce()
+    {
+        const QString folder = writePhotos("same", 2);
+        QVERIFY(!folder.isEmpty());
+        OpenWatch watch(folder);
+        const QString a = folder + "/same0.jpg";
+        const QString b = folder + "/same1.jpg";
+        QVector<PhotoFrame> frames{frameShowing(a), frameShowing(a), frameShowing(b), frameShowing(a)};
+        FrameImages images(frames, ImageSource(), 2);
+        QVector<QImage> taken;
+        for (int k = 0; k < frames.size(); ++k) {
+            taken << images.take(k);
+            QVERIFY(!taken.last().isNull());
+        }
+        QCOMPARE(watch.opens("same0.jpg"), 1);
+        QCOMPARE(watch.opens("same1.jpg"), 1);
+        QCOMPARE(taken[1].cacheKey(), taken[0].cacheKey());
+        QCOMPARE(taken[3].cacheKey(), taken[0].cacheKey());
+        QVERIFY(taken[2].cacheKey() != taken[0].cacheKey());
+        QVERIFY(sameColour(taken[0], colours[0]));
+        QVERIFY(sameColour(taken[2], colours[1]));
+    }
+
+    // Empty frames, frames without a preview and unreadable files give null
+    // images and read nothing they need not.
+    void framesWithoutAPhotograph()
+    {
+        const QString folder = writePhotos("empty", 1);
+        QVERIFY(!folder.isEmpty());
+        OpenWatch watch(folder);
+        PhotoFrame empty;
+        PhotoFrame noPreview = frameShowing(folder + "/empty0.jpg");
+        noPreview.preview = QImage();
+        PhotoFrame missing = frameShowing(folder + "/gone.jpg");
+        FrameImages images({empty, noPreview, missing}, ImageSource(), 3);
+        QVERIFY(images.take(0).isNull());
+        QVERIFY(images.take(1).isNull());
+        QVERIFY(images.take(2).isNull());
+        QCOMPARE(watch.opens("empty0.jpg"), 0);
+    }
+
+    // The bytes a frame holds are decoded without reading the file.
+    void heldBytesAreDecodedInPlace()
+    {
+        const QString folder = writePhotos("held", 1);
+        QVERIFY(!folder.isEmpty());
+        const QString path = folder + "/held0.jpg";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        PhotoFrame f = frameShowing(path);
+        f.fileData = HeldBytes::loose(file.readAll());
+        file.close();
+        OpenWatch watch(folder);
+        FrameImages images({f}, ImageSource(), 1);
+        QVERIFY(sameColour(images.take(0), colours[0]));
+        QCOMPARE(watch.totalOpens(), 0);
+    }
+
+    // Destroyed while photographs are still being decoded, it waits for the
+    // running decodings and drops the queued ones; nothing is left behind.
+    void destroyedWhileDecoding()
+    {
+        const QString folder = writePhotos("busy", 6, 3000, 2000);
+        QVERIFY(!folder.isEmpty());
+        QVector<PhotoFrame> frames;
+        for (int i = 0; i < 6; ++i)
+            frames << frameShowing(folder + QStringLiteral("/busy%1.jpg").arg(i));
+        {
+            OpenWatch watch(folder);
+            auto images = std::make_unique<FrameImages>(frames, ImageSource(), 4);
+            QTRY_VERIFY(watch.totalOpens() > 0); // a decoding is under way
+            images.reset();
+            const int opened = watch.totalOpens();
+            QVERIFY(opened <= 4);
+        }
+        {
+            // After a frame was taken, with the next ones under way.
+            FrameImages images(frames, ImageSource(), 3);
+            QVERIFY(sameColour(images.take(0), colours[0]));
+        }
+        {
+            // Never asked for anything.
+            FrameImages images(frames, ImageSource(), 6);
+        }
+    }
+};
+
+QTEST_MAIN(TestFrameImages)
+#include "test_frameimages.moc"
