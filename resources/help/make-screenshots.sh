@@ -171,6 +171,20 @@ shots() { # language
     shot "$printing" print
     xdotool key Escape
     settle
+
+    # The JPEG export: File, the fifth entry (New, Open, Save, Save As,
+    # Export), a name in the file dialog, then the export dialog.
+    xdotool windowfocus "$main"
+    xdotool mousemove 20 10 click 1
+    sleep 0.5
+    xdotool key Down Down Down Down Down Return
+    names=$(new_window "$main")
+    xdotool type Holiday
+    xdotool key Return
+    exporting=$(new_window "$names")
+    shot "$exporting" export
+    xdotool key Escape
+    settle
     stop
 }
 
