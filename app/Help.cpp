@@ -22,7 +22,8 @@ QStringList roots(const QString &applicationDir)
     return {applicationDir, applicationDir + QStringLiteral("/../share/velmora")};
 }
 
-// The file a search in `paths` finds for the relative page URL `page`.
+// Whether one of the folders `paths` holds the page of the relative URL
+// `page` ("20.htm#crop": the fragment aside).
 bool pageExists(const QStringList &paths, const QUrl &page)
 {
     const QString file = page.path();
