@@ -1,17 +1,16 @@
 #include "app/Help.h"
 
+#include "platform/Log.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
-
-Q_LOGGING_CATEGORY(helpLog, "velmora.help", QtWarningMsg)
 
 const QString english = QStringLiteral("en");
 
@@ -41,7 +40,7 @@ bool pageExists(const QStringList &paths, const QUrl &page)
 Help::Help(const QString &applicationDir, QWidget *parent)
     : QDialog(parent, Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint), m_applicationDir(applicationDir)
 {
-    qCDebug(helpLog) << "Help ->" << applicationDir;
+    qCDebug(lcApp) << "Help ->" << applicationDir;
     setWindowTitle(QCoreApplication::applicationName());
     setModal(false);
 
@@ -97,7 +96,7 @@ void Help::setPage(const QString &language, const QString &page)
     browser->setSearchPaths(searchPaths(m_applicationDir, language));
     const QUrl url(page);
     if (!pageExists(browser->searchPaths(), url)) {
-        qCDebug(helpLog) << "no help page" << page << "for" << language;
+        qCDebug(lcApp) << "no help page" << page << "for" << language;
         browser->clear();
         return;
     }
