@@ -1,5 +1,6 @@
 #include "app/Velmora.h"
 
+#include "app/Help.h"
 #include "app/UserSettings.h"
 #include "app/RecentFiles.h"
 #include "app/Settings.h"

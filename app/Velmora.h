@@ -10,6 +10,7 @@
 
 class Arrange;
 class Available;
+class Help;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -97,6 +98,7 @@ private:
     bool loadFile(const QString &path);
     bool saveFile(const QString &path);
     void notYetAvailable(const QString &what);
+    void showHelpPage(const QString &page);
 
     bool modified = false;
     bool availableShown = true;
@@ -108,6 +110,7 @@ private:
     UserSettings m_settings; // the user's preferences, read at start, written at close
     ExternalEditor m_editor;
     std::unique_ptr<QPrinter> printer; // the one printer, reused by every print
+    std::unique_ptr<Help> help;        // made on first use, a window of its own
 
     Selected *m_selected = nullptr;
     Available *m_available = nullptr;

@@ -3,8 +3,10 @@
 #include "platform/Program.h"
 #include "app/Velmora.h"
 
+#include "app/About.h"
 #include "app/UserSettings.h"
 #include "app/ExportCommand.h"
+#include "app/Help.h"
 #include "app/PrintCommand.h"
 #include "app/RecentFiles.h"
 #include "app/Settings.h"
@@ -148,15 +150,24 @@ void Velmora::exportJpeg()
 }
 
 void Velmora::print() { PrintCommand::run(this, *printer, *m_arrange, m_settings); }
-void Velmora::helpIndex() { notYetAvailable(QObject::tr("Help")); }
-void Velmora::helpStarted() { notYetAvailable(QObject::tr("Help")); }
-void Velmora::helpSupport() { notYetAvailable(QObject::tr("Help")); }
+void Velmora::helpIndex() { showHelpPage(QStringLiteral("index.htm")); }
+void Velmora::helpStarted() { showHelpPage(QStringLiteral("20.htm")); }
+void Velmora::helpSupport() { showHelpPage(QStringLiteral("60.htm")); }
+
+void Velmora::showHelpPage(const QString &page)
+{
+    if (!help)
+        help = std::make_unique<Help>(QCoreApplication::applicationDirPath());
+    help->setPage(m_settings.shell.language, page);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
 
 void Velmora::about()
 {
-    QMessageBox::about(this, QObject::tr("About %1").arg(Program::name()),
-                       QObject::tr("<h2>%1 %2</h2><p>Lays photographs out on printed pages.</p>")
-                           .arg(Program::name(), Program::version()));
+    About box(m_settings.shell.language, this);
+    box.exec();
 }
 
 void Velmora::notYetAvailable(const QString &what)
@@ -198,6 +209,9 @@ void Velmora::setCurrentFile(const QString &path)
 void Velmora::closeEvent(QCloseEvent *event)
 {
     if (mayBeSave()) {
+        // The help window has no parent; it must not keep the program alive.
+        if (help)
+            help->close();
         writeSettings();
         QCoreApplication::processEvents();
         event->accept();

@@ -1,6 +1,7 @@
 // The main window's m_store, languages, texts and command states.
 #include "app/Velmora.h"
 
+#include "app/Help.h"
 #include "app/UserSettings.h"
 #include "app/Settings.h"
 #include "arrange/Arrange.h"
@@ -108,6 +109,8 @@ void Velmora::retranslateUi()
     m_available->retranslate();
     m_selected->retranslate();
     m_arrange->retranslate();
+    if (help)
+        help->retranslate(m_settings.shell.language);
 
     const auto toggle = [](QAction *a, const QString &text, const QString &tip) {
         a->setText(text);

@@ -1,0 +1,117 @@
+#include "app/Help.h"
+
+#include "platform/Log.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString english = QStringLiteral("en");
+
+// Where the language folders may lie: beside the program (the build tree, a
+// copied folder) and in share/velmora next to the bin folder (installed).
+QStringList roots(const QString &applicationDir)
+{
+    return {applicationDir, applicationDir + QStringLiteral("/../share/velmora")};
+}
+
+// Whether one of the folders `paths` holds the page of the relative URL
+// `page` ("20.htm#crop": the fragment aside).
+bool pageExists(const QStringList &paths, const QUrl &page)
+{
+    const QString file = page.path();
+    if (file.isEmpty())
+        return false;
+    for (const QString &dir : paths) {
+        if (QFileInfo(QDir(dir).filePath(file)).isFile())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Help::Help(const QString &applicationDir, QWidget *parent)
+    : QDialog(parent, Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint), m_applicationDir(applicationDir)
+{
+    qCDebug(lcApp) << "Help ->" << applicationDir;
+    setWindowTitle(QCoreApplication::applicationName());
+    setModal(false);
+
+    backButton = new QPushButton(QStringLiteral("<<"), this);
+    contentsButton = new QPushButton(QObject::tr("Contents"), this);
+    forwardButton = new QPushButton(QStringLiteral(">>"), this);
+    backButton->setEnabled(false);
+    forwardButton->setEnabled(false);
+    browser = new QTextBrowser(this);
+    browser->setOpenExternalLinks(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    buttons->addWidget(backButton);
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(forwardButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(buttons);
+    layout->addWidget(browser);
+
+    connect(backButton, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    connect(forwardButton, &QPushButton::clicked, browser, &QTextBrowser::forward);
+    connect(contentsButton, &QPushButton::clicked, this, &Help::index);
+    connect(browser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
+    resize(640, 480);
+}
+
+QStringList Help::searchPaths(const QString &applicationDir, const QString &language)
+{
+    QStringList paths;
+    const QStringList languages = language == english || language.isEmpty() ? QStringList{english}
+                                                                             : QStringList{language, english};
+    for (const QString &lang : languages) {
+        for (const QString &root : roots(applicationDir)) {
+            const QString dir = QDir::cleanPath(root + QStringLiteral("/Help_") + lang);
+            if (QFileInfo(dir).isDir())
+                paths << dir;
+        }
+    }
+    return paths;
+}
+
+void Help::setPage(const QString &language, const QString &page)
+{
+    m_language = language;
+    // Pages are opened by their relative names, so every link and picture
+    // is looked up in the search folders too: a page or a picture missing in
+    // one language comes from the English pages.
+    browser->setSearchPaths(searchPaths(m_applicationDir, language));
+    const QUrl url(page);
+    if (!pageExists(browser->searchPaths(), url)) {
+        qCDebug(lcApp) << "no help page" << page << "for" << language;
+        browser->clear();
+        return;
+    }
+    if (browser->source() == url)
+        browser->reload();
+    else
+        browser->setSource(url);
+}
+
+void Help::retranslate(const QString &language)
+{
+    contentsButton->setText(QObject::tr("Contents"));
+    const QUrl shown = browser->source();
+    if (!shown.isEmpty())
+        setPage(language, shown.toString());
+}
+
+void Help::index() { setPage(m_language, QStringLiteral("index.htm")); }
