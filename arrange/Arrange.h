@@ -120,8 +120,8 @@ public Q_SLOTS:
     void indexRotate(QModelIndex index);
     void currentItem(QModelIndex index);
     void testListArrange();
-    void fillPageFrames(QDataStream *in, int nPage);
-    void fillFrames(QDataStream *in, int nFrame);
+    void fillPageFrames(QByteArray records, int nPage);
+    void fillFrames(QByteArray records, int nFrame);
     void removePage();
     bool newChoose();
     void addPages();

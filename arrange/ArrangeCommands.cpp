@@ -179,19 +179,19 @@ void Arrange::clearAll()
     changeEnable(-1);
 }
 
-void Arrange::fillPageFrames(QDataStream *in, int nPage)
+void Arrange::fillPageFrames(QByteArray records, int nPage)
 {
-    if (!in)
-        return;
-    m_engine->fill(*in, nPage, 0, false);
+    QDataStream in(&records, QIODevice::ReadOnly);
+    m_engine->fill(in, nPage, 0, false);
     if (nPage >= 0 && nPage < m_doc.pageCount())
         m_list->setCurrentIndex(m_model->index(nPage, 0));
 }
 
-void Arrange::fillFrames(QDataStream *in, int nFrame)
+void Arrange::fillFrames(QByteArray records, int nFrame)
 {
-    if (in && m_doc.currentPage >= 0)
-        m_engine->fill(*in, m_doc.currentPage, nFrame, true);
+    QDataStream in(&records, QIODevice::ReadOnly);
+    if (m_doc.currentPage >= 0)
+        m_engine->fill(in, m_doc.currentPage, nFrame, true);
     focusCurrentFrame();
 }
 

@@ -264,6 +264,5 @@ void FrameWidget::dropEvent(QDropEvent *event)
     } else {
         event->acceptProposedAction();
     }
-    QDataStream in(&bytes, QIODevice::ReadOnly);
-    emit fillFrames(&in, frameIndex);
+    emit fillFrames(bytes, frameIndex);
 }

@@ -29,7 +29,8 @@ public:
     void preparePicture();
 
 Q_SIGNALS:
-    void fillFrames(QDataStream *in, int nFrame);
+    // Image records dropped on frame `nFrame`.
+    void fillFrames(QByteArray records, int nFrame);
     void removeFrame(int nFrame);
     void doubleFrame(int nFrame);
     void changeFrame(int nFrame);

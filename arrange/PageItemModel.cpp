@@ -55,7 +55,6 @@ bool PageItemModel::dropMimeData(const QMimeData *data, Qt::DropAction, int row,
     } else {
         return false;
     }
-    QDataStream in(&bytes, QIODevice::ReadOnly);
-    emit fillPageFrames(&in, page);
+    emit fillPageFrames(bytes, page);
     return true;
 }

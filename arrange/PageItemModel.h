@@ -26,5 +26,6 @@ public:
 
 Q_SIGNALS:
     // Images dropped on page `nPage`: the stream holds their records.
-    void fillPageFrames(QDataStream *in, int nPage);
+    // Image records dropped on page `nPage`.
+    void fillPageFrames(QByteArray records, int nPage);
 };

@@ -55,11 +55,12 @@ private slots:
     {
         PageItemModel model;
         model.appendRow(PageItemModel::makeItem(pageWith(2, 0), QIcon()));
-        connect(&model, &PageItemModel::fillPageFrames, this, [this](QDataStream *in, int page) {
+        connect(&model, &PageItemModel::fillPageFrames, this, [this](QByteArray records, int page) {
             receivedPage = page;
             received.clear();
             IconItem item;
-            while (!in->atEnd() && readIconRecord(*in, item))
+            QDataStream in(&records, QIODevice::ReadOnly);
+            while (!in.atEnd() && readIconRecord(in, item))
                 received << item.fileName;
         });
 
