@@ -10,6 +10,7 @@
 
 class Arrange;
 class Available;
+class FrameToolDialogs;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -112,6 +113,7 @@ private:
     Selected *m_selected = nullptr;
     Available *m_available = nullptr;
     Arrange *m_arrange = nullptr;
+    FrameToolDialogs *m_frameTools = nullptr; // the page dock's Crop, Stamp and Logo dialogs
     QToolBar *fileToolBar = nullptr;
 
     QMenu *fileMenu = nullptr;

@@ -41,10 +41,11 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
 // Lays `paths` out on the four-frame layout, from a clean document.
 inline void arrangeFiles(Arrange &dock, const QStringList &paths)
 {
-    UserSettings &st = appState();
-    st.templatePage = a4FourFrames();
+    FormatSettings st = dock.preferences();
     st.layout.addImagesMode = true;
     st.layout.autoCropEnabled = true;
+    dock.setPreferences(st, dock.stampDefaults(), dock.logoDefaults());
+    dock.document().templatePage = a4FourFrames();
     QVector<IconItem> items;
     for (const QString &p : paths) {
         IconItem item;
