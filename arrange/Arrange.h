@@ -50,8 +50,8 @@ public:
     // commands last set them (preferencesChanged() tells when).
     const StampDefaults &stampDefaults() const { return m_stamp; }
     const LogoDefaults &logoDefaults() const { return m_logo; }
-    // What pages are drawn with: the print-frame option, the credit line and
-    // the document's image source.
+    // What pages are drawn with: the print-frame option, the credit line
+    // (none when the credit option is off) and the document's image source.
     RenderOptions renderOptions() const;
     void setCreditText(const QString &text) { m_creditText = text; }
     void setDarkTheme(bool dark);

@@ -81,7 +81,10 @@ RenderOptions Arrange::renderOptions() const
 {
     RenderOptions options;
     options.printFrame = m_formats.page.printFrame;
-    options.creditText = m_creditText;
+    if (m_formats.page.printCredit)
+        options.creditText = m_creditText;
+    else
+        options.creditText.clear();
     options.source = m_doc.source;
     return options;
 }
