@@ -8,7 +8,9 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 #include <QTransform>
 #include <QVBoxLayout>
@@ -74,6 +76,10 @@ CropImage::CropImage(const PhotoFrame &frame, const ImageSource &source, bool ha
     connect(m_view, &CropView::keyPressed, this, &CropImage::onKey);
     setFrame(frame, hasNext, hasPrevious);
     retranslate();
+    // Maximised; a window manager that does not maximise still gets most of
+    // the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size() * 0.85);
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -34,15 +34,12 @@ const PositionEntry positionEntries[8] = {
     {QT_TRANSLATE_NOOP("QObject", "Bottom Right Vertical"), "BottomRightV.png"},
 };
 
-// A picture of the resources shown at `side` logical pixels, sharp on
-// screens of any pixel ratio.
-QLabel *pictureLabel(const QString &name, int side, QWidget *parent)
+// A "..." button no wider than its text needs.
+QPushButton *moreButton(QWidget *parent)
 {
-    auto *label = new QLabel(parent);
-    const QIcon icon(QStringLiteral(":/images/") + name);
-    const QSize size = icon.actualSize(QSize(side, side));
-    label->setPixmap(icon.pixmap(size));
-    return label;
+    auto *button = new QPushButton(QStringLiteral("..."), parent);
+    button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 3);
+    return button;
 }
 
 } // namespace
@@ -65,9 +62,9 @@ DateStamp::DateStamp(const StampDefaults &values, QWidget *parent)
     m_sample = new QLineEdit(this);
     m_sample->setReadOnly(true);
     m_fontLabel = new QLabel(QObject::tr("Font"), this);
-    m_fontButton = new QPushButton(QStringLiteral("..."), this);
+    m_fontButton = moreButton(this);
     m_colorLabel = new QLabel(QObject::tr("Color"), this);
-    m_colorButton = new QPushButton(QStringLiteral("..."), this);
+    m_colorButton = moreButton(this);
     auto *look = new QHBoxLayout;
     look->addWidget(m_fontLabel);
     look->addWidget(m_fontButton);
@@ -82,12 +79,11 @@ DateStamp::DateStamp(const StampDefaults &values, QWidget *parent)
     auto *grid = new QGridLayout(where);
     m_positions = new QButtonGroup(this);
     for (int i = 0; i < 8; ++i) {
-        const int row = (i / 2) * 1;
-        const int column = (i % 2) * 2;
-        grid->addWidget(pictureLabel(QLatin1String(positionEntries[i].picture), 32, where), row, column);
         auto *radio = new QRadioButton(QObject::tr(positionEntries[i].text), where);
+        radio->setIcon(QIcon(QStringLiteral(":/images/") + QLatin1String(positionEntries[i].picture)));
+        radio->setIconSize(QSize(32, 32));
         m_positions->addButton(radio, i);
-        grid->addWidget(radio, row, column + 1);
+        grid->addWidget(radio, i / 2, i % 2);
     }
     if (QAbstractButton *b = m_positions->button(qBound(0, values.position, 7)))
         b->setChecked(true);

@@ -71,6 +71,7 @@ Logo::Logo(const LogoDefaults &values, int scope, const ImageSource &source, QWi
     m_printBox->setChecked(values.printLogo);
     m_fileEdit = new QLineEdit(values.fileName, this);
     m_browseButton = new QPushButton(QStringLiteral("..."), this);
+    m_browseButton->setMaximumWidth(m_browseButton->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 3);
     m_sizeBox = percentBox(0, values.size, this);
     m_scopes = new ScopeBox(scope, this);
     m_horizontal = new QButtonGroup(this);
@@ -125,6 +126,7 @@ Logo::Logo(const LogoDefaults &values, int scope, const ImageSource &source, QWi
     layout->addLayout(anchors);
     layout->addWidget(placement, 1);
     layout->addWidget(buttons);
+    setMinimumWidth(480);
     m_controls = {fileLabel, m_fileEdit, m_browseButton, sizeLabel, m_sizeBox, m_scopes, hBox, vBox, placement};
 
     connect(m_printBox, &QCheckBox::toggled, this, &Logo::changeLogoStamp);
