@@ -263,3 +263,5 @@ LogoDefaults Logo::values() const
 }
 
 int Logo::scope() const { return m_scopes->scope(); }
+
+QButtonGroup *Logo::scopes() const { return m_scopes->group(); }

@@ -41,6 +41,7 @@ public:
     QDoubleSpinBox *yBox() const { return m_yBox; }
     QButtonGroup *horizontalGroup() const { return m_horizontal; }
     QButtonGroup *verticalGroup() const { return m_vertical; }
+    QButtonGroup *scopes() const;
     PixmapLogo *logoItem() const { return m_item; }
     ViewLogo *preview() const { return m_view; }
 

@@ -2,9 +2,11 @@
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
 #include "tests/arrange/DockFixture.h"
+#include "tools/CropImage.h"
 #include "tools/DateStamp.h"
 #include "tools/FrameToolDialogs.h"
 #include "tools/Logo.h"
+#include "tools/ScopeBox.h"
 #include "tools/PixmapLogo.h"
 #include "tools/ViewLogo.h"
 
@@ -129,7 +131,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan};
+        const QColor colours[] = {Qt::red, Qt::green, Qt::magenta, Qt::yellow, Qt::darkRed}; // none blue as the logo
         for (int i = 0; i < 5; ++i)
             files << writePhoto(dir, QStringLiteral("p%1.jpg").arg(i), colours[i], 600, 400);
     }
@@ -398,6 +400,68 @@ private slots:
         // The print rule agrees: the logo's right edge as far from the
         // frame's right edge as in the preview.
         QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
+    }
+
+    void croppedStampedAndMarkedPagesPrintAsShown()
+    {
+        // Crop two frames by hand, stamp the date on all pages, put a logo
+        // on the second page: the printout and the canvas show exactly that.
+        Setup s(*this);
+        const PhotoFrame before0 = s.frame(0, 0);
+        const PhotoFrame before2 = s.frame(0, 2);
+        int opened = 0;
+        drive = [&opened](QWidget *w) {
+            auto *crop = qobject_cast<CropImage *>(w);
+            ++opened;
+            for (int i = 0; i < 8; ++i)
+                QTest::keyClick(crop->view(), Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(crop->view(), Qt::Key_Return);
+        };
+        s.dock.cropEditFrame(0);
+        s.dock.cropEditFrame(2);
+        QCOMPARE(opened, 2);
+        QVERIFY(s.frame(0, 0).cropWidth < before0.cropWidth);
+        QVERIFY(s.frame(0, 2).cropWidth < before2.cropWidth);
+        QCOMPARE(s.frame(0, 1).cropWidth, s.frame(0, 3).cropWidth);
+
+        stampWith(2);
+        s.dock.dateStamp();
+        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
+        const QString logo = logoFile();
+        drive = [logo](QWidget *w) {
+            auto *d = qobject_cast<Logo *>(w);
+            d->printBox()->setChecked(true);
+            d->fileEdit()->setText(logo);
+            d->sizeBox()->setValue(30);
+            d->scopes()->button(1)->click();
+            d->accept();
+        };
+        s.dock.logo();
+
+        const auto page = [&s](int index) {
+            QImage img(420, 594, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            s.dock.drawPage(&p, index);
+            return img;
+        };
+        // Page 1: no logo; page 2: the logo on its one photograph.
+        QVERIFY(boxOf(page(0), isBlue).isEmpty());
+        const QRect printedLogo = boxOf(page(1), isBlue);
+        QVERIFY(!printedLogo.isEmpty());
+        QVERIFY(QRect(0, 0, 210, 297).contains(printedLogo)); // inside frame 1 of page 2
+        // The canvas agrees.
+        const auto canvasHasLogo = [&s](int frame) {
+            return !boxOf(s.dock.frameWidgets().at(frame)->icon().pixmap(s.dock.frameWidgets().at(frame)->iconSize()).toImage(),
+                          isBlue).isEmpty();
+        };
+        QCOMPARE(s.dock.currentPageIndex(), 1);
+        QVERIFY(canvasHasLogo(0));
+        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(0, 0));
+        QVERIFY(!canvasHasLogo(0));
+        for (int p = 0; p < 2; ++p)
+            for (const PhotoFrame &f : s.dock.page(p).frames)
+                QVERIFY(f.dateStamp);
     }
 
     void logoScopes()
