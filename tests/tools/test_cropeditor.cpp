@@ -201,6 +201,54 @@ private slots:
         QCOMPARE(seen.size(), 2);
     }
 
+    void mouseDragsTheRectangleAndItsCorners()
+    {
+        PhotoFrame f;
+        f.fileName = files.first(); // 600 x 400
+        f.width = 10000;
+        f.height = 10000;
+        f.loadImage();
+        f.turnFromImage();
+        f.fillCrop(); // 400 x 400 in the middle
+        CropImage e(f, false, false, false);
+        e.resize(900, 700);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        e.fitToWindow();
+        QCOMPARE(e.cropRect(), QRectF(100, 0, 400, 400));
+        QWidget *port = e.view()->viewport();
+        const auto drag = [&](QPointF from, QPointF to) {
+            const QPoint a = e.view()->mapFromScene(from);
+            const QPoint b = e.view()->mapFromScene(to);
+            QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, a);
+            for (int i = 1; i <= 4; ++i) {
+                const QPoint at = a + (b - a) * i / 4;
+                QMouseEvent move(QEvent::MouseMove, at, port->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(port, &move);
+            }
+            QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, b);
+        };
+        // The rectangle pulled far to the left stops at the photograph's edge.
+        drag(QPointF(300, 200), QPointF(-200, 250));
+        QCOMPARE(e.cropRect().left(), 0.0);
+        QCOMPARE(e.cropRect().top(), 0.0);
+        QCOMPARE(e.cropRect().width(), 400.0);
+        // The right-bottom handle pulled in: a smaller square from the same
+        // top-left corner.
+        drag(QPointF(400, 400), QPointF(300, 380));
+        QVERIFY(qAbs(e.cropRect().width() - 300) < 3);
+        QCOMPARE(e.cropRect().width(), e.cropRect().height());
+        QCOMPARE(e.cropRect().topLeft(), QPointF(0, 0));
+        // One undo step per drag.
+        QTest::keyClick(e.view(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.cropRect(), QRectF(0, 0, 400, 400));
+        // A double click on the rectangle is "Ok".
+        QTest::mouseDClick(port, Qt::LeftButton, Qt::NoModifier, e.view()->mapFromScene(QPointF(200, 200)));
+        QCOMPARE(e.result(), int(QDialog::Accepted));
+        QCOMPARE(e.step(), CropStep::Ok);
+    }
+
     void zoomLimits()
     {
         PhotoFrame f;
