@@ -61,7 +61,6 @@ CropImage::CropImage(const PhotoFrame &frame, const ImageSource &source, bool ha
     layout->addWidget(m_view);
     createActions();
     m_outsideButton->setChecked(outside);
-    m_model.setOutside(outside);
 
     connect(m_view, &CropView::dragged, this, &CropImage::onDragged);
     connect(m_view, &CropView::dragFinished, this, [this] {
