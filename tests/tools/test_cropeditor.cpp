@@ -207,10 +207,10 @@ private slots:
         f.fileName = files.first(); // 600 x 400
         f.width = 10000;
         f.height = 10000;
-        f.loadImage();
+        f.loadImage(PreviewRule{});
         f.turnFromImage();
         f.fillCrop(); // 400 x 400 in the middle
-        CropImage e(f, false, false, false);
+        CropImage e(f, ImageSource(), false, false, false);
         e.resize(900, 700);
         e.show();
         QVERIFY(QTest::qWaitForWindowExposed(&e));

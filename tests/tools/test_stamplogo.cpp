@@ -313,6 +313,30 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
     }
 
+    void creditOptionOffDrawsNoCreditLine()
+    {
+        // The dock's pages carry the credit line only while the option is on.
+        Setup s(*this);
+        s.dock.setCreditText(QStringLiteral("Credit"));
+        QCOMPARE(s.dock.renderOptions().creditText, QStringLiteral("Credit"));
+        const auto page = [&s] {
+            QImage img(420, 594, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            s.dock.drawPage(&p, 0);
+            return img;
+        };
+        const QImage withCredit = page();
+        FormatSettings prefs = s.dock.preferences();
+        prefs.page.printCredit = false;
+        s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
+        QVERIFY(s.dock.renderOptions().creditText.isEmpty());
+        QVERIFY(page() != withCredit);
+        prefs.page.printCredit = true;
+        s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
+        QCOMPARE(page(), withCredit);
+    }
+
     void missingLogoLeavesThePhotographAlone()
     {
         const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);

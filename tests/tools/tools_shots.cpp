@@ -2,6 +2,7 @@
 // the screen with ImageMagick's "import", for checking the look by eye:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" tools_shots <folder> [Velmora_ru.qm]
 // (with QT_SCALE_FACTOR=2 for a screen of twice the pixel density).
+#include "library/ImageFile.h"
 #include "tests/TestPhoto.h"
 #include "tools/CropImage.h"
 #include "tools/DateStamp.h"
@@ -52,10 +53,10 @@ int main(int argc, char **argv)
     f.fileName = photo;
     f.width = 10000;
     f.height = 10000;
-    f.loadImage();
+    f.loadImage(PreviewRule{});
     f.turnFromImage();
     f.fillCrop();
-    CropImage crop(f, true, false, true);
+    CropImage crop(f, ImageSource(), true, false, true);
     shoot(app, crop, folder.filePath(QStringLiteral("crop-%1.png").arg(tag)));
 
     StampDefaults stamp;
@@ -71,7 +72,7 @@ int main(int argc, char **argv)
     logo.horizontal = 2;
     logo.posX = 5;
     logo.posY = 5;
-    Logo logoDialog(logo, 1);
+    Logo logoDialog(logo, 1, ImageSource());
     logoDialog.move(40, 40);
     shoot(app, logoDialog, folder.filePath(QStringLiteral("logo-%1.png").arg(tag)));
     return 0;
