@@ -20,8 +20,9 @@ namespace {
 
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper",
-                                    "unit",        "margins",   "photo-size", "layout", "quality"};
-const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "version"};
+                                    "unit",        "margins",   "photo-size", "layout", "quality", "logo"};
+const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "version",
+                                     "no-credit", "stamp-date", "stamp-file-name"};
 
 bool isOption(const QString &arg)
 {
@@ -127,8 +128,18 @@ void CommandLine::parse(const QStringList &args)
                                        QObject::tr("Show whole photographs with white bands instead of filling the frames."));
     const QCommandLineOption qualityOption(QStringLiteral("quality"), QObject::tr("JPEG quality, 0 to 100."),
                                            QStringLiteral("Q"));
+    const QCommandLineOption noCreditOption(QStringLiteral("no-credit"),
+                                            QObject::tr("Leave the credit line off the photographs."));
+    const QCommandLineOption stampDateOption(QStringLiteral("stamp-date"),
+                                             QObject::tr("Print the date each photograph was taken on it."));
+    const QCommandLineOption stampNameOption(QStringLiteral("stamp-file-name"),
+                                             QObject::tr("Print the file name of each photograph on it."));
+    const QCommandLineOption logoOption(QStringLiteral("logo"),
+                                        QObject::tr("Print the picture FILE (PNG or JPEG) on every photograph."),
+                                        QStringLiteral("FILE"));
     parser.addOptions({exportOption, pdfOption, printOption, copiesOption, paperOption, unitOption, landscapeOption, borderlessOption,
-                       marginsOption, sizeOption, layoutOption, fitOption, qualityOption});
+                       marginsOption, sizeOption, layoutOption, fitOption, qualityOption, noCreditOption,
+                       stampDateOption, stampNameOption, logoOption});
     parser.addPositionalArgument(QStringLiteral("IMAGE"), QObject::tr("Image files to lay out."),
                                  QStringLiteral("IMAGE..."));
     m_help = parser.helpText();
@@ -166,6 +177,14 @@ void CommandLine::parse(const QStringList &args)
     m_landscape = parser.isSet(landscapeOption);
     m_borderless = parser.isSet(borderlessOption);
     m_fit = parser.isSet(fitOption);
+    m_noCredit = parser.isSet(noCreditOption);
+    m_stampDate = parser.isSet(stampDateOption);
+    m_stampFileName = parser.isSet(stampNameOption);
+    m_logo = parser.value(logoOption);
+    if (parser.isSet(logoOption) && m_logo.isEmpty()) {
+        m_error = QObject::tr("The name of the logo file is empty.");
+        return;
+    }
     m_images = parser.positionalArguments();
     if (!parser.isSet(exportOption) && !parser.isSet(pdfOption) && !parser.isSet(printOption)) {
         m_error = QObject::tr("Give --export-jpeg BASE, --print-pdf FILE or --print PRINTER with these options.");
@@ -246,7 +265,33 @@ bool CommandLine::configure(UserSettings &st, Document &document)
     }
     st.adoptPageSetup(d);
     st.layout.autoCropEnabled = !m_fit;
+    if (!configureOverlays(st))
+        return false;
     return chooseLayout(st, document);
+}
+
+bool CommandLine::configureOverlays(UserSettings &st)
+{
+    // The switches put the stamp and the logo at their default place and
+    // size, whatever the window's last Stamp or Logo command stored.
+    if (m_noCredit)
+        st.page.printCredit = false;
+    if (m_stampDate || m_stampFileName) {
+        st.stamp = StampDefaults();
+        st.stamp.printDateStamp = m_stampDate;
+        st.stamp.printFileName = m_stampFileName;
+    }
+    if (m_logo.isEmpty())
+        return true;
+    const QFileInfo info(m_logo);
+    QImageReader reader(m_logo);
+    if (!info.isFile() || reader.read().isNull())
+        return fail(QObject::tr("Cannot read file %1:\n%2.")
+                        .arg(m_logo, info.isFile() ? QObject::tr("The file is not an image") : QObject::tr("No such file")));
+    st.logo = LogoDefaults();
+    st.logo.printLogo = true;
+    st.logo.fileName = info.absoluteFilePath();
+    return true;
 }
 
 bool CommandLine::chooseLayout(UserSettings &st, Document &document)
@@ -293,7 +338,7 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
             return fail(QObject::tr("No layout fits the paper %1.").arg(st.page.paperName));
     }
     for (PhotoFrame &f : layout.frames)
-        f.applyDefaults(st.stamp, st.logo, false);
+        f.applyDefaults(st.stamp, st.logo, true);
     document.templatePage = layout;
     return true;
 }

@@ -15,6 +15,10 @@ class Document;
 //   velmora --print-pdf FILE [options] IMAGE...     one PDF through the print code
 //   velmora --print PRINTER [--copies N] [options] IMAGE...   a system printer
 //
+// --stamp-date, --stamp-file-name and --logo FILE print the date taken, the
+// file name and a logo on every photograph (at their default place and
+// size); --no-credit leaves the credit line off.
+//
 // The images are laid out as the arrange command lays them ("Add Images") on
 // the stored page setup and layout, changed by the options; nothing is
 // written back to the settings.
@@ -57,6 +61,8 @@ public:
 private:
     bool fail(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);
+    // The credit line, the stamp and the logo as the options say.
+    bool configureOverlays(UserSettings &state);
     bool exportPages(const Document &document, int quality, const RenderOptions &options);
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
@@ -77,5 +83,9 @@ private:
     bool m_landscape = false;
     bool m_borderless = false;
     bool m_fit = false;
+    bool m_noCredit = false;
+    bool m_stampDate = false;
+    bool m_stampFileName = false;
+    QString m_logo;
     QStringList m_images;
 };

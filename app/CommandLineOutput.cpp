@@ -125,14 +125,15 @@ int CommandLine::execute(const QStringList &args)
     }
     const BufferReuse reuse;
     Document document;
+    bool ok = line.configure(st, document) && line.arrange(document, st);
+    // The credit option as the settings and --no-credit left it.
     RenderOptions options;
     options.printFrame = st.page.printFrame;
-    options.creditText = RenderOptions::creditFor(st.shell.language);
-    const bool ok = line.configure(st, document) && line.arrange(document, st)
-                    && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
-                    && (line.m_pdfFile.isEmpty() || line.printPdf(document, st.page.pageSetup, options))
-                    && (line.m_printer.isEmpty()
-                        || line.printOn(document, st.page.pageSetup, st.page.printJobMax, options));
+    options.creditText = st.page.printCredit ? RenderOptions::creditFor(st.shell.language) : QString();
+    options.source = document.source;
+    ok = ok && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
+         && (line.m_pdfFile.isEmpty() || line.printPdf(document, st.page.pageSetup, options))
+         && (line.m_printer.isEmpty() || line.printOn(document, st.page.pageSetup, st.page.printJobMax, options));
     if (!ok) {
         printLine(stderr, line.m_error);
         return 1;

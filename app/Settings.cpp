@@ -60,6 +60,7 @@ void readValues(QSettings &s, UserSettings &st)
     st.outsideCrop = s.value("/OutsideCrop", true).toBool();
     st.page.printJobMax = s.value("/PrintJobMax", 5).toInt();
     st.page.printFrame = s.value("/PrintFrame", true).toBool();
+    st.page.printCredit = s.value("/PrintCredit", true).toBool();
     st.stamp.printFileName = s.value("/PrintFileName", false).toBool();
     st.stamp.printDateStamp = s.value("/PrintDateStamp", false).toBool();
     st.stamp.allPageDateStamp = s.value("/AllPageDateStamp", true).toInt();
@@ -107,6 +108,7 @@ void writeValues(QSettings &s, const UserSettings &st)
     s.setValue("/OutsideCrop", st.outsideCrop);
     s.setValue("/PrintJobMax", st.page.printJobMax);
     s.setValue("/PrintFrame", st.page.printFrame);
+    s.setValue("/PrintCredit", st.page.printCredit);
     s.setValue("/PrintFileName", st.stamp.printFileName);
     s.setValue("/PrintDateStamp", st.stamp.printDateStamp);
     s.setValue("/AllPageDateStamp", st.stamp.allPageDateStamp);

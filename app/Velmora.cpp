@@ -11,6 +11,7 @@
 #include "library/IconsModel.h"
 #include "library/Selected.h"
 #include "platform/SystemTheme.h"
+#include "tools/FrameToolDialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -137,6 +138,8 @@ void Velmora::createDocks()
     addDockWidget(Qt::LeftDockWidgetArea, m_arrange);
     m_arrange->setImageList(m_selected->model());
     m_arrange->setExportAction(exportAct);
+    m_frameTools = new FrameToolDialogs(m_settings.outsideCrop, this);
+    m_arrange->setFrameTools(m_frameTools);
     tabifyDockWidget(m_available, m_arrange);
     clipboardChanged();
 }
@@ -266,7 +269,11 @@ void Velmora::createConnections()
     m_selected->setEditor(&m_editor);
     connect(m_arrange, &Arrange::preferencesChanged, this, [this] {
         static_cast<FormatSettings &>(m_settings) = m_arrange->preferences();
+        m_settings.stamp = m_arrange->stampDefaults();
+        m_settings.logo = m_arrange->logoDefaults();
     });
+    connect(m_frameTools, &FrameToolDialogs::outsideCropChanged, this,
+            [this](bool outside) { m_settings.outsideCrop = outside; });
     connect(m_arrange, &Arrange::removeArrange, m_available->model(), &IconsModel::decCount);
     connect(m_arrange, &Arrange::removeFrames, m_available->model(), &IconsModel::subCount);
     connect(m_arrange, &Arrange::removeFrames, m_selected->model(), &IconsModel::subCount);

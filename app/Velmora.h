@@ -10,6 +10,7 @@
 
 class Arrange;
 class Available;
+class FrameToolDialogs;
 class Help;
 class QAction;
 class QActionGroup;
@@ -115,6 +116,7 @@ private:
     Selected *m_selected = nullptr;
     Available *m_available = nullptr;
     Arrange *m_arrange = nullptr;
+    FrameToolDialogs *m_frameTools = nullptr; // the page dock's Crop, Stamp and Logo dialogs
     QToolBar *fileToolBar = nullptr;
 
     QMenu *fileMenu = nullptr;

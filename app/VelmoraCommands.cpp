@@ -20,6 +20,7 @@
 #include "library/IconRecord.h"
 #include "library/IconsList.h"
 #include "library/Selected.h"
+#include "tools/FrameToolDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -329,6 +330,7 @@ void Velmora::passPreferences()
     }
     m_editor.setProgram(st.options.editorPath);
     m_arrange->setPreferences(st, st.stamp, st.logo);
+    m_frameTools->setOutsideCrop(st.outsideCrop);
     m_arrange->setDarkTheme(st.shell.darkTheme);
     m_arrange->setCreditText(RenderOptions::creditFor(st.shell.language));
 }

@@ -20,6 +20,7 @@
 #include <QVector>
 
 class ArrangeEngine;
+class FrameTools;
 class IconsModel;
 class KeyListView;
 class PageItemModel;
@@ -45,8 +46,12 @@ public:
     // preferencesChanged() and the application takes them back.
     void setPreferences(const FormatSettings &formats, const StampDefaults &stamp, const LogoDefaults &logo);
     const FormatSettings &preferences() const { return m_formats; }
-    // What pages are drawn with: the print-frame option, the credit line and
-    // the document's image source.
+    // The stamp and logo new frames start with, as the Stamp and Logo
+    // commands last set them (preferencesChanged() tells when).
+    const StampDefaults &stampDefaults() const { return m_stamp; }
+    const LogoDefaults &logoDefaults() const { return m_logo; }
+    // What pages are drawn with: the print-frame option, the credit line
+    // (none when the credit option is off) and the document's image source.
     RenderOptions renderOptions() const;
     void setCreditText(const QString &text) { m_creditText = text; }
     void setDarkTheme(bool dark);
@@ -86,6 +91,8 @@ public:
     ArrangeEngine *engine() const { return m_engine; }
     // The list of images chosen for printing (the selection dock's model).
     void setImageList(IconsModel *model);
+    // The dialogs of the Crop, Stamp and Logo commands (not owned).
+    void setFrameTools(FrameTools *tools) { m_tools = tools; }
 
     // Widgets, for the commands that give the focus back and for tests.
     KeyListView *pageList() const { return m_list; }
@@ -153,6 +160,15 @@ private:
     // page is the one already shown.
     void showPage(int row);
     void focusCurrentFrame();
+    // The crop editor from frame `frame` of the current page on, stepping
+    // through the filled frames as the user asks.
+    void cropSeries(int frame);
+    // Refreshes the pages holding `frames` (QPoint(frame, page)).
+    void refreshFrames(const QVector<QPoint> &frames);
+    const PhotoFrame *firstFilledFrame() const;
+    // The stamp and logo accepted in their dialogs become the ones new
+    // frames take; the application is told.
+    void adoptFrameDefaults(const StampDefaults &stamp, const LogoDefaults &logo);
 
     FormatSettings m_formats;
     StampDefaults m_stamp;
@@ -162,6 +178,7 @@ private:
     ArrangeEngine *m_engine;
     QPointer<IconsModel> m_images;
     QPointer<QAction> m_exportAction;
+    FrameTools *m_tools = nullptr;
     int m_chooseAnswer = 0; // 0 for the selected pages, 1 for all pages
     int m_thumbWidth = 0;
     int m_thumbHeight = 0;

@@ -4,6 +4,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/FrameRecord.h"
+#include "arrange/FrameToolEdits.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "formats/TabPageFormat.h"
@@ -80,7 +81,10 @@ RenderOptions Arrange::renderOptions() const
 {
     RenderOptions options;
     options.printFrame = m_formats.page.printFrame;
-    options.creditText = m_creditText;
+    if (m_formats.page.printCredit)
+        options.creditText = m_creditText;
+    else
+        options.creditText.clear();
     options.source = m_doc.source;
     return options;
 }
@@ -260,15 +264,140 @@ int Arrange::takeBackFrame(int frame)
 
 void Arrange::cropEdit()
 {
-    // The crop editor is opened here on the first selected filled frame.
+    const int current = currentPageIndex();
+    if (current < 0)
+        return;
+    const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+    for (int i = 0; i < frames.size(); ++i) {
+        if (m_doc.isFrameSelected(i) && !frames.at(i).isEmpty()) {
+            cropSeries(i);
+            return;
+        }
+    }
+}
+
+void Arrange::cropEditFrame(int n)
+{
+    const int current = currentPageIndex();
+    if (current >= 0 && n >= 0 && n < m_doc.pages.at(current).frames.size()
+        && !m_doc.pages.at(current).frames.at(n).isEmpty())
+        cropSeries(n);
+    else
+        cropEdit();
+}
+
+void Arrange::cropSeries(int frame)
+{
+    if (!m_tools)
+        return;
+    QPoint at(frame, currentPageIndex());
+    const int startPage = at.y();
+    for (;;) {
+        const PhotoFrame &shown = m_doc.pages.at(at.y()).frames.at(at.x());
+        if (shown.preview.isNull() || shown.imageWidth <= 0 || shown.imageHeight <= 0)
+            break; // nothing to crop: the photograph cannot be read
+        const QPoint next = FrameToolEdits::neighbourFilled(m_doc.pages, at, 1);
+        const QPoint previous = FrameToolEdits::neighbourFilled(m_doc.pages, at, -1);
+        const CropAnswer answer = m_tools->editCrop(shown, m_doc.source, next.x() >= 0, previous.x() >= 0, this);
+        if (answer.step == CropStep::Cancel)
+            break;
+        PhotoFrame changed = shown;
+        if (FrameToolEdits::adoptCrop(changed, answer.rect)) {
+            emit modifiedChanged(true);
+            m_doc.pages[at.y()].frames[at.x()] = changed;
+            updateItems(at.y(), at.y());
+        }
+        if (answer.step == CropStep::Ok)
+            break;
+        const QPoint to = answer.step == CropStep::Next ? next : previous;
+        if (to.x() < 0)
+            break;
+        if (to.y() != at.y()) {
+            m_doc.setCurrentPage(to.y());
+            m_list->setCurrentIndex(m_model->index(to.y(), 0));
+        }
+        at = to;
+        // The frame being cropped is the one selected on the canvas.
+        m_doc.frameSelection.fill(false);
+        if (at.x() < m_doc.frameSelection.size())
+            m_doc.frameSelection[at.x()] = true;
+        if (m_canvas)
+            m_canvas->update();
+        for (FrameWidget *w : frameWidgets())
+            w->update();
+    }
+    m_tools->endCrop();
+    if (currentPageIndex() != startPage && currentPageIndex() >= 0)
+        showPage(currentPageIndex());
+    changeEnable(-1);
     focusCurrentFrame();
 }
 
-void Arrange::cropEditFrame(int) { cropEdit(); }
+const PhotoFrame *Arrange::firstFilledFrame() const
+{
+    const int current = currentPageIndex();
+    if (current < 0 || m_doc.pages.at(current).frames.isEmpty())
+        return nullptr;
+    const PhotoFrame &first = m_doc.pages.at(current).frames.first();
+    return first.isEmpty() ? nullptr : &first;
+}
 
-void Arrange::dateStamp() { focusCurrentFrame(); }
+void Arrange::refreshFrames(const QVector<QPoint> &frames)
+{
+    int first = m_doc.pageCount();
+    int last = -1;
+    for (const QPoint &p : frames) {
+        first = qMin(first, p.y());
+        last = qMax(last, p.y());
+    }
+    if (last >= 0)
+        updateItems(first, last);
+}
 
-void Arrange::logo() { focusCurrentFrame(); }
+void Arrange::dateStamp()
+{
+    StampDefaults stamp;
+    if (!m_tools || !m_tools->editStamp(FrameToolEdits::shownStamp(m_stamp, firstFilledFrame()), stamp, this))
+        return;
+    const QVector<QPoint> frames =
+        FrameToolEdits::framesInScope(m_doc.pages, ToolScope(qBound(0, stamp.allPageDateStamp, 2)), currentPageIndex(),
+                                      m_doc.frameSelection, selectedPageIndexes());
+    if (!frames.isEmpty())
+        emit modifiedChanged(true);
+    for (const QPoint &p : frames)
+        FrameToolEdits::setStamp(m_doc.pages[p.y()].frames[p.x()], stamp);
+    refreshFrames(frames);
+    adoptFrameDefaults(stamp, m_logo);
+    m_list->setFocus();
+}
+
+void Arrange::logo()
+{
+    LogoDefaults logo;
+    ToolScope scope = ToolScope(qBound(0, m_stamp.allPageDateStamp, 2));
+    if (!m_tools
+        || !m_tools->editLogo(FrameToolEdits::shownLogo(m_logo, firstFilledFrame()), m_doc.source, logo, scope, this))
+        return;
+    const QVector<QPoint> frames = FrameToolEdits::framesInScope(m_doc.pages, scope, currentPageIndex(),
+                                                                 m_doc.frameSelection, selectedPageIndexes());
+    if (!frames.isEmpty())
+        emit modifiedChanged(true);
+    for (const QPoint &p : frames)
+        FrameToolEdits::setLogo(m_doc.pages[p.y()].frames[p.x()], logo);
+    refreshFrames(frames);
+    StampDefaults stamp = m_stamp;
+    stamp.allPageDateStamp = int(scope);
+    adoptFrameDefaults(stamp, logo);
+    m_list->setFocus();
+}
+
+void Arrange::adoptFrameDefaults(const StampDefaults &stamp, const LogoDefaults &logo)
+{
+    m_stamp = stamp;
+    m_logo = logo;
+    applyOptions(m_formats.layout.addImagesMode);
+    Q_EMIT preferencesChanged();
+}
 
 void Arrange::indexRotate(QModelIndex index)
 {

@@ -174,8 +174,13 @@ int ArrangeEngine::addPages(int count)
     emit modifiedChanged(true);
     const bool wasEmpty = m_doc.pages.isEmpty();
     const int first = m_doc.pages.size();
-    for (int i = 0; i < count; ++i)
-        m_doc.pages.append(Document::newPage(layout(), first + i));
+    for (int i = 0; i < count; ++i) {
+        // New frames are stamped as the Stamp and Logo commands last said.
+        Page page = Document::newPage(layout(), first + i);
+        for (PhotoFrame &f : page.frames)
+            f.applyDefaults(m_options.stamp, m_options.logo, true);
+        m_doc.pages.append(page);
+    }
     if (wasEmpty) {
         m_doc.placementCount = 0;
         m_doc.imageCount = 0;

@@ -13,6 +13,7 @@ struct PageValues
     QString paperName;  // derived from pageSetup
     QString unitSuffix; // derived from pageSetup
     bool printFrame = true;
+    bool printCredit = true; // the credit line at the foot of every photograph
     int printJobMax = 5;
     QString printerName;
     QVector<PhotoSizeSelect> sizesMM;

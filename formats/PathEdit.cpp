@@ -97,6 +97,11 @@ PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
     layout->addStretch();
     layout->addWidget(editorGroup);
     layout->addStretch();
+    creditBox = new QCheckBox(this);
+    creditBox->setObjectName(QStringLiteral("printCredit"));
+    creditBox->setChecked(m_values->page.printCredit);
+    layout->addWidget(creditBox);
+    layout->addStretch();
 
     retranslate();
     connect(browseButton, &QPushButton::clicked, this, &PathEdit::browse);
@@ -117,6 +122,7 @@ void PathEdit::retranslate()
     widthLabel->setText(QObject::tr("Width:"));
     heightLabel->setText(QObject::tr("Height:"));
     keepBox->setText(QObject::tr("Keep Aspect Ratio"));
+    creditBox->setText(QObject::tr("Print the credit line on photographs"));
     editorGroup->setTitle(QObject::tr("The file path editor"));
     editorLabel->setText(QObject::tr("The choice of editing program."));
     browseButton->setText(QObject::tr("Browse..."));
@@ -178,6 +184,7 @@ bool PathEdit::store()
 {
     FormatSettings &st = *m_values;
     st.options.editorPath = pathEdit->text();
+    st.page.printCredit = creditBox->isChecked();
     st.thumbs.iconKeep = keepBox->isChecked();
     if (m_size.width() == st.thumbs.iconWidth && m_size.height() == st.thumbs.iconHeight)
         return false;

@@ -13,7 +13,8 @@ class QPushButton;
 class QSpinBox;
 
 // The "General" tab: the size of the thumbnail cells with a sample cell,
-// and the program used to edit images.
+// the program used to edit images, and whether photographs carry the credit
+// line.
 class PathEdit : public QWidget
 {
     Q_OBJECT
@@ -53,4 +54,5 @@ private:
     QPushButton *browseButton = nullptr;
     QLineEdit *pathEdit = nullptr;
     FormatSettings *m_values;
+    QCheckBox *creditBox = nullptr;
 };

@@ -169,7 +169,7 @@ void TestMainWindow::closeWritesEveryKey()
     for (const char *k : {"Geometry", "State", "Language", "PageSettings", "ExportJPGot", "FotoPath"})
         QVERIFY2(keys.contains(k), k);
     QVERIFY(keys.contains(QStringLiteral("\u0420ageFormatName")));
-    QCOMPARE(keys.size(), 47);
+    QCOMPARE(keys.size(), 48);
     QCOMPARE(s.value("Language").toString(), QStringLiteral("en"));
     s.endGroup();
 

@@ -113,6 +113,7 @@ void TestSettings::roundTripOfEveryValue()
     a.outsideCrop = false;
     a.page.printJobMax = 12;
     a.page.printFrame = false;
+    a.page.printCredit = false;
     a.stamp = {true, true, 2, "Sans,12,-1,5,50,0,0,0,0,0", QColor(10, 20, 30), 5};
     a.logo = {true, 2, 1, 7.5f, 1.25f, 2.5f, "/logo.png"};
     a.options.dialogWidth = 900;
@@ -153,6 +154,7 @@ void TestSettings::roundTripOfEveryValue()
     QCOMPARE(b.outsideCrop, false);
     QCOMPARE(b.page.printJobMax, 12);
     QCOMPARE(b.page.printFrame, false);
+    QCOMPARE(b.page.printCredit, false);
     QCOMPARE(b.stamp.printFileName, true);
     QCOMPARE(b.stamp.printDateStamp, true);
     QCOMPARE(b.stamp.allPageDateStamp, 2);
@@ -185,7 +187,7 @@ void TestSettings::writesEveryKey()
         "Language", "PageSettings", "PhotoSizesMM", "PhotoSizesIN", "EditFileName", "IconsWidth",
         "IconsHeight", "IconsKeep", "PrinterName", "FotoPath", "ProjectPath", "ShowStart",
         QStringLiteral("\u0420ageFormatName"), "AddImagesOrPages", "AutoCrop", "PlacingClosely",
-        "AddNPages", "OutsideCrop", "PrintJobMax", "PrintFrame", "PrintFileName", "PrintDateStamp",
+        "AddNPages", "OutsideCrop", "PrintJobMax", "PrintFrame", "PrintCredit", "PrintFileName", "PrintDateStamp",
         "AllPageDateStamp", "FontDateStamp", "ColorDateStamp", "PositionDateStamp", "PrintLogo",
         "HorizontalLogo", "VerticalLogo", "SizeLogo", "PosXLogo", "PosYLogo", "FileNameLogo",
         "DialWidth", "DialHeight", "QualityJPG", "ModeExportJPG", "ExportJPGot"};

@@ -40,10 +40,10 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
 // Lays `paths` out on the four-frame layout, from a clean document.
 inline void arrangeFiles(Arrange &dock, const QStringList &paths)
 {
-    FormatSettings formats = dock.preferences();
-    formats.layout.addImagesMode = true;
-    formats.layout.autoCropEnabled = true;
-    dock.setPreferences(formats, StampDefaults(), LogoDefaults());
+    FormatSettings st = dock.preferences();
+    st.layout.addImagesMode = true;
+    st.layout.autoCropEnabled = true;
+    dock.setPreferences(st, dock.stampDefaults(), dock.logoDefaults());
     QVector<IconItem> items;
     for (const QString &p : paths) {
         IconItem item;

@@ -1,0 +1,178 @@
+#include "arrange/FrameToolEdits.h"
+#include "tools/CropModel.h"
+
+#include <QtTest>
+
+// The crop rectangle of the crop editor, without the editor.
+class TestCropModel : public QObject
+{
+    Q_OBJECT
+
+    static void compareRect(const QRectF &a, const QRectF &b)
+    {
+        const double e = 1e-6;
+        QVERIFY2(qAbs(a.x() - b.x()) < e && qAbs(a.y() - b.y()) < e && qAbs(a.width() - b.width()) < e
+                     && qAbs(a.height() - b.height()) < e,
+                 qPrintable(QStringLiteral("(%1,%2 %3x%4) != (%5,%6 %7x%8)")
+                                .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
+                                .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())));
+    }
+
+private slots:
+    void cornerDraggedAgainstEveryEdgeKeepsAspect_data()
+    {
+        QTest::addColumn<int>("corner");
+        QTest::addColumn<double>("dx");
+        QTest::addColumn<bool>("outside");
+        const char *names[] = {"left-top", "right-top", "left-bottom", "right-bottom"};
+        for (int c = 0; c < 4; ++c) {
+            const double out = c % 2 == 0 ? -5000 : 5000; // far beyond the photograph
+            for (bool outside : {false, true}) {
+                QTest::addRow("%s %s grow", names[c], outside ? "outside" : "inside") << c << out << outside;
+                QTest::addRow("%s %s shrink", names[c], outside ? "outside" : "inside") << c << -out << outside;
+            }
+        }
+    }
+
+    void cornerDraggedAgainstEveryEdgeKeepsAspect()
+    {
+        QFETCH(int, corner);
+        QFETCH(double, dx);
+        QFETCH(bool, outside);
+        // 1.5 : 1 in a 1200 x 800 photograph, away from the edges.
+        CropModel m(QRectF(300, 200, 450, 300), QSize(1200, 800), 1.5, outside);
+        const QRectF before = m.rect();
+        for (int i = 0; i < 50; ++i)
+            m.dragCorner(CropModel::Corner(corner), dx / 50);
+        const QRectF r = m.rect();
+        QVERIFY(r.width() > 0 && r.height() > 0);
+        QCOMPARE(qRound(r.width() / r.height() * 1000), 1500);
+        // The opposite corner stays.
+        const QPointF opposite[] = {before.bottomRight(), before.bottomLeft(), before.topRight(), before.topLeft()};
+        const QPointF now[] = {r.bottomRight(), r.bottomLeft(), r.topRight(), r.topLeft()};
+        QCOMPARE(now[corner], opposite[corner]);
+        if (!outside)
+            QVERIFY(QRectF(0, 0, 1200, 800).contains(r));
+        else
+            QVERIFY(QRectF(0, 0, 1200, 800).intersects(r));
+        if (!outside && qAbs(dx) == 5000 && ((corner % 2 == 0) == (dx < 0))) {
+            // Grown as far as the photograph allows: it touches an edge.
+            QVERIFY(r.left() == 0 || r.top() == 0 || r.right() == 1200 || r.bottom() == 800);
+        }
+    }
+
+    void rectangleDraggedAgainstEdgesSlidesAlongThem_data()
+    {
+        QTest::addColumn<QPointF>("move");
+        QTest::addColumn<QRectF>("inside");
+        QTest::newRow("left") << QPointF(-1000, 0) << QRectF(0, 200, 450, 300);
+        QTest::newRow("up-right") << QPointF(2000, -1000) << QRectF(750, 0, 450, 300);
+        QTest::newRow("down-left") << QPointF(-1000, 1000) << QRectF(0, 500, 450, 300);
+    }
+
+    void rectangleDraggedAgainstEdgesSlidesAlongThem()
+    {
+        QFETCH(QPointF, move);
+        QFETCH(QRectF, inside);
+        CropModel m(QRectF(300, 200, 450, 300), QSize(1200, 800), 1.5, false);
+        m.moveBy(move.x(), move.y());
+        compareRect(m.rect(), inside);
+        // Outside mode it goes on, but never wholly off the photograph.
+        CropModel o(QRectF(300, 200, 450, 300), QSize(1200, 800), 1.5, true);
+        o.moveBy(move.x() / 10, move.y() / 10);
+        compareRect(o.rect(), QRectF(300, 200, 450, 300).translated(move / 10));
+        o.moveBy(move.x() * 10, move.y() * 10);
+        compareRect(o.rect(), QRectF(300, 200, 450, 300).translated(move / 10));
+    }
+
+    void bandedCropStaysOutsideAndIsPulledInInside()
+    {
+        // A landscape photograph shown whole in a square frame: bands above
+        // and below.
+        const QRectF banded(0, -50, 400, 400);
+        CropModel outside(banded, QSize(400, 300), 1.0, true);
+        outside.moveBy(0, 0);
+        compareRect(outside.rect(), banded);
+        CropModel inside(banded, QSize(400, 300), 1.0, true);
+        inside.setOutside(false);
+        // Shrunk about its centre to the photograph's height.
+        compareRect(inside.rect(), QRectF(50, 0, 300, 300));
+    }
+
+    void keysStepToMultiplesOfTen()
+    {
+        CropModel m(QRectF(37, 40, 300, 200), QSize(1000, 800), 1.5, false);
+        m.stepKey(Qt::Key_Left, false, false);
+        QCOMPARE(m.rect().left(), 30.0);
+        m.stepKey(Qt::Key_Left, false, false);
+        QCOMPARE(m.rect().left(), 20.0);
+        m.stepKey(Qt::Key_Left, false, true);
+        QCOMPARE(m.rect().left(), 19.0);
+        QCOMPARE(m.rect().width(), 300.0);
+        m.stepKey(Qt::Key_Down, false, false);
+        QCOMPARE(m.rect().top(), 50.0);
+    }
+
+    void shiftResizesFromTheRightEdge()
+    {
+        CropModel m(QRectF(5, 10, 90, 60), QSize(1000, 800), 1.5, false);
+        m.stepKey(Qt::Key_Right, true, false);
+        QCOMPARE(m.rect().right(), 100.0);
+        QCOMPARE(m.rect().bottom(), 70.0 + 5 / 1.5);
+        QCOMPARE(m.rect().left(), 5.0);
+    }
+
+    void rotateTurnsAboutTheCentre()
+    {
+        CropModel m(QRectF(350, 300, 300, 200), QSize(1000, 800), 1.5, false);
+        m.rotate();
+        compareRect(m.rect(), QRectF(400, 250, 200, 300));
+        QCOMPARE(m.aspect(), 2.0 / 3.0);
+        // A turn near an edge keeps the rectangle inside the photograph.
+        CropModel edge(QRectF(0, 0, 900, 600), QSize(1000, 800), 1.5, false);
+        edge.rotate();
+        QVERIFY(QRectF(0, 0, 1000, 800).contains(edge.rect()));
+        QCOMPARE(qRound(edge.rect().width() / edge.rect().height() * 1000), 667);
+    }
+
+    void cropFromAnOldProjectOffThePhotographStartsOver()
+    {
+        CropModel m(QRectF(5000, 5000, 300, 200), QSize(1200, 800), 1.5, true);
+        compareRect(m.rect(), QRectF(0, 0, 1200, 800));
+        CropModel none(QRectF(10, 10, 0, 0), QSize(1000, 800), 2.0, false);
+        compareRect(none.rect(), QRectF(0, 150, 1000, 500));
+    }
+
+    void photographWithoutSizeIsRefused()
+    {
+        CropModel m(QRectF(0, 0, 100, 100), QSize(0, 0), 1.0, false);
+        QVERIFY(!m.isValid());
+        m.moveBy(10, 10);
+        m.rotate();
+        m.stepKey(Qt::Key_Left, true, false);
+        m.dragCorner(CropModel::Corner::LeftTop, 5);
+    }
+
+    void adoptedCropIsRoundedAndTurnsThePhotograph()
+    {
+        PhotoFrame f;
+        f.width = 10000;
+        f.height = 15000; // portrait frame
+        f.imageWidth = 1200;
+        f.imageHeight = 800;
+        f.cropX = 300;
+        f.cropY = 0;
+        f.cropWidth = 533;
+        f.cropHeight = 800;
+        f.turned = false;
+        QVERIFY(!FrameToolEdits::adoptCrop(f, QRectF(299.6, 0.4, 533.2, 799.5)));
+        // Rotated in the editor: the crop becomes landscape, and the
+        // photograph is turned to fill the portrait frame.
+        QVERIFY(FrameToolEdits::adoptCrop(f, QRectF(100.5, 200, 600, 399.6)));
+        QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(101, 200, 600, 400));
+        QVERIFY(f.turned);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCropModel)
+#include "test_cropmodel.moc"

@@ -1,0 +1,524 @@
+#include "arrange/KeyListView.h"
+#include "arrange/PageItemModel.h"
+#include "arrange/PageRenderer.h"
+#include "tests/arrange/DockFixture.h"
+#include "tools/CropImage.h"
+#include "tools/DateStamp.h"
+#include "tools/FrameToolDialogs.h"
+#include "tools/Logo.h"
+#include "tools/ScopeBox.h"
+#include "tools/PixmapLogo.h"
+#include "tools/ViewLogo.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+bool isDark(QRgb c) { return qGray(c) < 80; }
+bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; }
+
+QRect boxOf(const QImage &img, bool (*test)(QRgb))
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (test(img.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// One frame of w x h (1/100 mm) on a page of its size, drawn at 500 pixels
+// per 100 mm, without the outline and, unless given, without the credit line.
+QImage render(const PhotoFrame &f, const QString &credit = QString())
+{
+    RenderOptions options;
+    options.printFrame = false;
+    options.creditText = credit;
+    Page page;
+    page.width = f.width;
+    page.height = f.height;
+    page.frames = {f};
+    QImage img(f.width / 20, f.height / 20, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    img.setDotsPerMeterX(qRound(96 / 0.0254));
+    img.setDotsPerMeterY(qRound(96 / 0.0254));
+    QPainter p(&img);
+    PageRenderer::drawPage(p, page, QRectF(img.rect()), options);
+    return img;
+}
+
+} // namespace
+
+// The Stamp and Logo commands: their dialogs, the frames they change, and
+// what the printout shows.
+class TestStampLogo : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList files;
+    bool outside = true;
+    // The stamp and logo the dock starts with.
+    StampDefaults startStamp;
+    LogoDefaults startLogo;
+    std::function<void(QWidget *)> drive;
+
+    struct Setup
+    {
+        Arrange dock;
+        FrameToolDialogs *tools;
+        explicit Setup(TestStampLogo &t)
+            : tools(new FrameToolDialogs(t.outside, &dock))
+        {
+            dock.setFrameTools(tools);
+            dock.setPreferences(dock.preferences(), t.startStamp, t.startLogo);
+            dock.resize(1000, 800);
+            dock.show();
+            arrangeFiles(dock, t.files);
+            connect(tools, &FrameToolDialogs::dialogOpened, &dock, [&t](QWidget *w) { t.drive(w); },
+                    Qt::QueuedConnection);
+        }
+        const PhotoFrame &frame(int page, int index) const { return dock.page(page).frames.at(index); }
+    };
+
+    PhotoFrame filled(const QString &path, int w, int h, bool fill)
+    {
+        PhotoFrame f;
+        f.width = w;
+        f.height = h;
+        f.fileName = path;
+        f.loadImage(PreviewRule{});
+        f.turnFromImage();
+        f.autoCrop(fill);
+        f.stampColor = Qt::black;
+        f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 10);
+        f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
+        return f;
+    }
+
+    QString logoFile()
+    {
+        const QString path = dir.filePath(QStringLiteral("logo.png"));
+        QImage logo(100, 50, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        logo.save(path);
+        return path;
+    }
+
+    // Accepts the stamp dialog with the date on, at `scope`.
+    void stampWith(int scope, bool on = true)
+    {
+        drive = [scope, on](QWidget *w) {
+            auto *d = qobject_cast<DateStamp *>(w);
+            d->dateBox()->setChecked(on);
+            d->fileNameBox()->setChecked(false);
+            d->scopes()->button(scope)->click();
+            d->positions()->button(3)->click();
+            d->accept();
+        };
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        const QColor colours[] = {Qt::red, Qt::green, Qt::magenta, Qt::yellow, Qt::darkRed}; // none blue as the logo
+        for (int i = 0; i < 5; ++i)
+            files << writePhoto(dir, QStringLiteral("p%1.jpg").arg(i), colours[i], 600, 400);
+    }
+
+    void init()
+    {
+        startStamp = StampDefaults();
+        startLogo = LogoDefaults();
+    }
+
+    void selectedImagesScope()
+    {
+        Setup s(*this);
+        s.dock.frameWidgets().at(1)->click();
+        QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
+        stampWith(0);
+        s.dock.dateStamp();
+        QCOMPARE(modified.count(), 1);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(s.frame(0, i).dateStamp, i == 1);
+        QCOMPARE(s.frame(0, 1).stampPosition, 3);
+        QVERIFY(!s.frame(1, 0).dateStamp);
+    }
+
+    void selectedPagesScopeStampsEmptyFramesToo()
+    {
+        Setup s(*this);
+        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
+        stampWith(1);
+        s.dock.dateStamp();
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(s.frame(1, i).dateStamp); // frames 1 to 3 are empty
+            QVERIFY(!s.frame(0, i).dateStamp);
+        }
+    }
+
+    void allPagesScopeAndNewFramesInherit()
+    {
+        Setup s(*this);
+        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
+        stampWith(2);
+        s.dock.dateStamp();
+        for (int p = 0; p < 2; ++p)
+            for (int i = 0; i < 4; ++i)
+                QVERIFY(s.frame(p, i).dateStamp);
+        // The dock's preferences now stamp every new frame, and the
+        // application is told.
+        QVERIFY(s.dock.stampDefaults().printDateStamp);
+        QCOMPARE(told.count(), 1);
+        const int added = s.dock.engine()->addPages(1);
+        QVERIFY(s.frame(added, 0).dateStamp);
+        QCOMPARE(s.frame(added, 0).stampPosition, 3);
+        // Turned off again for all pages.
+        stampWith(2, false);
+        s.dock.dateStamp();
+        QVERIFY(!s.frame(0, 0).dateStamp);
+        QVERIFY(!s.frame(added, 3).dateStamp);
+    }
+
+    void cancelChangesNeitherFramesNorSettings()
+    {
+        Setup s(*this);
+        drive = [](QWidget *w) {
+            auto *d = qobject_cast<DateStamp *>(w);
+            d->dateBox()->setChecked(true);
+            d->reject();
+        };
+        QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
+        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
+        s.dock.dateStamp();
+        QVERIFY(!s.dock.stampDefaults().printDateStamp);
+        QCOMPARE(told.count(), 0);
+        QVERIFY(!s.frame(0, 0).dateStamp);
+        QCOMPARE(modified.count(), 0);
+    }
+
+    void dialogOpensOnTheFirstFramesStamp()
+    {
+        Setup s(*this);
+        startStamp.printDateStamp = true; // after the frames were made
+        s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
+        bool shownOn = true;
+        drive = [&shownOn](QWidget *w) {
+            auto *d = qobject_cast<DateStamp *>(w);
+            shownOn = d->dateBox()->isChecked();
+            // Nothing to print: font, colour and sample are off.
+            QVERIFY(!d->sample()->isEnabled());
+            d->reject();
+        };
+        s.dock.dateStamp();
+        QVERIFY(!shownOn);
+    }
+
+    void stampLiesInsideTheVisiblePhotograph_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("turned");
+        for (int p = 0; p < 8; ++p)
+            for (bool turned : {false, true})
+                QTest::addRow("position %d %s", p, turned ? "turned" : "upright") << p << turned;
+    }
+
+    void stampLiesInsideTheVisiblePhotograph()
+    {
+        QFETCH(int, position);
+        QFETCH(bool, turned);
+        // A landscape photograph shown whole: white bands, in a square frame
+        // (upright) or a portrait one (turned across it).
+        const QString red = writeTestJpeg(dir.filePath(QStringLiteral("red.jpg")), 400, 300, Qt::red);
+        PhotoFrame f = filled(red, 10000, turned ? 15000 : 10000, false);
+        QCOMPARE(f.turned, turned);
+        f.stampPosition = position;
+        f.dateStamp = true;
+        const QImage img = render(f);
+        const QRectF seen = PageRenderer::visiblePhotoRect(f, QRectF(img.rect()));
+        QVERIFY(seen.height() < img.height() || seen.width() < img.width()); // bands there
+        // Only what the stamp adds counts.
+        PhotoFrame plain = f;
+        plain.dateStamp = false;
+        const QImage base = render(plain);
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != base.pixel(x, y) && isDark(img.pixel(x, y)))
+                    box |= QRect(x, y, 1, 1);
+        QVERIFY(!box.isEmpty());
+        // 5 mm (25 pixels) inside the visible photograph, never on a band.
+        QVERIFY2(seen.adjusted(20, 20, -20, -20).contains(QRectF(box)),
+                 qPrintable(QStringLiteral("text %1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+        // The corner of the photograph (in its own orientation) it names.
+        const bool right = position % 2 == 1;
+        const bool bottom = position % 4 >= 2;
+        bool pageRight = right;
+        bool pageBottom = bottom;
+        if (turned) {
+            // The photograph lies a quarter turn anticlockwise: its top-left
+            // corner is at the page's bottom left.
+            pageRight = bottom;
+            pageBottom = !right;
+        }
+        const QPointF c = QRectF(box).center();
+        QCOMPARE(c.x() > seen.center().x(), pageRight);
+        QCOMPARE(c.y() > seen.center().y(), pageBottom);
+        // Along the photograph or across it.
+        const bool across = position >= 4;
+        const bool wide = box.width() > box.height();
+        QCOMPARE(wide, across == turned);
+    }
+
+    void logoSizeAndPlaceOnRenderedPixels_data()
+    {
+        QTest::addColumn<int>("horizontal");
+        QTest::addColumn<int>("vertical");
+        QTest::addColumn<QRect>("expected");
+        // Frame 500 x 500 pixels; logo 100 x 50 at 20 %: g = sqrt(500*500 /
+        // 5000) * 0.2 = 1.414, so 141 x 71 pixels.
+        QTest::newRow("left top 10%") << 0 << 0 << QRect(50, 50, 141, 71);
+        QTest::newRow("right bottom 10%") << 2 << 2 << QRect(500 - 50 - 141, 500 - 50 - 71, 141, 71);
+        QTest::newRow("centre centre 10%") << 1 << 1 << QRect(50 + 250 - 71, 50 + 250 - 35, 141, 71);
+    }
+
+    void logoSizeAndPlaceOnRenderedPixels()
+    {
+        QFETCH(int, horizontal);
+        QFETCH(int, vertical);
+        QFETCH(QRect, expected);
+        const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
+        PhotoFrame f = filled(red, 10000, 10000, true);
+        f.logo = true;
+        f.logoFile = logoFile();
+        f.logoSize = 20;
+        f.logoHorizontal = horizontal;
+        f.logoVertical = vertical;
+        f.logoPosX = 10;
+        f.logoPosY = 10;
+        const QRect box = boxOf(render(f), isBlue);
+        QVERIFY2(qAbs(box.left() - expected.left()) <= 2 && qAbs(box.top() - expected.top()) <= 2
+                     && qAbs(box.width() - expected.width()) <= 2 && qAbs(box.height() - expected.height()) <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+    }
+
+    void creditOptionOffDrawsNoCreditLine()
+    {
+        // The dock's pages carry the credit line only while the option is on.
+        Setup s(*this);
+        s.dock.setCreditText(QStringLiteral("Credit"));
+        QCOMPARE(s.dock.renderOptions().creditText, QStringLiteral("Credit"));
+        const auto page = [&s] {
+            QImage img(420, 594, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            s.dock.drawPage(&p, 0);
+            return img;
+        };
+        const QImage withCredit = page();
+        FormatSettings prefs = s.dock.preferences();
+        prefs.page.printCredit = false;
+        s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
+        QVERIFY(s.dock.renderOptions().creditText.isEmpty());
+        QVERIFY(page() != withCredit);
+        prefs.page.printCredit = true;
+        s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
+        QCOMPARE(page(), withCredit);
+    }
+
+    void missingLogoLeavesThePhotographAlone()
+    {
+        const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
+        PhotoFrame f = filled(red, 10000, 10000, true);
+        const QImage plain = render(f);
+        f.logo = true;
+        f.logoFile = dir.filePath(QStringLiteral("gone.png"));
+        QCOMPARE(render(f), plain);
+        // A file that is not an image either.
+        QFile text(dir.filePath(QStringLiteral("notes.png")));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a picture");
+        text.close();
+        f.logoFile = text.fileName();
+        QCOMPARE(render(f), plain);
+    }
+
+    void logoDialogRefusesAFileItCannotRead()
+    {
+        LogoDefaults v;
+        v.printLogo = true;
+        v.fileName = dir.filePath(QStringLiteral("gone.png"));
+        Logo dialog(v, 1, ImageSource());
+        dialog.show();
+        int messages = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&messages] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++messages;
+                QVERIFY(box->text().contains(QStringLiteral("gone.png")));
+                box->accept();
+            }
+        });
+        closer.start(20);
+        dialog.accept();
+        QCOMPARE(messages, 1);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+        // With a readable file it closes.
+        dialog.fileEdit()->setText(logoFile());
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(messages, 1);
+    }
+
+    void logoDialogChoosingAFileSetsASize()
+    {
+        LogoDefaults v;
+        v.printLogo = true;
+        v.size = 0;
+        Logo dialog(v, 1, ImageSource());
+        dialog.fileEdit()->setText(dir.filePath(QStringLiteral("gone.png")));
+        QCOMPARE(dialog.sizeBox()->value(), 0.0);
+        QVERIFY(dialog.logoPixmap().isNull());
+        dialog.fileEdit()->setText(logoFile());
+        QCOMPARE(dialog.sizeBox()->value(), 10.0);
+        QVERIFY(!dialog.logoPixmap().isNull());
+    }
+
+    void draggingTheLogoToTheRightCountsFromTheRightEdge()
+    {
+        LogoDefaults v;
+        v.printLogo = true;
+        v.size = 10;
+        v.fileName = logoFile();
+        Logo dialog(v, 1, ImageSource());
+        dialog.resize(600, 700);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        PixmapLogo *item = dialog.logoItem();
+        const double shownWidth = item->pixmap().width() * item->scale();
+        QGraphicsView *view = dialog.preview();
+        const QPoint from = view->mapFromScene(item->pos() + QPointF(2, 2));
+        const QPoint to = view->mapFromScene(QPointF(250, 20) + QPointF(2, 2));
+        QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove, to, view->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(dialog.horizontalGroup()->checkedId(), 2);
+        const double px = item->pos().x();
+        QVERIFY(px > 222.75);
+        QVERIFY(qAbs(dialog.xBox()->value() - (297 - px - shownWidth) / 2.97) < 0.01);
+        QCOMPARE(dialog.values().horizontal, 2);
+        // The print rule agrees: the logo's right edge as far from the
+        // frame's right edge as in the preview.
+        QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
+    }
+
+    void croppedStampedAndMarkedPagesPrintAsShown()
+    {
+        // Crop two frames by hand, stamp the date on all pages, put a logo
+        // on the second page: the printout and the canvas show exactly that.
+        Setup s(*this);
+        const PhotoFrame before0 = s.frame(0, 0);
+        const PhotoFrame before2 = s.frame(0, 2);
+        int opened = 0;
+        drive = [&opened](QWidget *w) {
+            auto *crop = qobject_cast<CropImage *>(w);
+            ++opened;
+            for (int i = 0; i < 8; ++i)
+                QTest::keyClick(crop->view(), Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(crop->view(), Qt::Key_Return);
+        };
+        s.dock.cropEditFrame(0);
+        s.dock.cropEditFrame(2);
+        QCOMPARE(opened, 2);
+        QVERIFY(s.frame(0, 0).cropWidth < before0.cropWidth);
+        QVERIFY(s.frame(0, 2).cropWidth < before2.cropWidth);
+        QCOMPARE(s.frame(0, 1).cropWidth, s.frame(0, 3).cropWidth);
+
+        stampWith(2);
+        s.dock.dateStamp();
+        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
+        const QString logo = logoFile();
+        drive = [logo](QWidget *w) {
+            auto *d = qobject_cast<Logo *>(w);
+            d->printBox()->setChecked(true);
+            d->fileEdit()->setText(logo);
+            d->sizeBox()->setValue(30);
+            d->scopes()->button(1)->click();
+            d->accept();
+        };
+        s.dock.logo();
+
+        const auto page = [&s](int index) {
+            QImage img(420, 594, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            s.dock.drawPage(&p, index);
+            return img;
+        };
+        // Page 1: no logo; page 2: the logo on its one photograph.
+        QVERIFY(boxOf(page(0), isBlue).isEmpty());
+        const QRect printedLogo = boxOf(page(1), isBlue);
+        QVERIFY(!printedLogo.isEmpty());
+        QVERIFY(QRect(0, 0, 210, 297).contains(printedLogo)); // inside frame 1 of page 2
+        // The canvas agrees.
+        const auto canvasHasLogo = [&s](int frame) {
+            return !boxOf(s.dock.frameWidgets().at(frame)->icon().pixmap(s.dock.frameWidgets().at(frame)->iconSize()).toImage(),
+                          isBlue).isEmpty();
+        };
+        QCOMPARE(s.dock.currentPageIndex(), 1);
+        QVERIFY(canvasHasLogo(0));
+        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(0, 0));
+        QVERIFY(!canvasHasLogo(0));
+        for (int p = 0; p < 2; ++p)
+            for (const PhotoFrame &f : s.dock.page(p).frames)
+                QVERIFY(f.dateStamp);
+    }
+
+    void logoScopes()
+    {
+        Setup s(*this);
+        const QString logo = logoFile();
+        drive = [logo](QWidget *w) {
+            auto *d = qobject_cast<Logo *>(w);
+            d->printBox()->setChecked(true);
+            d->fileEdit()->setText(logo);
+            d->accept();
+        };
+        startStamp.allPageDateStamp = 2;
+        s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
+        s.dock.logo();
+        for (int p = 0; p < 2; ++p)
+            for (int i = 0; i < 4; ++i) {
+                QVERIFY(s.frame(p, i).logo);
+                QCOMPARE(s.frame(p, i).logoFile, logo);
+            }
+        QCOMPARE(s.dock.logoDefaults().fileName, logo);
+        // Off for all pages.
+        drive = [](QWidget *w) {
+            auto *d = qobject_cast<Logo *>(w);
+            QVERIFY(d->printBox()->isChecked()); // shown from the first frame
+            d->printBox()->setChecked(false);
+            QVERIFY(!d->sizeBox()->isEnabled());
+            d->accept();
+        };
+        s.dock.logo();
+        QVERIFY(!s.frame(1, 3).logo);
+    }
+};
+
+QTEST_MAIN(TestStampLogo)
+#include "test_stamplogo.moc"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QButtonGroup;
+
+// The "Apply:" group of the stamp and logo dialogs: the selected images, the
+// selected pages or all pages (ids 0, 1, 2).
+class ScopeBox : public QGroupBox
+{
+    Q_OBJECT
+public:
+    ScopeBox(int scope, QWidget *parent = nullptr);
+    QButtonGroup *group() const { return m_group; }
+    int scope() const;
+
+private:
+    QButtonGroup *m_group = nullptr;
+};
