@@ -1,5 +1,6 @@
 #include "arrange/PageRenderer.h"
 #include "library/ImageFile.h"
+#include "tests/TestFont.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
@@ -87,7 +88,11 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(!useTestFont().isEmpty());
+    }
 
     void unreadableFrameLeavesBlankArea()
     {

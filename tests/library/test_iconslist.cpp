@@ -1,4 +1,5 @@
 #include "library/ByteBudget.h"
+#include "tests/TestFont.h"
 #include "library/IconItem.h"
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
@@ -68,6 +69,7 @@ private Q_SLOTS:
 
     void initTestCase()
     {
+        QVERIFY(!useTestFont().isEmpty());
         const QByteArray jpeg = makeJpeg(400, 300, makeTiff(true, {orientationEntry(6)}));
         for (int i = 0; i < files; ++i) {
             QFile f(dir.filePath(QStringLiteral("p%1.jpg").arg(i, 3, 10, QLatin1Char('0'))));

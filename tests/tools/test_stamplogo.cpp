@@ -1,6 +1,7 @@
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
+#include "tests/TestFont.h"
 #include "tests/arrange/DockFixture.h"
 #include "tools/CropImage.h"
 #include "tools/DateStamp.h"
@@ -131,6 +132,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
+        QVERIFY(!useTestFont().isEmpty());
         const QColor colours[] = {Qt::red, Qt::green, Qt::magenta, Qt::yellow, Qt::darkRed}; // none blue as the logo
         for (int i = 0; i < 5; ++i)
             files << writePhoto(dir, QStringLiteral("p%1.jpg").arg(i), colours[i], 600, 400);
