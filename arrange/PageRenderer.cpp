@@ -1,6 +1,7 @@
 #include "arrange/PageRenderer.h"
 
 #include "formats/Rounding.h"
+#include "formats/StampPosition.h"
 #include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
 
@@ -113,18 +114,19 @@ double pointSizeOf(const QFont &font)
     return 10.0;
 }
 
-int stampFlags(int position)
+int stampFlags(StampPosition position)
 {
     switch (position) {
-    case 0: return Qt::AlignLeft | Qt::AlignTop;
-    case 1: return Qt::AlignRight | Qt::AlignTop;
-    case 2: return Qt::AlignLeft | Qt::AlignBottom;
-    case 3: return Qt::AlignRight | Qt::AlignBottom;
-    case 4: return Qt::AlignRight | Qt::AlignTop;
-    case 5: return Qt::AlignRight | Qt::AlignBottom;
-    case 6: return Qt::AlignLeft | Qt::AlignTop;
-    default: return Qt::AlignLeft | Qt::AlignBottom;
+    case StampPosition::AlongTopLeft: return Qt::AlignLeft | Qt::AlignTop;
+    case StampPosition::AlongTopRight: return Qt::AlignRight | Qt::AlignTop;
+    case StampPosition::AlongBottomLeft: return Qt::AlignLeft | Qt::AlignBottom;
+    case StampPosition::AlongBottomRight: return Qt::AlignRight | Qt::AlignBottom;
+    case StampPosition::AcrossTopRight: return Qt::AlignRight | Qt::AlignTop;
+    case StampPosition::AcrossBottomRight: return Qt::AlignRight | Qt::AlignBottom;
+    case StampPosition::AcrossTopLeft: return Qt::AlignLeft | Qt::AlignTop;
+    case StampPosition::AcrossBottomLeft: break;
     }
+    return Qt::AlignLeft | Qt::AlignBottom;
 }
 
 // The logo decoded: every frame of a page usually carries the same one, so
@@ -209,7 +211,8 @@ void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale)
     const double pad = 500.0 / scale; // 5 mm
     const Bands c = cropBands(f, r);
     const double fx = r.x(), fy = r.y(), fw = r.width(), fh = r.height();
-    const bool across = f.stampPosition >= 4;
+    const StampPosition position = stampPositionFrom(f.stampPosition);
+    const bool across = readsAcross(position);
     QRectF box;
     if (!across && !f.turned) {
         box = QRectF(fx + c.left + pad, fy + c.top + pad, fw - 2 * pad - c.left - c.right,
@@ -229,7 +232,7 @@ void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale)
                      fh - 2 * pad - c.left - c.right);
     }
     if (box.width() > 0 && box.height() > 0)
-        p.drawText(box, stampFlags(f.stampPosition), text);
+        p.drawText(box, stampFlags(position), text);
     p.restore();
 }
 

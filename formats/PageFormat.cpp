@@ -1,5 +1,7 @@
 #include "formats/PageFormat.h"
 
+#include "formats/ChooserTab.h"
+
 #include "formats/FormatSettings.h"
 #include "formats/LayoutView.h"
 #include "formats/PaperCatalogue.h"
@@ -170,9 +172,9 @@ void PageFormat::changeData(PageSetup data)
 
 void PageFormat::changeFormat(int index)
 {
-    if (index == 2)
+    if (ChooserTab(index) == ChooserTab::PhotoSizes)
         m_changed = true;
-    if (index == 0 && m_changed) {
+    if (ChooserTab(index) == ChooserTab::Layouts && m_changed) {
         m_currentName = currentText();
         // The photo sizes as edited on their tab (stored into the dialog's
         // values when the tab was left).

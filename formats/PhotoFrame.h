@@ -44,7 +44,7 @@ struct PhotoFrame
     bool dateStamp = false;
     QFont stampFont;
     QColor stampColor;
-    qint32 stampPosition = 0; // 0..7
+    qint32 stampPosition = 0; // a StampPosition, stored as its number
     bool fileNameStamp = false;
     bool logo = false;
     qint32 logoHorizontal = 0; // 0 left, 1 centre, 2 right

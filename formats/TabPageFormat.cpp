@@ -1,6 +1,7 @@
 #include "formats/TabPageFormat.h"
 
 #include "platform/Program.h"
+#include "formats/ChooserTab.h"
 #include "formats/PageFormat.h"
 #include "formats/PhotoSize.h"
 #include "formats/Preferences.h"
@@ -32,7 +33,8 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
     tabs->addTab(m_photoSizes, QString());
     // Pages added to a document, or a layout changed on some of its pages,
     // keep the document's paper.
-    tabs->setTabEnabled(1, mode != ChooserMode::ChangeSelected && mode != ChooserMode::AddPages);
+    tabs->setTabEnabled(int(ChooserTab::PageSettings),
+                        mode != ChooserMode::ChangeSelected && mode != ChooserMode::AddPages);
     m_okButton->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -60,7 +62,7 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
 // nothing to take.
 void TabPageFormat::updateOk()
 {
-    m_okButton->setEnabled(tabs->currentIndex() == 0 && m_pageFormat->hasLayouts());
+    m_okButton->setEnabled(ChooserTab(tabs->currentIndex()) == ChooserTab::Layouts && m_pageFormat->hasLayouts());
 }
 
 void TabPageFormat::store()
