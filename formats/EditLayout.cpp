@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -35,6 +37,9 @@ EditLayout::EditLayout(const Context &context, QWidget *parent)
     setObjectName(QStringLiteral("GraphicsPage"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // Where the window cannot be maximized it still takes most of the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 4 / 5);
     setWindowState(Qt::WindowMaximized);
     setWindowIcon(QIcon(QStringLiteral(":/images/EditLayout.png")));
 
@@ -128,8 +133,10 @@ void EditLayout::buildControls()
         bar->setObjectName(QStringLiteral("ToolBar%1").arg(i));
         bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         bar->setIconSize(QSize(90, 30));
+        bar->setMovable(false);
         bar->addActions(bars.at(i));
         right->addWidget(bar, 0, Qt::AlignHCenter);
+        m_bars.append(bar);
     }
     right->addStretch();
     m_left = makeBox();
@@ -155,8 +162,12 @@ void EditLayout::buildControls()
     auto *heading = new QHBoxLayout;
     m_paperLabel->setAlignment(Qt::AlignCenter);
     m_nameLabel->setAlignment(Qt::AlignCenter);
+    heading->setContentsMargins(6, 0, 6, 0);
+    heading->setSpacing(24);
+    heading->addStretch();
     heading->addWidget(m_paperLabel);
     heading->addWidget(m_nameLabel);
+    heading->addStretch();
     auto *left = new QVBoxLayout;
     left->addLayout(heading);
     left->addWidget(m_page, 1);
@@ -183,12 +194,15 @@ void EditLayout::retranslate()
     m_undo->setToolTip(QObject::tr("Undo") + QStringLiteral(" [Ctrl+Z]"));
     m_redo->setText(QObject::tr("Redo"));
     m_redo->setToolTip(QObject::tr("Redo") + QStringLiteral(" [Ctrl+Shift+Z]"));
-    m_boxLabels[0]->setText(QObject::tr("Left:"));
-    m_boxLabels[1]->setText(QObject::tr("Top:"));
+    m_boxLabels[0]->setText(QObject::tr("Left:", "position of a frame"));
+    m_boxLabels[1]->setText(QObject::tr("Top:", "position of a frame"));
     m_boxLabels[2]->setText(QObject::tr("Width:"));
     m_boxLabels[3]->setText(QObject::tr("Height:"));
     m_paperLabel->setText(QStringLiteral("<h2>") + QObject::tr("Paper Size") + QStringLiteral(": ")
                           + m_context.paperName.toHtmlEscaped() + QStringLiteral("</h2>"));
+    // A tool bar too narrow for its buttons would hide one behind its menu.
+    for (QToolBar *bar : qAsConst(m_bars))
+        bar->setMinimumWidth(bar->sizeHint().width());
 }
 
 bool EditLayout::isModified() const { return !m_stack->isClean(); }

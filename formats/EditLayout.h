@@ -11,6 +11,7 @@ class LayoutDraft;
 class QAction;
 class QDoubleSpinBox;
 class QLabel;
+class QToolBar;
 class QUndoStack;
 
 // The layout editor ("Editor of placements"): frames drawn freely on the
@@ -97,6 +98,7 @@ private:
     QAction *m_remove;
     QAction *m_undo;
     QAction *m_redo;
+    QList<QToolBar *> m_bars;
     QLabel *m_boxLabels[4];
     QDoubleSpinBox *m_left;
     QDoubleSpinBox *m_top;
