@@ -298,12 +298,15 @@ bool EditLayout::saveAs()
     const QString dir = folder();
     QDir().mkpath(dir);
     const QString proposed = m_filePath.isEmpty() ? dir + m_layoutName : m_filePath;
-    QString name = QFileDialog::getSaveFileName(this, QObject::tr("Save As"), proposed, QStringLiteral("*.vly"));
+    const QString name = QFileDialog::getSaveFileName(this, QObject::tr("Save As"), proposed, QStringLiteral("*.vly"));
     if (name.isEmpty())
         return false;
-    if (!name.toLower().endsWith(Extension))
-        name += Extension;
-    return saveTo(name);
+    return saveTo(withExtension(name));
+}
+
+QString EditLayout::withExtension(const QString &chosen)
+{
+    return chosen.endsWith(Extension, Qt::CaseInsensitive) ? chosen : chosen + Extension;
 }
 
 bool EditLayout::saveTo(const QString &fileName)

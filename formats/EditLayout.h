@@ -47,6 +47,9 @@ public:
     // Writes the layout to `fileName`; a failure is shown and leaves the
     // layout modified. An empty layout is not written.
     bool saveTo(const QString &fileName);
+    // The name chosen in the save dialog with ".vly" appended unless it
+    // already ends so (in any letter case).
+    static QString withExtension(const QString &chosen);
     // Reads a layout file of this paper in place of the current layout.
     bool load(const QString &fileName);
 

@@ -240,6 +240,10 @@ private Q_SLOTS:
         QVERIFY(editor.saveTo(path));
         QVERIFY(!editor.isModified());
         QCOMPARE(editor.layoutName(), QString("two"));
+        view->stepSelected(100, 0, false);
+        QVERIFY(editor.isModified());
+        editor.undo();
+        QVERIFY(!editor.isModified());
         LayoutFile file;
         QCOMPARE(LayoutFile::read(path, file), QString());
         QCOMPARE(file.paperWidth, 21000);
@@ -261,6 +265,81 @@ private Q_SLOTS:
         EditLayout again(context(entry, documents()));
         QCOMPARE(again.filePath(), path);
         QVERIFY(!again.isModified());
+    }
+
+    void mouseKeepsFramesInside()
+    {
+        Page page = a4();
+        page.frames.resize(1);
+        page.frames[0].x = page.frames[0].y = 5000;
+        page.frames[0].width = 4000;
+        page.frames[0].height = 6000;
+        EditLayout editor(context(page, documents()));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        GraphicsPage *view = editor.graphicsPage();
+        const QRectF printable = editor.draft()->rules().printable();
+        // The middle far beyond the lower right corner of the paper.
+        drag(view, QPointF(7000, 8000), QPointF(40000, 40000), 5);
+        QCOMPARE(editor.draft()->rect(0), QRectF(16500, 23200, 4000, 6000));
+        // The left edge dragged past the paper's left edge stops at the margin.
+        drag(view, QPointF(16500, 26000), QPointF(-30000, 0), 3);
+        QCOMPARE(editor.draft()->rect(0), QRectF(500, 23200, 20000, 6000));
+        QVERIFY(printable.contains(editor.draft()->rect(0)));
+        // The top edge dragged below the bottom edge leaves a frame with an area.
+        drag(view, QPointF(10000, 23200), QPointF(0, 9000), 3);
+        QCOMPARE(editor.draft()->rect(0).height(), LayoutFrameRules::MinimumSide);
+        QCOMPARE(editor.undoStack()->count(), 3);
+        editor.undo();
+        editor.undo();
+        editor.undo();
+        QCOMPARE(editor.draft()->rect(0), QRectF(5000, 5000, 4000, 6000));
+    }
+
+    void extensionOnce_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("none") << "/a/mine" << "/a/mine.vly";
+        QTest::newRow("capitals") << "/a/MINE.VLY" << "/a/MINE.VLY";
+        QTest::newRow("dotted") << "/a/my.layout" << "/a/my.layout.vly";
+    }
+    void extensionOnce()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, saved);
+        QCOMPARE(EditLayout::withExtension(chosen), saved);
+    }
+
+    void refusedFilesKeepTheLayout_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("foreign") << QByteArray("not a layout") << "A4" << "This is an unsupported file format.";
+        QTest::newRow("other paper") << QByteArray() << "Letter" << "another paper (Letter)";
+    }
+    void refusedFilesKeepTheLayout()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, paper);
+        QFETCH(QString, message);
+        const QString path = documents() + "refused.vly";
+        if (bytes.isEmpty()) {
+            QCOMPARE(LayoutFile::write(path, paper, 21000, 29700, {QRectF(500, 500, 900, 900)}), QString());
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        EditLayout editor(context(a4(), documents()));
+        editor.graphicsPage()->addFrame();
+        const QVector<QRectF> before = editor.draft()->rects();
+        QString *text = watchNextBox(QMessageBox::Ok);
+        QVERIFY(!editor.load(path));
+        QVERIFY2(text->contains(message), qPrintable(*text));
+        QCOMPARE(editor.draft()->rects(), before);
+        QCOMPARE(editor.undoStack()->count(), 1);
     }
 
     void offeredForTheSamePaperOnly_data()
