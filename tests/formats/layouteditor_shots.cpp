@@ -1,15 +1,24 @@
-// Shows the layout editor with three frames, one of them selected, and
-// photographs the screen with ImageMagick's "import", for checking the look
-// by eye (also with QT_SCALE_FACTOR=2):
+// Shows the layout editor with three frames, one of them selected, then the
+// layout chooser dialog, its editor opened from "Editor of placements" with
+// a frame drawn and saved, and the chooser again with the saved layout; each
+// is photographed with ImageMagick's "import", for checking the look by eye
+// (also with QT_SCALE_FACTOR=2):
 //   xvfb-run -a -s "-screen 0 1600x1000x24" layouteditor_shots <folder> [Velmora_ru.qm]
+#include "app/AppState.h"
 #include "formats/EditLayout.h"
 #include "formats/GraphicsPage.h"
 #include "formats/LayoutCatalogue.h"
+#include "formats/LayoutView.h"
+#include "formats/PageFormat.h"
 #include "formats/PaperCatalogue.h"
+#include "formats/TabPageFormat.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QThread>
 #include <QTranslator>
 
@@ -21,6 +30,12 @@ void settle(QApplication &app)
         app.processEvents();
         QThread::msleep(25);
     }
+}
+
+void shoot(const QString &folder, const QString &name)
+{
+    QProcess::execute(QStringLiteral("import"),
+                      {QStringLiteral("-window"), QStringLiteral("root"), QDir(folder).filePath(name)});
 }
 
 } // namespace
@@ -58,7 +73,39 @@ int main(int argc, char **argv)
     editor.graphicsPage()->selectOnly({1});
     editor.graphicsPage()->stepSelected(0, 100, false);
     settle(app);
-    const QString file = QDir(folder).filePath(QStringLiteral("layouteditor-%1.png").arg(language));
-    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+    shoot(folder, QStringLiteral("layouteditor-%1.png").arg(language));
+    editor.hide();
+
+    QTemporaryDir documents;
+    AppState &st = appState();
+    st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
+    st.page.paperName = context.paperName;
+    st.layout.documentsFolder = documents.path() + QStringLiteral("/");
+    TabPageFormat chooser(0, &setup);
+    QTimer::singleShot(500, [&]() {
+        shoot(folder, QStringLiteral("chooser-%1-before.png").arg(language));
+        QTimer::singleShot(500, [&]() {
+            auto *drawn = qobject_cast<EditLayout *>(QApplication::activeModalWidget());
+            if (!drawn)
+                return;
+            drawn->graphicsPage()->addFrame();
+            drawn->graphicsPage()->typeValue(GraphicsPage::Field::Width, 3500);
+            drawn->graphicsPage()->typeValue(GraphicsPage::Field::Height, 4500);
+            QDir().mkpath(documents.path() + QStringLiteral("/A4"));
+            drawn->saveTo(documents.path() + QStringLiteral("/A4/passport.vly"));
+            settle(app);
+            shoot(folder, QStringLiteral("chooser-%1-editor.png").arg(language));
+            drawn->accept();
+            QTimer::singleShot(500, [&]() {
+                shoot(folder, QStringLiteral("chooser-%1-after.png").arg(language));
+                chooser.reject();
+            });
+        });
+        chooser.chooser()->view()->selectionModel()->clearSelection();
+        for (QPushButton *b : chooser.findChildren<QPushButton *>())
+            if (b->icon().cacheKey() && b->text() == QObject::tr("Editor of placements"))
+                b->click();
+    });
+    chooser.exec();
     return 0;
 }

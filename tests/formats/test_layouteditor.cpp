@@ -296,6 +296,21 @@ private Q_SLOTS:
         QCOMPARE(editor.draft()->rect(0), QRectF(5000, 5000, 4000, 6000));
     }
 
+    void escapeAsksBeforeLosingChanges()
+    {
+        EditLayout editor(context(a4(), documents()));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTest::keyClick(editor.graphicsPage(), Qt::Key_Insert);
+        QString *text = watchNextBox(QMessageBox::Cancel);
+        QTest::keyClick(editor.graphicsPage(), Qt::Key_Escape);
+        QVERIFY(text->contains("has been modified"));
+        QVERIFY(editor.isVisible());
+        watchNextBox(QMessageBox::Discard);
+        QTest::keyClick(editor.graphicsPage(), Qt::Key_Escape);
+        QVERIFY(!editor.isVisible());
+    }
+
     void extensionOnce_data()
     {
         QTest::addColumn<QString>("chosen");
