@@ -1,6 +1,7 @@
 // The layout editor: frame rules, undo and redo of every kind of edit,
 // saving and what the layout chooser makes of the saved file.
 #include "app/AppState.h"
+#include "app/JpegExport.h"
 #include "formats/EditLayout.h"
 #include "formats/GraphicsFrameItem.h"
 #include "formats/GraphicsPage.h"
@@ -11,6 +12,7 @@
 #include "formats/LayoutView.h"
 #include "formats/PageFormat.h"
 #include "formats/PaperCatalogue.h"
+#include "tests/app/OutputFixture.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -428,7 +430,8 @@ private Q_SLOTS:
         QCOMPARE(after.readAll(), bytes);
     }
 
-    // Draw three frames, undo twice and redo once, save, choose the layout.
+    // Draw three frames, undo twice and redo once, save, choose the layout,
+    // arrange photographs on it and export the page.
     void drawnLayoutBecomesTheTemplate()
     {
         AppState &st = appState();
@@ -447,7 +450,7 @@ private Q_SLOTS:
             const auto close = qScopeGuard([editor] { editor->done(QDialog::Accepted); });
             QVERIFY(QTest::qWaitForWindowActive(editor));
             GraphicsPage *view = editor->graphicsPage();
-            const double frames[3][4] = {{10, 10, 90, 60}, {110, 20, 40, 50}, {120, 200, 60, 45.5}};
+            const double frames[3][4] = {{10, 10, 90, 60}, {110, 20, 40, 50}, {160, 200, 42, 45.5}};
             for (const auto &f : frames) {
                 view->setFocus();
                 QTest::keyClick(view, Qt::Key_Insert);
@@ -470,7 +473,7 @@ private Q_SLOTS:
         QCOMPARE(chooser.view()->currentIndex().data().toString(), QString("three.vly"));
         chooser.store();
         QCOMPARE(st.templatePage.title, QString("three.vly"));
-        const QVector<QRectF> expected{QRectF(1000, 1000, 9000, 6000), QRectF(12000, 500, 6000, 4550),
+        const QVector<QRectF> expected{QRectF(1000, 1000, 9000, 6000), QRectF(16000, 500, 4200, 4550),
                                        QRectF(11000, 2000, 4000, 5000)};
         QCOMPARE(st.templatePage.frames.size(), 3);
         for (int i = 0; i < 3; ++i) {
@@ -479,6 +482,21 @@ private Q_SLOTS:
             QVERIFY2(qAbs(got.x() - want.x()) <= 10 && qAbs(got.y() - want.y()) <= 10
                          && qAbs(got.width() - want.width()) <= 10 && qAbs(got.height() - want.height()) <= 10,
                      qPrintable(QString("frame %1").arg(i)));
+        }
+
+        // Photographs arranged on it are exported where the frames were drawn.
+        const Document doc = arrangedDocument(docs.path(), 3, st.templatePage);
+        const QImage page = JpegExport::pageImage(doc.pages.first());
+        const auto white = [&page](double x, double y) {
+            return QColor(page.pixel(int(x / JpegExport::PixelSize), int(y / JpegExport::PixelSize))) == Qt::white;
+        };
+        const double near = 9; // 0.09 mm
+        for (const QRectF &f : expected) {
+            const QPointF c = f.center();
+            QVERIFY(!white(f.left() + near, c.y()) && white(f.left() - near, c.y()));
+            QVERIFY(!white(f.right() - near, c.y()) && white(f.right() + near, c.y()));
+            QVERIFY(!white(c.x(), f.top() + near) && white(c.x(), f.top() - near));
+            QVERIFY(!white(c.x(), f.bottom() - near) && white(c.x(), f.bottom() + near));
         }
     }
 };
