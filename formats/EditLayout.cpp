@@ -228,11 +228,7 @@ void EditLayout::showCurrent()
     m_remove->setEnabled(any);
     m_add->setEnabled(m_draft->rules().usable());
     const int current = m_page->currentId();
-    QRectF shown;
-    if (any && selected.contains(current))
-        shown = m_draft->rect(current);
-    else if (any)
-        return;
+    const QRectF shown = any && m_draft->contains(current) ? m_draft->rect(current) : QRectF();
     m_updating = true;
     const double scale = m_context.unitScale;
     m_left->setValue(shown.x() / scale);

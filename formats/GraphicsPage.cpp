@@ -55,7 +55,7 @@ GraphicsPage::GraphicsPage(LayoutDraft *draft, QUndoStack *stack, const QColor &
     connect(draft, &LayoutDraft::frameChanged, this, &GraphicsPage::updateItem);
     connect(draft, &LayoutDraft::frameRemoved, this, &GraphicsPage::removeItem);
     connect(draft, &LayoutDraft::framesTouched, this, &GraphicsPage::touch);
-    connect(scene, &QGraphicsScene::selectionChanged, this, &GraphicsPage::currentChanged);
+    connect(scene, &QGraphicsScene::selectionChanged, this, &GraphicsPage::followSelection);
 }
 
 GraphicsPage::~GraphicsPage()
@@ -81,7 +81,16 @@ void GraphicsPage::selectOnly(const QList<int> &ids)
     for (int id : ids)
         if (GraphicsFrameItem *i = m_items.value(id))
             i->setSelected(true);
-    emit currentChanged();
+    followSelection();
+}
+
+void GraphicsPage::followSelection()
+{
+    const QList<int> selected = selectedIds();
+    if (!selected.isEmpty() && !selected.contains(m_current))
+        setCurrent(selected.first());
+    else
+        emit currentChanged();
 }
 
 void GraphicsPage::insertItem(int id)

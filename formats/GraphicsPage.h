@@ -68,6 +68,8 @@ private:
     void touch(const QList<int> &ids);
     void raise(GraphicsFrameItem *item);
     void setCurrent(int id);
+    // A frame taken out of the selection stops being the current one.
+    void followSelection();
     void pushGeometry(const QMap<int, QRectF> &after, Gesture gesture);
     GraphicsFrameItem *frameAt(const QPoint &viewPos) const;
     LayoutFrameRules::Edges edgesAt(GraphicsFrameItem *item, const QPoint &viewPos) const;

@@ -313,6 +313,41 @@ private Q_SLOTS:
         QVERIFY(!editor.isVisible());
     }
 
+    void boxesFollowTheSelection()
+    {
+        Page page = a4();
+        page.frames.resize(2);
+        page.frames[0].x = page.frames[0].y = 1000;
+        page.frames[1].x = page.frames[1].y = 12000;
+        page.frames[0].width = page.frames[0].height = 5000;
+        page.frames[1].width = page.frames[1].height = 6000;
+        EditLayout editor(context(page, documents()));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        GraphicsPage *view = editor.graphicsPage();
+        const auto click = [view](const QPointF &at, Qt::KeyboardModifiers mods) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, mods, view->mapFromScene(at));
+        };
+        QVERIFY(!box(&editor, 0)->isEnabled());
+        click(QPointF(3500, 3500), Qt::NoModifier);
+        QCOMPARE(box(&editor, 0)->value(), 10.0);
+        click(QPointF(15000, 15000), Qt::ControlModifier);
+        QCOMPARE(view->selectedIds(), QList<int>({0, 1}));
+        typeInto(box(&editor, 2), 30);
+        QCOMPARE(editor.draft()->rect(0).width(), 3000.0);
+        QCOMPARE(editor.draft()->rect(1).width(), 3000.0);
+        // Taking the shown frame out of the selection shows the other one.
+        click(QPointF(2000, 3500), Qt::ControlModifier);
+        QCOMPARE(view->selectedIds(), QList<int>({1}));
+        QCOMPARE(box(&editor, 0)->value(), 120.0);
+        QCOMPARE(box(&editor, 3)->value(), 60.0);
+        // A click on the bare paper leaves nothing to edit.
+        click(QPointF(15000, 27000), Qt::NoModifier);
+        QVERIFY(view->selectedIds().isEmpty());
+        QVERIFY(!box(&editor, 0)->isEnabled());
+        QCOMPARE(box(&editor, 2)->value(), 0.0);
+    }
+
     void extensionOnce_data()
     {
         QTest::addColumn<QString>("chosen");
