@@ -1,6 +1,6 @@
 #pragma once
 
-#include "arrange/Page.h"
+#include "formats/Page.h"
 #include "formats/LayoutFrameRules.h"
 
 #include <QList>

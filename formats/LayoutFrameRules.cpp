@@ -1,7 +1,7 @@
 #include "formats/LayoutFrameRules.h"
 
-#include "arrange/Page.h"
-#include "arrange/Rounding.h"
+#include "formats/Page.h"
+#include "formats/Rounding.h"
 
 #include <QtGlobal>
 

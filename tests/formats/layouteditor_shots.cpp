@@ -4,8 +4,8 @@
 // is photographed with ImageMagick's "import", for checking the look by eye
 // (also with QT_SCALE_FACTOR=2):
 //   xvfb-run -a -s "-screen 0 1600x1000x24" layouteditor_shots <folder> [Velmora_ru.qm]
-#include "app/AppState.h"
 #include "formats/EditLayout.h"
+#include "formats/FormatSettings.h"
 #include "formats/GraphicsPage.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutView.h"
@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     if (args.size() > 2 && translator.load(args.at(2)))
         app.installTranslator(&translator);
 
-    const DataDock setup;
+    const PageSetup setup;
     EditLayout::Context context;
     context.page = LayoutCatalogue::paperPage(setup);
     context.page.title = QStringLiteral("passport.vly");
@@ -77,11 +77,11 @@ int main(int argc, char **argv)
     editor.hide();
 
     QTemporaryDir documents;
-    AppState &st = appState();
+    FormatSettings st;
+    st.adoptPageSetup(setup);
     st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
-    st.page.paperName = context.paperName;
     st.layout.documentsFolder = documents.path() + QStringLiteral("/");
-    TabPageFormat chooser(0, &setup);
+    TabPageFormat chooser(ChooserMode::Choose, st, setup);
     QTimer::singleShot(500, [&]() {
         shoot(folder, QStringLiteral("chooser-%1-before.png").arg(language));
         QTimer::singleShot(500, [&]() {

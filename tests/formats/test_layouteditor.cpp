@@ -1,7 +1,7 @@
 // The layout editor: frame rules, undo and redo of every kind of edit,
 // saving and what the layout chooser makes of the saved file.
-#include "app/AppState.h"
 #include "app/JpegExport.h"
+#include "arrange/RenderOptions.h"
 #include "formats/EditLayout.h"
 #include "formats/GraphicsFrameItem.h"
 #include "formats/GraphicsPage.h"
@@ -11,6 +11,7 @@
 #include "formats/LayoutFrameRules.h"
 #include "formats/LayoutView.h"
 #include "formats/PageFormat.h"
+#include "formats/FormatSettings.h"
 #include "formats/PaperCatalogue.h"
 #include "tests/app/OutputFixture.h"
 
@@ -31,7 +32,7 @@ namespace {
 
 // A4 portrait in millimetres with 5 mm margins: printable (500, 500) to
 // (20500, 29200) in hundredths of a millimetre.
-Page a4(const DataDock &setup = DataDock())
+Page a4(const PageSetup &setup = PageSetup())
 {
     return LayoutCatalogue::paperPage(setup);
 }
@@ -40,7 +41,7 @@ EditLayout::Context context(const Page &page, const QString &documents)
 {
     EditLayout::Context c;
     c.page = page;
-    c.paperName = PaperCatalogue::paperName(DataDock());
+    c.paperName = PaperCatalogue::paperName(PageSetup());
     c.unitSuffix = QStringLiteral(" mm");
     c.unitScale = 100;
     c.documentsFolder = documents;
@@ -414,7 +415,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(documents() + "A4"));
         QVERIFY(editor.saveTo(documents() + "A4/offer.vly"));
 
-        DataDock d;
+        PageSetup d;
         d.paperSize = paper;
         d.orientation = orientation;
         d.width = PaperCatalogue::shortSide(paper, d.unit);
@@ -469,13 +470,10 @@ private Q_SLOTS:
     // arrange photographs on it and export the page.
     void drawnLayoutBecomesTheTemplate()
     {
-        AppState &st = appState();
-        st.page.pageSetup = DataDock();
-        st.page.paperName = PaperCatalogue::paperName(DataDock());
-        st.page.sizesMM.clear();
+        FormatSettings st;
+        st.adoptPageSetup(PageSetup());
         st.layout.documentsFolder = documents();
-        st.layout.pageFormatName.clear();
-        PageFormat chooser(DataDock(), 2);
+        PageFormat chooser(&st, PageSetup(), ChooserMode::ChangeAll);
         chooser.view()->selectionModel()->clearSelection();
 
         bool driven = false;
@@ -507,12 +505,13 @@ private Q_SLOTS:
 
         QCOMPARE(chooser.view()->currentIndex().data().toString(), QString("three.vly"));
         chooser.store();
-        QCOMPARE(st.templatePage.title, QString("three.vly"));
+        const Page &chosen = chooser.chosenLayout();
+        QCOMPARE(chosen.title, QString("three.vly"));
         const QVector<QRectF> expected{QRectF(1000, 1000, 9000, 6000), QRectF(16000, 500, 4200, 4550),
                                        QRectF(11000, 2000, 4000, 5000)};
-        QCOMPARE(st.templatePage.frames.size(), 3);
+        QCOMPARE(chosen.frames.size(), 3);
         for (int i = 0; i < 3; ++i) {
-            const QRect got = st.templatePage.frames.at(i).rect();
+            const QRect got = chosen.frames.at(i).rect();
             const QRectF want = sorted(expected).at(i);
             QVERIFY2(qAbs(got.x() - want.x()) <= 10 && qAbs(got.y() - want.y()) <= 10
                          && qAbs(got.width() - want.width()) <= 10 && qAbs(got.height() - want.height()) <= 10,
@@ -520,8 +519,11 @@ private Q_SLOTS:
         }
 
         // Photographs arranged on it are exported where the frames were drawn.
-        const Document doc = arrangedDocument(docs.path(), 3, st.templatePage);
-        const QImage page = JpegExport::pageImage(doc.pages.first());
+        Document doc;
+        arrangeDocument(doc, docs.path(), 3, chosen);
+        RenderOptions noOutline;
+        noOutline.printFrame = false;
+        const QImage page = JpegExport::pageImage(doc.pages.first(), noOutline);
         const auto white = [&page](double x, double y) {
             return QColor(page.pixel(int(x / JpegExport::PixelSize), int(y / JpegExport::PixelSize))) == Qt::white;
         };
