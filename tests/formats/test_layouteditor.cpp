@@ -448,6 +448,15 @@ private Q_SLOTS:
         QVERIFY(!editor.saveTo(path));
         QVERIFY(text->contains("no frames"));
         QVERIFY(!QFile::exists(path));
+
+        // Paper whose margins leave nothing printable takes no frame at all.
+        Page tiny = a4();
+        tiny.width = 900;
+        tiny.height = 900;
+        EditLayout none(context(tiny, documents()));
+        none.add();
+        QVERIFY(none.draft()->isEmpty());
+        QCOMPARE(none.undoStack()->count(), 0);
     }
 
     void refusedSaveKeepsTheOldFile()
