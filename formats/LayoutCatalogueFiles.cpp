@@ -21,12 +21,11 @@ bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWo
     LayoutFile file;
     if (!LayoutFile::read(path, file).isEmpty())
         return false;
-    const bool storedLandscape = file.paperWidth > file.paperHeight;
-    const bool paperLandscape = entry.width > entry.height;
-    if (storedLandscape != paperLandscape || LayoutFile::paperWord(file.paperName) != paperWord)
+    if (!file.suits(paperWord, entry.width, entry.height))
         return false;
-    // A layout without frames could hold no photograph.
-    if (file.frames.isEmpty())
+    // A layout without frames could hold no photograph; one with a frame of
+    // no area or off the paper is damaged.
+    if (file.frames.isEmpty() || !file.framesOnPaper())
         return false;
     entry.frames.clear();
     for (const QRect &r : file.frames) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
+#include <QSaveFile>
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -56,6 +57,12 @@ bool representable(qint32 start, qint32 length)
     return length >= 0 && end > std::numeric_limits<qint32>::min() && end <= std::numeric_limits<qint32>::max();
 }
 
+bool onPaper(const QRect &r, qint32 paperWidth, qint32 paperHeight)
+{
+    return r.width() > 0 && r.height() > 0 && r.x() >= 0 && r.y() >= 0 && qint64(r.x()) + r.width() <= paperWidth
+           && qint64(r.y()) + r.height() <= paperHeight;
+}
+
 } // namespace
 
 QString LayoutFile::write(const QString &fileName, const QString &paperName, qint32 paperWidth,
@@ -63,15 +70,18 @@ QString LayoutFile::write(const QString &fileName, const QString &paperName, qin
 {
     if (fileName.isEmpty())
         return QObject::tr("No file name given.");
-    QFile file(fileName);
+    QVector<QRect> rounded;
+    rounded.reserve(frames.size());
+    for (const QRectF &r : frames) {
+        const QRect frame(roundHalfUp(r.x()), roundHalfUp(r.y()), roundHalfUp(r.width()), roundHalfUp(r.height()));
+        if (!onPaper(frame, paperWidth, paperHeight))
+            return QObject::tr("A frame has no area or reaches beyond the paper.");
+        rounded.append(frame);
+    }
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     WaitCursor wait;
-    QVector<QRect> rounded;
-    rounded.reserve(frames.size());
-    for (const QRectF &r : frames)
-        rounded.append(QRect(roundHalfUp(r.x()), roundHalfUp(r.y()), roundHalfUp(r.width()),
-                             roundHalfUp(r.height())));
     std::stable_sort(rounded.begin(), rounded.end(), framesInOrder);
 
     QDataStream out(&file);
@@ -87,10 +97,13 @@ QString LayoutFile::write(const QString &fileName, const QString &paperName, qin
             break;
         }
     }
-    file.close();
-    if (error.isEmpty() && file.error() != QFileDevice::NoError)
-        error = file.errorString();
-    return error;
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
 }
 
 QString LayoutFile::read(const QString &fileName, LayoutFile &out)
@@ -128,4 +141,17 @@ QString LayoutFile::paperWord(const QString &paperName)
 QString LayoutFile::folderFor(const QString &documentsFolder, const QString &paperName)
 {
     return documentsFolder + paperWord(paperName) + QLatin1Char('/');
+}
+
+bool LayoutFile::suits(const QString &name, qint32 width, qint32 height) const
+{
+    return (paperWidth > paperHeight) == (width > height) && paperWord(paperName) == paperWord(name);
+}
+
+bool LayoutFile::framesOnPaper() const
+{
+    for (const QRect &r : frames)
+        if (!onPaper(r, paperWidth, paperHeight))
+            return false;
+    return true;
 }

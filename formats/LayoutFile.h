@@ -17,7 +17,9 @@ struct LayoutFile
     static const QString Magic; // "VLY 2.C"
 
     // Writes the layout; frames are rounded to whole units and sorted by
-    // y, x, height, width. Returns an error text, empty on success.
+    // y, x, height, width. A frame without area or reaching beyond the paper
+    // is refused. The file is replaced only once it is written completely.
+    // Returns an error text, empty on success.
     static QString write(const QString &fileName, const QString &paperName, qint32 paperWidth,
                          qint32 paperHeight, const QVector<QRectF> &frames);
     // Reads `fileName` into `out`. Returns an error text, empty on success.
@@ -27,4 +29,10 @@ struct LayoutFile
     // by the first blank-separated word of `paperName` and "/".
     static QString folderFor(const QString &documentsFolder, const QString &paperName);
     static QString paperWord(const QString &paperName);
+
+    // True when the layout was saved for a paper of the same name (its first
+    // word) and orientation as the paper `name`, `width` x `height`.
+    bool suits(const QString &name, qint32 width, qint32 height) const;
+    // True when every frame has an area and lies on the stored paper.
+    bool framesOnPaper() const;
 };

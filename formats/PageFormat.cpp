@@ -1,7 +1,7 @@
 #include "formats/PageFormat.h"
 
 #include "formats/ChooserTab.h"
-
+#include "formats/EditLayout.h"
 #include "formats/FormatSettings.h"
 #include "formats/LayoutView.h"
 #include "formats/PaperCatalogue.h"
@@ -15,18 +15,6 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
-
-namespace {
-
-PageFormat::LayoutEditor &layoutEditor()
-{
-    static PageFormat::LayoutEditor editor;
-    return editor;
-}
-
-} // namespace
-
-void PageFormat::setLayoutEditor(LayoutEditor editor) { layoutEditor() = std::move(editor); }
 
 PageFormat::PageFormat(FormatSettings *values, const PageSetup &data, ChooserMode mode, QWidget *parent)
     : QWidget(parent),
@@ -225,15 +213,29 @@ void PageFormat::editLayout()
 
 void PageFormat::openEditor(const Page &layout)
 {
-    if (!layoutEditor())
-        return;
+    const FormatSettings &st = *m_values;
+    EditLayout::Context context;
+    context.page = layout;
+    context.paperName = st.page.paperName;
+    context.unitSuffix = st.page.unitSuffix;
+    context.unitScale = m_catalogue.unitScale();
+    context.documentsFolder = st.layout.documentsFolder;
+    context.paperFill = st.thumbs.fillColor;
+
     QWidget *dialog = window();
     if (SizedDialog *d = qobject_cast<SizedDialog *>(dialog)) {
         d->clearStayOpen();
         d->hide();
     }
-    layoutEditor()(dialog, layout);
+    EditLayout editor(context, dialog);
+    editor.exec();
+    const QString saved = editor.savedPath();
+    if (!saved.isEmpty())
+        m_currentName = LayoutCatalogue::fileLayoutName(saved);
     rebuild();
+    const int row = m_catalogue.indexOf(m_currentName);
+    if (row >= 0)
+        m_view->setCurrentIndex(m_model->index(row, 0));
 }
 
 void PageFormat::store()

@@ -9,8 +9,6 @@
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
-
 struct FormatSettings;
 class LayoutView;
 class QCheckBox;
@@ -40,10 +38,6 @@ public:
     LayoutView *view() const { return m_view; }
     void retranslate();
 
-    // The layout editor, once the program has one: run modally on a layout,
-    // then the catalogue is read again.
-    using LayoutEditor = std::function<void(QWidget *parent, const Page &layout)>;
-    static void setLayoutEditor(LayoutEditor editor);
 
 public Q_SLOTS:
     void changeData(PageSetup data);
@@ -57,6 +51,8 @@ public Q_SLOTS:
 private:
     void rebuild();
     void updatePaperLine();
+    // Runs the layout editor on `layout`, then reads the catalogue again
+    // and selects the layout saved last, if any.
     void openEditor(const Page &layout);
     QString currentText() const;
 
