@@ -7,6 +7,7 @@
 #include "app/JpegExport.h"
 #include "app/PrintJob.h"
 #include "app/Settings.h"
+#include "app/Shell.h"
 #include "arrange/Document.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,7 @@ int CommandLine::execute(const QStringList &args)
     QTranslator translator;
     if (!st.shell.language.isEmpty()
         && translator.load(QStringLiteral("Velmora_") + st.shell.language,
-                           QCoreApplication::applicationDirPath() + QStringLiteral("/Translations")))
+                           Shell::dataFolder(QCoreApplication::applicationDirPath(), QStringLiteral("Translations"))))
         QCoreApplication::installTranslator(&translator);
 
     CommandLine line;

@@ -4,6 +4,7 @@
 #include "formats/PageSetup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QObject>
 #include <QTranslator>
 
@@ -16,6 +17,16 @@ const char *const workLanguageKey = QT_TRANSLATE_NOOP("QObject", "WorkLanguage")
 
 namespace Shell {
 
+
+QString dataFolder(const QString &programFolder, const QString &name)
+{
+    const QString beside = programFolder + QLatin1Char('/') + name;
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/../share/velmora/") + name);
+    return QFileInfo(installed).isDir() ? installed : beside;
+}
 
 bool isProjectPath(const QString &path)
 {

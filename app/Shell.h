@@ -9,6 +9,12 @@ struct PageSetup;
 namespace Shell {
 
 
+// The data folder `name` of the program ("Translations", "Help_en"), for the
+// executable in `programFolder`: beside it in a build folder, else in
+// ../share/velmora/ of the prefix it was installed to; beside the executable
+// when neither exists.
+QString dataFolder(const QString &programFolder, const QString &name);
+
 // True when `path` names a project: it contains ".vm2" anywhere, in any
 // letter case.
 bool isProjectPath(const QString &path);

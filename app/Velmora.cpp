@@ -41,7 +41,7 @@ Velmora::Velmora(QWidget *parent)
 
     printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
-    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    translationsDir = Shell::dataFolder(QCoreApplication::applicationDirPath(), QStringLiteral("Translations"));
     appTranslator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
     qApp->installTranslator(appTranslator);

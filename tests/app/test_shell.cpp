@@ -4,6 +4,7 @@
 #include "app/Shell.h"
 #include "formats/PageSetup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void recentFiles();
     void languages_data();
     void languages();
+    void dataFolder_data();
+    void dataFolder();
 
 private:
     QTemporaryDir dir;
@@ -133,6 +136,37 @@ void TestShell::languages()
         QCOMPARE(l.name, l.locale == "en" ? QStringLiteral("English") : QStringLiteral("Русский"));
     const int index = Shell::chooseLanguage(found, saved);
     QCOMPARE(index < 0 ? QString() : found[index].locale, chosen);
+}
+
+void TestShell::dataFolder_data()
+{
+    // Folders made under a prefix: "bin" holds the executable.
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("build folder") << QStringList{"bin/Translations"} << "bin/Translations";
+    QTest::newRow("installed") << QStringList{"share/velmora/Translations"} << "share/velmora/Translations";
+    QTest::newRow("beside wins") << QStringList{"bin/Translations", "share/velmora/Translations"}
+                                 << "bin/Translations";
+    QTest::newRow("a file is no folder") << QStringList{"share/velmora/Translations/"} << "bin/Translations";
+    QTest::newRow("neither") << QStringList{} << "bin/Translations";
+}
+
+void TestShell::dataFolder()
+{
+    QFETCH(QStringList, made);
+    QFETCH(QString, found);
+    QTemporaryDir prefix;
+    QVERIFY(QDir().mkpath(prefix.filePath("bin")));
+    for (const QString &path : made) {
+        if (path.endsWith('/')) { // a plain file where a folder would be
+            QVERIFY(QDir().mkpath(prefix.filePath(path.section('/', 0, -3))));
+            QFile file(prefix.filePath(path.chopped(1)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(QDir().mkpath(prefix.filePath(path)));
+        }
+    }
+    QCOMPARE(Shell::dataFolder(prefix.filePath("bin"), "Translations"), prefix.filePath(found));
 }
 
 QTEST_GUILESS_MAIN(TestShell)
