@@ -13,6 +13,8 @@ void nameApplication()
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("2.18.2"));
+    // The desktop entry the windows belong to (the application id on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.velmora"));
 }
 
 // Without a window the program speaks for itself on standard error: the

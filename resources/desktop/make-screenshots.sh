@@ -2,8 +2,9 @@
 # Makes the AppStream screenshots from the real program: a folder of made-up
 # photos, the main window at 1600 x 1000 on a virtual screen, then the photos
 # picked and laid out four to an A4 page.
-# Needs xvfb-run, xdotool and ImageMagick (convert, import); run as root it
-# hides the machine's /tmp from the folder tree (a private mount namespace).
+# Needs xvfb-run, xdotool and ImageMagick (convert, import). Run as root, the
+# photos lie in /home/velmora/Pictures/Holiday on an empty /home of a private
+# mount namespace, so the folder tree shows nothing of the machine's homes.
 #
 # Usage: resources/desktop/make-screenshots.sh PROGRAM [OUTPUT_DIR] [LANGUAGE]
 #   PROGRAM     build/bin/velmora or an installed .../bin/velmora
@@ -15,19 +16,24 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 PROGRAM=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 OUT=$(mkdir -p "${2:-$HERE/screenshots}" && cd "${2:-$HERE/screenshots}" && pwd)
 LANGUAGE=${3:-en}
+[ -x "$PROGRAM" ] || { echo "no program at $PROGRAM" >&2; exit 1; }
 for tool in xvfb-run xdotool convert import; do
     command -v $tool >/dev/null 2>&1 || { echo "$tool not found" >&2; exit 1; }
 done
 
-if [ -z "${VELMORA_SHOTS_INSIDE:-}" ] && [ "$(id -u)" = 0 ] && unshare -m true 2>/dev/null; then
-    export VELMORA_SHOTS_INSIDE=1
-    exec unshare -m sh -c 'mount -t tmpfs tmpfs /tmp && exec sh "$0" "$@"' "$0" "$PROGRAM" "$OUT" "$LANGUAGE"
+if [ -n "${VELMORA_SHOTS_HOME:-}" ]; then
+    WORK=$VELMORA_SHOTS_HOME
+elif [ "$(id -u)" = 0 ] && [ "${PROGRAM#/home/}" = "$PROGRAM" ] && [ "${OUT#/home/}" = "$OUT" ] \
+     && [ "${HERE#/home/}" = "$HERE" ] && unshare -m true 2>/dev/null; then
+    export VELMORA_SHOTS_HOME=/home/velmora
+    exec unshare -m sh -c 'mount -t tmpfs tmpfs /home && mkdir /home/velmora && exec sh "$0" "$@"' \
+        "$0" "$PROGRAM" "$OUT" "$LANGUAGE"
+else
+    WORK=$(mktemp -d)
+    trap 'rm -rf "$WORK"' EXIT
 fi
-
-WORK=$(mktemp -d /tmp/velmora.XXXX)
-trap 'rm -rf "$WORK"' EXIT
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_DATA_HOME="$WORK/home/.local/share" \
-       XDG_CACHE_HOME="$WORK/home/.cache" XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK" XDG_CONFIG_HOME="$WORK/.config" XDG_DATA_HOME="$WORK/.local/share" \
+       XDG_CACHE_HOME="$WORK/.cache" XDG_RUNTIME_DIR="$WORK/.runtime"
 PHOTOS="$HOME/Pictures/Holiday"
 mkdir -p "$PHOTOS" "$XDG_CONFIG_HOME/Tarnwick" "$HOME/Documents"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -50,7 +56,8 @@ cat >"$WORK/session.sh" <<'SESSION'
 set -eu
 "$PROGRAM" >/dev/null 2>&1 &
 app=$!
-window=$(xdotool search --sync --onlyvisible --name '^Velmora' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora' | head -1)
+[ -n "$window" ] || { echo "the program showed no window" >&2; kill $app; exit 1; }
 xdotool windowmove "$window" 0 0 windowsize "$window" 1600 1000
 sleep 3 # thumbnails are made in the background
 import -window root "$OUT/available$SUFFIX.png"
