@@ -28,7 +28,7 @@ cp "$DEB" "$ROOT/root/"
 mount -t proc proc "$ROOT/proc"
 mkdir -p "$ROOT/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$ROOT/tmp/.X11-unix"
-trap 'umount "$ROOT/tmp/.X11-unix" "$ROOT/proc" 2>/dev/null || true' EXIT
+trap 'umount "$ROOT/tmp/.X11-unix"; umount "$ROOT/proc" || umount -l "$ROOT/proc"' EXIT
 
 chroot "$ROOT" sh -c 'cd /root && export DEBIAN_FRONTEND=noninteractive &&
     apt-get update -q >/dev/null && apt install -y -q ./velmora_*.deb' >"$SCRATCH/apt.log" 2>&1 \
@@ -55,6 +55,7 @@ xdotool windowmove "$window" 0 0 windowsize "$window" 1600 1000
 sleep 4 # thumbnails are made in the background
 import -window root "$SCRATCH/window-ru.png"
 kill $app
+wait $app || true
 SESSION
 export ROOT SCRATCH
 xvfb-run -a -s '-screen 0 1600x1000x24' sh "$SCRATCH/session.sh"

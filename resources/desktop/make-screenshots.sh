@@ -74,6 +74,7 @@ if [ "$LANGUAGE" = en ]; then
     import -window root "$OUT/arranged$SUFFIX.png"
 fi
 kill $app
+wait $app || true
 SESSION
 SUFFIX=$([ "$LANGUAGE" = en ] && echo "" || echo "-$LANGUAGE")
 export PROGRAM OUT LANGUAGE SUFFIX
