@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void initTestCase();
     void types_data();
     void types();
+    void desktopEntryTypesAreReadable();
 
 private:
     QTemporaryDir dir;
@@ -88,6 +90,31 @@ void TestFileTypes::types()
     QCOMPARE(file.write(content), qint64(content.size()));
     file.close();
     QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
+}
+
+// Every image type the desktop entry offers to open has a reader here (TIFF
+// and WebP come from the image format plug-ins the package depends on), and
+// the project type is among them.
+void TestFileTypes::desktopEntryTypesAreReadable()
+{
+    QFile entry(QStringLiteral(VELMORA_SOURCE_DIR "/resources/desktop/org.example.velmora.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList offered;
+    while (!entry.atEnd()) {
+        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("MimeType=")))
+            offered = line.mid(9).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    }
+    QVERIFY(offered.contains(QStringLiteral("application/x-velmora-project")));
+    const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+    int images = 0;
+    for (const QString &type : offered) {
+        if (!type.startsWith(QLatin1String("image/")))
+            continue;
+        ++images;
+        QVERIFY2(readable.contains(type.toLatin1()), qPrintable(type));
+    }
+    QCOMPARE(images, 4);
 }
 
 QTEST_GUILESS_MAIN(TestFileTypes)
