@@ -55,7 +55,7 @@ xdotool windowmove "$window" 0 0 windowsize "$window" 1600 1000
 sleep 4 # thumbnails are made in the background
 import -window root "$SCRATCH/window-ru.png"
 kill $app
-wait $app || true
+wait $app 2>/dev/null || true
 SESSION
 export ROOT SCRATCH
 xvfb-run -a -s '-screen 0 1600x1000x24' sh "$SCRATCH/session.sh"

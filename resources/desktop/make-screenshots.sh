@@ -74,7 +74,7 @@ if [ "$LANGUAGE" = en ]; then
     import -window root "$OUT/arranged$SUFFIX.png"
 fi
 kill $app
-wait $app || true
+wait $app 2>/dev/null || true
 SESSION
 SUFFIX=$([ "$LANGUAGE" = en ] && echo "" || echo "-$LANGUAGE")
 export PROGRAM OUT LANGUAGE SUFFIX
