@@ -1,5 +1,6 @@
 #include "app/Help.h"
 
+#include "app/Shell.h"
 #include "platform/Log.h"
 
 #include <QCoreApplication>
@@ -13,13 +14,6 @@
 namespace {
 
 const QString english = QStringLiteral("en");
-
-// Where the language folders may lie: beside the program (the build tree, a
-// copied folder) and in share/velmora next to the bin folder (installed).
-QStringList roots(const QString &applicationDir)
-{
-    return {applicationDir, applicationDir + QStringLiteral("/../share/velmora")};
-}
 
 // Whether one of the folders `paths` holds the page of the relative URL
 // `page` ("20.htm#crop": the fragment aside).
@@ -77,12 +71,12 @@ QStringList Help::searchPaths(const QString &applicationDir, const QString &lang
     QStringList paths;
     const QStringList languages = language == english || language.isEmpty() ? QStringList{english}
                                                                              : QStringList{language, english};
+    // Each language's folder lies beside the program (the build tree, a
+    // copied folder) or in ../share/velmora (installed), as the translations.
     for (const QString &lang : languages) {
-        for (const QString &root : roots(applicationDir)) {
-            const QString dir = QDir::cleanPath(root + QStringLiteral("/Help_") + lang);
-            if (QFileInfo(dir).isDir())
-                paths << dir;
-        }
+        const QString dir = Shell::dataFolder(applicationDir, QStringLiteral("Help_") + lang);
+        if (QFileInfo(dir).isDir())
+            paths << dir;
     }
     return paths;
 }

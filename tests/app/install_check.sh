@@ -20,7 +20,8 @@ cmake --install "$BUILD" --prefix "$P" >"$WORK/install.log" 2>&1 || {
 
 for f in bin/velmora share/applications/$ID.desktop share/mime/packages/$ID.xml \
          share/metainfo/$ID.metainfo.xml share/icons/hicolor/scalable/apps/$ID.svg \
-         share/velmora/Translations/Velmora_en.qm share/velmora/Translations/Velmora_ru.qm; do
+         share/velmora/Translations/Velmora_en.qm share/velmora/Translations/Velmora_ru.qm \
+         share/velmora/Help_en/index.htm share/velmora/Help_ru/index.htm; do
     [ -f "$P/$f" ] || fail "not installed: $f"
 done
 for size in 16 22 24 32 48 64 128 256; do
