@@ -41,6 +41,9 @@ inside velmora --version 2>/dev/null
 mkdir -p "$ROOT/root/.config/Tarnwick" "$ROOT/root/Pictures/Отпуск"
 printf '[Settings]\nLanguage=ru\nShowStart=false\n' >"$ROOT/root/.config/Tarnwick/Velmora.conf"
 inside velmora --help 2>/dev/null | sed -n 2p
+for f in Translations/Velmora_ru.qm Help_ru/index.htm Help_en/index.htm; do
+    [ -f "$ROOT/usr/share/velmora/$f" ] && echo "installed: /usr/share/velmora/$f" || echo "MISSING: /usr/share/velmora/$f"
+done
 convert -size 1200x800 gradient:'#87ceeb-#f4f9ff' "$ROOT/root/Pictures/Отпуск/photo1.jpg"
 convert -size 800x1200 gradient:'#ffd7a8-#8a5a2b' "$ROOT/root/Pictures/Отпуск/photo2.tif"
 convert -size 1200x900 gradient:'#a8e6cf-#2e8b57' "$ROOT/root/Pictures/Отпуск/photo3.webp"
