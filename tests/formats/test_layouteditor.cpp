@@ -37,6 +37,18 @@ Page a4(const PageSetup &setup = PageSetup())
     return LayoutCatalogue::paperPage(setup);
 }
 
+// Frames at 10 and 120 mm from the paper's top-left corner.
+Page twoFrames(int side0, int side1)
+{
+    Page page = a4();
+    page.frames.resize(2);
+    page.frames[0].x = page.frames[0].y = 1000;
+    page.frames[1].x = page.frames[1].y = 12000;
+    page.frames[0].width = page.frames[0].height = side0;
+    page.frames[1].width = page.frames[1].height = side1;
+    return page;
+}
+
 EditLayout::Context context(const Page &page, const QString &documents)
 {
     EditLayout::Context c;
@@ -73,15 +85,6 @@ QString *watchNextBox(QMessageBox::StandardButton answer)
         }
     });
     return &text;
-}
-
-QVector<QRectF> sorted(QVector<QRectF> v)
-{
-    std::sort(v.begin(), v.end(), [](const QRectF &a, const QRectF &b) {
-        return std::make_tuple(a.y(), a.x(), a.height(), a.width())
-               < std::make_tuple(b.y(), b.x(), b.height(), b.width());
-    });
-    return v;
 }
 
 void drag(GraphicsPage *view, const QPointF &fromScene, const QPointF &byScene, int steps)
@@ -205,13 +208,7 @@ private Q_SLOTS:
 
     void keyRunsOfDifferentFramesStaySeparate()
     {
-        Page page = a4();
-        page.frames.resize(2);
-        page.frames[0].x = page.frames[0].y = 1000;
-        page.frames[1].x = page.frames[1].y = 12000;
-        for (PhotoFrame &f : page.frames)
-            f.width = f.height = 5000;
-        EditLayout editor(context(page, documents()));
+        EditLayout editor(context(twoFrames(5000, 5000), documents()));
         GraphicsPage *view = editor.graphicsPage();
         view->selectOnly({0});
         QTest::keyClick(view, Qt::Key_Right);
@@ -249,18 +246,13 @@ private Q_SLOTS:
         QVERIFY(!editor.isModified());
         LayoutFile file;
         QCOMPARE(LayoutFile::read(path, file), QString());
-        QCOMPARE(file.paperWidth, 21000);
-        QCOMPARE(file.paperHeight, 29700);
-        QVector<QRectF> read;
-        for (const QRect &r : file.frames)
-            read.append(QRectF(r));
-        QCOMPARE(read, sorted(editor.draft()->rects()));
-        QCOMPARE(read, QVector<QRectF>({QRectF(9999, 500, 8888, 10000), QRectF(500, 7777, 8888, 10000)}));
+        QCOMPARE(QSize(file.paperWidth, file.paperHeight), QSize(21000, 29700));
+        QCOMPARE(file.frames, QVector<QRect>({QRect(9999, 500, 8888, 10000), QRect(500, 7777, 8888, 10000)}));
 
         // Opened again from the chooser's entry, it is the same layout, not modified.
         Page entry = a4();
         entry.title = LayoutCatalogue::fileLayoutName(path);
-        for (const QRectF &r : read) {
+        for (const QRect &r : file.frames) {
             PhotoFrame f;
             f.x = r.x(), f.y = r.y(), f.width = r.width(), f.height = r.height();
             entry.frames.append(f);
@@ -281,21 +273,17 @@ private Q_SLOTS:
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         GraphicsPage *view = editor.graphicsPage();
-        const QRectF printable = editor.draft()->rules().printable();
         // The middle far beyond the lower right corner of the paper.
         drag(view, QPointF(7000, 8000), QPointF(40000, 40000), 5);
         QCOMPARE(editor.draft()->rect(0), QRectF(16500, 23200, 4000, 6000));
         // The left edge dragged past the paper's left edge stops at the margin.
         drag(view, QPointF(16500, 26000), QPointF(-30000, 0), 3);
         QCOMPARE(editor.draft()->rect(0), QRectF(500, 23200, 20000, 6000));
-        QVERIFY(printable.contains(editor.draft()->rect(0)));
         // The top edge dragged below the bottom edge leaves a frame with an area.
         drag(view, QPointF(10000, 23200), QPointF(0, 9000), 3);
         QCOMPARE(editor.draft()->rect(0).height(), LayoutFrameRules::MinimumSide);
         QCOMPARE(editor.undoStack()->count(), 3);
-        editor.undo();
-        editor.undo();
-        editor.undo();
+        editor.undoStack()->setIndex(0);
         QCOMPARE(editor.draft()->rect(0), QRectF(5000, 5000, 4000, 6000));
     }
 
@@ -316,13 +304,7 @@ private Q_SLOTS:
 
     void boxesFollowTheSelection()
     {
-        Page page = a4();
-        page.frames.resize(2);
-        page.frames[0].x = page.frames[0].y = 1000;
-        page.frames[1].x = page.frames[1].y = 12000;
-        page.frames[0].width = page.frames[0].height = 5000;
-        page.frames[1].width = page.frames[1].height = 6000;
-        EditLayout editor(context(page, documents()));
+        EditLayout editor(context(twoFrames(5000, 6000), documents()));
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         GraphicsPage *view = editor.graphicsPage();
@@ -409,11 +391,10 @@ private Q_SLOTS:
         QFETCH(int, paper);
         QFETCH(int, orientation);
         QFETCH(bool, offered);
-        EditLayout editor(context(a4(), documents()));
-        editor.graphicsPage()->addFrame();
-        editor.graphicsPage()->typeValue(GraphicsPage::Field::Width, 4000);
         QVERIFY(QDir().mkpath(documents() + "A4"));
-        QVERIFY(editor.saveTo(documents() + "A4/offer.vly"));
+        QCOMPARE(LayoutFile::write(documents() + "A4/offer.vly", PaperCatalogue::paperName(PageSetup()), 21000, 29700,
+                                   {QRectF(500, 500, 4000, 28700)}),
+                 QString());
 
         PageSetup d;
         d.paperSize = paper;
@@ -515,19 +496,13 @@ private Q_SLOTS:
         QCOMPARE(chooser.view()->currentIndex().data().toString(), QString("three.vly"));
         chooser.store();
         const Page &chosen = chooser.chosenLayout();
-        QCOMPARE(chosen.title, QString("three.vly"));
+        QCOMPARE(chosen.frames.size(), 3);
+
+        // Photographs arranged on it are exported where the frames were drawn
+        // (the third frame typed was undone and redone; the second one lies
+        // against the paper's right margin).
         const QVector<QRectF> expected{QRectF(1000, 1000, 9000, 6000), QRectF(16000, 500, 4200, 4550),
                                        QRectF(11000, 2000, 4000, 5000)};
-        QCOMPARE(chosen.frames.size(), 3);
-        for (int i = 0; i < 3; ++i) {
-            const QRect got = chosen.frames.at(i).rect();
-            const QRectF want = sorted(expected).at(i);
-            QVERIFY2(qAbs(got.x() - want.x()) <= 10 && qAbs(got.y() - want.y()) <= 10
-                         && qAbs(got.width() - want.width()) <= 10 && qAbs(got.height() - want.height()) <= 10,
-                     qPrintable(QString("frame %1").arg(i)));
-        }
-
-        // Photographs arranged on it are exported where the frames were drawn.
         Document doc;
         arrangeDocument(doc, docs.path(), 3, chosen);
         RenderOptions noOutline;

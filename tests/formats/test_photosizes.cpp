@@ -24,222 +24,175 @@ class TestPhotoSizes : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void recordsMatchHandWrittenBytes();
-    void recordsReadFromBytes();
-    void partialRecordIsIgnored_data();
-    void partialRecordIsIgnored();
-    void damagedRecordIsIgnored_data();
-    void damagedRecordIsIgnored();
-    void defaultLists();
-    void sorting();
-    void rowTexts_data();
-    void rowTexts();
-    void insertion_data();
-    void insertion();
-    void addedSizeIsTickedAndStoredInMillimetres();
-    void oneHundredthApartIsANewSize();
-    void unitsShareOrSplitLists();
-    void removeAndTicks();
-};
-
-void TestPhotoSizes::recordsMatchHandWrittenBytes()
-{
-    const QVector<PhotoSizeSelect> list{{100, 150, true, true}, {110, 160, false, true},
-                                        {4, 6, false, false}};
-    QCOMPARE(PhotoSizeSelect::listToBytes(list),
-             hex("0000000000005940 0000000000c06240 01 01 000000000000"
-                 "0000000000805b40 0000000000006440 00 01 000000000000"
-                 "0000000000001040 0000000000001840 00 00 000000000000"));
-    QVERIFY(PhotoSizeSelect::listToBytes({}).isEmpty());
-}
-
-void TestPhotoSizes::recordsReadFromBytes()
-{
-    // Padding bytes may hold anything.
-    const QVector<PhotoSizeSelect> list = PhotoSizeSelect::listFromBytes(
-        hex("0000000000005940 0000000000c06240 01 00 a1a2a3a4a5a6"
-            "0000000000001040 0000000000001840 00 01 ffffffffffff"));
-    QCOMPARE(list.size(), 2);
-    QCOMPARE(list[0], (PhotoSizeSelect{100, 150, true, false}));
-    QCOMPARE(list[1], (PhotoSizeSelect{4, 6, false, true}));
-}
-
-void TestPhotoSizes::partialRecordIsIgnored_data()
-{
-    QTest::addColumn<int>("tail");
-    QTest::newRow("1 byte") << 1;
-    QTest::newRow("23 bytes") << 23;
-    QTest::newRow("none") << 0;
-}
-
-void TestPhotoSizes::partialRecordIsIgnored()
-{
-    QFETCH(int, tail);
-    const QVector<PhotoSizeSelect> mm = PhotoSizeSelect::defaultMillimetres();
-    QByteArray bytes = PhotoSizeSelect::listToBytes(mm);
-    bytes.append(QByteArray(tail, '\x7f'));
-    QCOMPARE(PhotoSizeSelect::listFromBytes(bytes), mm);
-    QVERIFY(PhotoSizeSelect::listFromBytes(QByteArray(tail, '\x7f')).isEmpty());
-}
-
-// Sides no photo size can have come from damage; read as they are they
-// would overflow the layouts made from them. The records around stay.
-void TestPhotoSizes::damagedRecordIsIgnored_data()
-{
-    QTest::addColumn<double>("shortSide");
-    QTest::addColumn<double>("longSide");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("not a number") << 1.0 << -std::nan("") << false;
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 2.0 << false;
-    QTest::newRow("negative") << -3.0 << 4.0 << false;
-    QTest::newRow("past the limit") << 10.0 << 100000.5 << false;
-    QTest::newRow("at the limit") << 10.0 << 100000.0 << true;
-    QTest::newRow("zero") << 0.0 << 0.0 << true;
-}
-
-void TestPhotoSizes::damagedRecordIsIgnored()
-{
-    QFETCH(double, shortSide);
-    QFETCH(double, longSide);
-    QFETCH(bool, kept);
-    const PhotoSizeSelect a{4, 6, false, true};
-    const PhotoSizeSelect odd{shortSide, longSide, true, true};
-    const PhotoSizeSelect b{5, 7, true, false};
-    const QVector<PhotoSizeSelect> read = PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes({a, odd, b}));
-    QCOMPARE(read, kept ? QVector<PhotoSizeSelect>({a, odd, b}) : QVector<PhotoSizeSelect>({a, b}));
-}
-
-void TestPhotoSizes::defaultLists()
-{
-    const QVector<PhotoSizeSelect> mm = PhotoSizeSelect::defaultMillimetres();
-    const QVector<PhotoSizeSelect> in = PhotoSizeSelect::defaultInches();
-    QCOMPARE(mm.size(), 36);
-    QCOMPARE(in.size(), 25);
-    QCOMPARE(mm.first(), (PhotoSizeSelect{30, 40, true, true}));
-    QCOMPARE(mm.last(), (PhotoSizeSelect{600, 1000, true, true}));
-    QCOMPARE(in.first(), (PhotoSizeSelect{1, 1.5, true, true}));
-    QCOMPARE(in.last(), (PhotoSizeSelect{24, 30, true, true}));
-    for (const auto *list : {&mm, &in}) {
-        QVector<PhotoSizeSelect> sorted = *list;
-        PhotoSizeSelect::sortList(sorted);
-        QCOMPARE(sorted, *list);
-        for (const PhotoSizeSelect &s : *list)
-            QVERIFY(s.builtIn && s.selected && s.shortSide <= s.longSide);
+    void recordsMatchHandWrittenBytes()
+    {
+        const QVector<PhotoSizeSelect> list{{100, 150, true, true}, {110, 160, false, true}, {4, 6, false, false}};
+        const QByteArray bytes = hex("0000000000005940 0000000000c06240 01 01 000000000000"
+                                     "0000000000805b40 0000000000006440 00 01 000000000000"
+                                     "0000000000001040 0000000000001840 00 00 000000000000");
+        QCOMPARE(PhotoSizeSelect::listToBytes(list), bytes);
+        QVERIFY(PhotoSizeSelect::listToBytes({}).isEmpty());
+        // Padding bytes may hold anything.
+        QByteArray padded = bytes;
+        padded.replace(18, 6, hex("a1a2a3a4a5a6")).replace(66, 6, hex("ffffffffffff"));
+        QCOMPARE(PhotoSizeSelect::listFromBytes(padded), list);
     }
-}
 
-void TestPhotoSizes::sorting()
-{
-    QVector<PhotoSizeSelect> list{{120, 180, false, true}, {100, 150, true, false},
-                                  {100, 140, false, false}, {90, 200, true, true}};
-    PhotoSizeSelect::sortList(list);
-    QCOMPARE(list[0].shortSide, 90.0);
-    QCOMPARE(list[1].longSide, 140.0);
-    QCOMPARE(list[2].longSide, 150.0);
-    QCOMPARE(list[3].shortSide, 120.0);
-}
+    void partialRecordIsIgnored_data()
+    {
+        QTest::addColumn<int>("tail");
+        QTest::newRow("1 byte") << 1;
+        QTest::newRow("23 bytes") << 23;
+        QTest::newRow("none") << 0;
+    }
+    void partialRecordIsIgnored()
+    {
+        QFETCH(int, tail);
+        const QVector<PhotoSizeSelect> mm = PhotoSizeSelect::defaultMillimetres();
+        QCOMPARE(PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes(mm) + QByteArray(tail, '\x7f')), mm);
+        QVERIFY(PhotoSizeSelect::listFromBytes(QByteArray(tail, '\x7f')).isEmpty());
+    }
 
-void TestPhotoSizes::rowTexts_data()
-{
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("mm") << 1 << 11 << "100x150 mm";
-    QTest::newRow("cm") << 2 << 11 << "10x15 cm";
-    QTest::newRow("cm fraction") << 2 << 1 << "3.5x4 cm";
-    QTest::newRow("in") << 0 << 4 << "2x2.75 in";
-}
+    // Sides no photo size can have come from damage; read as they are they
+    // would overflow the layouts made from them. The records around stay.
+    void damagedRecordIsIgnored_data()
+    {
+        QTest::addColumn<double>("shortSide");
+        QTest::addColumn<double>("longSide");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("not a number") << 1.0 << -std::nan("") << false;
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 2.0 << false;
+        QTest::newRow("negative") << -3.0 << 4.0 << false;
+        QTest::newRow("past the limit") << 10.0 << 100000.5 << false;
+        QTest::newRow("at the limit") << 10.0 << 100000.0 << true;
+        QTest::newRow("zero") << 0.0 << 0.0 << true;
+    }
+    void damagedRecordIsIgnored()
+    {
+        QFETCH(double, shortSide);
+        QFETCH(double, longSide);
+        QFETCH(bool, kept);
+        const PhotoSizeSelect a{4, 6, false, true};
+        const PhotoSizeSelect odd{shortSide, longSide, true, true};
+        const PhotoSizeSelect b{5, 7, true, false};
+        const QVector<PhotoSizeSelect> read = PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes({a, odd, b}));
+        QCOMPARE(read, kept ? QVector<PhotoSizeSelect>({a, odd, b}) : QVector<PhotoSizeSelect>({a, b}));
+    }
 
-void TestPhotoSizes::rowTexts()
-{
-    QFETCH(int, unit);
-    QFETCH(int, row);
-    QFETCH(QString, text);
-    QCOMPARE(defaults(unit).rowText(row), text);
-}
+    // The editor inserts into sorted lists: the defaults must be sorted.
+    void sorting()
+    {
+        for (QVector<PhotoSizeSelect> list : {PhotoSizeSelect::defaultMillimetres(), PhotoSizeSelect::defaultInches()}) {
+            const QVector<PhotoSizeSelect> given = list;
+            PhotoSizeSelect::sortList(list);
+            QCOMPARE(list, given);
+            for (const PhotoSizeSelect &s : list)
+                QVERIFY(s.builtIn && s.selected && s.shortSide <= s.longSide);
+        }
+        QVector<PhotoSizeSelect> list{{120, 180, false, true}, {100, 150, true, false}, {100, 140, false, false},
+                                      {90, 200, true, true}};
+        PhotoSizeSelect::sortList(list);
+        QCOMPARE(list[0].shortSide, 90.0);
+        QCOMPARE(list[1].longSide, 140.0);
+        QCOMPARE(list[2].longSide, 150.0);
+    }
 
-void TestPhotoSizes::insertion_data()
-{
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<int>("row");
-    // Between 100x150 (row 11) and 120x180 (row 12), sides in any order.
-    QTest::newRow("160x110 mm") << 1 << 160.0 << 110.0 << 12;
-    QTest::newRow("110x160 mm") << 1 << 110.0 << 160.0 << 12;
-    QTest::newRow("existing turned") << 1 << 150.0 << 100.0 << -1;
-    QTest::newRow("same to 1/100") << 1 << 100.004 << 150.009 << -1;
-    QTest::newRow("same long, longer") << 1 << 100.0 << 145.0 << 11;
-    QTest::newRow("smallest") << 1 << 20.0 << 30.0 << 0;
-    QTest::newRow("largest") << 1 << 700.0 << 1000.0 << 36;
-    QTest::newRow("zero side") << 1 << 0.0 << 100.0 << -1;
-    QTest::newRow("cm 11x16") << 2 << 11.0 << 16.0 << 12;
-    QTest::newRow("cm existing") << 2 << 10.0 << 15.0 << -1;
-    QTest::newRow("cm to 1/100 cm") << 2 << 10.004 << 15.0 << -1;
-    QTest::newRow("in 4x7") << 0 << 4.0 << 7.0 << 8;
-    QTest::newRow("in existing") << 0 << 6.0 << 4.0 << -1;
-}
+    void rowTexts_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("mm") << 1 << 11 << "100x150 mm";
+        QTest::newRow("cm") << 2 << 11 << "10x15 cm";
+        QTest::newRow("cm fraction") << 2 << 1 << "3.5x4 cm";
+        QTest::newRow("in") << 0 << 4 << "2x2.75 in";
+    }
+    void rowTexts()
+    {
+        QFETCH(int, unit);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QCOMPARE(defaults(unit).rowText(row), text);
+    }
 
-void TestPhotoSizes::insertion()
-{
-    QFETCH(int, unit);
-    QFETCH(double, a);
-    QFETCH(double, b);
-    QFETCH(int, row);
-    PhotoSizeList list = defaults(unit);
-    const int before = list.count();
-    QCOMPARE(list.add(a, b), row);
-    QCOMPARE(list.count(), before + (row >= 0 ? 1 : 0));
-}
+    void insertion_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<int>("row");
+        // Between 100x150 (row 11) and 120x180 (row 12), sides in any order.
+        QTest::newRow("160x110 mm") << 1 << 160.0 << 110.0 << 12;
+        QTest::newRow("110x160 mm") << 1 << 110.0 << 160.0 << 12;
+        QTest::newRow("existing turned") << 1 << 150.0 << 100.0 << -1;
+        QTest::newRow("same to 1/100") << 1 << 100.004 << 150.009 << -1;
+        QTest::newRow("same long, longer") << 1 << 100.0 << 145.0 << 11;
+        QTest::newRow("smallest") << 1 << 20.0 << 30.0 << 0;
+        QTest::newRow("largest") << 1 << 700.0 << 1000.0 << 36;
+        QTest::newRow("zero side") << 1 << 0.0 << 100.0 << -1;
+        QTest::newRow("cm 11x16") << 2 << 11.0 << 16.0 << 12;
+        QTest::newRow("cm to 1/100 cm") << 2 << 10.004 << 15.0 << -1;
+        QTest::newRow("in 4x7") << 0 << 4.0 << 7.0 << 8;
+        QTest::newRow("in existing") << 0 << 6.0 << 4.0 << -1;
+    }
+    void insertion()
+    {
+        QFETCH(int, unit);
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(int, row);
+        PhotoSizeList list = defaults(unit);
+        const int before = list.count();
+        QCOMPARE(list.add(a, b), row);
+        QCOMPARE(list.count(), before + (row >= 0 ? 1 : 0));
+    }
 
-void TestPhotoSizes::addedSizeIsTickedAndStoredInMillimetres()
-{
-    PhotoSizeList list = defaults(PageSetup::Centimetre);
-    QCOMPARE(list.add(16, 11), 12);
-    QCOMPARE(list.millimetres().at(12), (PhotoSizeSelect{110, 160, false, true}));
-    QCOMPARE(list.rowText(12), QStringLiteral("11x16 cm"));
-    list.setUnit(PageSetup::Millimetre);
-    QCOMPARE(list.rowText(12), QStringLiteral("110x160 mm"));
-    QCOMPARE(list.inches(), PhotoSizeSelect::defaultInches());
-}
+    void addedSizeIsTickedAndStoredInMillimetres()
+    {
+        PhotoSizeList list = defaults(PageSetup::Centimetre);
+        QCOMPARE(list.add(16, 11), 12);
+        QCOMPARE(list.millimetres().at(12), (PhotoSizeSelect{110, 160, false, true}));
+        list.setUnit(PageSetup::Millimetre);
+        QCOMPARE(list.rowText(12), QStringLiteral("110x160 mm"));
+        QCOMPARE(list.inches(), PhotoSizeSelect::defaultInches());
+    }
 
-void TestPhotoSizes::oneHundredthApartIsANewSize()
-{
-    // 0.29 - 0.28 is a hair below 0.01 in binary; it is still one step.
-    PhotoSizeList list(PageSetup::Inch, {}, {{0.28, 1, false, true}});
-    QCOMPARE(list.add(0.29, 1), 1);
-    QCOMPARE(list.add(0.28, 1.01), 1);
-    QCOMPARE(list.count(), 3);
-}
+    void oneHundredthApartIsANewSize()
+    {
+        // 0.29 - 0.28 is a hair below 0.01 in binary; it is still one step.
+        PhotoSizeList list(PageSetup::Inch, {}, {{0.28, 1, false, true}});
+        QCOMPARE(list.add(0.29, 1), 1);
+        QCOMPARE(list.add(0.28, 1.01), 1);
+        QCOMPARE(list.count(), 3);
+    }
 
-void TestPhotoSizes::unitsShareOrSplitLists()
-{
-    PhotoSizeList list = defaults(PageSetup::Millimetre);
-    list.setSelected(0, false);
-    list.setUnit(PageSetup::Centimetre);
-    QVERIFY(!list.isSelected(0));
-    QCOMPARE(list.count(), 36);
-    QCOMPARE(list.shownShort(11), 10.0);
-    QCOMPARE(list.shownLong(11), 15.0);
-    list.setUnit(PageSetup::Inch);
-    QCOMPARE(list.count(), 25);
-    QVERIFY(list.isSelected(0));
-    QCOMPARE(list.suffix(), QStringLiteral(" in"));
-    list.setUnit(9);
-    QCOMPARE(list.unit(), 1);
-}
+    // Millimetres and centimetres show one list, inches another.
+    void unitsShareOrSplitLists()
+    {
+        PhotoSizeList list = defaults(PageSetup::Millimetre);
+        list.setSelected(0, false);
+        list.setUnit(PageSetup::Centimetre);
+        QVERIFY(!list.isSelected(0));
+        QCOMPARE(list.shownLong(11), 15.0);
+        list.setUnit(PageSetup::Inch);
+        QCOMPARE(list.count(), PhotoSizeSelect::defaultInches().size());
+        QVERIFY(list.isSelected(0));
+        list.setUnit(9);
+        QCOMPARE(list.unit(), 1);
+    }
 
-void TestPhotoSizes::removeAndTicks()
-{
-    PhotoSizeList list = defaults(PageSetup::Inch);
-    list.remove(0);
-    list.remove(99);
-    list.remove(-1);
-    QCOMPARE(list.count(), 24);
-    QCOMPARE(list.rowText(0), QStringLiteral("1.5x1.5 in"));
-    list.setSelected(99, false);
-    QCOMPARE(list.millimetres(), PhotoSizeSelect::defaultMillimetres());
-}
+    void removeAndTicksOutOfRange()
+    {
+        PhotoSizeList list = defaults(PageSetup::Inch);
+        list.remove(0);
+        list.remove(99);
+        list.remove(-1);
+        QCOMPARE(list.count(), 24);
+        QCOMPARE(list.rowText(0), QStringLiteral("1.5x1.5 in"));
+        list.setSelected(99, false);
+        QCOMPARE(list.millimetres(), PhotoSizeSelect::defaultMillimetres());
+    }
+};
 
 QTEST_MAIN(TestPhotoSizes)
 #include "test_photosizes.moc"

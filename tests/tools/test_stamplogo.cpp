@@ -3,7 +3,6 @@
 #include "arrange/PageRenderer.h"
 #include "tests/TestFont.h"
 #include "tests/arrange/DockFixture.h"
-#include "tools/CropImage.h"
 #include "tools/DateStamp.h"
 #include "tools/FrameToolDialogs.h"
 #include "tools/Logo.h"
@@ -89,6 +88,14 @@ class TestStampLogo : public QObject
                     Qt::QueuedConnection);
         }
         const PhotoFrame &frame(int page, int index) const { return dock.page(page).frames.at(index); }
+        QImage pageImage(int index)
+        {
+            QImage img(420, 594, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            dock.drawPage(&p, index);
+            return img;
+        }
     };
 
     PhotoFrame filled(const QString &path, int w, int h, bool fill)
@@ -144,41 +151,37 @@ private slots:
         startLogo = LogoDefaults();
     }
 
-    void selectedImagesScope()
+    // The scope of the stamp: the selected frame, the current page or every
+    // page (frames 1 to 3 of page 2 are empty).
+    void stampScopes_data()
     {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("stamped"); // frames of pages 1 and 2
+        QTest::newRow("selected images") << 0 << "01000000";
+        QTest::newRow("selected pages") << 1 << "00001111";
+        QTest::newRow("all pages") << 2 << "11111111";
+    }
+    void stampScopes()
+    {
+        QFETCH(int, scope);
+        QFETCH(QString, stamped);
         Setup s(*this);
         s.dock.frameWidgets().at(1)->click();
+        if (scope == 1)
+            s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
         QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
-        stampWith(0);
+        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
+        stampWith(scope);
         s.dock.dateStamp();
         QCOMPARE(modified.count(), 1);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(s.frame(0, i).dateStamp, i == 1);
-        QCOMPARE(s.frame(0, 1).stampPosition, 3);
-        QVERIFY(!s.frame(1, 0).dateStamp);
-    }
-
-    void selectedPagesScopeStampsEmptyFramesToo()
-    {
-        Setup s(*this);
-        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
-        stampWith(1);
-        s.dock.dateStamp();
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(s.frame(1, i).dateStamp); // frames 1 to 3 are empty
-            QVERIFY(!s.frame(0, i).dateStamp);
-        }
-    }
-
-    void allPagesScopeAndNewFramesInherit()
-    {
-        Setup s(*this);
-        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
-        stampWith(2);
-        s.dock.dateStamp();
+        QString got;
         for (int p = 0; p < 2; ++p)
             for (int i = 0; i < 4; ++i)
-                QVERIFY(s.frame(p, i).dateStamp);
+                got += s.frame(p, i).dateStamp ? '1' : '0';
+        QCOMPARE(got, stamped);
+        QCOMPARE(s.frame(scope == 1 ? 1 : 0, 1).stampPosition, 3);
+        if (scope != 2)
+            return;
         // The dock's preferences now stamp every new frame, and the
         // application is told.
         QVERIFY(s.dock.stampDefaults().printDateStamp);
@@ -193,24 +196,7 @@ private slots:
         QVERIFY(!s.frame(added, 3).dateStamp);
     }
 
-    void cancelChangesNeitherFramesNorSettings()
-    {
-        Setup s(*this);
-        drive = [](QWidget *w) {
-            auto *d = qobject_cast<DateStamp *>(w);
-            d->dateBox()->setChecked(true);
-            d->reject();
-        };
-        QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
-        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
-        s.dock.dateStamp();
-        QVERIFY(!s.dock.stampDefaults().printDateStamp);
-        QCOMPARE(told.count(), 0);
-        QVERIFY(!s.frame(0, 0).dateStamp);
-        QCOMPARE(modified.count(), 0);
-    }
-
-    void dialogOpensOnTheFirstFramesStamp()
+    void dialogOpensOnTheFirstFramesStampAndCancelChangesNothing()
     {
         Setup s(*this);
         startStamp.printDateStamp = true; // after the frames were made
@@ -221,10 +207,16 @@ private slots:
             shownOn = d->dateBox()->isChecked();
             // Nothing to print: font, colour and sample are off.
             QVERIFY(!d->sample()->isEnabled());
+            d->dateBox()->setChecked(true);
             d->reject();
         };
+        QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
+        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
         s.dock.dateStamp();
         QVERIFY(!shownOn);
+        QVERIFY(!s.frame(0, 0).dateStamp);
+        QCOMPARE(modified.count(), 0);
+        QCOMPARE(told.count(), 0);
     }
 
     void stampLiesInsideTheVisiblePhotograph_data()
@@ -320,23 +312,14 @@ private slots:
         // The dock's pages carry the credit line only while the option is on.
         Setup s(*this);
         s.dock.setCreditText(QStringLiteral("Credit"));
-        QCOMPARE(s.dock.renderOptions().creditText, QStringLiteral("Credit"));
-        const auto page = [&s] {
-            QImage img(420, 594, QImage::Format_RGB32);
-            img.fill(Qt::white);
-            QPainter p(&img);
-            s.dock.drawPage(&p, 0);
-            return img;
-        };
-        const QImage withCredit = page();
+        const QImage withCredit = s.pageImage(0);
         FormatSettings prefs = s.dock.preferences();
         prefs.page.printCredit = false;
         s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
-        QVERIFY(s.dock.renderOptions().creditText.isEmpty());
-        QVERIFY(page() != withCredit);
+        QVERIFY(s.pageImage(0) != withCredit);
         prefs.page.printCredit = true;
         s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
-        QCOMPARE(page(), withCredit);
+        QCOMPARE(s.pageImage(0), withCredit);
     }
 
     void missingLogoLeavesThePhotographAlone()
@@ -344,16 +327,16 @@ private slots:
         const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
         PhotoFrame f = filled(red, 10000, 10000, true);
         const QImage plain = render(f);
-        f.logo = true;
-        f.logoFile = dir.filePath(QStringLiteral("gone.png"));
-        QCOMPARE(render(f), plain);
-        // A file that is not an image either.
         QFile text(dir.filePath(QStringLiteral("notes.png")));
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("not a picture");
         text.close();
-        f.logoFile = text.fileName();
-        QCOMPARE(render(f), plain);
+        f.logo = true;
+        // A file that is not there, or not an image.
+        for (const QString &name : {dir.filePath(QStringLiteral("gone.png")), text.fileName()}) {
+            f.logoFile = name;
+            QCOMPARE(render(f), plain);
+        }
     }
 
     void logoDialogRefusesAFileItCannotRead()
@@ -418,38 +401,20 @@ private slots:
                          Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &move);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
-        QCOMPARE(dialog.horizontalGroup()->checkedId(), 2);
+        QCOMPARE(dialog.values().horizontal, 2);
+        QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
+        // The logo's right edge as far from the frame's right edge as in
+        // the preview.
         const double px = item->pos().x();
         QVERIFY(px > 222.75);
         QVERIFY(qAbs(dialog.xBox()->value() - (297 - px - shownWidth) / 2.97) < 0.01);
-        QCOMPARE(dialog.values().horizontal, 2);
-        // The print rule agrees: the logo's right edge as far from the
-        // frame's right edge as in the preview.
-        QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
     }
 
-    void croppedStampedAndMarkedPagesPrintAsShown()
+    void stampedPagesWithALogoOnTheSecondPrintAsShown()
     {
-        // Crop two frames by hand, stamp the date on all pages, put a logo
-        // on the second page: the printout and the canvas show exactly that.
+        // Stamp the date on all pages, put a logo on the second page: the
+        // printout and the canvas show exactly that.
         Setup s(*this);
-        const PhotoFrame before0 = s.frame(0, 0);
-        const PhotoFrame before2 = s.frame(0, 2);
-        int opened = 0;
-        drive = [&opened](QWidget *w) {
-            auto *crop = qobject_cast<CropImage *>(w);
-            ++opened;
-            for (int i = 0; i < 8; ++i)
-                QTest::keyClick(crop->view(), Qt::Key_Left, Qt::ShiftModifier);
-            QTest::keyClick(crop->view(), Qt::Key_Return);
-        };
-        s.dock.cropEditFrame(0);
-        s.dock.cropEditFrame(2);
-        QCOMPARE(opened, 2);
-        QVERIFY(s.frame(0, 0).cropWidth < before0.cropWidth);
-        QVERIFY(s.frame(0, 2).cropWidth < before2.cropWidth);
-        QCOMPARE(s.frame(0, 1).cropWidth, s.frame(0, 3).cropWidth);
-
         stampWith(2);
         s.dock.dateStamp();
         s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
@@ -464,30 +429,21 @@ private slots:
         };
         s.dock.logo();
 
-        const auto page = [&s](int index) {
-            QImage img(420, 594, QImage::Format_RGB32);
-            img.fill(Qt::white);
-            QPainter p(&img);
-            s.dock.drawPage(&p, index);
-            return img;
-        };
         // Page 1: no logo; page 2: the logo on its one photograph.
-        QVERIFY(boxOf(page(0), isBlue).isEmpty());
-        const QRect printedLogo = boxOf(page(1), isBlue);
+        QVERIFY(boxOf(s.pageImage(0), isBlue).isEmpty());
+        const QRect printedLogo = boxOf(s.pageImage(1), isBlue);
         QVERIFY(!printedLogo.isEmpty());
         QVERIFY(QRect(0, 0, 210, 297).contains(printedLogo)); // inside frame 1 of page 2
         // The canvas agrees.
-        const auto canvasHasLogo = [&s](int frame) {
-            return !boxOf(s.dock.frameWidgets().at(frame)->icon().pixmap(s.dock.frameWidgets().at(frame)->iconSize()).toImage(),
-                          isBlue).isEmpty();
+        const auto canvasHasLogo = [&s] {
+            FrameWidget *frame = s.dock.frameWidgets().at(0);
+            return !boxOf(frame->icon().pixmap(frame->iconSize()).toImage(), isBlue).isEmpty();
         };
         QCOMPARE(s.dock.currentPageIndex(), 1);
-        QVERIFY(canvasHasLogo(0));
+        QVERIFY(canvasHasLogo());
         s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(0, 0));
-        QVERIFY(!canvasHasLogo(0));
-        for (int p = 0; p < 2; ++p)
-            for (const PhotoFrame &f : s.dock.page(p).frames)
-                QVERIFY(f.dateStamp);
+        QVERIFY(!canvasHasLogo());
+        QVERIFY(s.frame(0, 0).dateStamp && s.frame(1, 0).dateStamp); // the logo left the stamp alone
     }
 
     void logoScopes()
@@ -504,10 +460,8 @@ private slots:
         s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
         s.dock.logo();
         for (int p = 0; p < 2; ++p)
-            for (int i = 0; i < 4; ++i) {
-                QVERIFY(s.frame(p, i).logo);
-                QCOMPARE(s.frame(p, i).logoFile, logo);
-            }
+            for (int i = 0; i < 4; ++i)
+                QVERIFY(s.frame(p, i).logo && s.frame(p, i).logoFile == logo);
         QCOMPARE(s.dock.logoDefaults().fileName, logo);
         // Off for all pages.
         drive = [](QWidget *w) {
