@@ -21,7 +21,7 @@ namespace {
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper",
                                     "unit",        "margins",   "photo-size", "layout", "quality", "logo"};
-const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "version",
+const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "help-all", "version",
                                      "no-credit", "stamp-date", "stamp-file-name"};
 
 bool isOption(const QString &arg)
@@ -30,14 +30,9 @@ bool isOption(const QString &arg)
         return true;
     if (!arg.startsWith(QLatin1String("--")))
         return false;
-    const QString name = arg.mid(2).section(QLatin1Char('='), 0, 0);
-    for (const char *o : valueOptions)
-        if (name == QLatin1String(o))
-            return true;
-    for (const char *o : switchOptions)
-        if (name == QLatin1String(o))
-            return true;
-    return false;
+    // Any other "--name" too: a mistyped option is reported, not opened as
+    // a file (a file of that name follows a "--").
+    return arg.size() > 2;
 }
 
 // "WxH" with two positive numbers.
@@ -49,10 +44,19 @@ bool parsePair(const QString &text, double &a, double &b)
         return false;
     a = m.captured(1).toDouble();
     b = m.captured(2).toDouble();
-    // The page-setup fields hold at most 1000 of the unit.
-    return a > 0 && b > 0 && a <= 1000 && b <= 1000;
+    return a > 0 && b > 0;
 }
 
+// Why `info` names no file to read.
+QString missingReason(const QFileInfo &info)
+{
+    return info.isDir() ? QObject::tr("It is a folder; give the image files in it") : QObject::tr("No such file");
+}
+
+// The page-setup fields hold at most 1000 of the unit.
+constexpr double MaximumLength = 1000;
+
+bool withinLimit(double a, double b) { return a <= MaximumLength && b <= MaximumLength; }
 
 // Lays the named paper's sides out for the setup's orientation.
 void setNamedPaper(PageSetup &d, int index)
@@ -88,6 +92,12 @@ bool CommandLine::fail(const QString &message)
 {
     m_error = message;
     return false;
+}
+
+bool CommandLine::refuse(const QString &message)
+{
+    m_unusableArguments = true;
+    return fail(message);
 }
 
 void CommandLine::parse(const QStringList &args)
@@ -149,7 +159,7 @@ void CommandLine::parse(const QStringList &args)
         m_error = parser.errorText();
         return;
     }
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         m_mode = Mode::Help;
         return;
     }
@@ -195,6 +205,10 @@ void CommandLine::parse(const QStringList &args)
         m_error = QObject::tr("The name of the output is empty.");
         return;
     }
+    if (parser.isSet(copiesOption) && !parser.isSet(printOption)) {
+        m_error = QObject::tr("--copies applies to --print only: a PDF or JPEG file is written once.");
+        return;
+    }
     if (!m_photoSize.isEmpty() && !m_layout.isEmpty()) {
         m_error = QObject::tr("Give either --photo-size or --layout, not both.");
         return;
@@ -216,7 +230,7 @@ bool CommandLine::configure(UserSettings &st, Document &document)
                          : u == QLatin1String("in") ? PageSetup::Inch
                                                      : -1;
         if (unit < 0)
-            return fail(QObject::tr("Unknown unit %1: use mm, cm or in.").arg(m_unit));
+            return refuse(QObject::tr("Unknown unit %1: use mm, cm or in.").arg(m_unit));
         if (unit != d.unit) {
             for (double *v : {&d.top, &d.bottom, &d.left, &d.right, &d.width, &d.height})
                 *v = PaperCatalogue::convert(*v, d.unit, unit);
@@ -228,6 +242,9 @@ bool CommandLine::configure(UserSettings &st, Document &document)
     if (!m_paper.isEmpty()) {
         double w = 0, h = 0;
         if (parsePair(m_paper, w, h)) {
+            if (!withinLimit(w, h))
+                return refuse(QObject::tr("Paper %1 is too large: each side can be at most %2 of the unit.")
+                                  .arg(m_paper).arg(MaximumLength));
             d.paperSize = 0;
             d.width = w;
             d.height = h;
@@ -238,7 +255,8 @@ bool CommandLine::configure(UserSettings &st, Document &document)
                 if (PaperCatalogue::label(i, d.unit).section(QLatin1Char(' '), 0, 0).compare(m_paper, Qt::CaseInsensitive) == 0)
                     found = i;
             if (!found)
-                return fail(QObject::tr("Unknown paper %1.").arg(m_paper));
+                return refuse(QObject::tr("Unknown paper %1: give a catalogue paper such as A4 or Letter, or "
+                                          "WIDTHxHEIGHT in the unit.").arg(m_paper));
             setNamedPaper(d, found);
         }
     }
@@ -252,15 +270,19 @@ bool CommandLine::configure(UserSettings &st, Document &document)
     if (!m_margins.isEmpty()) {
         bool ok = false;
         const double m = m_margins.toDouble(&ok);
-        if (!ok || m < 0)
-            return fail(QObject::tr("Margins must be a number of zero or more: %1.").arg(m_margins));
+        if (!ok || !std::isfinite(m) || m < 0)
+            return refuse(QObject::tr("Margins must be a number of zero or more: %1.").arg(m_margins));
+        // Margins that meet leave nothing to print on.
+        if (2 * m >= qMin(d.width, d.height))
+            return refuse(QObject::tr("Margins of %1 leave no printable area on a paper of %2 x %3.")
+                              .arg(m_margins).arg(d.width).arg(d.height));
         d.top = d.bottom = d.left = d.right = m;
     }
     if (!m_quality.isEmpty()) {
         bool ok = false;
         const int q = m_quality.toInt(&ok);
         if (!ok || q < 0 || q > 100)
-            return fail(QObject::tr("JPEG quality must be 0 to 100: %1.").arg(m_quality));
+            return refuse(QObject::tr("JPEG quality must be a whole number from 0 to 100: %1.").arg(m_quality));
         st.exports.jpegQuality = q;
     }
     st.adoptPageSetup(d);
@@ -287,7 +309,7 @@ bool CommandLine::configureOverlays(UserSettings &st)
     QImageReader reader(m_logo);
     if (!info.isFile() || reader.read().isNull())
         return fail(QObject::tr("Cannot read file %1:\n%2.")
-                        .arg(m_logo, info.isFile() ? QObject::tr("The file is not an image") : QObject::tr("No such file")));
+                        .arg(m_logo, info.isFile() ? QObject::tr("The file is not an image") : missingReason(info)));
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
@@ -306,19 +328,22 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
     source.documentsFolder = st.layout.documentsFolder;
     catalogue.build(source);
     if (!catalogue.usable())
-        return fail(QObject::tr("The printable area of this paper is too small: no layout can be offered."));
+        return refuse(QObject::tr("The printable area of this paper is too small: no layout can be offered."));
 
     Page layout;
     if (!m_photoSize.isEmpty()) {
         double s = 0, l = 0;
         if (!parsePair(m_photoSize, s, l))
-            return fail(QObject::tr("Photo size must be SHORTxLONG: %1.").arg(m_photoSize));
+            return refuse(QObject::tr("Photo size must be SHORTxLONG, two numbers above zero: %1.").arg(m_photoSize));
+        if (!withinLimit(s, l))
+            return refuse(QObject::tr("Photo size %1 is too large: each side can be at most %2 of the unit.")
+                              .arg(m_photoSize).arg(MaximumLength));
         const Page &base = catalogue.base();
         const int scale = catalogue.unitScale();
         layout = catalogue.uprightGrid(base.printableWidth(), base.printableHeight(), roundHalfUp(qMin(s, l) * scale),
                                        roundHalfUp(qMax(s, l) * scale));
         if (layout.frames.isEmpty())
-            return fail(QObject::tr("Photos of %1 do not fit on the paper %2.").arg(m_photoSize, st.page.paperName));
+            return refuse(QObject::tr("Photos of %1 do not fit on the paper %2.").arg(m_photoSize, st.page.paperName));
     } else if (!m_layout.isEmpty()) {
         const QString wanted = m_layout.trimmed();
         QStringList names;
@@ -330,12 +355,12 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
             names << entry.title.trimmed();
         }
         if (layout.frames.isEmpty())
-            return fail(QObject::tr("Unknown layout %1. Layouts for the paper %2:\n%3")
+            return refuse(QObject::tr("Unknown layout %1. Layouts for the paper %2:\n%3")
                             .arg(m_layout, st.page.paperName, names.join(QLatin1Char('\n'))));
     } else {
         layout = catalogue.entries().value(catalogue.currentRow(st.layout.pageFormatName));
         if (layout.frames.isEmpty())
-            return fail(QObject::tr("No layout fits the paper %1.").arg(st.page.paperName));
+            return refuse(QObject::tr("No layout fits the paper %1.").arg(st.page.paperName));
     }
     for (PhotoFrame &f : layout.frames)
         f.applyDefaults(st.stamp, st.logo, true);
@@ -351,7 +376,7 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
         QImageReader reader(path);
         if (!info.isFile() || !reader.canRead())
             return fail(QObject::tr("Cannot read file %1:\n%2.")
-                            .arg(path, info.isFile() ? reader.errorString() : QObject::tr("No such file")));
+                            .arg(path, info.isFile() ? reader.errorString() : missingReason(info)));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);

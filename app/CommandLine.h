@@ -42,6 +42,8 @@ public:
     QString pdfFile() const { return m_pdfFile; }
     QString printerName() const { return m_printer; }
     QStringList images() const { return m_images; }
+    // True when the last failure was an unusable argument (exit code 2).
+    bool unusableArguments() const { return m_unusableArguments; }
 
     // Applies the options to the values read from the settings: page setup,
     // crop rule, quality, and the layout as template. False with error().
@@ -60,6 +62,8 @@ public:
 
 private:
     bool fail(const QString &message);
+    // A failure caused by what the user typed.
+    bool refuse(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);
     // The credit line, the stamp and the logo as the options say.
     bool configureOverlays(UserSettings &state);
@@ -88,4 +92,5 @@ private:
     bool m_stampFileName = false;
     QString m_logo;
     QStringList m_images;
+    bool m_unusableArguments = false;
 };

@@ -48,8 +48,9 @@ PrintJob::Progress pageLines(const QString &output)
 bool CommandLine::exportPages(const Document &document, int quality, const RenderOptions &options)
 {
     const QString base = JpegExport::baseName(m_exportBase);
+    const int digits = JpegExport::digitsFor(document.pages.size());
     for (int i = 0; i < document.pages.size(); ++i) {
-        const QString file = JpegExport::fileName(base, i + 1);
+        const QString file = JpegExport::fileName(base, i + 1, digits);
         QString error;
         if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error, options))
             return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
@@ -60,11 +61,8 @@ bool CommandLine::exportPages(const Document &document, int quality, const Rende
 
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
-    {
-        QFile probe(m_pdfFile);
-        if (!probe.open(QIODevice::WriteOnly))
-            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, probe.errorString()));
-    }
+    // The PDF is written beside the file and replaces it only once it is
+    // complete: a failure leaves an existing file of that name as it was.
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_pdfFile);
@@ -72,7 +70,7 @@ bool CommandLine::printPdf(const Document &document, const PageSetup &setup, con
     const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(allPages(document), 1, true, 1));
     const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_pdfFile), options);
     if (result.failed)
-        return fail(QObject::tr("Cannot write file %1:\n%2.").arg(m_pdfFile, QObject::tr("The PDF could not be started")));
+        return fail(result.error);
     return true;
 }
 
@@ -87,7 +85,7 @@ bool CommandLine::printOn(const Document &document, const PageSetup &setup, int 
     const QVector<QList<int>> jobs = PrintPlan::jobs(allPages(document), m_copies, true, jobMax);
     const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
     if (result.failed)
-        return fail(QObject::tr("The printer %1 could not start a print job.").arg(m_printer));
+        return fail(result.error);
     return true;
 }
 
@@ -137,7 +135,7 @@ int CommandLine::execute(const QStringList &args)
          && (line.m_printer.isEmpty() || line.printOn(document, st.page.pageSetup, st.page.printJobMax, options));
     if (!ok) {
         printLine(stderr, line.m_error);
-        return 1;
+        return line.unusableArguments() ? 2 : 1;
     }
     return 0;
 }

@@ -14,6 +14,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace ExportCommand {
 
 bool run(QWidget *window, Arrange &arrange, UserSettings &st, const std::function<void(const QString &)> &status)
@@ -44,16 +46,20 @@ bool run(QWidget *window, Arrange &arrange, UserSettings &st, const std::functio
         QMessageBox::information(window, Program::name(), QObject::tr("There is no current page to export."));
         return true;
     }
+    if (numbers.isEmpty())
+        return true;
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     {
         const BufferReuse reuse;
         OutputProgress progress(window, numbers.size());
+        const int digits = JpegExport::digitsFor(*std::max_element(numbers.begin(), numbers.end()));
         for (int i = 0; i < numbers.size(); ++i) {
             const int p = numbers.at(i);
-            const QString file = JpegExport::fileName(values.exportName, p);
+            const QString file = JpegExport::fileName(values.exportName, p, digits);
+            // The status first: the progress step below shows it.
+            status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
             if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
                 break;
-            status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
             QString error;
             if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
                                        arrange.renderOptions()))

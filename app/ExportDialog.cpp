@@ -86,6 +86,9 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     layout->addLayout(qualityRow);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The fixed size follows the layout, which would shrink the dialog
+    // below its minimum width: the layout itself keeps the width.
+    layout->addStrut(minimumWidth() - 10);
 
     for (QRadioButton *b : modes)
         connect(b, &QRadioButton::toggled, this, &ExportDialog::changeMode);

@@ -12,6 +12,36 @@
 
 #include <cmath>
 
+namespace {
+
+// The white page image at the export's density.
+QImage blankImage(const Page &page)
+{
+    QImage image(JpegExport::imageSize(page), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.setDotsPerMeterX(JpegExport::DotsPerMeter);
+    image.setDotsPerMeterY(JpegExport::DotsPerMeter);
+    image.fill(Qt::white);
+    return image;
+}
+
+// Writes all of `bytes`: the system may take a part (the rest of a nearly
+// full disk) and only the write after it says why it takes no more.
+bool writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
 namespace JpegExport {
 
 QString baseName(QString chosen)
@@ -23,12 +53,12 @@ QString baseName(QString chosen)
     return chosen;
 }
 
-QString fileName(const QString &base, int number)
+QString fileName(const QString &base, int number, int digits)
 {
-    // Three digits as long as they suffice; page 1000 and on get the digits
-    // they need instead of repeating the names of earlier pages.
-    return base + QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0'));
+    return base + QStringLiteral("%1.jpg").arg(number, qMax(3, digits), 10, QLatin1Char('0'));
 }
+
+int digitsFor(int lastNumber) { return qMax(3, QString::number(lastNumber).size()); }
 
 QSize imageSize(const Page &page) { return QSize(page.width / PixelSize, page.height / PixelSize); }
 
@@ -43,10 +73,9 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     // The photographs are decoded on worker threads while the page image is
     // made and cleared.
     FrameImages images(page.frames, options.source);
-    QImage image(imageSize(page), QImage::Format_RGB32);
+    QImage image = blankImage(page);
     if (image.isNull())
         return image;
-    image.fill(Qt::white);
     QPainter painter(&image);
     PageRenderer::drawPage(painter, page, printableArea(page), images, {}, options);
     painter.end();
@@ -59,13 +88,12 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
     // made and cleared, and the rows of the page are compressed on another
     // as soon as no frame still to come reaches them.
     FrameImages images(page.frames, options.source);
-    QImage image(imageSize(page), QImage::Format_RGB32);
+    QImage image = blankImage(page);
     if (image.isNull()) {
         if (error)
             *error = QObject::tr("Not enough memory for the page image");
         return false;
     }
-    image.fill(Qt::white);
     QPainter painter(&image);
     JpegRowEncoder encoder(image, quality);
     PageRenderer::drawPage(painter, page, printableArea(page), images,
@@ -80,11 +108,13 @@ bool exportPage(const Page &page, const QString &file, int quality, QString *err
     QSaveFile out(file);
     QString reason;
     QByteArray jpeg;
-    if (!out.open(QIODevice::WriteOnly))
+    // Unbuffered, a write that fails (a full disk) fails at once with the
+    // system's reason instead of in the flush on commit.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         reason = out.errorString();
     else if (!encodePage(page, quality, &jpeg, &reason, options))
         ; // the reason is set
-    else if (out.write(jpeg) != jpeg.size())
+    else if (!writeAll(out, jpeg))
         reason = out.errorString();
     else if (!out.commit())
         reason = out.errorString();

@@ -19,14 +19,21 @@ namespace JpegExport {
 
 // Hundredths of a millimetre a pixel of a page image.
 constexpr int PixelSize = 3;
+// The same as a density: 0.03 mm a pixel is 33,333 dots a metre (846.67
+// dots an inch), recorded in every page image and JPEG file.
+constexpr int DotsPerMeter = 100000 / PixelSize;
 
 // The base name of a name chosen in the file dialog: a ".jpeg" ending (any
 // letter case) is dropped, then a ".jpg" ending.
 QString baseName(QString chosen);
 
 // The file of page `number` (1-based): the base name, the number written
-// with at least three digits, ".jpg".
-QString fileName(const QString &base, int number);
+// with `digits` digits (at least three), ".jpg".
+QString fileName(const QString &base, int number, int digits = 3);
+// The digits of the numbers in an export whose highest page number is
+// `lastNumber`: three, or as many as it needs, so that the names sort in
+// page order.
+int digitsFor(int lastNumber);
 
 // Pixel size of the image of `page`: the paper divided by the pixel size.
 QSize imageSize(const Page &page);

@@ -144,14 +144,16 @@ void JpegRowEncoder::run()
     c.info.in_color_space = JCS_EXT_XRGB;
 #endif
     jpeg_set_defaults(&c.info);
-    // The density as the image writer records it: dots per inch when the
-    // resolution is closer to a whole number of those, else per centimetre.
+    // The density as the image writer records it: dots per inch unless
+    // dots per centimetre come out whole by a wider margin, each off-by
+    // counted in whole units as the writer counts it (so 33,333 dots a
+    // metre are 847 dots an inch, the nearest JFIF can say).
     const double inchX = m_dotsPerMeterX * 2.54 / 100.0;
     const double inchY = m_dotsPerMeterY * 2.54 / 100.0;
     const double cmX = m_dotsPerMeterX / 100.0;
     const double cmY = m_dotsPerMeterY / 100.0;
-    const double offInch = qAbs(inchX - qRound(inchX)) + qAbs(inchY - qRound(inchY));
-    const double offCm = qAbs(cmX - qRound(cmX)) + qAbs(cmY - qRound(cmY));
+    const int offInch = int(qAbs(inchX - qRound(inchX)) + qAbs(inchY - qRound(inchY)));
+    const int offCm = int((qAbs(cmX - qRound(cmX)) + qAbs(cmY - qRound(cmY))) * 2.54);
     if (offInch < offCm) {
         c.info.X_density = UINT16(qRound(inchX));
         c.info.Y_density = UINT16(qRound(inchY));

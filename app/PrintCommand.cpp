@@ -5,6 +5,7 @@
 #include "app/BufferReuse.h"
 #include "app/OutputProgress.h"
 #include "app/PrintJob.h"
+#include "app/PrintOutput.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
 
@@ -28,6 +29,30 @@ PrintPlan::Range rangeOf(QPrinter::PrintRange range)
 } // namespace
 
 namespace PrintCommand {
+
+PrintPlan::Choice choiceFrom(QPrinter &printer, const QList<int> &selection, int currentPage)
+{
+    PrintPlan::Choice choice;
+    choice.range = rangeOf(printer.printRange());
+    choice.fromPage = printer.fromPage();
+    choice.toPage = printer.toPage();
+    choice.selection = selection;
+    choice.currentPage = currentPage;
+    choice.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    // The dialog's free-text pages and page set are applied here, to the
+    // whole document: left to the print service they would apply to each
+    // job on its own.
+    choice.pageRanges = PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges"));
+    choice.pageSet = PrintPlan::pageSetFrom(PrintOutput::takeServiceOption(printer, QStringLiteral("page-set")));
+    return choice;
+}
+
+QString cancelText(int pagesSent)
+{
+    return pagesSent == 0 ? QObject::tr("Printing was cancelled. Nothing was printed.")
+                          : QObject::tr("Printing was cancelled. %n page(s) of finished jobs went to the printer.", "",
+                                        pagesSent);
+}
 
 QAbstractPrintDialog::PrintDialogOptions dialogOptions()
 {
@@ -65,19 +90,16 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
         return;
     st.page.printerName = printer.printerName();
     printer.setPageSize(PrintPlan::pageSizeFor(paper));
+    // The printer chosen in the dialog may offer another resolution.
+    printer.setResolution(PrintJob::resolutionFor(printer.supportedResolutions()));
 
-    PrintPlan::Choice choice;
-    choice.range = rangeOf(printer.printRange());
-    choice.fromPage = printer.fromPage();
-    choice.toPage = printer.toPage();
-    choice.selection = selection;
-    choice.currentPage = arrange.currentPageIndex();
-    choice.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
+    const PrintPlan::Choice choice = choiceFrom(printer, selection, arrange.currentPageIndex());
     const QList<int> pages = PrintPlan::pages(choice, n);
     if (pages.isEmpty()) {
-        if (choice.range == PrintPlan::Range::CurrentPage)
-            QMessageBox::information(window, Program::name(),
-                                     QObject::tr("There is no current page to print."));
+        QMessageBox::information(window, Program::name(),
+                                 choice.range == PrintPlan::Range::CurrentPage
+                                     ? QObject::tr("There is no current page to print.")
+                                     : QObject::tr("The chosen pages are not in the document: nothing was printed."));
         return;
     }
     QVector<QList<int>> jobs =
@@ -98,8 +120,9 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
         arrange.renderOptions());
     QApplication::restoreOverrideCursor();
     if (result.failed)
-        QMessageBox::warning(window, Program::name(),
-                             QObject::tr("The printer %1 could not start a print job.").arg(printer.printerName()));
+        QMessageBox::warning(window, Program::name(), result.error);
+    else if (result.cancelled)
+        QMessageBox::information(window, Program::name(), cancelText(result.pagesPrinted));
 }
 
 } // namespace PrintCommand

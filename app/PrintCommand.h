@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/PrintPlan.h"
+
 #include <QAbstractPrintDialog>
+#include <QString>
 
 class Arrange;
 class QPrinter;
@@ -17,5 +20,12 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &set
 // What the print dialog offers: page range, selection, current page, paper
 // size, printing into a file and collation of copies.
 QAbstractPrintDialog::PrintDialogOptions dialogOptions();
+
+// The pages the accepted print dialog chose on `printer`. The print
+// service's page options are taken off the printer.
+PrintPlan::Choice choiceFrom(QPrinter &printer, const QList<int> &selection, int currentPage);
+
+// The notice after Cancel, with the pages of the jobs finished before.
+QString cancelText(int pagesSent);
 
 } // namespace PrintCommand

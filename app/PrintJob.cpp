@@ -1,6 +1,7 @@
 #include "platform/Program.h"
 #include "app/PrintJob.h"
 
+#include "app/PrintOutput.h"
 #include "app/Shell.h"
 #include "formats/Page.h"
 #include "arrange/PageRenderer.h"
@@ -18,9 +19,17 @@ void setUp(QPrinter &printer, const PrintPlan::Paper &paper)
     printer.setPageOrientation(paper.orientation);
     // Pages are drawn at the printer's resolution: a low one would place the
     // frames to the nearest dot and hand the photographs over reduced to it.
-    if (printer.resolution() < MinimumResolution)
-        printer.setResolution(MinimumResolution);
+    printer.setResolution(resolutionFor(printer.supportedResolutions()));
     printer.setDocName(Program::name());
+}
+
+int resolutionFor(const QList<int> &supported)
+{
+    int best = MinimumResolution;
+    for (int dpi : supported)
+        if (dpi <= MaximumResolution)
+            best = qMax(best, dpi);
+    return best;
 }
 
 QRectF pageArea(const QPrinter &printer, const Page &page)
@@ -44,33 +53,44 @@ Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<
         total += job.size();
     const int copies = printer.copyCount();
     printer.setCopyCount(1);
+    int drawn = 0;
     for (const QList<int> &job : jobs) {
+        PrintOutput output(printer);
+        QPrinter *device = output.device();
         QPainter painter;
-        if (!painter.begin(&printer)) {
+        if (!device || !painter.begin(device)) {
             result.failed = true;
+            result.error = device ? QObject::tr("The printer %1 could not start a print job.").arg(printer.printerName())
+                                  : output.error();
             break;
         }
         bool first = true;
         for (int index : job) {
-            if (progress && !progress(result.pagesPrinted, total, index)) {
+            if (progress && !progress(drawn, total, index)) {
                 result.cancelled = true;
                 break;
             }
             if (!first)
-                printer.newPage();
+                device->newPage();
             first = false;
             if (index >= 0 && index < pages.size()) {
                 const Page &page = pages.at(index);
-                PageRenderer::drawPage(painter, page, pageArea(printer, page), options);
+                PageRenderer::drawPage(painter, page, pageArea(*device, page), options);
             }
-            ++result.pagesPrinted;
+            ++drawn;
         }
         if (result.cancelled) {
-            printer.abort();
+            device->abort();
             painter.end();
+            output.discard();
             break;
         }
-        painter.end();
+        if (!output.finish(painter.end())) {
+            result.failed = true;
+            result.error = output.error();
+            break;
+        }
+        result.pagesPrinted += job.size();
         ++result.jobsSent;
     }
     printer.setCopyCount(copies);

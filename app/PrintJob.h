@@ -18,9 +18,13 @@ struct Page;
 // line share it.
 namespace PrintJob {
 
-// The lowest resolution pages are printed at (dots per inch). A printer
-// that offers more keeps its own.
+// The resolutions pages are printed at (dots per inch): the highest the
+// printer offers up to the maximum, never under the minimum.
 constexpr int MinimumResolution = 600;
+constexpr int MaximumResolution = 1200;
+
+// The resolution for a printer offering `supported`.
+int resolutionFor(const QList<int> &supported);
 
 // Paper size, margins (full page when borderless), orientation, resolution
 // and document name.
@@ -37,15 +41,18 @@ using Progress = std::function<bool(int done, int total, int pageIndex)>;
 
 struct Result
 {
-    int pagesPrinted = 0;
+    int pagesPrinted = 0; // pages of the jobs handed over complete
     int jobsSent = 0;
     bool cancelled = false;
-    bool failed = false; // a job could not be started
+    bool failed = false; // a job could not be started or finished
+    QString error;       // what went wrong, for the user
 };
 
 // Prints `jobs` (lists of indices into `pages`): each job is begun, its
-// pages drawn one to a sheet, and ended. The printer's copy count is 1 while
-// it prints (every copy is one of the jobs) and is restored afterwards.
+// pages drawn one to a sheet, and handed over whole (see PrintOutput); a
+// cancelled or failed job leaves nothing behind and ends the printing. The
+// printer's copy count is 1 while it prints (every copy is one of the jobs)
+// and is restored afterwards.
 Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<int>> &jobs,
              const Progress &progress = Progress(), const RenderOptions &options = RenderOptions());
 

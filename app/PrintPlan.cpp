@@ -3,6 +3,7 @@
 #include "formats/PageSetup.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -22,9 +23,33 @@ QPageSize::PageSizeId namedSize(int index)
     return index > 0 && index < count ? table[index] : QPageSize::Custom;
 }
 
+// Whether the 1-based `page` lies in the ranges "1-3,5,7-" (a missing start
+// is the first page, a missing end the last).
+bool inRanges(const QString &ranges, int page)
+{
+    for (const QString &part : ranges.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString text = part.trimmed();
+        const int dash = text.indexOf(QLatin1Char('-'));
+        bool okFrom = true, okTo = true;
+        const QString first = dash < 0 ? text : text.left(dash).trimmed();
+        const QString last = dash < 0 ? text : text.mid(dash + 1).trimmed();
+        const int from = first.isEmpty() ? 1 : first.toInt(&okFrom);
+        const int to = last.isEmpty() ? INT_MAX : last.toInt(&okTo);
+        if (okFrom && okTo && page >= from && page <= to)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 namespace PrintPlan {
+
+PageSet pageSetFrom(const QString &text)
+{
+    const QString set = text.trimmed().toLower();
+    return set == QLatin1String("odd") ? PageSet::Odd : set == QLatin1String("even") ? PageSet::Even : PageSet::All;
+}
 
 Paper paperFor(const PageSetup &d)
 {
@@ -81,6 +106,16 @@ QList<int> pages(const Choice &c, int n)
         break;
     }
     }
+    // The dialog's pages and page set apply to the document's page numbers.
+    const auto unwanted = [&c](int index) {
+        const int number = index + 1;
+        if (c.pageSet == PageSet::Odd && number % 2 == 0)
+            return true;
+        if (c.pageSet == PageSet::Even && number % 2 == 1)
+            return true;
+        return !c.pageRanges.trimmed().isEmpty() && !inRanges(c.pageRanges, number);
+    };
+    list.erase(std::remove_if(list.begin(), list.end(), unwanted), list.end());
     if (c.lastPageFirst)
         std::reverse(list.begin(), list.end());
     return list;

@@ -35,6 +35,10 @@ QPageSize pageSizeFor(const Paper &paper);
 
 enum class Range { AllPages, Selection, PageRange, CurrentPage };
 
+// The print dialog's page set: every page, or the odd or even page numbers.
+enum class PageSet { All, Odd, Even };
+PageSet pageSetFrom(const QString &text); // "odd", "even", anything else all
+
 struct Choice
 {
     Range range = Range::AllPages;
@@ -43,11 +47,16 @@ struct Choice
     QList<int> selection; // 0-based rows in selection order
     int currentPage = -1; // 0-based, -1 when there is none
     bool lastPageFirst = false;
+    // The dialog's free-text pages ("1-3,5,7-", 1-based; empty = no limit)
+    // and page set; they narrow the chosen pages, which keep their order.
+    QString pageRanges;
+    PageSet pageSet = PageSet::All;
 };
 
 // 0-based page indices in the order they are printed. A current page that
 // does not exist, a range starting after the last page or ending before it
-// starts give nothing; a range end past the last page is clipped.
+// starts give nothing; a range end past the last page is clipped. Page
+// ranges without a valid page number give nothing.
 QList<int> pages(const Choice &choice, int pageCount);
 
 // The print jobs, each a list of 0-based page indices, for `copies` copies

@@ -5,6 +5,7 @@
 #include <QSplashScreen>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -26,6 +27,26 @@ void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &mes
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+QtMessageHandler toolkitHandler = nullptr;
+
+// While the window's application starts: the toolkit ends the program when
+// it finds no display, which is the user's error, not a crash. Say so and
+// end with an exit code instead of aborting.
+void startWithoutAbort(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (toolkitHandler)
+            toolkitHandler(type, context, message);
+        return;
+    }
+    std::fprintf(stderr, "%s\n%s\n", qPrintable(message),
+                 qPrintable(QCoreApplication::translate(
+                     "QObject", "The window needs a display. Without one, write pages with --export-jpeg, --print-pdf "
+                                "or --print; see --help.")));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,7 +64,9 @@ int main(int argc, char *argv[])
         return CommandLine::execute(args);
     }
 
+    toolkitHandler = qInstallMessageHandler(startWithoutAbort);
     QApplication app(argc, argv);
+    qInstallMessageHandler(toolkitHandler);
     nameApplication();
 
     auto *splash = new QSplashScreen(QPixmap(QStringLiteral(":/images/splash.png")), Qt::WindowStaysOnTopHint);

@@ -8,11 +8,18 @@
 #include "library/IconItem.h"
 #include "tests/TestPhoto.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <functional>
 
 // A w x h JPEG in `color` with a black band on top and a white square in
 // the middle, so that position and turn can be told.
@@ -77,4 +84,68 @@ inline QString pdfInfo(const QString &file, const QString &key)
         if (line.startsWith(key + QLatin1Char(':')))
             return line.mid(key.size() + 1).trimmed();
     return QString();
+}
+
+// Answers the modal dialogs to come, in turn: each step gets the next modal
+// window that appears and closes it itself.
+inline void answerInTurn(QList<std::function<void(QWidget *)>> steps, QPointer<QWidget> previous = {})
+{
+    if (steps.isEmpty())
+        return;
+    QTimer::singleShot(10, [steps, previous]() mutable {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || w == previous || !w->isVisible()) {
+            answerInTurn(steps, previous);
+            return;
+        }
+        const auto step = steps.takeFirst();
+        step(w);
+        answerInTurn(steps, w);
+    });
+}
+
+// A file system of `kib` KiB (a tmpfs) mounted on a fresh folder while the
+// object lives, to see what a full disk does; reason() says why there is
+// none where the test may not mount one.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(int kib)
+    {
+        QProcess mount;
+        mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                             QStringLiteral("size=%1k").arg(kib), QStringLiteral("tmpfs"), m_dir.path()});
+        m_mounted = m_dir.isValid() && mount.waitForFinished(10000) && mount.exitStatus() == QProcess::NormalExit
+                    && mount.exitCode() == 0;
+        if (!m_mounted)
+            m_reason = QStringLiteral("a small file system cannot be mounted here (needs mount rights): ")
+                       + QString::fromLocal8Bit(mount.readAllStandardError()).trimmed();
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    bool mounted() const { return m_mounted; }
+    QString reason() const { return m_reason; }
+    QString filePath(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_reason;
+};
+
+// Writes `bytes` as the file `path`.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -3,10 +3,15 @@
 # spool and socket) with a queue on a file device that keeps every job's
 # document. The program prints six one-photo pages by printer name, two
 # copies, at most five pages a job; the spooled documents must be four PDFs
-# of 5, 1, 5 and 1 A4 pages.
-#   tests/app/cups_e2e.sh VELMORA
+# of 5, 1, 5 and 1 A4 pages. Then, through the print code of test_print:
+# "Pages: 2" typed in the print dialog with one page a job spools one job of
+# one page (not two empty ones); Cancel on the second job's first page spools
+# the first job and nothing of the second. Last, a queue that rejects jobs
+# makes the program fail with a message and spools nothing.
+#   tests/app/cups_e2e.sh VELMORA TEST_PRINT
 # Exit 77 (skipped) where no print server can be started here.
 velmora=${1:?path of the velmora program}
+test_print=${2:?path of the test_print program}
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; [ -f "$root/log/error_log" ] && tail -n 30 "$root/log/error_log"; exit 1; }
 
@@ -112,3 +117,47 @@ done
 titles=$(lpstat -W completed -o VelmoraTest | wc -l)
 [ "$titles" = 4 ] || fail "expected 4 completed jobs, lpstat shows $titles"
 echo "PASS: 2 copies of 6 pages printed on VelmoraTest as 4 A4 jobs of$pages pages"
+
+# Waits until the queue has no pending jobs.
+idle() {
+  i=0
+  while [ -n "$(lpstat -o "$1" 2> /dev/null)" ]; do
+    i=$((i + 1))
+    [ $i -lt 300 ] || fail "jobs still pending on $1: $(lpstat -o)"
+    sleep 0.2
+  done
+}
+# The page counts of the documents spooled since the list $1 was taken.
+spooled_since() {
+  for d in $(ls "$root"/spool/d* 2> /dev/null | sort); do
+    echo "$1" | grep -qx "$d" && continue
+    pdfinfo "$d" 2> /dev/null | sed -n 's/^Pages: *//p' | tr '\n' ' '
+  done
+}
+# Runs one function of test_print against the queue; $2 the page counts it
+# must spool.
+print_test() {
+  before=$(ls "$root"/spool/d* 2> /dev/null | sort)
+  HOME="$root/home" XDG_CONFIG_HOME="$root/home/config" XDG_RUNTIME_DIR="$root/home" VELMORA_CUPS_QUEUE=VelmoraTest \
+    "$test_print" "$1" > "$root/log/$1.out" 2>&1 || fail "$1: $(cat "$root/log/$1.out")"
+  grep -q "^SKIP" "$root/log/$1.out" && fail "$1 was skipped: $(cat "$root/log/$1.out")"
+  idle VelmoraTest
+  got=$(spooled_since "$before")
+  [ "$got" = "$2" ] || fail "$1 spooled jobs of pages '$got', expected '$2'"
+  echo "PASS: $1 spooled jobs of pages $got"
+}
+print_test cupsDialogPageRanges "1 "
+print_test cupsCancelAfterFirstPage "1 "
+
+lpadmin -p VelmoraReject -E -v "file:///dev/null" -m raw > "$root/log/lpadmin.out" 2>&1 \
+  || fail "cannot create the rejecting queue: $(cat "$root/log/lpadmin.out")"
+cupsreject VelmoraReject 2> /dev/null || fail "cannot make VelmoraReject reject jobs"
+before=$(ls "$root"/spool/d* 2> /dev/null | sort)
+if HOME="$root/home" XDG_CONFIG_HOME="$root/home/config" XDG_RUNTIME_DIR="$root/home" \
+  "$velmora" --print VelmoraReject --paper A4 --unit mm --photo-size 200x287 -- "$root"/photos/p1.jpg \
+  > "$root/log/reject.out" 2>&1; then
+  fail "printing on a queue that rejects jobs reported success: $(cat "$root/log/reject.out")"
+fi
+grep -q "did not take the print job" "$root/log/reject.out" || fail "no message for the rejected job: $(cat "$root/log/reject.out")"
+[ -z "$(spooled_since "$before")" ] || fail "the rejecting queue spooled a job"
+echo "PASS: a queue that rejects jobs fails the print with: $(tail -n 1 "$root/log/reject.out")"

@@ -12,6 +12,8 @@ class TestCli : public QObject
 private Q_SLOTS:
     void initTestCase();
     void helpAndVersion();
+    void noDisplay();
+    void pdfOntoFullDisk();
     void exportJpeg();
     void exportOptions_data();
     void exportOptions();
@@ -66,6 +68,10 @@ void TestCli::helpAndVersion()
     QCOMPARE(help.code, 0);
     QVERIFY(help.out.contains(QLatin1String("--export-jpeg")));
     QVERIFY(help.out.contains(QLatin1String("--photo-size")));
+    // --help offers --help-all: it is an option, not a file to open.
+    const Run all = velmora({QStringLiteral("--help-all")});
+    QCOMPARE(all.code, 0);
+    QVERIFY(all.out.contains(QLatin1String("--export-jpeg")));
     const Run version = velmora({QStringLiteral("--version")});
     QCOMPARE(version.code, 0);
     QVERIFY(version.out.contains(QLatin1String("2.18.2")));
@@ -139,40 +145,90 @@ void TestCli::printPdf()
 void TestCli::failures_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
     const QString out = dir.filePath(QStringLiteral("fail"));
+    const QString pdf = dir.filePath(QStringLiteral("fail.pdf"));
     QFile bad(dir.filePath(QStringLiteral("bad.jpg")));
     bad.open(QIODevice::WriteOnly);
     bad.write("not a picture");
     bad.close();
-    QTest::newRow("unreadable image") << QStringList{"--export-jpeg", out, bad.fileName()} << "Cannot read file";
-    QTest::newRow("missing image") << QStringList{"--export-jpeg", out, dir.filePath("none.jpg")} << "Cannot read file";
-    QTest::newRow("unknown layout") << QStringList{"--export-jpeg", out, "--layout", "nothing", photos.first()}
+    // 1: the input or the output failed; 2: what was typed is unusable.
+    QTest::newRow("unreadable image") << QStringList{"--export-jpeg", out, bad.fileName()} << 1 << "Cannot read file";
+    QTest::newRow("missing image") << QStringList{"--export-jpeg", out, dir.filePath("none.jpg")} << 1
+                                   << "No such file";
+    QTest::newRow("folder for an image") << QStringList{"--export-jpeg", out, dir.path()} << 1 << "It is a folder";
+    QTest::newRow("unknown layout") << QStringList{"--export-jpeg", out, "--layout", "nothing", photos.first()} << 2
                                     << "Unknown layout nothing";
-    QTest::newRow("unknown paper") << QStringList{"--export-jpeg", out, "--paper", "Z9", photos.first()}
+    QTest::newRow("unknown paper") << QStringList{"--export-jpeg", out, "--paper", "Z9", photos.first()} << 2
                                    << "Unknown paper Z9";
     QTest::newRow("unwritable target") << QStringList{"--export-jpeg", dir.filePath("no/such/dir/x"), photos.first()}
-                                       << "Cannot write file";
+                                       << 1 << "Cannot write file";
     QTest::newRow("unwritable pdf") << QStringList{"--print-pdf", dir.filePath("no/such/dir/x.pdf"), photos.first()}
-                                    << "Cannot write file";
+                                    << 1 << "Cannot write file";
     QTest::newRow("paper beyond 1000 of the unit")
-        << QStringList{"--export-jpeg", out, "--paper", "99999999999999999999x5", photos.first()} << "Unknown paper";
-    QTest::newRow("no images") << QStringList{"--export-jpeg", out} << "No images given";
-    QTest::newRow("no output") << QStringList{"--landscape", photos.first()} << "--export-jpeg";
-    QTest::newRow("bad quality") << QStringList{"--export-jpeg", out, "--quality", "120", photos.first()} << "0 to 100";
+        << QStringList{"--export-jpeg", out, "--paper", "99999999999999999999x5", photos.first()} << 2 << "too large";
+    QTest::newRow("paper 5000x5000") << QStringList{"--export-jpeg", out, "--paper", "5000x5000", photos.first()} << 2
+                                     << "Paper 5000x5000 is too large";
+    QTest::newRow("photo 5000x5000") << QStringList{"--export-jpeg", out, "--photo-size", "5000x5000", photos.first()}
+                                     << 2 << "Photo size 5000x5000 is too large";
+    QTest::newRow("no images") << QStringList{"--export-jpeg", out} << 2 << "No images given";
+    QTest::newRow("no output") << QStringList{"--landscape", photos.first()} << 2 << "--export-jpeg";
+    QTest::newRow("bad quality") << QStringList{"--export-jpeg", out, "--quality", "120", photos.first()} << 2
+                                 << "0 to 100";
+    QTest::newRow("bad unit") << QStringList{"--export-jpeg", out, "--unit", "ft", photos.first()} << 2
+                              << "Unknown unit ft";
+    QTest::newRow("margins nan") << QStringList{"--print-pdf", pdf, "--margins", "nan", photos.first()} << 2
+                                 << "Margins must be a number";
+    QTest::newRow("margins inf") << QStringList{"--print-pdf", pdf, "--margins", "inf", photos.first()} << 2
+                                 << "Margins must be a number";
+    QTest::newRow("margins 1e9") << QStringList{"--print-pdf", pdf, "--margins", "1e9", photos.first()} << 2
+                                 << "leave no printable area";
+    QTest::newRow("margins meeting") << QStringList{"--export-jpeg", out, "--paper", "A6", "--unit", "mm", "--margins",
+                                                    "52.5", photos.first()}
+                                     << 2 << "leave no printable area";
+    QTest::newRow("copies into a PDF") << QStringList{"--print-pdf", pdf, "--copies", "2", photos.first()} << 2
+                                       << "--copies";
+    QTest::newRow("copies of JPEG files") << QStringList{"--export-jpeg", out, "--copies", "2", photos.first()} << 2
+                                          << "--copies";
+    QTest::newRow("mistyped option") << QStringList{"--export-jepg", out, photos.first()} << 2 << "export-jepg";
     QTest::newRow("photo too large") << QStringList{"--export-jpeg", out, "--unit", "mm", "--paper", "A6",
                                                     "--photo-size", "300x400", photos.first()}
-                                     << "do not fit";
+                                     << 2 << "do not fit";
 }
 
 void TestCli::failures()
 {
     QFETCH(QStringList, args);
+    QFETCH(int, code);
     QFETCH(QString, message);
     const Run r = velmora(args);
-    QVERIFY(r.code > 0);
+    QCOMPARE(r.code, code);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fail001.jpg"))));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fail.pdf"))));
+}
+
+void TestCli::noDisplay()
+{
+    // A window without a display: a message and an exit code, no abort.
+    const Run r = velmora({photos.first()});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(QLatin1String("display")), qPrintable(r.err));
+}
+
+void TestCli::pdfOntoFullDisk()
+{
+    SmallDisk disk(16);
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString file = disk.filePath(QStringLiteral("pages.pdf"));
+    QVERIFY(writeFile(file, "old"));
+    const Run r = velmora(QStringList{QStringLiteral("--print-pdf"), file} + photos);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
+    QCOMPARE(readFile(file), QByteArray("old"));
+    QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
 }
 
 void TestCli::settingsUntouched()

@@ -5,6 +5,11 @@
 
 #include "app/JpegExport.h"
 #include "app/ExportDialog.h"
+#include "app/ExportCommand.h"
+#include "app/UserSettings.h"
+#include "arrange/Arrange.h"
+
+#include <QFileDialog>
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -36,6 +41,11 @@ private Q_SLOTS:
     void dialogShowsValues();
     void dialogStores();
     void dialogFileNames();
+    void density();
+    void fullDisk();
+    void dialogMinimumWidth();
+    void command();
+    void commandCancelled();
 
 private:
     QTemporaryDir dir;
@@ -65,19 +75,28 @@ void TestExport::baseName()
 void TestExport::fileName_data()
 {
     QTest::addColumn<int>("page");
+    QTest::addColumn<int>("last");
     QTest::addColumn<QString>("name");
-    QTest::newRow("1") << 1 << "/p/Holiday001.jpg";
-    QTest::newRow("12") << 12 << "/p/Holiday012.jpg";
-    QTest::newRow("123") << 123 << "/p/Holiday123.jpg";
-    QTest::newRow("1001 keeps its own name") << 1001 << "/p/Holiday1001.jpg";
+    QTest::newRow("1") << 1 << 3 << "/p/Holiday001.jpg";
+    QTest::newRow("12") << 12 << 999 << "/p/Holiday012.jpg";
+    QTest::newRow("123") << 123 << 200 << "/p/Holiday123.jpg";
+    QTest::newRow("1001 keeps its own name") << 1001 << 1001 << "/p/Holiday1001.jpg";
+    // With page 1000 or more in the export, every name has the digits of the
+    // last, so that a listing sorts them in page order.
+    QTest::newRow("1 of 1000") << 1 << 1000 << "/p/Holiday0001.jpg";
+    QTest::newRow("100 of 1000") << 100 << 1000 << "/p/Holiday0100.jpg";
+    QTest::newRow("12 of 12345") << 12 << 12345 << "/p/Holiday00012.jpg";
 }
 
 void TestExport::fileName()
 {
     QFETCH(int, page);
+    QFETCH(int, last);
     QFETCH(QString, name);
-    QCOMPARE(JpegExport::fileName(QStringLiteral("/p/Holiday"), page), name);
-    QVERIFY(JpegExport::fileName(QStringLiteral("/p/Holiday"), page) != JpegExport::fileName(QStringLiteral("/p/Holiday"), page % 1000 + 1000 * (page < 1000)));
+    const int digits = JpegExport::digitsFor(last);
+    QCOMPARE(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits), name);
+    QVERIFY(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits)
+            < JpegExport::fileName(QStringLiteral("/p/Holiday"), last + 1, digits));
 }
 
 void TestExport::pageImageSize()
@@ -265,6 +284,105 @@ void TestExport::dialogFileNames()
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("fileNames")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(dialog.fileNamesRequested());
+}
+
+void TestExport::density()
+{
+    // 0.03 mm a pixel: 846.67 dots an inch, 847 as the JFIF header says it.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
+    const QString file = dir.filePath(QStringLiteral("density.jpg"));
+    QString error;
+    QVERIFY2(JpegExport::exportPage(doc.pages.first(), file, 80, &error), qPrintable(error));
+    const QByteArray jpeg = readFile(file);
+    QVERIFY(jpeg.mid(6, 5) == QByteArray("JFIF\0", 5));
+    QCOMPARE(int(uchar(jpeg.at(13))), 1); // dots an inch
+    QCOMPARE((uchar(jpeg.at(14)) << 8) | uchar(jpeg.at(15)), 847);
+    QCOMPARE((uchar(jpeg.at(16)) << 8) | uchar(jpeg.at(17)), 847);
+    const QImage read(file);
+    QVERIFY(qAbs(read.dotsPerMeterX() - JpegExport::DotsPerMeter) < 20);
+    // The A4 page printed at that density is A4 again.
+    QVERIFY(qAbs(read.width() * 1000.0 / read.dotsPerMeterX() - 210) < 0.2);
+}
+
+void TestExport::fullDisk()
+{
+    SmallDisk disk(64);
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
+    const QString file = disk.filePath(QStringLiteral("Page001.jpg"));
+    QVERIFY(writeFile(file, "old"));
+    QString error;
+    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 95, &error));
+    QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
+    QCOMPARE(readFile(file), QByteArray("old"));
+    QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
+}
+
+void TestExport::dialogMinimumWidth()
+{
+    ExportDialog dialog(ExportValues(), QStringLiteral("x"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY2(dialog.width() >= 300, qPrintable(QString::number(dialog.width())));
+}
+
+namespace {
+
+// Chooses `name` in the file dialog of the export.
+std::function<void(QWidget *)> chooseFile(const QString &name)
+{
+    return [name](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        QVERIFY(files);
+        files->selectFile(name);
+        static_cast<QDialog *>(files)->accept(); // QFileDialog::accept, which checks the name
+    };
+}
+
+} // namespace
+
+// The export command itself: a name chosen, "File names:" for another, the
+// pages written with the status of each page.
+void TestExport::command()
+{
+    Arrange arrange;
+    arrangeDocument(arrange.document(), dir.path(), 2, a4Layout(1, 1));
+    QTemporaryDir out;
+    UserSettings st;
+    st.shell.projectPath = out.path();
+    QString shownName;
+    answerInTurn({chooseFile(QDir(out.path()).filePath(QStringLiteral("First.jpeg"))),
+                  [](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("fileNames"))->click(); },
+                  chooseFile(QDir(out.path()).filePath(QStringLiteral("Trip.JPG"))),
+                  [&shownName](QWidget *w) {
+                      for (const QLabel *label : w->findChildren<QLabel *>())
+                          if (label->text().endsWith(QLatin1String("XXX.jpg")))
+                              shownName = label->text();
+                      qobject_cast<QDialog *>(w)->accept();
+                  }});
+    QStringList status;
+    QVERIFY(ExportCommand::run(nullptr, arrange, st, [&status](const QString &text) { status << text; }));
+    QCOMPARE(shownName, QDir(out.path()).filePath(QStringLiteral("TripXXX.jpg")));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), (QStringList{"Trip001.jpg", "Trip002.jpg"}));
+    QCOMPARE(status, (QStringList{"Export to Jpeg Page 1", "Export to Jpeg Page 2", QString()}));
+    QCOMPARE(st.exports.exportName, QDir(out.path()).filePath(QStringLiteral("Trip")));
+}
+
+void TestExport::commandCancelled()
+{
+    Arrange arrange;
+    arrangeDocument(arrange.document(), dir.path(), 1, a4Layout(1, 1));
+    QTemporaryDir out;
+    UserSettings st;
+    answerInTurn({chooseFile(QDir(out.path()).filePath(QStringLiteral("None.jpg"))),
+                  [](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }});
+    QStringList status;
+    QVERIFY(ExportCommand::run(nullptr, arrange, st, [&status](const QString &text) { status << text; }));
+    QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(status.isEmpty());
 }
 
 QTEST_MAIN(TestExport)

@@ -3,11 +3,18 @@
 #include "OutputFixture.h"
 
 #include "app/PrintCommand.h"
+#include "app/PrintOutput.h"
+#include "app/UserSettings.h"
+#include "arrange/Arrange.h"
 #include "app/PrintJob.h"
 #include "app/PrintPlan.h"
 #include "arrange/PageRenderer.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QRadioButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -32,6 +39,16 @@ private Q_SLOTS:
     void pdfKeepsPhotoResolution();
     void jobsOnPrinter();
     void cancel();
+    void cancelKeepsFinishedJobs();
+    void dialogPages_data();
+    void dialogPages();
+    void resolution_data();
+    void resolution();
+    void fullDiskKeepsOldPdf();
+    void commandCancel();
+    void commandPrintsRange();
+    void cupsDialogPageRanges();
+    void cupsCancelAfterFirstPage();
     void dialogOffersFile();
 
 private:
@@ -41,6 +58,13 @@ private:
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf(name));
+    }
+    // Points `printer` at the print service's queue `name`, A4.
+    static void toQueue(QPrinter &printer, const QString &name)
+    {
+        printer.setPrinterName(name);
+        QCOMPARE(printer.printerName(), name);
+        PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     }
     QTemporaryDir dir;
 };
@@ -326,15 +350,203 @@ void TestPrint::jobsOnPrinter()
 
 void TestPrint::cancel()
 {
+    // Cancel on the second page: the file of that name keeps what it held,
+    // and no part of the job is left beside it.
     Document doc;
     arrangeDocument(doc, dir.path(), 3, a4Layout(1, 1));
+    QTemporaryDir out;
     QPrinter printer(QPrinter::ScreenResolution);
-    toPdf(printer, QStringLiteral("cancel.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(out.path()).filePath(QStringLiteral("cancel.pdf")));
+    QVERIFY(writeFile(printer.outputFileName(), "old"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
-    QCOMPARE(r.pagesPrinted, 1);
+    QVERIFY(!r.failed);
+    QCOMPARE(r.pagesPrinted, 0);
     QCOMPARE(r.jobsSent, 0);
+    QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cancel.pdf")});
+}
+
+void TestPrint::cancelKeepsFinishedJobs()
+{
+    REQUIRE_PDFINFO()
+    Document doc;
+    arrangeDocument(doc, dir.path(), 3, a4Layout(1, 1));
+    QPrinter printer(QPrinter::ScreenResolution);
+    toPdf(printer, QStringLiteral("finished.pdf"));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+    QVERIFY(r.cancelled);
+    QCOMPARE(r.jobsSent, 1);
+    QCOMPARE(r.pagesPrinted, 1);
+    QCOMPARE(pdfInfo(printer.outputFileName(), QStringLiteral("Pages")), QStringLiteral("1"));
+    QVERIFY(PrintCommand::cancelText(1).contains(QLatin1String("1 page")));
+}
+
+// The print dialog's free-text pages and page set for a print service,
+// applied to the whole document before it is split into jobs.
+void TestPrint::dialogPages_data()
+{
+    QTest::addColumn<QString>("ranges");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<bool>("lastFirst");
+    QTest::addColumn<int>("pageCount");
+    QTest::addColumn<int>("jobMax");
+    QTest::addColumn<QVector<QList<int>>>("expected");
+    QTest::newRow("page 2 of 2, one a job") << "2" << "" << false << 2 << 1 << QVector<QList<int>>{{1}};
+    QTest::newRow("ranges and single pages") << "1-2, 5,7-" << "" << false << 8 << 5
+                                             << QVector<QList<int>>{{0, 1, 4, 6, 7}};
+    QTest::newRow("open start") << "-2" << "" << false << 4 << 5 << QVector<QList<int>>{{0, 1}};
+    QTest::newRow("odd pages") << "" << "odd" << false << 5 << 2 << QVector<QList<int>>{{0, 2}, {4}};
+    QTest::newRow("even pages in a range, last first") << "2-5" << "even" << true << 6 << 5
+                                                       << QVector<QList<int>>{{3, 1}};
+    QTest::newRow("range past the end") << "9-12" << "" << false << 3 << 5 << QVector<QList<int>>();
+    QTest::newRow("nonsense") << "x" << "" << false << 3 << 5 << QVector<QList<int>>();
+}
+
+void TestPrint::dialogPages()
+{
+    QFETCH(QString, ranges);
+    QFETCH(QString, set);
+    QFETCH(bool, lastFirst);
+    QFETCH(int, pageCount);
+    QFETCH(int, jobMax);
+    QFETCH(QVector<QList<int>>, expected);
+    PrintPlan::Choice c;
+    c.pageRanges = ranges;
+    c.pageSet = PrintPlan::pageSetFrom(set);
+    c.lastPageFirst = lastFirst;
+    QCOMPARE(PrintPlan::jobs(PrintPlan::pages(c, pageCount), 1, true, jobMax), expected);
+}
+
+void TestPrint::resolution_data()
+{
+    QTest::addColumn<QList<int>>("supported");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("nothing offered") << QList<int>() << 600;
+    QTest::newRow("screen only") << QList<int>{96} << 600;
+    QTest::newRow("photo printer") << QList<int>{300, 600, 1200} << 1200;
+    QTest::newRow("above the maximum") << QList<int>{720, 2880} << 720;
+}
+
+void TestPrint::resolution()
+{
+    QFETCH(QList<int>, supported);
+    QFETCH(int, expected);
+    QCOMPARE(PrintJob::resolutionFor(supported), expected);
+}
+
+void TestPrint::fullDiskKeepsOldPdf()
+{
+    SmallDisk disk(16);
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.reason()));
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(disk.filePath(QStringLiteral("pages.pdf")));
+    QVERIFY(writeFile(printer.outputFileName(), "old"));
+    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}});
+    QVERIFY(r.failed);
+    QCOMPARE(r.jobsSent, 0);
+    QVERIFY2(r.error.contains(QLatin1String("No space left on device")), qPrintable(r.error));
+    QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
+    QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
+}
+
+// The print command on a document of three pages into a PDF file: the
+// dialog accepted, then Cancel on the progress.
+void TestPrint::commandCancel()
+{
+    Arrange arrange;
+    arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
+    UserSettings st;
+    QPrinter printer(QPrinter::ScreenResolution);
+    toPdf(printer, QStringLiteral("command-cancel.pdf"));
+    QString notice;
+    answerInTurn({[](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); },
+                  [](QWidget *w) { QVERIFY(qobject_cast<QProgressDialog *>(w)); qobject_cast<QProgressDialog *>(w)->cancel(); },
+                  [&notice](QWidget *w) {
+                      notice = qobject_cast<QMessageBox *>(w)->text();
+                      qobject_cast<QMessageBox *>(w)->accept();
+                  }});
+    PrintCommand::run(nullptr, printer, arrange, st);
+    QCOMPARE(notice, PrintCommand::cancelText(0));
+    QVERIFY(!QFile::exists(pdf(QStringLiteral("command-cancel.pdf"))));
+}
+
+void TestPrint::commandPrintsRange()
+{
+    REQUIRE_PDFINFO()
+    Arrange arrange;
+    arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
+    UserSettings st;
+    st.page.printJobMax = 1;
+    QPrinter printer(QPrinter::ScreenResolution);
+    toPdf(printer, QStringLiteral("command.pdf"));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    answerInTurn({[](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); }});
+    PrintCommand::run(nullptr, printer, arrange, st);
+    // Into a file the jobs are one: both pages are in it.
+    QCOMPARE(pdfInfo(pdf(QStringLiteral("command.pdf")), QStringLiteral("Pages")), QStringLiteral("2"));
+}
+
+// The two tests below print on the queue VELMORA_CUPS_QUEUE of a private
+// print server (tests/app/cups_e2e.sh runs them and counts the jobs it
+// spooled); elsewhere they are skipped.
+#define REQUIRE_CUPS_QUEUE()                                                                      \
+    const QString queue = qEnvironmentVariable("VELMORA_CUPS_QUEUE");                             \
+    if (queue.isEmpty())                                                                          \
+        QSKIP("run by cups_e2e.sh with a private print server");
+
+void TestPrint::cupsDialogPageRanges()
+{
+    REQUIRE_CUPS_QUEUE()
+    // Two pages, one a job, "Pages: 2" typed in the dialog: one job of page 2.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 1));
+    QPrinter printer(QPrinter::ScreenResolution);
+    toQueue(printer, queue);
+    QPrintDialog dialog(&printer);
+    dialog.setOptions(PrintCommand::dialogOptions());
+    dialog.setMinMax(1, 2);
+    answerInTurn({[](QWidget *w) {
+        auto *pages = w->findChild<QRadioButton *>(QStringLiteral("pagesRadioButton"));
+        auto *text = w->findChild<QLineEdit *>(QStringLiteral("pagesLineEdit"));
+        QVERIFY(pages && text);
+        pages->setChecked(true);
+        text->setText(QStringLiteral("2"));
+        qobject_cast<QDialog *>(w)->accept();
+    }});
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    const PrintPlan::Choice choice = PrintCommand::choiceFrom(printer, {}, 0);
+    QCOMPARE(choice.pageRanges, QStringLiteral("2"));
+    QVERIFY(PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges")).isEmpty());
+    const PrintJob::Result r =
+        PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
+    QVERIFY2(!r.failed, qPrintable(r.error));
+    QCOMPARE(r.jobsSent, 1);
+}
+
+void TestPrint::cupsCancelAfterFirstPage()
+{
+    REQUIRE_CUPS_QUEUE()
+    // Jobs of one and two pages, cancelled after the second job's first
+    // page: the first job is spooled, nothing of the second.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 3, a4Layout(1, 1));
+    QPrinter printer(QPrinter::ScreenResolution);
+    toQueue(printer, queue);
+    const PrintJob::Result r =
+        PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+    QVERIFY(r.cancelled);
+    QCOMPARE(r.jobsSent, 1);
+    QCOMPARE(r.pagesPrinted, 1);
 }
 
 void TestPrint::dialogOffersFile()
