@@ -10,6 +10,7 @@
 #include "arrange/Arrange.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -337,8 +338,13 @@ std::function<void(QWidget *)> chooseFile(const QString &name)
     return [name](QWidget *w) {
         auto *files = qobject_cast<QFileDialog *>(w);
         QVERIFY(files);
-        files->selectFile(name);
-        static_cast<QDialog *>(files)->accept(); // QFileDialog::accept, which checks the name
+        auto *edit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(name);
+        // The name typed and the dialog closed as accepted directly:
+        // selecting it would wait for the folder's listing, which comes late
+        // on a busy machine.
+        static_cast<QDialog *>(files)->done(QDialog::Accepted);
     };
 }
 
