@@ -30,9 +30,15 @@ bool isOption(const QString &arg)
         return true;
     if (!arg.startsWith(QLatin1String("--")))
         return false;
-    // Any other "--name" too: a mistyped option is reported, not opened as
-    // a file (a file of that name follows a "--").
-    return arg.size() > 2;
+    // Any other "--name" too, but the toolkit's own window options: a
+    // mistyped option is reported, not opened as a file (a file of that
+    // name follows a "--").
+    static const QStringList toolkit = {QStringLiteral("platform"), QStringLiteral("platformtheme"),
+                                        QStringLiteral("plugin"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+                                        QStringLiteral("reverse"), QStringLiteral("session"), QStringLiteral("display"),
+                                        QStringLiteral("geometry"), QStringLiteral("qwindowgeometry"),
+                                        QStringLiteral("qwindowtitle"), QStringLiteral("qwindowicon")};
+    return arg.size() > 2 && !toolkit.contains(arg.mid(2).section(QLatin1Char('='), 0, 0));
 }
 
 // "WxH" with two positive numbers.
