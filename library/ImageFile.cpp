@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
 #include <cmath>
 
@@ -81,10 +82,11 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     if (!ImageSource::readPlainFile(fileName, result.data))
         return result;
     result.rotation = exifRead(result.data, result.date);
-    // Thumbnails in the shared cache are upright as shown; only previews of
-    // photographs that need no turning are the same pictures.
-    const bool shared = !rule.thumbnailCache.isEmpty() && result.rotation == 0;
+    // Thumbnails in the shared cache show the picture as it is seen, turned
+    // by its orientation; the preview is kept as the file stores it.
+    const bool shared = !rule.thumbnailCache.isEmpty();
     const ThumbnailCache cache(rule.thumbnailCache);
+    const QTransform shown = QTransform().rotate(result.rotation);
     QSize full(0, 0);
     if (shared) {
         QBuffer buffer(&result.data);
@@ -93,14 +95,18 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
         const QSize reported = reportedSize(reader);
         if (reported.isValid()) {
             full = reported;
-            result.image = cache.find(fileName, previewSize(reported, rule));
+            const QSize needed = previewSize(reported, rule);
+            const bool across = (result.rotation / 90) % 2 == 1;
+            const QImage thumbnail = cache.find(fileName, across ? needed.transposed() : needed);
+            if (!thumbnail.isNull())
+                result.image = result.rotation == 0 ? thumbnail : thumbnail.transformed(shown.inverted());
         }
     }
     // A file that failed before, unchanged since, is not decoded again.
     if (result.image.isNull() && !(shared && cache.hasFailure(fileName))) {
         result.image = decodePreview(result.data, rule, &full);
         if (shared && !result.image.isNull())
-            cache.store(fileName, result.image);
+            cache.store(fileName, result.rotation == 0 ? result.image : result.image.transformed(shown));
         else if (shared)
             cache.storeFailure(fileName);
     }

@@ -32,9 +32,10 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
 void readIntoItem(IconItem &item, const PreviewRule &rule);
 
 // The worker reader: safe on pool threads, touches nothing shared but the
-// files of the rule's thumbnail cache. A photograph that needs no turning
-// takes its preview from that cache when a valid one of at least the size
-// needed is there, and leaves there the preview it decodes.
+// files of the rule's thumbnail cache. A photograph takes its preview from
+// that cache when a valid one of at least the size needed is there, and
+// leaves there the preview it decodes (turned as the photograph is seen, as
+// the desktop's thumbnails are).
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule);
 
 // Whole images, format from the content.
