@@ -3,8 +3,9 @@
 #include "app/JpegRowEncoder.h"
 
 #include "arrange/FrameImages.h"
-#include "formats/Page.h"
+#include "arrange/PageBands.h"
 #include "arrange/PageRenderer.h"
+#include "formats/Page.h"
 
 #include <QObject>
 #include <QPainter>
@@ -70,9 +71,9 @@ QRectF printableArea(const Page &page)
 
 QImage pageImage(const Page &page, const RenderOptions &options)
 {
-    // The photographs are decoded on worker threads while the page image is
-    // made and cleared.
-    FrameImages images(page.frames, options.source);
+    // The photographs are decoded and turned on worker threads while the
+    // page image is made and cleared.
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown);
     QImage image = blankImage(page);
     if (image.isNull())
         return image;
@@ -84,23 +85,36 @@ QImage pageImage(const Page &page, const RenderOptions &options)
 
 bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options)
 {
-    // The photographs are decoded on worker threads while the page image is
-    // made and cleared, and the rows of the page are compressed on another
-    // as soon as no frame still to come reaches them.
-    FrameImages images(page.frames, options.source);
-    QImage image = blankImage(page);
-    if (image.isNull()) {
+    // The page is drawn a band of rows at a time into one of two band
+    // images, and each band is compressed on another thread while the next
+    // is drawn: the memory is that of two bands and the photographs of the
+    // frames they cross, whatever the paper's size.
+    const QSize size = imageSize(page);
+    const int rows = bandRows(size);
+    QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
+    if (size.isEmpty() || bands[0].isNull() || bands[1].isNull()) {
         if (error)
             *error = QObject::tr("Not enough memory for the page image");
         return false;
     }
-    QPainter painter(&image);
-    JpegRowEncoder encoder(image, quality);
-    PageRenderer::drawPage(painter, page, printableArea(page), images,
-                           [&encoder](double finishedAbove) { encoder.release(int(std::floor(finishedAbove))); },
-                           options);
-    painter.end();
+    JpegRowEncoder encoder(size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
+    PageBands drawer(page, printableArea(page), options);
+    for (int top = 0, k = 0; top < size.height(); top += rows, ++k) {
+        QImage &band = bands[k % 2];
+        encoder.waitUntilPending(1); // the band drawn two bands ago is compressed
+        drawer.draw(band, top);
+        encoder.append(band);
+    }
     return encoder.finish(jpeg, error);
+}
+
+int bandRows(const QSize &size)
+{
+    // About 8 MB a band, in whole rows of compressed blocks.
+    constexpr qint64 BandBytes = 8 << 20;
+    const qint64 rowBytes = qMax(qint64(size.width()) * 4, qint64(1));
+    const int rows = int(qBound(qint64(16), BandBytes / rowBytes / 16 * 16, qint64(1) << 20));
+    return qMax(1, qMin(rows, size.height()));
 }
 
 bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options)

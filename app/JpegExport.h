@@ -44,8 +44,12 @@ QRectF printableArea(const Page &page);
 QImage pageImage(const Page &page, const RenderOptions &options = RenderOptions());
 
 // Draws `page` and compresses it as a JPEG file's bytes at `quality`; on
-// failure `error` gets the reason and the function returns false.
+// failure `error` gets the reason and the function returns false. The page
+// is drawn in bands of bandRows() rows, each compressed and reused as soon
+// as it is finished; the bytes are those of pageImage() written whole.
 bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options = RenderOptions());
+// The rows of a band for a page image of `size`.
+int bandRows(const QSize &size);
 
 // Draws `page` and writes it to `file` at `quality`. An existing file is
 // replaced only once the new one is complete. On failure `error` gets the

@@ -71,12 +71,10 @@ struct Compressor
 
 } // namespace
 
-JpegRowEncoder::JpegRowEncoder(const QImage &image, int quality)
-    : m_bits(image.constBits()), m_bytesPerLine(image.bytesPerLine()), m_width(image.width()),
-      m_height(image.height()), m_quality(quality), m_dotsPerMeterX(image.dotsPerMeterX()),
-      m_dotsPerMeterY(image.dotsPerMeterY())
+JpegRowEncoder::JpegRowEncoder(const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY)
+    : m_width(size.width()), m_height(size.height()), m_quality(quality), m_dotsPerMeterX(dotsPerMeterX),
+      m_dotsPerMeterY(dotsPerMeterY)
 {
-    Q_ASSERT(image.format() == QImage::Format_RGB32);
     m_worker = std::thread(&JpegRowEncoder::run, this);
 }
 
@@ -92,22 +90,41 @@ JpegRowEncoder::~JpegRowEncoder()
     }
 }
 
-void JpegRowEncoder::release(int rows)
+void JpegRowEncoder::append(const QImage &rows)
 {
+    Q_ASSERT(rows.format() == QImage::Format_RGB32 && rows.width() == m_width);
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        if (rows <= m_released)
+        if (m_appended >= m_height || rows.isNull())
             return;
-        m_released = qMin(rows, m_height);
+        m_bands.push_back(rows);
+        m_appended += rows.height();
     }
     m_changed.notify_all();
 }
 
+void JpegRowEncoder::waitUntilPending(int bands)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_cancelled || int(m_bands.size()) <= bands; });
+}
+
 bool JpegRowEncoder::finish(QByteArray *jpeg, QString *error)
 {
-    release(m_height);
+    bool complete = true;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_appended < m_height) {
+            // The rest will never come: the worker stops.
+            complete = false;
+            m_cancelled = true;
+        }
+    }
+    m_changed.notify_all();
     if (m_worker.joinable())
         m_worker.join();
+    if (!complete && m_error.isEmpty())
+        m_error = QObject::tr("The page image was not complete");
     if (!m_error.isEmpty()) {
         if (error)
             *error = m_error;
@@ -127,6 +144,14 @@ void JpegRowEncoder::run()
     if (setjmp(c.errors.jump)) {
         m_error = QString::fromLocal8Bit(c.errors.message);
         m_result.clear();
+        m_current = QImage();
+        {
+            // Nothing more is compressed: the drawing side stops waiting.
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_bands.clear();
+            m_cancelled = true;
+        }
+        m_changed.notify_all();
         return;
     }
     jpeg_create_compress(&c.info);
@@ -170,21 +195,28 @@ void JpegRowEncoder::run()
     constexpr int Batch = 16;
     JSAMPROW rows[Batch];
     while (c.info.next_scanline < c.info.image_height) {
-        int ready = 0;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_changed.wait(lock, [&] { return m_cancelled || m_released > int(c.info.next_scanline); });
+            m_changed.wait(lock, [&] { return m_cancelled || !m_bands.empty(); });
             if (m_cancelled)
                 return;
-            ready = m_released;
+            m_current = m_bands.front();
         }
-        while (int(c.info.next_scanline) < ready) {
-            const int first = int(c.info.next_scanline);
-            const int n = qMin(Batch, ready - first);
+        const int count = qMin(m_current.height(), int(c.info.image_height - c.info.next_scanline));
+        for (int first = 0; first < count; first += Batch) {
+            const int n = qMin(Batch, count - first);
             for (int i = 0; i < n; ++i)
-                rows[i] = const_cast<JSAMPROW>(m_bits + qsizetype(first + i) * m_bytesPerLine);
+                rows[i] = const_cast<JSAMPROW>(m_current.constScanLine(first + i));
             jpeg_write_scanlines(&c.info, rows, JDIMENSION(n));
         }
+        // The band is let go before it counts as done, so that the drawing
+        // side holds the only reference when it draws into it again.
+        m_current = QImage();
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_bands.pop_front();
+        }
+        m_changed.notify_all();
     }
     jpeg_finish_compress(&c.info);
 }

@@ -8,33 +8,39 @@
 #include <mutex>
 #include <thread>
 
+#include <deque>
+
 // Encodes an RGB32 image as a baseline JPEG on a worker thread while the
-// image is still being drawn: the drawing side hands rows over as they
-// become final, and the encoder compresses them meanwhile. The pixels are
-// read where they lie (no copy, no conversion); the image must stay alive
-// and unshared, and rows once released must not change, until finish().
-// The result is what QImageWriter writes for the image at the same quality
-// (same density, same tables and sampling).
+// image is still being drawn: the drawing side hands over bands of rows as
+// they become final, and the encoder compresses them meanwhile. The pixels
+// are read where they lie (no copy, no conversion); the encoder keeps a
+// shared copy of each band until it has compressed it, so a band image may
+// be drawn into again once pending() has fallen below it. The result is what
+// QImageWriter writes for the whole image at the same quality (same density,
+// same tables and sampling).
 class JpegRowEncoder
 {
 public:
-    JpegRowEncoder(const QImage &image, int quality);
+    // An image of `size` at `dotsPerMeterX` x `dotsPerMeterY`.
+    JpegRowEncoder(const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY);
     // Stops the worker; the encoding is dropped when finish() was not called.
     ~JpegRowEncoder();
     JpegRowEncoder(const JpegRowEncoder &) = delete;
     JpegRowEncoder &operator=(const JpegRowEncoder &) = delete;
 
-    // Rows [0, rows) are final.
-    void release(int rows);
-    // Releases every row, waits for the encoding and gives the file's
-    // bytes; false with `error` set when encoding failed.
+    // The next rows of the image, as wide as it; rows beyond its height
+    // are ignored.
+    void append(const QImage &rows);
+    // Waits until no more than `bands` of the bands handed over are still
+    // waiting or being compressed.
+    void waitUntilPending(int bands);
+    // Waits for the encoding (every row must have been handed over) and
+    // gives the file's bytes; false with `error` set when encoding failed.
     bool finish(QByteArray *jpeg, QString *error);
 
 private:
     void run();
 
-    const uchar *m_bits;
-    qsizetype m_bytesPerLine;
     int m_width;
     int m_height;
     int m_quality;
@@ -43,7 +49,9 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    int m_released = 0;
+    std::deque<QImage> m_bands; // handed over, not yet compressed; the first is being compressed
+    QImage m_current; // the band being compressed, on the worker
+    int m_appended = 0; // rows handed over
     bool m_cancelled = false;
     QByteArray m_result;
     QString m_error;

@@ -10,6 +10,7 @@
 #include "library/Available.h"
 #include "library/IconsModel.h"
 #include "library/Selected.h"
+#include "library/ThumbnailCache.h"
 #include "platform/SystemTheme.h"
 #include "tools/FrameToolDialogs.h"
 
@@ -134,6 +135,9 @@ void Velmora::createDocks()
     addDockWidget(Qt::RightDockWidgetArea, m_selected);
     m_available = new Available(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_available);
+    // The folder view shares its previews with the desktop's other programs.
+    m_available->model()->setThumbnailCache(
+        ThumbnailCache::rootFor(qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath()));
     m_arrange = new Arrange(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_arrange);
     m_arrange->setImageList(m_selected->model());

@@ -1,5 +1,7 @@
 #include "arrange/FrameImages.h"
 
+#include "arrange/PageRenderer.h"
+
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -9,8 +11,8 @@ bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.previe
 
 } // namespace
 
-FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead)
-    : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0))
+FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead, Turn turn)
+    : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0)), m_turn(turn)
 {
     m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 1)));
     startUpTo(m_ahead - 1);
@@ -28,10 +30,13 @@ void FrameImages::startUpTo(int last)
         const PhotoFrame &f = m_frames.at(m_started);
         if (!showsPhoto(f))
             continue;
-        // A file already being decoded for an earlier frame is decoded once.
+        // A file already being decoded for an earlier frame is decoded once
+        // (and turned once, for frames that turn it alike).
+        const bool asShown = m_turn == Turn::AsShown;
         Job &job = m_jobs[m_started];
         for (int k = m_started - 1; k >= 0 && !job.running; --k) {
-            if (m_jobs.at(k).running && m_frames.at(k).fileName == f.fileName)
+            if (m_jobs.at(k).running && m_frames.at(k).fileName == f.fileName
+                && (!asShown || PageRenderer::quarterTurns(m_frames.at(k)) == PageRenderer::quarterTurns(f)))
                 job = m_jobs.at(k);
         }
         if (!job.running) {
@@ -40,7 +45,10 @@ void FrameImages::startUpTo(int last)
             // The worker gets its own copies: the frame and the image source
             // are values, nothing it reads changes while it runs.
             const ImageSource source = m_source;
-            job.image = QtConcurrent::run(&m_pool, [copy, source] { return copy.fullImage(source); });
+            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown] {
+                const QImage decoded = copy.fullImage(source);
+                return asShown ? PageRenderer::uprightImage(copy, decoded) : decoded;
+            });
             job.running = true;
         }
     }

@@ -16,18 +16,25 @@
 class FrameImages
 {
 public:
+    // How the photographs are handed out: as their files store them, or
+    // turned as their frames show them (PageRenderer::uprightImage), the
+    // turning done on the workers as well.
+    enum class Turn { AsStored, AsShown };
+
     // Photographs are read through `source` (from disk or the project).
-    FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead = 2);
+    FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead = 2,
+                Turn turn = Turn::AsStored);
     // Waits for the decodings still running.
     ~FrameImages();
     FrameImages(const FrameImages &) = delete;
     FrameImages &operator=(const FrameImages &) = delete;
 
     // The photograph of frame `index` as its file stores it (not turned by
-    // the frame's rotation); null for a frame that shows none or whose file
+    // the frame's rotation), or as the frame shows it (Turn::AsShown); null for a frame that shows none or whose file
     // cannot be decoded. Frames are taken in order; taking one lets the
     // decoding of the following ones start.
     QImage take(int index);
+    Turn turn() const { return m_turn; }
 
 private:
     void startUpTo(int last);
@@ -42,5 +49,6 @@ private:
     QVector<Job> m_jobs;
     QThreadPool m_pool;
     int m_ahead;
+    Turn m_turn;
     int m_started = 0; // frames [0, m_started) have their decoding started
 };

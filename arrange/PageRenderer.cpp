@@ -261,8 +261,9 @@ void drawCredit(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale,
 void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area,
                             const RenderOptions &options)
 {
-    // The next photographs are decoded while the current one is drawn.
-    FrameImages images(page.frames, options.source);
+    // The next photographs are decoded (and turned) while the current one is
+    // drawn.
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown);
     drawPage(painter, page, area, images, {}, options);
 }
 
@@ -289,7 +290,11 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
         topFrom[i] = top;
     }
     for (int i = 0; i < count; ++i) {
-        drawFrame(painter, page.frames.at(i), images.take(i), scale, offsetX, offsetY, options);
+        const QImage image = images.take(i);
+        if (images.turn() == FrameImages::Turn::AsShown)
+            drawUprightFrame(painter, page.frames.at(i), image, scale, offsetX, offsetY, options);
+        else
+            drawFrame(painter, page.frames.at(i), image, scale, offsetX, offsetY, options);
         if (finishedAbove)
             finishedAbove(topFrom.at(i + 1));
     }
@@ -340,6 +345,14 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const Q
 {
     if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
         return;
+    drawUprightFrame(painter, frame, uprightImage(frame, decoded), scale, offsetX, offsetY, options);
+}
+
+void PageRenderer::drawUprightFrame(QPainter &painter, const PhotoFrame &frame, const QImage &upright, double scale,
+                                    double offsetX, double offsetY, const RenderOptions &options)
+{
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
+        return;
     const QRectF r = frameRect(frame, scale, offsetX, offsetY);
 
     painter.save();
@@ -353,32 +366,58 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const Q
         painter.drawRect(r);
     }
     if (frame.cropWidth > 0 && frame.cropHeight > 0) {
+        // The photograph with its turns taken out: drawn by plain scaling.
+        const PhotoFrame shown = uprightFrame(frame, upright.size());
         // No more than 8 image pixels per device pixel go to the device.
         const QSizeF device = painter.deviceTransform().mapRect(r).size();
-        const QSize crop(frame.cropWidth, frame.cropHeight);
-        const QSize shown = frame.turned ? crop.transposed() : crop;
-        const QSize target = printedImageSize(shown, device);
-        if (target != shown)
-            drawReduced(painter, frame, decoded, r, target);
+        const QSize crop(shown.cropWidth, shown.cropHeight);
+        const QSize target = printedImageSize(crop, device);
+        if (target != crop)
+            drawReduced(painter, shown, upright, r, target);
         else
-            drawPhoto(painter, frame, decoded, r);
+            drawPhoto(painter, shown, upright, r);
     }
     drawOverlays(painter, frame, r, scale, options);
     drawCredit(painter, frame, r, scale, options.creditText);
     painter.restore();
 }
 
+QImage PageRenderer::uprightImage(const PhotoFrame &frame, const QImage &decoded)
+{
+    // Scaling through a turn is the slowest way the painter draws an image;
+    // turning the pixels first is a plain copy, and the turned image is then
+    // scaled as an upright one would be, to the same pixels.
+    const int turns = quarterTurns(frame);
+    if (turns == 0 || decoded.isNull())
+        return decoded;
+    return decoded.transformed(QTransform().rotate(90 * turns));
+}
+
+PhotoFrame PageRenderer::uprightFrame(const PhotoFrame &frame, const QSize &upright)
+{
+    PhotoFrame u = frame;
+    u.rotation = 0;
+    u.turned = false;
+    if (frame.turned) {
+        // The photograph (as its rotation leaves it) turned a quarter
+        // anticlockwise: its left edge comes to the bottom.
+        const int width = upright.height(); // of the photograph before the turn
+        u.cropX = frame.cropY;
+        u.cropY = width - frame.cropX - frame.cropWidth;
+        u.cropWidth = frame.cropHeight;
+        u.cropHeight = frame.cropWidth;
+        std::swap(u.imageWidth, u.imageHeight);
+    }
+    return u;
+}
+
 void PageRenderer::drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &r,
                                const QSize &target)
 {
-    // The crop made first, reduced, then turned: reducing before turning
-    // costs less and gives the same pixels.
     QImage image = frame.fullCrop(decoded);
     if (image.isNull())
         return;
-    image = image.scaled(frame.turned ? target.transposed() : target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (frame.turned)
-        image = image.transformed(QTransform().rotate(270));
+    image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     clearVectorState();
@@ -418,6 +457,12 @@ void PageRenderer::drawPhoto(QPainter &painter, const PhotoFrame &frame, const Q
         painter.drawImage(source, decoded, source);
     }
     painter.restore();
+}
+
+int PageRenderer::quarterTurns(const PhotoFrame &frame)
+{
+    // The rotation clockwise, and a further three quarters for a turned frame.
+    return ((frame.rotation / 90 + (frame.turned ? 3 : 0)) % 4 + 4) % 4;
 }
 
 QTransform PageRenderer::rotationTransform(int rotation, const QSize &size)

@@ -48,6 +48,17 @@ public:
     static void drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
                           double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
 
+    // drawFrame() with the photograph already turned as the frame shows it
+    // (uprightImage()), so that it is drawn by plain scaling.
+    static void drawUprightFrame(QPainter &painter, const PhotoFrame &frame, const QImage &upright, double scale,
+                                 double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
+    // The decoded photograph of `frame` turned by quarterTurns(): the same
+    // image when it need not turn.
+    static QImage uprightImage(const PhotoFrame &frame, const QImage &decoded);
+    // `frame` as it applies to its uprightImage() of size `upright`: no
+    // rotation, not turned, the crop turned with the photograph.
+    static PhotoFrame uprightFrame(const PhotoFrame &frame, const QSize &upright);
+
     // The page list icon: width x height pixels, `divisor` hundredths of a
     // millimetre per pixel, frames drawn from their previews.
     static QImage pageThumbnail(const Page &page, int width, int height, int divisor);
@@ -81,6 +92,9 @@ public:
     // From the pixels of a decoded image to those of the same image turned
     // clockwise by `rotation` (quarter turns).
     static QTransform rotationTransform(int rotation, const QSize &size);
+    // The quarter turns clockwise (0 to 3) between the decoded photograph of
+    // `frame` and the photograph as the frame shows it.
+    static int quarterTurns(const PhotoFrame &frame);
     // From the pixels of the decoded photograph of `frame` (of size
     // `decoded`, not yet turned by its rotation) to the frame's rectangle
     // `rect`: what drawing its crop into the frame does.
@@ -88,8 +102,9 @@ public:
 
 private:
     static void drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect);
-    // A photograph more than 8 times the frame's device size both ways,
-    // reduced to `target` (in the frame's orientation) first.
+    // The photograph of an upright frame (uprightFrame()) drawn into it.
+    // drawReduced: one more than 8 times the frame's device size both ways,
+    // reduced to `target` first.
     static void drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect,
                             const QSize &target);
 };

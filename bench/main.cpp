@@ -3,7 +3,7 @@
 
 #include "BenchCommand.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdio>
 
@@ -11,7 +11,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv); // the views of some commands are widgets
     QStringList args = app.arguments().mid(1);
     const BenchCommand *command = args.isEmpty() ? nullptr : BenchCommand::find(args.first());
     if (!command) {

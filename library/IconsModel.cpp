@@ -157,6 +157,7 @@ PreviewRule IconsModel::previewRule() const
     PreviewRule rule;
     rule.widthLimit = m_budget ? m_budget->previewWidth() : 500;
     rule.fallbackAspect = QSize(m_thumbs.iconWidth - 2, m_thumbs.iconHeight - 12);
+    rule.thumbnailCache = m_thumbnailCache;
     return rule;
 }
 

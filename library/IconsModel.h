@@ -87,6 +87,9 @@ public:
     // The budget the rows' file bytes count against; without one (the
     // folder panel) rows read their files again when they need them.
     void setByteBudget(ByteBudget *budget) { m_budget = budget; }
+    // The root of the desktop's shared thumbnail cache the previews are
+    // taken from and stored in (ThumbnailCache); empty: none.
+    void setThumbnailCache(const QString &root) { m_thumbnailCache = root; }
     // Where file bytes come from when a file is gone: the open project.
     const ImageSource &imageSource() const { return m_source; }
     void setImageSource(const ImageSource &source) { m_source = source; }
@@ -148,6 +151,7 @@ private:
 
     ThumbnailValues m_thumbs;
     ByteBudget *m_budget = nullptr;
+    QString m_thumbnailCache;
     ImageSource m_source;
     FrameReturn *m_frameReturn = nullptr;
     QVector<IconItem> m_items;

@@ -3,14 +3,39 @@
 #include "library/ImageSource.h"
 #include "library/Exif.h"
 #include "library/IconItem.h"
+#include "library/ThumbnailCache.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
 #include <cmath>
+
+namespace {
+
+// The size of the preview of a `size` image.
+QSize previewSize(const QSize &size, const PreviewRule &rule)
+{
+    if (size.isEmpty())
+        return QSize();
+    const int sw = qMin(size.width(), rule.widthLimit);
+    const int sh = qMax(1, int(std::lround(sw / (double(size.width()) / size.height()))));
+    return QSize(sw, sh);
+}
+
+// The full size the reader reports, or an invalid size.
+QSize reportedSize(QImageReader &reader)
+{
+    if (!reader.supportsOption(QImageIOHandler::Size))
+        return QSize();
+    const QSize reported = reader.size();
+    return reported.isValid() && !reported.isEmpty() ? reported : QSize();
+}
+
+} // namespace
 
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
@@ -19,19 +44,16 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QSize size = rule.fallbackAspect;
-    if (reader.supportsOption(QImageIOHandler::Size)) {
-        const QSize reported = reader.size();
-        if (reported.isValid() && !reported.isEmpty()) {
-            size = reported;
-            if (fullSize)
-                *fullSize = reported;
-        }
+    const QSize reported = reportedSize(reader);
+    if (reported.isValid()) {
+        size = reported;
+        if (fullSize)
+            *fullSize = reported;
     }
-    if (size.isEmpty())
+    const QSize preview = previewSize(size, rule);
+    if (preview.isEmpty())
         return QImage();
-    const int sw = qMin(size.width(), rule.widthLimit);
-    const int sh = qMax(1, int(std::lround(sw / (double(size.width()) / size.height()))));
-    reader.setScaledSize(QSize(sw, sh));
+    reader.setScaledSize(preview);
     return reader.read();
 }
 
@@ -59,11 +81,37 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     IconFuture result;
     if (!ImageSource::readPlainFile(fileName, result.data))
         return result;
+    result.rotation = exifRead(result.data, result.date);
+    // Thumbnails in the shared cache show the picture as it is seen, turned
+    // by its orientation; the preview is kept as the file stores it.
+    const bool shared = !rule.thumbnailCache.isEmpty();
+    const ThumbnailCache cache(rule.thumbnailCache);
+    const QTransform shown = QTransform().rotate(result.rotation);
     QSize full(0, 0);
-    result.image = decodePreview(result.data, rule, &full);
+    if (shared) {
+        QBuffer buffer(&result.data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize reported = reportedSize(reader);
+        if (reported.isValid()) {
+            full = reported;
+            const QSize needed = previewSize(reported, rule);
+            const bool across = (result.rotation / 90) % 2 == 1;
+            const QImage thumbnail = cache.find(fileName, across ? needed.transposed() : needed);
+            if (!thumbnail.isNull())
+                result.image = result.rotation == 0 ? thumbnail : thumbnail.transformed(shown.inverted());
+        }
+    }
+    // A file that failed before, unchanged since, is not decoded again.
+    if (result.image.isNull() && !(shared && cache.hasFailure(fileName))) {
+        result.image = decodePreview(result.data, rule, &full);
+        if (shared && !result.image.isNull())
+            cache.store(fileName, result.rotation == 0 ? result.image : result.image.transformed(shown));
+        else if (shared)
+            cache.storeFailure(fileName);
+    }
     result.width = full.width();
     result.height = full.height();
-    result.rotation = exifRead(result.data, result.date);
     return result;
 }
 

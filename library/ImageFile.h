@@ -16,6 +16,9 @@ struct PreviewRule
 {
     int widthLimit = 500;   // 250 once the budget of held file bytes is spent
     QSize fallbackAspect;   // used when a reader cannot tell the image size
+    // The root of the desktop's shared thumbnail cache (ThumbnailCache) the
+    // worker reader takes previews from and adds them to; empty: none.
+    QString thumbnailCache;
 };
 
 // Decodes a reduced preview of `bytes` at the reader's own reduced size
@@ -28,7 +31,11 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
 // rotation and the date taken.
 void readIntoItem(IconItem &item, const PreviewRule &rule);
 
-// The worker reader: safe on pool threads, touches nothing shared.
+// The worker reader: safe on pool threads, touches nothing shared but the
+// files of the rule's thumbnail cache. A photograph takes its preview from
+// that cache when a valid one of at least the size needed is there, and
+// leaves there the preview it decodes (turned as the photograph is seen, as
+// the desktop's thumbnails are).
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule);
 
 // Whole images, format from the content.

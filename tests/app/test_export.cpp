@@ -33,6 +33,7 @@ private Q_SLOTS:
     void fileName();
     void pageImageSize();
     void marginsStayWhite();
+    void encoderMatchesImageWriter_data();
     void encoderMatchesImageWriter();
     void pageNumbers_data();
     void pageNumbers();
@@ -138,21 +139,49 @@ void TestExport::marginsStayWhite()
     }
 }
 
-// The page compressed row by row while it is drawn is the file the
-// toolkit's own writer makes of the finished page image.
+// The page drawn and compressed band by band is the file the toolkit's own
+// writer makes of the whole page image: upright and turned photographs,
+// frames listed bottom up, frames that overlap across bands.
+void TestExport::encoderMatchesImageWriter_data()
+{
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    QTest::addColumn<bool>("bottomUp");
+    QTest::addColumn<bool>("overlapping");
+    QTest::newRow("two upright") << 1 << 2 << false << false;
+    QTest::newRow("four turned") << 2 << 2 << false << false;
+    QTest::newRow("bottom up") << 2 << 3 << true << false;
+    QTest::newRow("overlapping") << 2 << 2 << false << true;
+}
+
 void TestExport::encoderMatchesImageWriter()
 {
+    QFETCH(int, across);
+    QFETCH(int, down);
+    QFETCH(bool, bottomUp);
+    QFETCH(bool, overlapping);
     Document doc;
-    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
+    arrangeDocument(doc, dir.path(), across * down, a4Layout(across, down));
+    Page &page = doc.pages.first();
+    QVERIFY(JpegExport::bandRows(JpegExport::imageSize(page)) < JpegExport::imageSize(page).height() / 4);
+    if (bottomUp)
+        std::reverse(page.frames.begin(), page.frames.end());
+    if (overlapping) {
+        // The last frame grows over the middle of the page, across many bands.
+        PhotoFrame &f = page.frames.last();
+        f.x = page.width / 4;
+        f.y = page.height / 4;
+        f.autoCrop(true);
+    }
     QByteArray streamed;
     QString error;
-    QVERIFY2(JpegExport::encodePage(doc.pages.first(), 80, &streamed, &error), qPrintable(error));
+    QVERIFY2(JpegExport::encodePage(page, 80, &streamed, &error), qPrintable(error));
     QByteArray written;
     QBuffer buffer(&written);
     QVERIFY(buffer.open(QIODevice::WriteOnly));
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(80);
-    QVERIFY(writer.write(JpegExport::pageImage(doc.pages.first())));
+    QVERIFY(writer.write(JpegExport::pageImage(page)));
     QCOMPARE(streamed.size(), written.size());
     QVERIFY(streamed == written);
 }

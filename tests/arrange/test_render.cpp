@@ -279,6 +279,79 @@ private slots:
         QVERIFY(isBlue(img.pixel(500, 100)));
     }
 
+    // Photographs that turn (by their rotation, by the frame, or both) are
+    // turned in whole quarter turns and then scaled; the result is what one
+    // transform that turns, cuts and scales at once draws.
+    void turningMatchesOneTransform_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<bool>("turned");
+        for (int rotation : {0, 90, 180, 270})
+            for (bool turned : {false, true})
+                QTest::addRow("rotation %d%s", rotation, turned ? ", turned" : "") << rotation << turned;
+    }
+
+    void turningMatchesOneTransform()
+    {
+        QFETCH(int, rotation);
+        QFETCH(bool, turned);
+        // Four quarters of different colours and a gradient, so that a
+        // wrong turn or a shifted crop shows.
+        QImage decoded(240, 160, QImage::Format_RGB32);
+        for (int y = 0; y < decoded.height(); ++y)
+            for (int x = 0; x < decoded.width(); ++x)
+                decoded.setPixel(x, y, qRgb(x < 120 ? 40 + x : 250 - x / 2, y < 80 ? 30 + 2 * y : 220 - y, (x + y) / 2));
+        PhotoFrame f;
+        f.fileName = QStringLiteral("quarters.jpg");
+        f.preview = QImage(4, 4, QImage::Format_RGB32);
+        f.rotation = rotation;
+        f.turned = turned;
+        const bool across = rotation % 180 == 90;
+        f.imageWidth = across ? 160 : 240;
+        f.imageHeight = across ? 240 : 160;
+        // An off-centre crop inside the photograph as its rotation leaves it.
+        f.cropX = 13;
+        f.cropY = 21;
+        f.cropWidth = across ? 120 : 200;
+        f.cropHeight = across ? 190 : 110;
+        const QSize shown = turned ? QSize(f.cropHeight, f.cropWidth) : QSize(f.cropWidth, f.cropHeight);
+        f.width = shown.width() * 100;
+        f.height = shown.height() * 100;
+        const double scale = 100.0 / 1.37; // the photograph enlarged 1.37 times
+        RenderOptions options;
+        options.printFrame = false;
+        options.creditText.clear();
+        const QRectF r = PageRenderer::frameRect(f, scale, -3.25, -2.5);
+
+        QImage expected = blank(360, 360);
+        {
+            QPainter p(&expected);
+            p.setClipRect(r);
+            p.setTransform(PageRenderer::photoTransform(f, decoded.size(), r));
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            const QRectF crop(f.cropX, f.cropY, f.cropWidth, f.cropHeight);
+            const QRectF source = PageRenderer::rotationTransform(rotation, decoded.size()).inverted().mapRect(crop);
+            p.drawImage(source, decoded, source);
+        }
+        QImage drawn = blank(360, 360);
+        {
+            QPainter p(&drawn);
+            PageRenderer::drawFrame(p, f, decoded, scale, -3.25, -2.5, options);
+        }
+        qint64 diff = 0;
+        int worst = 0;
+        const QRect inside = r.toAlignedRect().adjusted(3, 3, -3, -3); // edges sample differently
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QRgb a = expected.pixel(x, y), b = drawn.pixel(x, y);
+                const int d = qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+                diff += d;
+                worst = qMax(worst, d);
+            }
+        const double mean = double(diff) / (inside.width() * inside.height());
+        QVERIFY2(mean < 0.5 && worst <= 8, qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
+    }
+
     void marginsPutThePrintableCornerOnTheArea()
     {
         PhotoFrame f = filled(photo("blue.jpg", 200, 200, Qt::blue, Qt::blue), 5000, 5000, true);

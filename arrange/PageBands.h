@@ -1,0 +1,42 @@
+#pragma once
+
+#include "arrange/FrameImages.h"
+#include "arrange/RenderOptions.h"
+#include "formats/Page.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QVector>
+
+// Draws a page image a band of rows at a time, top to bottom, so that a page
+// of any size is made in the memory of a band or two. Each frame's
+// photograph is decoded (and turned as the frame shows it) once, on worker
+// threads, when the first band it reaches comes near, and let go after the
+// last; the photographs are decoded in the order the bands need them. The
+// bands together are the image PageRenderer::drawPage() draws of the page.
+class PageBands
+{
+public:
+    // `page` drawn so that its printable area fills `area`, as drawPage()
+    // does.
+    PageBands(const Page &page, const QRectF &area, const RenderOptions &options);
+
+    // Clears `band` to white and draws into it the rows [top, top +
+    // band.height()) of the page image. Bands are drawn in order downwards.
+    void draw(QImage &band, int top);
+
+private:
+    static QVector<PhotoFrame> inOrder(const Page &page, const QVector<int> &order);
+
+    Page m_page;
+    RenderOptions m_options;
+    double m_scale = 0;
+    double m_offsetX = 0;
+    double m_offsetY = 0;
+    QVector<double> m_top; // per frame: the rows it draws on
+    QVector<double> m_bottom;
+    QVector<int> m_order; // frames by the first row they draw on
+    FrameImages m_images; // the photographs of the frames in that order
+    int m_taken = 0; // frames of m_order whose photograph was taken
+    QVector<QImage> m_held; // per frame: its photograph while bands still reach it
+};

@@ -1,0 +1,163 @@
+// The shared thumbnail cache: names, the folder a picture goes to, the file
+// keys that make a thumbnail stale, other programs' thumbnails, failures.
+#include "library/ImageFile.h"
+#include "library/ThumbnailCache.h"
+#include "tests/TestPhoto.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestThumbnailCache : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString root() const { return dir.filePath(QStringLiteral("cache/thumbnails")); }
+    QString photo(const QString &name)
+    {
+        return writeTestJpeg(dir.filePath(name), 600, 400, Qt::darkGreen, TopBand | CentreSquare);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void rootFor_data()
+    {
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("root");
+        QTest::newRow("set") << "/var/c" << "/var/c/thumbnails";
+        QTest::newRow("unset") << "" << "/home/u/.cache/thumbnails";
+        QTest::newRow("relative is ignored") << "c" << "/home/u/.cache/thumbnails";
+    }
+    void rootFor()
+    {
+        QFETCH(QString, xdg);
+        QFETCH(QString, root);
+        QCOMPARE(ThumbnailCache::rootFor(xdg, QStringLiteral("/home/u")), root);
+    }
+
+    void nameIsTheMd5OfTheUri()
+    {
+        QCOMPARE(ThumbnailCache::uriOf(QStringLiteral("/home/u/a b%.jpg")), QByteArray("file:///home/u/a%20b%25.jpg"));
+        QCOMPARE(ThumbnailCache::thumbnailName(QStringLiteral("/home/jens/photos/me.png")),
+                 QStringLiteral("c6ee772d9e49320e97ec29a7eb5b1697.png"));
+    }
+
+    void storedPictureIsFound_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("preview 500 wide") << QSize(500, 333) << "x-large";
+        QTest::newRow("portrait preview") << QSize(500, 750) << "xx-large";
+        QTest::newRow("small") << QSize(120, 80) << "normal";
+    }
+    void storedPictureIsFound()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QString, folder);
+        const QString file = photo(QStringLiteral("found.jpg"));
+        const ThumbnailCache cache(root());
+        QVERIFY(cache.store(file, testPicture(picture.width(), picture.height(), Qt::red)));
+        const QString path = QDir(root()).filePath(folder + QLatin1Char('/') + ThumbnailCache::thumbnailName(file));
+        QVERIFY(QFileInfo::exists(path));
+        // Mode 0600: the owner reads and writes, nobody else anything.
+        const int mode = int(QFile::permissions(path));
+        QCOMPARE(mode & 0x7000, int(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(mode & 0x0077, 0);
+        const QImage written(path);
+        QCOMPARE(written.text(QStringLiteral("Thumb::URI")), QString::fromLatin1(ThumbnailCache::uriOf(file)));
+        QCOMPARE(written.text(QStringLiteral("Thumb::MTime")),
+                 QString::number(QFileInfo(file).lastModified().toSecsSinceEpoch()));
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files).size(), 1); // no temporary left
+        QCOMPARE(cache.find(file, picture).size(), picture);
+        QCOMPARE(cache.find(file, picture / 2).size(), picture / 2);
+        QVERIFY(cache.find(file, picture + QSize(2, 2)).isNull());
+        QFile::remove(path);
+    }
+
+    void changedFileMakesItStale()
+    {
+        const QString file = photo(QStringLiteral("stale.jpg"));
+        const ThumbnailCache cache(root());
+        QVERIFY(cache.store(file, testPicture(256, 171, Qt::red)));
+        QVERIFY(!cache.find(file, QSize(256, 171)).isNull());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        f.close();
+        QVERIFY(cache.find(file, QSize(256, 171)).isNull());
+    }
+
+    void otherFileUnderTheSameNameIsRefused()
+    {
+        // A thumbnail whose URI names another file does not count.
+        const QString a = photo(QStringLiteral("a.jpg"));
+        const QString b = photo(QStringLiteral("b.jpg"));
+        const ThumbnailCache cache(root());
+        QVERIFY(cache.store(a, testPicture(128, 85, Qt::red)));
+        const QString folder = QDir(root()).filePath(QStringLiteral("normal/"));
+        QVERIFY(QFile::copy(folder + ThumbnailCache::thumbnailName(a), folder + ThumbnailCache::thumbnailName(b)));
+        QVERIFY(cache.find(b, QSize(128, 85)).isNull());
+        QVERIFY(!cache.find(a, QSize(128, 85)).isNull());
+    }
+
+    void failuresAreNotedWhileTheFileIsUnchanged()
+    {
+        const QString file = dir.filePath(QStringLiteral("broken.jpg"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+        f.close();
+        const ThumbnailCache cache(root());
+        QVERIFY(!cache.hasFailure(file));
+        QVERIFY(cache.storeFailure(file));
+        QVERIFY(cache.hasFailure(file));
+        QVERIFY(QFileInfo::exists(QDir(root()).filePath(QStringLiteral("fail/velmora/") + ThumbnailCache::thumbnailName(file))));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime));
+        f.close();
+        QVERIFY(!cache.hasFailure(file));
+    }
+
+    // The folder view's reader leaves the previews it decodes in the cache
+    // and takes them from there the next time.
+    void readerLeavesAndTakesPreviews()
+    {
+        const QString file = photo(QStringLiteral("reader.jpg"));
+        PreviewRule rule;
+        rule.thumbnailCache = root();
+        const IconFuture first = readIconFuture(file, rule);
+        QCOMPARE(first.image.size(), QSize(500, 333)); // at most 500 wide, the photograph's shape
+        QCOMPARE(QSize(first.width, first.height), QSize(600, 400));
+        const ThumbnailCache cache(root());
+        const QImage stored = cache.find(file, first.image.size());
+        QCOMPARE(stored.size(), first.image.size());
+        // What the cache holds is what the second visit shows.
+        QVERIFY(cache.store(file, testPicture(500, 333, Qt::magenta)));
+        const IconFuture second = readIconFuture(file, rule);
+        QCOMPARE(QColor(second.image.pixel(250, 300)), QColor(Qt::magenta));
+        QCOMPARE(QSize(second.width, second.height), QSize(600, 400));
+        QVERIFY(!second.data.isEmpty());
+    }
+
+    void unreadableFileIsNotedOnce()
+    {
+        const QString file = dir.filePath(QStringLiteral("noise.jpg"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(2000, 'x'));
+        f.close();
+        PreviewRule rule;
+        rule.thumbnailCache = root();
+        QVERIFY(readIconFuture(file, rule).image.isNull());
+        QVERIFY(ThumbnailCache(root()).hasFailure(file));
+        QVERIFY(readIconFuture(file, rule).image.isNull());
+    }
+};
+
+QTEST_MAIN(TestThumbnailCache)
+#include "test_thumbnailcache.moc"
