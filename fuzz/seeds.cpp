@@ -142,14 +142,14 @@ void recordSeeds(const QStringList &photos, const QString &smallSample)
         QFile file(photos.value(i));
         file.open(QIODevice::ReadOnly);
         frames[i].fileName = file.fileName();
-        frames[i].fileData = file.readAll();
+        frames[i].fileData = HeldBytes::loose(file.readAll());
         frames[i].fileSize = frames[i].fileData.size();
         frames[i].preview = QImage(file.fileName());
         frames[i].imageWidth = frames[i].preview.width();
         frames[i].imageHeight = frames[i].preview.height();
     }
-    put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, 3));
-    put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, 0));
+    put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, IconItem::State::FromFrame));
+    put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, IconItem::State::New));
 
     QByteArray list;
     for (const QUrl &u : urls)
