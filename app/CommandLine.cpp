@@ -3,6 +3,7 @@
 #include "formats/Rounding.h"
 #include "app/UserSettings.h"
 #include "app/Settings.h"
+#include "app/Shell.h"
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/PaperCatalogue.h"
@@ -14,15 +15,16 @@
 #include <QImageReader>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // Options that take a value, then the switches.
-const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper",
-                                    "unit",        "margins",   "photo-size", "layout", "quality", "logo"};
-const char *const switchOptions[] = {"landscape", "borderless", "fit", "help", "help-all", "version",
-                                     "no-credit", "stamp-date", "stamp-file-name"};
+const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
+                                    "margins",     "photo-size", "layout", "quality", "logo",  "save"};
+const char *const switchOptions[] = {"landscape",  "borderless", "fit",  "help", "help-all", "version",
+                                     "no-credit", "stamp-date", "stamp-file-name", "list"};
 
 bool isOption(const QString &arg)
 {
@@ -94,6 +96,11 @@ QStringList CommandLine::windowPaths(const QStringList &args)
     return paths;
 }
 
+bool CommandLine::projectInput() const
+{
+    return m_images.size() == 1 && Shell::isProjectPath(m_images.first());
+}
+
 bool CommandLine::fail(const QString &message)
 {
     m_error = message;
@@ -156,7 +163,14 @@ void CommandLine::parse(const QStringList &args)
     parser.addOptions({exportOption, pdfOption, printOption, copiesOption, paperOption, unitOption, landscapeOption, borderlessOption,
                        marginsOption, sizeOption, layoutOption, fitOption, qualityOption, noCreditOption,
                        stampDateOption, stampNameOption, logoOption});
-    parser.addPositionalArgument(QStringLiteral("IMAGE"), QObject::tr("Image files to lay out."),
+    const QCommandLineOption saveOption(QStringLiteral("save"),
+                                        QObject::tr("Save the pages as the project FILE, with copies of the images inside."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption listOption(QStringLiteral("list"),
+                                        QObject::tr("Print the project given as JSON on standard output."));
+    parser.addOptions({saveOption, listOption});
+    parser.addPositionalArgument(QStringLiteral("IMAGE"),
+                                 QObject::tr("Image files to lay out, or one saved project (.vm2)."),
                                  QStringLiteral("IMAGE..."));
     m_help = parser.helpText();
 
@@ -202,12 +216,23 @@ void CommandLine::parse(const QStringList &args)
         return;
     }
     m_images = parser.positionalArguments();
-    if (!parser.isSet(exportOption) && !parser.isSet(pdfOption) && !parser.isSet(printOption)) {
-        m_error = QObject::tr("Give --export-jpeg BASE, --print-pdf FILE or --print PRINTER with these options.");
+    m_saveFile = parser.value(saveOption);
+    m_list = parser.isSet(listOption);
+    if (m_list) {
+        if (m_images.size() != 1 || !projectInput()) {
+            m_error = QObject::tr("--list takes one project file.");
+            return;
+        }
+        m_mode = Mode::Output;
+        return;
+    }
+    if (!parser.isSet(exportOption) && !parser.isSet(pdfOption) && !parser.isSet(printOption)
+        && !parser.isSet(saveOption)) {
+        m_error = QObject::tr("Give --export-jpeg BASE, --print-pdf FILE, --print PRINTER or --save FILE with these options.");
         return;
     }
     if ((parser.isSet(exportOption) && m_exportBase.isEmpty()) || (parser.isSet(pdfOption) && m_pdfFile.isEmpty())
-        || (parser.isSet(printOption) && m_printer.isEmpty())) {
+        || (parser.isSet(printOption) && m_printer.isEmpty()) || (parser.isSet(saveOption) && m_saveFile.isEmpty())) {
         m_error = QObject::tr("The name of the output is empty.");
         return;
     }
@@ -221,6 +246,10 @@ void CommandLine::parse(const QStringList &args)
     }
     if (m_images.isEmpty()) {
         m_error = QObject::tr("No images given.");
+        return;
+    }
+    if (m_images.size() > 1 && std::any_of(m_images.cbegin(), m_images.cend(), Shell::isProjectPath)) {
+        m_error = QObject::tr("A project is given alone, without images or other projects.");
         return;
     }
     m_mode = Mode::Output;
@@ -284,13 +313,8 @@ bool CommandLine::configure(UserSettings &st, Document &document)
                               .arg(m_margins).arg(d.width).arg(d.height));
         d.top = d.bottom = d.left = d.right = m;
     }
-    if (!m_quality.isEmpty()) {
-        bool ok = false;
-        const int q = m_quality.toInt(&ok);
-        if (!ok || q < 0 || q > 100)
-            return refuse(QObject::tr("JPEG quality must be a whole number from 0 to 100: %1.").arg(m_quality));
-        st.exports.jpegQuality = q;
-    }
+    if (!applyQuality(st))
+        return false;
     st.adoptPageSetup(d);
     st.layout.autoCropEnabled = !m_fit;
     if (!configureOverlays(st))
@@ -319,6 +343,18 @@ bool CommandLine::configureOverlays(UserSettings &st)
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
+    return true;
+}
+
+bool CommandLine::applyQuality(UserSettings &st)
+{
+    if (m_quality.isEmpty())
+        return true;
+    bool ok = false;
+    const int q = m_quality.toInt(&ok);
+    if (!ok || q < 0 || q > 100)
+        return refuse(QObject::tr("JPEG quality must be a whole number from 0 to 100: %1.").arg(m_quality));
+    st.exports.jpegQuality = q;
     return true;
 }
 
@@ -387,6 +423,7 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
     }
+    m_rows = items;
     ArrangeEngine engine(document);
     ArrangeOptions options;
     options.autoCrop = st.layout.autoCropEnabled;

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QHash>
 #include <QStringList>
+#include <QVector>
+
+#include "library/ImageSource.h"
+#include "library/IconItem.h"
 
 struct PageSetup;
 struct RenderOptions;
@@ -14,6 +19,13 @@ class Document;
 //   velmora --export-jpeg BASE [options] IMAGE...   BASE001.jpg, BASE002.jpg, ...
 //   velmora --print-pdf FILE [options] IMAGE...     one PDF through the print code
 //   velmora --print PRINTER [--copies N] [options] IMAGE...   a system printer
+//   velmora --save OUT.vm2 [options] IMAGE...       a project with the images inside
+//   velmora --list IN.vm2                           the project as JSON
+//
+// In place of the images a saved project may be given: its pages are written
+// as they are (no new arrangement, the copies inside it stand in for moved
+// or deleted photographs; page and layout options do not apply, --quality
+// does), and --save writes it again as File - Save As does.
 //
 // --stamp-date, --stamp-file-name and --logo FILE print the date taken, the
 // file name and a logo on every photograph (at their default place and
@@ -44,6 +56,9 @@ public:
     QStringList images() const { return m_images; }
     // True when the last failure was an unusable argument (exit code 2).
     bool unusableArguments() const { return m_unusableArguments; }
+    QString saveFile() const { return m_saveFile; }
+    // The input is one saved project instead of images.
+    bool projectInput() const;
 
     // Applies the options to the values read from the settings: page setup,
     // crop rule, quality, and the layout as template. False with error().
@@ -52,6 +67,9 @@ public:
     // Lays the images out into `document`; false with error() when an image
     // cannot be read.
     bool arrange(Document &document, const UserSettings &state);
+    // Reads the project given as input, makes its page setup the one in
+    // force and its pages (and copies) the document's; false with error().
+    bool openProject(UserSettings &state, Document &document);
 
     // The whole run without a window, on the user's stored settings:
     // parses `args`, then prints the help or version, or configures,
@@ -67,9 +85,13 @@ private:
     bool chooseLayout(UserSettings &state, Document &document);
     // The credit line, the stamp and the logo as the options say.
     bool configureOverlays(UserSettings &state);
+    // --quality, when given, becomes the JPEG quality in force.
+    bool applyQuality(UserSettings &state);
     bool exportPages(const Document &document, int quality, const RenderOptions &options);
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
+    bool saveProject(const UserSettings &state, const Document &document);
+    bool listProject();
 
     Mode m_mode = Mode::Window;
     QString m_error;
@@ -93,4 +115,7 @@ private:
     QString m_logo;
     QStringList m_images;
     bool m_unusableArguments = false;
+    QString m_saveFile;
+    bool m_list = false;
+    QVector<IconItem> m_rows; // the selection list a saved project carries
 };

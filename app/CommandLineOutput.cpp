@@ -122,15 +122,23 @@ int CommandLine::execute(const QStringList &args)
         printLine(stderr, QObject::tr("Run with --help for the options."));
         return 2;
     }
+    if (line.m_list) {
+        if (line.listProject())
+            return 0;
+        printLine(stderr, line.m_error);
+        return 1;
+    }
     const BufferReuse reuse;
     Document document;
-    bool ok = line.configure(st, document) && line.arrange(document, st);
+    bool ok = line.projectInput() ? line.openProject(st, document)
+                                  : line.configure(st, document) && line.arrange(document, st);
     // The credit option as the settings and --no-credit left it.
     RenderOptions options;
     options.printFrame = st.page.printFrame;
     options.creditText = st.page.printCredit ? RenderOptions::creditFor(st.shell.language) : QString();
     options.source = document.source;
-    ok = ok && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
+    ok = ok && (line.m_saveFile.isEmpty() || line.saveProject(st, document))
+         && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
          && (line.m_pdfFile.isEmpty() || line.printPdf(document, st.page.pageSetup, options))
          && (line.m_printer.isEmpty() || line.printOn(document, st.page.pageSetup, st.page.printJobMax, options));
     if (!ok) {

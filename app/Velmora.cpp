@@ -61,6 +61,8 @@ Velmora::Velmora(QWidget *parent)
     createStatusBar();
     readSettings();
     createConnections();
+    setAcceptDrops(true);
+    qApp->installEventFilter(this);
 
     show();
     m_available->retranslate(); // its image count updates the command states

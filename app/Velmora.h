@@ -18,6 +18,8 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class QTranslator;
+struct ProjectContents;
+class ProjectPreviews;
 class Selected;
 
 // The main window: three docks, tool bar, menus, four-field status bar,
@@ -76,6 +78,9 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A project file dropped anywhere on the window opens, over the docks
+    // too (their own drops take images, not projects).
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyTheme();
@@ -98,7 +103,10 @@ private:
     void splitWindows(Qt::Orientation first, Qt::Orientation second);
     bool loadFile(const QString &path);
     bool saveFile(const QString &path);
-    void notYetAvailable(const QString &what);
+    // Makes the project read from `path` the open one.
+    void adoptProject(const QString &path, const ProjectContents &contents);
+    // The previews of an opened project still being decoded are all in.
+    void finishPreviews();
     void showHelpPage(const QString &page);
 
     bool modified = false;
@@ -112,6 +120,7 @@ private:
     ExternalEditor m_editor;
     std::unique_ptr<QPrinter> printer; // the one printer, reused by every print
     std::unique_ptr<Help> help;        // made on first use, a window of its own
+    ProjectPreviews *m_previews = nullptr; // made when the first project opens
 
     Selected *m_selected = nullptr;
     Available *m_available = nullptr;

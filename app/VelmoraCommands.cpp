@@ -82,6 +82,7 @@ void Velmora::newFile()
 {
     if (!mayBeSave())
         return;
+    finishPreviews();
     m_selected->clear();
     m_arrange->clearAll();
     m_available->raise();
@@ -127,30 +128,18 @@ bool Velmora::save()
     return current.isEmpty() ? saveAs() : saveFile(current);
 }
 
-bool Velmora::saveAs()
-{
-    notYetAvailable(QObject::tr("Saving projects"));
-    return false;
-}
-
-bool Velmora::saveFile(const QString &)
-{
-    notYetAvailable(QObject::tr("Saving projects"));
-    return false;
-}
-
-bool Velmora::loadFile(const QString &)
-{
-    notYetAvailable(QObject::tr("Opening projects"));
-    return false;
-}
-
 void Velmora::exportJpeg()
 {
+    finishPreviews();
     ExportCommand::run(this, *m_arrange, m_settings, [this](const QString &text) { setStatusBar3(text); });
 }
 
-void Velmora::print() { PrintCommand::run(this, *printer, *m_arrange, m_settings); }
+void Velmora::print()
+{
+    finishPreviews();
+    PrintCommand::run(this, *printer, *m_arrange, m_settings);
+}
+
 void Velmora::helpIndex() { showHelpPage(QStringLiteral("index.htm")); }
 void Velmora::helpStarted() { showHelpPage(QStringLiteral("20.htm")); }
 void Velmora::helpSupport() { showHelpPage(QStringLiteral("60.htm")); }
@@ -169,12 +158,6 @@ void Velmora::about()
 {
     About box(m_settings.shell.language, this);
     box.exec();
-}
-
-void Velmora::notYetAvailable(const QString &what)
-{
-    QMessageBox::information(this, Program::name(),
-                             QObject::tr("%1 is not available in this version yet.").arg(what));
 }
 
 bool Velmora::mayBeSave()

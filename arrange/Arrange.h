@@ -78,6 +78,11 @@ public:
     // out again and `setup` holds the accepted page setup.
     bool changePaper(PageSetup &setup);
     void clearAll();
+    // Takes over the pages read from a project: each frame's preview is made
+    // from its embedded copy, the first page's layout becomes the current
+    // one and the image lists recount their uses. False when there are none.
+    // With `decodeNow` false the previews come later through takePreview.
+    bool adoptLoadedPages(const QVector<Page> &pages, bool decodeNow = true);
     void retranslate();
     void readSettings(QSettings &s, bool noGeometry);
     void writeSettings(QSettings &s);

@@ -183,6 +183,17 @@ void Arrange::clearAll()
     changeEnable(-1);
 }
 
+bool Arrange::adoptLoadedPages(const QVector<Page> &pages, bool decodeNow)
+{
+    m_doc.loadedPages = pages;
+    const bool any = m_engine->adoptLoadedPages(decodeNow);
+    if (any)
+        showDock();
+    changeEnable(-1);
+    emit updateArrange(m_doc.placedNames());
+    return any;
+}
+
 void Arrange::fillPageFrames(QByteArray records, int nPage)
 {
     QDataStream in(&records, QIODevice::ReadOnly);

@@ -56,7 +56,12 @@ public:
     // Every frame showing `path` takes the new preview, size and rotation.
     void followRotation(const QString &path, const QImage &preview, int width, int height, int rotation);
     // Takes over the pages read from a project; false when there are none.
-    bool adoptLoadedPages();
+    // With `decodeNow` every frame's preview is made at once; without, the
+    // frames wait for takePreview.
+    bool adoptLoadedPages(bool decodeNow = true);
+    // Every frame showing `name` that has no preview yet takes this one
+    // (a reduced decoding of the file, not yet turned, and its full size).
+    void takePreview(const QString &name, const QImage &decoded, const QSize &full);
     // Empties the document.
     void clear();
 

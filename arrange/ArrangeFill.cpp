@@ -277,13 +277,31 @@ void ArrangeEngine::followRotation(const QString &path, const QImage &preview, i
     }
 }
 
-bool ArrangeEngine::adoptLoadedPages()
+void ArrangeEngine::takePreview(const QString &name, const QImage &decoded, const QSize &full)
+{
+    for (int p = 0; p < m_doc.pages.size(); ++p) {
+        bool touched = false;
+        for (PhotoFrame &f : m_doc.pages[p].frames)
+            if (!f.isEmpty() && f.fileName == name && f.preview.isNull()) {
+                f.takeDecoded(decoded, full);
+                touched = true;
+            }
+        if (touched)
+            emit pagesChanged(p, p);
+    }
+}
+
+bool ArrangeEngine::adoptLoadedPages(bool decodeNow)
 {
     m_doc.placementCount = 0;
     QSet<QString> distinct;
     for (Page &page : m_doc.loadedPages)
         for (PhotoFrame &f : page.frames) {
             if (f.isEmpty())
+                continue;
+            distinct.insert(f.fileName);
+            ++m_doc.placementCount;
+            if (!decodeNow)
                 continue;
             QByteArray bytes;
             const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
@@ -293,8 +311,6 @@ bool ArrangeEngine::adoptLoadedPages()
                 f.fileData.clear();
             else
                 f.keepDataWithinBudget(m_doc.budget);
-            distinct.insert(f.fileName);
-            ++m_doc.placementCount;
         }
     m_doc.imageCount = distinct.size();
     for (Page &p : m_doc.pages)

@@ -79,6 +79,9 @@ struct PhotoFrame
     // Reads the file (when fileData is empty; plain files only, not yet
     // held against a budget) and makes the preview by `rule`.
     void loadImage(const PreviewRule &rule);
+    // The preview from a reduced decoding of the file (not yet turned) and
+    // the file's full size, as loadImage makes it.
+    void takeDecoded(const QImage &decoded, const QSize &full);
     // After a fill: keeps fileData only while `budget` allows.
     void keepDataWithinBudget(ByteBudget &budget);
     // Lets the file's bytes go (fileName is left).

@@ -68,6 +68,11 @@ void PhotoFrame::loadImage(const PreviewRule &rule)
     }
     QSize full;
     const QImage decoded = decodePreview(fileData.bytes(), rule, &full);
+    takeDecoded(decoded, full);
+}
+
+void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
+{
     // A reader that cannot tell the size leaves the frame without a preview.
     if (!full.isValid() || full.isEmpty())
         return;

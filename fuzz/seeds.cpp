@@ -1,7 +1,10 @@
 // Writes seed corpora for the fuzz targets from real files and the program's
 // own writers:  fuzz_seeds <source folder> <corpus folder>
-// makes <corpus>/exif, layoutfile, pagesetup, photosizes, records, urilist.
+// makes <corpus>/exif, layoutfile, pagesetup, photosizes, project, records,
+// urilist.
 #include "FuzzApp.h"
+
+#include "app/ProjectFile.h"
 
 #include "arrange/FrameRecord.h"
 #include "formats/PhotoFrame.h"
@@ -139,14 +142,14 @@ void recordSeeds(const QStringList &photos, const QString &smallSample)
         QFile file(photos.value(i));
         file.open(QIODevice::ReadOnly);
         frames[i].fileName = file.fileName();
-        frames[i].fileData = file.readAll();
+        frames[i].fileData = HeldBytes::loose(file.readAll());
         frames[i].fileSize = frames[i].fileData.size();
         frames[i].preview = QImage(file.fileName());
         frames[i].imageWidth = frames[i].preview.width();
         frames[i].imageHeight = frames[i].preview.height();
     }
-    put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, 3));
-    put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, 0));
+    put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, IconItem::State::FromFrame));
+    put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, IconItem::State::New));
 
     QByteArray list;
     for (const QUrl &u : urls)
@@ -155,6 +158,55 @@ void recordSeeds(const QStringList &photos, const QString &smallSample)
     put(QStringLiteral("urilist"), QStringLiteral("mixed"),
         "# copied files\r\n" + QUrl::fromLocalFile(photos.value(0)).toEncoded() + "\r\nfile:///nonexistent/a.jpg\r\n"
             + QUrl::fromLocalFile(corpus).toEncoded() + "\r\nhttp://example.org/b.jpg\r\n");
+}
+
+// Projects written by the program: empty, one page with photographs,
+// stamps and a logo, and the same without any logo block.
+void projectSeeds(const QStringList &photos)
+{
+    const QString path = corpus + QStringLiteral("/seed.vm2");
+    const auto save = [&](const QString &name, const ProjectContents &c) {
+        QString error;
+        if (!ProjectFile::write(path, c, ImageSource(), error))
+            return;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            put(QStringLiteral("project"), name, file.readAll());
+        file.remove();
+    };
+    ProjectContents c;
+    save(QStringLiteral("empty.vm2"), c);
+    Page page;
+    page.width = 21000;
+    page.height = 29700;
+    page.title = QStringLiteral("Page 1\n2-100x150 mm");
+    for (int i = 0; i < photos.size(); ++i) {
+        IconItem row;
+        row.fileName = photos.at(i);
+        row.state = IconItem::State::Decoded;
+        c.rows << row;
+        PhotoFrame f;
+        f.x = 500;
+        f.y = 500 + i * 9000;
+        f.width = 10000;
+        f.height = 15000;
+        f.fileName = photos.at(i);
+        f.rotation = 90 * i;
+        f.cropWidth = 64;
+        f.cropHeight = 48;
+        f.dateStamp = true;
+        f.stampPosition = 5;
+        f.fileNameStamp = i % 2 == 0;
+        f.logo = i == 1;
+        f.logoFile = photos.at(0);
+        page.frames << f;
+    }
+    page.frames << PhotoFrame();
+    c.pages << page;
+    save(QStringLiteral("photos.vm2"), c);
+    for (PhotoFrame &f : c.pages[0].frames)
+        f.logo = false;
+    save(QStringLiteral("nologo.vm2"), c);
 }
 
 } // namespace
@@ -178,6 +230,8 @@ int main(int argc, char **argv)
             least = QFileInfo(j).size();
             smallest = j;
         }
-    recordSeeds(smallPhotos(), smallest);
+    const QStringList photos = smallPhotos();
+    recordSeeds(photos, smallest);
+    projectSeeds(photos);
     return 0;
 }

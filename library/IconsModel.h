@@ -105,6 +105,21 @@ public:
     void save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const;
     void load(QDataStream &in, QString &error);
     void adoptLoaded();
+    // Stages `rows` (read by the project reader) and adopts them. Without
+    // `decodeNow` the rows show no picture until takePreview brings it.
+    void adoptLoaded(const QVector<IconItem> &rows, bool decodeNow = true);
+    // The row of `name`, when it has no preview yet, takes this one: a
+    // reduced decoding of the file (not yet turned by the row's rotation),
+    // the file's full size and the date taken found in it (when valid).
+    void takePreview(const QString &name, const QImage &decoded, const QSize &full, const QDateTime &date);
+    // The rows in order, as plain values (the project writer's input).
+    const QVector<IconItem> &items() const { return m_items; }
+    // The section itself, on plain rows: false with the section's error
+    // text. A count that cannot fit in the rest of the file is refused
+    // before anything is allocated.
+    static bool writeRows(QDataStream &out, const QVector<IconItem> &rows, QString &error,
+                          QMap<QString, QByteArray> &files);
+    static bool readRows(QDataStream &in, QVector<IconItem> &rows, QString &error);
 
     // Records of the local files named by `urls`, in the drag payload form;
     // files that cannot be decoded are left out. The stream's device is

@@ -3,36 +3,44 @@
 #include "library/IconsModel.h"
 
 #include "library/ImageFile.h"
+#include "library/StreamLimits.h"
 
 #include <QDataStream>
 
-void IconsModel::save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const
+namespace {
+// A row is at least seven 32-bit numbers and a string length.
+constexpr qint64 MinRowBytes = 32;
+} // namespace
+
+bool IconsModel::writeRows(QDataStream &out, const QVector<IconItem> &rows, QString &error,
+                           QMap<QString, QByteArray> &files)
 {
-    out << qint32(m_items.size());
+    out << qint32(rows.size());
     if (out.status() != QDataStream::Ok) {
         error = QStringLiteral("Save IconsModel.");
-        return;
+        return false;
     }
-    for (int row = 0; row < m_items.size(); ++row) {
-        const IconItem &item = m_items[row];
+    for (int row = 0; row < rows.size(); ++row) {
+        const IconItem &item = rows[row];
         out << item.state << item.imageWidth << item.imageHeight << item.fileName << item.rotation
             << item.useCount << item.fileTime << item.shotTime << item.fileSize;
         if (out.status() != QDataStream::Ok) {
             error = QStringLiteral("Save IconsModel ") + QString::number(row);
-            return;
+            return false;
         }
         files.insert(item.fileName, item.fileData.bytes());
     }
+    return true;
 }
 
-void IconsModel::load(QDataStream &in, QString &error)
+bool IconsModel::readRows(QDataStream &in, QVector<IconItem> &rows, QString &error)
 {
-    m_stagingItems.clear();
+    rows.clear();
     qint32 count = 0;
     in >> count;
-    if (in.status() != QDataStream::Ok) {
+    if (in.status() != QDataStream::Ok || !countFits(in, qMax(count, 0), MinRowBytes)) {
         error = QStringLiteral("Load IconsModel.");
-        return;
+        return false;
     }
     for (qint32 i = 0; i < count; ++i) {
         IconItem item;
@@ -40,10 +48,67 @@ void IconsModel::load(QDataStream &in, QString &error)
             >> item.useCount >> item.fileTime >> item.shotTime >> item.fileSize;
         if (in.status() != QDataStream::Ok) {
             error = QStringLiteral("Load IconsModel ") + QString::number(i);
-            return;
+            return false;
         }
-        m_stagingItems.append(std::move(item));
+        // Only whole quarter turns are drawn; anything else is damage.
+        item.rotation = ((item.rotation % 360 + 360) % 360) / 90 * 90;
+        rows.append(std::move(item));
     }
+    return true;
+}
+
+void IconsModel::save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const
+{
+    writeRows(out, m_items, error, files);
+}
+
+void IconsModel::load(QDataStream &in, QString &error)
+{
+    readRows(in, m_stagingItems, error);
+}
+
+void IconsModel::adoptLoaded(const QVector<IconItem> &rows, bool decodeNow)
+{
+    m_stagingItems = rows;
+    if (decodeNow) {
+        adoptLoaded();
+        return;
+    }
+    beginResetModel();
+    dropAllItems();
+    for (IconItem &item : m_stagingItems) {
+        // Decoded as far as the thumbnail view is concerned: the picture
+        // comes from the project through takePreview.
+        item.state = IconItem::State::Decoded;
+        item.preview = QImage();
+        item.fileData.clear();
+        drawIcon(item);
+        m_items.append(std::move(item));
+    }
+    m_stagingItems.clear();
+    endResetModel();
+    m_itemCount = m_items.size();
+    Q_EMIT changeCountImage(m_itemCount);
+}
+
+void IconsModel::takePreview(const QString &name, const QImage &decoded, const QSize &full, const QDateTime &date)
+{
+    const int row = findExact(name);
+    if (row < 0 || !m_items[row].preview.isNull() || decoded.isNull())
+        return;
+    IconItem &item = m_items[row];
+    item.preview = decoded;
+    if (full.isValid() && !full.isEmpty()) {
+        item.imageWidth = full.width();
+        item.imageHeight = full.height();
+    }
+    if (date.isValid())
+        item.shotTime = date;
+    if (item.rotation > 0)
+        turnItem(item, item.rotation / 90);
+    drawIcon(item);
+    const QModelIndex i = index(row);
+    Q_EMIT dataChanged(i, i);
 }
 
 void IconsModel::adoptLoaded()

@@ -115,6 +115,17 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     return result;
 }
 
+bool isImageData(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return false;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return reader.canRead() && reader.size().isValid();
+}
+
 QImage decodeImage(const QByteArray &bytes)
 {
     QBuffer buffer;

@@ -38,6 +38,10 @@ void readIntoItem(IconItem &item, const PreviewRule &rule);
 // the desktop's thumbnails are).
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule);
 
+// True when `bytes` are an image the image readers know (its header and size
+// can be read).
+bool isImageData(const QByteArray &bytes);
+
 // Whole images, format from the content.
 QImage decodeImage(const QByteArray &bytes);
 QPixmap decodePixmap(const QByteArray &bytes);

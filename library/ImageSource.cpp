@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 ImageSource::ImageSource(const QString &projectPath, const EmbeddedTable &table)
     : m_projectPath(projectPath), m_table(std::make_shared<const EmbeddedTable>(table))
 {
@@ -46,23 +48,31 @@ bool ImageSource::embeddedBytes(const QString &fileName, QByteArray &out) const
         out = it->bytes;
         return false;
     }
-    out.clear();
-    QFile file(m_projectPath);
-    if (it->position < 0 || !file.open(QIODevice::ReadOnly) || !file.seek(it->position))
-        return false;
+    out = readEmbedded(m_projectPath, it->position);
+    return !out.isEmpty();
+}
+
+QByteArray ImageSource::readEmbedded(const QString &projectPath, qint64 position)
+{
+    // The most a byte array holds: larger copies cannot be read whole.
+    constexpr quint32 MaxBytes = std::numeric_limits<int>::max() - 64;
+    QFile file(projectPath);
+    if (position < 0 || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const qint64 size = file.size();
+    if (position > size - 4 || !file.seek(position))
+        return QByteArray();
     QDataStream in(&file);
     in.setVersion(QDataStream::Qt_5_1);
-    // A length that does not fit what is left of the file is damage, not a
-    // reason to allocate.
     quint32 length = 0;
     in >> length;
-    if (in.status() != QDataStream::Ok || length == 0xFFFFFFFFu
-        || qint64(length) > file.size() - file.pos())
-        return false;
-    out.resize(int(length));
-    if (in.readRawData(out.data(), int(length)) != int(length)) {
-        out.clear();
-        return false;
-    }
-    return true;
+    // A length that does not fit what is left of the file is damage, not a
+    // reason to allocate.
+    if (in.status() != QDataStream::Ok || length == 0xffffffffu || qint64(length) > size - position - 4
+        || length > MaxBytes)
+        return QByteArray();
+    QByteArray bytes(int(length), Qt::Uninitialized);
+    if (length > 0 && file.read(bytes.data(), length) != qint64(length))
+        return QByteArray();
+    return bytes;
 }

@@ -43,6 +43,11 @@ public:
     // The whole file when it is a plain file that can be read.
     static bool readPlainFile(const QString &fileName, QByteArray &out);
 
+    // The byte array stored at `position` (the offset of its length field,
+    // the whole 64 bits) of the project file `projectPath`; empty when the
+    // position does not point at a byte array lying wholly inside the file.
+    static QByteArray readEmbedded(const QString &projectPath, qint64 position);
+
 private:
     QString m_projectPath;
     std::shared_ptr<const EmbeddedTable> m_table;

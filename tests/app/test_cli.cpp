@@ -3,6 +3,10 @@
 #include "OutputFixture.h"
 
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,6 +26,9 @@ private Q_SLOTS:
     void failures();
     void settingsUntouched();
     void dateStampFromFileDate();
+    void savedProjectOutlivesItsPhotos();
+    void listDamagedProject();
+    void killedSaveLeavesOldFileWhole();
 
 private:
     struct Run
@@ -274,6 +281,136 @@ void TestCli::dateStampFromFileDate()
             if (qAbs(qGray(plain.pixel(x, y)) - qGray(stamped.pixel(x, y))) > 60)
                 ++changed;
     QVERIFY2(changed > 500, qPrintable(QString::number(changed)));
+}
+
+// Mean difference of two images of the same size, 0 to 255.
+static double meanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 255;
+    qint64 sum = 0, n = 0;
+    for (int y = 0; y < a.height(); y += 7)
+        for (int x = 0; x < a.width(); x += 7, ++n)
+            sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return double(sum) / n;
+}
+
+void TestCli::savedProjectOutlivesItsPhotos()
+{
+    // Saved with --save, the photographs deleted: the project still exports
+    // the pages of the direct export, prints, lists as JSON and saves again.
+    const QString folder = dir.filePath(QStringLiteral("order"));
+    QDir().mkpath(folder);
+    QStringList copies;
+    for (int i = 0; i < 3; ++i)
+        copies << writePhoto(folder, QStringLiteral("o%1.jpg").arg(i), QColor::fromHsv(i * 100, 180, 220));
+    const QStringList layout{"--paper", "A4", "--unit", "mm", "--photo-size", "100x140"};
+    const QString project = dir.filePath(QStringLiteral("order"));
+    Run r = velmora(QStringList{"--save", project} + layout + copies);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.out.trimmed(), project + QStringLiteral(".vm2"));
+    r = velmora(QStringList{"--export-jpeg", dir.filePath("direct")} + layout + copies);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(QDir(folder).removeRecursively());
+
+    r = velmora({"--export-jpeg", dir.filePath("kept"), project + ".vm2"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QImage direct(dir.filePath("direct001.jpg")), kept(dir.filePath("kept001.jpg"));
+    QVERIFY2(meanDifference(direct, kept) < 1.0, qPrintable(QString::number(meanDifference(direct, kept))));
+    QVERIFY(!QFile::exists(dir.filePath("kept002.jpg")));
+
+    r = velmora({"--print-pdf", dir.filePath("kept.pdf"), project + ".vm2"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.out.trimmed().split('\n').size(), 1);
+
+    // Saved again from the project alone: the copies come along.
+    r = velmora({"--save", dir.filePath("again.vm2"), project + ".vm2"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    r = velmora({"--list", dir.filePath("again.vm2")});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonArray pages = json.value("pages").toArray();
+    QCOMPARE(pages.size(), 1);
+    const QJsonArray frames = pages.first().toObject().value("frames").toArray();
+    QCOMPARE(frames.size(), 4);
+    QCOMPARE(frames.first().toObject().value("file").toString(), copies.first());
+    QVERIFY(frames.first().toObject().value("crop").toObject().value("width").toInt() > 0);
+    QCOMPARE(json.value("images").toArray().size(), 3);
+    int photos = 0;
+    for (const QJsonValue &e : json.value("embedded").toArray())
+        photos += e.toObject().value("size").toInt() > 1000 ? 1 : 0;
+    QCOMPARE(photos, 3);
+    QCOMPARE(json.value("pageSetup").toObject().value("unit").toString(), QStringLiteral("mm"));
+}
+
+void TestCli::listDamagedProject()
+{
+    QFile bad(dir.filePath(QStringLiteral("bad.vm2")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(64, '\x01'));
+    bad.close();
+    const Run r = velmora({"--list", bad.fileName()});
+    QVERIFY(r.code > 0);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY2(r.err.contains("Cannot read file"), qPrintable(r.err));
+}
+
+void TestCli::killedSaveLeavesOldFileWhole()
+{
+    // A save over an existing project killed while it writes leaves the old
+    // project as it was.
+    const QString folder = dir.filePath(QStringLiteral("big"));
+    QDir().mkpath(folder);
+    QImage noise(2400, 1600, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate() | 0xff000000u);
+    const QString first = saveTestJpeg(noise, QDir(folder).filePath("n0.jpg"), 95);
+    QStringList many{first};
+    for (int i = 1; i < 40; ++i) {
+        many << QDir(folder).filePath(QStringLiteral("n%1.jpg").arg(i));
+        QVERIFY(QFile::copy(first, many.last()));
+    }
+    const QString project = dir.filePath(QStringLiteral("kept.vm2"));
+    Run r = velmora({"--save", project, photos.first()});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QFile old(project);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray oldBytes = old.readAll();
+    old.close();
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), QStringList{"--save", project} + many);
+    QVERIFY(p.waitForStarted());
+    // Killed once the new file (unnamed until it replaces the old one, or
+    // named beside it) has grown past its start.
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(p.processId());
+    if (!QFileInfo(fds).isDir())
+        QSKIP("no /proc to watch the save");
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!seen && p.state() == QProcess::Running && clock.elapsed() < 120000) {
+        for (const QFileInfo &f : QDir(fds).entryInfoList(QDir::Files | QDir::System))
+            seen = seen || (f.symLinkTarget().startsWith(dir.path()) && !f.symLinkTarget().endsWith(".jpg")
+                            && f.size() > 1000000);
+        if (!seen)
+            QThread::yieldCurrentThread();
+    }
+    QVERIFY2(seen, "the save finished before it could be killed");
+    p.kill();
+    QVERIFY(p.waitForFinished());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), oldBytes);
+    r = velmora({"--list", project});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.vm2*")}), QStringList{QStringLiteral("kept.vm2")});
 }
 
 QTEST_MAIN(TestCli)

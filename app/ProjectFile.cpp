@@ -1,0 +1,224 @@
+#include "app/ProjectFile.h"
+
+#include "arrange/ProjectPages.h"
+#include "library/IconsModel.h"
+#include "library/ByteBudget.h"
+#include "library/ImageFile.h"
+#include "library/StreamLimits.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMap>
+#include <QSaveFile>
+
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcProject, "velmora.project", QtWarningMsg)
+
+namespace ProjectFile {
+
+namespace {
+
+constexpr quint32 NullArray = 0xffffffffu;
+
+bool plausible(const PageSetup &d)
+{
+    const auto length = [](double v) { return std::isfinite(v) && v >= 0 && v <= 100000; };
+    return d.unit >= PageSetup::Inch && d.unit <= PageSetup::Centimetre && (d.orientation == 0 || d.orientation == 1)
+           && d.paperSize >= 0 && length(d.top) && length(d.bottom) && length(d.left) && length(d.right)
+           && length(d.width) && length(d.height);
+}
+
+void writeHeader(QDataStream &out, const ProjectContents &c)
+{
+    const PageSetup &d = c.pageSetup;
+    out << magic() << d.unit << d.orientation << d.paperSize << d.borderless << d.top << d.bottom << d.left
+        << d.right << d.width << d.height << c.pageFormatName << c.unitScale << c.unitSuffix << c.paperName;
+}
+
+bool readHeader(QDataStream &in, ProjectContents &c, QString &error)
+{
+    QString m;
+    in >> m;
+    if (in.status() == QDataStream::Ok && m == magic()) {
+        c.format = ProjectContents::Format::Current;
+    } else if (in.status() == QDataStream::Ok && m == oldMagic()) {
+        c.format = ProjectContents::Format::Old;
+    } else {
+        error = QObject::tr("This is an unsupported file format.");
+        return false;
+    }
+    PageSetup &d = c.pageSetup;
+    in >> d.unit >> d.orientation >> d.paperSize >> d.borderless >> d.top >> d.bottom >> d.left >> d.right >> d.width
+        >> d.height >> c.pageFormatName >> c.unitScale >> c.unitSuffix >> c.paperName;
+    if (in.status() != QDataStream::Ok || !plausible(d)) {
+        error = QStringLiteral("Stream Error 10.");
+        return false;
+    }
+    return true;
+}
+
+// The embedded-file section: each copy is kept in memory while the budget
+// allows, else skipped; its position is noted either way.
+bool readFiles(QDataStream &in, ProjectContents &c, QString &error, qint64 heldBytes)
+{
+    QIODevice &device = *in.device();
+    qint32 count = 0;
+    in >> count;
+    // A path length and a byte-array length at the least.
+    if (in.status() != QDataStream::Ok || !countFits(in, count, 8)) {
+        error = QStringLiteral("Stream Error 11.");
+        return false;
+    }
+    c.embedded.clear();
+    c.keptBytes = 0;
+    for (qint32 i = 0; i < count; ++i) {
+        QString path;
+        quint32 length = 0;
+        in >> path;
+        const qint64 position = device.pos();
+        in >> length;
+        EmbeddedFile entry;
+        entry.position = position;
+        bool ok = in.status() == QDataStream::Ok;
+        if (ok && length != NullArray) {
+            entry.size = length;
+            ok = !device.isSequential() && qint64(length) <= device.size() - device.pos();
+            // Kept while the budget is not spent, and never a copy larger
+            // than the budget itself (a byte array cannot hold 2 GB).
+            if (ok && heldBytes + c.keptBytes <= ByteBudget::Limit && length <= ByteBudget::Limit) {
+                entry.bytes.resize(int(length));
+                ok = device.read(entry.bytes.data(), length) == qint64(length);
+                c.keptBytes += length;
+            } else if (ok) {
+                ok = device.seek(device.pos() + length);
+            }
+        }
+        if (!ok) {
+            error = QStringLiteral("Load FileArr ") + QString::number(i);
+            return false;
+        }
+        c.embedded.insert(path, entry);
+    }
+    return true;
+}
+
+// The bytes written for `name`: those held when they are an image, else the
+// file on disk when it is an image, else the open project's copy. Anything
+// else (a file that is no image, whatever its name claims) is not carried.
+QByteArray bytesToEmbed(const QString &name, const QByteArray &held, const ImageSource &open)
+{
+    if (name.isEmpty())
+        return QByteArray();
+    if (isImageData(held))
+        return held;
+    QByteArray disk;
+    ImageSource::readPlainFile(name, disk);
+    if (isImageData(disk))
+        return disk;
+    const auto it = open.table().constFind(name);
+    if (it == open.table().constEnd()) {
+        if (!disk.isEmpty())
+            qCInfo(lcProject) << "not embedded, not an image:" << name;
+        return QByteArray();
+    }
+    return it->bytes.isEmpty() ? ImageSource::readEmbedded(open.projectPath(), it->position) : it->bytes;
+}
+
+} // namespace
+
+QString withExtension(const QString &name)
+{
+    return name.right(4).toLower() == QLatin1String(".vm2") ? name : name + QStringLiteral(".vm2");
+}
+
+ProjectContents gather(const FormatSettings &formats, const QVector<IconItem> &rows, const QVector<Page> &pages)
+{
+    ProjectContents c;
+    c.pageSetup = formats.page.pageSetup;
+    c.pageFormatName = formats.layout.pageFormatName;
+    c.unitScale = formats.layout.unitScale;
+    c.unitSuffix = formats.page.unitSuffix;
+    c.paperName = formats.page.paperName;
+    c.rows = rows;
+    c.pages = pages;
+    return c;
+}
+
+void adoptSettings(const ProjectContents &contents, FormatSettings &formats)
+{
+    formats.adoptPageSetup(contents.pageSetup);
+    formats.layout.pageFormatName = contents.pageFormatName;
+}
+
+QString magic() { return QStringLiteral("VMA 2.C"); }
+QString oldMagic() { return QStringLiteral("VMA 2.0"); }
+
+bool read(QIODevice &device, ProjectContents &contents, QString &error, qint64 heldBytes)
+{
+    QDataStream in(&device);
+    in.setVersion(QDataStream::Qt_5_1);
+    return readHeader(in, contents, error) && IconsModel::readRows(in, contents.rows, error)
+           && ProjectPages::read(in, contents.pages, error, contents.format == ProjectContents::Format::Current)
+           && readFiles(in, contents, error, heldBytes);
+}
+
+bool read(const QString &path, ProjectContents &contents, QString &error, qint64 heldBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    return read(file, contents, error, heldBytes);
+}
+
+bool write(const QString &path, const ProjectContents &contents, const ImageSource &open, QString &error,
+           EmbeddedTable *written)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_5_1);
+    writeHeader(out, contents);
+    if (out.status() != QDataStream::Ok) {
+        error = QStringLiteral("Stream Error 20.");
+        return false; // the temporary file goes with `file`
+    }
+    QMap<QString, QByteArray> files;
+    if (!IconsModel::writeRows(out, contents.rows, error, files)
+        || !ProjectPages::write(out, contents.pages, error, files))
+        return false;
+    out << qint32(files.size());
+    if (out.status() != QDataStream::Ok) {
+        error = QStringLiteral("Stream Error 21.");
+        return false;
+    }
+    EmbeddedTable table;
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        out << it.key();
+        EmbeddedFile entry;
+        entry.position = file.pos();
+        const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
+        entry.size = bytes.size();
+        out << bytes;
+        if (out.status() != QDataStream::Ok) {
+            error = QStringLiteral("Save FileArr ") + it.key();
+            return false;
+        }
+        table.insert(it.key(), entry);
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    if (written)
+        *written = table;
+    return true;
+}
+
+} // namespace ProjectFile

@@ -1,0 +1,153 @@
+#include "arrange/ProjectPages.h"
+
+#include "library/StreamLimits.h"
+
+#include <QDataStream>
+
+namespace ProjectPages {
+
+namespace {
+
+// Lower bounds of the stored size: a page is six numbers, a title and a
+// frame count; a frame at least sixteen numbers and flags, two strings and
+// two dates.
+constexpr qint64 MinPageBytes = 32;
+constexpr qint64 MinFrameBytes = 90;
+
+QString pageError(const char *verb, int page, int frame = -1)
+{
+    QString text = QLatin1String(verb) + QStringLiteral(" PageFrame ") + QString::number(page);
+    if (frame >= 0)
+        text += QLatin1Char(':') + QString::number(frame);
+    return text;
+}
+
+void writeFrame(QDataStream &out, const PhotoFrame &f)
+{
+    out << f.x << f.y << f.width << f.height << f.rotation << f.turned << f.fileName << f.fileTime << f.shotTime
+        << f.fileSize << f.imageWidth << f.imageHeight << f.cropX << f.cropY << f.cropWidth << f.cropHeight
+        << f.dateStamp << f.stampFont << f.stampColor << packStamp(f) << f.logo;
+    if (f.logo)
+        out << f.logoHorizontal << f.logoVertical << f.logoSize << f.logoPosX << f.logoPosY << f.logoFile;
+}
+
+// A colour is its kind (one byte: rgb, hsv, cmyk...) and five 16-bit numbers.
+// The toolkit's own reader takes any byte as a kind; one it does not know is
+// damage.
+void readColor(QDataStream &in, QColor &color)
+{
+    QByteArray raw(11, '\0');
+    if (in.readRawData(raw.data(), raw.size()) != raw.size()) {
+        in.setStatus(QDataStream::ReadPastEnd);
+        return;
+    }
+    const auto kind = qint8(raw.at(0));
+    if (kind < QColor::Invalid || kind > QColor::ExtendedRgb) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    QDataStream part(raw);
+    part.setVersion(in.version());
+    part >> color;
+}
+
+void readFrame(QDataStream &in, PhotoFrame &f, bool withLogo)
+{
+    qint32 packed = 0;
+    in >> f.x >> f.y >> f.width >> f.height >> f.rotation >> f.turned >> f.fileName >> f.fileTime >> f.shotTime
+        >> f.fileSize >> f.imageWidth >> f.imageHeight >> f.cropX >> f.cropY >> f.cropWidth >> f.cropHeight
+        >> f.dateStamp >> f.stampFont;
+    readColor(in, f.stampColor);
+    in >> packed;
+    unpackStamp(packed, f);
+    f.logo = false;
+    if (withLogo)
+        in >> f.logo;
+    if (f.logo)
+        in >> f.logoHorizontal >> f.logoVertical >> f.logoSize >> f.logoPosX >> f.logoPosY >> f.logoFile;
+}
+
+// What the drawing code relies on: whole quarter turns, logo places 0..2.
+bool plausible(const PhotoFrame &f)
+{
+    const auto place = [](qint32 v) { return v >= 0 && v <= 2; };
+    return f.rotation >= 0 && f.rotation < 360 && f.rotation % 90 == 0
+           && (!f.logo || (place(f.logoHorizontal) && place(f.logoVertical)));
+}
+
+} // namespace
+
+qint32 packStamp(const PhotoFrame &frame)
+{
+    return (frame.stampPosition & 7) | (frame.fileNameStamp ? 8 : 0);
+}
+
+void unpackStamp(qint32 packed, PhotoFrame &frame)
+{
+    frame.stampPosition = packed & 7;
+    frame.fileNameStamp = (packed & 8) != 0;
+}
+
+bool write(QDataStream &out, const QVector<Page> &pages, QString &error, QMap<QString, QByteArray> &files)
+{
+    out << qint32(pages.size());
+    if (out.status() != QDataStream::Ok) {
+        error = QStringLiteral("Save PageFrame.");
+        return false;
+    }
+    for (int p = 0; p < pages.size(); ++p) {
+        const Page &page = pages[p];
+        out << page.height << page.width << page.top << page.bottom << page.left << page.right << page.title
+            << qint32(page.frames.size());
+        if (out.status() != QDataStream::Ok) {
+            error = pageError("Save", p);
+            return false;
+        }
+        for (int i = 0; i < page.frames.size(); ++i) {
+            const PhotoFrame &f = page.frames[i];
+            writeFrame(out, f);
+            if (out.status() != QDataStream::Ok) {
+                error = pageError("Save", p, i);
+                return false;
+            }
+            if (!files.contains(f.fileName) || !f.fileData.isEmpty())
+                files.insert(f.fileName, f.fileData.bytes());
+            if (f.logo && !files.contains(f.logoFile))
+                files.insert(f.logoFile, QByteArray());
+        }
+    }
+    return true;
+}
+
+bool read(QDataStream &in, QVector<Page> &pages, QString &error, bool withLogo)
+{
+    pages.clear();
+    qint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || !countFits(in, count, MinPageBytes)) {
+        error = QStringLiteral("Load PageFrame.");
+        return false;
+    }
+    for (qint32 p = 0; p < count; ++p) {
+        Page page;
+        qint32 frames = 0;
+        in >> page.height >> page.width >> page.top >> page.bottom >> page.left >> page.right >> page.title >> frames;
+        if (in.status() != QDataStream::Ok || !countFits(in, frames, MinFrameBytes)) {
+            error = pageError("Load", p);
+            return false;
+        }
+        for (qint32 i = 0; i < frames; ++i) {
+            PhotoFrame f;
+            readFrame(in, f, withLogo);
+            if (in.status() != QDataStream::Ok || !plausible(f)) {
+                error = pageError("Load", p, i);
+                return false;
+            }
+            page.frames.append(std::move(f));
+        }
+        pages.append(std::move(page));
+    }
+    return true;
+}
+
+} // namespace ProjectPages

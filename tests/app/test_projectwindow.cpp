@@ -1,0 +1,224 @@
+// Projects in the main window: saved, opened again after the photographs
+// were deleted, refused when damaged, and the question about unsaved work
+// asked only after the new file was read.
+#include "OutputFixture.h"
+
+#include "app/ProjectFile.h"
+#include "app/RecentFiles.h"
+#include "app/Settings.h"
+#include "app/Velmora.h"
+#include "arrange/Arrange.h"
+#include "library/IconsModel.h"
+#include "library/Selected.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Answers every message box shown with `button` and notes its text.
+struct BoxAnswers
+{
+    QMessageBox::StandardButton button = QMessageBox::Ok;
+    QStringList texts;
+    QTimer timer;
+    BoxAnswers()
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    texts << box->text();
+                    if (QAbstractButton *b = box->button(button))
+                        b->click();
+                }
+        });
+        timer.start();
+    }
+};
+
+} // namespace
+
+class TestProjectWindow : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir home;
+    QString project;
+
+    // A window whose document holds three photographs on A4 pages of four
+    // frames, the first frame stamped (position 5, with the file name).
+    void arrange(Velmora &w, const QString &folder)
+    {
+        Arrange *dock = w.arrangeDock();
+        dock->document().templatePage = a4Layout(2, 2);
+        QVector<IconItem> items;
+        for (int i = 0; i < 3; ++i) {
+            IconItem item;
+            item.fileName = writePhoto(folder, QStringLiteral("p%1.jpg").arg(i), QColor::fromHsv(i * 90, 200, 200));
+            items << item;
+            w.selectedDock()->model()->addItem(item);
+        }
+        dock->engine()->arrangeAll(items);
+        PhotoFrame &f = dock->document().pages[0].frames[0];
+        f.stampPosition = 5;
+        f.fileNameStamp = true;
+        f.cropX += 7;
+        w.setModified(true);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(home.isValid());
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
+    }
+
+    // Arrange, save, close, start again and open from the recent list: the
+    // same pages, crops and stamps, after the photographs were deleted.
+    void savedWorkComesBack()
+    {
+        const QString folder = home.filePath("photos");
+        QDir().mkpath(folder);
+        project = home.filePath("trip.vm2");
+        QVector<Page> before;
+        {
+            Velmora w;
+            arrange(w, folder);
+            before = w.arrangeDock()->document().pages;
+            w.setCurrentFile(project);
+            w.setModified(true);
+            QVERIFY(w.save());
+            QVERIFY(!w.isWindowModified());
+            QCOMPARE(w.arrangeDock()->document().source.table().size(), 4); // three photographs and the empty frame
+            QCOMPARE(w.selectedDock()->model()->rowCount(), 3);
+        }
+        QVERIFY(QDir(folder).removeRecursively());
+        Velmora w;
+        BoxAnswers answers;
+        // The save put the project at the front of the recent list.
+        w.updateRecentFileActions();
+        QAction *recent = nullptr;
+        for (QAction *a : w.findChildren<QAction *>())
+            if (a->isVisible() && a->data().toString() == project)
+                recent = a;
+        QVERIFY(recent);
+        QCOMPARE(recent->text(), QStringLiteral("&1 trip.vm2"));
+        recent->trigger();
+        QVERIFY2(answers.texts.isEmpty(), qPrintable(answers.texts.join('\n')));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - %1[*]").arg(project));
+        QVERIFY(!w.isWindowModified());
+        QSettings s(Settings::organisation(), Settings::application());
+        QCOMPARE(RecentFiles::read(s).value(0), project);
+        const QVector<Page> &after = w.arrangeDock()->document().pages;
+        QCOMPARE(after.size(), before.size());
+        // The pictures arrive from the workers, from the copies in the project.
+        const auto allShown = [&] {
+            for (const PhotoFrame &f : after[0].frames)
+                if (!f.isEmpty() && f.preview.isNull())
+                    return false;
+            for (int row = 0; row < 3; ++row)
+                if (w.selectedDock()->model()->item(row).preview.isNull())
+                    return false;
+            return true;
+        };
+        QCOMPARE(w.selectedDock()->model()->rowCount(), 3);
+        QTRY_VERIFY(allShown());
+        for (int p = 0; p < after.size(); ++p)
+            for (int i = 0; i < after[p].frames.size(); ++i) {
+                const PhotoFrame &g = after[p].frames[i], &b = before[p].frames[i];
+                QCOMPARE(g.fileName, b.fileName);
+                QCOMPARE(QRect(g.cropX, g.cropY, g.cropWidth, g.cropHeight), QRect(b.cropX, b.cropY, b.cropWidth, b.cropHeight));
+                QCOMPARE(g.stampPosition, b.stampPosition);
+                QCOMPARE(g.fileNameStamp, b.fileNameStamp);
+                QCOMPARE(g.preview.isNull(), g.isEmpty());
+            }
+        QVERIFY(!w.arrangeDock()->page(0).frames[0].fullImage(w.arrangeDock()->document().source).isNull());
+    }
+
+    // A foreign file is refused with its message; the open work, its title
+    // and its modified mark stay.
+    void foreignFileKeepsTheOpenProject()
+    {
+        const QString foreign = home.filePath("foreign.vm2");
+        QFile f(foreign);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\0\0\0\x0e\0V\0M\0A\0 \0\x33\0.\0X", 18) + QByteArray(100, 'x'));
+        f.close();
+        Velmora w;
+        arrange(w, home.filePath("foreign-photos"));
+        w.setCurrentFile(home.filePath("mine.vm2"));
+        w.setModified(true);
+        const QString title = w.windowTitle();
+        BoxAnswers answers;
+        w.openFile(foreign);
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.first().contains("This is an unsupported file format."), qPrintable(answers.texts.first()));
+        QCOMPARE(w.windowTitle(), title);
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.arrangeDock()->pageCount(), 1);
+        QCOMPARE(w.settings().shell.currentFile, home.filePath("mine.vm2"));
+        w.setModified(false);
+    }
+
+    // Opening while the work is modified asks after reading; Cancel keeps
+    // everything, Discard opens the project.
+    void unsavedWorkIsAskedAboutAfterReading()
+    {
+        QVERIFY(QFile::exists(project));
+        Velmora w;
+        arrange(w, home.filePath("other-photos"));
+        w.arrangeDock()->engine()->addPages(2);
+        const int pages = w.arrangeDock()->pageCount();
+        BoxAnswers answers;
+        answers.button = QMessageBox::Cancel;
+        w.openFile(project);
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY(answers.texts.first().contains("has been modified"));
+        QCOMPARE(w.arrangeDock()->pageCount(), pages);
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velmora[*]"));
+
+        answers.button = QMessageBox::Discard;
+        w.openFile(project);
+        QCOMPARE(answers.texts.size(), 2);
+        QCOMPARE(w.arrangeDock()->pageCount(), 1);
+        QCOMPARE(w.selectedDock()->model()->rowCount(), 3);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - %1[*]").arg(project));
+    }
+
+    // A project dropped on a panel opens; a photograph dropped there is
+    // left to the panel.
+    void droppedProjectOpens()
+    {
+        Velmora w;
+        QWidget *target = w.selectedDock()->widget();
+        QVERIFY(target);
+        const auto dropOn = [target](const QString &file) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            return enter.isAccepted() && drop.isAccepted();
+        };
+        const QString photo = writePhoto(home.path(), QStringLiteral("dropped.jpg"), Qt::red);
+        dropOn(photo);
+        QCOMPARE(w.arrangeDock()->pageCount(), 0);
+        QVERIFY(dropOn(project));
+        QTRY_COMPARE(w.arrangeDock()->pageCount(), 1);
+        QCOMPARE(w.settings().shell.currentFile, project);
+    }
+};
+
+QTEST_MAIN(TestProjectWindow)
+#include "test_projectwindow.moc"
