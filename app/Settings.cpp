@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "app/UserSettings.h"
+#include "formats/IconSizeRule.h"
 #include "formats/PaperCatalogue.h"
 
 #include <QSettings>
@@ -31,8 +32,10 @@ QString documentsDefault() { return singleLocation(QStandardPaths::DocumentsLoca
 void readStartValues(QSettings &s, UserSettings &st)
 {
     st.shell.language = s.value("/Language", QString()).toString();
-    st.thumbs.iconWidth = s.value("/IconsWidth", 100).toInt();
-    st.thumbs.iconHeight = s.value("/IconsHeight", 90).toInt();
+    // Stored sizes come into the range the options dialog offers: a
+    // thumbnail of 0 or fewer pixels would make every image invisible.
+    st.thumbs.iconWidth = qBound(IconSizeRule::Minimum, s.value("/IconsWidth", 100).toInt(), IconSizeRule::Maximum);
+    st.thumbs.iconHeight = qBound(IconSizeRule::Minimum, s.value("/IconsHeight", 90).toInt(), IconSizeRule::Maximum);
     st.thumbs.iconKeep = s.value("/IconsKeep", true).toBool();
 }
 

@@ -9,6 +9,15 @@ const char *grad = "qlineargradient(x1:0, y1:0, x2:0, y2:1, ";
 
 QString gradient(const QString &stops) { return QLatin1String(grad) + stops + QLatin1Char(')'); }
 
+// A sheet that sets one text colour for every widget must set the disabled
+// one too, or a disabled command looks exactly like an enabled one. Last in
+// a sheet, so that it wins over the states set before it.
+QString disabledText(const char *color)
+{
+    return QStringLiteral("QWidget:disabled {color: %1; }QMenu::item:disabled {color: %1; }")
+        .arg(QLatin1String(color));
+}
+
 QString darkCommon(bool system)
 {
     QString s;
@@ -42,6 +51,7 @@ QString darkCommon(bool system)
         s += QStringLiteral("QLabel {background: transparent; }");
         s += QStringLiteral("QSpinBox:disabled {color: #A0A0A0; border: 1px solid #404040; }");
     }
+    s += disabledText("#808080");
     return s;
 }
 
@@ -52,7 +62,8 @@ namespace StyleSheets {
 QString light()
 {
     return QStringLiteral(
-        "QWidget   {color: #101010; }QGroupBox {background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 #FFFFFF); border: 1px solid gray; border-radius: 5px; margin-top: 2ex; }QGroupBox::title {subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px; background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFAEAE, stop: 1 #FFFFFF); }QToolTip  {color: #C8FFFF; background-color:#464646; font-size:12pt; padding: 3px; border: 1px solid #C8FFFF;}");
+        "QWidget   {color: #101010; }QGroupBox {background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 #FFFFFF); border: 1px solid gray; border-radius: 5px; margin-top: 2ex; }QGroupBox::title {subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px; background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFAEAE, stop: 1 #FFFFFF); }QToolTip  {color: #C8FFFF; background-color:#464646; font-size:12pt; padding: 3px; border: 1px solid #C8FFFF;}")
+           + disabledText("#9A9A9A");
 }
 
 QString darkSystem() { return darkCommon(true); }

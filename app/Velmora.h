@@ -37,6 +37,8 @@ public:
     // when asked to, the options dialog.
     void start(const QStringList &paths);
     void openFile(QString path);
+    // Several image files at once: into the selection list without reading them here.
+    void openImages(const QStringList &paths);
     void setCurrentFile(const QString &path);
     void addRecentFile(const QString &path);
     bool isModified() const { return modified; }

@@ -40,8 +40,17 @@ void Velmora::start(const QStringList &paths)
     const UserSettings &st = m_settings;
     if (st.shell.fotoPath == QLatin1String("C:/"))
         m_available->loadFolder(st.shell.fotoPath);
-    for (const QString &path : paths)
-        openFile(path);
+    QStringList images;
+    for (const QString &path : paths) {
+        if (Shell::isProjectPath(path))
+            openFile(path);
+        else if (!path.isEmpty())
+            images << QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+    if (images.size() == 1)
+        openFile(images.first());
+    else if (!images.isEmpty())
+        openImages(images);
     if (st.options.showAtStartup)
         preferences();
 }
@@ -122,6 +131,29 @@ void Velmora::openFile(QString path)
     m_available->selectFile(path);
 }
 
+void Velmora::openImages(const QStringList &paths)
+{
+    // Many images at once (a file manager's "Open with" on a selection): they
+    // join the selection list as a paste of their names does, listed at once
+    // and decoded in the background; the folder panel only goes to the
+    // folder of the last one.
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    const QString folder = QFileInfo(paths.last()).absolutePath();
+    m_settings.shell.projectPath = folder;
+    if (m_available->tree()->currentFolder() != folder) {
+        m_available->tree()->setCurrentFolder(folder);
+        m_available->showCurrentFolder();
+    }
+    QMimeData mime;
+    mime.setUrls(urls);
+    m_selected->model()->dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex());
+    if (m_selected->isHidden())
+        m_selected->show();
+    m_selected->raise();
+}
+
 bool Velmora::save()
 {
     const QString current = m_settings.shell.currentFile;
@@ -165,10 +197,12 @@ bool Velmora::mayBeSave()
     if (!modified)
         return true;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
+    // A project never saved has no file name yet: it is called untitled.
+    const QString name = m_settings.shell.currentFile.isEmpty() ? QObject::tr("Untitled", "project never saved")
+                                                                 : m_settings.shell.currentFile;
     const auto answer = QMessageBox::warning(
         this, Program::name(),
-        QObject::tr("Project %1 has been modified. Do you want to save your changes?")
-            .arg(m_settings.shell.currentFile),
+        QObject::tr("Project %1 has been modified. Do you want to save your changes?").arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
     QApplication::restoreOverrideCursor();
     if (answer == QMessageBox::Save)

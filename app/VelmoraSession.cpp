@@ -104,7 +104,9 @@ void Velmora::retranslateUi()
     helpMenu->setTitle(QObject::tr("&Help"));
     recentMenu->setTitle(QObject::tr("Recent..."));
     m_languageMenu->setTitle(QObject::tr("Language"));
-    statusLabels[3]->setText(QObject::tr("Ready"));
+    // The selection's count, in the new language; also where the window's
+    // stored geometry was applied after the panel had sent its text.
+    statusLabels[3]->setText(Selected::countText(m_selected->imageCount()));
 
     m_available->retranslate();
     m_selected->retranslate();

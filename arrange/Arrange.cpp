@@ -234,8 +234,11 @@ void Arrange::computeSizes()
     m_thumbWidth = w / m_thumbDivisor;
     m_thumbHeight = h / m_thumbDivisor;
     m_canvasDivisor = qMax(1, qMax(w, h) / 500);
-    m_canvasArea->resize(w / m_canvasDivisor, h / m_canvasDivisor);
-    m_canvasArea->setMinimumSize(m_canvasArea->size());
+    // The minimum first: a smaller page (landscape to portrait) shrinks the
+    // area instead of being held at the old page's size.
+    const QSize area(w / m_canvasDivisor, h / m_canvasDivisor);
+    m_canvasArea->setMinimumSize(area);
+    m_canvasArea->resize(area);
     m_list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
 }
 

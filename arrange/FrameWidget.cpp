@@ -80,7 +80,13 @@ void FrameWidget::preparePicture()
         }
     }
     setText(QString());
-    setIcon(QIcon(picture));
+    // The same picture in every state: a focused button draws its icon in
+    // the active mode, which some desktop styles tint. The focus shows as
+    // an outline (paintEvent).
+    QIcon icon;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Active, QIcon::Selected})
+        icon.addPixmap(picture, mode);
+    setIcon(icon);
     setIconSize(QSize(w, h));
     setToolTip(f->fileName + QLatin1Char('\n') + QString::number(f->imageWidth) + QLatin1Char('x')
                + QString::number(f->imageHeight));
@@ -89,6 +95,11 @@ void FrameWidget::preparePicture()
 void FrameWidget::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
+    if (hasFocus() && !icon().isNull()) {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        p.drawRect(QRectF(3.5, 3.5, width() - 7, height() - 7));
+    }
     if (m_doc.currentPage < 0 || !selected(frameIndex))
         return;
     QPainter p(this);
@@ -142,6 +153,8 @@ void FrameWidget::keyPressEvent(QKeyEvent *event)
         } else {
             m_doc.frameSelection.fill(true);
             repaintCanvas();
+            // The dock's frame commands follow the new selection.
+            emit changeFrame(frameIndex);
         }
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         emit doubleFrame(frameIndex);
@@ -180,6 +193,17 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         pressX = event->pos().x();
         pressY = event->pos().y();
+        // A plain press on a frame outside the selection makes it the
+        // selection, so that a drag starting here carries this frame and not
+        // one selected earlier (after a drop the focus and the selection may
+        // be on different frames).
+        if (!(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) && !selected(frameIndex)) {
+            m_doc.frameSelection.fill(false);
+            select(frameIndex, true);
+            repaintCanvas();
+            m_current = this;
+            emit changeFrame(frameIndex);
+        }
     }
     QPushButton::mousePressEvent(event);
 }

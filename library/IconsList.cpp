@@ -113,7 +113,9 @@ void IconsList::timerSetImage()
         return;
     if (!model() || model()->rowCount() == 0)
         return;
-    const QList<QModelIndex> visible = GetVisibleItems();
+    QList<QModelIndex> visible = GetVisibleItems();
+    if (visible.isEmpty() && m_keepData)
+        visible = undecodedRows();
     m_visibleItems.clear();
     if (visible.isEmpty())
         return;
@@ -145,7 +147,28 @@ void IconsList::ImageCreated(int _index)
         m->setDecoded(index, m_watcher.resultAt(_index), m_keepData);
 }
 
-void IconsList::finished() {}
+QList<QModelIndex> IconsList::undecodedRows() const
+{
+    // A batch a little larger than the workers, so that the list answers
+    // between batches.
+    constexpr int Batch = 16;
+    QList<QModelIndex> rows;
+    QAbstractItemModel *m = model();
+    for (int row = 0; m && row < m->rowCount() && rows.size() < Batch; ++row) {
+        const QModelIndex index = m->index(row, 0);
+        if (index.data(IconsModel::StateRole).toInt() < int(IconItem::State::Decoded))
+            rows.append(index);
+    }
+    return rows;
+}
+
+void IconsList::finished()
+{
+    // The selection list decodes every row, the visible ones first, a batch
+    // at a time; the folder list only what is seen.
+    if (m_keepData && !m_stopped)
+        m_timer->start(0);
+}
 
 void IconsList::keyPressEvent(QKeyEvent *event)
 {

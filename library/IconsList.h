@@ -59,6 +59,8 @@ private:
     void applyIconSize();
     IconsModel *iconsModel() const;
     ThumbnailValues thumbnails() const;
+    // The next rows of the whole list not decoded yet.
+    QList<QModelIndex> undecodedRows() const;
 
     bool m_keepData;
     bool m_stopped = true;

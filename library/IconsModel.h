@@ -77,6 +77,8 @@ public:
     void sortItems();
     void clear();
     int indexOfFileName(const QString &name) const;
+    // The row of exactly `name` (case counts); -1 when it is not listed.
+    int findExact(const QString &name) const;
     void rotateTo(const QModelIndex &index, int angle);
     QModelIndex rotateFileTo(const QString &name, int angle);
     void addItem(const IconItem &item);
@@ -160,7 +162,8 @@ private:
     void unwatchAll();
     // Keeps the bytes a new row brings while the budget allows, counting them.
     void adoptBytes(IconItem &item) const;
-    int findExact(const QString &name) const;
+    // A dropped or pasted record becomes a row (or updates the row of its file).
+    void takeRecord(IconItem item);
     // Inside a model reset: every row goes, giving back its bytes.
     void dropAllItems();
 

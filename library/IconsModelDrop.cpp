@@ -5,6 +5,7 @@
 #include "library/FrameReturn.h"
 #include "library/IconPainter.h"
 #include "library/IconRecord.h"
+#include "library/IconRecordsMime.h"
 #include "library/ImageFile.h"
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QImageReader>
 #include <QMimeData>
 
 // URLs may name anything: folders, devices and pipes (whose reading would
@@ -33,32 +35,33 @@ QStringList IconsModel::mimeTypes() const
 
 QMimeData *IconsModel::mimeData(const QModelIndexList &indexes) const
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
+    // The rows are shared, not written out: the records are encoded only
+    // when another program asks for them.
+    QVector<IconItem> records;
+    records.reserve(indexes.size());
     for (const QModelIndex &index : indexes) {
         if (!index.isValid() || index.row() >= m_items.size())
             continue;
         IconItem record = m_items.at(index.row());
         record.icon = iconOf(record);
-        writeIconRecord(out, record);
+        records.append(std::move(record));
     }
-    auto *mime = new QMimeData;
-    mime->setData(velmoraMimeType(), bytes);
-    return mime;
+    return new IconRecordsMime(std::move(records));
 }
 
 void IconsModel::itemsFromUrls(const QList<QUrl> &urls, QDataStream &out)
 {
+    // Only what the file system tells: the files are neither read nor
+    // decoded here (hundreds of camera photos would take minutes and
+    // gigabytes); the lists decode their previews in the background and the
+    // pages read a file when a frame shows it.
     for (const QUrl &url : urls) {
         const QString path = url.toLocalFile();
-        if (!isPlainFile(path))
+        if (!isPlainFile(path) || !QImageReader(path).canRead())
             continue;
         IconItem item = itemFromFile(QFileInfo(path));
-        readIntoItem(item, PreviewRule());
-        item.icon = IconPainter::draw(item, ThumbnailValues());
         item.state = IconItem::State::Placeholder;
-        if (!item.preview.isNull())
-            writeIconRecord(out, item);
+        writeIconRecord(out, item);
     }
     if (out.device())
         out.device()->seek(0);
@@ -74,8 +77,14 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
     if (column > 0 || !data)
         return false;
 
+    // Rows of this program are taken as they are, without a round trip
+    // through the record format.
+    const QVector<IconItem> *own = (m_mimeFlags & OfferVelmora) ? IconRecordsMime::recordsOf(data) : nullptr;
     QByteArray bytes;
-    if (data->hasFormat(QStringLiteral("text/uri-list"))) {
+    if (own) {
+        for (const IconItem &record : *own)
+            takeRecord(record);
+    } else if (data->hasFormat(QStringLiteral("text/uri-list"))) {
         if (m_mimeFlags == OfferUris) {
             // The folder panel: the files are copied into the folder and
             // arrive through its refresh.
@@ -101,42 +110,47 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         IconItem item;
         if (!readIconRecord(in, item))
             break;
-        const bool fromFrame = item.state == IconItem::State::FromFrame;
-        int n = item.useCount;
-        if (fromFrame) {
-            item.state = IconItem::State::Decoded;
-            if (m_frameReturn) {
-                const int still = m_frameReturn->takeBackFrame(n);
-                if (still >= 0)
-                    n = still;
-            }
-            item.fileData.clear();
-            item.useCount = n;
-        }
-        const int existing = findExact(item.fileName);
-        if (existing >= 0) {
-            if (fromFrame) {
-                IconItem &row = m_items[existing];
-                row.useCount = n;
-                drawIcon(row);
-                Q_EMIT dataChanged(index(existing), index(existing));
-            }
-            continue;
-        }
-        if (fromFrame)
-            drawIcon(item);
-        if (!item.isDecoded())
-            item.icon = QPixmap(); // placeholders are drawn on demand
-        adoptBytes(item);
-        watch(item.fileName);
-        const int last = m_items.size();
-        beginInsertRows(QModelIndex(), last, last);
-        m_items.append(std::move(item));
-        endInsertRows();
+        takeRecord(std::move(item));
     }
     m_itemCount = m_items.size();
     Q_EMIT changeCountImage(m_itemCount);
     return true;
+}
+
+void IconsModel::takeRecord(IconItem item)
+{
+    const bool fromFrame = item.state == IconItem::State::FromFrame;
+    int n = item.useCount;
+    if (fromFrame) {
+        item.state = IconItem::State::Decoded;
+        if (m_frameReturn) {
+            const int still = m_frameReturn->takeBackFrame(n);
+            if (still >= 0)
+                n = still;
+        }
+        item.fileData.clear();
+        item.useCount = n;
+    }
+    const int existing = findExact(item.fileName);
+    if (existing >= 0) {
+        if (fromFrame) {
+            IconItem &row = m_items[existing];
+            row.useCount = n;
+            drawIcon(row);
+            Q_EMIT dataChanged(index(existing), index(existing));
+        }
+        return;
+    }
+    if (fromFrame)
+        drawIcon(item);
+    if (!item.isDecoded())
+        item.icon = QPixmap(); // placeholders are drawn on demand
+    adoptBytes(item);
+    watch(item.fileName);
+    const int last = m_items.size();
+    beginInsertRows(QModelIndex(), last, last);
+    m_items.append(std::move(item));
+    endInsertRows();
 }
 
 bool IconsModel::removeRows(int row, int count, const QModelIndex &parent)

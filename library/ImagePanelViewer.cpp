@@ -8,6 +8,8 @@
 #include "library/ViewImage.h"
 #include "platform/ExternalEditor.h"
 
+#include <QItemSelectionModel>
+
 void ImagePanel::editImg()
 {
     const QModelIndex current = currentSelected();
@@ -33,8 +35,9 @@ void ImagePanel::viewLoop(int row)
     while (row >= 0 && row < m_model->rowCount()) {
         const QModelIndex index = m_model->index(row);
         // Follow the viewer in the list, so that the panel ends where the
-        // user stopped looking.
-        m_view->setCurrentIndex(index);
+        // user stopped looking. The row is selected whatever keys are held
+        // (Ctrl of Ctrl+W would otherwise toggle it off).
+        m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         const IconItem &item = m_model->item(row);
         const QString fileName = item.fileName;
         const QByteArray bytes = item.fileData.isEmpty() ? m_model->imageSource().bytes(fileName) : item.fileData.bytes();
@@ -49,14 +52,22 @@ void ImagePanel::viewLoop(int row)
         const int rows = m_model->rowCount();
         const int flags = (row + 1 < rows ? ViewImage::HasNext : 0) | (row > 0 ? ViewImage::HasPrevious : 0);
         int result;
+        int angle;
         {
             ViewImage viewer(fileName, bytes, rotation, flags, viewerMode(), this);
             viewer.setEditor(m_editor);
             if (viewer.exec() != QDialog::Accepted)
                 return;
-            viewerRotation(index, viewer.rotation(), rotation);
+            angle = viewer.rotation();
             result = viewer.resultCode();
         }
+        // The folder may have been read again while the viewer was open (a
+        // file copied in, an editor's temporary file): the rows moved, so the
+        // viewer's commands go to the file it showed, wherever it is now.
+        row = m_model->findExact(fileName);
+        if (row < 0)
+            return;
+        viewerRotation(m_model->index(row), angle, rotation);
         switch (result) {
         case ViewImage::ShowNext:
             ++row;

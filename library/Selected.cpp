@@ -29,6 +29,14 @@ Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora 
     connect(m_model, &IconsModel::changeCountImage, this, &Selected::countImages);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Selected::selectChanged);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &Selected::currentItem);
+    // A row decoded in the background tells its size: the current image's
+    // text follows.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &first, const QModelIndex &last) {
+                const QModelIndex current = m_view->currentIndex();
+                if (current.isValid() && current.row() >= first.row() && current.row() <= last.row())
+                    currentItem(current);
+            });
     // Drops and pastes that bring new images change the project.
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
         if (!m_adding)
@@ -78,9 +86,14 @@ void Selected::clear()
     countImages(0);
 }
 
+QString Selected::countText(int count)
+{
+    return QObject::tr("Selected %n Image(s)", "Plural or singular", qMax(0, count));
+}
+
 void Selected::countImages(int count)
 {
-    Q_EMIT stringAddImage(QObject::tr("Selected %n Image(s)", "Plural or singular", qMax(0, count)));
+    Q_EMIT stringAddImage(countText(count));
     sortIcons();
     m_view->restart();
 }

@@ -25,6 +25,8 @@ public:
     void writeSettings(QSettings &s);
     // Empties the list (a new project).
     void clear();
+    // The status text of a selection of `count` images.
+    static QString countText(int count);
 
 Q_SIGNALS:
     void currentImageText(QString text);

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFileSystemWatcher>
+#include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
@@ -41,6 +43,23 @@ TreeDir::TreeDir(QWidget *parent, const QString &mountTable)
     connect(m_tree, &QTreeView::expanded, this, &TreeDir::look);
     connect(m_tree, &QTreeView::collapsed, this, &TreeDir::dontLook);
     connect(m_driveWatcher, &DriveWatcher::driveChanged, this, &TreeDir::updateDrives);
+    m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
+}
+
+bool TreeDir::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click or a key in the tree: the user chooses folders again.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+        m_holdCurrent = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TreeDir::setDirModel()
@@ -51,8 +70,11 @@ void TreeDir::setDirModel()
     model->setReadOnly(true);
     model->setRootPath(QString());
     QFileSystemModel *old = m_model;
+    QItemSelectionModel *oldSelection = m_tree->selectionModel();
     m_model = model;
     m_tree->setModel(model);
+    // The view does not delete the selection model of its old model.
+    delete oldSelection;
     for (int column = 1; column < model->columnCount(); ++column)
         m_tree->hideColumn(column);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TreeDir::currentChanged);
@@ -71,6 +93,7 @@ void TreeDir::showCurrentFolder()
     const QModelIndex index = m_model->index(folder);
     if (!index.isValid())
         return;
+    m_holdCurrent = false; // the program chose this folder
     m_pendingScroll = QFileInfo(folder).absoluteFilePath();
     scrollToFolder(index);
     m_tree->expand(index);
@@ -84,8 +107,20 @@ void TreeDir::currentChanged(QModelIndex _index)
         m_pendingScroll.clear();
     if (path.isEmpty() || m_currentFolder.isEmpty())
         return;
-    if (m_rebuilding && path == m_currentDir)
+    if ((m_rebuilding || m_holdCurrent) && path == m_currentDir)
         return;
+    if (m_holdCurrent && path != m_currentDir) {
+        // Moved by the rebuilt model, not by the user: back to the folder
+        // once the model has finished the change it is in.
+        QTimer::singleShot(0, this, [this] {
+            const QModelIndex index = m_model->index(m_currentDir);
+            if (index.isValid() && m_tree->currentIndex() != index) {
+                m_tree->setCurrentIndex(index);
+                m_tree->scrollTo(index);
+            }
+        });
+        return;
+    }
     m_currentFolder = path;
     Q_EMIT updateThumbnails(path);
     m_currentDir = path;
@@ -149,6 +184,7 @@ void TreeDir::updateDrives()
         }
     }
     m_rebuilding = false;
+    m_holdCurrent = !m_currentDir.isEmpty();
     Q_EMIT drivesUpdated();
 }
 

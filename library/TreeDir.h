@@ -65,4 +65,11 @@ private:
     // The tree is being rebuilt: selecting the same folder again does not
     // reload the image list.
     bool m_rebuilding = false;
+    // After a rebuild the model keeps reading folders in the background and
+    // may move the tree's current item: until the user works in the tree
+    // again, such moves are put back and the current folder stays.
+    bool m_holdCurrent = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -2,6 +2,7 @@
 
 #include "library/ImageFile.h"
 #include "library/WellScrollArea.h"
+#include "library/ZoomedImage.h"
 #include "platform/ExternalEditor.h"
 
 #include <QAction>
@@ -10,7 +11,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QLabel>
+#include <QBuffer>
+#include <QImageReader>
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
@@ -25,8 +27,8 @@ constexpr double MinZoom = 0.1;
 
 ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotation, int flags, int mode,
                      QWidget *parent)
-    : QDialog(parent), m_fileName(fileName), m_image(decodeImage(bytes)), m_rotation(rotation),
-      m_resultCode(flags), m_mode(mode), m_imageLabel(new QLabel(this)),
+    : QDialog(parent), m_fileName(fileName), m_bytes(bytes), m_rotation(rotation),
+      m_resultCode(flags), m_mode(mode), m_picture(new ZoomedImage(this)),
       m_scrollArea(new WellScrollArea(this)), m_toolBar(new QToolBar(this)),
       m_watcher(new QFileSystemWatcher(this))
 {
@@ -48,12 +50,9 @@ ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotat
     okAct = makeAction("Ok", "ok", &ViewImage::accept);
     cancelAct = makeAction("Cancel", "cancel", &ViewImage::reject);
 
-    m_imageLabel->setBackgroundRole(QPalette::Base);
-    m_imageLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    m_imageLabel->setScaledContents(true);
     m_scrollArea->setBackgroundRole(QPalette::Dark);
     m_scrollArea->setAlignment(Qt::AlignCenter);
-    m_scrollArea->setWidget(m_imageLabel);
+    m_scrollArea->setWidget(m_picture);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,6 +64,7 @@ ViewImage::ViewImage(const QString &fileName, const QByteArray &bytes, int rotat
     previousAct->setEnabled(flags & HasPrevious);
     m_resultCode = Nothing;
 
+    decode(QSize());
     showRotated();
     connect(m_scrollArea, &WellScrollArea::zoomIn, this, &ViewImage::zoomIn);
     connect(m_scrollArea, &WellScrollArea::zoomOut, this, &ViewImage::zoomOut);
@@ -147,12 +147,70 @@ void ViewImage::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
+void ViewImage::decode(QSize limit)
+{
+    QBuffer buffer;
+    buffer.setData(m_bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    m_fullSize = reader.size();
+    m_image = QImage();
+    m_picture->setMessage(QString());
+    if (m_fullSize.isEmpty()) {
+        // The header did not tell: an undecodable file, or a format whose
+        // size is only known after decoding (small ones, in practice).
+        m_image = reader.read();
+        m_fullSize = m_image.size();
+        return;
+    }
+    if (qint64(m_fullSize.width()) * m_fullSize.height() > MaxPixels) {
+        m_picture->setMessage(QObject::tr("This image is too large to be shown: %1 × %2 pixels.")
+                                  .arg(m_fullSize.width())
+                                  .arg(m_fullSize.height()));
+        m_fullSize = QSize();
+        return;
+    }
+    if (limit.isEmpty()) {
+        const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        limit = screen ? screen->size() : QSize(1920, 1080);
+        // A turned image fits the screen the other way round.
+        if (m_rotation == 90 || m_rotation == 270)
+            limit.transpose();
+    }
+    const QSize target = m_fullSize.width() <= limit.width() && m_fullSize.height() <= limit.height()
+                             ? m_fullSize
+                             : m_fullSize.scaled(limit, Qt::KeepAspectRatio);
+    if (target != m_fullSize)
+        reader.setScaledSize(target.expandedTo(QSize(1, 1)));
+    m_image = reader.read();
+}
+
+void ViewImage::decodeForZoom()
+{
+    if (m_image.isNull() || m_image.size() == m_fullSize)
+        return;
+    const double shown = m_scaleFactor * m_fullSize.width();
+    if (shown <= m_image.width())
+        return;
+    // The zoom shows more pixels than are decoded: decode the file at its
+    // own size, or as large as the detail limit allows.
+    const double most = std::sqrt(double(MaxDetailPixels) / (double(m_fullSize.width()) * m_fullSize.height()));
+    const QSize detail = most >= 1 ? m_fullSize : (QSizeF(m_fullSize) * most).toSize();
+    if (detail.width() <= m_image.width())
+        return;
+    decode(detail);
+    showRotated();
+}
+
 void ViewImage::showRotated()
 {
+    QSize full = m_fullSize;
+    if (m_rotation == 90 || m_rotation == 270)
+        full.transpose();
     if (m_rotation < 1)
-        m_imageLabel->setPixmap(QPixmap::fromImage(m_image));
+        m_picture->setImage(m_image, full);
     else
-        m_imageLabel->setPixmap(QPixmap::fromImage(m_image.transformed(QTransform().rotate(m_rotation))));
+        m_picture->setImage(m_image.transformed(QTransform().rotate(m_rotation)), full);
 }
 
 void ViewImage::updateZoomActions()
@@ -164,9 +222,10 @@ void ViewImage::updateZoomActions()
 void ViewImage::scaleImage(double factor)
 {
     m_scaleFactor *= factor;
-    const QSize size = m_imageLabel->pixmap(Qt::ReturnByValue).size();
-    m_imageLabel->resize(int(std::floor(size.width() * m_scaleFactor + 0.5)),
-                         int(std::floor(size.height() * m_scaleFactor + 0.5)));
+    decodeForZoom();
+    const QSize size = m_picture->fullSize();
+    m_picture->resize(int(std::floor(size.width() * m_scaleFactor + 0.5)),
+                      int(std::floor(size.height() * m_scaleFactor + 0.5)));
     // Keep the point in the middle of the view in the middle.
     for (QScrollBar *bar : {m_scrollArea->horizontalScrollBar(), m_scrollArea->verticalScrollBar()})
         bar->setValue(int(factor * bar->value() + (factor - 1) * bar->pageStep() / 2));
@@ -187,14 +246,16 @@ void ViewImage::zoomOut()
 
 void ViewImage::normalSize()
 {
-    m_imageLabel->adjustSize();
     m_scaleFactor = 1.0;
+    decodeForZoom();
+    const QSize size = m_picture->fullSize();
+    m_picture->resize(size.isEmpty() ? m_scrollArea->maximumViewportSize() : size);
     updateZoomActions();
 }
 
 void ViewImage::fitToWindow()
 {
-    const QSize pix = m_imageLabel->pixmap(Qt::ReturnByValue).size();
+    const QSize pix = m_picture->fullSize();
     if (pix.width() < 1 || pix.height() < 1) {
         // Nothing was decoded: there is nothing to fit.
         normalSize();
@@ -256,8 +317,11 @@ void ViewImage::edit()
 void ViewImage::fileUpdate(QString fileName)
 {
     qCDebug(lcLibrary) << "fileUpdate :" << fileName;
-    m_image = QImage(fileName);
+    QFile file(fileName);
+    m_bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    decode(QSize());
     showRotated();
+    fitToWindow();
     // Editors that save through a new file leave the old one unwatched.
     if (QFile::exists(fileName) && !m_watcher->files().contains(fileName))
         m_watcher->addPath(fileName);

@@ -7,9 +7,9 @@ class ExternalEditor;
 
 class QAction;
 class QFileSystemWatcher;
-class QLabel;
 class QToolBar;
 class WellScrollArea;
+class ZoomedImage;
 
 // The image viewer: one image large, maximised, with zoom, fit, quarter
 // turns and stepping to the neighbouring images of the panel it was opened
@@ -37,8 +37,16 @@ public:
     int resultCode() const { return m_resultCode; }
     double scaleFactor() const { return m_scaleFactor; }
     QString fileName() const { return m_fileName; }
+    // The decoded image, unturned: at most the screen's size until a zoom
+    // asks for more detail; null when the file cannot be shown.
     const QImage &image() const { return m_image; }
-    QLabel *imageLabel() const { return m_imageLabel; }
+    // The file's size in pixels as its header tells it, unturned.
+    QSize fullSize() const { return m_fullSize; }
+    ZoomedImage *picture() const { return m_picture; }
+    // Images of more pixels are not shown (a message says why).
+    static constexpr qint64 MaxPixels = 100000000;
+    // The most pixels decoded for a zoom beyond the screen's size.
+    static constexpr qint64 MaxDetailPixels = 40000000;
     WellScrollArea *scrollArea() const { return m_scrollArea; }
     void retranslate();
 
@@ -63,17 +71,24 @@ private:
     ExternalEditor *m_editor = nullptr;
     QAction *makeAction(const char *icon, const char *name, void (ViewImage::*slot)());
     void showRotated();
+    // Decodes the bytes at no more than `limit` (keeping the shape) or, with
+    // an empty limit, the screen's size.
+    void decode(QSize limit);
+    // Decodes more detail when the zoom shows more pixels than are decoded.
+    void decodeForZoom();
     void scaleImage(double factor);
     void updateZoomActions();
 
     QString m_fileName;
+    QByteArray m_bytes;
     QImage m_image;
+    QSize m_fullSize;
     int m_rotation;
     int m_resultCode;
     int m_mode;
     double m_scaleFactor = 1.0;
     bool m_fitted = false; // fitted to the window on its first showing
-    QLabel *m_imageLabel;
+    ZoomedImage *m_picture;
     WellScrollArea *m_scrollArea;
     QToolBar *m_toolBar;
     QFileSystemWatcher *m_watcher;

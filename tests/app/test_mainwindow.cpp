@@ -6,6 +6,10 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/Available.h"
+#include "library/IconsModel.h"
+#include "library/Selected.h"
+#include "library/TreeDir.h"
+#include "tests/TestPhoto.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,18 +32,21 @@ QString storePath()
     return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Velmora")).fileName();
 }
 
-// Answers the next message box with `button` once it is shown.
-void answerNextMessageBox(QMessageBox::StandardButton button, bool *seen)
+// Answers the next message box with `button` once it is shown; `text`, when
+// given, gets the box's text.
+void answerNextMessageBox(QMessageBox::StandardButton button, bool *seen, QString *text = nullptr)
 {
-    QTimer::singleShot(0, [button, seen] {
+    QTimer::singleShot(0, [button, seen, text] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
                 *seen = true;
+                if (text)
+                    *text = box->text();
                 box->button(button)->click();
                 return;
             }
         }
-        answerNextMessageBox(button, seen);
+        answerNextMessageBox(button, seen, text);
     });
 }
 
@@ -68,6 +75,9 @@ private Q_SLOTS:
     void pageChangesMarkModified();
     void themeFromPalette_data();
     void themeFromPalette();
+    void manyImagesOpenIntoTheSelection();
+    void disabledWidgetsLookDisabled_data();
+    void disabledWidgetsLookDisabled();
 
 private:
     QTemporaryDir home;
@@ -105,7 +115,7 @@ void TestMainWindow::freshWindow()
 
     const QList<QLabel *> labels = w.statusBar()->findChildren<QLabel *>();
     QCOMPARE(labels.size(), 4);
-    QCOMPARE(labels.last()->text(), QStringLiteral("Ready"));
+    QCOMPARE(labels.last()->text(), QStringLiteral("Selected 0 Images"));
 
     // Nothing selected and no pages: nothing to arrange, print or save.
     for (QAction *a : bar->actions()) {
@@ -135,7 +145,7 @@ void TestMainWindow::languageSwitchRetranslates()
     QCOMPARE(w.settings().shell.language, QStringLiteral("ru"));
     QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
     QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
-    QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Готово"));
+    QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Выбрано 0 изображений"));
     english->trigger();
     QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
 }
@@ -145,9 +155,12 @@ void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()
     Velmora w;
     w.setModified(true);
     bool seen = false;
-    answerNextMessageBox(QMessageBox::Cancel, &seen);
+    QString question;
+    answerNextMessageBox(QMessageBox::Cancel, &seen, &question);
     QVERIFY(!w.close());
     QVERIFY(seen);
+    // A project never saved is named in the question.
+    QCOMPARE(question, QStringLiteral("Project Untitled has been modified. Do you want to save your changes?"));
     QVERIFY(w.isVisible());
     QSettings s(QStringLiteral("Tarnwick"), QStringLiteral("Velmora"));
     QVERIFY(s.childGroups().isEmpty());
@@ -176,6 +189,9 @@ void TestMainWindow::closeWritesEveryKey()
     // A second start restores what the first one wrote.
     Velmora again;
     QVERIFY(!again.isModified());
+    // The selection's count survives the stored geometry being applied.
+    QApplication::processEvents();
+    QCOMPARE(again.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Selected 0 Images"));
     QCOMPARE(again.settings().shell.language, QStringLiteral("en"));
 }
 
@@ -260,6 +276,64 @@ void TestMainWindow::themeFromPalette()
     }
     QApplication::setPalette(saved);
     qApp->setStyleSheet(QString());
+}
+
+// Images opened together from the command line (a file manager's "Open
+// with" on a selection) are all listed in the selection at once, in their
+// order, without being decoded first; the folder panel shows their folder.
+void TestMainWindow::manyImagesOpenIntoTheSelection()
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 0; i < 12; ++i)
+        paths << writeTestJpeg(dir.filePath(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), 64, 48, Qt::red);
+    paths << dir.filePath(QStringLiteral("missing.jpg"));
+    Velmora w;
+    // The options dialog a first start shows is closed.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(20);
+    w.start(paths);
+    closer.stop();
+    IconsModel *model = w.selectedDock()->model();
+    QCOMPARE(model->rowCount(), 12);
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(model->item(i).fileName, paths.at(i));
+        QVERIFY(!model->item(i).isDecoded());
+    }
+    QCOMPARE(w.availableDock()->tree()->currentFolder(), dir.path());
+    w.setModified(false);
+}
+
+void TestMainWindow::disabledWidgetsLookDisabled_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::newRow("light") << StyleSheets::light();
+    QTest::newRow("dark system") << StyleSheets::darkSystem();
+    QTest::newRow("dark palette") << StyleSheets::darkPalette();
+}
+
+// Under every sheet a disabled label and button are drawn otherwise than
+// enabled ones.
+void TestMainWindow::disabledWidgetsLookDisabled()
+{
+    QFETCH(QString, sheet);
+    QWidget box;
+    box.setStyleSheet(sheet);
+    auto *label = new QLabel(QStringLiteral("Xx Xx"), &box);
+    auto *button = new QPushButton(QStringLiteral("Xx Xx"), &box);
+    button->move(0, 40);
+    box.resize(200, 100);
+    for (QWidget *w : {static_cast<QWidget *>(label), static_cast<QWidget *>(button)}) {
+        w->ensurePolished();
+        const QImage enabled = w->grab().toImage();
+        w->setEnabled(false);
+        const QImage disabled = w->grab().toImage();
+        QVERIFY2(enabled != disabled, w->metaObject()->className());
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

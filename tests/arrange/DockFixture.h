@@ -37,8 +37,9 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
     return path;
 }
 
-// Lays `paths` out on the four-frame layout, from a clean document.
-inline void arrangeFiles(Arrange &dock, const QStringList &paths)
+// Lays `paths` out on `layout` (the four-frame layout when none is given),
+// from a clean document.
+inline void arrangeFiles(Arrange &dock, const QStringList &paths, const Page &layout = a4FourFrames())
 {
     FormatSettings st = dock.preferences();
     st.layout.addImagesMode = true;
@@ -51,6 +52,6 @@ inline void arrangeFiles(Arrange &dock, const QStringList &paths)
         items << item;
     }
     dock.clearAll();
-    dock.document().templatePage = a4FourFrames();
+    dock.document().templatePage = layout;
     dock.engine()->arrangeAll(items);
 }

@@ -4,9 +4,14 @@
 #include "arrange/FrameRecord.h"
 #include "library/IconRecord.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QToolBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -118,6 +123,91 @@ private slots:
         QCOMPARE(paste.size(), 2);
         QCOMPARE(crop.size(), 1);
         QCOMPARE(crop.at(0).at(0).toInt(), 1);
+    }
+
+    // After a drop the canvas may have the focus on one frame and the
+    // selection on another: a plain press makes the pressed frame the one a
+    // drag carries.
+    void plainPressSelectsThePressedFrame()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton);
+        dock.document().frameSelection = {false, false, true, false};
+        QTest::mousePress(frameWidget(dock, 0), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(selection(dock), QVector<bool>({true, false, false, false}));
+        QTest::mouseRelease(frameWidget(dock, 0), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        // A press on a frame of a larger selection keeps it for the drag.
+        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton, Qt::ControlModifier);
+        QTest::mousePress(frameWidget(dock, 1), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(selection(dock), QVector<bool>({true, true, false, false}));
+        QTest::mouseRelease(frameWidget(dock, 1), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    }
+
+    void ctrlASelectsAllAndEnablesTheFrameCommands()
+    {
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        dock.changeEnable(-1);
+        const auto frameCommands = [&dock] {
+            QStringList on;
+            for (QAction *a : dock.toolBar()->actions())
+                if (QStringList({"Crop", "Clear", "Copy"}).contains(a->text()) && a->isEnabled())
+                    on << a->text();
+            return on;
+        };
+        QVERIFY(frameCommands().isEmpty());
+        QTest::keyClick(frameWidget(dock, 0), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(selection(dock), QVector<bool>({true, true, true, true}));
+        QCOMPARE(frameCommands(), QStringList({"Crop", "Clear", "Copy"}));
+    }
+
+    // The canvas area takes the size of the page shown: from landscape to
+    // portrait it shrinks, leaving no strip under the page.
+    void canvasAreaFollowsTheOrientation()
+    {
+        Arrange dock;
+        Page landscape = a4FourFrames();
+        landscape.width = 29700;
+        landscape.height = 21000;
+        landscape.frames.resize(1);
+        arrangeFiles(dock, photos.mid(0, 1), landscape);
+        const int d = dock.canvasDivisor();
+        QCOMPARE(dock.canvasArea()->size(), QSize(29700 / d, 21000 / d));
+        arrangeFiles(dock, photos);
+        QCOMPARE(dock.canvasArea()->size(), QSize(21000 / d, 29700 / d));
+        QCOMPARE(dock.canvas()->size(), dock.canvasArea()->size());
+    }
+
+    // A style that tints active icons (as some desktops do) leaves the
+    // focused frame's photograph as it is.
+    void focusedPhotoIsNotTinted()
+    {
+        class TintingStyle : public QProxyStyle
+        {
+        public:
+            QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap &pixmap, const QStyleOption *option) const override
+            {
+                if (mode != QIcon::Active)
+                    return QProxyStyle::generatedIconPixmap(mode, pixmap, option);
+                QPixmap tinted = pixmap;
+                QPainter p(&tinted);
+                p.fillRect(tinted.rect(), QColor(0, 0, 255, 128));
+                return tinted;
+            }
+        };
+        const QString previous = QApplication::style()->objectName();
+        auto *tinting = new TintingStyle;
+        tinting->setBaseStyle(QStyleFactory::create(previous));
+        QApplication::setStyle(tinting);
+        {
+            Arrange dock;
+            arrangeFiles(dock, photos);
+            FrameWidget *w = frameWidget(dock, 0);
+            const QSize size = w->iconSize();
+            QCOMPARE(w->icon().pixmap(size, QIcon::Active).toImage(), w->icon().pixmap(size, QIcon::Normal).toImage());
+        }
+        QApplication::setStyle(QStyleFactory::create(previous));
     }
 
     void shortMoveStartsNoDrag()

@@ -12,7 +12,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QTreeView>
+#include <QFileSystemModel>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSettings>
@@ -334,6 +337,87 @@ private Q_SLOTS:
         QCOMPARE(shown, (QStringList{"c.png.jpg", "b.jpg"}));
         QVERIFY(!QFile::exists(folder + "/c.png.jpg"));
         QCOMPARE(a->model()->rowCount(), 2);
+    }
+
+    // The folder is read again while the viewer is open (a file copied in
+    // sorts before the viewed one): delete and turn still reach the file shown.
+    void viewerActsOnTheFileShownAfterARefresh_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("delete") << true;
+        QTest::newRow("turn") << false;
+    }
+    void viewerActsOnTheFileShownAfterARefresh()
+    {
+        QFETCH(bool, remove);
+        auto a = makePanel();
+        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
+        Available *panel = a.get();
+        const QString dirPath = folder;
+        QStringList shown;
+        driveViewers(panel, [panel, dirPath, remove, &shown](ViewImage *v) {
+            shown << v->fileName().section('/', -1);
+            if (shown.size() > 1)
+                return false; // the image shown after the deleted one
+            writePhoto(dirPath, QStringLiteral("0.jpg"));
+            panel->loadFolder(dirPath);
+            if (remove) {
+                v->del();
+            } else {
+                v->rotate();
+                v->accept();
+            }
+            return true;
+        });
+        a->viewImgIndex(a->model()->index(1)); // b.jpg
+        QCOMPARE(names(a->model()), remove ? (QStringList{"0.jpg", "a.jpg", "c.png.jpg"})
+                                           : (QStringList{"0.jpg", "a.jpg", "b.jpg", "c.png.jpg"}));
+        QCOMPARE(QFile::exists(folder + "/b.jpg"), !remove);
+        QVERIFY(QFile::exists(folder + "/a.jpg"));
+        QCOMPARE(shown.first(), QStringLiteral("b.jpg"));
+        if (!remove) {
+            QCOMPARE(a->model()->item(2).rotation, 90);
+            QCOMPARE(a->model()->item(1).rotation, 0);
+        }
+    }
+
+    // Ctrl+W views the current image and leaves it selected, so that the
+    // panel's commands stay on.
+    void ctrlWKeepsTheViewedImageSelected()
+    {
+        auto a = makePanel();
+        makeCurrent(*a, folder + "/b.jpg");
+        QVERIFY(a->view()->selectionModel()->isSelected(a->view()->currentIndex()));
+        driveViewers(a.get(), [](ViewImage *) { return false; });
+        QTest::keyClick(a->view(), Qt::Key_W, Qt::ControlModifier);
+        const QModelIndex current = a->view()->currentIndex();
+        QCOMPARE(a->model()->item(current.row()).fileName, folder + "/b.jpg");
+        QVERIFY(a->view()->selectionModel()->isSelected(current));
+        QVERIFY(a->findChild<QAction *>("trashAct")->isEnabled());
+    }
+
+    // After a drive change the rebuilt folder model may move the tree's
+    // current item while it reads: the current folder stays, and no
+    // selection model is left behind.
+    void driveChangeKeepsTheCurrentFolder()
+    {
+        const QString other = dir->filePath(QStringLiteral("other"));
+        QDir().mkpath(other);
+        auto a = makePanel();
+        TreeDir *tree = a->tree();
+        QSignalSpy reloads(tree, &TreeDir::updateThumbnails);
+        const int selectionModels = tree->treeView()->findChildren<QItemSelectionModel *>().size();
+        tree->updateDrives();
+        tree->treeView()->setCurrentIndex(tree->dirModel()->index(other)); // the model's doing
+        QCOMPARE(tree->currentFolder(), folder);
+        QTRY_COMPARE(tree->treeView()->currentIndex(), QModelIndex(tree->dirModel()->index(folder)));
+        QCOMPARE(reloads.count(), 0);
+        QCOMPARE(a->model()->rowCount(), 3);
+        QCOMPARE(tree->treeView()->findChildren<QItemSelectionModel *>().size(), selectionModels);
+        // The user's own choice is followed again.
+        QTest::keyClick(tree->treeView(), Qt::Key_Shift);
+        tree->treeView()->setCurrentIndex(tree->dirModel()->index(other));
+        QCOMPARE(tree->currentFolder(), other);
     }
 
     void viewerDeletingTheOnlyImageEndsViewing()

@@ -1,5 +1,7 @@
 #include "library/Available.h"
 #include "library/IconsList.h"
+#include "library/ByteBudget.h"
+#include "library/IconRecord.h"
 #include "library/IconsModel.h"
 #include "library/Selected.h"
 #include "library/SortMenu.h"
@@ -105,6 +107,61 @@ private Q_SLOTS:
         QCOMPARE(modified.count(), 0);
     }
 
+    // Rows of pasted files are listed at once as placeholders; the workers
+    // decode them all, also those out of sight, and the rows keep their
+    // bytes within the budget.
+    void pastedFilesAreDecodedInTheBackground()
+    {
+        QList<QUrl> urls;
+        for (int i = 0; i < 30; ++i)
+            urls << QUrl::fromLocalFile(writePhoto(dir->path(), QStringLiteral("m%1.jpg").arg(i), 64, 48));
+        ByteBudget budget;
+        Selected s;
+        s.model()->setByteBudget(&budget);
+        s.resize(220, 220);
+        s.show();
+        auto *mime = new QMimeData;
+        mime->setUrls(urls);
+        QApplication::clipboard()->setMimeData(mime);
+        s.pasteImg();
+        QCOMPARE(s.model()->rowCount(), 30);
+        const auto decoded = [&s] {
+            int n = 0;
+            for (int r = 0; r < s.model()->rowCount(); ++r)
+                n += s.model()->item(r).isDecoded() && !s.model()->item(r).preview.isNull();
+            return n;
+        };
+        QVERIFY(decoded() < 30);
+        QTRY_COMPARE(decoded(), 30);
+        QCOMPARE(s.model()->item(29).imageWidth, 64);
+        QVERIFY(!s.model()->item(29).fileData.isEmpty());
+    }
+
+    // Copied rows go to the clipboard as they are: pasted here they come
+    // decoded, and another program gets readable records.
+    void copiedRowsPasteDecodedAndEncodeOnRequest()
+    {
+        auto from = makePanel(3);
+        QTRY_VERIFY(from->model()->item(2).isDecoded());
+        select(*from, {0, 1, 2}, 0);
+        from->copyImg();
+        const QMimeData *mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime->hasFormat(QStringLiteral("image/Velmora")));
+        QCOMPARE(mime->urls().size(), 3);
+        Selected to;
+        to.pasteImg();
+        QCOMPARE(names(to.model()), (QStringList{"f0.jpg", "f1.jpg", "f2.jpg"}));
+        QVERIFY(to.model()->item(1).isDecoded());
+        QCOMPARE(to.model()->item(1).preview.size(), from->model()->item(1).preview.size());
+        QDataStream in(mime->data(QStringLiteral("image/Velmora")));
+        QStringList written;
+        IconItem record;
+        while (!in.atEnd() && readIconRecord(in, record))
+            written << record.fileName.section('/', -1);
+        QCOMPARE(written, (QStringList{"f0.jpg", "f1.jpg", "f2.jpg"}));
+        QVERIFY(!record.preview.isNull());
+    }
+
     void deletingNonAdjacentRowsKeepsTheCurrentRow()
     {
         auto s = makePanel(6);
@@ -156,7 +213,8 @@ private Q_SLOTS:
         select(*s, {1}, 1);
         for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
             QVERIFY2(s->findChild<QAction *>(name)->isEnabled(), name);
-        QVERIFY(current.last().at(0).toString().endsWith(QStringLiteral(" 41x30")));
+        // The size is told once the row is decoded in the background.
+        QTRY_VERIFY(current.last().at(0).toString().endsWith(QStringLiteral(" 41x30")));
     }
 
     void sortSettings()

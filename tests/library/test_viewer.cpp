@@ -1,9 +1,11 @@
 #include "library/ViewImage.h"
 #include "library/WellScrollArea.h"
+#include "library/ZoomedImage.h"
 #include "tests/library/ExifJpeg.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QScreen>
+#include <QtEndian>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -24,17 +26,39 @@ class TestViewer : public QObject
         return v.findChild<QAction *>(QLatin1String(name));
     }
 
+    // The first bytes of a PNG claiming w x h pixels: enough for a
+    // reader to tell the size, nothing to decode.
+    static QByteArray pngHeader(quint32 w, quint32 h)
+    {
+        QByteArray chunk("IHDR");
+        char wh[8];
+        qToBigEndian(w, wh);
+        qToBigEndian(h, wh + 4);
+        chunk.append(wh, 8).append("\x08\x02\x00\x00\x00", 5);
+        quint32 crc = 0xffffffffu;
+        for (char c : chunk) {
+            crc ^= quint8(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+        }
+        char tail[4];
+        qToBigEndian(~crc, tail);
+        // Then the head of an empty data chunk, where reading the header stops.
+        return QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12) + chunk + QByteArray(tail, 4)
+               + QByteArray("\x00\x00\x00\x00IDAT", 8);
+    }
+
 private Q_SLOTS:
     void zoomInStopsAtFive()
     {
         ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
         v.normalSize();
-        QCOMPARE(v.imageLabel()->size(), QSize(400, 300));
+        QCOMPARE(v.picture()->size(), QSize(400, 300));
         for (int i = 0; i < 9; ++i)
             v.zoomIn();
         QVERIFY(qFuzzyCompare(v.scaleFactor(), std::pow(1.25, 8)));
         QVERIFY(!action(v, "zoomIn")->isEnabled());
-        QCOMPARE(v.imageLabel()->width(), int(std::floor(400 * std::pow(1.25, 8) + 0.5)));
+        QCOMPARE(v.picture()->width(), int(std::floor(400 * std::pow(1.25, 8) + 0.5)));
         // The step before the last started below the limit.
         QVERIFY(std::pow(1.25, 7) < 5.0);
     }
@@ -73,11 +97,11 @@ private Q_SLOTS:
     void rotationGoesRound()
     {
         ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
-        QSize shown = v.imageLabel()->pixmap(Qt::ReturnByValue).size();
+        QSize shown = v.picture()->image().size();
         QCOMPARE(shown, QSize(400, 300));
         press(v, Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(v.rotation(), 90);
-        QCOMPARE(v.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(300, 400));
+        QCOMPARE(v.picture()->image().size(), QSize(300, 400));
         for (int i = 0; i < 3; ++i)
             v.rotate();
         QCOMPARE(v.rotation(), 0);
@@ -85,7 +109,53 @@ private Q_SLOTS:
         QCOMPARE(v.rotation(), 270);
         // Opened turned: shown turned.
         ViewImage turned(QStringLiteral("/x/a.jpg"), jpeg, 90, 0, 1);
-        QCOMPARE(turned.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(300, 400));
+        QCOMPARE(turned.picture()->image().size(), QSize(300, 400));
+    }
+
+    // A large photograph is decoded at the screen's size at first, and at
+    // its own size only when a zoom shows more than that.
+    void largeImageIsDecodedAtTheScreensSize()
+    {
+        const QByteArray big = makeJpeg(3000, 2000);
+        ViewImage v(QStringLiteral("/x/big.jpg"), big, 0, 0, 1);
+        const QSize screen = v.screen()->size();
+        QVERIFY(screen.width() < 3000);
+        QCOMPARE(v.fullSize(), QSize(3000, 2000));
+        QVERIFY(v.image().width() <= screen.width() && v.image().height() <= screen.height());
+        v.fitToWindow();
+        QVERIFY(v.image().width() < 3000);
+        QCOMPARE(v.picture()->fullSize(), QSize(3000, 2000));
+        v.normalSize();
+        QCOMPARE(v.image().size(), QSize(3000, 2000));
+        QCOMPARE(v.picture()->size(), QSize(3000, 2000));
+    }
+
+    // Zoomed in, only the exposed part is drawn, and drawn right.
+    void zoomedPictureShowsTheImage()
+    {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x)
+                picture.setPixel(x, y, qRgb(255, 0, 0));
+        ZoomedImage zoomed;
+        zoomed.setImage(picture, QSize(400, 300));
+        zoomed.resize(2000, 1500);
+        const QImage top = zoomed.grab(QRect(100, 100, 50, 50)).toImage();
+        QCOMPARE(QColor(top.pixel(25, 25)).red(), 255);
+        const QImage bottom = zoomed.grab(QRect(1800, 1300, 50, 50)).toImage();
+        QCOMPARE(QColor(bottom.pixel(25, 25)).blue(), 255);
+    }
+
+    // An image of absurd size is not decoded; the viewer says why.
+    void hugeImageIsRefusedWithAMessage()
+    {
+        ViewImage v(QStringLiteral("/x/huge.png"), pngHeader(20000, 15000), 0, 0, 1);
+        QVERIFY(v.image().isNull());
+        QCOMPARE(v.picture()->message(), QStringLiteral("This image is too large to be shown: 20000 × 15000 pixels."));
+        v.fitToWindow();
+        v.zoomIn();
+        QVERIFY(v.image().isNull());
     }
 
     void undecodableImageOpensEmpty()
@@ -174,7 +244,7 @@ private Q_SLOTS:
         f.write(makeJpeg(200, 50));
         f.close();
         QTRY_COMPARE(v.image().size(), QSize(200, 50));
-        QCOMPARE(v.imageLabel()->pixmap(Qt::ReturnByValue).size(), QSize(50, 200));
+        QCOMPARE(v.picture()->image().size(), QSize(50, 200));
         QFile::remove(path);
         QTRY_VERIFY(v.image().isNull());
     }
