@@ -24,7 +24,7 @@ namespace {
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
                                     "margins",     "photo-size", "layout", "quality", "logo",  "save"};
 const char *const switchOptions[] = {"landscape",  "borderless", "fit",  "help", "help-all", "version",
-                                     "no-credit", "stamp-date", "stamp-file-name", "list"};
+                                     "no-credit", "stamp-date", "stamp-file-name", "list", "cut-guides"};
 
 bool isOption(const QString &arg)
 {
@@ -157,12 +157,15 @@ void CommandLine::parse(const QStringList &args)
                                              QObject::tr("Print the date each photograph was taken on it."));
     const QCommandLineOption stampNameOption(QStringLiteral("stamp-file-name"),
                                              QObject::tr("Print the file name of each photograph on it."));
+    const QCommandLineOption guidesOption(
+        QStringLiteral("cut-guides"),
+        QObject::tr("Draw trim marks beside the photographs, continuing their edges, for cutting the prints."));
     const QCommandLineOption logoOption(QStringLiteral("logo"),
                                         QObject::tr("Print the picture FILE (PNG or JPEG) on every photograph."),
                                         QStringLiteral("FILE"));
     parser.addOptions({exportOption, pdfOption, printOption, copiesOption, paperOption, unitOption, landscapeOption, borderlessOption,
                        marginsOption, sizeOption, layoutOption, fitOption, qualityOption, noCreditOption,
-                       stampDateOption, stampNameOption, logoOption});
+                       stampDateOption, stampNameOption, logoOption, guidesOption});
     const QCommandLineOption saveOption(QStringLiteral("save"),
                                         QObject::tr("Save the pages as the project FILE, with copies of the images inside."),
                                         QStringLiteral("FILE"));
@@ -208,6 +211,7 @@ void CommandLine::parse(const QStringList &args)
     m_borderless = parser.isSet(borderlessOption);
     m_fit = parser.isSet(fitOption);
     m_noCredit = parser.isSet(noCreditOption);
+    m_cutGuides = parser.isSet(guidesOption);
     m_stampDate = parser.isSet(stampDateOption);
     m_stampFileName = parser.isSet(stampNameOption);
     m_logo = parser.value(logoOption);
@@ -328,6 +332,8 @@ bool CommandLine::configureOverlays(UserSettings &st)
     // size, whatever the window's last Stamp or Logo command stored.
     if (m_noCredit)
         st.page.printCredit = false;
+    if (m_cutGuides)
+        st.page.cutGuides = true;
     if (m_stampDate || m_stampFileName) {
         st.stamp = StampDefaults();
         st.stamp.printDateStamp = m_stampDate;

@@ -29,7 +29,9 @@ class Document;
 //
 // --stamp-date, --stamp-file-name and --logo FILE print the date taken, the
 // file name and a logo on every photograph (at their default place and
-// size); --no-credit leaves the credit line off.
+// size); --no-credit leaves the credit line off; --cut-guides adds trim
+// marks beside the photographs. A photograph that will print below 150 ppi
+// is named in a warning on standard error (the run still succeeds).
 //
 // The images are laid out as the arrange command lays them ("Add Images") on
 // the stored page setup and layout, changed by the options; nothing is
@@ -110,6 +112,7 @@ private:
     bool m_borderless = false;
     bool m_fit = false;
     bool m_noCredit = false;
+    bool m_cutGuides = false;
     bool m_stampDate = false;
     bool m_stampFileName = false;
     QString m_logo;

@@ -5,10 +5,12 @@
 #include "app/UserSettings.h"
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
+#include "app/PdfExport.h"
 #include "app/PrintJob.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "arrange/Document.h"
+#include "arrange/PrintResolution.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,16 +63,9 @@ bool CommandLine::exportPages(const Document &document, int quality, const Rende
 
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
-    // The PDF is written beside the file and replaces it only once it is
-    // complete: a failure leaves an existing file of that name as it was.
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_pdfFile);
-    PrintJob::setUp(printer, PrintPlan::paperFor(setup));
-    const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(allPages(document), 1, true, 1));
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_pdfFile), options);
-    if (result.failed)
-        return fail(result.error);
+    QString error;
+    if (!PdfExport::write(m_pdfFile, document.pages, allPages(document), setup, options, pageLines(m_pdfFile), &error))
+        return fail(error);
     return true;
 }
 
@@ -137,6 +132,12 @@ int CommandLine::execute(const QStringList &args)
     options.printFrame = st.page.printFrame;
     options.creditText = st.page.printCredit ? RenderOptions::creditFor(st.shell.language) : QString();
     options.source = document.source;
+    options.cutGuides = st.page.cutGuides;
+    // Pages that go out name their photographs of low resolution.
+    const bool printed = !line.m_exportBase.isEmpty() || !line.m_pdfFile.isEmpty() || !line.m_printer.isEmpty();
+    if (ok && printed)
+        for (const QString &warning : PrintResolution::warnings(document.pages))
+            printLine(stderr, warning);
     ok = ok && (line.m_saveFile.isEmpty() || line.saveProject(st, document))
          && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))
          && (line.m_pdfFile.isEmpty() || line.printPdf(document, st.page.pageSetup, options))

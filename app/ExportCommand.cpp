@@ -5,7 +5,9 @@
 #include "app/BufferReuse.h"
 #include "app/JpegExport.h"
 #include "app/ExportDialog.h"
+#include "app/LowResolutionQuestion.h"
 #include "app/OutputProgress.h"
+#include "app/PdfExport.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
 
@@ -16,66 +18,135 @@
 
 #include <algorithm>
 
+namespace {
+
+enum class Answer { NoFile, Cancelled, Go };
+
+// The file name, the dialog's choices and the question about low
+// resolution; on Go `numbers` holds the 1-based pages to write.
+Answer choose(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Format format, QList<int> &numbers)
+{
+    const bool pdf = format == ExportDialog::Format::Pdf;
+    const int n = arrange.pageCount();
+    ExportValues &values = st.exports;
+    values.exportTo = n;
+    for (;;) {
+        const QString chosen = QFileDialog::getSaveFileName(
+            window, pdf ? QObject::tr("Export to PDF") : QObject::tr("Export to Jpeg"), st.shell.projectPath,
+            pdf ? QStringLiteral("*.pdf") : QStringLiteral("*.jpg"));
+        if (chosen.isEmpty())
+            return Answer::NoFile;
+        QString &name = pdf ? values.pdfName : values.exportName;
+        name = pdf ? PdfExport::fileName(chosen) : JpegExport::baseName(chosen);
+        ExportDialog dialog(values, name, nullptr, format);
+        dialog.setCutGuides(st.page.cutGuides);
+        if (dialog.exec() != QDialog::Accepted)
+            return Answer::Cancelled;
+        dialog.store(values);
+        st.page.cutGuides = dialog.cutGuides();
+        arrange.setCutGuides(st.page.cutGuides);
+        if (!dialog.fileNamesRequested())
+            break;
+    }
+    numbers = JpegExport::pageNumbers(values.exportMode, n, arrange.currentPageIndex(), arrange.selectedPageIndexes(),
+                                      values.exportFrom, values.exportTo);
+    if (numbers.isEmpty() && values.exportMode == ExportMode::CurrentPage) {
+        QMessageBox::information(window, Program::name(), QObject::tr("There is no current page to export."));
+        return Answer::Cancelled;
+    }
+    QList<int> indexes;
+    for (const int p : qAsConst(numbers))
+        indexes << p - 1;
+    if (numbers.isEmpty())
+        return Answer::Cancelled;
+    if (!LowResolutionQuestion::confirm(window, arrange.document().pages, indexes,
+                                        LowResolutionQuestion::Output::Export))
+        return Answer::Cancelled;
+    return Answer::Go;
+}
+
+void writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &values, const QList<int> &numbers,
+                const std::function<void(const QString &)> &status)
+{
+    const BufferReuse reuse;
+    OutputProgress progress(window, numbers.size());
+    const int digits = JpegExport::digitsFor(*std::max_element(numbers.begin(), numbers.end()));
+    for (int i = 0; i < numbers.size(); ++i) {
+        const int p = numbers.at(i);
+        const QString file = JpegExport::fileName(values.exportName, p, digits);
+        // The status first: the progress step below shows it.
+        status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
+        if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
+            break;
+        QString error;
+        if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
+                                   arrange.renderOptions()))
+            continue;
+        QApplication::restoreOverrideCursor();
+        QMessageBox::warning(window, Program::name(), QObject::tr("Cannot write file %1:\n%2.").arg(file, error),
+                             QMessageBox::Ok);
+        status(QString());
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        if (JpegExport::stopsOnFailure(values.exportMode))
+            return;
+    }
+}
+
+void writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const QList<int> &numbers,
+              const std::function<void(const QString &)> &status)
+{
+    QList<int> indexes;
+    for (const int p : numbers)
+        indexes << p - 1;
+    const BufferReuse reuse;
+    OutputProgress progress(window, indexes.size());
+    const QString file = st.exports.pdfName;
+    QString error;
+    const bool written = PdfExport::write(
+        file, arrange.document().pages, indexes, st.page.pageSetup, arrange.renderOptions(),
+        [&](int done, int all, int index) {
+            status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));
+            return progress.step(done, QObject::tr("Writing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
+        },
+        &error);
+    if (!written) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::warning(window, Program::name(), error, QMessageBox::Ok);
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+}
+
+bool run(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Format format,
+         const std::function<void(const QString &)> &status)
+{
+    if (arrange.pageCount() == 0)
+        return false;
+    QList<int> numbers;
+    const Answer answer = choose(window, arrange, st, format, numbers);
+    if (answer != Answer::Go)
+        return answer == Answer::Cancelled;
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (format == ExportDialog::Format::Pdf)
+        writePdf(window, arrange, st, numbers, status);
+    else
+        writeJpegs(window, arrange, st.exports, numbers, status);
+    status(QString());
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+} // namespace
+
 namespace ExportCommand {
 
 bool run(QWidget *window, Arrange &arrange, UserSettings &st, const std::function<void(const QString &)> &status)
 {
-    const int n = arrange.pageCount();
-    if (n == 0)
-        return false;
-    ExportValues &values = st.exports;
-    values.exportTo = n;
-    for (;;) {
-        const QString chosen = QFileDialog::getSaveFileName(window, QObject::tr("Export to Jpeg"),
-                                                            st.shell.projectPath, QStringLiteral("*.jpg"));
-        if (chosen.isEmpty())
-            return false;
-        values.exportName = JpegExport::baseName(chosen);
-        ExportDialog dialog(values, values.exportName);
-        if (dialog.exec() != QDialog::Accepted)
-            return true;
-        dialog.store(values);
-        if (!dialog.fileNamesRequested())
-            break;
-    }
+    return ::run(window, arrange, st, ExportDialog::Format::Jpeg, status);
+}
 
-    const QList<int> numbers =
-        JpegExport::pageNumbers(values.exportMode, n, arrange.currentPageIndex(), arrange.selectedPageIndexes(),
-                                values.exportFrom, values.exportTo);
-    if (numbers.isEmpty() && values.exportMode == ExportMode::CurrentPage) {
-        QMessageBox::information(window, Program::name(), QObject::tr("There is no current page to export."));
-        return true;
-    }
-    if (numbers.isEmpty())
-        return true;
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    {
-        const BufferReuse reuse;
-        OutputProgress progress(window, numbers.size());
-        const int digits = JpegExport::digitsFor(*std::max_element(numbers.begin(), numbers.end()));
-        for (int i = 0; i < numbers.size(); ++i) {
-            const int p = numbers.at(i);
-            const QString file = JpegExport::fileName(values.exportName, p, digits);
-            // The status first: the progress step below shows it.
-            status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
-            if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
-                break;
-            QString error;
-            if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
-                                       arrange.renderOptions()))
-                continue;
-            QApplication::restoreOverrideCursor();
-            QMessageBox::warning(window, Program::name(),
-                                 QObject::tr("Cannot write file %1:\n%2.").arg(file, error), QMessageBox::Ok);
-            status(QString());
-            if (JpegExport::stopsOnFailure(values.exportMode))
-                return true;
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        }
-    }
-    status(QString());
-    QApplication::restoreOverrideCursor();
-    return true;
+bool runPdf(QWidget *window, Arrange &arrange, UserSettings &st, const std::function<void(const QString &)> &status)
+{
+    return ::run(window, arrange, st, ExportDialog::Format::Pdf, status);
 }
 
 } // namespace ExportCommand

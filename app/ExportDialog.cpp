@@ -2,6 +2,7 @@
 
 #include "app/UserSettings.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +11,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent)
+ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent, Format format)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       m_baseName(baseName),
+      m_format(format),
       fileButton(new QPushButton(this)),
       nameLabel(new QLabel(this)),
       rangeBox(new QGroupBox(this)),
@@ -25,6 +27,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
       toBox(new QSpinBox(rangeBox)),
       qualityLabel(new QLabel(this)),
       qualityBox(new QSpinBox(this)),
+      guidesBox(new QCheckBox(this)),
       okButton(new QPushButton(this)),
       cancelButton(new QPushButton(this))
 {
@@ -34,7 +37,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     setMinimumWidth(300);
 
     fileButton->setObjectName(QStringLiteral("fileNames"));
-    nameLabel->setText(m_baseName + QStringLiteral("XXX.jpg"));
+    nameLabel->setText(m_format == Format::Pdf ? m_baseName : m_baseName + QStringLiteral("XXX.jpg"));
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(fileButton);
     nameRow->addWidget(nameLabel, 1);
@@ -72,6 +75,10 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     qualityRow->addWidget(qualityLabel);
     qualityRow->addWidget(qualityBox);
     qualityRow->addStretch();
+    // A PDF carries the photographs at full resolution: no quality.
+    qualityLabel->setVisible(m_format == Format::Jpeg);
+    qualityBox->setVisible(m_format == Format::Jpeg);
+    guidesBox->setObjectName(QStringLiteral("cutGuides"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -84,6 +91,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     layout->addLayout(nameRow);
     layout->addWidget(rangeBox);
     layout->addLayout(qualityRow);
+    layout->addWidget(guidesBox);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // The fixed size follows the layout, which would shrink the dialog
@@ -101,8 +109,9 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
 
 void ExportDialog::retranslate()
 {
-    setWindowTitle(QObject::tr("Export to Jpeg"));
-    fileButton->setText(QObject::tr("File names:"));
+    const bool pdf = m_format == Format::Pdf;
+    setWindowTitle(pdf ? QObject::tr("Export to PDF") : QObject::tr("Export to Jpeg"));
+    fileButton->setText(pdf ? QObject::tr("File name:") : QObject::tr("File names:"));
     rangeBox->setTitle(QObject::tr("Page range"));
     allButton->setText(QObject::tr("All pages"));
     currentButton->setText(QObject::tr("Current page"));
@@ -110,6 +119,9 @@ void ExportDialog::retranslate()
     pagesButton->setText(QObject::tr("Pages"));
     toLabel->setText(QObject::tr("to"));
     qualityLabel->setText(QObject::tr("JPEG quality:"));
+    guidesBox->setText(QObject::tr("Trim marks for cutting"));
+    guidesBox->setToolTip(QObject::tr("Short lines beside the photographs that continue their edges, "
+                                      "for cutting stacks of prints"));
     okButton->setText(QObject::tr("Ok"));
     cancelButton->setText(QObject::tr("Cancel"));
 }
@@ -137,3 +149,7 @@ void ExportDialog::store(ExportValues &values) const
                         : selectedButton->isChecked() ? ExportMode::SelectedPages
                                                       : ExportMode::PageRange;
 }
+
+void ExportDialog::setCutGuides(bool on) { guidesBox->setChecked(on); }
+
+bool ExportDialog::cutGuides() const { return guidesBox->isChecked(); }

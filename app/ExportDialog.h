@@ -4,24 +4,32 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QGroupBox;
 
-// The choice of pages and JPEG quality before an export. Reads the export
-// values when built; store() writes them back once the dialog was accepted.
-// "File names:" accepts the dialog with a request to choose the base name
-// again.
+// The choice of pages and JPEG quality before an export, as JPEG files or
+// as one PDF (which has no quality). Reads the export values when built;
+// store() writes them back once the dialog was accepted. "File names:"
+// accepts the dialog with a request to choose the base name again. It also
+// offers the trim marks (setCutGuides(), cutGuides()).
 class ExportDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Shows `values`; store() hands the choices back.
-    ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent = nullptr);
+    enum class Format { Jpeg, Pdf };
+
+    // Shows `values`; store() hands the choices back. For a PDF `baseName`
+    // is the file's whole name.
+    ExportDialog(const ExportValues &values, const QString &baseName, QWidget *parent = nullptr,
+                 Format format = Format::Jpeg);
 
     void store(ExportValues &values) const;
+    void setCutGuides(bool on);
+    bool cutGuides() const;
     bool fileNamesRequested() const { return m_fileNames; }
     void retranslate();
 
@@ -31,6 +39,7 @@ public Q_SLOTS:
 
 private:
     QString m_baseName;
+    Format m_format;
     bool m_fileNames = false;
     QPushButton *fileButton;
     QLabel *nameLabel;
@@ -44,6 +53,7 @@ private:
     QSpinBox *toBox;
     QLabel *qualityLabel;
     QSpinBox *qualityBox;
+    QCheckBox *guidesBox;
     QPushButton *okButton;
     QPushButton *cancelButton;
 };

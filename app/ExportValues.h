@@ -13,4 +13,5 @@ struct ExportValues
     int exportFrom = 1;
     int exportTo = 1;
     QString exportName; // base path of the exported files; kept within a run, not stored
+    QString pdfName;    // the PDF file last exported to; kept within a run, not stored
 };

@@ -3,6 +3,7 @@
 
 #include "app/UserSettings.h"
 #include "app/BufferReuse.h"
+#include "app/LowResolutionQuestion.h"
 #include "app/OutputProgress.h"
 #include "app/PrintJob.h"
 #include "app/PrintOutput.h"
@@ -10,6 +11,8 @@
 #include "arrange/Arrange.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QVBoxLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -24,6 +27,24 @@ PrintPlan::Range rangeOf(QPrinter::PrintRange range)
     case QPrinter::CurrentPage: return PrintPlan::Range::CurrentPage;
     default: return PrintPlan::Range::AllPages;
     }
+}
+
+// The program's own tab of the print dialog: the trim marks.
+QWidget *velmoraTab(QWidget *dialog, bool cutGuides, QCheckBox *&box)
+{
+    auto *tab = new QWidget(dialog);
+    tab->hide();
+    tab->setObjectName(QStringLiteral("velmoraPrintTab"));
+    tab->setWindowTitle(Program::name());
+    box = new QCheckBox(QObject::tr("Trim marks for cutting"), tab);
+    box->setObjectName(QStringLiteral("cutGuides"));
+    box->setToolTip(QObject::tr("Short lines beside the photographs that continue their edges, "
+                                "for cutting stacks of prints"));
+    box->setChecked(cutGuides);
+    auto *layout = new QVBoxLayout(tab);
+    layout->addWidget(box);
+    layout->addStretch();
+    return tab;
 }
 
 } // namespace
@@ -86,8 +107,13 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
 
     dialog.setMinMax(1, n);
     dialog.setOptions(dialogOptions());
+    QCheckBox *guides = nullptr;
+    // The dialog puts the tab beside its own options.
+    dialog.setOptionTabs({velmoraTab(&dialog, st.page.cutGuides, guides)});
     if (dialog.exec() != QDialog::Accepted)
         return;
+    st.page.cutGuides = guides->isChecked();
+    arrange.setCutGuides(st.page.cutGuides);
     st.page.printerName = printer.printerName();
     printer.setPageSize(PrintPlan::pageSizeFor(paper));
     // The printer chosen in the dialog may offer another resolution.
@@ -102,6 +128,9 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
                                      : QObject::tr("The chosen pages are not in the document: nothing was printed."));
         return;
     }
+    if (!LowResolutionQuestion::confirm(window, arrange.document().pages, pages,
+                                        LowResolutionQuestion::Output::Print))
+        return;
     QVector<QList<int>> jobs =
         PrintPlan::jobs(pages, printer.copyCount(), printer.collateCopies(), st.page.printJobMax);
     if (!printer.outputFileName().isEmpty())

@@ -64,6 +64,7 @@ void readValues(QSettings &s, UserSettings &st)
     st.page.printJobMax = s.value("/PrintJobMax", 5).toInt();
     st.page.printFrame = s.value("/PrintFrame", true).toBool();
     st.page.printCredit = s.value("/PrintCredit", true).toBool();
+    st.page.cutGuides = s.value("/CutGuides", false).toBool();
     st.stamp.printFileName = s.value("/PrintFileName", false).toBool();
     st.stamp.printDateStamp = s.value("/PrintDateStamp", false).toBool();
     st.stamp.allPageDateStamp = s.value("/AllPageDateStamp", true).toInt();
@@ -112,6 +113,7 @@ void writeValues(QSettings &s, const UserSettings &st)
     s.setValue("/PrintJobMax", st.page.printJobMax);
     s.setValue("/PrintFrame", st.page.printFrame);
     s.setValue("/PrintCredit", st.page.printCredit);
+    s.setValue("/CutGuides", st.page.cutGuides);
     s.setValue("/PrintFileName", st.stamp.printFileName);
     s.setValue("/PrintDateStamp", st.stamp.printDateStamp);
     s.setValue("/AllPageDateStamp", st.stamp.allPageDateStamp);

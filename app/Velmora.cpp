@@ -109,6 +109,9 @@ void Velmora::createActions()
     saveAsAct->setShortcuts(QKeySequence::SaveAs);
     connect(saveAsAct, &QAction::triggered, this, &Velmora::saveAs);
     exportAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::exportJpeg);
+    exportPdfAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::exportPdf);
+    // Both exports are there exactly while there are pages.
+    connect(exportAct, &QAction::changed, exportPdfAct, [this] { exportPdfAct->setEnabled(exportAct->isEnabled()); });
     optionsAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::preferences);
     availableAct = make("Available.png", QKeySequence::UnknownKey, &Velmora::available);
     arrangeAct = make("Arrange.png", QKeySequence::UnknownKey, &Velmora::arrange);
@@ -183,6 +186,7 @@ void Velmora::createMenus()
     fileMenu->addAction(saveAsAct);
     fileMenu->addSeparator();
     fileMenu->addAction(exportAct);
+    fileMenu->addAction(exportPdfAct);
     fileMenu->addSeparator();
     fileMenu->addAction(optionsAct);
     fileMenu->addAction(printAct);

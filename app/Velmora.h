@@ -48,6 +48,7 @@ public:
     Selected *selectedDock() const { return m_selected; }
     Arrange *arrangeDock() const { return m_arrange; }
     QAction *exportAction() const { return exportAct; }
+    QAction *exportPdfAction() const { return exportPdfAct; }
     QMenu *languageMenu() const { return m_languageMenu; }
 
 public Q_SLOTS:
@@ -63,6 +64,7 @@ public Q_SLOTS:
     bool save();
     bool saveAs();
     void exportJpeg();
+    void exportPdf();
     bool mayBeSave();
     void setModified(bool modif);
     void print();
@@ -144,6 +146,7 @@ private:
     QAction *saveAct = nullptr;
     QAction *saveAsAct = nullptr;
     QAction *exportAct = nullptr;
+    QAction *exportPdfAct = nullptr;
     QAction *optionsAct = nullptr;
     QAction *availableAct = nullptr;
     QAction *arrangeAct = nullptr;

@@ -166,6 +166,12 @@ void Velmora::exportJpeg()
     ExportCommand::run(this, *m_arrange, m_settings, [this](const QString &text) { setStatusBar3(text); });
 }
 
+void Velmora::exportPdf()
+{
+    finishPreviews();
+    ExportCommand::runPdf(this, *m_arrange, m_settings, [this](const QString &text) { setStatusBar3(text); });
+}
+
 void Velmora::print()
 {
     finishPreviews();

@@ -84,6 +84,8 @@ void Velmora::retranslateUi()
     set(saveAct, QObject::tr("Save"), QObject::tr("Save the project to disk"));
     set(saveAsAct, QObject::tr("Save &As..."), QObject::tr("Save the project under a new name"));
     set(exportAct, QObject::tr("Export to Jpeg") + dots, QObject::tr("Export to Jpeg") + dots);
+    set(exportPdfAct, QObject::tr("Export to PDF") + dots,
+        QObject::tr("Write the pages into one PDF file, the photographs at full resolution"));
     set(optionsAct, QObject::tr("Options") + dots, QObject::tr("Options of the current project"));
     set(availableAct, QObject::tr("Available%1Images").arg(QLatin1Char('\n')),
         QObject::tr("Available%1Images").arg(QLatin1Char(' ')));

@@ -64,6 +64,10 @@ int main(int argc, char *argv[])
         return CommandLine::execute(args);
     }
 
+    // Sharp on high-density screens: the window scales with the screen, and
+    // pictures made at the screen's density are shown at it.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     toolkitHandler = qInstallMessageHandler(startWithoutAbort);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitHandler);

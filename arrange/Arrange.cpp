@@ -2,6 +2,9 @@
 #include "arrange/Arrange.h"
 
 #include "arrange/ArrangeEngine.h"
+#include "arrange/CanvasView.h"
+#include "arrange/CutGuides.h"
+#include "arrange/PageCanvas.h"
 #include "arrange/FrameWidget.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
@@ -14,7 +17,6 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPainter>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QToolBar>
@@ -94,17 +96,18 @@ void Arrange::createWidgets()
     m_list->setDragDropMode(QAbstractItemView::DropOnly);
     m_list->setAcceptDrops(true);
 
-    m_scroll = new QScrollArea(m_splitter);
-    m_scroll->setBackgroundRole(QPalette::Dark);
-    m_scroll->setAlignment(Qt::AlignCenter);
+    m_view = new CanvasView(m_splitter);
+    m_view->setBackgroundRole(QPalette::Dark);
+    m_view->setAlignment(Qt::AlignCenter);
     m_canvasArea = new QFrame;
     m_canvasArea->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_canvasArea->setFocusPolicy(Qt::NoFocus);
     setDarkTheme(false);
     m_canvasArea->setAutoFillBackground(true);
     m_canvasArea->resize(300, 300);
-    m_scroll->setWidget(m_canvasArea);
+    m_view->setWidget(m_canvasArea);
     resetCanvas();
+    connect(m_view, &CanvasView::scaleChanged, this, &Arrange::rescaleCanvas);
     setWidget(content);
 
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -126,6 +129,7 @@ void Arrange::setDarkTheme(bool dark)
 void Arrange::retranslate()
 {
     setWindowTitle(QObject::tr("Arrange Images in the Layout"));
+    m_view->retranslate();
     const auto set = [](QAction *a, const QString &text, const QString &tip) {
         a->setText(text);
         a->setStatusTip(tip);
@@ -169,7 +173,7 @@ void Arrange::readSettings(QSettings &s, bool)
     const QByteArray state = s.value(QStringLiteral("/ArrangeH")).toByteArray();
     if (state.isEmpty() || !m_splitter->restoreState(state)) {
         m_list->setMinimumWidth(50);
-        m_scroll->setMinimumWidth(300);
+        m_view->setMinimumWidth(300);
     }
 }
 
@@ -233,13 +237,63 @@ void Arrange::computeSizes()
     m_thumbDivisor = qMax(1, (w < h ? h : w) / 100);
     m_thumbWidth = w / m_thumbDivisor;
     m_thumbHeight = h / m_thumbDivisor;
-    m_canvasDivisor = qMax(1, qMax(w, h) / 500);
-    // The minimum first: a smaller page (landscape to portrait) shrinks the
-    // area instead of being held at the old page's size.
-    const QSize area(w / m_canvasDivisor, h / m_canvasDivisor);
-    m_canvasArea->setMinimumSize(area);
-    m_canvasArea->resize(area);
+    m_view->setPageSize(QSize(w, h));
+    sizeCanvas();
     m_list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
+}
+
+void Arrange::sizeCanvas()
+{
+    const Page &t = m_doc.templatePage;
+    if (t.width <= 0 || t.height <= 0)
+        return;
+    m_canvasDivisor = m_view->divisor();
+    const QSize size(t.width / m_canvasDivisor, t.height / m_canvasDivisor);
+    // A smaller page needs its minimum lowered before it can shrink.
+    for (QWidget *w : {static_cast<QWidget *>(m_canvasArea), static_cast<QWidget *>(m_canvas.data())}) {
+        if (!w)
+            continue;
+        w->setMinimumSize(size);
+        w->resize(size);
+    }
+}
+
+void Arrange::rescaleCanvas()
+{
+    if (m_thumbDivisor <= 0 || m_view->divisor() == m_canvasDivisor)
+        return;
+    sizeCanvas();
+    const int current = currentPageIndex();
+    if (current < 0 || current != m_canvasPage)
+        return;
+    const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+    const int d = qMax(1, m_canvasDivisor);
+    for (FrameWidget *w : frameWidgets()) {
+        if (w->frameIndex < 0 || w->frameIndex >= frames.size())
+            continue;
+        const PhotoFrame &f = frames.at(w->frameIndex);
+        w->divisor = d;
+        w->setMinimumSize(f.width / d, f.height / d);
+        w->resize(f.width / d, f.height / d);
+        w->move(f.x / d, f.y / d);
+        w->preparePicture();
+    }
+    updateGuides();
+}
+
+void Arrange::setCutGuides(bool on)
+{
+    m_formats.page.cutGuides = on;
+    updateGuides();
+}
+
+void Arrange::updateGuides()
+{
+    if (!m_canvas)
+        return;
+    const int current = currentPageIndex();
+    const bool shown = m_formats.page.cutGuides && current >= 0 && current == m_canvasPage;
+    m_canvas->setGuides(shown ? CutGuides::lines(m_doc.pages.at(current)) : QVector<QLineF>(), m_canvasDivisor);
 }
 
 QIcon Arrange::pageIcon(const Page &page) const
@@ -302,10 +356,9 @@ void Arrange::resetCanvas()
         m_canvas->deleteLater();
     }
     m_currentFrame = nullptr;
-    m_canvas = new QFrame(m_canvasArea);
+    m_canvas = new PageCanvas(m_canvasArea);
     m_canvas->setMinimumSize(m_canvasArea->size());
     m_canvas->resize(m_canvasArea->size());
-    m_canvas->setFocusPolicy(Qt::NoFocus);
     m_canvas->show();
 }
 
@@ -346,6 +399,7 @@ void Arrange::showPage(int row)
         connect(w, &FrameWidget::keyCopy, this, &Arrange::copy);
         connect(w, &FrameWidget::keyPaste, this, &Arrange::paste);
     }
+    updateGuides();
     if (hadFocus)
         focusCurrentFrame();
     changeEnable(-1);

@@ -11,6 +11,7 @@
 #include "formats/StampDefaults.h"
 #include "library/FrameReturn.h"
 #include "arrange/FrameWidget.h"
+#include "arrange/PageCanvas.h"
 
 #include <QDockWidget>
 #include <QFrame>
@@ -20,6 +21,7 @@
 #include <QVector>
 
 class ArrangeEngine;
+class CanvasView;
 class FrameTools;
 class IconsModel;
 class KeyListView;
@@ -27,7 +29,6 @@ class PageItemModel;
 class QAction;
 class QDataStream;
 class QPainter;
-class QScrollArea;
 class QSettings;
 class TabPageFormat;
 class QSplitter;
@@ -55,6 +56,8 @@ public:
     RenderOptions renderOptions() const;
     void setCreditText(const QString &text) { m_creditText = text; }
     void setDarkTheme(bool dark);
+    // Trim marks on the canvas and in what is printed (renderOptions()).
+    void setCutGuides(bool on);
 
     // A photograph dragged from the canvas back onto an image list.
     int takeBackFrame(int frame) override;
@@ -104,6 +107,7 @@ public:
     PageItemModel *pageModel() const { return m_model; }
     QFrame *canvas() const { return m_canvas; }
     QFrame *canvasArea() const { return m_canvasArea; }
+    CanvasView *canvasView() const { return m_view; }
     QList<FrameWidget *> frameWidgets() const;
     FrameWidget *currentFrameWidget() const { return m_currentFrame; }
     QToolBar *toolBar() const { return m_toolBar; }
@@ -158,6 +162,13 @@ private:
     void showDock();
     // The sizes of the page icons and the canvas from the current layout.
     void computeSizes();
+    // The canvas at the scale of its view.
+    void sizeCanvas();
+    // The view's scale changed: the frames of the page are placed and drawn
+    // again at the new one, keeping their selection and focus.
+    void rescaleCanvas();
+    // The trim marks of the current page on the canvas, when they are on.
+    void updateGuides();
     QIcon pageIcon(const Page &page) const;
     // A fresh, empty canvas frame in the canvas area.
     void resetCanvas();
@@ -196,9 +207,9 @@ private:
     QSplitter *m_splitter = nullptr;
     KeyListView *m_list = nullptr;
     PageItemModel *m_model = nullptr;
-    QScrollArea *m_scroll = nullptr;
+    CanvasView *m_view = nullptr;
     QFrame *m_canvasArea = nullptr;
-    QPointer<QFrame> m_canvas;
+    QPointer<PageCanvas> m_canvas;
     QPointer<FrameWidget> m_currentFrame;
 
     QAction *m_chooseAct = nullptr;

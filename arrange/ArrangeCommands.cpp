@@ -62,6 +62,7 @@ void Arrange::setPreferences(const FormatSettings &formats, const StampDefaults 
     m_stamp = stamp;
     m_logo = logo;
     applyOptions(m_formats.layout.addImagesMode);
+    updateGuides();
 }
 
 void Arrange::applyOptions(bool addImages)
@@ -86,6 +87,7 @@ RenderOptions Arrange::renderOptions() const
     else
         options.creditText.clear();
     options.source = m_doc.source;
+    options.cutGuides = m_formats.page.cutGuides;
     return options;
 }
 
@@ -407,6 +409,7 @@ void Arrange::adoptFrameDefaults(const StampDefaults &stamp, const LogoDefaults 
     m_stamp = stamp;
     m_logo = logo;
     applyOptions(m_formats.layout.addImagesMode);
+    updateGuides();
     Q_EMIT preferencesChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "arrange/Document.h"
 #include "arrange/FrameRecord.h"
 #include "arrange/PageRenderer.h"
+#include "arrange/PrintResolution.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
 
@@ -56,6 +57,7 @@ void FrameWidget::repaintCanvas()
 void FrameWidget::preparePicture()
 {
     const PhotoFrame *f = frame();
+    m_lowPpi = 0;
     if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
         setIcon(QIcon());
         setText(QObject::tr("Drag desired\nimages to\nthe layout."));
@@ -67,12 +69,16 @@ void FrameWidget::preparePicture()
     QImage crop = f->canvasCrop();
     if (f->turned)
         crop = crop.transformed(QTransform().rotate(270));
-    QPixmap picture(w, h);
+    // Made at the screen's density, drawn in the widget's own pixels.
+    const qreal ratio = qMax<qreal>(1, devicePixelRatioF());
+    const QSize device(qRound(w * ratio), qRound(h * ratio));
+    QPixmap picture(device);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     {
         QPainter p(&picture);
         if (!crop.isNull())
-            p.drawImage(0, 0, crop.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            p.drawImage(QRectF(0, 0, w, h), crop.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         if (f->dateStamp || f->fileNameStamp || f->logo) {
             RenderOptions options;
             options.source = m_doc.source;
@@ -88,21 +94,69 @@ void FrameWidget::preparePicture()
         icon.addPixmap(picture, mode);
     setIcon(icon);
     setIconSize(QSize(w, h));
-    setToolTip(f->fileName + QLatin1Char('\n') + QString::number(f->imageWidth) + QLatin1Char('x')
-               + QString::number(f->imageHeight));
+    if (PrintResolution::isLow(*f))
+        m_lowPpi = qMax(1, int(PrintResolution::effectivePpi(*f)));
+    setToolTip(PrintResolution::frameTip(*f));
+    update();
+}
+
+QRect FrameWidget::badgeRect() const
+{
+    if (m_lowPpi <= 0)
+        return QRect();
+    QFont font = this->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const QString text = QObject::tr("%1 ppi").arg(m_lowPpi);
+    const int height = metrics.height() + 4;
+    const QRect badge(4, 4, metrics.horizontalAdvance(text) + height + 8, height);
+    // A frame too small for it shows the badge cut at its edge.
+    return badge.intersected(rect().adjusted(1, 1, -1, -1));
+}
+
+void FrameWidget::paintBadge(QPainter &p) const
+{
+    const QRect r = badgeRect();
+    if (r.isEmpty())
+        return;
+    // A red label with a white warning sign and the figure: unmistakable on
+    // any photograph.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(QColor(200, 0, 0));
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    const double side = r.height() - 6;
+    const QPointF top(r.left() + 4 + side / 2, r.top() + 3);
+    const QPolygonF sign({top, QPointF(top.x() + side / 2, top.y() + side), QPointF(top.x() - side / 2, top.y() + side)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(sign);
+    p.setPen(QPen(QColor(200, 0, 0), qMax(1.5, side / 8)));
+    p.drawLine(QPointF(top.x(), top.y() + side * 0.35), QPointF(top.x(), top.y() + side * 0.7));
+    p.drawPoint(QPointF(top.x(), top.y() + side * 0.85));
+    QFont font = this->font();
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(r.adjusted(int(side) + 8, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               QObject::tr("%1 ppi").arg(m_lowPpi));
+    p.restore();
 }
 
 void FrameWidget::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
+    QPainter p(this);
     if (hasFocus() && !icon().isNull()) {
-        QPainter p(this);
+        p.save();
         p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
         p.drawRect(QRectF(3.5, 3.5, width() - 7, height() - 7));
+        p.restore();
     }
+    paintBadge(p);
     if (m_doc.currentPage < 0 || !selected(frameIndex))
         return;
-    QPainter p(this);
     p.setPen(QPen(QBrush(Qt::green), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 8, 8);
 }

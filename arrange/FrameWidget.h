@@ -5,6 +5,7 @@
 
 class Document;
 class QDataStream;
+class QPainter;
 struct PhotoFrame;
 
 // One frame of the current page on the page canvas: a button whose icon is
@@ -25,8 +26,13 @@ public:
     int pressY = 0;
 
     // The frame's picture (or the hint of an empty frame) at the widget's
-    // minimum size.
+    // minimum size, made at the screen's pixel density.
     void preparePicture();
+    // The ppi its photograph prints at when below PrintResolution::LowPpi
+    // (the canvas shows it on a badge), else 0.
+    int lowPpi() const { return m_lowPpi; }
+    // Where the badge is drawn; empty when there is none.
+    QRect badgeRect() const;
 
 Q_SIGNALS:
     // Image records dropped on frame `nFrame`.
@@ -60,6 +66,9 @@ private:
     void startDrag();
     void acceptDrag(QDragMoveEvent *event);
 
+    void paintBadge(QPainter &painter) const;
+
     Document &m_doc;
     QPointer<FrameWidget> &m_current;
+    int m_lowPpi = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "formats/Rounding.h"
 #include "formats/StampPosition.h"
+#include "arrange/CutGuides.h"
 #include "arrange/FrameImages.h"
 #include "library/ImageFile.h"
 
@@ -279,6 +280,10 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
     const double scale = printable / area.width();
     const double offsetX = page.left / scale - area.left();
     const double offsetY = page.top / scale - area.top();
+    // Trim marks first: they lie beside the photographs, never on them,
+    // and so are done before any row is reported finished.
+    if (options.cutGuides)
+        CutGuides::draw(painter, CutGuides::lines(page), scale, offsetX, offsetY);
     const int count = page.frames.size();
     // The top of what the frames from i on draw.
     QVector<double> topFrom(count + 1, area.bottom());

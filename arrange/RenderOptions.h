@@ -13,6 +13,9 @@ struct RenderOptions
     // for none.
     QString creditText = QStringLiteral("Printed with Velmora");
     ImageSource source; // file bytes, and the open project's copies of them
+    // Trim marks: short lines in the white space continuing each photograph's
+    // edges, for cutting stacks of prints on a guillotine (CutGuides).
+    bool cutGuides = false;
 
     // The credit line in the interface language `language` ("en", "ru").
     static QString creditFor(const QString &language);

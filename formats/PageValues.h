@@ -14,6 +14,7 @@ struct PageValues
     QString unitSuffix; // derived from pageSetup
     bool printFrame = true;
     bool printCredit = true; // the credit line at the foot of every photograph
+    bool cutGuides = false;  // trim marks beside the photographs, for cutting
     int printJobMax = 5;
     QString printerName;
     QVector<PhotoSizeSelect> sizesMM;

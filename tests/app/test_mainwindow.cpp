@@ -179,10 +179,10 @@ void TestMainWindow::closeWritesEveryKey()
     QSettings s(QStringLiteral("Tarnwick"), QStringLiteral("Velmora"));
     s.beginGroup("Settings");
     const QStringList keys = s.childKeys();
-    for (const char *k : {"Geometry", "State", "Language", "PageSettings", "ExportJPGot", "FotoPath"})
+    for (const char *k : {"Geometry", "State", "Language", "PageSettings", "ExportJPGot", "FotoPath", "CutGuides"})
         QVERIFY2(keys.contains(k), k);
     QVERIFY(keys.contains(QStringLiteral("\u0420ageFormatName")));
-    QCOMPARE(keys.size(), 48);
+    QCOMPARE(keys.size(), 49);
     QCOMPARE(s.value("Language").toString(), QStringLiteral("en"));
     s.endGroup();
 

@@ -37,6 +37,15 @@ inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor 
     return path;
 }
 
+// The canvas's widget of frame `index` of the current page.
+inline FrameWidget *frameWidgetAt(Arrange &dock, int index)
+{
+    for (FrameWidget *w : dock.frameWidgets())
+        if (w->frameIndex == index)
+            return w;
+    return nullptr;
+}
+
 // Lays `paths` out on `layout` (the four-frame layout when none is given),
 // from a clean document.
 inline void arrangeFiles(Arrange &dock, const QStringList &paths, const Page &layout = a4FourFrames())

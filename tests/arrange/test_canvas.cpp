@@ -22,13 +22,7 @@ private:
     QTemporaryDir dir;
     QStringList photos;
 
-    FrameWidget *frameWidget(Arrange &dock, int index)
-    {
-        for (FrameWidget *w : dock.frameWidgets())
-            if (w->frameIndex == index)
-                return w;
-        return nullptr;
-    }
+    FrameWidget *frameWidget(Arrange &dock, int index) { return frameWidgetAt(dock, index); }
 
     QVector<bool> selection(Arrange &dock) { return dock.document().frameSelection; }
 
@@ -52,8 +46,13 @@ private slots:
         QCOMPARE(w->minimumSize(), QSize(10000 / 59, 14000 / 59));
         // Filled frames show their picture; the empty one the hint.
         QVERIFY(!frameWidget(dock, 0)->icon().isNull());
-        QVERIFY(frameWidget(dock, 0)->toolTip().startsWith(photos[0] + "\n"));
-        QVERIFY(frameWidget(dock, 0)->toolTip().endsWith("400x300"));
+        // The file, its pixels, and as 400 x 300 pixels across 140 mm print
+        // at 72 ppi, that figure and the largest print at 300 ppi.
+        const QStringList tip = frameWidget(dock, 0)->toolTip().split('\n');
+        QCOMPARE(tip.value(0), photos[0]);
+        QCOMPARE(tip.value(1), QString("400x300"));
+        QVERIFY(tip.value(2).contains("72 ppi"));
+        QVERIFY(tip.value(3).contains("3.4 x 2.5 cm"));
         QVERIFY(w->icon().isNull());
         QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
         QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 0));

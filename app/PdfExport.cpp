@@ -1,0 +1,32 @@
+#include "app/PdfExport.h"
+
+#include "formats/PageSetup.h"
+
+#include <QPrinter>
+
+QString PdfExport::fileName(const QString &chosen)
+{
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QStringLiteral(".pdf");
+}
+
+bool PdfExport::write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
+                      QString *error)
+{
+    // The print code writes the PDF beside the file and puts it in place
+    // only once it is complete.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    PrintJob::setUp(printer, PrintPlan::paperFor(setup));
+    const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(indexes, 1, true, 1));
+    const PrintJob::Result result = PrintJob::print(printer, pages, jobs, progress, options);
+    if (result.failed) {
+        if (error)
+            *error = result.error;
+        return false;
+    }
+    return true;
+}

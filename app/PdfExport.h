@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/PrintJob.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+struct PageSetup;
+struct Page;
+
+// Pages written into one PDF file through the print code: the photographs
+// at full resolution on the paper of the page setup. Shared by the export
+// command of the window and the command line's --print-pdf.
+class PdfExport
+{
+public:
+    // `chosen` from a file dialog with ".pdf" added when it has no such
+    // ending.
+    static QString fileName(const QString &chosen);
+
+    // Writes pages `indexes` of `pages`, in that order. False with `error`
+    // (a message for the user) when the file cannot be written; an existing
+    // file of that name is then left as it was, as it is after a cancel
+    // through `progress` (which returns true).
+    static bool write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
+                      QString *error);
+};
