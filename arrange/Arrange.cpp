@@ -108,6 +108,9 @@ void Arrange::createWidgets()
     m_view->setWidget(m_canvasArea);
     resetCanvas();
     connect(m_view, &CanvasView::scaleChanged, this, &Arrange::rescaleCanvas);
+    // Room the dock gains goes to the canvas; the page list keeps its width.
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
     setWidget(content);
 
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -174,6 +177,8 @@ void Arrange::readSettings(QSettings &s, bool)
     if (state.isEmpty() || !m_splitter->restoreState(state)) {
         m_list->setMinimumWidth(50);
         m_view->setMinimumWidth(300);
+        // A column of page icons beside a canvas as large as it can be.
+        m_splitter->setSizes({140, QWIDGETSIZE_MAX / 2});
     }
 }
 
