@@ -5,6 +5,7 @@
 
 #include "app/ExportCommand.h"
 #include "app/LowResolutionQuestion.h"
+#include "app/PrintCommand.h"
 #include "app/UserSettings.h"
 #include "arrange/Arrange.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -193,6 +195,36 @@ private slots:
         QVERIFY(dock.renderOptions().cutGuides);
         QCOMPARE(st.exports.pdfName, file + QStringLiteral(".pdf"));
         QCOMPARE(pdfInfo(file + QStringLiteral(".pdf"), QStringLiteral("Pages")), QStringLiteral("2"));
+    }
+
+    void printDialogOffersTrimMarks()
+    {
+        REQUIRE_PDFINFO()
+        Arrange dock;
+        arrange(dock, {large, small});
+        UserSettings st;
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        printer.setOutputFileName(file);
+        QString question;
+        ModalAnswers answers({[&](QWidget *w) {
+                                  // The program's own tab beside the dialog's options.
+                                  auto *guides = w->findChild<QCheckBox *>(QStringLiteral("cutGuides"));
+                                  if (guides)
+                                      guides->setChecked(true);
+                                  qobject_cast<QDialog *>(w)->accept();
+                              },
+                              [&](QWidget *w) {
+                                  question = qobject_cast<QMessageBox *>(w)->text();
+                                  w->findChild<QPushButton *>(QStringLiteral("anyway"))->click();
+                              }});
+        PrintCommand::run(nullptr, printer, dock, st);
+        QCOMPARE(answers.answered(), 2);
+        QVERIFY(st.page.cutGuides);
+        QVERIFY(dock.renderOptions().cutGuides);
+        QVERIFY2(question.contains(QLatin1String("Pages: 2.")), qPrintable(question));
+        QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("2"));
     }
 
     void commandLineWarnsAndSucceeds()
