@@ -238,9 +238,14 @@ void TestMainWindow::pageChangesMarkModified()
     QVERIFY(!w.isWindowModified());
     auto *arrange = w.findChild<Arrange *>();
     QVERIFY(arrange);
+    // Both exports wait for pages.
+    QVERIFY(!w.exportAction()->isEnabled());
+    QVERIFY(!w.exportPdfAction()->isEnabled());
     arrange->engine()->addPages(2);
     QCOMPARE(arrange->pageCount(), 2);
     QVERIFY(w.isWindowModified());
+    QVERIFY(w.exportAction()->isEnabled());
+    QVERIFY(w.exportPdfAction()->isEnabled());
     w.setCurrentFile(QString());
     arrange->engine()->removePages({0});
     QVERIFY(w.isWindowModified());
