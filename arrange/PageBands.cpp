@@ -1,5 +1,6 @@
 #include "arrange/PageBands.h"
 
+#include "arrange/CutGuides.h"
 #include "arrange/PageRenderer.h"
 
 #include <QPainter>
@@ -41,6 +42,8 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
       m_images(inOrder(page, m_order), options.source, 1, FrameImages::Turn::AsShown),
       m_held(page.frames.size())
 {
+    if (options.cutGuides)
+        m_guides = CutGuides::lines(page);
     const int count = page.frames.size();
     m_top.fill(0, count);
     m_bottom.fill(-1, count);
@@ -82,6 +85,8 @@ void PageBands::draw(QImage &band, int top)
         PageRenderer::drawUprightFrame(painter, m_page.frames.at(i), m_held.at(i), m_scale, m_offsetX, m_offsetY,
                                        m_options);
     }
+    // The marks lie beside the photographs: each band draws its part.
+    CutGuides::draw(painter, m_guides, m_scale, m_offsetX, m_offsetY);
     painter.end();
     for (int i = 0; i < m_page.frames.size(); ++i)
         if (m_bottom.at(i) <= bottom)

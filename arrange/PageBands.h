@@ -5,6 +5,7 @@
 #include "formats/Page.h"
 
 #include <QImage>
+#include <QLineF>
 #include <QRectF>
 #include <QVector>
 
@@ -30,6 +31,7 @@ private:
 
     Page m_page;
     RenderOptions m_options;
+    QVector<QLineF> m_guides; // the trim marks, when the options ask for them
     double m_scale = 0;
     double m_offsetX = 0;
     double m_offsetY = 0;
