@@ -17,7 +17,7 @@ QVariantList stored(const UserSettings &u)
             PhotoSizeSelect::listToBytes(u.page.sizesIN), u.options.editorPath, u.page.printerName,
             u.options.showAtStartup, u.layout.pageFormatName, u.layout.addImagesMode,
             u.layout.autoCropEnabled, u.layout.placingClosely, u.layout.addPageCount, u.outsideCrop,
-            u.page.printJobMax, u.page.printFrame, u.page.printCredit, u.stamp.printFileName,
+            u.page.printJobMax, u.page.printFrame, u.page.printCredit, u.page.cutGuides, u.stamp.printFileName,
             u.stamp.printDateStamp, u.stamp.allPageDateStamp, u.stamp.font, u.stamp.color, u.stamp.position,
             u.logo.printLogo, u.logo.horizontal, u.logo.vertical, u.logo.size, u.logo.posX, u.logo.posY,
             u.logo.fileName, u.options.dialogWidth, u.options.dialogHeight, u.exports.jpegQuality,
@@ -50,6 +50,7 @@ UserSettings changed()
     a.layout.placingClosely = true;
     a.layout.addPageCount = 3;
     a.outsideCrop = a.page.printFrame = a.page.printCredit = false;
+    a.page.cutGuides = true;
     a.page.printJobMax = 12;
     a.stamp = {true, true, 2, "Sans,12,-1,5,50,0,0,0,0,0", QColor(10, 20, 30), 5};
     a.logo = {true, 2, 1, 7.5f, 1.25f, 2.5f, "/logo.png"};
@@ -142,7 +143,8 @@ private Q_SLOTS:
             "Language", "PageSettings", "PhotoSizesMM", "PhotoSizesIN", "EditFileName", "IconsWidth",
             "IconsHeight", "IconsKeep", "PrinterName", "FotoPath", "ProjectPath", "ShowStart",
             QStringLiteral("\u0420ageFormatName"), "AddImagesOrPages", "AutoCrop", "PlacingClosely",
-            "AddNPages", "OutsideCrop", "PrintJobMax", "PrintFrame", "PrintCredit", "PrintFileName", "PrintDateStamp",
+            "AddNPages", "OutsideCrop", "PrintJobMax", "PrintFrame", "PrintCredit", "CutGuides", "PrintFileName",
+            "PrintDateStamp",
             "AllPageDateStamp", "FontDateStamp", "ColorDateStamp", "PositionDateStamp", "PrintLogo",
             "HorizontalLogo", "VerticalLogo", "SizeLogo", "PosXLogo", "PosYLogo", "FileNameLogo",
             "DialWidth", "DialHeight", "QualityJPG", "ModeExportJPG", "ExportJPGot"};
