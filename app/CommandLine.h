@@ -8,6 +8,7 @@
 #include "library/ImageSource.h"
 #include "library/IconItem.h"
 
+class QFileInfo;
 struct PageSetup;
 struct RenderOptions;
 struct UserSettings;
@@ -82,6 +83,11 @@ private:
     bool fail(const QString &message);
     // A failure caused by what the user typed.
     bool refuse(const QString &message);
+    // Why the file of `info` cannot be laid out as an image (missing, not a
+    // plain file, not an image, too large by its header); empty when it can.
+    static QString imageFileProblem(const QFileInfo &info);
+    // A line on standard error about something the run goes on without.
+    static void warn(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);
     // The credit line, the stamp and the logo as the options say.
     bool configureOverlays(UserSettings &state);
