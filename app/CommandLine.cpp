@@ -199,6 +199,19 @@ void CommandLine::parse(const QStringList &args)
     m_help = parser.helpText();
 
     m_mode = Mode::Error;
+    // Single-dash words such as -platform or -reverse are the toolkit's
+    // options in the window; the output run takes none of them (it picks
+    // its own platform) and would misread them as letters.
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg.size() > 2 && arg.startsWith(QLatin1Char('-')) && !arg.startsWith(QLatin1String("--"))) {
+            m_error = QObject::tr("Unknown option %1: options are written with two dashes; the toolkit's own "
+                                  "options are not taken with the output options.")
+                          .arg(arg);
+            return;
+        }
+    }
     if (!parser.parse(QStringList{QStringLiteral("velmora")} + args)) {
         m_error = parser.errorText();
         return;

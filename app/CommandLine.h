@@ -93,6 +93,9 @@ private:
     bool configureOverlays(UserSettings &state);
     // --quality, when given, becomes the JPEG quality in force.
     bool applyQuality(UserSettings &state);
+    // False with error() when an output file lies in a missing folder or
+    // names something other than a plain file (a pipe, a folder, a device).
+    bool outputsReachable();
     bool exportPages(const Document &document, int quality, const RenderOptions &options);
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
