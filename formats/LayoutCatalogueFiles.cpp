@@ -18,12 +18,12 @@ QString LayoutCatalogue::fileLayoutName(const QString &fileName)
 QString LayoutCatalogue::frameProblem(const QRect &frame, const Page &paper)
 {
     if (frame.width() <= 0 || frame.height() <= 0)
-        return QObject::tr("it has no area");
+        return QObject::tr("has no area");
     // In 64 bits: a frame may reach to the end of the integers.
     const qint64 right = qint64(frame.x()) + frame.width();
     const qint64 bottom = qint64(frame.y()) + frame.height();
     if (frame.x() < 0 || frame.y() < 0 || right > paper.width || bottom > paper.height)
-        return QObject::tr("it reaches beyond the paper");
+        return QObject::tr("reaches beyond the paper");
     return QString();
 }
 
@@ -48,13 +48,13 @@ bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWo
         if (why.isEmpty())
             continue;
         if (problem)
-            *problem = QObject::tr("The layout %1 is not offered: its frame %2 (%3 × %4 at %5, %6) %7.")
+            *problem = QObject::tr("The layout %1 is not offered: frame %2 (%3 × %4 mm at %5, %6 mm) %7.")
                            .arg(QDir::toNativeSeparators(path))
                            .arg(i + 1)
-                           .arg(file.frames.at(i).width())
-                           .arg(file.frames.at(i).height())
-                           .arg(file.frames.at(i).x())
-                           .arg(file.frames.at(i).y())
+                           .arg(file.frames.at(i).width() / 100.0)
+                           .arg(file.frames.at(i).height() / 100.0)
+                           .arg(file.frames.at(i).x() / 100.0)
+                           .arg(file.frames.at(i).y() / 100.0)
                            .arg(why);
         return false;
     }

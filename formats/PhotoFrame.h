@@ -106,6 +106,11 @@ struct PhotoFrame
     // the crop shows, with no more pixels than the frame has on the device
     // (a density of 0: at full resolution). Not yet turned by `rotation`.
     DecodedImage photoFor(const ImageSource &source, double density) const;
+    // The frame as it shows a file now stored at `stored` pixels (the file
+    // changed on disk since the crop was made): the crop carried over in
+    // proportion, same shape, same centre. Itself when the size is the one
+    // the frame knows.
+    PhotoFrame forStoredSize(const QSize &stored) const;
     // The part of an image stored at `stored` pixels that the crop shows,
     // in stored pixels (the crop is in those of the turned image).
     QRect storedCrop(const QSize &stored) const;

@@ -127,6 +127,25 @@ QTransform PhotoFrame::rotationTransform(int rotation, const QSize &size)
     }
 }
 
+PhotoFrame PhotoFrame::forStoredSize(const QSize &stored) const
+{
+    const QSize known(imageWidth, imageHeight);
+    const QSize now = (rotation / 90) % 2 == 1 ? stored.transposed() : stored;
+    if (now == known || known.isEmpty() || now.isEmpty())
+        return *this;
+    PhotoFrame f = *this;
+    const double k = double(now.width()) / known.width();
+    const double centreX = (cropX + cropWidth / 2.0) * k;
+    const double centreY = (cropY + cropHeight / 2.0) * now.height() / known.height();
+    f.cropWidth = qMax(1, roundHalfUp(cropWidth * k));
+    f.cropHeight = qMax(1, roundHalfUp(cropHeight * k));
+    f.cropX = roundHalfUp(centreX - f.cropWidth / 2.0);
+    f.cropY = roundHalfUp(centreY - f.cropHeight / 2.0);
+    f.imageWidth = now.width();
+    f.imageHeight = now.height();
+    return f;
+}
+
 QRect PhotoFrame::storedCrop(const QSize &stored) const
 {
     const QRectF crop(cropX, cropY, cropWidth, cropHeight);
@@ -140,13 +159,15 @@ DecodedImage PhotoFrame::photoFor(const ImageSource &source, double density) con
     const QSize stored = declaredSize(bytes);
     if (density <= 0 || !stored.isValid() || cropWidth <= 0 || cropHeight <= 0)
         return decodeRegion(bytes);
-    const QRect region = storedCrop(stored);
+    // A file changed since the crop was made is cut as the page will cut it.
+    const PhotoFrame f = forStoredSize(stored);
+    const QRect region = f.storedCrop(stored);
     if (region.isEmpty())
         return decodeRegion(bytes, region);
     // Device pixels per image pixel; the crop fills the frame both ways.
     const double across = turned ? height : width;
     const double along = turned ? width : height;
-    const double k = qMax(across * density / cropWidth, along * density / cropHeight);
+    const double k = qMax(across * density / f.cropWidth, along * density / f.cropHeight);
     if (k >= 1)
         return decodeRegion(bytes, region);
     // A pixel more than the frame needs each way, and the turn of the image

@@ -204,6 +204,36 @@ private slots:
         QVERIFY(!looksTruncated(QByteArray("\x89PNG")));
     }
 
+    void photoChangedOnDiskKeepsItsFrame()
+    {
+        // Laid out from a 400 x 300 file, drawn after the file became
+        // 200 x 150: the whole frame still shows the photograph, its centre
+        // square in the middle, not a small picture in a corner.
+        const QString path = dir.filePath(QStringLiteral("changing.jpg"));
+        writeTestJpeg(path, 400, 300, Qt::blue, CentreSquare, 95);
+        PhotoFrame f = frameFor(path, 4000, 3000, true);
+        f.releaseData(); // beyond the budget: read again from the file
+        writeTestJpeg(path, 200, 150, Qt::blue, CentreSquare, 95);
+        Page page;
+        page.width = 4000;
+        page.height = 3000;
+        page.frames = {f};
+        RenderOptions options;
+        options.printFrame = false;
+        options.creditText.clear();
+        for (const double density : {0.0, 0.01}) {
+            QImage img(400, 300, QImage::Format_RGB32);
+            img.fill(Qt::black);
+            QPainter p(&img);
+            FrameImages images(page.frames, ImageSource(), 1, density);
+            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, options);
+            p.end();
+            QVERIFY(qBlue(img.pixel(380, 280)) > 180 && qRed(img.pixel(380, 280)) < 80);
+            QVERIFY(qGray(img.pixel(200, 150)) > 200);
+            QVERIFY(qBlue(img.pixel(20, 20)) > 180 && qRed(img.pixel(20, 20)) < 80);
+        }
+    }
+
     void layoutFramesOffThePaperAreRefused_data()
     {
         QTest::addColumn<QRectF>("frame");
