@@ -60,6 +60,25 @@ PhotoFrame frameFor(const QString &path, int width, int height, bool fill)
     return f;
 }
 
+// A paper of exactly the frame's size holding it.
+Page pageOf(const PhotoFrame &f)
+{
+    Page page;
+    page.width = f.width;
+    page.height = f.height;
+    page.frames = {f};
+    return page;
+}
+
+// Only the photograph: no outline, no credit line.
+RenderOptions bare()
+{
+    RenderOptions options;
+    options.printFrame = false;
+    options.creditText.clear();
+    return options;
+}
+
 } // namespace
 
 class TestHostile : public QObject
@@ -129,13 +148,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("square.jpg"));
         writeTestJpeg(path, 3200, 2400, Qt::blue, CentreSquare, 95);
         const PhotoFrame f = frameFor(path, 4000, 3000, true);
-        Page page;
-        page.width = 4000;
-        page.height = 3000;
-        page.frames = {f};
-        RenderOptions options;
-        options.printFrame = false;
-        options.creditText.clear();
+        const Page page = pageOf(f);
+        const RenderOptions options = bare();
         QImage reduced(400, 300, QImage::Format_RGB32);
         reduced.fill(Qt::white);
         {
@@ -171,18 +185,11 @@ private slots:
         const DecodedImage d = images.take(0);
         QVERIFY2(qint64(d.image.width()) * d.image.height() <= 20 * 20,
                  qPrintable(QStringLiteral("%1x%2").arg(d.image.width()).arg(d.image.height())));
-        Page page;
-        page.width = 300;
-        page.height = 28000;
-        page.frames = {f};
         QImage img(30, 2800, QImage::Format_RGB32);
         img.fill(Qt::black);
         {
             QPainter p(&img);
-            RenderOptions options;
-            options.printFrame = false;
-            options.creditText.clear();
-            PageRenderer::drawPage(p, page, QRectF(img.rect()), options);
+            PageRenderer::drawPage(p, pageOf(f), QRectF(img.rect()), bare());
         }
         QCOMPARE(img.pixel(15, 100), qRgb(255, 255, 255));
         QCOMPARE(img.pixel(15, 2700), qRgb(255, 255, 255));
@@ -214,19 +221,13 @@ private slots:
         PhotoFrame f = frameFor(path, 4000, 3000, true);
         f.releaseData(); // beyond the budget: read again from the file
         writeTestJpeg(path, 200, 150, Qt::blue, CentreSquare, 95);
-        Page page;
-        page.width = 4000;
-        page.height = 3000;
-        page.frames = {f};
-        RenderOptions options;
-        options.printFrame = false;
-        options.creditText.clear();
+        const Page page = pageOf(f);
         for (const double density : {0.0, 0.01}) {
             QImage img(400, 300, QImage::Format_RGB32);
             img.fill(Qt::black);
             QPainter p(&img);
             FrameImages images(page.frames, ImageSource(), 1, density);
-            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, options);
+            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, bare());
             p.end();
             QVERIFY(qBlue(img.pixel(380, 280)) > 180 && qRed(img.pixel(380, 280)) < 80);
             QVERIFY(qGray(img.pixel(200, 150)) > 200);
