@@ -406,6 +406,12 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
     source.paperName = st.page.paperName;
     source.unitSuffix = st.page.unitSuffix;
     source.documentsFolder = st.layout.documentsFolder;
+    // A photo size given here needs only its own grid: neither the stored
+    // sizes' grids nor the layout files are made or read.
+    if (!m_photoSize.isEmpty()) {
+        source.sizes.clear();
+        source.userLayouts = false;
+    }
     catalogue.build(source);
     for (const QString &problem : catalogue.problems())
         warn(problem);

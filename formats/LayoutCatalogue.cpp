@@ -93,6 +93,8 @@ void LayoutCatalogue::build(const Source &source)
             addIfFilled(acrossGrid(w, h, a, b));
     }
 
+    if (!source.userLayouts)
+        return;
     const QString word = LayoutFile::paperWord(source.paperName);
     const QDir folder(LayoutFile::folderFor(source.documentsFolder, source.paperName));
     if (!folder.exists())

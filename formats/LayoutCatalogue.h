@@ -28,6 +28,7 @@ public:
         QString paperName;
         QString unitSuffix;      // " mm", " in", " cm" (already translated)
         QString documentsFolder; // ends with "/"
+        bool userLayouts = true; // read the layout files of the paper's folder
     };
 
     void build(const Source &source);
