@@ -37,12 +37,11 @@ bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWo
         return false;
     if (!file.suits(paperWord, entry.width, entry.height))
         return false;
-    // A layout without frames could hold no photograph; one with a frame of
-    // no area or off the paper is damaged.
-    if (file.frames.isEmpty() || !file.framesOnPaper())
+    // A layout without frames could hold no photograph.
+    if (file.frames.isEmpty())
         return false;
     // A frame off the paper would drop its photograph, one without area
-    // would print a blank page: the layout is refused, and said so.
+    // would print a blank page: the layout is damaged, refused, and said so.
     for (int i = 0; i < file.frames.size(); ++i) {
         const QString why = frameProblem(file.frames.at(i), entry);
         if (why.isEmpty())

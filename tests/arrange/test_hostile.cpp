@@ -60,6 +60,19 @@ PhotoFrame frameFor(const QString &path, int width, int height, bool fill)
     return f;
 }
 
+// A layout file as anyone may write it, frames unchecked, for a paper of
+// 100 x 150 mm, the frames in the order given.
+void writeLayoutBytes(const QString &path, const QString &paperName, const QVector<QRect> &frames)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_5_1);
+    out << LayoutFile::Magic << paperName << qint32(10000) << qint32(15000) << qint32(frames.size());
+    for (const QRect &r : frames)
+        out << qint32(r.x()) << qint32(r.y()) << qint32(r.width()) << qint32(r.height());
+}
+
 // A paper of exactly the frame's size holding it.
 Page pageOf(const PhotoFrame &f)
 {
@@ -237,18 +250,18 @@ private slots:
 
     void layoutFramesOffThePaperAreRefused_data()
     {
-        QTest::addColumn<QRectF>("frame");
+        QTest::addColumn<QRect>("frame");
         QTest::addColumn<bool>("offered");
-        QTest::newRow("on the paper") << QRectF(500, 500, 9000, 13000) << true;
-        QTest::newRow("off the right edge") << QRectF(15000, 500, 9000, 13000) << false;
-        QTest::newRow("negative place") << QRectF(-100, 500, 9000, 13000) << false;
-        QTest::newRow("zero size") << QRectF(500, 500, 0, 13000) << false;
-        QTest::newRow("end of the integers") << QRectF(0, 500, std::numeric_limits<qint32>::max(), 1000) << false;
+        QTest::newRow("on the paper") << QRect(500, 500, 9000, 13000) << true;
+        QTest::newRow("off the right edge") << QRect(15000, 500, 9000, 13000) << false;
+        QTest::newRow("negative place") << QRect(-100, 500, 9000, 13000) << false;
+        QTest::newRow("zero size") << QRect(500, 500, 0, 13000) << false;
+        QTest::newRow("end of the integers") << QRect(0, 500, std::numeric_limits<qint32>::max(), 1000) << false;
     }
 
     void layoutFramesOffThePaperAreRefused()
     {
-        QFETCH(QRectF, frame);
+        QFETCH(QRect, frame);
         QFETCH(bool, offered);
         const QString documents = dir.filePath(QStringLiteral("docs%1/").arg(QTest::currentDataTag()).replace(' ', '_'));
         LayoutCatalogue::Source source;
@@ -260,7 +273,7 @@ private slots:
         source.documentsFolder = documents;
         QVERIFY(QDir().mkpath(LayoutFile::folderFor(documents, source.paperName)));
         const QString file = LayoutFile::folderFor(documents, source.paperName) + QStringLiteral("mine.vly");
-        QVERIFY(LayoutFile::write(file, source.paperName, 10000, 15000, {QRectF(0, 0, 5000, 5000), frame}).isEmpty());
+        writeLayoutBytes(file, source.paperName, {QRect(0, 0, 5000, 5000), frame});
         LayoutCatalogue catalogue;
         catalogue.build(source);
         QVERIFY(catalogue.usable());
@@ -268,7 +281,7 @@ private slots:
         QCOMPARE(catalogue.problems().isEmpty(), offered);
         if (!offered) {
             QVERIFY(catalogue.problems().first().contains(QDir::toNativeSeparators(file)));
-            // The frame named as the file lists it: after the one at the corner.
+            // The frame named as the file lists it: the second.
             QVERIFY2(catalogue.problems().first().contains(QLatin1String(" 2 ")), qPrintable(catalogue.problems().first()));
         }
     }
