@@ -64,7 +64,7 @@ bool CommandLine::outputsReachable()
 {
     // Checked before the images are read, which may take long.
     const QString firstPage = JpegExport::fileName(JpegExport::baseName(m_exportBase), 1);
-    for (const QString &file : {m_exportBase.isEmpty() ? QString() : firstPage, m_pdfFile, m_saveFile}) {
+    for (const QString &file : {m_exportBase.isEmpty() ? QString() : firstPage, m_pdfFile}) {
         if (file.isEmpty())
             continue;
         const QFileInfo target(file);

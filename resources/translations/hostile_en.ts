@@ -27,10 +27,6 @@
         <translation>The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side</translation>
     </message>
     <message>
-        <source>The page image would be %1 × %2 pixels, more than the %3 megapixels a page may have</source>
-        <translation>The page image would be %1 × %2 pixels, more than the %3 megapixels a page may have</translation>
-    </message>
-    <message>
         <source>Not a regular file</source>
         <translation>Not a regular file</translation>
     </message>

@@ -27,10 +27,6 @@
         <translation>Изображение страницы было бы %1 × %2 пикселей; в файле JPEG не более %3 пикселей по стороне</translation>
     </message>
     <message>
-        <source>The page image would be %1 × %2 pixels, more than the %3 megapixels a page may have</source>
-        <translation>Изображение страницы было бы %1 × %2 пикселей — больше допустимых для страницы %3 мегапикселей</translation>
-    </message>
-    <message>
         <source>Not a regular file</source>
         <translation>Не обычный файл</translation>
     </message>

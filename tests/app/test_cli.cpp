@@ -213,8 +213,8 @@ void TestCli::failures_data()
     giant.close();
     QTest::newRow("image header beyond the pixel cap") << QStringList{"--export-jpeg", out, giant.fileName()} << 1
                                                        << "60000 × 60000";
-    QTest::newRow("page image beyond the pixel cap")
-        << QStringList{"--export-jpeg", out, "--unit", "in", "--paper", "60x60", photos.first()} << 1 << "50800 × 50800";
+    QTest::newRow("page image beyond a JPEG's sides")
+        << QStringList{"--export-jpeg", out, "--unit", "in", "--paper", "80x80", photos.first()} << 1 << "67733 × 67733";
     QTest::newRow("toolkit option") << QStringList{"--export-jpeg", out, "-platform", "xcb", photos.first()} << 2
                                     << "-platform";
     QTest::newRow("missing output folder")
@@ -438,6 +438,7 @@ void TestCli::killedSaveLeavesOldFileWhole()
     r = velmora({"--list", project});
     QCOMPARE(r.code, 0);
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.vm2*")}), QStringList{QStringLiteral("kept.vm2")});
+}
 
 void TestCli::damagedPhotoWarned()
 {

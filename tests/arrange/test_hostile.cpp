@@ -194,7 +194,7 @@ private slots:
         const PhotoFrame f = frameFor(path, 300, 28000, false);
         QVERIFY2(qint64(f.cropWidth) * f.cropHeight > qint64(1) << 30,
                  qPrintable(QStringLiteral("%1x%2").arg(f.cropWidth).arg(f.cropHeight)));
-        FrameImages images({f}, ImageSource(), 1, 1.0 / 30);
+        FrameImages images({f}, ImageSource(), 1, FrameImages::Turn::AsShown, 1.0 / 30);
         const DecodedImage d = images.take(0);
         QVERIFY2(qint64(d.image.width()) * d.image.height() <= 20 * 20,
                  qPrintable(QStringLiteral("%1x%2").arg(d.image.width()).arg(d.image.height())));
@@ -239,7 +239,7 @@ private slots:
             QImage img(400, 300, QImage::Format_RGB32);
             img.fill(Qt::black);
             QPainter p(&img);
-            FrameImages images(page.frames, ImageSource(), 1, density);
+            FrameImages images(page.frames, ImageSource(), 1, FrameImages::Turn::AsShown, density);
             PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, bare());
             p.end();
             QVERIFY(qBlue(img.pixel(380, 280)) > 180 && qRed(img.pixel(380, 280)) < 80);
