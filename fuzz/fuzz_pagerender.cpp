@@ -90,7 +90,7 @@ void imageToDecoding(const QByteArray &bytes)
     frame = photoFrame(frame, bytes);
     if (frame.preview.isNull())
         return;
-    FrameImages images({frame}, ImageSource(), 1, 0.1);
+    FrameImages images({frame}, ImageSource(), 1, FrameImages::Turn::AsShown, 0.1);
     const DecodedImage d = images.take(0);
     const qint64 pixels = qint64(d.image.width()) * d.image.height();
     if (pixels > MaxImagePixels || (d.image.width() > 302 && d.image.height() > 302))
