@@ -9,6 +9,8 @@
 #include "formats/PaperCatalogue.h"
 #include "library/IconItem.h"
 #include "library/IconsModel.h"
+#include "library/ImageFile.h"
+#include "library/ImageSource.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -17,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -101,6 +104,21 @@ bool CommandLine::projectInput() const
     return m_images.size() == 1 && Shell::isProjectPath(m_images.first());
 }
 
+QString CommandLine::imageFileProblem(const QFileInfo &info)
+{
+    // A pipe or a device could be read for ever, a folder not at all.
+    if (!info.isFile())
+        return info.exists() && !info.isDir() ? QObject::tr("Not a regular file") : missingReason(info);
+    QImageReader reader(info.filePath());
+    if (!reader.canRead())
+        return reader.errorString();
+    // The header tells the size before a pixel is read.
+    const QSize size = reader.size();
+    if (qint64(size.width()) * size.height() > MaxImagePixels)
+        return faultText(DecodeFault::TooLarge, size);
+    return QString();
+}
+
 bool CommandLine::fail(const QString &message)
 {
     m_error = message;
@@ -111,6 +129,12 @@ bool CommandLine::refuse(const QString &message)
 {
     m_unusableArguments = true;
     return fail(message);
+}
+
+void CommandLine::warn(const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(QObject::tr("Warning: %1").arg(message)));
+    std::fflush(stderr);
 }
 
 void CommandLine::parse(const QStringList &args)
@@ -178,6 +202,19 @@ void CommandLine::parse(const QStringList &args)
     m_help = parser.helpText();
 
     m_mode = Mode::Error;
+    // Single-dash words such as -platform or -reverse are the toolkit's
+    // options in the window; the output run takes none of them (it picks
+    // its own platform) and would misread them as letters.
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg.size() > 2 && arg.startsWith(QLatin1Char('-')) && !arg.startsWith(QLatin1String("--"))) {
+            m_error = QObject::tr("Unknown option %1: options are written with two dashes; the toolkit's own "
+                                  "options are not taken with the output options.")
+                          .arg(arg);
+            return;
+        }
+    }
     if (!parser.parse(QStringList{QStringLiteral("velmora")} + args)) {
         m_error = parser.errorText();
         return;
@@ -342,10 +379,11 @@ bool CommandLine::configureOverlays(UserSettings &st)
     if (m_logo.isEmpty())
         return true;
     const QFileInfo info(m_logo);
-    QImageReader reader(m_logo);
-    if (!info.isFile() || reader.read().isNull())
-        return fail(QObject::tr("Cannot read file %1:\n%2.")
-                        .arg(m_logo, info.isFile() ? QObject::tr("The file is not an image") : missingReason(info)));
+    QString problem = imageFileProblem(info);
+    if (problem.isEmpty() && decodeImage(ImageSource().bytes(m_logo)).isNull())
+        problem = QObject::tr("The file is not an image");
+    if (!problem.isEmpty())
+        return fail(QObject::tr("Cannot read file %1:\n%2.").arg(m_logo, problem));
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
@@ -374,7 +412,15 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
     source.paperName = st.page.paperName;
     source.unitSuffix = st.page.unitSuffix;
     source.documentsFolder = st.layout.documentsFolder;
+    // A photo size given here needs only its own grid: neither the stored
+    // sizes' grids nor the layout files are made or read.
+    if (!m_photoSize.isEmpty()) {
+        source.sizes.clear();
+        source.userLayouts = false;
+    }
     catalogue.build(source);
+    for (const QString &problem : catalogue.problems())
+        warn(problem);
     if (!catalogue.usable())
         return refuse(QObject::tr("The printable area of this paper is too small: no layout can be offered."));
 
@@ -421,10 +467,9 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     QVector<IconItem> items;
     for (const QString &path : m_images) {
         const QFileInfo info(path);
-        QImageReader reader(path);
-        if (!info.isFile() || !reader.canRead())
-            return fail(QObject::tr("Cannot read file %1:\n%2.")
-                            .arg(path, info.isFile() ? reader.errorString() : missingReason(info)));
+        const QString problem = imageFileProblem(info);
+        if (!problem.isEmpty())
+            return fail(QObject::tr("Cannot read file %1:\n%2.").arg(path, problem));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
@@ -438,8 +483,12 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     engine.setOptions(options);
     engine.arrangeAll(items);
     for (const Page &page : document.pages)
-        for (const PhotoFrame &f : page.frames)
+        for (const PhotoFrame &f : page.frames) {
             if (!f.isEmpty() && f.preview.isNull())
                 return fail(QObject::tr("Cannot read file %1:\n%2.").arg(f.fileName, QObject::tr("The image cannot be decoded")));
+            // A damaged photograph is printed as far as it goes, and named.
+            if (f.fault == DecodeFault::Damaged)
+                warn(QStringLiteral("%1: %2.").arg(f.fileName, faultText(f.fault, QSize())));
+        }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "library/ImageSource.h"
 #include "library/IconItem.h"
 
+class QFileInfo;
 struct PageSetup;
 struct RenderOptions;
 struct UserSettings;
@@ -84,11 +85,19 @@ private:
     bool fail(const QString &message);
     // A failure caused by what the user typed.
     bool refuse(const QString &message);
+    // Why the file of `info` cannot be laid out as an image (missing, not a
+    // plain file, not an image, too large by its header); empty when it can.
+    static QString imageFileProblem(const QFileInfo &info);
+    // A line on standard error about something the run goes on without.
+    static void warn(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);
     // The credit line, the stamp and the logo as the options say.
     bool configureOverlays(UserSettings &state);
     // --quality, when given, becomes the JPEG quality in force.
     bool applyQuality(UserSettings &state);
+    // False with error() when an output file lies in a missing folder or
+    // names something other than a plain file (a pipe, a folder, a device).
+    bool outputsReachable();
     bool exportPages(const Document &document, int quality, const RenderOptions &options);
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);

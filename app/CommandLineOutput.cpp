@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -57,6 +58,23 @@ bool CommandLine::exportPages(const Document &document, int quality, const Rende
         if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error, options))
             return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
         printLine(stdout, file);
+    }
+    return true;
+}
+
+bool CommandLine::outputsReachable()
+{
+    // Checked before the images are read, which may take long.
+    const QString firstPage = JpegExport::fileName(JpegExport::baseName(m_exportBase), 1);
+    for (const QString &file : {m_exportBase.isEmpty() ? QString() : firstPage, m_pdfFile}) {
+        if (file.isEmpty())
+            continue;
+        const QFileInfo target(file);
+        // Opening a pipe to write waits for a reader that may never come.
+        if (target.exists() && !target.isFile())
+            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, QObject::tr("Not a regular file")));
+        if (!target.absoluteDir().exists())
+            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, QObject::tr("No such folder")));
     }
     return true;
 }
@@ -125,8 +143,8 @@ int CommandLine::execute(const QStringList &args)
     }
     const BufferReuse reuse;
     Document document;
-    bool ok = line.projectInput() ? line.openProject(st, document)
-                                  : line.configure(st, document) && line.arrange(document, st);
+    bool ok = line.projectInput() ? line.outputsReachable() && line.openProject(st, document)
+                                  : line.configure(st, document) && line.outputsReachable() && line.arrange(document, st);
     // The credit option as the settings and --no-credit left it.
     RenderOptions options;
     options.printFrame = st.page.printFrame;

@@ -69,11 +69,25 @@ QRectF printableArea(const Page &page)
                   double(page.printableWidth()) / PixelSize, double(page.printableHeight()) / PixelSize);
 }
 
+QString sizeProblem(const QSize &size)
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return QObject::tr("The page has no area");
+    if (size.width() > MaxSide || size.height() > MaxSide)
+        return QObject::tr("The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(MaxSide);
+    return QString();
+}
+
 QImage pageImage(const Page &page, const RenderOptions &options)
 {
     // The photographs are decoded and turned on worker threads while the
     // page image is made and cleared.
-    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown);
+    if (!sizeProblem(imageSize(page)).isEmpty() || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
+        return QImage();
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, 1.0 / PixelSize);
     QImage image = blankImage(page);
     if (image.isNull())
         return image;
@@ -90,6 +104,12 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
     // is drawn: the memory is that of two bands and the photographs of the
     // frames they cross, whatever the paper's size.
     const QSize size = imageSize(page);
+    const QString problem = sizeProblem(size);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
     const int rows = bandRows(size);
     QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
     if (size.isEmpty() || bands[0].isNull() || bands[1].isNull()) {

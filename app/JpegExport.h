@@ -22,6 +22,11 @@ constexpr int PixelSize = 3;
 // The same as a density: 0.03 mm a pixel is 33,333 dots a metre (846.67
 // dots an inch), recorded in every page image and JPEG file.
 constexpr int DotsPerMeter = 100000 / PixelSize;
+// The most pixels a side of a JPEG file may have.
+constexpr int MaxSide = 65500;
+// The most pixels of a whole page image (pageImage()): 2.4 gigabytes at four
+// bytes a pixel, an A1 page. Written files are drawn in bands and need none.
+constexpr qint64 MaxPagePixels = 600000000;
 
 // The base name of a name chosen in the file dialog: a ".jpeg" ending (any
 // letter case) is dropped, then a ".jpg" ending.
@@ -37,6 +42,9 @@ int digitsFor(int lastNumber);
 
 // Pixel size of the image of `page`: the paper divided by the pixel size.
 QSize imageSize(const Page &page);
+// Why a page image of `size` cannot be written (empty when it can): no
+// area, or a side beyond MaxSide. Checked before anything is made.
+QString sizeProblem(const QSize &size);
 // Where the printable part of `page` lies in its image.
 QRectF printableArea(const Page &page);
 

@@ -59,7 +59,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
             qInstallMessageHandler(quietToolkit);
-        QGuiApplication app(argc, argv);
+        // The toolkit sees no arguments: a -platform among them must not
+        // undo the platform chosen here (the command line refuses it).
+        static int toolkitArgc = 1;
+        QGuiApplication app(toolkitArgc, argv);
         nameApplication();
         return CommandLine::execute(args);
     }

@@ -9,10 +9,24 @@ namespace {
 
 bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.preview.isNull(); }
 
+// Frames whose decodings are alike: the same file and, unless the whole
+// image is decoded, the same crop and frame size.
+bool sameDecoding(const PhotoFrame &a, const PhotoFrame &b, double density)
+{
+    if (a.fileName != b.fileName)
+        return false;
+    return density <= 0
+           || (a.rotation == b.rotation && a.turned == b.turned && a.cropX == b.cropX && a.cropY == b.cropY
+               && a.cropWidth == b.cropWidth && a.cropHeight == b.cropHeight && a.width == b.width
+               && a.height == b.height);
+}
+
 } // namespace
 
-FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead, Turn turn)
-    : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0)), m_turn(turn)
+FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead, Turn turn,
+                         double density)
+    : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0)), m_turn(turn),
+      m_density(density)
 {
     m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 1)));
     startUpTo(m_ahead - 1);
@@ -35,7 +49,7 @@ void FrameImages::startUpTo(int last)
         const bool asShown = m_turn == Turn::AsShown;
         Job &job = m_jobs[m_started];
         for (int k = m_started - 1; k >= 0 && !job.running; --k) {
-            if (m_jobs.at(k).running && m_frames.at(k).fileName == f.fileName
+            if (m_jobs.at(k).running && sameDecoding(m_frames.at(k), f, m_density)
                 && (!asShown || PageRenderer::quarterTurns(m_frames.at(k)) == PageRenderer::quarterTurns(f)))
                 job = m_jobs.at(k);
         }
@@ -45,21 +59,26 @@ void FrameImages::startUpTo(int last)
             // The worker gets its own copies: the frame and the image source
             // are values, nothing it reads changes while it runs.
             const ImageSource source = m_source;
-            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown] {
-                const QImage decoded = copy.fullImage(source);
-                return asShown ? PageRenderer::uprightImage(copy, decoded) : decoded;
+            const double density = m_density;
+            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown, density] {
+                DecodedImage d = copy.photoFor(source, density);
+                if (asShown && !d.image.isNull()) {
+                    d.turns = PageRenderer::quarterTurns(copy.forStoredSize(d.stored));
+                    d.image = PageRenderer::uprightImage(copy.forStoredSize(d.stored), d.image);
+                }
+                return d;
             });
             job.running = true;
         }
     }
 }
 
-QImage FrameImages::take(int index)
+DecodedImage FrameImages::take(int index)
 {
     if (index < 0 || index >= m_frames.size())
-        return QImage();
+        return DecodedImage();
     startUpTo(index + m_ahead);
     const Job job = m_jobs.at(index);
     m_jobs[index] = Job(); // the image is held no longer than the caller holds it
-    return job.running ? job.image.result() : QImage();
+    return job.running ? job.image.result() : DecodedImage();
 }

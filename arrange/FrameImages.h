@@ -22,8 +22,10 @@ public:
     enum class Turn { AsStored, AsShown };
 
     // Photographs are read through `source` (from disk or the project).
+    // Each is decoded with only the pixels its frame has at `density`
+    // device pixels per hundredth of a millimetre (0: at full resolution).
     FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead = 2,
-                Turn turn = Turn::AsStored);
+                Turn turn = Turn::AsStored, double density = 0);
     // Waits for the decodings still running.
     ~FrameImages();
     FrameImages(const FrameImages &) = delete;
@@ -33,7 +35,7 @@ public:
     // the frame's rotation), or as the frame shows it (Turn::AsShown); null for a frame that shows none or whose file
     // cannot be decoded. Frames are taken in order; taking one lets the
     // decoding of the following ones start.
-    QImage take(int index);
+    DecodedImage take(int index);
     Turn turn() const { return m_turn; }
 
 private:
@@ -41,7 +43,7 @@ private:
 
     struct Job
     {
-        QFuture<QImage> image;
+        QFuture<DecodedImage> image;
         bool running = false; // started and not yet taken
     };
     QVector<PhotoFrame> m_frames;
@@ -50,5 +52,6 @@ private:
     QThreadPool m_pool;
     int m_ahead;
     Turn m_turn;
+    double m_density;
     int m_started = 0; // frames [0, m_started) have their decoding started
 };

@@ -6,13 +6,16 @@
 #include "arrange/PrintResolution.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
+#include "library/ImageFile.h"
 
 #include <QApplication>
 #include <QDataStream>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPolygon>
 #include <QTransform>
 
 FrameWidget::FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidget> &current)
@@ -58,6 +61,14 @@ void FrameWidget::preparePicture()
 {
     const PhotoFrame *f = frame();
     m_lowPpi = 0;
+    const QString fault = f ? faultText(f->fault, QSize(f->imageWidth, f->imageHeight)) : QString();
+    if (f && !f->fileName.isEmpty() && f->preview.isNull() && !fault.isEmpty()) {
+        // A refused photograph: the frame names the file and says why.
+        setIcon(QIcon());
+        setText(QFileInfo(f->fileName).fileName() + QLatin1Char('\n') + fault);
+        setToolTip(f->fileName + QLatin1Char('\n') + fault);
+        return;
+    }
     if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
         setIcon(QIcon());
         setText(QObject::tr("Drag desired\nimages to\nthe layout."));
@@ -84,6 +95,13 @@ void FrameWidget::preparePicture()
             options.source = m_doc.source;
             PageRenderer::drawOverlays(p, *f, QRectF(0, 0, w, h), qMax(divisor, 1), options);
         }
+        if (!fault.isEmpty()) {
+            // A damaged file: a red corner on the frame, the reason in its tip.
+            const int side = qMax(qMin(w, h) / 5, 6);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::red);
+            p.drawPolygon(QPolygon({QPoint(w - side, 0), QPoint(w, 0), QPoint(w, side)}));
+        }
     }
     setText(QString());
     // The same picture in every state: a focused button draws its icon in
@@ -96,7 +114,7 @@ void FrameWidget::preparePicture()
     setIconSize(QSize(w, h));
     if (PrintResolution::isLow(*f))
         m_lowPpi = qMax(1, int(PrintResolution::effectivePpi(*f)));
-    setToolTip(PrintResolution::frameTip(*f));
+    setToolTip(PrintResolution::frameTip(*f) + (fault.isEmpty() ? QString() : QLatin1Char('\n') + fault));
     update();
 }
 

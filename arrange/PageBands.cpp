@@ -39,7 +39,9 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
       m_order(topDown(page, m_scale, m_offsetX, m_offsetY)),
       // One photograph decoded ahead: the next band may need it, and more
       // would hold a hundred megabytes each for nothing.
-      m_images(inOrder(page, m_order), options.source, 1, FrameImages::Turn::AsShown),
+      // Each with the pixels its frame has in the bands.
+      m_images(inOrder(page, m_order), options.source, 1, FrameImages::Turn::AsShown,
+               m_scale > 0 ? 1.0 / m_scale : 0),
       m_held(page.frames.size())
 {
     if (options.cutGuides)
@@ -82,7 +84,7 @@ void PageBands::draw(QImage &band, int top)
     for (int i = 0; i < m_page.frames.size(); ++i) {
         if (m_bottom.at(i) <= top || m_top.at(i) >= bottom)
             continue;
-        PageRenderer::drawUprightFrame(painter, m_page.frames.at(i), m_held.at(i), m_scale, m_offsetX, m_offsetY,
+        PageRenderer::drawFrame(painter, m_page.frames.at(i), m_held.at(i), m_scale, m_offsetX, m_offsetY,
                                        m_options);
     }
     // The marks lie beside the photographs: each band draws its part.
@@ -90,5 +92,5 @@ void PageBands::draw(QImage &band, int top)
     painter.end();
     for (int i = 0; i < m_page.frames.size(); ++i)
         if (m_bottom.at(i) <= bottom)
-            m_held[i] = QImage();
+            m_held[i] = DecodedImage();
 }

@@ -40,5 +40,5 @@ private:
     QVector<int> m_order; // frames by the first row they draw on
     FrameImages m_images; // the photographs of the frames in that order
     int m_taken = 0; // frames of m_order whose photograph was taken
-    QVector<QImage> m_held; // per frame: its photograph while bands still reach it
+    QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
 };

@@ -264,7 +264,10 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
 {
     // The next photographs are decoded (and turned) while the current one is
     // drawn.
-    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown);
+    // Each with the pixels its frame has on the device.
+    const double printable = page.printableWidth();
+    const double density = printable > 0 && area.width() > 0 ? deviceDensity(painter, printable / area.width()) : 0;
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, density);
     drawPage(painter, page, area, images, {}, options);
 }
 
@@ -295,11 +298,7 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
         topFrom[i] = top;
     }
     for (int i = 0; i < count; ++i) {
-        const QImage image = images.take(i);
-        if (images.turn() == FrameImages::Turn::AsShown)
-            drawUprightFrame(painter, page.frames.at(i), image, scale, offsetX, offsetY, options);
-        else
-            drawFrame(painter, page.frames.at(i), image, scale, offsetX, offsetY, options);
+        drawFrame(painter, page.frames.at(i), images.take(i), scale, offsetX, offsetY, options);
         if (finishedAbove)
             finishedAbove(topFrom.at(i + 1));
     }
@@ -341,8 +340,91 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double 
 {
     if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
         return;
-    // Decoded once, at full resolution (from the held bytes, else the file).
-    drawFrame(painter, frame, frame.fullImage(options.source), scale, offsetX, offsetY, options);
+    // Decoded once, with the pixels the frame has on the device (from the
+    // held bytes, else the file).
+    drawFrame(painter, frame, frame.photoFor(options.source, deviceDensity(painter, scale)), scale, offsetX, offsetY,
+              options);
+}
+
+void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &given, const DecodedImage &decoded, double scale,
+                             double offsetX, double offsetY, const RenderOptions &options)
+{
+    // A file changed on disk since its crop was made is shown as the frame
+    // showed the old one, not cut by a crop meant for other pixels.
+    const PhotoFrame frame = given.forStoredSize(decoded.stored);
+    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
+        return;
+    const QRectF r = frameRect(frame, scale, offsetX, offsetY);
+    painter.save();
+    const double reach = frameReach(scale);
+    painter.setClipRect(r.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
+    if (options.printFrame) {
+        // 1.2 pixels of a 96 dpi device.
+        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / scale, Qt::SolidLine, Qt::SquareCap,
+                            Qt::BevelJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(r);
+    }
+    if (frame.cropWidth > 0 && frame.cropHeight > 0)
+        drawDecoded(painter, frame, decoded, r);
+    drawOverlays(painter, frame, r, scale, options);
+    drawCredit(painter, frame, r, scale, options.creditText);
+    painter.restore();
+}
+
+void PageRenderer::drawDecoded(QPainter &painter, const PhotoFrame &frame, const DecodedImage &decoded, const QRectF &r)
+{
+    // The photograph goes to the device straight from the decoded image (the
+    // part of the stored image the crop needs, reduced to the frame's device
+    // pixels, perhaps turned upright already): one transform takes it back to
+    // the stored image, turns it by its rotation, cuts it to the crop, turns
+    // it a quarter anticlockwise when the frame is turned and scales it to
+    // the frame; for an upright image the turns cancel and it is plain
+    // scaling. Only the part inside the crop is drawn, the rest of the frame
+    // painted white; no image of the crop is made.
+    const QImage &image = decoded.image;
+    const QRect &region = decoded.region;
+    QTransform toFrame;
+    QRectF source;
+    if (!image.isNull() && !region.isEmpty()) {
+        const QSize unturned = decoded.turns % 2 == 1 ? image.size().transposed() : image.size();
+        const QTransform turn = rotationTransform(90 * decoded.turns, unturned);
+        const QTransform toStored(double(region.width()) / unturned.width(), 0, 0,
+                                  double(region.height()) / unturned.height(), region.x(), region.y());
+        const QTransform fromImage = turn.inverted() * toStored;
+        toFrame = fromImage * photoTransform(frame, decoded.stored, r);
+        const QRectF crop(frame.cropX, frame.cropY, frame.cropWidth, frame.cropHeight);
+        const QRectF inStored = rotationTransform(frame.rotation, decoded.stored).inverted().mapRect(crop);
+        source = fromImage.inverted().mapRect(inStored) & QRectF(image.rect());
+    }
+    const QRectF seen = source.isEmpty() ? QRectF() : toFrame.mapRect(source) & r;
+    painter.save();
+    if (seen.isEmpty()) {
+        painter.fillRect(r, Qt::white);
+    } else {
+        const QRectF bands[] = {
+            QRectF(r.left(), r.top(), r.width(), seen.top() - r.top()),
+            QRectF(r.left(), seen.bottom(), r.width(), r.bottom() - seen.bottom()),
+            QRectF(r.left(), seen.top(), seen.left() - r.left(), seen.height()),
+            QRectF(seen.right(), seen.top(), r.right() - seen.right(), seen.height()),
+        };
+        for (const QRectF &band : bands)
+            if (band.width() > 0 && band.height() > 0)
+                painter.fillRect(band, Qt::white);
+        painter.setTransform(toFrame, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        clearVectorState();
+        painter.drawImage(source, image, source);
+    }
+    painter.restore();
+}
+
+double PageRenderer::deviceDensity(const QPainter &painter, double scale)
+{
+    if (scale <= 0)
+        return 0;
+    // Device pixels per logical unit: the root of the area one unit square covers.
+    return std::sqrt(std::abs(painter.deviceTransform().determinant())) / scale;
 }
 
 void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
@@ -472,13 +554,7 @@ int PageRenderer::quarterTurns(const PhotoFrame &frame)
 
 QTransform PageRenderer::rotationTransform(int rotation, const QSize &size)
 {
-    // Quarter turns clockwise that keep the turned image at the origin.
-    switch ((rotation % 360 + 360) % 360) {
-    case 90: return QTransform(0, 1, -1, 0, size.height(), 0);
-    case 180: return QTransform(-1, 0, 0, -1, size.width(), size.height());
-    case 270: return QTransform(0, -1, 1, 0, 0, size.width());
-    default: return QTransform();
-    }
+    return PhotoFrame::rotationTransform(rotation, size);
 }
 
 QTransform PageRenderer::photoTransform(const PhotoFrame &frame, const QSize &decoded, const QRectF &r)

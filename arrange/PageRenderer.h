@@ -48,6 +48,14 @@ public:
     static void drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
                           double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
 
+    // The same with the photograph or the part of it decoded by
+    // PhotoFrame::photoFor (and perhaps turned upright by FrameImages).
+    static void drawFrame(QPainter &painter, const PhotoFrame &frame, const DecodedImage &decoded, double scale,
+                          double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
+    // Device pixels per hundredth of a millimetre for a page drawn at
+    // `scale` hundredths of a millimetre per logical unit of `painter`.
+    static double deviceDensity(const QPainter &painter, double scale);
+
     // drawFrame() with the photograph already turned as the frame shows it
     // (uprightImage()), so that it is drawn by plain scaling.
     static void drawUprightFrame(QPainter &painter, const PhotoFrame &frame, const QImage &upright, double scale,
@@ -101,6 +109,7 @@ public:
     static QTransform photoTransform(const PhotoFrame &frame, const QSize &decoded, const QRectF &rect);
 
 private:
+    static void drawDecoded(QPainter &painter, const PhotoFrame &frame, const DecodedImage &decoded, const QRectF &rect);
     static void drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect);
     // The photograph of an upright frame (uprightFrame()) drawn into it.
     // drawReduced: one more than 8 times the frame's device size both ways,

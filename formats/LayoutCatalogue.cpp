@@ -66,6 +66,7 @@ void LayoutCatalogue::build(const Source &source)
     const int h = m_base.printableHeight();
 
     m_entries.clear();
+    m_problems.clear();
     m_lastUprightName.clear();
     m_usable = w > 0 && h > 0 && qMax(m_base.width, m_base.height) >= 150;
     if (!m_usable)
@@ -92,6 +93,8 @@ void LayoutCatalogue::build(const Source &source)
             addIfFilled(acrossGrid(w, h, a, b));
     }
 
+    if (!source.userLayouts)
+        return;
     const QString word = LayoutFile::paperWord(source.paperName);
     const QDir folder(LayoutFile::folderFor(source.documentsFolder, source.paperName));
     if (!folder.exists())
@@ -99,8 +102,11 @@ void LayoutCatalogue::build(const Source &source)
     const QStringList files = folder.entryList({QStringLiteral("*.vly")}, QDir::Files, QDir::Unsorted);
     for (const QString &name : files) {
         Page entry = m_base;
-        if (readUserLayout(folder.filePath(name), word, entry))
+        QString problem;
+        if (readUserLayout(folder.filePath(name), word, entry, &problem))
             m_entries.append(entry);
+        else if (!problem.isEmpty())
+            m_problems << problem;
     }
 }
 

@@ -7,7 +7,9 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The layouts offered for one paper: three fixed divisions of the printable
@@ -26,6 +28,7 @@ public:
         QString paperName;
         QString unitSuffix;      // " mm", " in", " cm" (already translated)
         QString documentsFolder; // ends with "/"
+        bool userLayouts = true; // read the layout files of the paper's folder
     };
 
     void build(const Source &source);
@@ -52,8 +55,15 @@ public:
     // when it starts with a single digit 1 to 9.
     static QString fileLayoutName(const QString &fileName);
     // Reads a user layout for the paper named by `paperWord`; false when the
-    // file is not one this paper can use.
-    bool readUserLayout(const QString &path, const QString &paperWord, Page &entry) const;
+    // file is not one this paper can use. A layout for this paper whose
+    // frames do not all lie on it is refused with `problem` saying why.
+    bool readUserLayout(const QString &path, const QString &paperWord, Page &entry, QString *problem = nullptr) const;
+    // Why `frame` (hundredths of a millimetre) cannot be printed on the
+    // paper of `paper`: no area, or beyond the paper; empty when it can.
+    static QString frameProblem(const QRect &frame, const Page &paper);
+    // The user layouts of the last build() that were refused, one sentence
+    // each naming the file and the frame.
+    const QStringList &problems() const { return m_problems; }
 
     QSize thumbnailSize() const;
     QImage thumbnail(const Page &entry, const QColor &fill) const;
@@ -71,6 +81,7 @@ private:
     Source m_source;
     Page m_base;
     QVector<Page> m_entries;
+    QStringList m_problems;
     QString m_lastUprightName;
     int m_unitScale = 100;
     bool m_usable = false;

@@ -3,6 +3,7 @@
 
 #include "formats/LayoutFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -14,7 +15,20 @@ QString LayoutCatalogue::fileLayoutName(const QString &fileName)
     return leadingDigit && !secondDigit ? QLatin1Char(' ') + name : name;
 }
 
-bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWord, Page &entry) const
+QString LayoutCatalogue::frameProblem(const QRect &frame, const Page &paper)
+{
+    if (frame.width() <= 0 || frame.height() <= 0)
+        return QObject::tr("has no area");
+    // In 64 bits: a frame may reach to the end of the integers.
+    const qint64 right = qint64(frame.x()) + frame.width();
+    const qint64 bottom = qint64(frame.y()) + frame.height();
+    if (frame.x() < 0 || frame.y() < 0 || right > paper.width || bottom > paper.height)
+        return QObject::tr("reaches beyond the paper");
+    return QString();
+}
+
+bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWord, Page &entry,
+                                     QString *problem) const
 {
     if (!path.contains(QLatin1String(".vly"), Qt::CaseInsensitive))
         return false;
@@ -23,10 +37,26 @@ bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWo
         return false;
     if (!file.suits(paperWord, entry.width, entry.height))
         return false;
-    // A layout without frames could hold no photograph; one with a frame of
-    // no area or off the paper is damaged.
-    if (file.frames.isEmpty() || !file.framesOnPaper())
+    // A layout without frames could hold no photograph.
+    if (file.frames.isEmpty())
         return false;
+    // A frame off the paper would drop its photograph, one without area
+    // would print a blank page: the layout is damaged, refused, and said so.
+    for (int i = 0; i < file.frames.size(); ++i) {
+        const QString why = frameProblem(file.frames.at(i), entry);
+        if (why.isEmpty())
+            continue;
+        if (problem)
+            *problem = QObject::tr("The layout %1 is not offered: frame %2 (%3 × %4 mm at %5, %6 mm) %7.")
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(i + 1)
+                           .arg(file.frames.at(i).width() / 100.0)
+                           .arg(file.frames.at(i).height() / 100.0)
+                           .arg(file.frames.at(i).x() / 100.0)
+                           .arg(file.frames.at(i).y() / 100.0)
+                           .arg(why);
+        return false;
+    }
     entry.frames.clear();
     for (const QRect &r : file.frames) {
         PhotoFrame f;

@@ -147,11 +147,3 @@ bool LayoutFile::suits(const QString &name, qint32 width, qint32 height) const
 {
     return (paperWidth > paperHeight) == (width > height) && paperWord(paperName) == paperWord(name);
 }
-
-bool LayoutFile::framesOnPaper() const
-{
-    for (const QRect &r : frames)
-        if (!onPaper(r, paperWidth, paperHeight))
-            return false;
-    return true;
-}

@@ -33,6 +33,4 @@ struct LayoutFile
     // True when the layout was saved for a paper of the same name (its first
     // word) and orientation as the paper `name`, `width` x `height`.
     bool suits(const QString &name, qint32 width, qint32 height) const;
-    // True when every frame has an area and lies on the stored paper.
-    bool framesOnPaper() const;
 };

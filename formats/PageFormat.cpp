@@ -116,6 +116,9 @@ void PageFormat::updatePaperLine()
         info = QObject::tr("In this mode, the paper size cannot be changed.");
     else
         info = QObject::tr("The paper size can be changed on the tab \"%1\".").arg(QObject::tr("Page Settings"));
+    // Layout files refused for frames off the paper are named here.
+    for (const QString &problem : m_catalogue.problems())
+        info += QLatin1Char('\n') + problem;
     infoLabel->setText(info);
 }
 

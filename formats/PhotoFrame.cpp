@@ -40,6 +40,7 @@ void PhotoFrame::takeContent(const PhotoFrame &from)
     logoVertical = from.logoVertical;
     logoPosY = from.logoPosY;
     logoFile = from.logoFile;
+    fault = from.fault;
 }
 
 void PhotoFrame::exchangeContent(PhotoFrame &other)

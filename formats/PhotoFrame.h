@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/HeldBytes.h"
+#include "library/ImageFile.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -8,6 +9,7 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <QTransform>
 
 class ByteBudget;
 class ImageSource;
@@ -53,7 +55,9 @@ struct PhotoFrame
     float logoPosX = 0.0f;
     float logoPosY = 0.0f;
     QString logoFile;
-
+    // What reading the photograph found wrong (not stored: found again on
+    // every reading).
+    DecodeFault fault = DecodeFault::None;
 
     bool isEmpty() const { return fileName.isEmpty(); }
     QRect rect() const;
@@ -97,4 +101,21 @@ struct PhotoFrame
     QImage fullImage(const ImageSource &source) const;
     // fullCrop() of an image fullImage() gave.
     QImage fullCrop(const QImage &decoded) const;
+    // The photograph as a page drawn at `density` device pixels per
+    // hundredth of a millimetre needs it: only the part of the stored image
+    // the crop shows, with no more pixels than the frame has on the device
+    // (a density of 0: at full resolution). Not yet turned by `rotation`.
+    DecodedImage photoFor(const ImageSource &source, double density) const;
+    // The frame as it shows a file now stored at `stored` pixels (the file
+    // changed on disk since the crop was made): the crop carried over in
+    // proportion, same shape, same centre. Itself when the size is the one
+    // the frame knows.
+    PhotoFrame forStoredSize(const QSize &stored) const;
+    // The part of an image stored at `stored` pixels that the crop shows,
+    // in stored pixels (the crop is in those of the turned image).
+    QRect storedCrop(const QSize &stored) const;
+
+    // From the pixels of an image of `size` to those of the same image
+    // turned clockwise by `rotation` (quarter turns).
+    static QTransform rotationTransform(int rotation, const QSize &size);
 };

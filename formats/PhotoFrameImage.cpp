@@ -74,7 +74,17 @@ void PhotoFrame::loadImage(const PreviewRule &rule)
 void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
 {
     // A reader that cannot tell the size leaves the frame without a preview.
-    if (!full.isValid() || full.isEmpty())
+    if (!full.isValid() || full.isEmpty()) {
+        fault = DecodeFault::Unreadable;
+        return;
+    }
+    if (qint64(full.width()) * full.height() > MaxImagePixels)
+        fault = DecodeFault::TooLarge;
+    else if (decoded.isNull())
+        fault = DecodeFault::Unreadable;
+    else
+        fault = looksTruncated(fileData.bytes()) ? DecodeFault::Damaged : DecodeFault::None;
+    if (decoded.isNull())
         return;
     imageWidth = full.width();
     imageHeight = full.height();
@@ -104,6 +114,66 @@ QImage PhotoFrame::fullCrop(const ImageSource &source) const
 QImage PhotoFrame::fullImage(const ImageSource &source) const
 {
     return decodeImage(fileData.isEmpty() ? source.bytes(fileName) : fileData.bytes());
+}
+
+QTransform PhotoFrame::rotationTransform(int rotation, const QSize &size)
+{
+    // Quarter turns clockwise that keep the turned image at the origin.
+    switch ((rotation % 360 + 360) % 360) {
+    case 90: return QTransform(0, 1, -1, 0, size.height(), 0);
+    case 180: return QTransform(-1, 0, 0, -1, size.width(), size.height());
+    case 270: return QTransform(0, -1, 1, 0, 0, size.width());
+    default: return QTransform();
+    }
+}
+
+PhotoFrame PhotoFrame::forStoredSize(const QSize &stored) const
+{
+    const QSize known(imageWidth, imageHeight);
+    const QSize now = (rotation / 90) % 2 == 1 ? stored.transposed() : stored;
+    if (now == known || known.isEmpty() || now.isEmpty())
+        return *this;
+    PhotoFrame f = *this;
+    const double k = double(now.width()) / known.width();
+    const double centreX = (cropX + cropWidth / 2.0) * k;
+    const double centreY = (cropY + cropHeight / 2.0) * now.height() / known.height();
+    f.cropWidth = qMax(1, roundHalfUp(cropWidth * k));
+    f.cropHeight = qMax(1, roundHalfUp(cropHeight * k));
+    f.cropX = roundHalfUp(centreX - f.cropWidth / 2.0);
+    f.cropY = roundHalfUp(centreY - f.cropHeight / 2.0);
+    f.imageWidth = now.width();
+    f.imageHeight = now.height();
+    return f;
+}
+
+QRect PhotoFrame::storedCrop(const QSize &stored) const
+{
+    const QRectF crop(cropX, cropY, cropWidth, cropHeight);
+    const QRectF inStored = rotationTransform(rotation, stored).inverted().mapRect(crop);
+    return inStored.toAlignedRect() & QRect(QPoint(0, 0), stored);
+}
+
+DecodedImage PhotoFrame::photoFor(const ImageSource &source, double density) const
+{
+    const QByteArray bytes = fileData.isEmpty() ? source.bytes(fileName) : fileData.bytes();
+    const QSize stored = declaredSize(bytes);
+    if (density <= 0 || !stored.isValid() || cropWidth <= 0 || cropHeight <= 0)
+        return decodeRegion(bytes);
+    // A file changed since the crop was made is cut as the page will cut it.
+    const PhotoFrame f = forStoredSize(stored);
+    const QRect region = f.storedCrop(stored);
+    if (region.isEmpty())
+        return decodeRegion(bytes, region);
+    // Device pixels per image pixel; the crop fills the frame both ways.
+    const double across = turned ? height : width;
+    const double along = turned ? width : height;
+    const double k = qMax(across * density / f.cropWidth, along * density / f.cropHeight);
+    if (k >= 1)
+        return decodeRegion(bytes, region);
+    // A pixel more than the frame needs each way, and the turn of the image
+    // does not matter: the scale is the same both ways.
+    const QSize atMost(int(std::ceil(region.width() * k)) + 1, int(std::ceil(region.height() * k)) + 1);
+    return decodeRegion(bytes, region, atMost);
 }
 
 QImage PhotoFrame::fullCrop(const QImage &decoded) const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cstdlib>
 
@@ -15,4 +18,15 @@ inline void fuzzGuiApplication()
     static char *argv[] = {name, nullptr};
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static QGuiApplication app(argc, argv);
+    // The screen, the fonts and the image readers are made on first use and
+    // live until exit: made here, before the first input, they are not
+    // taken for leaks of the input that happened to make them.
+    QImage warm(64, 32, QImage::Format_RGB32);
+    QPainter painter(&warm);
+    painter.drawText(warm.rect(), QStringLiteral("Velmora"));
+    painter.end();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    warm.save(&buffer, "JPEG");
+    QImage::fromData(buffer.data());
 }

@@ -75,6 +75,22 @@ void layoutSeeds()
     }
 }
 
+// The page renderer's target: a byte choosing the way, then a card layout
+// (even) or a photograph (odd).
+void pageRenderSeeds(const QString &photo)
+{
+    const QString path = corpus + QStringLiteral("/card.vly");
+    LayoutFile::write(path, QStringLiteral("Card"), 10000, 15000,
+                      {QRectF(500, 500, 4000, 6000), QRectF(5500, 500, 4000, 6000), QRectF(500, 7500, 9000, 7000)});
+    QFile layout(path);
+    if (layout.open(QIODevice::ReadOnly))
+        put(QStringLiteral("pagerender"), QStringLiteral("card"), QByteArray(1, '\0') + layout.readAll());
+    layout.remove();
+    QFile jpeg(photo);
+    if (jpeg.open(QIODevice::ReadOnly))
+        put(QStringLiteral("pagerender"), QStringLiteral("photo"), QByteArray(1, '\1') + jpeg.readAll());
+}
+
 void settingsSeeds()
 {
     PageSetup d;
@@ -223,6 +239,7 @@ int main(int argc, char **argv)
     const QStringList jpegs = exifSeeds(source);
     layoutSeeds();
     settingsSeeds();
+    pageRenderSeeds(jpegs.value(0));
     QString smallest;
     qint64 least = 40000;
     for (const QString &j : jpegs)

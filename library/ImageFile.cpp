@@ -6,6 +6,7 @@
 #include "library/ThumbnailCache.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +36,106 @@ QSize reportedSize(QImageReader &reader)
     return reported.isValid() && !reported.isEmpty() ? reported : QSize();
 }
 
+qint64 pixelsOf(const QSize &size) { return qint64(size.width()) * size.height(); }
+
+// A JPEG is decoded with the reader's quick reduction (whole steps of the
+// compressed blocks) below this quality; the result is then scaled to the
+// size asked for, so the loss is not seen.
+constexpr int QuickScalingQuality = 49;
+
 } // namespace
+
+DecodedImage DecodedImage::whole(const QImage &image)
+{
+    DecodedImage d;
+    d.image = image;
+    d.stored = image.size();
+    d.region = image.rect();
+    return d;
+}
+
+QSize declaredSize(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return reader.supportsOption(QImageIOHandler::Size) ? reader.size() : QSize();
+}
+
+DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region, const QSize &atMost)
+{
+    DecodedImage d;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (reader.supportsOption(QImageIOHandler::Size))
+        d.stored = reader.size();
+    if (!d.stored.isValid() || d.stored.isEmpty()) {
+        // A reader that cannot tell the size: only the result can be checked.
+        d.image = reader.read();
+        d.stored = d.image.size();
+        d.region = d.image.rect();
+        if (pixelsOf(d.stored) > MaxImagePixels)
+            d.image = QImage();
+        d.fault = d.image.isNull() ? (d.stored.isEmpty() ? DecodeFault::Unreadable : DecodeFault::TooLarge)
+                                   : DecodeFault::None;
+        return d;
+    }
+    if (pixelsOf(d.stored) > MaxImagePixels) {
+        d.fault = DecodeFault::TooLarge;
+        return d;
+    }
+    const QRect all(QPoint(0, 0), d.stored);
+    d.region = region.isEmpty() ? all : region & all;
+    if (d.region.isEmpty())
+        return d;
+    QSize out = d.region.size();
+    if (atMost.isValid())
+        out = out.boundedTo(atMost.expandedTo(QSize(1, 1)));
+    if (d.region != all)
+        reader.setClipRect(d.region);
+    if (out != d.region.size()) {
+        reader.setScaledSize(out);
+        reader.setQuality(QuickScalingQuality);
+    }
+    d.image = reader.read();
+    if (d.image.isNull())
+        d.fault = DecodeFault::Unreadable;
+    else if (looksTruncated(bytes))
+        d.fault = DecodeFault::Damaged;
+    return d;
+}
+
+bool looksTruncated(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("\xFF\xD8"))
+        return false;
+    // Compressed data never holds a marker byte followed by an end or a
+    // scan marker (a 0xFF in it is followed by 0x00), so the last scan
+    // marker found is a real one; its data must end with the end marker.
+    const int scan = bytes.lastIndexOf("\xFF\xDA");
+    return scan < 0 || bytes.indexOf("\xFF\xD9", scan) < 0;
+}
+
+QString faultText(DecodeFault fault, const QSize &stored)
+{
+    switch (fault) {
+    case DecodeFault::None:
+        return QString();
+    case DecodeFault::Unreadable:
+        return QCoreApplication::translate("ImageFile", "The image cannot be decoded");
+    case DecodeFault::TooLarge:
+        return QCoreApplication::translate("ImageFile", "The image is too large: %1 × %2 pixels, at most %3 megapixels are read")
+            .arg(stored.width())
+            .arg(stored.height())
+            .arg(MaxImagePixels / 1000000);
+    case DecodeFault::Damaged:
+        return QCoreApplication::translate("ImageFile", "The file is damaged: it ends before the image does");
+    }
+    return QString();
+}
 
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
@@ -50,7 +150,7 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
         if (fullSize)
             *fullSize = reported;
     }
-    const QSize preview = previewSize(size, rule);
+    const QSize preview = pixelsOf(size) > MaxImagePixels ? QSize() : previewSize(size, rule);
     if (preview.isEmpty())
         return QImage();
     reader.setScaledSize(preview);
@@ -128,11 +228,7 @@ bool isImageData(const QByteArray &bytes)
 
 QImage decodeImage(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    return reader.read();
+    return decodeRegion(bytes).image;
 }
 
 QPixmap decodePixmap(const QByteArray &bytes)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -42,7 +43,49 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule);
 // can be read).
 bool isImageData(const QByteArray &bytes);
 
-// Whole images, format from the content.
+// The most pixels an image may declare to be decoded at all, and the most one
+// decoding may give: 2^28, a gigabyte at four bytes a pixel. A file's header
+// costs nothing to read, its pixels may cost all the memory there is.
+constexpr qint64 MaxImagePixels = qint64(1) << 28;
+
+// What went wrong in reading an image.
+enum class DecodeFault {
+    None,
+    Unreadable, // no image, or one the readers do not know
+    TooLarge,   // declares more than MaxImagePixels
+    Damaged,    // a JPEG cut short: decoded, but its end is grey
+};
+
+// A decoded image and where it lies in the image the file stores.
+struct DecodedImage
+{
+    QImage image;
+    QSize stored;  // the size the file declares
+    QRect region;  // the part of the stored image `image` shows, in its pixels
+    DecodeFault fault = DecodeFault::None;
+    int turns = 0; // quarter turns clockwise `image` was given after decoding
+
+    // A whole image already in memory.
+    static DecodedImage whole(const QImage &image);
+};
+
+// The size `bytes` declares; invalid when the reader cannot tell.
+QSize declaredSize(const QByteArray &bytes);
+
+// Decodes the part `region` of the stored image (stored pixels; an empty
+// region: the whole image) with at most `atMost` pixels (an invalid size:
+// at full resolution), scaling as the reader decodes when it can. Images
+// declaring more than MaxImagePixels are refused unread.
+DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region = QRect(), const QSize &atMost = QSize());
+
+// True for JPEG bytes whose last scan has no end marker: the file was cut.
+bool looksTruncated(const QByteArray &bytes);
+
+// A sentence for the user on `fault` (empty for none).
+QString faultText(DecodeFault fault, const QSize &stored);
+
+// Whole images, format from the content, within MaxImagePixels (null
+// beyond).
 QImage decodeImage(const QByteArray &bytes);
 QPixmap decodePixmap(const QByteArray &bytes);
 

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void listDamagedProject();
     void killedSaveLeavesOldFileWhole();
 
+    void damagedPhotoWarned();
+
 private:
     struct Run
     {
@@ -199,6 +201,31 @@ void TestCli::failures_data()
     QTest::newRow("copies of JPEG files") << QStringList{"--export-jpeg", out, "--copies", "2", photos.first()} << 2
                                           << "--copies";
     QTest::newRow("mistyped option") << QStringList{"--export-jepg", out, photos.first()} << 2 << "export-jepg";
+    // A real JPEG whose header claims 60000 x 60000 pixels: refused unread.
+    QFile giant(dir.filePath(QStringLiteral("giant.jpg")));
+    QFile small(photos.first());
+    small.open(QIODevice::ReadOnly);
+    QByteArray bytes = small.readAll();
+    const int sof = bytes.indexOf("\xFF\xC0");
+    bytes.replace(sof + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4));
+    giant.open(QIODevice::WriteOnly);
+    giant.write(bytes);
+    giant.close();
+    QTest::newRow("image header beyond the pixel cap") << QStringList{"--export-jpeg", out, giant.fileName()} << 1
+                                                       << "60000 × 60000";
+    QTest::newRow("page image beyond a JPEG's sides")
+        << QStringList{"--export-jpeg", out, "--unit", "in", "--paper", "80x80", photos.first()} << 1 << "67733 × 67733";
+    QTest::newRow("toolkit option") << QStringList{"--export-jpeg", out, "-platform", "xcb", photos.first()} << 2
+                                    << "-platform";
+    QTest::newRow("missing output folder")
+        << QStringList{"--export-jpeg", dir.filePath("no/such/dir/x"), dir.filePath("none.jpg")} << 1 << "No such folder";
+#ifdef Q_OS_UNIX
+    const QString fifo = dir.filePath(QStringLiteral("pipe.pdf"));
+    if (QProcess::execute(QStringLiteral("mkfifo"), {fifo}) == 0) {
+        QTest::newRow("pdf into a pipe") << QStringList{"--print-pdf", fifo, photos.first()} << 1 << "Not a regular file";
+        QTest::newRow("pipe as image") << QStringList{"--export-jpeg", out, fifo} << 1 << "Not a regular file";
+    }
+#endif
     QTest::newRow("photo too large") << QStringList{"--export-jpeg", out, "--unit", "mm", "--paper", "A6",
                                                     "--photo-size", "300x400", photos.first()}
                                      << 2 << "do not fit";
@@ -411,6 +438,23 @@ void TestCli::killedSaveLeavesOldFileWhole()
     r = velmora({"--list", project});
     QCOMPARE(r.code, 0);
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.vm2*")}), QStringList{QStringLiteral("kept.vm2")});
+}
+
+void TestCli::damagedPhotoWarned()
+{
+    // A JPEG cut at two thirds is printed as far as it goes, and named.
+    QFile whole(photos.first());
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
+    QFile file(cut);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes.left(bytes.size() * 2 / 3));
+    file.close();
+    const Run r = velmora({QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("cut_")), cut});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.err.contains(QLatin1String("Warning: ")) && r.err.contains(cut) && r.err.contains(QLatin1String("damaged")),
+             qPrintable(r.err));
 }
 
 QTEST_MAIN(TestCli)

@@ -147,7 +147,7 @@ private slots:
             QCOMPARE(watch.opens(names[j]), 0);
 
         for (int k = 0; k < 6; ++k) {
-            const QImage img = images.take(k);
+            const QImage img = images.take(k).image;
             QVERIFY2(!img.isNull(), qPrintable(names[k]));
             QCOMPARE(img.size(), QSize(60, 40));
             QVERIFY2(sameColour(img, colours[k]), qPrintable(names[k]));
@@ -160,9 +160,9 @@ private slots:
         for (const QString &name : qAsConst(names))
             QCOMPARE(watch.opens(name), 1);
         // Taken frames are not held any more; beyond the page there is nothing.
-        QVERIFY(images.take(0).isNull());
-        QVERIFY(images.take(6).isNull());
-        QVERIFY(images.take(-1).isNull());
+        QVERIFY(images.take(0).image.isNull());
+        QVERIFY(images.take(6).image.isNull());
+        QVERIFY(images.take(-1).image.isNull());
     }
 
     // With no look-ahead nothing is decoded before it is asked for.
@@ -174,10 +174,10 @@ private slots:
         QVector<PhotoFrame> frames{frameShowing(folder + "/none0.jpg"), frameShowing(folder + "/none1.jpg")};
         FrameImages images(frames, ImageSource(), 0);
         QCOMPARE(watch.totalOpens(), 0);
-        QVERIFY(sameColour(images.take(0), colours[0]));
+        QVERIFY(sameColour(images.take(0).image, colours[0]));
         QCOMPARE(watch.opens("none0.jpg"), 1);
         QCOMPARE(watch.opens("none1.jpg"), 0);
-        QVERIFY(sameColour(images.take(1), colours[1]));
+        QVERIFY(sameColour(images.take(1).image, colours[1]));
         QCOMPARE(watch.opens("none1.jpg"), 1);
     }
 
@@ -194,7 +194,7 @@ private slots:
         FrameImages images(frames, ImageSource(), 2);
         QVector<QImage> taken;
         for (int k = 0; k < frames.size(); ++k) {
-            taken << images.take(k);
+            taken << images.take(k).image;
             QVERIFY(!taken.last().isNull());
         }
         QCOMPARE(watch.opens("same0.jpg"), 1);
@@ -218,9 +218,9 @@ private slots:
         noPreview.preview = QImage();
         PhotoFrame missing = frameShowing(folder + "/gone.jpg");
         FrameImages images({empty, noPreview, missing}, ImageSource(), 3);
-        QVERIFY(images.take(0).isNull());
-        QVERIFY(images.take(1).isNull());
-        QVERIFY(images.take(2).isNull());
+        QVERIFY(images.take(0).image.isNull());
+        QVERIFY(images.take(1).image.isNull());
+        QVERIFY(images.take(2).image.isNull());
         QCOMPARE(watch.opens("empty0.jpg"), 0);
     }
 
@@ -237,7 +237,7 @@ private slots:
         file.close();
         OpenWatch watch(folder);
         FrameImages images({f}, ImageSource(), 1);
-        QVERIFY(sameColour(images.take(0), colours[0]));
+        QVERIFY(sameColour(images.take(0).image, colours[0]));
         QCOMPARE(watch.totalOpens(), 0);
     }
 
@@ -261,7 +261,7 @@ private slots:
         {
             // After a frame was taken, with the next ones under way.
             FrameImages images(frames, ImageSource(), 3);
-            QVERIFY(sameColour(images.take(0), colours[0]));
+            QVERIFY(sameColour(images.take(0).image, colours[0]));
         }
         {
             // Never asked for anything.

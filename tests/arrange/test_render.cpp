@@ -394,25 +394,6 @@ private slots:
         }
     }
 
-    void eightPixelsPerDevicePixel_data()
-    {
-        QTest::addColumn<QSize>("image");
-        QTest::addColumn<QSizeF>("device");
-        QTest::addColumn<QSize>("printed");
-        QTest::newRow("reduced") << QSize(6000, 4000) << QSizeF(500, 400) << QSize(4000, 3200);
-        QTest::newRow("unscaled") << QSize(6000, 4000) << QSizeF(800, 600) << QSize(6000, 4000);
-        QTest::newRow("one way only") << QSize(6000, 4000) << QSizeF(500, 600) << QSize(6000, 4000);
-        QTest::newRow("fractional") << QSize(6000, 4000) << QSizeF(400.5, 300.25) << QSize(3204, 2402);
-    }
-
-    void eightPixelsPerDevicePixel()
-    {
-        QFETCH(QSize, image);
-        QFETCH(QSizeF, device);
-        QFETCH(QSize, printed);
-        QCOMPARE(PageRenderer::printedImageSize(image, device), printed);
-    }
-
     void fileNameTexts_data()
     {
         QTest::addColumn<QString>("path");

@@ -1,0 +1,291 @@
+// Crafted and oversized inputs on the way from a file to a page: headers that
+// claim more pixels than memory holds, files cut short, photographs far
+// larger than their frames, and layout files whose frames leave the paper.
+#include "arrange/FrameImages.h"
+#include "arrange/PageRenderer.h"
+#include "formats/LayoutCatalogue.h"
+#include "formats/LayoutFile.h"
+#include "library/ImageFile.h"
+#include "tests/TestPhoto.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+QByteArray jpegBytes(const QImage &img)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+// A real JPEG whose frame header claims `claimed` pixels.
+QByteArray claimingJpeg(const QSize &claimed)
+{
+    QByteArray bytes = jpegBytes(testPicture(64, 48, Qt::red));
+    const int sof = bytes.indexOf("\xFF\xC0");
+    if (sof < 0)
+        return QByteArray();
+    bytes[sof + 5] = char(claimed.height() >> 8);
+    bytes[sof + 6] = char(claimed.height() & 0xFF);
+    bytes[sof + 7] = char(claimed.width() >> 8);
+    bytes[sof + 8] = char(claimed.width() & 0xFF);
+    return bytes;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+PhotoFrame frameFor(const QString &path, int width, int height, bool fill)
+{
+    PhotoFrame f;
+    f.width = width;
+    f.height = height;
+    f.fileName = path;
+    f.loadImage(PreviewRule());
+    f.turnFromImage();
+    f.autoCrop(fill);
+    return f;
+}
+
+// A layout file as anyone may write it, frames unchecked, for a paper of
+// 100 x 150 mm, the frames in the order given.
+void writeLayoutBytes(const QString &path, const QString &paperName, const QVector<QRect> &frames)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_5_1);
+    out << LayoutFile::Magic << paperName << qint32(10000) << qint32(15000) << qint32(frames.size());
+    for (const QRect &r : frames)
+        out << qint32(r.x()) << qint32(r.y()) << qint32(r.width()) << qint32(r.height());
+}
+
+// A paper of exactly the frame's size holding it.
+Page pageOf(const PhotoFrame &f)
+{
+    Page page;
+    page.width = f.width;
+    page.height = f.height;
+    page.frames = {f};
+    return page;
+}
+
+// Only the photograph: no outline, no credit line.
+RenderOptions bare()
+{
+    RenderOptions options;
+    options.printFrame = false;
+    options.creditText.clear();
+    return options;
+}
+
+} // namespace
+
+class TestHostile : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+
+    void claimedGiantIsRefusedUnread()
+    {
+        const QByteArray bytes = claimingJpeg(QSize(60000, 60000));
+        QCOMPARE(declaredSize(bytes), QSize(60000, 60000));
+        const DecodedImage d = decodeRegion(bytes);
+        QCOMPARE(d.fault, DecodeFault::TooLarge);
+        QVERIFY(d.image.isNull());
+        QVERIFY(decodeImage(bytes).isNull());
+        QVERIFY(faultText(d.fault, d.stored).contains(QLatin1String("60000")));
+        // Not even a preview: the frame knows why it shows nothing.
+        const QString path = dir.filePath(QStringLiteral("giant.jpg"));
+        writeFile(path, bytes);
+        const PhotoFrame f = frameFor(path, 10000, 15000, true);
+        QVERIFY(f.preview.isNull());
+        QCOMPARE(f.fault, DecodeFault::TooLarge);
+    }
+
+    void frameGetsOnlyItsDevicePixels_data()
+    {
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<int>("rotation");
+        QTest::newRow("filled") << true << 0;
+        QTest::newRow("fitted") << false << 0;
+        QTest::newRow("filled, turned") << true << 90;
+    }
+
+    void frameGetsOnlyItsDevicePixels()
+    {
+        // 2400 x 1600 pixels into a frame of 30 x 20 mm at 0.3 mm a pixel:
+        // 100 x 67 device pixels need no more than a pixel more from the file.
+        QFETCH(bool, fill);
+        QFETCH(int, rotation);
+        const QString path = dir.filePath(QStringLiteral("big.jpg"));
+        writeTestJpeg(path, 2400, 1600, Qt::green, CentreSquare);
+        PhotoFrame f;
+        f.width = 3000;
+        f.height = 2000;
+        f.fileName = path;
+        f.rotation = rotation;
+        f.loadImage(PreviewRule());
+        f.turnFromImage();
+        f.autoCrop(fill);
+        const DecodedImage d = f.photoFor(ImageSource(), 1.0 / 30);
+        QCOMPARE(d.fault, DecodeFault::None);
+        QCOMPARE(d.stored, QSize(2400, 1600));
+        QVERIFY2(d.image.width() <= 102 && d.image.height() <= 102,
+                 qPrintable(QStringLiteral("%1x%2").arg(d.image.width()).arg(d.image.height())));
+        QVERIFY(d.image.width() >= 60);
+        // Without a density: the whole image.
+        QCOMPARE(f.photoFor(ImageSource(), 0).image.size(), QSize(2400, 1600));
+    }
+
+    void reducedDecodingDrawsTheSamePage()
+    {
+        // The square in the middle lands where it lands from the full image.
+        const QString path = dir.filePath(QStringLiteral("square.jpg"));
+        writeTestJpeg(path, 3200, 2400, Qt::blue, CentreSquare, 95);
+        const PhotoFrame f = frameFor(path, 4000, 3000, true);
+        const Page page = pageOf(f);
+        const RenderOptions options = bare();
+        QImage reduced(400, 300, QImage::Format_RGB32);
+        reduced.fill(Qt::white);
+        {
+            QPainter p(&reduced);
+            PageRenderer::drawPage(p, page, QRectF(0, 0, 400, 300), options);
+        }
+        QImage whole(400, 300, QImage::Format_RGB32);
+        whole.fill(Qt::white);
+        {
+            QPainter p(&whole);
+            PageRenderer::drawFrame(p, f, f.photoFor(ImageSource(), 0), 10, 0, 0, options);
+        }
+        int differing = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+                differing += qAbs(qGray(reduced.pixel(x, y)) - qGray(whole.pixel(x, y))) > 40;
+        QVERIFY2(differing < 400, qPrintable(QString::number(differing)));
+        QVERIFY(qGray(reduced.pixel(200, 150)) > 200);
+        QVERIFY(qBlue(reduced.pixel(50, 50)) > 180 && qRed(reduced.pixel(50, 50)) < 80);
+    }
+
+    void narrowFittedFrameDrawsBandsWithoutACropImage()
+    {
+        // A 6000 x 4000 photograph fitted into 3 x 280 mm: its crop with the
+        // bands is some 373000 x 4000 pixels; the frame is drawn from at most its device
+        // pixels, the bands white, the photograph in the middle.
+        const QString path = dir.filePath(QStringLiteral("wide.jpg"));
+        writeTestJpeg(path, 6000, 4000, Qt::red);
+        const PhotoFrame f = frameFor(path, 300, 28000, false);
+        QVERIFY2(qint64(f.cropWidth) * f.cropHeight > qint64(1) << 30,
+                 qPrintable(QStringLiteral("%1x%2").arg(f.cropWidth).arg(f.cropHeight)));
+        FrameImages images({f}, ImageSource(), 1, FrameImages::Turn::AsShown, 1.0 / 30);
+        const DecodedImage d = images.take(0);
+        QVERIFY2(qint64(d.image.width()) * d.image.height() <= 20 * 20,
+                 qPrintable(QStringLiteral("%1x%2").arg(d.image.width()).arg(d.image.height())));
+        QImage img(30, 2800, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        {
+            QPainter p(&img);
+            PageRenderer::drawPage(p, pageOf(f), QRectF(img.rect()), bare());
+        }
+        QCOMPARE(img.pixel(15, 100), qRgb(255, 255, 255));
+        QCOMPARE(img.pixel(15, 2700), qRgb(255, 255, 255));
+        QVERIFY(qRed(img.pixel(15, 1400)) > 180 && qGreen(img.pixel(15, 1400)) < 80);
+    }
+
+    void truncatedJpegIsNamedDamaged()
+    {
+        const QByteArray whole = jpegBytes(testPicture(640, 480, Qt::yellow, TopBand));
+        QVERIFY(!looksTruncated(whole));
+        const QByteArray cut = whole.left(whole.size() * 2 / 3);
+        QVERIFY(looksTruncated(cut));
+        const QString path = dir.filePath(QStringLiteral("cut.jpg"));
+        writeFile(path, cut);
+        const PhotoFrame f = frameFor(path, 10000, 7500, true);
+        QVERIFY(!f.preview.isNull());
+        QCOMPARE(f.fault, DecodeFault::Damaged);
+        QCOMPARE(decodeRegion(cut).fault, DecodeFault::Damaged);
+        QVERIFY(!looksTruncated(QByteArray("\x89PNG")));
+    }
+
+    void photoChangedOnDiskKeepsItsFrame()
+    {
+        // Laid out from a 400 x 300 file, drawn after the file became
+        // 200 x 150: the whole frame still shows the photograph, its centre
+        // square in the middle, not a small picture in a corner.
+        const QString path = dir.filePath(QStringLiteral("changing.jpg"));
+        writeTestJpeg(path, 400, 300, Qt::blue, CentreSquare, 95);
+        PhotoFrame f = frameFor(path, 4000, 3000, true);
+        f.releaseData(); // beyond the budget: read again from the file
+        writeTestJpeg(path, 200, 150, Qt::blue, CentreSquare, 95);
+        const Page page = pageOf(f);
+        for (const double density : {0.0, 0.01}) {
+            QImage img(400, 300, QImage::Format_RGB32);
+            img.fill(Qt::black);
+            QPainter p(&img);
+            FrameImages images(page.frames, ImageSource(), 1, FrameImages::Turn::AsShown, density);
+            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, bare());
+            p.end();
+            QVERIFY(qBlue(img.pixel(380, 280)) > 180 && qRed(img.pixel(380, 280)) < 80);
+            QVERIFY(qGray(img.pixel(200, 150)) > 200);
+            QVERIFY(qBlue(img.pixel(20, 20)) > 180 && qRed(img.pixel(20, 20)) < 80);
+        }
+    }
+
+    void layoutFramesOffThePaperAreRefused_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("on the paper") << QRect(500, 500, 9000, 13000) << true;
+        QTest::newRow("off the right edge") << QRect(15000, 500, 9000, 13000) << false;
+        QTest::newRow("negative place") << QRect(-100, 500, 9000, 13000) << false;
+        QTest::newRow("zero size") << QRect(500, 500, 0, 13000) << false;
+        QTest::newRow("end of the integers") << QRect(0, 500, std::numeric_limits<qint32>::max(), 1000) << false;
+    }
+
+    void layoutFramesOffThePaperAreRefused()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(bool, offered);
+        const QString documents = dir.filePath(QStringLiteral("docs%1/").arg(QTest::currentDataTag()).replace(' ', '_'));
+        LayoutCatalogue::Source source;
+        source.setup.width = 100; // 100 x 150 mm, no margins
+        source.setup.height = 150;
+        source.setup.borderless = true;
+        source.paperName = QStringLiteral("Card 100 x 150 mm");
+        source.unitSuffix = QStringLiteral(" mm");
+        source.documentsFolder = documents;
+        QVERIFY(QDir().mkpath(LayoutFile::folderFor(documents, source.paperName)));
+        const QString file = LayoutFile::folderFor(documents, source.paperName) + QStringLiteral("mine.vly");
+        writeLayoutBytes(file, source.paperName, {QRect(0, 0, 5000, 5000), frame});
+        LayoutCatalogue catalogue;
+        catalogue.build(source);
+        QVERIFY(catalogue.usable());
+        QCOMPARE(catalogue.indexOf(QStringLiteral("mine.vly")) >= 0, offered);
+        QCOMPARE(catalogue.problems().isEmpty(), offered);
+        if (!offered) {
+            QVERIFY(catalogue.problems().first().contains(QDir::toNativeSeparators(file)));
+            // The frame named as the file lists it: the second.
+            QVERIFY2(catalogue.problems().first().contains(QLatin1String(" 2 ")), qPrintable(catalogue.problems().first()));
+        }
+    }
+};
+
+QTEST_MAIN(TestHostile)
+#include "test_hostile.moc"
