@@ -480,6 +480,9 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     options.autoCrop = st.layout.autoCropEnabled;
     options.stamp = st.stamp;
     options.logo = st.logo;
+    // The pages are drawn from the files themselves: a preview only needs to
+    // tell the photograph's shape, so thousands of photos stay cheap.
+    options.previewWidthLimit = 64;
     engine.setOptions(options);
     engine.arrangeAll(items);
     for (const Page &page : document.pages)

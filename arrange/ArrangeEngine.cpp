@@ -51,6 +51,8 @@ PreviewRule ArrangeEngine::previewRule() const
 {
     PreviewRule rule = m_options.previewRule;
     rule.widthLimit = m_doc.budget.previewWidth();
+    if (m_options.previewWidthLimit > 0)
+        rule.widthLimit = qMin(rule.widthLimit, m_options.previewWidthLimit);
     return rule;
 }
 

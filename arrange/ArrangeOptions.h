@@ -14,4 +14,8 @@ struct ArrangeOptions
     StampDefaults stamp;      // what new frames are stamped with
     LogoDefaults logo;
     PreviewRule previewRule;  // thumbnail fallback aspect
+    // The widest preview a frame keeps; 0: as the byte budget allows (500
+    // pixels, 250 once spent). Output without a window needs previews only
+    // for the frames' shapes, so it keeps them small.
+    int previewWidthLimit = 0;
 };

@@ -120,6 +120,30 @@ private slots:
         engine->setOptions(options);
     }
 
+    // Output without a window asks for small previews: thousands of
+    // photographs cost little before anything is drawn, and the frames still
+    // know the photographs' full sizes.
+    void previewWidthLimitKeepsPreviewsSmall()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        doc->templatePage = layoutOf(2);
+        setOptions([](ArrangeOptions &o) { o.previewWidthLimit = 64; });
+        QVector<IconItem> list;
+        for (int i = 0; i < 2; ++i) {
+            IconItem item;
+            item.fileName = writeTestJpeg(dir.filePath(QStringLiteral("%1.jpg").arg(i)), 1200, 800, Qt::red);
+            list << item;
+        }
+        engine->arrangeAll(list);
+        QCOMPARE(doc->pages.size(), 1);
+        for (const PhotoFrame &f : doc->pages.first().frames) {
+            QVERIFY(!f.preview.isNull());
+            QVERIFY2(qMax(f.preview.width(), f.preview.height()) <= 64, qPrintable(QString::number(f.preview.width())));
+            QCOMPARE(qMax(f.imageWidth, f.imageHeight), 1200);
+        }
+    }
+
     void sevenImagesOnFourFrames()
     {
         QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
