@@ -378,7 +378,7 @@ void Arrange::dateStamp()
     if (!frames.isEmpty())
         emit modifiedChanged(true);
     for (const QPoint &p : frames)
-        FrameToolEdits::setStamp(m_doc.pages[p.y()].frames[p.x()], stamp);
+        m_doc.pages[p.y()].frames[p.x()].applyStamp(stamp, true);
     refreshFrames(frames);
     adoptFrameDefaults(stamp, m_logo);
     m_list->setFocus();
@@ -396,7 +396,7 @@ void Arrange::logo()
     if (!frames.isEmpty())
         emit modifiedChanged(true);
     for (const QPoint &p : frames)
-        FrameToolEdits::setLogo(m_doc.pages[p.y()].frames[p.x()], logo);
+        m_doc.pages[p.y()].frames[p.x()].applyLogo(logo);
     refreshFrames(frames);
     StampDefaults stamp = m_stamp;
     stamp.allPageDateStamp = int(scope);

@@ -34,28 +34,6 @@ LogoDefaults FrameToolEdits::shownLogo(const LogoDefaults &defaults, const Photo
     return l;
 }
 
-void FrameToolEdits::setStamp(PhotoFrame &frame, const StampDefaults &stamp)
-{
-    frame.dateStamp = stamp.printDateStamp;
-    frame.fileNameStamp = stamp.printFileName;
-    QFont font;
-    if (font.fromString(stamp.font))
-        frame.stampFont = font;
-    frame.stampColor = stamp.color;
-    frame.stampPosition = qBound(0, stamp.position, 7);
-}
-
-void FrameToolEdits::setLogo(PhotoFrame &frame, const LogoDefaults &logo)
-{
-    frame.logo = logo.printLogo;
-    frame.logoFile = logo.fileName;
-    frame.logoSize = logo.size;
-    frame.logoHorizontal = logo.horizontal;
-    frame.logoVertical = logo.vertical;
-    frame.logoPosX = logo.posX;
-    frame.logoPosY = logo.posY;
-}
-
 QVector<QPoint> FrameToolEdits::framesInScope(const QVector<Page> &pages, ToolScope scope, int currentPage,
                                               const QVector<bool> &frameSelection, const QList<int> &selectedPages)
 {

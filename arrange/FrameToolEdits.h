@@ -17,8 +17,6 @@ public:
     static StampDefaults shownStamp(const StampDefaults &defaults, const PhotoFrame *first);
     static LogoDefaults shownLogo(const LogoDefaults &defaults, const PhotoFrame *first);
 
-    static void setStamp(PhotoFrame &frame, const StampDefaults &stamp);
-    static void setLogo(PhotoFrame &frame, const LogoDefaults &logo);
 
     // The frames a scope covers: the selected filled frames of the current
     // page, every frame of the selected pages, or every frame.

@@ -40,9 +40,37 @@ void clearVectorState()
 #endif
 }
 
+// Draws the part `source` of `image` through `toFrame` into the frame `r`,
+// and paints white the parts of the frame it does not cover (where the crop
+// reaches beyond the photograph); all of `r` is white when nothing shows.
+void drawCropped(QPainter &painter, const QRectF &r, const QTransform &toFrame, const QImage &image,
+                 const QRectF &source)
+{
+    const QRectF seen = source.isEmpty() ? QRectF() : toFrame.mapRect(source) & r;
+    painter.save();
+    if (seen.isEmpty()) {
+        painter.fillRect(r, Qt::white);
+    } else {
+        const QRectF bands[] = {
+            QRectF(r.left(), r.top(), r.width(), seen.top() - r.top()),
+            QRectF(r.left(), seen.bottom(), r.width(), r.bottom() - seen.bottom()),
+            QRectF(r.left(), seen.top(), seen.left() - r.left(), seen.height()),
+            QRectF(seen.right(), seen.top(), r.right() - seen.right(), seen.height()),
+        };
+        for (const QRectF &band : bands)
+            if (band.width() > 0 && band.height() > 0)
+                painter.fillRect(band, Qt::white);
+        painter.setTransform(toFrame, true);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        clearVectorState();
+        painter.drawImage(source, image, source);
+    }
+    painter.restore();
+}
+
 // Hundredths of a millimetre per pixel of a 96 dots-per-inch device: the
 // resolution the fixed pixel sizes below are given for.
-constexpr double ScreenKoef = 2540.0 / 96.0;
+constexpr double ScreenScale = 2540.0 / 96.0;
 
 // White bands of a frame in the photograph's own orientation (before the
 // frame turns it), in units of the frame's rectangle.
@@ -306,7 +334,7 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
         finishedAbove(area.bottom());
 }
 
-double PageRenderer::frameReach(double scale) { return 1.2 * ScreenKoef / scale + 1; }
+double PageRenderer::frameReach(double scale) { return 1.2 * ScreenScale / scale + 1; }
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page, const RenderOptions &options)
 {
@@ -324,15 +352,6 @@ QRectF PageRenderer::visiblePhotoRect(const PhotoFrame &frame, const QRectF &rec
 {
     const Bands b = pageBands(frame, rect);
     return rect.adjusted(b.left, b.top, -b.right, -b.bottom);
-}
-
-QSize PageRenderer::printedImageSize(const QSize &image, const QSizeF &deviceSize)
-{
-    const int w = roundHalfUp(8 * deviceSize.width());
-    const int h = roundHalfUp(8 * deviceSize.height());
-    if (image.width() > w && image.height() > h && w > 0 && h > 0)
-        return QSize(w, h);
-    return image;
 }
 
 void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double scale, double offsetX,
@@ -360,7 +379,7 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &given, const D
     painter.setClipRect(r.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
     if (options.printFrame) {
         // 1.2 pixels of a 96 dpi device.
-        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / scale, Qt::SolidLine, Qt::SquareCap,
+        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenScale / scale, Qt::SolidLine, Qt::SquareCap,
                             Qt::BevelJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r);
@@ -397,26 +416,7 @@ void PageRenderer::drawDecoded(QPainter &painter, const PhotoFrame &frame, const
         const QRectF inStored = rotationTransform(frame.rotation, decoded.stored).inverted().mapRect(crop);
         source = fromImage.inverted().mapRect(inStored) & QRectF(image.rect());
     }
-    const QRectF seen = source.isEmpty() ? QRectF() : toFrame.mapRect(source) & r;
-    painter.save();
-    if (seen.isEmpty()) {
-        painter.fillRect(r, Qt::white);
-    } else {
-        const QRectF bands[] = {
-            QRectF(r.left(), r.top(), r.width(), seen.top() - r.top()),
-            QRectF(r.left(), seen.bottom(), r.width(), r.bottom() - seen.bottom()),
-            QRectF(r.left(), seen.top(), seen.left() - r.left(), seen.height()),
-            QRectF(seen.right(), seen.top(), r.right() - seen.right(), seen.height()),
-        };
-        for (const QRectF &band : bands)
-            if (band.width() > 0 && band.height() > 0)
-                painter.fillRect(band, Qt::white);
-        painter.setTransform(toFrame, true);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        clearVectorState();
-        painter.drawImage(source, image, source);
-    }
-    painter.restore();
+    drawCropped(painter, r, toFrame, image, source);
 }
 
 double PageRenderer::deviceDensity(const QPainter &painter, double scale)
@@ -430,43 +430,7 @@ double PageRenderer::deviceDensity(const QPainter &painter, double scale)
 void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, double scale,
                              double offsetX, double offsetY, const RenderOptions &options)
 {
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
-        return;
-    drawUprightFrame(painter, frame, uprightImage(frame, decoded), scale, offsetX, offsetY, options);
-}
-
-void PageRenderer::drawUprightFrame(QPainter &painter, const PhotoFrame &frame, const QImage &upright, double scale,
-                                    double offsetX, double offsetY, const RenderOptions &options)
-{
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
-        return;
-    const QRectF r = frameRect(frame, scale, offsetX, offsetY);
-
-    painter.save();
-    const double reach = frameReach(scale);
-    painter.setClipRect(r.adjusted(-reach, -reach, reach, reach), Qt::IntersectClip);
-    if (options.printFrame) {
-        // 1.2 pixels of a 96 dpi device.
-        painter.setPen(QPen(QBrush(Qt::lightGray), 1.2 * ScreenKoef / scale, Qt::SolidLine, Qt::SquareCap,
-                            Qt::BevelJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r);
-    }
-    if (frame.cropWidth > 0 && frame.cropHeight > 0) {
-        // The photograph with its turns taken out: drawn by plain scaling.
-        const PhotoFrame shown = uprightFrame(frame, upright.size());
-        // No more than 8 image pixels per device pixel go to the device.
-        const QSizeF device = painter.deviceTransform().mapRect(r).size();
-        const QSize crop(shown.cropWidth, shown.cropHeight);
-        const QSize target = printedImageSize(crop, device);
-        if (target != crop)
-            drawReduced(painter, shown, upright, r, target);
-        else
-            drawPhoto(painter, shown, upright, r);
-    }
-    drawOverlays(painter, frame, r, scale, options);
-    drawCredit(painter, frame, r, scale, options.creditText);
-    painter.restore();
+    drawFrame(painter, frame, DecodedImage::whole(decoded), scale, offsetX, offsetY, options);
 }
 
 QImage PageRenderer::uprightImage(const PhotoFrame &frame, const QImage &decoded)
@@ -478,72 +442,6 @@ QImage PageRenderer::uprightImage(const PhotoFrame &frame, const QImage &decoded
     if (turns == 0 || decoded.isNull())
         return decoded;
     return decoded.transformed(QTransform().rotate(90 * turns));
-}
-
-PhotoFrame PageRenderer::uprightFrame(const PhotoFrame &frame, const QSize &upright)
-{
-    PhotoFrame u = frame;
-    u.rotation = 0;
-    u.turned = false;
-    if (frame.turned) {
-        // The photograph (as its rotation leaves it) turned a quarter
-        // anticlockwise: its left edge comes to the bottom.
-        const int width = upright.height(); // of the photograph before the turn
-        u.cropX = frame.cropY;
-        u.cropY = width - frame.cropX - frame.cropWidth;
-        u.cropWidth = frame.cropHeight;
-        u.cropHeight = frame.cropWidth;
-        std::swap(u.imageWidth, u.imageHeight);
-    }
-    return u;
-}
-
-void PageRenderer::drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &r,
-                               const QSize &target)
-{
-    QImage image = frame.fullCrop(decoded);
-    if (image.isNull())
-        return;
-    image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    clearVectorState();
-    painter.drawImage(r, image);
-    painter.restore();
-}
-
-void PageRenderer::drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &r)
-{
-    // The photograph goes to the device straight from the decoded image:
-    // one transform turns it by its rotation, cuts it to the crop, turns it
-    // a quarter anticlockwise when the frame is turned and scales it to the
-    // frame, and only the part inside the crop is drawn. Where the crop
-    // reaches beyond the photograph the frame is painted white.
-    const QTransform toFrame = photoTransform(frame, decoded.size(), r);
-    const QRectF crop(frame.cropX, frame.cropY, frame.cropWidth, frame.cropHeight);
-    const QRectF source = decoded.isNull() ? QRectF()
-                                           : rotationTransform(frame.rotation, decoded.size()).inverted().mapRect(crop)
-                                                 & QRectF(decoded.rect());
-    const QRectF seen = source.isEmpty() ? QRectF() : toFrame.mapRect(source) & r;
-    painter.save();
-    if (seen.isEmpty()) {
-        painter.fillRect(r, Qt::white);
-    } else {
-        const QRectF bands[] = {
-            QRectF(r.left(), r.top(), r.width(), seen.top() - r.top()),
-            QRectF(r.left(), seen.bottom(), r.width(), r.bottom() - seen.bottom()),
-            QRectF(r.left(), seen.top(), seen.left() - r.left(), seen.height()),
-            QRectF(seen.right(), seen.top(), r.right() - seen.right(), seen.height()),
-        };
-        for (const QRectF &band : bands)
-            if (band.width() > 0 && band.height() > 0)
-                painter.fillRect(band, Qt::white);
-        painter.setTransform(toFrame, true);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        clearVectorState();
-        painter.drawImage(source, decoded, source);
-    }
-    painter.restore();
 }
 
 int PageRenderer::quarterTurns(const PhotoFrame &frame)

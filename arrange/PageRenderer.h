@@ -56,16 +56,9 @@ public:
     // `scale` hundredths of a millimetre per logical unit of `painter`.
     static double deviceDensity(const QPainter &painter, double scale);
 
-    // drawFrame() with the photograph already turned as the frame shows it
-    // (uprightImage()), so that it is drawn by plain scaling.
-    static void drawUprightFrame(QPainter &painter, const PhotoFrame &frame, const QImage &upright, double scale,
-                                 double offsetX, double offsetY, const RenderOptions &options = RenderOptions());
     // The decoded photograph of `frame` turned by quarterTurns(): the same
     // image when it need not turn.
     static QImage uprightImage(const PhotoFrame &frame, const QImage &decoded);
-    // `frame` as it applies to its uprightImage() of size `upright`: no
-    // rotation, not turned, the crop turned with the photograph.
-    static PhotoFrame uprightFrame(const PhotoFrame &frame, const QSize &upright);
 
     // The page list icon: width x height pixels, `divisor` hundredths of a
     // millimetre per pixel, frames drawn from their previews.
@@ -92,11 +85,6 @@ public:
     // extension and/or the date, one per line.
     static QString stampText(const PhotoFrame &frame);
 
-    // The largest image handed to the device for a frame of `deviceSize`
-    // pixels: an image more than 8 times larger in both directions is
-    // reduced to exactly 8 times; otherwise it is left as it is.
-    static QSize printedImageSize(const QSize &image, const QSizeF &deviceSize);
-
     // From the pixels of a decoded image to those of the same image turned
     // clockwise by `rotation` (quarter turns).
     static QTransform rotationTransform(int rotation, const QSize &size);
@@ -110,10 +98,4 @@ public:
 
 private:
     static void drawDecoded(QPainter &painter, const PhotoFrame &frame, const DecodedImage &decoded, const QRectF &rect);
-    static void drawPhoto(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect);
-    // The photograph of an upright frame (uprightFrame()) drawn into it.
-    // drawReduced: one more than 8 times the frame's device size both ways,
-    // reduced to `target` first.
-    static void drawReduced(QPainter &painter, const PhotoFrame &frame, const QImage &decoded, const QRectF &rect,
-                            const QSize &target);
 };

@@ -57,12 +57,24 @@ void PhotoFrame::exchangeContent(PhotoFrame &other)
 
 void PhotoFrame::applyDefaults(const StampDefaults &stamp, const LogoDefaults &logoValues, bool withFont)
 {
+    applyStamp(stamp, withFont);
+    applyLogo(logoValues);
+}
+
+void PhotoFrame::applyStamp(const StampDefaults &stamp, bool withFont)
+{
     dateStamp = stamp.printDateStamp;
     fileNameStamp = stamp.printFileName;
-    if (withFont)
-        stampFont.fromString(stamp.font);
+    // A font that does not read leaves the frame's own.
+    QFont font;
+    if (withFont && font.fromString(stamp.font))
+        stampFont = font;
     stampColor = stamp.color;
-    stampPosition = stamp.position;
+    stampPosition = qBound(0, stamp.position, 7);
+}
+
+void PhotoFrame::applyLogo(const LogoDefaults &logoValues)
+{
     logo = logoValues.printLogo;
     logoHorizontal = logoValues.horizontal;
     logoVertical = logoValues.vertical;

@@ -72,6 +72,8 @@ struct PhotoFrame
 
     // Stamp and logo fields from the defaults (the font only when asked).
     void applyDefaults(const StampDefaults &stamp, const LogoDefaults &logoValues, bool withFont);
+    void applyStamp(const StampDefaults &stamp, bool withFont);
+    void applyLogo(const LogoDefaults &logoValues);
 
     void turnFromImage();
     void turnFromCrop();

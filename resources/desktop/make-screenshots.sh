@@ -40,10 +40,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Landscapes of a sky, hills and a sun, some upright.
 n=0
-for spec in "1200x800 #87ceeb-#f4f9ff #2f7fd0 #f5a623" "800x1200 #ffd7a8-#fff6e8 #8a5a2b #e24a33" \
+for photo in "1200x800 #87ceeb-#f4f9ff #2f7fd0 #f5a623" "800x1200 #ffd7a8-#fff6e8 #8a5a2b #e24a33" \
             "1200x800 #a8e6cf-#f1fff8 #2e8b57 #ffd700" "1200x900 #c7b8ea-#f8f4ff #5b3f8c #ff8c69" \
             "900x1200 #b0e0e6-#ffffff #236e96 #ffcf40" "1200x800 #f7c6c7-#fff5f5 #a83246 #ffa500"; do
-    set -- $spec
+    set -- $photo
     n=$((n + 1)); w=${1%x*}; h=${1#*x}
     convert -size "${w}x$h" gradient:"$2" -fill "$3" \
         -draw "polygon 0,$h 0,$((h*6/10)) $((w*3/10)),$((h*4/10)) $((w*5/10)),$((h*55/100)) $((w*7/10)),$((h*35/100)) $w,$((h*6/10)) $w,$h" \
