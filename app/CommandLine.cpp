@@ -412,13 +412,29 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
     source.paperName = st.page.paperName;
     source.unitSuffix = st.page.unitSuffix;
     source.documentsFolder = st.layout.documentsFolder;
-    // A photo size given here needs only its own grid: neither the stored
-    // sizes' grids nor the layout files are made or read.
+    // Only the layout asked for is made: a photo size given here needs only
+    // its own grid (neither the stored sizes' grids nor the layout files are
+    // made or read), a layout named here or remembered only the entries of
+    // that name. All of them are made only to list them after a wrong name.
+    const QString wanted = m_layout.trimmed();
     if (!m_photoSize.isEmpty()) {
         source.sizes.clear();
         source.userLayouts = false;
+        catalogue.build(source);
+    } else if (!m_layout.isEmpty()) {
+        catalogue.build(source, [&](const QString &name) {
+            return name.trimmed().compare(wanted, Qt::CaseInsensitive) == 0;
+        });
+    } else {
+        // The first entry of the remembered name is the one taken.
+        const QString remembered = st.layout.pageFormatName;
+        bool found = false;
+        catalogue.build(source, [&](const QString &name) {
+            if (found || !LayoutCatalogue::matchesRemembered(name, remembered))
+                return false;
+            return found = true;
+        });
     }
-    catalogue.build(source);
     for (const QString &problem : catalogue.problems())
         warn(problem);
     if (!catalogue.usable())
@@ -439,14 +455,32 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
         if (layout.frames.isEmpty())
             return refuse(QObject::tr("Photos of %1 do not fit on the paper %2.").arg(m_photoSize, st.page.paperName));
     } else if (!m_layout.isEmpty()) {
-        const QString wanted = m_layout.trimmed();
-        QStringList names;
         for (const Page &entry : catalogue.entries()) {
             if (entry.title.trimmed().compare(wanted, Qt::CaseInsensitive) == 0) {
                 layout = entry;
                 break;
             }
-            names << entry.title.trimmed();
+        }
+        QStringList names;
+        if (layout.frames.isEmpty()) {
+            // The grids by name alone, without their frames; the layout
+            // files read, so that only those this paper can use are named.
+            QStringList grids;
+            LayoutCatalogue::Source sizesOnly = source;
+            sizesOnly.userLayouts = false;
+            catalogue.build(sizesOnly, [&](const QString &name) {
+                grids << name.trimmed();
+                return false;
+            });
+            const int fixed = catalogue.entries().size();
+            LayoutCatalogue::Source filesOnly = source;
+            filesOnly.sizes.clear();
+            catalogue.build(filesOnly);
+            for (int i = 0; i < catalogue.entries().size(); ++i) {
+                names << catalogue.entries().at(i).title.trimmed();
+                if (i + 1 == fixed)
+                    names << grids;
+            }
         }
         if (layout.frames.isEmpty())
             return refuse(QObject::tr("Unknown layout %1. Layouts for the paper %2:\n%3")

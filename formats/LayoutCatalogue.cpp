@@ -54,7 +54,7 @@ Page LayoutCatalogue::paperPage(const PageSetup &d)
     return page;
 }
 
-void LayoutCatalogue::build(const Source &source)
+void LayoutCatalogue::build(const Source &source, const std::function<bool(const QString &)> &wanted)
 {
     m_source = source;
     const PageSetup &d = source.setup;
@@ -88,9 +88,7 @@ void LayoutCatalogue::build(const Source &source)
             continue;
         const int a = roundHalfUp(factor * s.shortSide);
         const int b = roundHalfUp(factor * s.longSide);
-        addIfFilled(uprightGrid(w, h, a, b));
-        if (a != b)
-            addIfFilled(acrossGrid(w, h, a, b));
+        addGrids(w, h, a, b, wanted);
     }
 
     if (!source.userLayouts)
@@ -101,6 +99,8 @@ void LayoutCatalogue::build(const Source &source)
         return;
     const QStringList files = folder.entryList({QStringLiteral("*.vly")}, QDir::Files, QDir::Unsorted);
     for (const QString &name : files) {
+        if (wanted && !wanted(fileLayoutName(name)))
+            continue;
         Page entry = m_base;
         QString problem;
         if (readUserLayout(folder.filePath(name), word, entry, &problem))
@@ -126,6 +126,39 @@ static bool usableGrid(int w, int h, int a, int b)
     if (a < minimumSide || b < minimumSide)
         return false;
     return qint64(w / a + 1) * (h / a + 1) <= maximumFrames;
+}
+
+// The frames of the grids below, counted without making them: 0 when the
+// size does not fit or makes no usable grid.
+static int uprightCount(int w, int h, int a, int b)
+{
+    if (!usableGrid(w, h, a, b) || w / a < 1 || h / b < 1)
+        return 0;
+    const int rows = h / b;
+    return (w / a) * rows + (a <= h - rows * b ? w / b : 0);
+}
+
+static int acrossCount(int w, int h, int a, int b)
+{
+    if (!usableGrid(w, h, a, b) || w / b < 1 || h / a < 1)
+        return 0;
+    const int cols = w / b;
+    return cols * (h / a) + (a <= w - cols * b ? h / b : 0);
+}
+
+void LayoutCatalogue::addGrids(int w, int h, int a, int b, const std::function<bool(const QString &)> &wanted)
+{
+    const int upright = uprightCount(w, h, a, b);
+    if (upright > 0) {
+        m_lastUprightName = gridName(upright, a, b);
+        if (!wanted || wanted(m_lastUprightName))
+            addIfFilled(uprightGrid(w, h, a, b));
+    }
+    if (a == b)
+        return;
+    const int across = acrossCount(w, h, a, b);
+    if (across > 0 && (!wanted || wanted(acrossName(across, a, b))))
+        addIfFilled(acrossGrid(w, h, a, b));
 }
 
 Page LayoutCatalogue::uprightGrid(int w, int h, int a, int b)
@@ -189,10 +222,16 @@ Page LayoutCatalogue::acrossGrid(int w, int h, int a, int b)
         for (int i = 0; i < n; ++i)
             page.frames.append(frameAt(x, page.top + s2.offset + i * (b + s2.gap), a, b));
     }
-    page.title = gridName(page.frames.size(), a, b);
-    if (page.title == m_lastUprightName)
-        page.title.insert(page.title.size() - m_source.unitSuffix.size(), QLatin1Char('.'));
+    page.title = acrossName(page.frames.size(), a, b);
     return page;
+}
+
+QString LayoutCatalogue::acrossName(int frames, int a, int b) const
+{
+    QString name = gridName(frames, a, b);
+    if (name == m_lastUprightName)
+        name.insert(name.size() - m_source.unitSuffix.size(), QLatin1Char('.'));
+    return name;
 }
 
 QString LayoutCatalogue::sizeText(int length) const

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // The layouts offered for one paper: three fixed divisions of the printable
 // area, grids of equal frames for each selected photo size, and the layouts
 // the user saved as files for this paper. Each entry is a Page holding the
@@ -31,7 +33,11 @@ public:
         bool userLayouts = true; // read the layout files of the paper's folder
     };
 
-    void build(const Source &source);
+    // Keeps the entries whose names `wanted` accepts (every entry when it is
+    // not given), in the order they are offered. The three divisions of the
+    // paper are always kept; a grid or a layout file that is not wanted
+    // costs neither its frames nor reading the file.
+    void build(const Source &source, const std::function<bool(const QString &name)> &wanted = {});
 
     // The paper of `setup` in hundredths of a millimetre: size and margins
     // (none on borderless paper), no title and no frames.
@@ -71,12 +77,19 @@ public:
     // The row to start on: the first entry whose name matches `remembered`
     // except for its last two characters; 0 when none does.
     int currentRow(const QString &remembered) const;
+    // Whether an entry called `name` is the one currentRow() looks for.
+    static bool matchesRemembered(const QString &name, const QString &remembered);
     // The entry named exactly `name`, or -1.
     int indexOf(const QString &name) const;
 
 private:
     QString sizeText(int length) const;
     void addIfFilled(const Page &grid);
+    // The grids of a photo size a x b, upright and across, when wanted.
+    void addGrids(int w, int h, int a, int b, const std::function<bool(const QString &)> &wanted);
+    // The name of a grid of `frames` frames of a x b laid across: an
+    // upright grid's name with a dot added when the two are the same.
+    QString acrossName(int frames, int a, int b) const;
 
     Source m_source;
     Page m_base;

@@ -96,12 +96,16 @@ QImage LayoutCatalogue::thumbnail(const Page &entry, const QColor &fill) const
     return image;
 }
 
-int LayoutCatalogue::currentRow(const QString &remembered) const
+bool LayoutCatalogue::matchesRemembered(const QString &name, const QString &remembered)
 {
     const int n = qMax(remembered.size() - 2, 0);
-    const QString key = remembered.left(n);
+    return name.leftRef(n) == remembered.leftRef(n);
+}
+
+int LayoutCatalogue::currentRow(const QString &remembered) const
+{
     for (int i = 0; i < m_entries.size(); ++i)
-        if (m_entries.at(i).title.left(n) == key)
+        if (matchesRemembered(m_entries.at(i).title, remembered))
             return i;
     return 0;
 }

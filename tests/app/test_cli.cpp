@@ -2,6 +2,8 @@
 // PDFs written without a window, the options, and clear failures.
 #include "OutputFixture.h"
 
+#include "formats/LayoutFile.h"
+
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void killedSaveLeavesOldFileWhole();
 
     void damagedPhotoWarned();
+    void onlyTheChosenLayoutIsRead();
 
 private:
     struct Run
@@ -455,6 +458,52 @@ void TestCli::damagedPhotoWarned()
     QCOMPARE(r.code, 0);
     QVERIFY2(r.err.contains(QLatin1String("Warning: ")) && r.err.contains(cut) && r.err.contains(QLatin1String("damaged")),
              qPrintable(r.err));
+}
+
+void TestCli::onlyTheChosenLayoutIsRead()
+{
+    // The layout files of the paper are read when one is named or to list
+    // them, not on every run: a damaged one bothers only a run that asks
+    // for it.
+    const QString home = dir.filePath(QStringLiteral("layouts-home"));
+    const QString folder = home + QStringLiteral("/Documents/Velmora/A4/");
+    QVERIFY(QDir().mkpath(folder));
+    QFile dirs(home + QStringLiteral("/user-dirs.dirs"));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"%1/Documents\"\n").arg(home).toUtf8());
+    dirs.close();
+    QCOMPARE(LayoutFile::write(folder + QStringLiteral("two.vly"), QStringLiteral("A4"), 21000, 29700,
+                               {QRectF(1000, 1000, 9000, 13000), QRectF(1000, 15000, 9000, 13000)}),
+             QString());
+    QFile off(folder + QStringLiteral("off.vly"));
+    QVERIFY(off.open(QIODevice::WriteOnly));
+    QDataStream out(&off);
+    out.setVersion(QDataStream::Qt_5_1);
+    out << LayoutFile::Magic << QStringLiteral("A4") << qint32(21000) << qint32(29700) << qint32(1) << qint32(20000)
+        << qint32(1000) << qint32(5000) << qint32(5000);
+    off.close();
+    const QStringList a4{QStringLiteral("--paper"), QStringLiteral("A4"), QStringLiteral("--unit"), QStringLiteral("mm")};
+
+    const Run plain = velmora(QStringList{QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("plain_"))} + a4 + photos, home);
+    QVERIFY2(plain.code == 0 && !plain.err.contains(QLatin1String("off.vly")), qPrintable(plain.err));
+    const Run two = velmora(QStringList{QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("two_")),
+                                        QStringLiteral("--layout"), QStringLiteral("two.vly")} + a4 + photos, home);
+    QVERIFY2(two.code == 0 && !two.err.contains(QLatin1String("off.vly")), qPrintable(two.err));
+    QCOMPARE(two.out.trimmed().split(QLatin1Char('\n')).size(), 3);
+    const Run damaged = velmora(QStringList{QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("off_")),
+                                            QStringLiteral("--layout"), QStringLiteral("off.vly")} + a4 + photos, home);
+    QCOMPARE(damaged.code, 2);
+    QVERIFY2(damaged.err.contains(QLatin1String("off.vly")) && damaged.err.contains(QLatin1String("beyond the paper")),
+             qPrintable(damaged.err));
+    // A wrong name lists every layout the paper offers, the grids of the
+    // stored photo sizes and the usable files.
+    const Run wrong = velmora(QStringList{QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("wrong_")),
+                                          QStringLiteral("--layout"), QStringLiteral("nope")} + a4 + photos, home);
+    QCOMPARE(wrong.code, 2);
+    const QStringList listed = wrong.err.split(QLatin1Char('\n'));
+    for (const QString &name : {QStringLiteral("1-200x287 mm"), QStringLiteral("3-100x150 mm"), QStringLiteral("two.vly")})
+        QVERIFY2(listed.contains(name), qPrintable(wrong.err));
+    QVERIFY(!listed.contains(QStringLiteral("off.vly")));
 }
 
 QTEST_MAIN(TestCli)

@@ -243,6 +243,51 @@ private slots:
         QCOMPARE(t.pixelColor(50, 80), QColor(Qt::white));
     }
 
+    void onlyWantedEntriesAreMade()
+    {
+        // Each entry made alone is the entry of the whole catalogue, names
+        // of the across grids with their dot included; a layout file that is
+        // not wanted is not read, so its fault is not reported either.
+        QTemporaryDir docs;
+        const QString folder = docs.path() + "/A4/";
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(LayoutFile::write(folder + "two.vly", "A4", 21000, 29700,
+                                   {QRectF(1000, 1000, 5000, 5000), QRectF(1000, 7000, 5000, 5000)}),
+                 QString());
+        QFile off(folder + "off.vly"); // a frame beyond the paper: the writer would refuse it
+        QVERIFY(off.open(QIODevice::WriteOnly));
+        QDataStream out(&off);
+        out.setVersion(QDataStream::Qt_5_1);
+        out << LayoutFile::Magic << QString("A4") << qint32(21000) << qint32(29700) << qint32(1) << qint32(20000)
+            << qint32(1000) << qint32(5000) << qint32(5000);
+        off.close();
+        LayoutCatalogue::Source s = a4({size(35, 70), size(90, 130, false), size(100, 150), size(3, 4)});
+        s.documentsFolder = docs.path() + "/";
+        LayoutCatalogue all;
+        all.build(s);
+        QCOMPARE(all.problems().size(), 1);
+        QVERIFY(names(all).contains("20-35x70. mm"));
+        for (int i = 3; i < all.entries().size(); ++i) {
+            const Page &entry = all.entries().at(i);
+            LayoutCatalogue one;
+            int asked = 0;
+            one.build(s, [&](const QString &name) {
+                ++asked;
+                return name == entry.title;
+            });
+            QCOMPARE(names(one), names(all).mid(0, 3) << entry.title);
+            QCOMPARE(rects(one.entries().last()), rects(entry));
+            QVERIFY(one.problems().isEmpty());
+            QCOMPARE(asked, all.entries().size() - 3 + 1); // every grid and file asked about, the damaged one too
+        }
+        for (const QString &name : {QString(" 3-100x150 in"), QString("nothing like it")}) {
+            LayoutCatalogue remembered;
+            remembered.build(s, [&](const QString &entry) { return LayoutCatalogue::matchesRemembered(entry, name); });
+            QCOMPARE(remembered.entries().at(remembered.currentRow(name)).title,
+                     all.entries().at(all.currentRow(name)).title);
+        }
+    }
+
     void currentRowMatchesAllButTheEnd()
     {
         LayoutCatalogue c;
