@@ -78,9 +78,12 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
         fault = DecodeFault::Unreadable;
         return;
     }
-    if (qint64(full.width()) * full.height() > MaxImagePixels)
+    if (qint64(full.width()) * full.height() > MaxImagePixels) {
         fault = DecodeFault::TooLarge;
-    else if (decoded.isNull())
+        // Kept to say how large the refused image is.
+        imageWidth = full.width();
+        imageHeight = full.height();
+    } else if (decoded.isNull())
         fault = DecodeFault::Unreadable;
     else
         fault = looksTruncated(fileData.bytes()) ? DecodeFault::Damaged : DecodeFault::None;

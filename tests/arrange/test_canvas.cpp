@@ -67,6 +67,39 @@ private slots:
         QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
     }
 
+    void faultyPhotosAreMarkedOnTheirFrames()
+    {
+        // A file cut short shows what it holds with a red corner, the
+        // reason in its tip; one claiming more pixels than may be decoded
+        // shows its name and why instead of a picture.
+        QFile whole(photos[0]);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        const QString cut = dir.filePath("cut.jpg");
+        const QString huge = dir.filePath("huge.jpg");
+        QByteArray claiming = bytes;
+        const int sof = claiming.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        claiming.replace(sof + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4)); // 60000 x 60000
+        for (const auto &file : {qMakePair(cut, bytes.left(bytes.size() * 2 / 3)), qMakePair(huge, claiming)}) {
+            QFile out(file.first);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file.second);
+        }
+        Arrange dock;
+        arrangeFiles(dock, {cut, huge});
+        FrameWidget *damaged = frameWidget(dock, 0);
+        QVERIFY(!damaged->icon().isNull());
+        QVERIFY2(damaged->toolTip().contains("damaged"), qPrintable(damaged->toolTip()));
+        const QImage shown = damaged->icon().pixmap(damaged->iconSize()).toImage();
+        QCOMPARE(shown.pixelColor(shown.width() - 2, 1), QColor(Qt::red));
+        QVERIFY(shown.pixelColor(1, shown.height() - 2) != QColor(Qt::red));
+        FrameWidget *refused = frameWidget(dock, 1);
+        QVERIFY(refused->icon().isNull());
+        QVERIFY2(refused->text().startsWith("huge.jpg\n") && refused->toolTip().contains("60000"),
+                 qPrintable(refused->toolTip()));
+    }
+
     void ctrlClickAddsPlainClickReplaces()
     {
         Arrange dock;
