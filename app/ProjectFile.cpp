@@ -5,12 +5,12 @@
 #include "library/ByteBudget.h"
 #include "library/ImageFile.h"
 #include "library/StreamLimits.h"
+#include "platform/ReplacingFile.h"
 
 #include <QDataStream>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMap>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -177,12 +177,13 @@ bool read(const QString &path, ProjectContents &contents, QString &error, qint64
 bool write(const QString &path, const ProjectContents &contents, const ImageSource &open, QString &error,
            EmbeddedTable *written)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    ReplacingFile file(path);
+    if (!file.open()) {
         error = file.errorString();
         return false;
     }
-    QDataStream out(&file);
+    QIODevice &device = file.device();
+    QDataStream out(&device);
     out.setVersion(QDataStream::Qt_5_1);
     writeHeader(out, contents);
     if (out.status() != QDataStream::Ok) {
@@ -202,7 +203,7 @@ bool write(const QString &path, const ProjectContents &contents, const ImageSour
     for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
         out << it.key();
         EmbeddedFile entry;
-        entry.position = file.pos();
+        entry.position = device.pos();
         const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
         entry.size = bytes.size();
         out << bytes;

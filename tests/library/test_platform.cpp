@@ -2,6 +2,7 @@
 #include "platform/DriveWatcher.h"
 #include "platform/ExternalEditor.h"
 #include "platform/RecycleBin.h"
+#include "platform/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,54 @@ private Q_SLOTS:
         QVERIFY(!RecycleBin::moveToTrash(dir.filePath(QStringLiteral("missing.jpg"))));
         QVERIFY(!RecycleBin::moveToTrash(QString()));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("data/Trash/files/missing.jpg"))));
+    }
+
+    void replacingFileTakesThePlaceOnlyWhenCommitted_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<bool>("committed");
+        QTest::newRow("new, committed") << false << true;
+        QTest::newRow("replacing, committed") << true << true;
+        QTest::newRow("new, given up") << false << false;
+        QTest::newRow("replacing, given up") << true << false;
+    }
+
+    void replacingFileTakesThePlaceOnlyWhenCommitted()
+    {
+        QFETCH(bool, oldFile);
+        QFETCH(bool, committed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("work.vm2");
+        if (oldFile) {
+            writeText(path, "old");
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        }
+        {
+            ReplacingFile file(path);
+            QVERIFY2(file.open(), qPrintable(file.errorString()));
+            QCOMPARE(file.device().write("new bytes"), qint64(9));
+            // Nothing is seen before the commit, not even a temporary name.
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), oldFile ? QStringList{"work.vm2"} : QStringList());
+            if (committed)
+                QVERIFY2(file.commit(), qPrintable(file.errorString()));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), oldFile || committed ? QStringList{"work.vm2"} : QStringList());
+        QFile result(path);
+        if (oldFile || committed) {
+            QVERIFY(result.open(QIODevice::ReadOnly));
+            QCOMPARE(result.readAll(), QByteArray(committed ? "new bytes" : "old"));
+        }
+        if (oldFile)
+            QCOMPARE(QFile::permissions(path) & 0x0777, QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
+    }
+
+    void replacingFileInAMissingFolderSaysWhy()
+    {
+        QTemporaryDir dir;
+        ReplacingFile file(dir.filePath("gone/work.vm2"));
+        QVERIFY(!file.open());
+        QVERIFY(!file.errorString().isEmpty());
+        QVERIFY(!file.commit());
     }
 
     void mountTableParsing()

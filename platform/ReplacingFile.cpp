@@ -1,0 +1,131 @@
+#include "platform/ReplacingFile.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// A name beside `path` that no file has.
+QString unusedNameBeside(const QString &path)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = QStringLiteral("%1.%2.tmp").arg(path).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                          QLatin1Char('0'));
+        if (!QFileInfo::exists(name))
+            return name;
+    }
+    return QString();
+}
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Gives `temporary` the name `path`, replacing the file there.
+bool renameOver(const QString &temporary, const QString &path, QString &error)
+{
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    error = systemError(errno);
+    QFile::remove(temporary);
+    return false;
+}
+
+} // namespace
+
+ReplacingFile::ReplacingFile(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+
+ReplacingFile::~ReplacingFile()
+{
+    if (m_open)
+        discard();
+}
+
+bool ReplacingFile::open()
+{
+#ifdef Q_OS_LINUX
+    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
+    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        if (!m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            m_error = m_file.errorString();
+            return false;
+        }
+        m_open = true;
+        return true;
+    }
+    // A file system without unnamed files takes a named one; any other
+    // failure (no such folder, no right to write there) is the answer.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        m_error = systemError(errno);
+        return false;
+    }
+#endif
+    m_namedTemporary = unusedNameBeside(m_path);
+    m_file.setFileName(m_namedTemporary);
+    if (m_namedTemporary.isEmpty() || !m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        m_error = m_file.errorString();
+        m_namedTemporary.clear();
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+bool ReplacingFile::commit()
+{
+    if (!m_open) {
+        m_error = QStringLiteral("The file is not open");
+        return false;
+    }
+    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
+        m_error = m_file.errorString();
+        discard();
+        return false;
+    }
+    const bool replaces = QFileInfo::exists(m_path);
+#ifdef Q_OS_LINUX
+    if (m_namedTemporary.isEmpty()) {
+        const int fd = m_file.handle();
+        struct stat old;
+        if (replaces && ::stat(QFile::encodeName(m_path).constData(), &old) == 0)
+            ::fchmod(fd, old.st_mode & 07777);
+        // The unnamed file gets a name beside the old one, then takes its place.
+        const QString temporary = unusedNameBeside(m_path);
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        if (temporary.isEmpty()
+            || ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(temporary).constData(),
+                        AT_SYMLINK_FOLLOW)
+                   != 0) {
+            m_error = systemError(errno);
+            discard();
+            return false;
+        }
+        m_file.close();
+        m_open = false;
+        return renameOver(temporary, m_path, m_error);
+    }
+#endif
+    m_file.close();
+    m_open = false;
+    if (replaces)
+        QFile::setPermissions(m_namedTemporary, QFile::permissions(m_path));
+    return renameOver(m_namedTemporary, m_path, m_error);
+}
+
+void ReplacingFile::discard()
+{
+    m_file.close();
+    if (!m_namedTemporary.isEmpty())
+        QFile::remove(m_namedTemporary);
+    m_open = false;
+}

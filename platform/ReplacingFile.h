@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// A file written in full before it takes the place of `path`: the bytes go
+// to a file without a name in the same folder, which is given the name
+// `path` in one step (rename over the old file) by commit(). Until then the
+// old file stays as it was; a write that fails, a ReplacingFile destroyed
+// without commit() or a process killed midway leaves nothing behind.
+//
+// Unlike QSaveFile, commit() does not wait for the disk: the rename is
+// ordered after the data by the file systems that replace files this way
+// (ext4 flushes a file renamed over another before the rename), and a
+// project of hundreds of megabytes is saved in the time a copy takes. Where
+// the system offers no files without a name, a named temporary file beside
+// `path` is used instead (left behind only by a killed process).
+class ReplacingFile
+{
+public:
+    explicit ReplacingFile(const QString &path);
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile &) = delete;
+    ReplacingFile &operator=(const ReplacingFile &) = delete;
+
+    // Opens the new file for writing; false with errorString().
+    bool open();
+    // Where the bytes are written.
+    QIODevice &device() { return m_file; }
+    // Flushes and puts the new file in place of the old one, with the old
+    // file's permissions; false with errorString() (the old file is then
+    // untouched and the new one gone).
+    bool commit();
+    QString errorString() const { return m_error; }
+
+private:
+    void discard();
+
+    QString m_path;
+    QString m_namedTemporary; // the fallback's temporary file, if used
+    QFile m_file;
+    QString m_error;
+    bool m_open = false;
+};
