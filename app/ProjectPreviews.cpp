@@ -2,7 +2,7 @@
 
 #include "library/Exif.h"
 
-#include <QtConcurrent>
+#include "library/PoolMap.h"
 
 #include <functional>
 
@@ -37,7 +37,7 @@ void ProjectPreviews::start(const ImageSource &source, const QStringList &names,
     std::function<Result(const QString &)> one = [source, rule](const QString &name) {
         return decode(source, name, rule);
     };
-    m_watcher.setFuture(QtConcurrent::mapped(names, one));
+    m_watcher.setFuture(mappedOnPool(m_pool, names, one));
 }
 
 void ProjectPreviews::cancel()

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QSize>
 #include <QStringList>
+#include <QThreadPool>
 
 // The previews of an opened project, decoded on the worker pool after its
 // pages are shown: each distinct file once, from its copy in the project
@@ -51,6 +52,7 @@ Q_SIGNALS:
 private:
     void deliver(int index);
 
+    QThreadPool m_pool; // the decoders of the previews
     QFutureWatcher<Result> m_watcher;
     QSet<int> m_delivered;
 };

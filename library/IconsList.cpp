@@ -2,10 +2,10 @@
 
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
+#include "library/PoolMap.h"
 
 #include <QKeyEvent>
 #include <QTimer>
-#include <QtConcurrent>
 
 IconsList::IconsList(bool keepData, QWidget *parent)
     : QListView(parent), m_keepData(keepData), m_timer(new QTimer(this))
@@ -130,7 +130,7 @@ void IconsList::timerSetImage()
     std::function<IconFuture(const QString &)> read = [rule](const QString &file) {
         return readIconFuture(file, rule);
     };
-    m_watcher.setFuture(QtConcurrent::mapped(files, read));
+    m_watcher.setFuture(mappedOnPool(m_pool, files, read));
     m_stopped = false;
 }
 

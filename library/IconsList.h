@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 #include <QListView>
 #include <QModelIndex>
+#include <QThreadPool>
 
 class IconsModel;
 class QTimer;
@@ -67,6 +68,7 @@ private:
     // The rows of the batch in progress; persistent, so that a row removed
     // or a list reloaded meanwhile is noticed.
     QList<QPersistentModelIndex> m_visibleItems;
+    QThreadPool m_pool; // the readers of this list's files
     QFutureWatcher<IconFuture> m_watcher;
     QTimer *m_timer;
 };

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QtTest>
 
 class TestIconsList : public QObject
@@ -190,6 +192,26 @@ private Q_SLOTS:
         QCOMPARE(view.iconSize(), QSize(80, 70));
         QTRY_VERIFY(view.GetVisibleItems().isEmpty());
         QCOMPARE(view.indexAt(QPoint(40, 10)).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
+    }
+
+    // The readers run on the list's own threads: Qt's global pool, which
+    // smooth scaling on the GUI thread waits for, is never queued behind
+    // them (here it is busy throughout, and the rows are decoded anyway).
+    void readersLeaveTheGlobalPoolAlone()
+    {
+        QThreadPool *global = QThreadPool::globalInstance();
+        const int threads = global->maxThreadCount();
+        global->setMaxThreadCount(1);
+        QSemaphore release;
+        global->start([&release] { release.acquire(); });
+        IconsModel model(nullptr, false, IconsModel::OfferUris);
+        IconsList view(false);
+        QVERIFY(showOver(view, model, QSize(330, 220)));
+        view.restart();
+        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0);
+        release.release();
+        global->waitForDone();
+        global->setMaxThreadCount(threads);
     }
 
     void resultsAfterStopIgnored()
