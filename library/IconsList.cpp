@@ -85,6 +85,10 @@ QList<QModelIndex> IconsList::GetVisibleItems()
     QList<QModelIndex> items;
     if (!isVisible() || !model())
         return items;
+    // Rows just listed are placed now, not when the view gets round to it:
+    // until then nothing is seen and the first screen would wait for the
+    // next timer.
+    executeDelayedItemsLayout();
     const int iw = thumbnails().iconWidth;
     const int ih = thumbnails().iconHeight;
     const int w = viewport()->width();

@@ -176,37 +176,63 @@ void readIntoItem(IconItem &item, const PreviewRule &rule)
     item.rotation = exifRead(item.fileData.bytes(), item.shotTime);
 }
 
+namespace {
+
+// The beginning of a photograph that holds its EXIF block and the size of
+// its image in all but unusual files.
+constexpr qint64 HeadBytes = 128 * 1024;
+
+// The preview of a photograph from the shared thumbnail cache, read from
+// the beginning of the file only (orientation, date and size): a folder
+// seen before is shown without reading its photographs whole. False when
+// the cache has none of the size needed, or the beginning does not tell.
+bool fromSharedCache(const QString &fileName, const PreviewRule &rule, IconFuture &result)
+{
+    QByteArray head;
+    if (!ImageSource::readPlainFileHead(fileName, HeadBytes, head))
+        return false;
+    QBuffer buffer(&head);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize reported = reportedSize(reader);
+    if (!reported.isValid())
+        return false;
+    QDateTime date;
+    const int rotation = exifRead(head, date);
+    const QSize needed = previewSize(reported, rule);
+    const bool across = (rotation / 90) % 2 == 1;
+    const QImage thumbnail = ThumbnailCache(rule.thumbnailCache).find(fileName, across ? needed.transposed() : needed);
+    if (thumbnail.isNull())
+        return false;
+    // Thumbnails show the picture as it is seen, turned by its orientation;
+    // the preview is kept as the file stores it.
+    result.image = rotation == 0 ? thumbnail : thumbnail.transformed(QTransform().rotate(-rotation));
+    result.rotation = rotation;
+    result.date = date;
+    result.width = reported.width();
+    result.height = reported.height();
+    return true;
+}
+
+} // namespace
+
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
 {
     IconFuture result;
+    const bool shared = !rule.thumbnailCache.isEmpty();
+    if (shared && fromSharedCache(fileName, rule, result))
+        return result;
     if (!ImageSource::readPlainFile(fileName, result.data))
         return result;
     result.rotation = exifRead(result.data, result.date);
-    // Thumbnails in the shared cache show the picture as it is seen, turned
-    // by its orientation; the preview is kept as the file stores it.
-    const bool shared = !rule.thumbnailCache.isEmpty();
     const ThumbnailCache cache(rule.thumbnailCache);
-    const QTransform shown = QTransform().rotate(result.rotation);
     QSize full(0, 0);
-    if (shared) {
-        QBuffer buffer(&result.data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        const QSize reported = reportedSize(reader);
-        if (reported.isValid()) {
-            full = reported;
-            const QSize needed = previewSize(reported, rule);
-            const bool across = (result.rotation / 90) % 2 == 1;
-            const QImage thumbnail = cache.find(fileName, across ? needed.transposed() : needed);
-            if (!thumbnail.isNull())
-                result.image = result.rotation == 0 ? thumbnail : thumbnail.transformed(shown.inverted());
-        }
-    }
     // A file that failed before, unchanged since, is not decoded again.
-    if (result.image.isNull() && !(shared && cache.hasFailure(fileName))) {
+    if (!(shared && cache.hasFailure(fileName))) {
         result.image = decodePreview(result.data, rule, &full);
         if (shared && !result.image.isNull())
-            cache.store(fileName, result.rotation == 0 ? result.image : result.image.transformed(shown));
+            cache.store(fileName, result.rotation == 0 ? result.image
+                                                       : result.image.transformed(QTransform().rotate(result.rotation)));
         else if (shared)
             cache.storeFailure(fileName);
     }
