@@ -42,13 +42,15 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
       // Each with the pixels its frame has in the bands.
       m_images(inOrder(page, m_order), options.source, 1, FrameImages::Turn::AsShown,
                m_scale > 0 ? 1.0 / m_scale : 0),
-      m_held(page.frames.size())
+      m_taken(page.frames.size(), false), m_held(page.frames.size())
 {
     if (options.cutGuides)
         m_guides = CutGuides::lines(page);
     const int count = page.frames.size();
     m_top.fill(0, count);
     m_bottom.fill(-1, count);
+    m_photoTop.fill(0, count);
+    m_photoBottom.fill(-1, count);
     if (m_scale <= 0 || page.printableWidth() <= 0)
         return;
     const double reach = PageRenderer::frameReach(m_scale);
@@ -59,6 +61,9 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
         const QRectF r = PageRenderer::frameRect(f, m_scale, m_offsetX, m_offsetY);
         m_top[i] = r.top() - reach;
         m_bottom[i] = r.bottom() + reach;
+        // A pixel more each way: the rows the photograph's edges touch.
+        m_photoTop[i] = r.top() - 1;
+        m_photoBottom[i] = r.bottom() + 1;
     }
 }
 
@@ -71,26 +76,36 @@ QVector<PhotoFrame> PageBands::inOrder(const Page &page, const QVector<int> &ord
     return frames;
 }
 
+void PageBands::takeUpTo(int frame)
+{
+    for (; !m_taken.at(frame) && m_next < m_order.size(); ++m_next) {
+        const int k = m_order.at(m_next);
+        m_held[k] = m_images.take(m_next);
+        m_taken[k] = true;
+    }
+}
+
 void PageBands::draw(QImage &band, int top)
 {
     band.fill(Qt::white);
     const double bottom = top + band.height();
-    for (; m_taken < m_order.size() && m_top.at(m_order.at(m_taken)) < bottom; ++m_taken)
-        m_held[m_order.at(m_taken)] = m_images.take(m_taken);
     QPainter painter(&band);
     painter.translate(0, -top);
     // In the page's order, so that frames that overlap cover each other as
-    // on the whole page.
+    // on the whole page. A photograph is taken when a band first reaches
+    // its rows and let go right after its last rows are drawn; the rows of
+    // the outline beyond it are drawn without it.
     for (int i = 0; i < m_page.frames.size(); ++i) {
         if (m_bottom.at(i) <= top || m_top.at(i) >= bottom)
             continue;
-        PageRenderer::drawFrame(painter, m_page.frames.at(i), m_held.at(i), m_scale, m_offsetX, m_offsetY,
-                                       m_options);
+        const bool photoRows = m_photoBottom.at(i) > top && m_photoTop.at(i) < bottom;
+        if (photoRows)
+            takeUpTo(i);
+        PageRenderer::drawFrame(painter, m_page.frames.at(i), photoRows ? m_held.at(i) : DecodedImage(), m_scale,
+                                m_offsetX, m_offsetY, m_options);
+        if (m_photoBottom.at(i) <= bottom)
+            m_held[i] = DecodedImage();
     }
     // The marks lie beside the photographs: each band draws its part.
     CutGuides::draw(painter, m_guides, m_scale, m_offsetX, m_offsetY);
-    painter.end();
-    for (int i = 0; i < m_page.frames.size(); ++i)
-        if (m_bottom.at(i) <= bottom)
-            m_held[i] = DecodedImage();
 }

@@ -12,9 +12,11 @@
 // Draws a page image a band of rows at a time, top to bottom, so that a page
 // of any size is made in the memory of a band or two. Each frame's
 // photograph is decoded (and turned as the frame shows it) once, on worker
-// threads, when the first band it reaches comes near, and let go after the
-// last; the photographs are decoded in the order the bands need them. The
-// bands together are the image PageRenderer::drawPage() draws of the page.
+// threads, when the first band it reaches comes near, and let go as soon as
+// the last of its rows is drawn, before the band goes on to the frames
+// below (frames that meet need not hold their photographs together); the
+// photographs are decoded in the order the bands need them. The bands
+// together are the image PageRenderer::drawPage() draws of the page.
 class PageBands
 {
 public:
@@ -28,6 +30,9 @@ public:
 
 private:
     static QVector<PhotoFrame> inOrder(const Page &page, const QVector<int> &order);
+    // Takes the photographs of the frames in the order they are decoded,
+    // up to that of `frame`.
+    void takeUpTo(int frame);
 
     Page m_page;
     RenderOptions m_options;
@@ -35,10 +40,13 @@ private:
     double m_scale = 0;
     double m_offsetX = 0;
     double m_offsetY = 0;
-    QVector<double> m_top; // per frame: the rows it draws on
+    QVector<double> m_top; // per frame: the rows it draws on (its outline reaches beyond the photograph)
     QVector<double> m_bottom;
+    QVector<double> m_photoTop; // per frame: the rows its photograph covers
+    QVector<double> m_photoBottom;
     QVector<int> m_order; // frames by the first row they draw on
     FrameImages m_images; // the photographs of the frames in that order
-    int m_taken = 0; // frames of m_order whose photograph was taken
+    int m_next = 0; // the next frame of m_order whose photograph is to be taken
+    QVector<bool> m_taken; // per frame
     QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
 };
