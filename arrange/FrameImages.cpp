@@ -28,7 +28,7 @@ FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &s
     : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0)), m_turn(turn),
       m_density(density)
 {
-    m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 1)));
+    m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 2)));
     startUpTo(m_ahead - 1);
 }
 

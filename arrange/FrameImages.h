@@ -37,9 +37,11 @@ public:
     // decoding of the following ones start.
     DecodedImage take(int index);
     Turn turn() const { return m_turn; }
+    // Starts the decodings of the frames up to `last` now, beyond `ahead`
+    // (for a caller that knows it will need them together); two run at once.
+    void startUpTo(int last);
 
 private:
-    void startUpTo(int last);
 
     struct Job
     {

@@ -37,16 +37,16 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
       m_offsetX(m_scale > 0 ? page.left / m_scale - area.left() : 0),
       m_offsetY(m_scale > 0 ? page.top / m_scale - area.top() : 0),
       m_order(topDown(page, m_scale, m_offsetX, m_offsetY)),
-      // One photograph decoded ahead: the next band may need it, and more
-      // would hold a hundred megabytes each for nothing.
-      // Each with the pixels its frame has in the bands.
-      m_images(inOrder(page, m_order), options.source, 1, FrameImages::Turn::AsShown,
+      // Each with the pixels its frame has in the bands; started by
+      // startDecodings(), never ahead on their own.
+      m_images(inOrder(page, m_order), options.source, 0, FrameImages::Turn::AsShown,
                m_scale > 0 ? 1.0 / m_scale : 0),
       m_taken(page.frames.size(), false), m_held(page.frames.size())
 {
     if (options.cutGuides)
         m_guides = CutGuides::lines(page);
     const int count = page.frames.size();
+    m_cost.fill(0, count);
     m_top.fill(0, count);
     m_bottom.fill(-1, count);
     m_photoTop.fill(0, count);
@@ -64,7 +64,12 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
         // A pixel more each way: the rows the photograph's edges touch.
         m_photoTop[i] = r.top() - 1;
         m_photoBottom[i] = r.bottom() + 1;
+        // The decoded photograph has the frame's pixels, or the crop's when
+        // fewer; the reader and the turn need about as much again and half.
+        const double pixels = qMin(r.width() * r.height(), double(f.cropWidth) * f.cropHeight);
+        m_cost[i] = qint64(pixels * 4 * 2.5);
     }
+    startDecodings();
 }
 
 QVector<PhotoFrame> PageBands::inOrder(const Page &page, const QVector<int> &order)
@@ -79,10 +84,36 @@ QVector<PhotoFrame> PageBands::inOrder(const Page &page, const QVector<int> &ord
 void PageBands::takeUpTo(int frame)
 {
     for (; !m_taken.at(frame) && m_next < m_order.size(); ++m_next) {
+        startDecodings();
         const int k = m_order.at(m_next);
         m_held[k] = m_images.take(m_next);
         m_taken[k] = true;
     }
+    startDecodings();
+}
+
+void PageBands::startDecodings()
+{
+    // Photographs a row needs together (two frames side by side) are decoded
+    // at once on two threads, and the next row's while this one is drawn, as
+    // far as the memory allows: each decoding holds its own photograph, the
+    // reader's image and the turned copy for a moment.
+    constexpr qint64 DecodeBound = qint64(300) << 20;
+    qint64 committed = 0;
+    for (const DecodedImage &d : m_held)
+        committed += d.image.sizeInBytes();
+    for (int j = m_next; j < m_started; ++j)
+        committed += m_cost.at(m_order.at(j));
+    const int first = m_started;
+    while (m_started < m_order.size()) {
+        const qint64 cost = m_cost.at(m_order.at(m_started));
+        if (m_started > m_next && committed + cost > DecodeBound)
+            break;
+        committed += cost;
+        ++m_started;
+    }
+    if (m_started > first)
+        m_images.startUpTo(m_started - 1);
 }
 
 void PageBands::draw(QImage &band, int top)
@@ -103,8 +134,10 @@ void PageBands::draw(QImage &band, int top)
             takeUpTo(i);
         PageRenderer::drawFrame(painter, m_page.frames.at(i), photoRows ? m_held.at(i) : DecodedImage(), m_scale,
                                 m_offsetX, m_offsetY, m_options);
-        if (m_photoBottom.at(i) <= bottom)
+        if (m_photoBottom.at(i) <= bottom && !m_held.at(i).image.isNull()) {
             m_held[i] = DecodedImage();
+            startDecodings();
+        }
     }
     // The marks lie beside the photographs: each band draws its part.
     CutGuides::draw(painter, m_guides, m_scale, m_offsetX, m_offsetY);

@@ -33,6 +33,10 @@ private:
     // Takes the photographs of the frames in the order they are decoded,
     // up to that of `frame`.
     void takeUpTo(int frame);
+    // Starts the decodings of the next frames while what they will need,
+    // with the photographs held now, stays within DecodeBound; at least the
+    // next one.
+    void startDecodings();
 
     Page m_page;
     RenderOptions m_options;
@@ -46,7 +50,9 @@ private:
     QVector<double> m_photoBottom;
     QVector<int> m_order; // frames by the first row they draw on
     FrameImages m_images; // the photographs of the frames in that order
+    QVector<qint64> m_cost; // per frame: the bytes its decoding takes at its height
     int m_next = 0; // the next frame of m_order whose photograph is to be taken
+    int m_started = 0; // frames of m_order whose decoding was started
     QVector<bool> m_taken; // per frame
     QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
 };
