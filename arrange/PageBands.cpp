@@ -88,6 +88,9 @@ void PageBands::takeUpTo(int frame)
         const int k = m_order.at(m_next);
         m_held[k] = m_images.take(m_next);
         m_taken[k] = true;
+        m_mostHeld = qMax<int>(m_mostHeld, std::count_if(m_held.cbegin(), m_held.cend(), [](const DecodedImage &d) {
+                                   return !d.image.isNull();
+                               }));
     }
     startDecodings();
 }
@@ -122,10 +125,12 @@ void PageBands::draw(QImage &band, int top)
     const double bottom = top + band.height();
     QPainter painter(&band);
     painter.translate(0, -top);
-    // In the page's order, so that frames that overlap cover each other as
-    // on the whole page. A photograph is taken when a band first reaches
-    // its rows and let go right after its last rows are drawn; the rows of
-    // the outline beyond it are drawn without it.
+    // In the page's order, so that frames that overlap (their outlines
+    // always do where they meet) cover each other as on the whole page. A
+    // photograph is taken when a band first reaches its rows and let go
+    // right after its last rows are drawn; the rows of the outline beyond it
+    // are drawn without it. A row's photographs are thus let go before the
+    // next row's are taken, when the page lists its frames top down.
     for (int i = 0; i < m_page.frames.size(); ++i) {
         if (m_bottom.at(i) <= top || m_top.at(i) >= bottom)
             continue;

@@ -27,6 +27,8 @@ public:
     // Clears `band` to white and draws into it the rows [top, top +
     // band.height()) of the page image. Bands are drawn in order downwards.
     void draw(QImage &band, int top);
+    // The most photographs held at once so far.
+    int mostPhotographsHeld() const { return m_mostHeld; }
 
 private:
     static QVector<PhotoFrame> inOrder(const Page &page, const QVector<int> &order);
@@ -55,4 +57,5 @@ private:
     int m_started = 0; // frames of m_order whose decoding was started
     QVector<bool> m_taken; // per frame
     QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
+    int m_mostHeld = 0;
 };

@@ -3,6 +3,8 @@
 // files written and failures, and the ExportDialog dialog.
 #include "OutputFixture.h"
 
+#include "arrange/PageBands.h"
+
 #include "app/JpegExport.h"
 #include "app/ExportDialog.h"
 #include "app/ExportCommand.h"
@@ -176,6 +178,16 @@ void TestExport::encoderMatchesImageWriter()
     QByteArray streamed;
     QString error;
     QVERIFY2(JpegExport::encodePage(page, 80, &streamed, &error), qPrintable(error));
+    // Frames that meet do not hold their photographs together: a row's
+    // are let go before the bands take the next row's.
+    if (!overlapping && !bottomUp) {
+        const QSize size = JpegExport::imageSize(page);
+        PageBands bands(page, JpegExport::printableArea(page), RenderOptions());
+        QImage band(size.width(), JpegExport::bandRows(size), QImage::Format_RGB32);
+        for (int top = 0; top < size.height(); top += band.height())
+            bands.draw(band, top);
+        QCOMPARE(bands.mostPhotographsHeld(), across);
+    }
     QByteArray written;
     QBuffer buffer(&written);
     QVERIFY(buffer.open(QIODevice::WriteOnly));
