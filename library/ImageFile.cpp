@@ -36,6 +36,16 @@ QSize reportedSize(QImageReader &reader)
     return reported.isValid() && !reported.isEmpty() ? reported : QSize();
 }
 
+// The full size the header of `bytes` tells, or an invalid size.
+QSize headerSize(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return reportedSize(reader);
+}
+
 qint64 pixelsOf(const QSize &size) { return qint64(size.width()) * size.height(); }
 
 // A JPEG is decoded with the reader's quick reduction (whole steps of the
@@ -191,10 +201,7 @@ bool fromSharedCache(const QString &fileName, const PreviewRule &rule, IconFutur
     QByteArray head;
     if (!ImageSource::readPlainFileHead(fileName, HeadBytes, head))
         return false;
-    QBuffer buffer(&head);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize reported = reportedSize(reader);
+    const QSize reported = headerSize(head);
     if (!reported.isValid())
         return false;
     QDateTime date;
@@ -227,8 +234,11 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     result.rotation = exifRead(result.data, result.date);
     const ThumbnailCache cache(rule.thumbnailCache);
     QSize full(0, 0);
-    // A file that failed before, unchanged since, is not decoded again.
-    if (!(shared && cache.hasFailure(fileName))) {
+    // A file that failed before, unchanged since, is not decoded again; its
+    // size is what its header says.
+    if (shared && cache.hasFailure(fileName)) {
+        full = headerSize(result.data).expandedTo(QSize(0, 0));
+    } else {
         result.image = decodePreview(result.data, rule, &full);
         if (shared && !result.image.isNull())
             cache.store(fileName, result.rotation == 0 ? result.image
