@@ -187,37 +187,6 @@ private slots:
         QVERIFY(isBlue(img.pixel(375, 125)));
     }
 
-    void acrossPositionsTurnTheText_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("upright");
-        QTest::newRow("0 along") << 0 << true;
-        QTest::newRow("3 along") << 3 << true;
-        QTest::newRow("4 across") << 4 << false;
-        QTest::newRow("7 across") << 7 << false;
-    }
-
-    void acrossPositionsTurnTheText()
-    {
-        QFETCH(int, position);
-        QFETCH(bool, upright);
-        PhotoFrame f = filled(photo("sq.jpg", 300, 300, Qt::white, Qt::white), 10000, 10000, true);
-        f.fileName = dir.filePath("sq.jpg");
-        f.fileNameStamp = true;
-        f.stampPosition = position;
-        f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 14);
-        // Give the name some length: render through a copy that names a
-        // long file (the picture is decoded from the held bytes).
-        f.fileName = dir.filePath("ABCDEFGHIJKL.jpg");
-        QImage img = blank(500, 500);
-        QPainter p(&img);
-        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
-        p.end();
-        const QRect text = boxOf(img.copy(5, 5, 490, 490), isDark);
-        QVERIFY(!text.isEmpty());
-        QCOMPARE(text.width() > text.height(), upright);
-    }
-
     void stampsStayWithinTheirFrame()
     {
         // A date and file-name stamp of ordinary size lies whole inside its
@@ -402,7 +371,6 @@ private slots:
         const QString date = QLocale::system().toString(QDate(2020, 5, 6), QLocale::ShortFormat);
         QTest::newRow("jpg") << "/photos/IMG_0001.JPG" << false << "IMG_0001";
         QTest::newRow("two dots") << "/a.b/archive.tar.gz" << false << "archive.tar";
-        QTest::newRow("no dot") << "/docs/README" << false << "README";
         QTest::newRow("no dot, date") << "/docs/README" << true << QString("README\n" + date);
         QTest::newRow("dot folder") << "/x.y/photo" << false << "photo";
     }
@@ -424,7 +392,6 @@ private slots:
     {
         QCOMPARE(RenderOptions::creditFor(QStringLiteral("ru")), QStringLiteral("Напечатано в Velmora"));
         QCOMPARE(RenderOptions::creditFor(QStringLiteral("en")), QStringLiteral("Printed with Velmora"));
-        QCOMPARE(RenderOptions().creditText, RenderOptions::creditFor(QStringLiteral("en")));
     }
 
     void sameAtAnyResolution()
