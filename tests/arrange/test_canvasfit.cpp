@@ -33,15 +33,6 @@ Page a4TwoTall()
 
 bool isBadgeRed(QRgb c) { return qRed(c) > 170 && qGreen(c) < 40 && qBlue(c) < 40; }
 
-int count(const QImage &img, const QRect &r, bool (*test)(QRgb))
-{
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += test(img.pixel(x, y)) ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 class TestCanvasFit : public QObject
@@ -236,9 +227,9 @@ private slots:
         // sharp one.
         const QImage softShot = soft->grab().toImage();
         const QRect badge(soft->badgeRect().topLeft() * 2, soft->badgeRect().size() * 2);
-        QVERIFY(count(softShot, badge, isBadgeRed) > badge.width() * badge.height() / 4);
+        QVERIFY(countIn(softShot, badge, isBadgeRed) > badge.width() * badge.height() / 4);
         const QImage sharpShot = sharp->grab().toImage();
-        QCOMPARE(count(sharpShot, sharpShot.rect(), isBadgeRed), 0);
+        QCOMPARE(countIn(sharpShot, sharpShot.rect(), isBadgeRed), 0);
     }
 
     void trimMarksOnTheCanvas()
