@@ -115,6 +115,7 @@ private Q_SLOTS:
         QVERIFY(first.data(IconsModel::ShotTimeRole).toDateTime() <= first.data(IconsModel::FileTimeRole).toDateTime());
         QCOMPARE(first.data(Qt::SizeHintRole).toSize(), QSize(105, 95));
         QVERIFY(model.flags(first) & Qt::ItemIsDragEnabled);
+        QCOMPARE(model.mimeTypes(), QStringList({"text/uri-list"}));
         QCOMPARE(model.indexOfFileName(dir->filePath("B.JPG")), 1);
         QCOMPARE(model.indexOfFileName(QString()), -1);
 
