@@ -2,7 +2,11 @@
 
 // Photographs written as real JPEG files for the tests: a plain colour, with
 // an optional black band on top (to tell the picture's turn) and white
-// square in the middle (to tell its position).
+// square in the middle (to tell its position); frames showing them, and
+// the pixel tests for pages drawn with them.
+
+#include "formats/PhotoFrame.h"
+#include "library/ImageFile.h"
 
 #include <QColor>
 #include <QImage>
@@ -37,4 +41,47 @@ inline QString writeTestJpeg(const QString &path, int w, int h, QColor color, in
                              int quality = -1)
 {
     return saveTestJpeg(testPicture(w, h, color, marks), path, quality);
+}
+
+// A frame of w x h (1/100 mm) showing the photograph at `path`, turned and
+// cropped to fill or fit it as the arrangement does; stamps in black.
+inline PhotoFrame arrangedFrame(const QString &path, int w, int h, bool fill)
+{
+    PhotoFrame f;
+    f.width = w;
+    f.height = h;
+    f.fileName = path;
+    f.loadImage(PreviewRule());
+    f.turnFromImage();
+    f.autoCrop(fill);
+    f.stampColor = Qt::black;
+    f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 10);
+    return f;
+}
+
+inline bool isDark(QRgb c) { return qGray(c) < 80; }
+inline bool isWhite(QRgb c) { return qRed(c) > 225 && qGreen(c) > 225 && qBlue(c) > 225; }
+inline bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; }
+inline bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; }
+
+// How many pixels of `r` pass `test`.
+inline int countIn(const QImage &img, const QRect &r, bool (*test)(QRgb))
+{
+    int n = 0;
+    const QRect c = r & img.rect();
+    for (int y = c.top(); y <= c.bottom(); ++y)
+        for (int x = c.left(); x <= c.right(); ++x)
+            n += test(img.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+// Bounding box of the pixels passing `test`.
+inline QRect boxOf(const QImage &img, bool (*test)(QRgb))
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (test(img.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }

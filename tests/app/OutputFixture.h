@@ -86,6 +86,35 @@ inline QString pdfInfo(const QString &file, const QString &key)
     return QString();
 }
 
+// The program run as a process, without a display to open, its settings
+// store under `configHome` when one is given; code -1 when it did not finish
+// or ended abnormally.
+struct Run
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+inline Run velmora(const QStringList &args, const QString &configHome = QString())
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty())
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks its own
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args);
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
 // Answers the modal dialogs to come, in turn: each step gets the next modal
 // window that appears and closes it itself.
 inline void answerInTurn(QList<std::function<void(QWidget *)>> steps, QPointer<QWidget> previous = {})

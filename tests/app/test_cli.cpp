@@ -36,36 +36,9 @@ private Q_SLOTS:
     void onlyTheChosenLayoutIsRead();
 
 private:
-    struct Run
-    {
-        int code = -1;
-        QString out;
-        QString err;
-    };
-    // Runs the program; `configHome`, when given, holds its settings store.
-    Run velmora(const QStringList &args, const QString &configHome = QString());
     QTemporaryDir dir;
     QStringList photos;
 };
-
-TestCli::Run TestCli::velmora(const QStringList &args, const QString &configHome)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!configHome.isEmpty())
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks its own
-    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
 
 void TestCli::initTestCase()
 {

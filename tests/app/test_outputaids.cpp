@@ -102,25 +102,6 @@ private:
         dock.engine()->arrangeAll(items);
     }
 
-    struct Run
-    {
-        int code = -1;
-        QString err;
-    };
-    Run velmora(const QStringList &args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args);
-        Run r;
-        if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit)
-            r.code = p.exitCode();
-        r.err = QString::fromLocal8Bit(p.readAllStandardError());
-        return r;
-    }
-
 private slots:
     void initTestCase()
     {

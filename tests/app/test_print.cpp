@@ -216,13 +216,11 @@ void TestPrint::printerSetUp()
     const QMarginsF m = printer.pageLayout().margins(QPageLayout::Millimeter);
     QVERIFY(qAbs(m.left() - 7) < 0.01 && qAbs(m.top() - 8) < 0.01 && qAbs(m.right() - 5) < 0.01);
     QVERIFY(printer.resolution() >= PrintJob::MinimumResolution);
-    QCOMPARE(printer.docName(), QStringLiteral("Velmora"));
 
     d.borderless = true;
     PrintJob::setUp(printer, PrintPlan::paperFor(d));
     QVERIFY(printer.fullPage());
     QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF());
-    QCOMPARE(d.left, 7.0); // the page setup keeps its margins
 }
 
 void TestPrint::pdfPages()

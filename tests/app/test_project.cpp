@@ -571,7 +571,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("none") << "/p/order" << "/p/order.vm2";
         QTest::newRow("capitals") << "/p/order.VM2" << "/p/order.VM2";
-        QTest::newRow("mixed") << "/p/order.Vm2" << "/p/order.Vm2";
         QTest::newRow("another") << "/p/order.jpg" << "/p/order.jpg.vm2";
     }
     void extensionIsAppended()

@@ -1,4 +1,4 @@
-// Decisions of the main window that need no window: project routing, title,
+// Decisions of the main window that need no window: project routing,
 // paper check, recent projects and the choice of language.
 #include "app/RecentFiles.h"
 #include "app/Shell.h"
@@ -16,7 +16,6 @@ class TestShell : public QObject
 private Q_SLOTS:
     void projectRouting_data();
     void projectRouting();
-    void title();
     void paperCheck_data();
     void paperCheck();
     void recentFiles();
@@ -45,12 +44,6 @@ void TestShell::projectRouting()
     QFETCH(QString, path);
     QFETCH(bool, project);
     QCOMPARE(Shell::isProjectPath(path), project);
-}
-
-void TestShell::title()
-{
-    QCOMPARE(Shell::windowTitle(QString()), QStringLiteral("Velmora[*]"));
-    QCOMPARE(Shell::windowTitle("/p/a.vm2"), QStringLiteral("Velmora - /p/a.vm2[*]"));
 }
 
 void TestShell::paperCheck_data()

@@ -46,13 +46,9 @@ private slots:
         QCOMPARE(w->minimumSize(), QSize(10000 / 59, 14000 / 59));
         // Filled frames show their picture; the empty one the hint.
         QVERIFY(!frameWidget(dock, 0)->icon().isNull());
-        // The file, its pixels, and as 400 x 300 pixels across 140 mm print
-        // at 72 ppi, that figure and the largest print at 300 ppi.
-        const QStringList tip = frameWidget(dock, 0)->toolTip().split('\n');
-        QCOMPARE(tip.value(0), photos[0]);
-        QCOMPARE(tip.value(1), QString("400x300"));
-        QVERIFY(tip.value(2).contains("72 ppi"));
-        QVERIFY(tip.value(3).contains("3.4 x 2.5 cm"));
+        // The tip: the file, its pixels, and 400 x 300 across 140 mm print at 72 ppi.
+        QVERIFY(frameWidget(dock, 0)->toolTip().startsWith(photos[0] + "\n400x300\n"));
+        QVERIFY(frameWidget(dock, 0)->toolTip().contains("72 ppi"));
         QVERIFY(w->icon().isNull());
         QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
         QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 0));

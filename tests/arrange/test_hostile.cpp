@@ -48,18 +48,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
-PhotoFrame frameFor(const QString &path, int width, int height, bool fill)
-{
-    PhotoFrame f;
-    f.width = width;
-    f.height = height;
-    f.fileName = path;
-    f.loadImage(PreviewRule());
-    f.turnFromImage();
-    f.autoCrop(fill);
-    return f;
-}
-
 // A layout file as anyone may write it, frames unchecked, for a paper of
 // 100 x 150 mm, the frames in the order given.
 void writeLayoutBytes(const QString &path, const QString &paperName, const QVector<QRect> &frames)
@@ -115,7 +103,7 @@ private slots:
         // Not even a preview: the frame knows why it shows nothing.
         const QString path = dir.filePath(QStringLiteral("giant.jpg"));
         writeFile(path, bytes);
-        const PhotoFrame f = frameFor(path, 10000, 15000, true);
+        const PhotoFrame f = arrangedFrame(path, 10000, 15000, true);
         QVERIFY(f.preview.isNull());
         QCOMPARE(f.fault, DecodeFault::TooLarge);
     }
@@ -160,7 +148,7 @@ private slots:
         // The square in the middle lands where it lands from the full image.
         const QString path = dir.filePath(QStringLiteral("square.jpg"));
         writeTestJpeg(path, 3200, 2400, Qt::blue, CentreSquare, 95);
-        const PhotoFrame f = frameFor(path, 4000, 3000, true);
+        const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
         const Page page = pageOf(f);
         const RenderOptions options = bare();
         QImage reduced(400, 300, QImage::Format_RGB32);
@@ -191,7 +179,7 @@ private slots:
         // pixels, the bands white, the photograph in the middle.
         const QString path = dir.filePath(QStringLiteral("wide.jpg"));
         writeTestJpeg(path, 6000, 4000, Qt::red);
-        const PhotoFrame f = frameFor(path, 300, 28000, false);
+        const PhotoFrame f = arrangedFrame(path, 300, 28000, false);
         QVERIFY2(qint64(f.cropWidth) * f.cropHeight > qint64(1) << 30,
                  qPrintable(QStringLiteral("%1x%2").arg(f.cropWidth).arg(f.cropHeight)));
         FrameImages images({f}, ImageSource(), 1, FrameImages::Turn::AsShown, 1.0 / 30);
@@ -217,7 +205,7 @@ private slots:
         QVERIFY(looksTruncated(cut));
         const QString path = dir.filePath(QStringLiteral("cut.jpg"));
         writeFile(path, cut);
-        const PhotoFrame f = frameFor(path, 10000, 7500, true);
+        const PhotoFrame f = arrangedFrame(path, 10000, 7500, true);
         QVERIFY(!f.preview.isNull());
         QCOMPARE(f.fault, DecodeFault::Damaged);
         QCOMPARE(decodeRegion(cut).fault, DecodeFault::Damaged);
@@ -231,7 +219,7 @@ private slots:
         // square in the middle, not a small picture in a corner.
         const QString path = dir.filePath(QStringLiteral("changing.jpg"));
         writeTestJpeg(path, 400, 300, Qt::blue, CentreSquare, 95);
-        PhotoFrame f = frameFor(path, 4000, 3000, true);
+        PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
         f.releaseData(); // beyond the budget: read again from the file
         writeTestJpeg(path, 200, 150, Qt::blue, CentreSquare, 95);
         const Page page = pageOf(f);

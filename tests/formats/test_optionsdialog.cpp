@@ -73,8 +73,6 @@ void answerNextBox(QMessageBox::StandardButton answer)
 
 } // namespace
 
-Q_DECLARE_METATYPE(ChooserMode)
-
 class TestOptionsDialog : public QObject
 {
     Q_OBJECT
@@ -366,28 +364,6 @@ private Q_SLOTS:
         timer.start();
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(shown, 2);
-    }
-
-    // Pages added to a document are laid on its paper: the chooser opened for
-    // them offers no page settings; the other modes that may change the paper do.
-    void addPagesChooserKeepsThePaper_data()
-    {
-        QTest::addColumn<ChooserMode>("mode");
-        QTest::addColumn<bool>("pageSettings");
-        QTest::newRow("choose") << ChooserMode::Choose << true;
-        QTest::newRow("add pages") << ChooserMode::AddPages << false;
-        QTest::newRow("change all") << ChooserMode::ChangeAll << true;
-        QTest::newRow("change selected") << ChooserMode::ChangeSelected << false;
-    }
-    void addPagesChooserKeepsThePaper()
-    {
-        QFETCH(ChooserMode, mode);
-        QFETCH(bool, pageSettings);
-        TabPageFormat chooser(mode, st, st.page.pageSetup);
-        QTabWidget *tabs = chooser.tabWidget();
-        const int index = tabs->indexOf(chooser.pageSettings());
-        QVERIFY(index >= 0);
-        QCOMPARE(tabs->isTabEnabled(index), pageSettings);
     }
 };
 

@@ -116,7 +116,6 @@ private Q_SLOTS:
         // The centimetre label is a text only; the sizes come from millimetres.
         QTest::newRow("A4 cm") << 7 << 2 << "A4 21x28" << 21.0 << 29.7;
         QTest::newRow("Tabloid cm") << 2 << 2 << "Tabloid 27.94x43.18" << 27.94 << 43.18;
-        QTest::newRow("B10 in") << 22 << 0 << "B10 1.2x1.7" << 1.2 << 1.7;
     }
     void catalogueColumns()
     {
@@ -142,7 +141,6 @@ private Q_SLOTS:
         // The sizes are laid for the orientation.
         QTest::newRow("user turned") << userSize(150, 100) << 0 << 100.0 << 150.0 << "100x150 mm";
         QTest::newRow("zero width") << userSize(0, 150) << 2 << 279.4 << 431.8 << "Tabloid 279.4x431.8 mm";
-        QTest::newRow("zero height") << userSize(100, 0) << 2 << 279.4 << 431.8 << "Tabloid 279.4x431.8 mm";
         // A stored A4 whose sizes were lost is loaded from the catalogue.
         PageSetup lost;
         lost.width = lost.height = 0;
@@ -304,7 +302,6 @@ private Q_SLOTS:
         PageSetupModel b(userSize(100, 150));
         a.setUnit(PageSetup::Inch);
         QCOMPARE(b.paperName(), QStringLiteral("100x150 mm"));
-        QCOMPARE(b.suffix(), QStringLiteral(" mm"));
         b.selectPaper(11);
         QCOMPARE(b.paperName(), QStringLiteral("A5 148x210 mm"));
         QCOMPARE(a.paperName(), QStringLiteral("A4 8.26x11.69 in"));

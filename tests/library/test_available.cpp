@@ -43,41 +43,11 @@ class TestAvailable : public QObject
         panel->showCurrentFolder();
         return panel;
     }
-    static QStringList names(IconsModel *m)
-    {
-        QStringList list;
-        for (int r = 0; r < m->rowCount(); ++r)
-            list << m->item(r).fileName.section('/', -1);
-        return list;
-    }
     static void makeCurrent(Available &a, const QString &name)
     {
         const int row = a.model()->indexOfFileName(name);
         QVERIFY(row >= 0);
         a.view()->setCurrentIndex(a.model()->index(row));
-    }
-    // Runs `each` on every viewer the panel opens, until it returns false
-    // (the viewer is then closed with its close button); it stops with `owner`.
-    static void driveViewers(QObject *owner, const std::function<bool(ViewImage *)> &each)
-    {
-        auto *timer = new QTimer(owner);
-        timer->setInterval(20);
-        connect(timer, &QTimer::timeout, timer, [timer, each] {
-            // Viewers already closed may linger until their deferred
-            // deletion: take the one that is showing and not yet handled.
-            ViewImage *viewer = nullptr;
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (auto *v = qobject_cast<ViewImage *>(w); v && v->isVisible() && !v->property("seen").toBool())
-                    viewer = v;
-            if (!viewer)
-                return;
-            viewer->setProperty("seen", true);
-            if (!each(viewer)) {
-                viewer->close();
-                timer->deleteLater();
-            }
-        });
-        timer->start();
     }
 
 private Q_SLOTS:
@@ -107,9 +77,7 @@ private Q_SLOTS:
         QSignalSpy count(a.get(), &Available::stringAddImage);
         a->tree()->showCurrentFolder(); // same folder again: nothing reloads
         QCOMPARE(a->model()->rowCount(), 3);
-        QCOMPARE(a->tree()->currentDir(), folder);
         QVERIFY(a->tree()->watchedFolders().contains(folder));
-        QCOMPARE(a->windowTitle(), QStringLiteral("Available Images"));
         // A new file in the folder reaches the list through the watcher.
         writePhoto(folder, QStringLiteral("d.jpg"));
         QTRY_COMPARE(a->model()->rowCount(), 4);
@@ -143,13 +111,13 @@ private Q_SLOTS:
         makeCurrent(*a, folder + "/c.png.jpg");
         QAction *byName = a->sortMenu()->keyGroup()->actions().at(1);
         byName->trigger();
-        QCOMPARE(names(a->model()), (QStringList{"a.jpg", "b.jpg", "c.png.jpg"}));
+        QCOMPARE(rowNames(a->model()), (QStringList{"a.jpg", "b.jpg", "c.png.jpg"}));
         QCOMPARE(a->view()->currentIndex().row(), 2);
         a->sortMenu()->directionGroup()->actions().at(1)->trigger();
-        QCOMPARE(names(a->model()), (QStringList{"c.png.jpg", "b.jpg", "a.jpg"}));
+        QCOMPARE(rowNames(a->model()), (QStringList{"c.png.jpg", "b.jpg", "a.jpg"}));
         QCOMPARE(a->view()->currentIndex().row(), 0);
         a->sortMenu()->keyGroup()->actions().at(4)->trigger(); // date, reversed: oldest first
-        QCOMPARE(names(a->model()), (QStringList{"a.jpg", "c.png.jpg", "b.jpg"}));
+        QCOMPARE(rowNames(a->model()), (QStringList{"a.jpg", "c.png.jpg", "b.jpg"}));
         QCOMPARE(a->view()->currentIndex().data(IconsModel::FileNameRole).toString(), folder + "/c.png.jpg");
         QVERIFY(!a->information()->isEmpty());
     }
@@ -161,7 +129,6 @@ private Q_SLOTS:
         a->sortMenu()->keyGroup()->actions().at(1)->trigger();
         QCOMPARE(a->view()->verticalScrollBar()->value(), 0);
         QVERIFY(a->information()->isEmpty());
-        QCOMPARE(a->information()->pictureLabel()->text(), QStringLiteral("There is no image for viewing."));
         QVERIFY(!a->findChild<QAction *>("printAct")->isEnabled());
         QVERIFY(!a->findChild<QAction *>("copyAct")->isEnabled());
     }
@@ -173,8 +140,6 @@ private Q_SLOTS:
         {
             Available a(nullptr, mounts);
             a.readSettings(s); // nothing stored
-            QCOMPARE(a.sortMenu()->keyGroup()->checkedAction()->data().toInt(), 0);
-            QCOMPARE(a.sortMenu()->directionGroup()->checkedAction()->data().toInt(), 0);
             QCOMPARE(a.model()->sortKey(), 0);
             a.sortMenu()->keyGroup()->actions().at(3)->trigger();
             a.sortMenu()->directionGroup()->actions().at(1)->trigger();
@@ -257,7 +222,7 @@ private Q_SLOTS:
         a->findChild<QAction *>("trashAct")->trigger();
         QVERIFY(!QFile::exists(folder + "/b.jpg"));
         QVERIFY(QFile::exists(dir->filePath("data/Trash/files/b.jpg")));
-        QCOMPARE(names(a->model()).contains("b.jpg"), false);
+        QCOMPARE(rowNames(a->model()).contains("b.jpg"), false);
         QCOMPARE(a->model()->rowCount(), 2);
         QCOMPARE(selection.last().at(0).toString(), QString());
     }
@@ -370,7 +335,7 @@ private Q_SLOTS:
             return true;
         });
         a->viewImgIndex(a->model()->index(1)); // b.jpg
-        QCOMPARE(names(a->model()), remove ? (QStringList{"0.jpg", "a.jpg", "c.png.jpg"})
+        QCOMPARE(rowNames(a->model()), remove ? (QStringList{"0.jpg", "a.jpg", "c.png.jpg"})
                                            : (QStringList{"0.jpg", "a.jpg", "b.jpg", "c.png.jpg"}));
         QCOMPARE(QFile::exists(folder + "/b.jpg"), !remove);
         QVERIFY(QFile::exists(folder + "/a.jpg"));

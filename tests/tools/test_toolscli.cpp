@@ -14,7 +14,7 @@ class TestToolsCli : public QObject
     QImage plain;
     int runs = 0;
 
-    struct Run
+    struct Export
     {
         int code = -1;
         QString err;
@@ -24,29 +24,21 @@ class TestToolsCli : public QObject
 
     // One square photograph shown whole (--fit) in a 200 x 287 mm frame on
     // A4: white bands above and below it.
-    Run exportWith(const QStringList &extra)
+    Export exportWith(const QStringList &extra)
     {
         const QString name = QStringLiteral("run%1").arg(++runs);
         const QString config = dir.filePath(name + QStringLiteral("-config"));
         QDir().mkpath(config);
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
-        p.setProcessEnvironment(env);
-        Run r;
+        Export r;
         r.base = dir.filePath(name);
-        p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"),
-                QStringList{QStringLiteral("--export-jpeg"), r.base, QStringLiteral("--paper"), QStringLiteral("A4"),
-                            QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--margins"),
-                            QStringLiteral("5"), QStringLiteral("--layout"), QStringLiteral("1-200x287 mm"),
-                            QStringLiteral("--fit")}
-                    + extra + QStringList{photo});
-        if (!p.waitForFinished(120000))
-            return r;
-        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        const Run run = velmora(QStringList{QStringLiteral("--export-jpeg"), r.base, QStringLiteral("--paper"),
+                                            QStringLiteral("A4"), QStringLiteral("--unit"), QStringLiteral("mm"),
+                                            QStringLiteral("--margins"), QStringLiteral("5"), QStringLiteral("--layout"),
+                                            QStringLiteral("1-200x287 mm"), QStringLiteral("--fit")}
+                                    + extra + QStringList{photo},
+                                config);
+        r.code = run.code;
+        r.err = run.err;
         r.page = QImage(r.base + QStringLiteral("001.jpg"));
         return r;
     }
@@ -73,7 +65,7 @@ private slots:
         QVERIFY(dir.isValid());
         photo = dir.filePath(QStringLiteral("square.jpg"));
         QVERIFY(!writeTestJpeg(photo, 1000, 1000, QColor(200, 60, 60)).isEmpty());
-        const Run r = exportWith({});
+        const Export r = exportWith({});
         QCOMPARE(r.code, 0);
         plain = r.page;
         QVERIFY(!plain.isNull());
@@ -98,7 +90,7 @@ private slots:
         picture.fill(Qt::blue);
         QVERIFY(picture.save(logo));
         args.replaceInStrings(QStringLiteral("LOGO"), logo);
-        const Run r = exportWith(args);
+        const Export r = exportWith(args);
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QCOMPARE(r.page.size(), plain.size());
         const QRectF changed = differenceMm(plain, r.page);
@@ -126,7 +118,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("plain text");
         }
-        const Run r = exportWith({QStringLiteral("--logo"), logo});
+        const Export r = exportWith({QStringLiteral("--logo"), logo});
         QCOMPARE(r.code, 1);
         QVERIFY(r.page.isNull());
         QVERIFY(r.err.contains(logo));
