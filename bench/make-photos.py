@@ -7,7 +7,8 @@ OUT/photos gets N 24-megapixel (6000x4000) and N 12-megapixel (4000x3000)
 JPEGs: a smooth fractal scene enlarged, then sensor-like noise, 4:2:2 chroma,
 quality 90-92, 6-12 MB each, with an EXIF block written the way cameras do
 (Make, Model, Orientation, DateTime, an Exif sub-directory with
-DateTimeOriginal), in Intel or Motorola byte order; every third photo is
+DateTimeOriginal, and a 160 x 120 JPEG picture in the second directory), in
+Intel or Motorola byte order; every third photo is
 turned (Orientation 6 or 8), one in seven upside down (3).
 OUT/folder-N gets N small JPEG files (hard links of a few real ones) for the
 folder listing benchmark.
@@ -20,14 +21,15 @@ import subprocess
 import sys
 
 
-def tiff_block(intel, orientation, date):
+def tiff_block(intel, orientation, date, thumbnail):
     e = '<' if intel else '>'
     make, model = b'Velmora Bench\0', b'Camera 24\0'
     stamp = date.encode() + b'\0'
-    ifd0_count, exif_count = 6, 1
+    ifd0_count, exif_count, ifd1_count = 6, 1, 3
     ifd0_size = 2 + 12 * ifd0_count + 4
     exif_off = 8 + ifd0_size
-    data_off = exif_off + 2 + 12 * exif_count + 4
+    ifd1_off = exif_off + 2 + 12 * exif_count + 4
+    data_off = ifd1_off + 2 + 12 * ifd1_count + 4
     blobs = bytearray()
 
     def place(blob):
@@ -50,17 +52,32 @@ def tiff_block(intel, orientation, date):
         entry(0x8769, 4, 1, long_value(exif_off)),
     ]
     exif = [entry(0x9003, 2, len(stamp), long_value(place(stamp)))]
+    # The second directory: the small JPEG picture cameras embed.
+    ifd1 = [
+        entry(0x0103, 3, 1, struct.pack(e + 'HH', 6, 0)),
+        entry(0x0201, 4, 1, long_value(place(thumbnail))),
+        entry(0x0202, 4, 1, long_value(len(thumbnail))),
+    ]
     out = bytearray(b'II' if intel else b'MM')
     out += struct.pack(e + 'HI', 42, 8)
-    out += struct.pack(e + 'H', len(ifd0)) + b''.join(ifd0) + struct.pack(e + 'I', 0)
+    out += struct.pack(e + 'H', len(ifd0)) + b''.join(ifd0) + struct.pack(e + 'I', ifd1_off)
     out += struct.pack(e + 'H', len(exif)) + b''.join(exif) + struct.pack(e + 'I', 0)
+    out += struct.pack(e + 'H', len(ifd1)) + b''.join(ifd1) + struct.pack(e + 'I', 0)
     return bytes(out + blobs)
+
+
+def camera_thumbnail(path):
+    # 160 x 120 as most cameras make it: a picture of another shape is
+    # fitted in with black bars.
+    return subprocess.run([
+        'convert', path, '-thumbnail', '160x120', '-background', 'black', '-gravity', 'center',
+        '-extent', '160x120', '-quality', '75', '-strip', 'jpg:-'], check=True, capture_output=True).stdout
 
 
 def add_exif(path, intel, orientation, date):
     with open(path, 'rb') as f:
         jpeg = f.read()
-    payload = b'Exif\0\0' + tiff_block(intel, orientation, date)
+    payload = b'Exif\0\0' + tiff_block(intel, orientation, date, camera_thumbnail(path))
     segment = b'\xff\xe1' + struct.pack('>H', len(payload) + 2) + payload
     with open(path, 'wb') as f:
         f.write(jpeg[:2] + segment + jpeg[2:])

@@ -173,3 +173,38 @@ int exifRead(const QByteArray &bytes, QDateTime &date)
 {
     return exifRead(bytes.constData(), bytes.size(), date);
 }
+
+QByteArray exifThumbnail(const QByteArray &bytes)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(bytes.constData());
+    TiffWalk t(d, bytes.size(), exifTiffOffset(d, bytes.size()));
+    if (!t.readHeader())
+        return QByteArray();
+    // The first directory, then the one its last four bytes point at.
+    const qint64 first = t.base + qint64(t.u32(t.base + 4));
+    if (!t.has(first, 2))
+        return QByteArray();
+    const qint64 link = first + 2 + 12 * qint64(t.u16(first));
+    if (!t.has(link, 4) || t.u32(link) == 0)
+        return QByteArray();
+    const qint64 second = t.base + qint64(t.u32(link));
+    if (second == first || !t.has(second, 2))
+        return QByteArray();
+    const quint32 entries = t.u16(second);
+    qint64 offset = -1;
+    qint64 length = -1;
+    for (quint32 i = 0; i < entries; ++i) {
+        const qint64 e = second + 2 + 12 * qint64(i);
+        if (!t.has(e, 12))
+            break;
+        const quint32 tag = t.u16(e);
+        if (tag == 0x0201)
+            offset = t.base + qint64(t.u32(e + 8));
+        else if (tag == 0x0202)
+            length = qint64(t.u32(e + 8));
+    }
+    // A JPEG of its own, inside the data: it starts with its marker.
+    if (offset < 0 || length < 4 || !t.has(offset, length) || d[offset] != 0xFF || d[offset + 1] != 0xD8)
+        return QByteArray();
+    return bytes.mid(int(offset), int(length));
+}

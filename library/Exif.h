@@ -10,6 +10,11 @@
 int exifRead(const QByteArray &bytes, QDateTime &date);
 int exifRead(const char *data, qint64 size, QDateTime &date);
 
+// The small JPEG picture cameras put in the EXIF block (its second
+// directory, JPEGInterchangeFormat): its bytes, or empty when there is none
+// or it does not lie wholly inside `bytes`. Safe on any thread.
+QByteArray exifThumbnail(const QByteArray &bytes);
+
 // Offset of the TIFF header of the first APP1 segment carrying EXIF, found by
 // walking the segments by their lengths up to the start of scan; -1 if none.
 qint64 exifTiffOffset(const unsigned char *data, qint64 size);

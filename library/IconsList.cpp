@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <algorithm>
+
 IconsList::IconsList(bool keepData, QWidget *parent)
     : QListView(parent), m_keepData(keepData), m_timer(new QTimer(this))
 {
@@ -67,10 +69,25 @@ void IconsList::stop()
 
 void IconsList::restart()
 {
+    // A batch that already holds every row on screen goes on: cancelling it
+    // (the view restarts on every resize and scroll, several times as it is
+    // first shown) would leave the first screen waiting for the timer.
+    if (m_watcher.isRunning() && batchHoldsVisibleRows()) {
+        m_timer->start(200);
+        return;
+    }
     stop();
     if (!m_timer->isActive())
         timerSetImage();
     m_timer->start(200);
+}
+
+bool IconsList::batchHoldsVisibleRows()
+{
+    const QList<QModelIndex> visible = GetVisibleItems();
+    return std::all_of(visible.cbegin(), visible.cend(), [this](const QModelIndex &index) {
+        return m_visibleItems.contains(QPersistentModelIndex(index));
+    });
 }
 
 void IconsList::updateIconSize()

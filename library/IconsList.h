@@ -62,6 +62,8 @@ private:
     ThumbnailValues thumbnails() const;
     // The next rows of the whole list not decoded yet.
     QList<QModelIndex> undecodedRows() const;
+    // Whether the batch in progress holds every row on screen that needs one.
+    bool batchHoldsVisibleRows();
 
     bool m_keepData;
     bool m_stopped = true;

@@ -6,9 +6,11 @@
 #include "library/IconSort.h"
 
 #include <QFileSystemWatcher>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QTransform>
+#include <QtMath>
 
 IconsModel::IconsModel(QObject *parent, bool watchFiles, int mimeFlags)
     : QAbstractListModel(parent), m_mimeFlags(mimeFlags), m_watchFiles(watchFiles),
@@ -158,7 +160,24 @@ PreviewRule IconsModel::previewRule() const
     rule.widthLimit = m_budget ? m_budget->previewWidth() : 500;
     rule.fallbackAspect = QSize(m_thumbs.iconWidth - 2, m_thumbs.iconHeight - 12);
     rule.thumbnailCache = m_thumbnailCache;
+    // The folder panel (the one that shares the desktop's thumbnails) shows
+    // icons only: a camera's own small picture that fills the icon will do,
+    // and its previews are the desktop's large thumbnails (256 pixels), or
+    // as wide as the icons when they are wider. A selection list decodes
+    // its own larger previews of the rows it takes from there.
+    if (!m_thumbnailCache.isEmpty()) {
+        const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+        rule.embeddedPictureBox = QSize(qCeil(m_thumbs.iconWidth * ratio), qCeil((m_thumbs.iconHeight - 12) * ratio));
+        rule.widthLimit = qBound(FolderPreviewWidth, rule.embeddedPictureBox.width(), rule.widthLimit);
+    }
     return rule;
+}
+
+bool IconsModel::hasSmallPreview(const IconItem &item) const
+{
+    const int longest = qMax(item.preview.width(), item.preview.height());
+    const int wanted = qMin(previewRule().widthLimit, qMax(item.imageWidth, item.imageHeight));
+    return !item.preview.isNull() && longest < wanted * 9 / 10;
 }
 
 Qt::ItemFlags IconsModel::flags(const QModelIndex &index) const

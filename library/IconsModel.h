@@ -33,6 +33,9 @@ class IconsModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
+    // The width of the folder panel's previews: the shared cache's large
+    // thumbnails.
+    static constexpr int FolderPreviewWidth = 256;
     enum Roles {
         IconPixmapRole = Qt::UserRole,
         FileNameRole,
@@ -164,6 +167,9 @@ private:
     void adoptBytes(IconItem &item) const;
     // A dropped or pasted record becomes a row (or updates the row of its file).
     void takeRecord(IconItem item);
+    // Whether the row's preview is smaller than this list's previews (the
+    // folder panel may show a camera's own small picture).
+    bool hasSmallPreview(const IconItem &item) const;
     // Inside a model reset: every row goes, giving back its bytes.
     void dropAllItems();
 

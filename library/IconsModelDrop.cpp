@@ -143,6 +143,10 @@ void IconsModel::takeRecord(IconItem item)
     }
     if (fromFrame)
         drawIcon(item);
+    // A selection list decodes its own preview of a row that came with a
+    // small one (the folder panel's icons may be the camera's pictures).
+    if (!fromFrame && m_budget && item.isDecoded() && hasSmallPreview(item))
+        item.state = IconItem::State::Placeholder;
     if (!item.isDecoded())
         item.icon = QPixmap(); // placeholders are drawn on demand
     adoptBytes(item);

@@ -192,11 +192,39 @@ namespace {
 // its image in all but unusual files.
 constexpr qint64 HeadBytes = 128 * 1024;
 
-// The preview of a photograph from the shared thumbnail cache, read from
-// the beginning of the file only (orientation, date and size): a folder
-// seen before is shown without reading its photographs whole. False when
-// the cache has none of the size needed, or the beginning does not tell.
-bool fromSharedCache(const QString &fileName, const PreviewRule &rule, IconFuture &result)
+// The camera's own small picture of `head` when it shows the whole image
+// and covers `box` once turned as the photograph is seen; null otherwise.
+// Black bars around a picture of another shape (some cameras fit every
+// picture into 160 x 120) are cut away.
+QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
+{
+    const QByteArray bytes = exifThumbnail(head);
+    const QSize size = headerSize(bytes);
+    // Small pictures only: a crafted block could claim any size.
+    if (!size.isValid() || size.width() > 1024 || size.height() > 1024)
+        return QImage();
+    QImage picture = decodeImage(bytes);
+    if (picture.isNull())
+        return QImage();
+    const double aspect = double(stored.width()) / stored.height();
+    const double shown = double(picture.width()) / picture.height();
+    if (shown > aspect * 1.02) {
+        const int w = qMax(1, int(std::lround(picture.height() * aspect)));
+        picture = picture.copy((picture.width() - w) / 2, 0, w, picture.height());
+    } else if (shown < aspect / 1.02) {
+        const int h = qMax(1, int(std::lround(picture.width() / aspect)));
+        picture = picture.copy(0, (picture.height() - h) / 2, picture.width(), h);
+    }
+    const QSize seen = (rotation / 90) % 2 == 1 ? picture.size().transposed() : picture.size();
+    const QSize needed = seen.scaled(box, Qt::KeepAspectRatio);
+    return seen.width() >= needed.width() && seen.height() >= needed.height() ? picture : QImage();
+}
+
+// The preview of a photograph read from the beginning of its file only
+// (orientation, date, size and the EXIF block): a thumbnail of the shared
+// cache of at least the size needed, else the camera's own small picture
+// when the rule takes one. False when neither serves.
+bool fromFileHead(const QString &fileName, const PreviewRule &rule, IconFuture &result)
 {
     QByteArray head;
     if (!ImageSource::readPlainFileHead(fileName, HeadBytes, head))
@@ -206,14 +234,21 @@ bool fromSharedCache(const QString &fileName, const PreviewRule &rule, IconFutur
         return false;
     QDateTime date;
     const int rotation = exifRead(head, date);
-    const QSize needed = previewSize(reported, rule);
-    const bool across = (rotation / 90) % 2 == 1;
-    const QImage thumbnail = ThumbnailCache(rule.thumbnailCache).find(fileName, across ? needed.transposed() : needed);
-    if (thumbnail.isNull())
+    QImage picture;
+    if (!rule.thumbnailCache.isEmpty()) {
+        const QSize needed = previewSize(reported, rule);
+        const bool across = (rotation / 90) % 2 == 1;
+        const QImage thumbnail = ThumbnailCache(rule.thumbnailCache).find(fileName, across ? needed.transposed() : needed);
+        // Thumbnails show the picture as it is seen, turned by its
+        // orientation; the preview is kept as the file stores it.
+        if (!thumbnail.isNull())
+            picture = rotation == 0 ? thumbnail : thumbnail.transformed(QTransform().rotate(-rotation));
+    }
+    if (picture.isNull() && !rule.embeddedPictureBox.isEmpty())
+        picture = embeddedPicture(head, reported, rotation, rule.embeddedPictureBox);
+    if (picture.isNull())
         return false;
-    // Thumbnails show the picture as it is seen, turned by its orientation;
-    // the preview is kept as the file stores it.
-    result.image = rotation == 0 ? thumbnail : thumbnail.transformed(QTransform().rotate(-rotation));
+    result.image = picture;
     result.rotation = rotation;
     result.date = date;
     result.width = reported.width();
@@ -227,7 +262,7 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
 {
     IconFuture result;
     const bool shared = !rule.thumbnailCache.isEmpty();
-    if (shared && fromSharedCache(fileName, rule, result))
+    if ((shared || !rule.embeddedPictureBox.isEmpty()) && fromFileHead(fileName, rule, result))
         return result;
     if (!ImageSource::readPlainFile(fileName, result.data))
         return result;

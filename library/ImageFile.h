@@ -20,6 +20,10 @@ struct PreviewRule
     // The root of the desktop's shared thumbnail cache (ThumbnailCache) the
     // worker reader takes previews from and adds them to; empty: none.
     QString thumbnailCache;
+    // The picture an icon shows, in device pixels: a camera's own small
+    // picture in the EXIF block that covers it serves as the preview,
+    // without decoding the photograph. Empty: the photograph is decoded.
+    QSize embeddedPictureBox;
 };
 
 // Decodes a reduced preview of `bytes` at the reader's own reduced size

@@ -67,6 +67,34 @@ inline QByteArray makeTiff(bool intel, QVector<TiffEntry> ifd0, const QVector<Ti
     return tiff + texts;
 }
 
+// A TIFF block whose first directory holds the orientation and whose second
+// points at `thumbnail`, a JPEG placed after the directories (as cameras
+// store their small preview).
+inline QByteArray makeTiffWithThumbnail(bool intel, const QByteArray &thumbnail, int orientation = 1)
+{
+    constexpr quint32 second = 8 + 2 + 12 + 4;
+    constexpr quint32 data = second + 2 + 2 * 12 + 4;
+    QByteArray tiff(intel ? "II" : "MM", 2);
+    putU16(tiff, intel, 42);
+    putU32(tiff, intel, 8);
+    putU16(tiff, intel, 1);
+    putU16(tiff, intel, 0x0112);
+    putU16(tiff, intel, 3);
+    putU32(tiff, intel, 1);
+    putU16(tiff, intel, quint32(orientation));
+    putU16(tiff, intel, 0);
+    putU32(tiff, intel, second);
+    putU16(tiff, intel, 2);
+    for (const auto &entry : {qMakePair(0x0201u, data), qMakePair(0x0202u, quint32(thumbnail.size()))}) {
+        putU16(tiff, intel, entry.first);
+        putU16(tiff, intel, 4);
+        putU32(tiff, intel, 1);
+        putU32(tiff, intel, entry.second);
+    }
+    putU32(tiff, intel, 0);
+    return tiff + thumbnail;
+}
+
 inline TiffEntry orientationEntry(int value) { return {0x0112, 3, 1, quint32(value), {}}; }
 inline TiffEntry dateEntry(quint16 tag, const QByteArray &text)
 {

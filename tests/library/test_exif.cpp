@@ -97,6 +97,31 @@ private Q_SLOTS:
 
     // Editors put fill bytes before markers and several APP segments before
     // the EXIF one, some full of 0xFF bytes.
+    void embeddedThumbnail_data()
+    {
+        QTest::addColumn<bool>("intel");
+        QTest::newRow("Intel order") << true;
+        QTest::newRow("Motorola order") << false;
+    }
+
+    // The camera's small picture is found in the second directory; one that
+    // does not lie wholly inside the data, or none, gives nothing.
+    void embeddedThumbnail()
+    {
+        QFETCH(bool, intel);
+        const QByteArray thumbnail = makeJpeg(160, 120);
+        const QByteArray jpeg = makeJpeg(640, 480, makeTiffWithThumbnail(intel, thumbnail, 6));
+        QCOMPARE(exifThumbnail(jpeg), thumbnail);
+        QDateTime date;
+        QCOMPARE(exifRead(jpeg, date), 90);
+        const int at = jpeg.indexOf(thumbnail);
+        QVERIFY(exifThumbnail(jpeg.left(at + thumbnail.size() - 1)).isEmpty());
+        QVERIFY(exifThumbnail(makeJpeg(640, 480, makeTiff(intel, {orientationEntry(6)}))).isEmpty());
+        QByteArray notJpeg = jpeg;
+        notJpeg[at] = 'x';
+        QVERIFY(exifThumbnail(notJpeg).isEmpty());
+    }
+
     void segmentsWalkedByLength_data()
     {
         QTest::addColumn<QByteArray>("before");

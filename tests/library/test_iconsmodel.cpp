@@ -340,6 +340,26 @@ private Q_SLOTS:
         QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
     }
 
+    // Rows that come from the folder panel with a camera's small picture
+    // are decoded again by a selection list; full previews are kept.
+    void selectionListDecodesSmallPreviewsAgain()
+    {
+        ByteBudget budget;
+        IconsModel model(nullptr, false, 3);
+        model.setByteBudget(&budget);
+        IconItem small = record("/f/small.jpg");
+        small.imageWidth = 6000;
+        small.imageHeight = 4000;
+        small.preview = QImage(160, 107, QImage::Format_RGB32);
+        IconItem full = small;
+        full.fileName = "/f/full.jpg";
+        full.preview = QImage(500, 333, QImage::Format_RGB32);
+        QScopedPointer<QMimeData> mime(payload({small, full}));
+        QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
+        QCOMPARE(model.index(0).data(IconsModel::StateRole).toInt(), int(IconItem::State::Placeholder));
+        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
+    }
+
     void dropAppendsAtTheEnd()
     {
         IconsModel source(nullptr, false, 2);

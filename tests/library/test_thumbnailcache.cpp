@@ -3,11 +3,13 @@
 #include "library/ImageFile.h"
 #include "library/ThumbnailCache.h"
 #include "tests/TestPhoto.h"
+#include "ExifJpeg.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -142,6 +144,55 @@ private Q_SLOTS:
         QCOMPARE(QColor(second.image.pixel(250, 300)), QColor(Qt::magenta));
         QCOMPARE(QSize(second.width, second.height), QSize(600, 400));
         QVERIFY(second.data.isEmpty()); // shown from the cache, the photograph not read whole
+    }
+
+    void cameraPictureServesAnIcon_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<bool>("bars");
+        QTest::addColumn<QSize>("preview");
+        QTest::newRow("covers the icon") << QSize(640, 480) << QSize(100, 78) << false << QSize(160, 120);
+        QTest::newRow("smaller than the icon") << QSize(640, 480) << QSize(200, 156) << false << QSize(500, 375);
+        QTest::newRow("black bars cut away") << QSize(600, 400) << QSize(100, 78) << true << QSize(160, 107);
+    }
+
+    // The folder panel takes the small picture cameras put in the EXIF
+    // block when it fills the icon, without reading the photograph whole;
+    // a picture too small for the icon is not used.
+    void cameraPictureServesAnIcon()
+    {
+        QFETCH(QSize, photo);
+        QFETCH(QSize, box);
+        QFETCH(bool, bars);
+        QFETCH(QSize, preview);
+        QImage picture(160, 120, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        if (bars) {
+            QPainter p(&picture);
+            p.fillRect(0, 0, 160, 6, Qt::black);
+            p.fillRect(0, 113, 160, 7, Qt::black);
+        }
+        QByteArray thumbnail;
+        QBuffer buffer(&thumbnail);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(QImageWriter(&buffer, "jpeg").write(picture));
+        const QString file = dir.filePath(QStringLiteral("camera%1.jpg").arg(QTest::currentDataTag()).remove(' '));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(makeJpeg(photo.width(), photo.height(), makeTiffWithThumbnail(true, thumbnail)));
+        out.close();
+        PreviewRule rule;
+        rule.embeddedPictureBox = box;
+        const IconFuture r = readIconFuture(file, rule);
+        QCOMPARE(QSize(r.width, r.height), photo);
+        QCOMPARE(r.image.size(), preview);
+        const bool camera = preview.width() == 160;
+        QCOMPARE(r.data.isEmpty(), camera);
+        if (camera) {
+            QVERIFY(qRed(r.image.pixel(80, 1)) > 200 && qBlue(r.image.pixel(80, 1)) > 200);
+            QVERIFY(qRed(r.image.pixel(80, preview.height() - 2)) > 200);
+        }
     }
 
     void unreadableFileIsNotedOnce()
