@@ -61,6 +61,7 @@ void IconsList::applyIconSize()
 void IconsList::stop()
 {
     m_stopped = true;
+    m_timer->stop();
     if (m_watcher.isRunning()) {
         m_watcher.cancel();
         m_watcher.waitForFinished();

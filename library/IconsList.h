@@ -24,8 +24,8 @@ public:
     explicit IconsList(bool keepData, QWidget *parent = nullptr);
     ~IconsList() override;
 
-    // Cancels the batch and waits for the files already being read; results
-    // after this are ignored.
+    // Cancels the batch and the timer that would start the next, and waits
+    // for the files already being read; results after this are ignored.
     void stop();
     // Cancels the batch and starts a new one now (unless one was started in
     // the last 200 ms) and again 200 ms after the last call.
