@@ -21,6 +21,9 @@ BufferReuse::BufferReuse()
         // and freed ones stay there.
         mallopt(M_MMAP_MAX, 0);
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
+        // One heap for every thread: a block one decoding thread frees is
+        // there for the next, instead of each thread keeping its own.
+        mallopt(M_ARENA_MAX, 1);
     }
 #endif
 }
@@ -31,6 +34,7 @@ BufferReuse::~BufferReuse()
     if (--depth == 0) {
         mallopt(M_MMAP_MAX, 65536);        // glibc's default
         mallopt(M_TRIM_THRESHOLD, 128 * 1024); // glibc's default
+        mallopt(M_ARENA_MAX, 0);           // glibc's default: by the processors
         malloc_trim(0);
     }
 #endif

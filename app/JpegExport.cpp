@@ -130,8 +130,8 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
 
 int bandRows(const QSize &size)
 {
-    // About 8 MB a band, in whole rows of compressed blocks.
-    constexpr qint64 BandBytes = 8 << 20;
+    // About 4 MB a band, in whole rows of compressed blocks.
+    constexpr qint64 BandBytes = 4 << 20;
     const qint64 rowBytes = qMax(qint64(size.width()) * 4, qint64(1));
     const int rows = int(qBound(qint64(16), BandBytes / rowBytes / 16 * 16, qint64(1) << 20));
     return qMax(1, qMin(rows, size.height()));

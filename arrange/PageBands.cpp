@@ -88,6 +88,8 @@ void PageBands::takeUpTo(int frame)
         const int k = m_order.at(m_next);
         m_held[k] = m_images.take(m_next);
         m_taken[k] = true;
+        if (m_held.at(k).image.isNull())
+            letGo(k);
         m_mostHeld = qMax<int>(m_mostHeld, std::count_if(m_held.cbegin(), m_held.cend(), [](const DecodedImage &d) {
                                    return !d.image.isNull();
                                }));
@@ -95,25 +97,38 @@ void PageBands::takeUpTo(int frame)
     startDecodings();
 }
 
+void PageBands::letGo(int frame)
+{
+    m_held[frame] = DecodedImage();
+    m_live.removeOne(frame);
+}
+
 void PageBands::startDecodings()
 {
-    // Photographs a row needs together (two frames side by side) are decoded
-    // at once on two threads, and the next row's while this one is drawn, as
-    // far as the memory allows: each decoding holds its own photograph, the
-    // reader's image and the turned copy for a moment.
+    // The photographs of a row of frames are decoded together, two at a
+    // time, as far as the memory allows: each decoding holds the reader's
+    // image, its photograph and the turned copy for a moment. The next row's
+    // wait until this row's are let go, so that the decodings of one row
+    // never meet the photographs of another; a few decodings at most wait
+    // their turn.
     constexpr qint64 DecodeBound = qint64(300) << 20;
+    constexpr int MostWaiting = 4;
     qint64 committed = 0;
-    for (const DecodedImage &d : m_held)
-        committed += d.image.sizeInBytes();
-    for (int j = m_next; j < m_started; ++j)
-        committed += m_cost.at(m_order.at(j));
-    const int first = m_started;
-    while (m_started < m_order.size()) {
-        const qint64 cost = m_cost.at(m_order.at(m_started));
-        if (m_started > m_next && committed + cost > DecodeBound)
-            break;
-        committed += cost;
-        ++m_started;
+    for (int i : qAsConst(m_live))
+        committed += m_taken.at(i) ? m_held.at(i).image.sizeInBytes() : m_cost.at(i);
+    int first = m_started;
+    for (; m_started < m_order.size(); ++m_started) {
+        const int k = m_order.at(m_started);
+        if (m_photoBottom.at(k) < 0)
+            continue; // no photograph to decode
+        if (!m_live.isEmpty()) {
+            const bool below = std::any_of(m_live.cbegin(), m_live.cend(),
+                                           [&](int i) { return m_photoBottom.at(i) <= m_photoTop.at(k); });
+            if (below || m_started - m_next >= MostWaiting || committed + m_cost.at(k) > DecodeBound)
+                break;
+        }
+        committed += m_cost.at(k);
+        m_live << k;
     }
     if (m_started > first)
         m_images.startUpTo(m_started - 1);
@@ -140,7 +155,7 @@ void PageBands::draw(QImage &band, int top)
         PageRenderer::drawFrame(painter, m_page.frames.at(i), photoRows ? m_held.at(i) : DecodedImage(), m_scale,
                                 m_offsetX, m_offsetY, m_options);
         if (m_photoBottom.at(i) <= bottom && !m_held.at(i).image.isNull()) {
-            m_held[i] = DecodedImage();
+            letGo(i);
             startDecodings();
         }
     }

@@ -36,9 +36,11 @@ private:
     // up to that of `frame`.
     void takeUpTo(int frame);
     // Starts the decodings of the next frames while what they will need,
-    // with the photographs held now, stays within DecodeBound; at least the
-    // next one.
+    // with the photographs held now, stays within DecodeBound and no
+    // photograph above theirs is still held or decoded; at least the next
+    // one when nothing else is.
     void startDecodings();
+    void letGo(int frame);
 
     Page m_page;
     RenderOptions m_options;
@@ -55,6 +57,7 @@ private:
     QVector<qint64> m_cost; // per frame: the bytes its decoding takes at its height
     int m_next = 0; // the next frame of m_order whose photograph is to be taken
     int m_started = 0; // frames of m_order whose decoding was started
+    QVector<int> m_live; // frames whose photograph is being decoded or held
     QVector<bool> m_taken; // per frame
     QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
     int m_mostHeld = 0;
