@@ -88,8 +88,12 @@ void PageBands::takeUpTo(int frame)
         const int k = m_order.at(m_next);
         m_held[k] = m_images.take(m_next);
         m_taken[k] = true;
+        // A photograph the bands needed before its turn was decoded all the
+        // same (taking starts it): it is held like the others.
         if (m_held.at(k).image.isNull())
             letGo(k);
+        else if (!m_live.contains(k))
+            m_live << k;
         m_mostHeld = qMax<int>(m_mostHeld, std::count_if(m_held.cbegin(), m_held.cend(), [](const DecodedImage &d) {
                                    return !d.image.isNull();
                                }));
@@ -119,8 +123,8 @@ void PageBands::startDecodings()
     int first = m_started;
     for (; m_started < m_order.size(); ++m_started) {
         const int k = m_order.at(m_started);
-        if (m_photoBottom.at(k) < 0)
-            continue; // no photograph to decode
+        if (m_photoBottom.at(k) < 0 || m_taken.at(k))
+            continue; // no photograph to decode, or taken already
         if (!m_live.isEmpty()) {
             const bool below = std::any_of(m_live.cbegin(), m_live.cend(),
                                            [&](int i) { return m_photoBottom.at(i) <= m_photoTop.at(k); });
