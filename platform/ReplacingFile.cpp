@@ -52,8 +52,12 @@ ReplacingFile::~ReplacingFile()
 bool ReplacingFile::open()
 {
 #ifdef Q_OS_LINUX
+    // The unnamed file is named through /proc at the end: without it, a
+    // named temporary file is used from the start.
     const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
-    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = QFileInfo::exists(QStringLiteral("/proc/self/fd"))
+                       ? ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                       : (errno = EOPNOTSUPP, -1);
     if (fd >= 0) {
         if (!m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
