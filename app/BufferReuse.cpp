@@ -21,9 +21,12 @@ BufferReuse::BufferReuse()
         // and freed ones stay there.
         mallopt(M_MMAP_MAX, 0);
         mallopt(M_TRIM_THRESHOLD, 1 << 30);
-        // One heap for every thread: a block one decoding thread frees is
-        // there for the next, instead of each thread keeping its own.
-        mallopt(M_ARENA_MAX, 1);
+        // Two heaps: the drawing thread's, and one the other threads share,
+        // so that a block one decoding thread frees is there for the next
+        // instead of each thread keeping its own, and the drawing thread's
+        // small blocks do not settle in the holes large ones leave (the
+        // heap would then grow by a photograph now and then).
+        mallopt(M_ARENA_MAX, 2);
     }
 #endif
 }

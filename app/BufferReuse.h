@@ -5,9 +5,9 @@
 // frees buffers of a hundred megabytes and more (decoded photographs, their
 // crops, the page image); fresh ones cost the kernel a page fault and a
 // zero-fill for every 4 KB touched, which takes longer than decoding on a
-// busy machine. Every thread takes from the same heap meanwhile, so that the
-// memory one decoding thread frees serves the next. At the end the kept
-// memory is returned.
+// busy machine. The threads besides the drawing one share a heap meanwhile,
+// so that the memory one decoding thread frees serves the next. At the end
+// the kept memory is returned.
 class BufferReuse
 {
 public:
