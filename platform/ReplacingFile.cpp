@@ -41,7 +41,10 @@ bool renameOver(const QString &temporary, const QString &path, QString &error)
 
 } // namespace
 
-ReplacingFile::ReplacingFile(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+ReplacingFile::ReplacingFile(const QString &path, Temporary temporary)
+    : m_path(QFileInfo(path).absoluteFilePath()), m_temporary(temporary)
+{
+}
 
 ReplacingFile::~ReplacingFile()
 {
@@ -55,7 +58,7 @@ bool ReplacingFile::open()
     // The unnamed file is named through /proc at the end: without it, a
     // named temporary file is used from the start.
     const QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
-    const int fd = QFileInfo::exists(QStringLiteral("/proc/self/fd"))
+    const int fd = m_temporary == Temporary::Unnamed && QFileInfo::exists(QStringLiteral("/proc/self/fd"))
                        ? ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
                        : (errno = EOPNOTSUPP, -1);
     if (fd >= 0) {

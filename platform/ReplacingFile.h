@@ -18,7 +18,11 @@
 class ReplacingFile
 {
 public:
-    explicit ReplacingFile(const QString &path);
+    // Where the bytes go until commit(): a file without a name when the
+    // system offers one, or a named temporary file beside `path` (what file
+    // systems without unnamed files, a FAT memory card say, get).
+    enum class Temporary { Unnamed, Named };
+    explicit ReplacingFile(const QString &path, Temporary temporary = Temporary::Unnamed);
     ~ReplacingFile();
     ReplacingFile(const ReplacingFile &) = delete;
     ReplacingFile &operator=(const ReplacingFile &) = delete;
@@ -37,6 +41,7 @@ private:
     void discard();
 
     QString m_path;
+    Temporary m_temporary;
     QString m_namedTemporary; // the fallback's temporary file, if used
     QFile m_file;
     QString m_error;

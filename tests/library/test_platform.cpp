@@ -97,16 +97,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("oldFile");
         QTest::addColumn<bool>("committed");
-        QTest::newRow("new, committed") << false << true;
-        QTest::newRow("replacing, committed") << true << true;
-        QTest::newRow("new, given up") << false << false;
-        QTest::newRow("replacing, given up") << true << false;
+        QTest::addColumn<bool>("named");
+        for (const bool named : {false, true}) {
+            const char *kind = named ? "named temporary" : "unnamed";
+            QTest::addRow("new, committed, %s", kind) << false << true << named;
+            QTest::addRow("replacing, committed, %s", kind) << true << true << named;
+            QTest::addRow("new, given up, %s", kind) << false << false << named;
+            QTest::addRow("replacing, given up, %s", kind) << true << false << named;
+        }
     }
 
     void replacingFileTakesThePlaceOnlyWhenCommitted()
     {
         QFETCH(bool, oldFile);
         QFETCH(bool, committed);
+        QFETCH(bool, named);
         QTemporaryDir dir;
         const QString path = dir.filePath("work.vm2");
         if (oldFile) {
@@ -114,11 +119,14 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
         {
-            ReplacingFile file(path);
+            ReplacingFile file(path, named ? ReplacingFile::Temporary::Named : ReplacingFile::Temporary::Unnamed);
             QVERIFY2(file.open(), qPrintable(file.errorString()));
             QCOMPARE(file.device().write("new bytes"), qint64(9));
-            // Nothing is seen before the commit, not even a temporary name.
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), oldFile ? QStringList{"work.vm2"} : QStringList());
+            // Before the commit the old file is as it was; an unnamed new
+            // one is not seen at all, a named one only beside it.
+            QFile before(path);
+            QCOMPARE(before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray(), QByteArray(oldFile ? "old" : ""));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(oldFile) + int(named));
             if (committed)
                 QVERIFY2(file.commit(), qPrintable(file.errorString()));
         }
