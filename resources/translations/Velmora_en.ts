@@ -7,10 +7,6 @@
         <source>WorkLanguage</source>
         <translation>English</translation>
     </message>
-    <message>
-        <source>The page list and canvas are not part of this build yet.</source>
-        <translation>The page list and canvas are not part of this build yet.</translation>
-    </message>
     <message numerus="yes">
         <source>%n Page(s)</source>
         <comment>Plural or singular</comment>
@@ -298,6 +294,469 @@
     <message>
         <source>The choice of editing program.</source>
         <translation>The choice of editing program.</translation>
+    </message>
+    <message>
+        <source>Prints at %1 ppi: below %2 ppi it looks soft.</source>
+        <translation>Prints at %1 ppi: below %2 ppi it looks soft.</translation>
+    </message>
+    <message>
+        <source>Largest print at %1 ppi: %2 x %3 cm (%4 x %5 in).</source>
+        <translation>Largest print at %1 ppi: %2 x %3 cm (%4 x %5 in).</translation>
+    </message>
+    <message>
+        <source>Warning: %1 prints at %2 ppi on page %3 (below %4 ppi).</source>
+        <translation>Warning: %1 prints at %2 ppi on page %3 (below %4 ppi).</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Fit Page</translation>
+    </message>
+    <message>
+        <source>%1 ppi</source>
+        <translation>%1 ppi</translation>
+    </message>
+    <message>
+        <source>Some photographs will print below %1 ppi and may look soft or blocky. Pages: %2.</source>
+        <translation>Some photographs will print below %1 ppi and may look soft or blocky. Pages: %2.</translation>
+    </message>
+    <message>
+        <source>Print them anyway?</source>
+        <translation>Print them anyway?</translation>
+    </message>
+    <message>
+        <source>Export them anyway?</source>
+        <translation>Export them anyway?</translation>
+    </message>
+    <message>
+        <source>Print Anyway</source>
+        <translation>Print Anyway</translation>
+    </message>
+    <message>
+        <source>Export Anyway</source>
+        <translation>Export Anyway</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Writing page %1 (%2 of %3)</source>
+        <translation>Writing page %1 (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Trim marks for cutting</source>
+        <translation>Trim marks for cutting</translation>
+    </message>
+    <message>
+        <source>Short lines beside the photographs that continue their edges, for cutting stacks of prints</source>
+        <translation>Short lines beside the photographs that continue their edges, for cutting stacks of prints</translation>
+    </message>
+    <message>
+        <source>Write the pages into one PDF file, the photographs at full resolution</source>
+        <translation>Write the pages into one PDF file, the photographs at full resolution</translation>
+    </message>
+    <message>
+        <source>Draw trim marks beside the photographs, continuing their edges, for cutting the prints.</source>
+        <translation>Draw trim marks beside the photographs, continuing their edges, for cutting the prints.</translation>
+    </message>
+    <message>
+        <source>Rotate Frame</source>
+        <translation>Rotate Frame</translation>
+    </message>
+    <message>
+        <source>Outside the Image</source>
+        <translation>Outside the Image</translation>
+    </message>
+    <message>
+        <source>The mode in which the crop rectangle can be outside the image area.</source>
+        <translation>The mode in which the crop rectangle can be outside the image area.</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Top Left Corner</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Top Right Corner</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Bottom Left Corner</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Bottom Right Corner</translation>
+    </message>
+    <message>
+        <source>Top Left Vertical</source>
+        <translation>Top Left Vertical</translation>
+    </message>
+    <message>
+        <source>Top Right Vertical</source>
+        <translation>Top Right Vertical</translation>
+    </message>
+    <message>
+        <source>Bottom Left Vertical</source>
+        <translation>Bottom Left Vertical</translation>
+    </message>
+    <message>
+        <source>Bottom Right Vertical</source>
+        <translation>Bottom Right Vertical</translation>
+    </message>
+    <message>
+        <source>Stamp Settings</source>
+        <translation>Stamp Settings</translation>
+    </message>
+    <message>
+        <source>Print The File Name</source>
+        <translation>Print The File Name</translation>
+    </message>
+    <message>
+        <source>Print Date Stamp</source>
+        <translation>Print Date Stamp</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Stamp Location:</source>
+        <translation>Stamp Location:</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Print logo</source>
+        <translation>Print logo</translation>
+    </message>
+    <message>
+        <source>From the left edge</source>
+        <translation>From the left edge</translation>
+    </message>
+    <message>
+        <source>From the centre</source>
+        <translation>From the centre</translation>
+    </message>
+    <message>
+        <source>From the right edge</source>
+        <translation>From the right edge</translation>
+    </message>
+    <message>
+        <source>From the top edge</source>
+        <translation>From the top edge</translation>
+    </message>
+    <message>
+        <source>From the bottom edge</source>
+        <translation>From the bottom edge</translation>
+    </message>
+    <message>
+        <source>Horizontally:</source>
+        <translation>Horizontally:</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Vertically:</source>
+        <translation>Vertically:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Logo placement:</source>
+        <translation>Logo placement:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Select the logo file.</source>
+        <translation>Select the logo file.</translation>
+    </message>
+    <message>
+        <source>No file is chosen</source>
+        <translation>No file is chosen</translation>
+    </message>
+    <message>
+        <source>The file is not an image</source>
+        <translation>The file is not an image</translation>
+    </message>
+    <message>
+        <source>For the Selected Images</source>
+        <translation>For the Selected Images</translation>
+    </message>
+    <message>
+        <source>Print the credit line on photographs</source>
+        <translation>Print the credit line on photographs</translation>
+    </message>
+    <message>
+        <source>Leave the credit line off the photographs.</source>
+        <translation>Leave the credit line off the photographs.</translation>
+    </message>
+    <message>
+        <source>Print the date each photograph was taken on it.</source>
+        <translation>Print the date each photograph was taken on it.</translation>
+    </message>
+    <message>
+        <source>Print the file name of each photograph on it.</source>
+        <translation>Print the file name of each photograph on it.</translation>
+    </message>
+    <message>
+        <source>Print the picture FILE (PNG or JPEG) on every photograph.</source>
+        <translation>Print the picture FILE (PNG or JPEG) on every photograph.</translation>
+    </message>
+    <message>
+        <source>The name of the logo file is empty.</source>
+        <translation>The name of the logo file is empty.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>The program web page</source>
+        <translation>The program web page</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>The page has no area</source>
+        <translation>The page has no area</translation>
+    </message>
+    <message>
+        <source>The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side</source>
+        <translation>The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option %1: options are written with two dashes; the toolkit&apos;s own options are not taken with the output options.</source>
+        <translation>Unknown option %1: options are written with two dashes; the toolkit&apos;s own options are not taken with the output options.</translation>
+    </message>
+    <message>
+        <source>No such folder</source>
+        <translation>No such folder</translation>
+    </message>
+    <message>
+        <source>has no area</source>
+        <translation>has no area</translation>
+    </message>
+    <message>
+        <source>reaches beyond the paper</source>
+        <translation>reaches beyond the paper</translation>
+    </message>
+    <message>
+        <source>The layout %1 is not offered: frame %2 (%3 × %4 mm at %5, %6 mm) %7.</source>
+        <translation>The layout %1 is not offered: frame %2 (%3 × %4 mm at %5, %6 mm) %7.</translation>
+    </message>
+    <message>
+        <source>New layout</source>
+        <translation>New layout</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Add Frame</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Delete Frame</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>The layout has no frames, so it cannot be saved. Add at least one frame first.</source>
+        <translation>The layout has no frames, so it cannot be saved. Add at least one frame first.</translation>
+    </message>
+    <message>
+        <source>The layout was drawn for another paper (%1)</source>
+        <translation>The layout was drawn for another paper (%1)</translation>
+    </message>
+    <message>
+        <source>A frame has no area or reaches beyond the paper.</source>
+        <translation>A frame has no area or reaches beyond the paper.</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <comment>position of a frame</comment>
+        <translation>Left:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <comment>position of a frame</comment>
+        <translation>Top:</translation>
+    </message>
+    <message>
+        <source>It is a folder; give the image files in it</source>
+        <translation>It is a folder; give the image files in it</translation>
+    </message>
+    <message>
+        <source>--copies applies to --print only: a PDF or JPEG file is written once.</source>
+        <translation>--copies applies to --print only: a PDF or JPEG file is written once.</translation>
+    </message>
+    <message>
+        <source>Paper %1 is too large: each side can be at most %2 of the unit.</source>
+        <translation>Paper %1 is too large: each side can be at most %2 of the unit.</translation>
+    </message>
+    <message>
+        <source>Unknown paper %1: give a catalogue paper such as A4 or Letter, or WIDTHxHEIGHT in the unit.</source>
+        <translation>Unknown paper %1: give a catalogue paper such as A4 or Letter, or WIDTHxHEIGHT in the unit.</translation>
+    </message>
+    <message>
+        <source>Margins of %1 leave no printable area on a paper of %2 x %3.</source>
+        <translation>Margins of %1 leave no printable area on a paper of %2 x %3.</translation>
+    </message>
+    <message>
+        <source>JPEG quality must be a whole number from 0 to 100: %1.</source>
+        <translation>JPEG quality must be a whole number from 0 to 100: %1.</translation>
+    </message>
+    <message>
+        <source>Photo size must be SHORTxLONG, two numbers above zero: %1.</source>
+        <translation>Photo size must be SHORTxLONG, two numbers above zero: %1.</translation>
+    </message>
+    <message>
+        <source>Photo size %1 is too large: each side can be at most %2 of the unit.</source>
+        <translation>Photo size %1 is too large: each side can be at most %2 of the unit.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled. Nothing was printed.</source>
+        <translation>Printing was cancelled. Nothing was printed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printing was cancelled. %n page(s) of finished jobs went to the printer.</source>
+        <translation>
+            <numerusform>Printing was cancelled. %n page of finished jobs went to the printer.</numerusform>
+            <numerusform>Printing was cancelled. %n pages of finished jobs went to the printer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chosen pages are not in the document: nothing was printed.</source>
+        <translation>The chosen pages are not in the document: nothing was printed.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>The PDF file came out incomplete</source>
+        <translation>The PDF file came out incomplete</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the print job.</source>
+        <translation>The printer %1 did not take the print job.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved into place</source>
+        <translation>The finished file could not be moved into place</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the print job:
+%2.</source>
+        <translation>The printer %1 did not take the print job:
+%2.</translation>
+    </message>
+    <message>
+        <source>The window needs a display. Without one, write pages with --export-jpeg, --print-pdf or --print; see --help.</source>
+        <translation>The window needs a display. Without one, write pages with --export-jpeg, --print-pdf or --print; see --help.</translation>
+    </message>
+    <message>
+        <source>No print service is available</source>
+        <translation>No print service is available</translation>
+    </message>
+    <message>
+        <source>Save the pages as the project FILE, with copies of the images inside.</source>
+        <translation>Save the pages as the project FILE, with copies of the images inside.</translation>
+    </message>
+    <message>
+        <source>Print the project given as JSON on standard output.</source>
+        <translation>Print the project given as JSON on standard output.</translation>
+    </message>
+    <message>
+        <source>Image files to lay out, or one saved project (.vm2).</source>
+        <translation>Image files to lay out, or one saved project (.vm2).</translation>
+    </message>
+    <message>
+        <source>--list takes one project file.</source>
+        <translation>--list takes one project file.</translation>
+    </message>
+    <message>
+        <source>Give --export-jpeg BASE, --print-pdf FILE, --print PRINTER or --save FILE with these options.</source>
+        <translation>Give --export-jpeg BASE, --print-pdf FILE, --print PRINTER or --save FILE with these options.</translation>
+    </message>
+    <message>
+        <source>A project is given alone, without images or other projects.</source>
+        <translation>A project is given alone, without images or other projects.</translation>
+    </message>
+    <message>
+        <source>The page image was not complete</source>
+        <translation>The page image was not complete</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>project never saved</comment>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>This image is too large to be shown: %1 × %2 pixels.</source>
+        <translation>This image is too large to be shown: %1 × %2 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFile</name>
+    <message>
+        <source>The image cannot be decoded</source>
+        <translation>The image cannot be decoded</translation>
+    </message>
+    <message>
+        <source>The image is too large: %1 × %2 pixels, at most %3 megapixels are read</source>
+        <translation>The image is too large: %1 × %2 pixels, at most %3 megapixels are read</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it ends before the image does</source>
+        <translation>The file is damaged: it ends before the image does</translation>
     </message>
 </context>
 </TS>

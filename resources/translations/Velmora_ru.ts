@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ImageFile</name>
+    <message>
+        <source>The image cannot be decoded</source>
+        <translation>Изображение не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>The image is too large: %1 × %2 pixels, at most %3 megapixels are read</source>
+        <translation>Изображение слишком велико: %1 × %2 пикселей, читается не более %3 мегапикселей</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it ends before the image does</source>
+        <translation>Файл повреждён: он обрывается раньше, чем изображение</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>[*]</source>
@@ -20,32 +35,8 @@
         <translation>Открыть существующий проект</translation>
     </message>
     <message>
-        <source>Saving projects</source>
-        <translation>Сохранение проектов</translation>
-    </message>
-    <message>
-        <source>Opening projects</source>
-        <translation>Открытие проектов</translation>
-    </message>
-    <message>
         <source>Export to Jpeg</source>
         <translation>Экспорт в JPEG</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>О программе %1</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;%1 %2&lt;/h2&gt;&lt;p&gt;Lays photographs out on printed pages.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;%1 %2&lt;/h2&gt;&lt;p&gt;Раскладывает фотографии по печатным страницам.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 — пока недоступно в этой версии.</translation>
     </message>
     <message>
         <source>Project %1 has been modified. Do you want to save your changes?</source>
@@ -174,10 +165,6 @@
     <message>
         <source>Language</source>
         <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Готово</translation>
     </message>
     <message>
         <source>Available Images window</source>
@@ -599,16 +586,8 @@ the layout.</source>
         <translation>Качество JPEG, от 0 до 100.</translation>
     </message>
     <message>
-        <source>Image files to lay out.</source>
-        <translation>Файлы изображений для размещения.</translation>
-    </message>
-    <message>
         <source>Copies must be a whole number of one or more: %1.</source>
         <translation>Число копий должно быть целым, не меньше одного: %1.</translation>
-    </message>
-    <message>
-        <source>Give --export-jpeg BASE, --print-pdf FILE or --print PRINTER with these options.</source>
-        <translation>С этими параметрами укажите --export-jpeg BASE, --print-pdf FILE или --print PRINTER.</translation>
     </message>
     <message>
         <source>The name of the output is empty.</source>
@@ -627,20 +606,8 @@ the layout.</source>
         <translation>Неизвестная единица %1: используйте mm, cm или in.</translation>
     </message>
     <message>
-        <source>Unknown paper %1.</source>
-        <translation>Неизвестная бумага %1.</translation>
-    </message>
-    <message>
         <source>Margins must be a number of zero or more: %1.</source>
         <translation>Поля должны быть числом не меньше нуля: %1.</translation>
-    </message>
-    <message>
-        <source>JPEG quality must be 0 to 100: %1.</source>
-        <translation>Качество JPEG должно быть от 0 до 100: %1.</translation>
-    </message>
-    <message>
-        <source>Photo size must be SHORTxLONG: %1.</source>
-        <translation>Размер фото должен быть в виде КОРОТКАЯxДЛИННАЯ: %1.</translation>
     </message>
     <message>
         <source>Photos of %1 do not fit on the paper %2.</source>
@@ -679,10 +646,6 @@ the layout.</source>
     <message>
         <source>page %1</source>
         <translation>страница %1</translation>
-    </message>
-    <message>
-        <source>The PDF could not be started</source>
-        <translation>Не удалось начать файл PDF</translation>
     </message>
     <message>
         <source>Unknown printer %1.</source>
@@ -889,6 +852,455 @@ the layout.</source>
     <message>
         <source>Previous Image</source>
         <translation>Предыдущее изображение</translation>
+    </message>
+    <message>
+        <source>Prints at %1 ppi: below %2 ppi it looks soft.</source>
+        <translation>Печать с разрешением %1 ppi: ниже %2 ppi снимок выглядит нерезким.</translation>
+    </message>
+    <message>
+        <source>Largest print at %1 ppi: %2 x %3 cm (%4 x %5 in).</source>
+        <translation>Наибольший отпечаток при %1 ppi: %2 x %3 см (%4 x %5 дюйма).</translation>
+    </message>
+    <message>
+        <source>Warning: %1 prints at %2 ppi on page %3 (below %4 ppi).</source>
+        <translation>Предупреждение: %1 печатается с разрешением %2 ppi на странице %3 (ниже %4 ppi).</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Страница целиком</translation>
+    </message>
+    <message>
+        <source>%1 ppi</source>
+        <translation>%1 ppi</translation>
+    </message>
+    <message>
+        <source>Some photographs will print below %1 ppi and may look soft or blocky. Pages: %2.</source>
+        <translation>Некоторые фотографии напечатаются с разрешением ниже %1 ppi и могут выглядеть нерезкими или зернистыми. Страницы: %2.</translation>
+    </message>
+    <message>
+        <source>Print them anyway?</source>
+        <translation>Всё равно печатать?</translation>
+    </message>
+    <message>
+        <source>Export them anyway?</source>
+        <translation>Всё равно экспортировать?</translation>
+    </message>
+    <message>
+        <source>Print Anyway</source>
+        <translation>Всё равно печатать</translation>
+    </message>
+    <message>
+        <source>Export Anyway</source>
+        <translation>Всё равно экспортировать</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>Writing page %1 (%2 of %3)</source>
+        <translation>Запись страницы %1 (%2 из %3)</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Имя файла:</translation>
+    </message>
+    <message>
+        <source>Trim marks for cutting</source>
+        <translation>Метки обреза</translation>
+    </message>
+    <message>
+        <source>Short lines beside the photographs that continue their edges, for cutting stacks of prints</source>
+        <translation>Короткие линии рядом с фотографиями, продолжающие их края, — чтобы резать стопки отпечатков</translation>
+    </message>
+    <message>
+        <source>Write the pages into one PDF file, the photographs at full resolution</source>
+        <translation>Записать страницы в один файл PDF, фотографии в полном разрешении</translation>
+    </message>
+    <message>
+        <source>Draw trim marks beside the photographs, continuing their edges, for cutting the prints.</source>
+        <translation>Рисовать метки обреза рядом с фотографиями, продолжая их края, чтобы резать отпечатки.</translation>
+    </message>
+    <message>
+        <source>Rotate Frame</source>
+        <translation>Повернуть рамку</translation>
+    </message>
+    <message>
+        <source>Outside the Image</source>
+        <translation>За пределами изображения</translation>
+    </message>
+    <message>
+        <source>The mode in which the crop rectangle can be outside the image area.</source>
+        <translation>Режим, в котором рамка кадрирования может выходить за пределы изображения.</translation>
+    </message>
+    <message>
+        <source>Top Left Corner</source>
+        <translation>Левый верхний угол</translation>
+    </message>
+    <message>
+        <source>Top Right Corner</source>
+        <translation>Правый верхний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Left Corner</source>
+        <translation>Левый нижний угол</translation>
+    </message>
+    <message>
+        <source>Bottom Right Corner</source>
+        <translation>Правый нижний угол</translation>
+    </message>
+    <message>
+        <source>Top Left Vertical</source>
+        <translation>Слева вверху, вертикально</translation>
+    </message>
+    <message>
+        <source>Top Right Vertical</source>
+        <translation>Справа вверху, вертикально</translation>
+    </message>
+    <message>
+        <source>Bottom Left Vertical</source>
+        <translation>Слева внизу, вертикально</translation>
+    </message>
+    <message>
+        <source>Bottom Right Vertical</source>
+        <translation>Справа внизу, вертикально</translation>
+    </message>
+    <message>
+        <source>Stamp Settings</source>
+        <translation>Настройки штампа</translation>
+    </message>
+    <message>
+        <source>Print The File Name</source>
+        <translation>Печатать имя файла</translation>
+    </message>
+    <message>
+        <source>Print Date Stamp</source>
+        <translation>Печатать дату съёмки</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Stamp Location:</source>
+        <translation>Расположение штампа:</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>курсив</translation>
+    </message>
+    <message>
+        <source>Print logo</source>
+        <translation>Печатать логотип</translation>
+    </message>
+    <message>
+        <source>From the left edge</source>
+        <translation>От левого края</translation>
+    </message>
+    <message>
+        <source>From the centre</source>
+        <translation>От центра</translation>
+    </message>
+    <message>
+        <source>From the right edge</source>
+        <translation>От правого края</translation>
+    </message>
+    <message>
+        <source>From the top edge</source>
+        <translation>От верхнего края</translation>
+    </message>
+    <message>
+        <source>From the bottom edge</source>
+        <translation>От нижнего края</translation>
+    </message>
+    <message>
+        <source>Horizontally:</source>
+        <translation>По горизонтали:</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Vertically:</source>
+        <translation>По вертикали:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Logo placement:</source>
+        <translation>Расположение логотипа:</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Select the logo file.</source>
+        <translation>Выберите файл логотипа.</translation>
+    </message>
+    <message>
+        <source>No file is chosen</source>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>The file is not an image</source>
+        <translation>Файл не является изображением</translation>
+    </message>
+    <message>
+        <source>For the Selected Images</source>
+        <translation>К выбранным изображениям</translation>
+    </message>
+    <message>
+        <source>Print the credit line on photographs</source>
+        <translation>Печатать подпись программы на снимках</translation>
+    </message>
+    <message>
+        <source>Leave the credit line off the photographs.</source>
+        <translation>Не печатать подпись программы на снимках.</translation>
+    </message>
+    <message>
+        <source>Print the date each photograph was taken on it.</source>
+        <translation>Печатать на каждом снимке дату съёмки.</translation>
+    </message>
+    <message>
+        <source>Print the file name of each photograph on it.</source>
+        <translation>Печатать на каждом снимке имя его файла.</translation>
+    </message>
+    <message>
+        <source>Print the picture FILE (PNG or JPEG) on every photograph.</source>
+        <translation>Печатать рисунок FILE (PNG или JPEG) на каждом снимке.</translation>
+    </message>
+    <message>
+        <source>The name of the logo file is empty.</source>
+        <translation>Имя файла логотипа не задано.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>The program web page</source>
+        <translation>Веб-страница программы</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>The page has no area</source>
+        <translation>У страницы нет площади</translation>
+    </message>
+    <message>
+        <source>The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side</source>
+        <translation>Изображение страницы было бы %1 × %2 пикселей; в файле JPEG не более %3 пикселей по стороне</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Предупреждение: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option %1: options are written with two dashes; the toolkit&apos;s own options are not taken with the output options.</source>
+        <translation>Неизвестный параметр %1: параметры пишутся с двумя дефисами; собственные параметры библиотеки интерфейса вместе с параметрами вывода не принимаются.</translation>
+    </message>
+    <message>
+        <source>No such folder</source>
+        <translation>Нет такой папки</translation>
+    </message>
+    <message>
+        <source>has no area</source>
+        <translation>не имеет площади</translation>
+    </message>
+    <message>
+        <source>reaches beyond the paper</source>
+        <translation>выходит за пределы бумаги</translation>
+    </message>
+    <message>
+        <source>The layout %1 is not offered: frame %2 (%3 × %4 mm at %5, %6 mm) %7.</source>
+        <translation>Макет %1 не предлагается: рамка %2 (%3 × %4 мм в точке %5, %6 мм) %7.</translation>
+    </message>
+    <message>
+        <source>New layout</source>
+        <translation>Новая раскладка</translation>
+    </message>
+    <message>
+        <source>Add Frame</source>
+        <translation>Добавить рамку</translation>
+    </message>
+    <message>
+        <source>Delete Frame</source>
+        <translation>Удалить рамку</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>The layout has no frames, so it cannot be saved. Add at least one frame first.</source>
+        <translation>В раскладке нет ни одной рамки, поэтому её нельзя сохранить. Сначала добавьте хотя бы одну рамку.</translation>
+    </message>
+    <message>
+        <source>The layout was drawn for another paper (%1)</source>
+        <translation>Раскладка сделана для другой бумаги (%1)</translation>
+    </message>
+    <message>
+        <source>A frame has no area or reaches beyond the paper.</source>
+        <translation>Рамка имеет нулевой размер или выходит за край бумаги.</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <comment>position of a frame</comment>
+        <translation>Слева:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <comment>position of a frame</comment>
+        <translation>Сверху:</translation>
+    </message>
+    <message>
+        <source>It is a folder; give the image files in it</source>
+        <translation>Это папка; укажите файлы изображений из неё</translation>
+    </message>
+    <message>
+        <source>--copies applies to --print only: a PDF or JPEG file is written once.</source>
+        <translation>--copies действует только с --print: файл PDF или JPEG записывается один раз.</translation>
+    </message>
+    <message>
+        <source>Paper %1 is too large: each side can be at most %2 of the unit.</source>
+        <translation>Бумага %1 слишком велика: каждая сторона может быть не больше %2 в выбранных единицах.</translation>
+    </message>
+    <message>
+        <source>Unknown paper %1: give a catalogue paper such as A4 or Letter, or WIDTHxHEIGHT in the unit.</source>
+        <translation>Неизвестная бумага %1: укажите бумагу из каталога, например A4 или Letter, или ШИРИНАxВЫСОТА в выбранных единицах.</translation>
+    </message>
+    <message>
+        <source>Margins of %1 leave no printable area on a paper of %2 x %3.</source>
+        <translation>Поля %1 не оставляют области печати на бумаге %2 x %3.</translation>
+    </message>
+    <message>
+        <source>JPEG quality must be a whole number from 0 to 100: %1.</source>
+        <translation>Качество JPEG должно быть целым числом от 0 до 100: %1.</translation>
+    </message>
+    <message>
+        <source>Photo size must be SHORTxLONG, two numbers above zero: %1.</source>
+        <translation>Размер фото должен быть в виде КОРОТКАЯxДЛИННАЯ, два числа больше нуля: %1.</translation>
+    </message>
+    <message>
+        <source>Photo size %1 is too large: each side can be at most %2 of the unit.</source>
+        <translation>Размер фото %1 слишком велик: каждая сторона может быть не больше %2 в выбранных единицах.</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled. Nothing was printed.</source>
+        <translation>Печать отменена. Ничего не напечатано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printing was cancelled. %n page(s) of finished jobs went to the printer.</source>
+        <translation>
+            <numerusform>Печать отменена. На принтер ушла %n страница завершённых заданий.</numerusform>
+            <numerusform>Печать отменена. На принтер ушли %n страницы завершённых заданий.</numerusform>
+            <numerusform>Печать отменена. На принтер ушли %n страниц завершённых заданий.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chosen pages are not in the document: nothing was printed.</source>
+        <translation>Выбранных страниц в документе нет: ничего не напечатано.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Это не обычный файл</translation>
+    </message>
+    <message>
+        <source>The PDF file came out incomplete</source>
+        <translation>Файл PDF записан не полностью</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the print job.</source>
+        <translation>Принтер %1 не принял задание печати.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved into place</source>
+        <translation>Готовый файл не удалось переместить на место</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the print job:
+%2.</source>
+        <translation>Принтер %1 не принял задание печати:
+%2.</translation>
+    </message>
+    <message>
+        <source>The window needs a display. Without one, write pages with --export-jpeg, --print-pdf or --print; see --help.</source>
+        <translation>Окну нужен дисплей. Без него записывайте страницы с помощью --export-jpeg, --print-pdf или --print; см. --help.</translation>
+    </message>
+    <message>
+        <source>No print service is available</source>
+        <translation>Служба печати недоступна</translation>
+    </message>
+    <message>
+        <source>Save the pages as the project FILE, with copies of the images inside.</source>
+        <translation>Сохранить страницы в проект FILE вместе с копиями изображений.</translation>
+    </message>
+    <message>
+        <source>Print the project given as JSON on standard output.</source>
+        <translation>Вывести данный проект в формате JSON на стандартный вывод.</translation>
+    </message>
+    <message>
+        <source>Image files to lay out, or one saved project (.vm2).</source>
+        <translation>Файлы изображений для раскладки или один сохранённый проект (.vm2).</translation>
+    </message>
+    <message>
+        <source>--list takes one project file.</source>
+        <translation>Для --list нужен один файл проекта.</translation>
+    </message>
+    <message>
+        <source>Give --export-jpeg BASE, --print-pdf FILE, --print PRINTER or --save FILE with these options.</source>
+        <translation>С этими параметрами укажите --export-jpeg BASE, --print-pdf FILE, --print PRINTER или --save FILE.</translation>
+    </message>
+    <message>
+        <source>A project is given alone, without images or other projects.</source>
+        <translation>Проект указывается один, без изображений и других проектов.</translation>
+    </message>
+    <message>
+        <source>The page image was not complete</source>
+        <translation>Изображение страницы получено не полностью</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>project never saved</comment>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>This image is too large to be shown: %1 × %2 pixels.</source>
+        <translation>Изображение слишком велико для показа: %1 × %2 пикс.</translation>
     </message>
 </context>
 </TS>
