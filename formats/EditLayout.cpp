@@ -154,10 +154,13 @@ void EditLayout::buildControls()
         right->addWidget(boxes[i]);
     }
     right->addStretch();
-    connect(m_left, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &EditLayout::leftChanged);
-    connect(m_top, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &EditLayout::topChanged);
-    connect(m_width, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &EditLayout::widthChanged);
-    connect(m_height, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &EditLayout::heightChanged);
+    const std::pair<QDoubleSpinBox *, GraphicsPage::Field> fields[] = {{m_left, GraphicsPage::Field::Left},
+                                                                       {m_top, GraphicsPage::Field::Top},
+                                                                       {m_width, GraphicsPage::Field::Width},
+                                                                       {m_height, GraphicsPage::Field::Height}};
+    for (const auto &box : fields)
+        connect(box.first, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+                [this, field = box.second](double value) { typed(field, value); });
 
     auto *heading = new QHBoxLayout;
     m_paperLabel->setAlignment(Qt::AlignCenter);
@@ -238,28 +241,10 @@ void EditLayout::showCurrent()
     m_updating = false;
 }
 
-void EditLayout::leftChanged(double value)
+void EditLayout::typed(GraphicsPage::Field field, double value)
 {
     if (!m_updating)
-        m_page->typeValue(GraphicsPage::Field::Left, value * m_context.unitScale);
-}
-
-void EditLayout::topChanged(double value)
-{
-    if (!m_updating)
-        m_page->typeValue(GraphicsPage::Field::Top, value * m_context.unitScale);
-}
-
-void EditLayout::widthChanged(double value)
-{
-    if (!m_updating)
-        m_page->typeValue(GraphicsPage::Field::Width, value * m_context.unitScale);
-}
-
-void EditLayout::heightChanged(double value)
-{
-    if (!m_updating)
-        m_page->typeValue(GraphicsPage::Field::Height, value * m_context.unitScale);
+        m_page->typeValue(field, value * m_context.unitScale);
 }
 
 void EditLayout::rotate() { m_page->rotateSelected(); }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "formats/GraphicsPage.h"
 #include "formats/Page.h"
 
 #include <QColor>
 #include <QDialog>
 #include <QString>
 
-class GraphicsPage;
 class LayoutDraft;
 class QAction;
 class QDoubleSpinBox;
@@ -54,10 +54,6 @@ public:
     bool load(const QString &fileName);
 
 public Q_SLOTS:
-    void leftChanged(double value);
-    void topChanged(double value);
-    void widthChanged(double value);
-    void heightChanged(double value);
     void openL();
     bool save();
     bool saveAs();
@@ -71,6 +67,8 @@ protected:
     void reject() override;
 
 private:
+    // A value typed in one of the four boxes of the selected frame.
+    void typed(GraphicsPage::Field field, double value);
     QAction *makeAction(const QString &icon, const QString &text);
     QDoubleSpinBox *makeBox();
     void buildControls();

@@ -64,10 +64,8 @@ CropImage::CropImage(const PhotoFrame &frame, const ImageSource &source, bool ha
 
     connect(m_view, &CropView::dragged, this, &CropImage::onDragged);
     connect(m_view, &CropView::dragFinished, this, [this] {
-        if (m_dragging && m_model.state() != m_dragStart) {
-            m_undo << m_dragStart;
-            m_redo.clear();
-        }
+        if (m_dragging && m_model.state() != m_dragStart)
+            noteStep(m_dragStart);
         m_dragging = false;
     });
     connect(m_view, &CropView::rectDoubleClicked, this, &CropImage::acceptOk);
@@ -253,11 +251,15 @@ template <typename Change> void CropImage::change(Change &&f)
 {
     const CropModel::State before = m_model.state();
     f();
-    if (m_model.state() != before) {
-        m_undo << before;
-        m_redo.clear();
-    }
+    if (m_model.state() != before)
+        noteStep(before);
     redraw();
+}
+
+void CropImage::noteStep(const CropModel::State &before)
+{
+    m_undo << before;
+    m_redo.clear();
 }
 
 void CropImage::rotate()
@@ -273,21 +275,16 @@ void CropImage::clickOutside(bool checked)
         change([this, checked] { m_model.setOutside(checked); });
 }
 
-void CropImage::undo()
-{
-    if (m_undo.isEmpty())
-        return;
-    m_redo << m_model.state();
-    m_model.setState(m_undo.takeLast());
-    redraw();
-}
+void CropImage::undo() { stepBack(m_undo, m_redo); }
 
-void CropImage::redo()
+void CropImage::redo() { stepBack(m_redo, m_undo); }
+
+void CropImage::stepBack(QVector<CropModel::State> &from, QVector<CropModel::State> &to)
 {
-    if (m_redo.isEmpty())
+    if (from.isEmpty())
         return;
-    m_undo << m_model.state();
-    m_model.setState(m_redo.takeLast());
+    to << m_model.state();
+    m_model.setState(from.takeLast());
     redraw();
 }
 

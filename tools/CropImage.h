@@ -66,6 +66,10 @@ private:
     void zoomChanged();
     // Runs a change of the rectangle as one undo step.
     template <typename Change> void change(Change &&f);
+    // Notes `before` as the state an undo goes back to.
+    void noteStep(const CropModel::State &before);
+    // Goes back to the last state of `from`, noting the present one in `to`.
+    void stepBack(QVector<CropModel::State> &from, QVector<CropModel::State> &to);
     void onDragged(CropView::Part part, QPointF delta);
     void onKey(int key, Qt::KeyboardModifiers modifiers);
     void onWheel(int delta);
