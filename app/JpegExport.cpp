@@ -92,7 +92,7 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     if (image.isNull())
         return image;
     QPainter painter(&image);
-    PageRenderer::drawPage(painter, page, printableArea(page), images, {}, options);
+    PageRenderer::drawPage(painter, page, printableArea(page), images, options);
     painter.end();
     return image;
 }

@@ -90,19 +90,21 @@ void PageBands::takeUpTo(int frame)
         m_taken[k] = true;
         // A photograph the bands needed before its turn was decoded all the
         // same (taking starts it): it is held like the others.
-        if (m_held.at(k).image.isNull())
+        if (m_held.at(k).image.isNull()) {
             letGo(k);
-        else if (!m_live.contains(k))
+            continue;
+        }
+        if (!m_live.contains(k))
             m_live << k;
-        m_mostHeld = qMax<int>(m_mostHeld, std::count_if(m_held.cbegin(), m_held.cend(), [](const DecodedImage &d) {
-                                   return !d.image.isNull();
-                               }));
+        m_mostHeld = qMax(m_mostHeld, ++m_heldCount);
     }
     startDecodings();
 }
 
 void PageBands::letGo(int frame)
 {
+    if (!m_held.at(frame).image.isNull())
+        --m_heldCount;
     m_held[frame] = DecodedImage();
     m_live.removeOne(frame);
 }

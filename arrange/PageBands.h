@@ -60,5 +60,6 @@ private:
     QVector<int> m_live; // frames whose photograph is being decoded or held
     QVector<bool> m_taken; // per frame
     QVector<DecodedImage> m_held; // per frame: its photograph while bands still reach it
+    int m_heldCount = 0; // photographs in m_held
     int m_mostHeld = 0;
 };

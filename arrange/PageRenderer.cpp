@@ -296,42 +296,23 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
     const double printable = page.printableWidth();
     const double density = printable > 0 && area.width() > 0 ? deviceDensity(painter, printable / area.width()) : 0;
     FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, density);
-    drawPage(painter, page, area, images, {}, options);
+    drawPage(painter, page, area, images, options);
 }
 
 void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
-                            const std::function<void(double)> &finishedAbove, const RenderOptions &options)
+                            const RenderOptions &options)
 {
     const double printable = page.printableWidth();
-    if (printable <= 0 || area.width() <= 0) {
-        if (finishedAbove)
-            finishedAbove(area.bottom());
+    if (printable <= 0 || area.width() <= 0)
         return;
-    }
     const double scale = printable / area.width();
     const double offsetX = page.left / scale - area.left();
     const double offsetY = page.top / scale - area.top();
-    // Trim marks first: they lie beside the photographs, never on them,
-    // and so are done before any row is reported finished.
+    // Trim marks lie beside the photographs, never on them.
     if (options.cutGuides)
         CutGuides::draw(painter, CutGuides::lines(page), scale, offsetX, offsetY);
-    const int count = page.frames.size();
-    // The top of what the frames from i on draw.
-    QVector<double> topFrom(count + 1, area.bottom());
-    for (int i = count - 1; i >= 0; --i) {
-        const PhotoFrame &f = page.frames.at(i);
-        double top = topFrom.at(i + 1);
-        if (!f.fileName.isEmpty() && !f.preview.isNull())
-            top = qMin(top, frameRect(f, scale, offsetX, offsetY).top() - frameReach(scale));
-        topFrom[i] = top;
-    }
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < page.frames.size(); ++i)
         drawFrame(painter, page.frames.at(i), images.take(i), scale, offsetX, offsetY, options);
-        if (finishedAbove)
-            finishedAbove(topFrom.at(i + 1));
-    }
-    if (finishedAbove && count == 0)
-        finishedAbove(area.bottom());
 }
 
 double PageRenderer::frameReach(double scale) { return 1.2 * ScreenScale / scale + 1; }

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QTransform>
 
-#include <functional>
 
 class FrameImages;
 class QPainter;
@@ -30,11 +29,9 @@ public:
     // coordinates. The scale is the printable width over the area's width.
     static void drawPage(QPainter &painter, const Page &page, const QRectF &area, const RenderOptions &options = RenderOptions());
     // The same with the photographs decoded by `images`, made for `page`'s
-    // frames; making it early lets the decoding start sooner. After each
-    // frame, `finishedAbove` (when given) gets the logical y above which
-    // nothing more will be drawn, the area's bottom after the last frame.
+    // frames; making it early lets the decoding start sooner.
     static void drawPage(QPainter &painter, const Page &page, const QRectF &area, FrameImages &images,
-                         const std::function<void(double)> &finishedAbove = {}, const RenderOptions &options = RenderOptions());
+                         const RenderOptions &options = RenderOptions());
     // The same with the painter's window as the area.
     static void drawPage(QPainter &painter, const Page &page, const RenderOptions &options = RenderOptions());
 

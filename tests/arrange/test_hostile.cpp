@@ -228,7 +228,7 @@ private slots:
             img.fill(Qt::black);
             QPainter p(&img);
             FrameImages images(page.frames, ImageSource(), 1, FrameImages::Turn::AsShown, density);
-            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, {}, bare());
+            PageRenderer::drawPage(p, page, QRectF(img.rect()), images, bare());
             p.end();
             QVERIFY(qBlue(img.pixel(380, 280)) > 180 && qRed(img.pixel(380, 280)) < 80);
             QVERIFY(qGray(img.pixel(200, 150)) > 200);
