@@ -14,6 +14,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -224,11 +225,24 @@ QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation
 // (orientation, date, size and the EXIF block): a thumbnail of the shared
 // cache of at least the size needed, else the camera's own small picture
 // when the rule takes one. False when neither serves.
-bool fromFileHead(const QString &fileName, const PreviewRule &rule, IconFuture &result)
+// Appends the rest of `file` to `bytes`, read straight into place; false
+// when it would not fit in a byte array.
+bool readRest(QFile &file, QByteArray &bytes)
 {
-    QByteArray head;
-    if (!ImageSource::readPlainFileHead(fileName, HeadBytes, head))
+    const int at = bytes.size();
+    const qint64 rest = file.size() - file.pos();
+    if (rest > std::numeric_limits<int>::max() - at)
         return false;
+    if (rest > 0) {
+        bytes.resize(at + int(rest));
+        bytes.resize(at + int(qMax<qint64>(file.read(bytes.data() + at, rest), 0)));
+    }
+    bytes.append(file.readAll()); // what was written to the file meanwhile
+    return true;
+}
+
+bool fromFileHead(const QByteArray &head, const QString &fileName, const PreviewRule &rule, IconFuture &result)
+{
     const QSize reported = headerSize(head);
     if (!reported.isValid())
         return false;
@@ -261,11 +275,21 @@ bool fromFileHead(const QString &fileName, const PreviewRule &rule, IconFuture &
 IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
 {
     IconFuture result;
+    // Only plain files: a record may name a device or a pipe, whose reading
+    // would never end.
+    QFile file(fileName);
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
+        return result;
     const bool shared = !rule.thumbnailCache.isEmpty();
-    if ((shared || !rule.embeddedPictureBox.isEmpty()) && fromFileHead(fileName, rule, result))
-        return result;
-    if (!ImageSource::readPlainFile(fileName, result.data))
-        return result;
+    if (shared || !rule.embeddedPictureBox.isEmpty()) {
+        // The beginning first; the rest only when the beginning does not do.
+        const QByteArray head = file.read(HeadBytes);
+        if (fromFileHead(head, fileName, rule, result))
+            return result;
+        result.data = head;
+    }
+    if (!readRest(file, result.data))
+        return IconFuture();
     result.rotation = exifRead(result.data, result.date);
     const ThumbnailCache cache(rule.thumbnailCache);
     QSize full(0, 0);

@@ -15,6 +15,9 @@ struct IconItem;
 // byte budget and the thumbnail size, and handed to workers.
 struct PreviewRule
 {
+    PreviewRule() = default;
+    explicit PreviewRule(int width) : widthLimit(width) {}
+
     int widthLimit = 500;   // 250 once the budget of held file bytes is spent
     QSize fallbackAspect;   // used when a reader cannot tell the image size
     // The root of the desktop's shared thumbnail cache (ThumbnailCache) the

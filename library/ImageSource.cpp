@@ -30,17 +30,6 @@ bool ImageSource::readPlainFile(const QString &fileName, QByteArray &out)
     return true;
 }
 
-bool ImageSource::readPlainFileHead(const QString &fileName, qint64 length, QByteArray &out)
-{
-    if (!QFileInfo(fileName).isFile())
-        return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    out = file.read(length);
-    return true;
-}
-
 QByteArray ImageSource::bytes(const QString &fileName) const
 {
     QByteArray bytes;

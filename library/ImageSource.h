@@ -42,8 +42,6 @@ public:
 
     // The whole file when it is a plain file that can be read.
     static bool readPlainFile(const QString &fileName, QByteArray &out);
-    // The first `length` bytes of a plain file (all of a shorter one).
-    static bool readPlainFileHead(const QString &fileName, qint64 length, QByteArray &out);
 
     // The byte array stored at `position` (the offset of its length field,
     // the whole 64 bits) of the project file `projectPath`; empty when the

@@ -184,7 +184,7 @@ private slots:
         ByteBudget budget;
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = p;
-        f.loadImage(PreviewRule{budget.previewWidth(), QSize()});
+        f.loadImage(PreviewRule(budget.previewWidth()));
         QCOMPARE(f.preview.size(), QSize(500, 375));
         QCOMPARE(f.imageWidth, 1000);
         QVERIFY(!f.fileData.isEmpty());
@@ -205,7 +205,7 @@ private slots:
         PhotoFrame g = frame(100, 100, 0, 0);
         g.fileName = p;
         g.rotation = 90;
-        g.loadImage(PreviewRule{budget.previewWidth(), QSize()});
+        g.loadImage(PreviewRule(budget.previewWidth()));
         QCOMPARE(g.preview.size(), QSize(188, 250));
         QCOMPARE(g.imageWidth, 750);
         QCOMPARE(g.imageHeight, 1000);

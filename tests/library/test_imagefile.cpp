@@ -116,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QSize, image);
         QFETCH(QSize, preview);
         const QString path = write(QStringLiteral("big.jpg"), makeJpeg(image.width(), image.height()));
-        const IconFuture r = readIconFuture(path, PreviewRule{limit, QSize()});
+        const IconFuture r = readIconFuture(path, PreviewRule(limit));
         QCOMPARE(r.image.size(), preview);
         QCOMPARE(QSize(r.width, r.height), image);
         QCOMPARE(r.data.size(), int(QFileInfo(path).size()));
