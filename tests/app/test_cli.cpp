@@ -3,6 +3,7 @@
 #include "OutputFixture.h"
 
 #include "formats/LayoutFile.h"
+#include "tests/LayoutBytes.h"
 
 #include <QImageReader>
 #include <QJsonArray>
@@ -448,13 +449,8 @@ void TestCli::onlyTheChosenLayoutIsRead()
     QCOMPARE(LayoutFile::write(folder + QStringLiteral("two.vly"), QStringLiteral("A4"), 21000, 29700,
                                {QRectF(1000, 1000, 9000, 13000), QRectF(1000, 15000, 9000, 13000)}),
              QString());
-    QFile off(folder + QStringLiteral("off.vly"));
-    QVERIFY(off.open(QIODevice::WriteOnly));
-    QDataStream out(&off);
-    out.setVersion(QDataStream::Qt_5_1);
-    out << LayoutFile::Magic << QStringLiteral("A4") << qint32(21000) << qint32(29700) << qint32(1) << qint32(20000)
-        << qint32(1000) << qint32(5000) << qint32(5000);
-    off.close();
+    QVERIFY(writeLayoutBytes(folder + QStringLiteral("off.vly"), QStringLiteral("A4"), QSize(21000, 29700),
+                             {QRect(20000, 1000, 5000, 5000)}));
     const QStringList a4{QStringLiteral("--paper"), QStringLiteral("A4"), QStringLiteral("--unit"), QStringLiteral("mm")};
 
     const Run plain = velmora(QStringList{QStringLiteral("--export-jpeg"), dir.filePath(QStringLiteral("plain_"))} + a4 + photos, home);

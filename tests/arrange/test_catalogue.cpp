@@ -1,5 +1,6 @@
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutFile.h"
+#include "tests/LayoutBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -250,13 +251,8 @@ private slots:
         QCOMPARE(LayoutFile::write(folder + "two.vly", "A4", 21000, 29700,
                                    {QRectF(1000, 1000, 5000, 5000), QRectF(1000, 7000, 5000, 5000)}),
                  QString());
-        QFile off(folder + "off.vly"); // a frame beyond the paper: the writer would refuse it
-        QVERIFY(off.open(QIODevice::WriteOnly));
-        QDataStream out(&off);
-        out.setVersion(QDataStream::Qt_5_1);
-        out << LayoutFile::Magic << QString("A4") << qint32(21000) << qint32(29700) << qint32(1) << qint32(20000)
-            << qint32(1000) << qint32(5000) << qint32(5000);
-        off.close();
+        // A frame beyond the paper: the program's writer would refuse it.
+        QVERIFY(writeLayoutBytes(folder + "off.vly", "A4", QSize(21000, 29700), {QRect(20000, 1000, 5000, 5000)}));
         LayoutCatalogue::Source s = a4({size(35, 70), size(90, 130, false), size(100, 150), size(3, 4)});
         s.documentsFolder = docs.path() + "/";
         LayoutCatalogue all;

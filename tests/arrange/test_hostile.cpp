@@ -6,6 +6,7 @@
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutFile.h"
 #include "library/ImageFile.h"
+#include "tests/LayoutBytes.h"
 #include "tests/TestPhoto.h"
 
 #include <QBuffer>
@@ -46,19 +47,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
-// A layout file as anyone may write it, frames unchecked, for a paper of
-// 100 x 150 mm, the frames in the order given.
-void writeLayoutBytes(const QString &path, const QString &paperName, const QVector<QRect> &frames)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setVersion(QDataStream::Qt_5_1);
-    out << LayoutFile::Magic << paperName << qint32(10000) << qint32(15000) << qint32(frames.size());
-    for (const QRect &r : frames)
-        out << qint32(r.x()) << qint32(r.y()) << qint32(r.width()) << qint32(r.height());
 }
 
 // A paper of exactly the frame's size holding it.
@@ -261,7 +249,7 @@ private slots:
         source.documentsFolder = documents;
         QVERIFY(QDir().mkpath(LayoutFile::folderFor(documents, source.paperName)));
         const QString file = LayoutFile::folderFor(documents, source.paperName) + QStringLiteral("mine.vly");
-        writeLayoutBytes(file, source.paperName, {QRect(0, 0, 5000, 5000), frame});
+        QVERIFY(writeLayoutBytes(file, source.paperName, QSize(10000, 15000), {QRect(0, 0, 5000, 5000), frame}));
         LayoutCatalogue catalogue;
         catalogue.build(source);
         QVERIFY(catalogue.usable());
