@@ -496,6 +496,30 @@ bool CommandLine::chooseLayout(UserSettings &st, Document &document)
     return true;
 }
 
+QVector<IconItem> CommandLine::rowsAsRead(QVector<IconItem> rows, const QVector<Page> &pages)
+{
+    // The frames read each photograph as they were filled: its size as it is
+    // shown, its turn and the date it was taken.
+    QHash<QString, const PhotoFrame *> shown;
+    QHash<QString, int> uses;
+    for (const Page &page : pages)
+        for (const PhotoFrame &f : page.frames)
+            if (!f.isEmpty() && ++uses[f.fileName] == 1)
+                shown.insert(f.fileName, &f);
+    for (IconItem &row : rows) {
+        row.useCount = uses.value(row.fileName);
+        const PhotoFrame *f = shown.value(row.fileName);
+        if (!f || f->preview.isNull())
+            continue;
+        row.state = IconItem::State::Decoded;
+        row.imageWidth = f->imageWidth;
+        row.imageHeight = f->imageHeight;
+        row.rotation = f->rotation;
+        row.shotTime = f->shotTime;
+    }
+    return rows;
+}
+
 bool CommandLine::arrange(Document &document, const UserSettings &st)
 {
     QVector<IconItem> items;
@@ -508,7 +532,6 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
     }
-    m_rows = items;
     ArrangeEngine engine(document);
     ArrangeOptions options;
     options.autoCrop = st.layout.autoCropEnabled;
@@ -519,6 +542,7 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     options.previewWidthLimit = 64;
     engine.setOptions(options);
     engine.arrangeAll(items);
+    m_rows = rowsAsRead(items, document.pages);
     for (const Page &page : document.pages)
         for (const PhotoFrame &f : page.frames) {
             if (!f.isEmpty() && f.preview.isNull())

@@ -13,6 +13,7 @@ struct PageSetup;
 struct RenderOptions;
 struct UserSettings;
 class Document;
+struct Page;
 
 // The command line. Plain paths open in the main window as always; the
 // options write the pages of the given images without a window:
@@ -102,6 +103,10 @@ private:
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
     bool saveProject(const UserSettings &state, const Document &document);
+    // The selection rows as the window saves them once its panel has read
+    // the photographs: state, size as shown, turn, date taken, use count;
+    // taken from the frames of `pages`, which read each file.
+    static QVector<IconItem> rowsAsRead(QVector<IconItem> rows, const QVector<Page> &pages);
     bool listProject();
 
     Mode m_mode = Mode::Window;

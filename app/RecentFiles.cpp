@@ -1,8 +1,36 @@
 #include "app/RecentFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace RecentFiles {
+
+namespace {
+
+void write(QSettings &s, const QStringList &list)
+{
+    s.remove(QStringLiteral("recentFileList"));
+    s.beginWriteArray(QStringLiteral("recentFileList"), list.size());
+    for (int i = 0; i < list.size(); ++i) {
+        s.setArrayIndex(i);
+        s.setValue(QStringLiteral("file"), list.at(i));
+    }
+    s.endArray();
+}
+
+// `list` without the entries for the file `path` (canonical) names.
+QStringList without(QStringList list, const QString &path)
+{
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&path](const QString &entry) { return canonical(entry) == path; }),
+               list.end());
+    return list;
+}
+
+} // namespace
 
 QStringList read(QSettings &s)
 {
@@ -16,22 +44,34 @@ QStringList read(QSettings &s)
     return list;
 }
 
+QString canonical(const QString &path)
+{
+    if (path.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    const QString resolved = info.canonicalFilePath();
+    return resolved.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : resolved;
+}
+
 QStringList add(QSettings &s, const QString &path)
 {
+    const QString entry = canonical(path);
     const QStringList before = read(s);
-    QStringList list = before;
-    list.removeAll(path);
-    list.prepend(path);
-    if (list != before) {
-        s.remove(QStringLiteral("recentFileList"));
-        s.beginWriteArray(QStringLiteral("recentFileList"), list.size());
-        for (int i = 0; i < list.size(); ++i) {
-            s.setArrayIndex(i);
-            s.setValue(QStringLiteral("file"), list.at(i));
-        }
-        s.endArray();
-    }
+    QStringList list = without(before, entry);
+    list.prepend(entry);
+    if (list != before)
+        write(s, list);
     return list;
+}
+
+bool remove(QSettings &s, const QString &path)
+{
+    const QStringList before = read(s);
+    const QStringList list = without(before, canonical(path));
+    if (list.size() == before.size())
+        return false;
+    write(s, list);
+    return true;
 }
 
 } // namespace RecentFiles

@@ -30,7 +30,10 @@ QString dataFolder(const QString &programFolder, const QString &name)
 
 bool isProjectPath(const QString &path)
 {
-    return path.contains(QLatin1String(".vm2"), Qt::CaseInsensitive);
+    // The file name's own suffix decides: "old.vm2.d/photo.jpg" is an image.
+    return QFileInfo(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')))
+        .fileName()
+        .endsWith(QLatin1String(".vm2"), Qt::CaseInsensitive);
 }
 
 QString windowTitle(const QString &currentFile)

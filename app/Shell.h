@@ -15,8 +15,8 @@ namespace Shell {
 // when neither exists.
 QString dataFolder(const QString &programFolder, const QString &name);
 
-// True when `path` names a project: it contains ".vm2" anywhere, in any
-// letter case.
+// True when `path` names a project: its file name ends in ".vm2", in any
+// letter case (the folders it lies in do not count).
 bool isProjectPath(const QString &path);
 
 // The window title: the application name, " - " and the project path when

@@ -41,6 +41,8 @@ public:
     void openImages(const QStringList &paths);
     void setCurrentFile(const QString &path);
     void addRecentFile(const QString &path);
+    // Drops the Recent entries for the file `path` names; true when there was one.
+    bool forgetRecentFile(const QString &path);
     bool isModified() const { return modified; }
     int languageCount() const { return m_languageCount; }
 

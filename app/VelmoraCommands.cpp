@@ -114,6 +114,9 @@ void Velmora::openFile(QString path)
         return;
     UserSettings &st = m_settings;
     if (Shell::isProjectPath(path)) {
+        // Opened, shown and remembered by its full path: a name relative to
+        // the folder the program was started in means nothing elsewhere.
+        path = RecentFiles::canonical(path);
         loadFile(path);
         st.shell.projectPath = QFileInfo(path).absolutePath();
         return;
@@ -249,6 +252,14 @@ void Velmora::addRecentFile(const QString &path)
     QSettings s(Settings::organisation(), Settings::application());
     const QStringList list = RecentFiles::add(s, path);
     recentMenuAct->setVisible(!list.isEmpty());
+}
+
+bool Velmora::forgetRecentFile(const QString &path)
+{
+    QSettings s(Settings::organisation(), Settings::application());
+    const bool dropped = RecentFiles::remove(s, path);
+    recentMenuAct->setVisible(!RecentFiles::read(s).isEmpty());
+    return dropped;
 }
 
 void Velmora::updateRecentFileActions()

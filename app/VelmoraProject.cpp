@@ -89,8 +89,12 @@ bool Velmora::loadFile(const QString &path)
         const bool ok = ProjectFile::read(path, contents, error, m_arrange->document().budget.total());
         QApplication::restoreOverrideCursor();
         if (!ok) {
-            QMessageBox::warning(this, Program::name(),
-                                 QObject::tr("Cannot read file %1:\n%2.").arg(path, error), QMessageBox::Ok);
+            // A project that cannot be opened leaves the Recent list, and
+            // the message says so after saying why.
+            QString text = QObject::tr("Cannot read file %1:\n%2.").arg(path, error);
+            if (forgetRecentFile(path))
+                text += QLatin1Char('\n') + QObject::tr("It has been taken off the Recent list.");
+            QMessageBox::warning(this, Program::name(), text, QMessageBox::Ok);
             return false;
         }
         // Asked only now: a file that cannot be read leaves the open

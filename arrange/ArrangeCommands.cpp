@@ -307,8 +307,11 @@ void Arrange::cropSeries(int frame)
     const int startPage = at.y();
     for (;;) {
         const PhotoFrame &shown = m_doc.pages.at(at.y()).frames.at(at.x());
-        if (shown.preview.isNull() || shown.imageWidth <= 0 || shown.imageHeight <= 0)
-            break; // nothing to crop: the photograph cannot be read
+        // Nothing to crop when the photograph cannot be read; one whose
+        // preview is still on its way is read by the editor itself.
+        if ((shown.preview.isNull() && !m_doc.awaitsPreview(shown)) || shown.imageWidth <= 0
+            || shown.imageHeight <= 0)
+            break;
         const QPoint next = FrameToolEdits::neighbourFilled(m_doc.pages, at, 1);
         const QPoint previous = FrameToolEdits::neighbourFilled(m_doc.pages, at, -1);
         const CropAnswer answer = m_tools->editCrop(shown, m_doc.source, next.x() >= 0, previous.x() >= 0, this);

@@ -279,6 +279,7 @@ void ArrangeEngine::followRotation(const QString &path, const QImage &preview, i
 
 void ArrangeEngine::takePreview(const QString &name, const QImage &decoded, const QSize &full)
 {
+    m_doc.awaitedPreviews.remove(name);
     for (int p = 0; p < m_doc.pages.size(); ++p) {
         bool touched = false;
         for (PhotoFrame &f : m_doc.pages[p].frames)
@@ -313,6 +314,7 @@ bool ArrangeEngine::adoptLoadedPages(bool decodeNow)
                 f.keepDataWithinBudget(m_doc.budget);
         }
     m_doc.imageCount = distinct.size();
+    m_doc.awaitedPreviews = decodeNow ? QSet<QString>() : distinct;
     for (Page &p : m_doc.pages)
         for (PhotoFrame &f : p.frames)
             f.releaseData();

@@ -78,4 +78,5 @@ void Document::clear()
     placementCount = 0;
     imageCount = 0;
     frameSelection.clear();
+    awaitedPreviews.clear();
 }

@@ -4,6 +4,7 @@
 #include "library/ByteBudget.h"
 #include "library/ImageSource.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -31,6 +32,15 @@ public:
     int placementCount = 0; // frame fillings, repeats counted
     int imageCount = 0;     // distinct files in the frames
     QVector<bool> frameSelection; // one per frame of the current page
+    // Files of an opened project whose previews the workers still read.
+    QSet<QString> awaitedPreviews;
+
+    // `frame` shows a photograph whose preview is still being read: it
+    // says so, and the crop editor may open it (it reads the file itself).
+    bool awaitsPreview(const PhotoFrame &frame) const
+    {
+        return !frame.isEmpty() && frame.preview.isNull() && awaitedPreviews.contains(frame.fileName);
+    }
 
     int pageCount() const { return pages.size(); }
     bool isEmpty() const { return pages.isEmpty(); }

@@ -69,6 +69,12 @@ void FrameWidget::preparePicture()
         setToolTip(f->fileName + QLatin1Char('\n') + fault);
         return;
     }
+    if (f && m_doc.awaitsPreview(*f)) {
+        setIcon(QIcon());
+        setText(QFileInfo(f->fileName).fileName() + QLatin1Char('\n') + QObject::tr("Loading the photograph…"));
+        setToolTip(f->fileName);
+        return;
+    }
     if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
         setIcon(QIcon());
         setText(QObject::tr("Drag desired\nimages to\nthe layout."));

@@ -7,10 +7,13 @@
 #include <cstdio>
 #include <cstring>
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <io.h>
 #endif
 
 namespace {
@@ -29,11 +32,49 @@ QString unusedNameBeside(const QString &path)
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// Gives `temporary` the name `path`, replacing the file there.
+// Waits until the bytes written to `file` (and its size) are on the disk.
+bool syncData(QFile &file, QString &error)
+{
+#if defined(Q_OS_LINUX)
+    const int done = ::fdatasync(file.handle());
+#elif defined(Q_OS_UNIX)
+    const int done = ::fsync(file.handle());
+#elif defined(Q_OS_WIN)
+    const int done = ::_commit(file.handle());
+#else
+    const int done = 0;
+#endif
+    if (done == 0)
+        return true;
+    error = systemError(errno);
+    return false;
+}
+
+// Waits until the folder holding `path` has its new entry on the disk. The
+// file is in place already: a folder that cannot be synced (some network
+// file systems refuse) does not undo the save.
+void syncFolderOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path)
+#endif
+}
+
+// Gives `temporary` the name `path`, replacing the file there, and waits
+// for the folder.
 bool renameOver(const QString &temporary, const QString &path, QString &error)
 {
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0)
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0) {
+        syncFolderOf(path);
         return true;
+    }
     error = systemError(errno);
     QFile::remove(temporary);
     return false;
@@ -96,6 +137,12 @@ bool ReplacingFile::commit()
     }
     if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
         m_error = m_file.errorString();
+        discard();
+        return false;
+    }
+    // The bytes reach the disk before the name does: after a power cut the
+    // name shows the old project or the whole new one, never an empty file.
+    if (!syncData(m_file, m_error)) {
         discard();
         return false;
     }

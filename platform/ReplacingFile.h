@@ -9,12 +9,13 @@
 // old file stays as it was; a write that fails, a ReplacingFile destroyed
 // without commit() or a process killed midway leaves nothing behind.
 //
-// Unlike QSaveFile, commit() does not wait for the disk: the rename is
-// ordered after the data by the file systems that replace files this way
-// (ext4 flushes a file renamed over another before the rename), and a
-// project of hundreds of megabytes is saved in the time a copy takes. Where
-// the system offers no files without a name, a named temporary file beside
-// `path` is used instead (left behind only by a killed process).
+// commit() waits for the disk: the new file's bytes are synced before it
+// takes the name (not every file system orders a rename after the data it
+// names), and the folder after, so that a power cut leaves either the old
+// file or the whole new one. A project may hold the only copies of its
+// photographs. Where the system offers no files without a name, a named
+// temporary file beside `path` is used instead (left behind only by a
+// killed process).
 class ReplacingFile
 {
 public:
@@ -31,9 +32,10 @@ public:
     bool open();
     // Where the bytes are written.
     QIODevice &device() { return m_file; }
-    // Flushes and puts the new file in place of the old one, with the old
-    // file's permissions; false with errorString() (the old file is then
-    // untouched and the new one gone).
+    // Flushes, syncs the bytes to the disk and puts the new file in place of
+    // the old one, with the old file's permissions, then syncs the folder;
+    // false with errorString() (the old file is then untouched and the new
+    // one gone).
     bool commit();
     QString errorString() const { return m_error; }
 

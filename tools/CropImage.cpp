@@ -1,6 +1,7 @@
 #include "tools/CropImage.h"
 
 #include "arrange/FrameToolEdits.h"
+#include "tools/CropCommand.h"
 
 #include <QAction>
 #include <QCursor>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QTransform>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,6 +51,7 @@ CropImage::CropImage(const PhotoFrame &frame, const ImageSource &source, bool ha
     setObjectName(QStringLiteral("CropImage"));
     setModal(true);
     setWindowIcon(QIcon(QStringLiteral(":/images/Crop.png")));
+    m_undoStack = new QUndoStack(this);
     m_scene = new QGraphicsScene(this);
     m_view = new CropView(m_scene, this);
     m_toolBar = new QToolBar(this);
@@ -133,8 +136,7 @@ void CropImage::setFrame(const PhotoFrame &frame, bool hasNext, bool hasPrevious
     m_step = CropStep::Ok;
     m_nextAct->setEnabled(hasNext);
     m_previousAct->setEnabled(hasPrevious);
-    m_undo.clear();
-    m_redo.clear();
+    m_undoStack->clear();
     m_dragging = false;
     buildScene();
     setWindowTitle(QObject::tr("Crop") + QLatin1Char(' ') + m_frame.fileName);
@@ -258,8 +260,17 @@ template <typename Change> void CropImage::change(Change &&f)
 
 void CropImage::noteStep(const CropModel::State &before)
 {
-    m_undo << before;
-    m_redo.clear();
+    m_undoStack->push(new CropCommand(before, m_model.state(), [this](const CropModel::State &state) {
+        showState(state);
+    }));
+}
+
+void CropImage::showState(const CropModel::State &state)
+{
+    m_model.setState(state);
+    const QSignalBlocker quiet(m_outsideButton);
+    m_outsideButton->setChecked(state.outside);
+    redraw();
 }
 
 void CropImage::rotate()
@@ -267,6 +278,9 @@ void CropImage::rotate()
     change([this] { m_model.rotate(); });
 }
 
+// Switching the mode is an undo step of its own, with the rectangle it
+// pulled inside: Ctrl+Z gives back the rectangle and the mode that allowed
+// it together, never a rectangle off the photograph with the mode off.
 void CropImage::clickOutside(bool checked)
 {
     if (m_outsideButton->isChecked() != checked)
@@ -275,18 +289,9 @@ void CropImage::clickOutside(bool checked)
         change([this, checked] { m_model.setOutside(checked); });
 }
 
-void CropImage::undo() { stepBack(m_undo, m_redo); }
+void CropImage::undo() { m_undoStack->undo(); }
 
-void CropImage::redo() { stepBack(m_redo, m_undo); }
-
-void CropImage::stepBack(QVector<CropModel::State> &from, QVector<CropModel::State> &to)
-{
-    if (from.isEmpty())
-        return;
-    to << m_model.state();
-    m_model.setState(from.takeLast());
-    redraw();
-}
+void CropImage::redo() { m_undoStack->redo(); }
 
 void CropImage::onDragged(CropView::Part part, QPointF delta)
 {

@@ -7,7 +7,6 @@
 #include "tools/CropView.h"
 
 #include <QDialog>
-#include <QVector>
 
 class QAction;
 class QGraphicsEllipseItem;
@@ -15,6 +14,7 @@ class QGraphicsRectItem;
 class QGraphicsScene;
 class QPushButton;
 class QToolBar;
+class QUndoStack;
 
 // The crop editor: the photograph of one frame (its rotation applied) with
 // the crop rectangle over it, four corner handles and the rest shaded. The
@@ -38,6 +38,7 @@ public:
     // The "Outside the Image" mode as left by the user.
     bool outsideMode() const { return m_model.outside(); }
     const CropModel &model() const { return m_model; }
+    QUndoStack *undoStack() const { return m_undoStack; }
     QToolBar *toolBar() const { return m_toolBar; }
     CropView *view() const { return m_view; }
 
@@ -66,10 +67,10 @@ private:
     void zoomChanged();
     // Runs a change of the rectangle as one undo step.
     template <typename Change> void change(Change &&f);
-    // Notes `before` as the state an undo goes back to.
+    // Notes the change from `before` to the present state as an undo step.
     void noteStep(const CropModel::State &before);
-    // Goes back to the last state of `from`, noting the present one in `to`.
-    void stepBack(QVector<CropModel::State> &from, QVector<CropModel::State> &to);
+    // Puts `state` on screen: the rectangle and the "Outside the Image" button.
+    void showState(const CropModel::State &state);
     void onDragged(CropView::Part part, QPointF delta);
     void onKey(int key, Qt::KeyboardModifiers modifiers);
     void onWheel(int delta);
@@ -79,8 +80,7 @@ private:
     ImageSource m_source;
     CropModel m_model;
     CropStep m_step = CropStep::Ok;
-    QVector<CropModel::State> m_undo;
-    QVector<CropModel::State> m_redo;
+    QUndoStack *m_undoStack = nullptr;
     CropModel::State m_dragStart;
     bool m_dragging = false;
 

@@ -63,6 +63,7 @@ void CropModel::setRect(const QRectF &r)
 void CropModel::setState(const State &s)
 {
     m_aspect = s.aspect;
+    m_outside = s.outside;
     setRect(s.rect);
 }
 
@@ -192,18 +193,12 @@ void CropModel::stepKey(Qt::Key key, bool shift, bool fine)
         normalise();
         return;
     }
-    const State before = state();
     if (horizontal) {
         m_right = qMax(stepped(m_right, sign, fine), m_left + minWidth());
         m_bottom = m_top + (m_right - m_left) / m_aspect;
     } else {
         m_bottom = qMax(stepped(m_bottom, sign, fine), m_top + minWidth() / m_aspect);
         m_right = m_left + (m_bottom - m_top) * m_aspect;
-    }
-    if (!m_outside && (m_right > m_image.width() || m_bottom > m_image.height())) {
-        // Inside mode a rectangle grown past the photograph keeps its place.
-        setState(before);
-        return;
     }
     normalise();
 }

@@ -13,12 +13,18 @@ class CropModel
 public:
     enum class Corner { LeftTop, RightTop, LeftBottom, RightBottom };
 
-    // What an undo step restores.
+    // What an undo step restores. The "outside" mode belongs to it: a
+    // rectangle off the photograph comes back only with the mode that let it
+    // be there.
     struct State
     {
         QRectF rect;
         double aspect = 1.0;
-        bool operator==(const State &o) const { return rect == o.rect && aspect == o.aspect; }
+        bool outside = true;
+        bool operator==(const State &o) const
+        {
+            return rect == o.rect && aspect == o.aspect && outside == o.outside;
+        }
         bool operator!=(const State &o) const { return !(*this == o); }
     };
 
@@ -36,7 +42,7 @@ public:
     bool outside() const { return m_outside; }
     void setOutside(bool outside);
 
-    State state() const { return {rect(), m_aspect}; }
+    State state() const { return {rect(), m_aspect, m_outside}; }
     void setState(const State &s);
 
     // Moves the rectangle; inside mode it slides along an edge it meets.
@@ -51,7 +57,8 @@ public:
     void rotate();
     // Arrow keys: without `shift` the rectangle moves (left or top edge),
     // with it the right or bottom edge moves and the rectangle is resized;
-    // to the next multiple of 10 pixels, or by 1 with `fine`.
+    // to the next multiple of 10 pixels, or by 1 with `fine`. Inside mode a
+    // rectangle grown past the photograph's edge is moved back inside.
     void stepKey(Qt::Key key, bool shift, bool fine);
 
     // Inside mode: shrinks the rectangle about its centre to fit the

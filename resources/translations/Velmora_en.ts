@@ -743,6 +743,14 @@
         <source>This image is too large to be shown: %1 × %2 pixels.</source>
         <translation>This image is too large to be shown: %1 × %2 pixels.</translation>
     </message>
+    <message>
+        <source>Loading the photograph…</source>
+        <translation>Loading the photograph…</translation>
+    </message>
+    <message>
+        <source>It has been taken off the Recent list.</source>
+        <translation>It has been taken off the Recent list.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

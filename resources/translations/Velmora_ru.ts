@@ -1302,5 +1302,13 @@ the layout.</source>
         <source>This image is too large to be shown: %1 × %2 pixels.</source>
         <translation>Изображение слишком велико для показа: %1 × %2 пикс.</translation>
     </message>
+    <message>
+        <source>Loading the photograph…</source>
+        <translation>Загрузка снимка…</translation>
+    </message>
+    <message>
+        <source>It has been taken off the Recent list.</source>
+        <translation>Он убран из списка недавних проектов.</translation>
+    </message>
 </context>
 </TS>

@@ -96,7 +96,9 @@ struct Run
     QString err;
 };
 
-inline Run velmora(const QStringList &args, const QString &configHome = QString())
+// Runs `program` as the tests run the program: its own settings folder,
+// no display.
+inline Run runWithoutDisplay(const QString &program, const QStringList &args, const QString &configHome = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -105,7 +107,7 @@ inline Run velmora(const QStringList &args, const QString &configHome = QString(
     env.remove(QStringLiteral("QT_QPA_PLATFORM")); // the program picks its own
     env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99999"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args);
+    p.start(program, args);
     Run r;
     if (!p.waitForFinished(120000))
         return r;
@@ -113,6 +115,11 @@ inline Run velmora(const QStringList &args, const QString &configHome = QString(
     r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
     r.err = QString::fromLocal8Bit(p.readAllStandardError());
     return r;
+}
+
+inline Run velmora(const QStringList &args, const QString &configHome = QString())
+{
+    return runWithoutDisplay(QStringLiteral(VELMORA_BIN_DIR "/velmora"), args, configHome);
 }
 
 // Answers the modal dialogs to come, in turn: each step gets the next modal

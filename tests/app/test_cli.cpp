@@ -2,7 +2,9 @@
 // PDFs written without a window, the options, and clear failures.
 #include "OutputFixture.h"
 
+#include "app/ProjectFile.h"
 #include "formats/LayoutFile.h"
+#include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
 
 #include <QImageReader>
@@ -30,8 +32,10 @@ private Q_SLOTS:
     void settingsUntouched();
     void dateStampFromFileDate();
     void savedProjectOutlivesItsPhotos();
+    void savedRowsAreReadFromThePhotos();
     void listDamagedProject();
     void killedSaveLeavesOldFileWhole();
+    void saveSyncsBeforeRename();
 
     void damagedPhotoWarned();
     void onlyTheChosenLayoutIsRead();
@@ -349,6 +353,40 @@ void TestCli::savedProjectOutlivesItsPhotos()
     QCOMPARE(json.value("pageSetup").toObject().value("unit").toString(), QStringLiteral("mm"));
 }
 
+void TestCli::savedRowsAreReadFromThePhotos()
+{
+    // A photograph turned by its EXIF block, with a date taken, in a folder
+    // whose name looks like a project's: saved from the command line, its
+    // row lists what the window would save, and it exports as an image.
+    const QString folder = dir.filePath(QStringLiteral("old.vm2.d"));
+    QDir().mkpath(folder);
+    const QString photo = QDir(folder).filePath(QStringLiteral("turned.jpg"));
+    QFile file(photo);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(makeJpeg(600, 400, makeTiff(true, {orientationEntry(6)}, {dateEntry(0x9003, "2019:06:24 09:41:07")})));
+    file.close();
+    const QString project = dir.filePath(QStringLiteral("turned.vm2"));
+    Run r = velmora({"--save", project, "--paper", "A4", "--unit", "mm", "--photo-size", "100x140", photo});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    r = velmora({"--list", project});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QJsonObject row = QJsonDocument::fromJson(r.out.toUtf8()).object().value("images").toArray().first().toObject();
+    QCOMPARE(row.value("file").toString(), photo);
+    QCOMPARE(row.value("width").toInt(), 400);
+    QCOMPARE(row.value("height").toInt(), 600);
+    QCOMPARE(row.value("rotation").toInt(), 90);
+    QCOMPARE(row.value("uses").toInt(), 1);
+    QCOMPARE(row.value("shotTime").toString(), QStringLiteral("2019-06-24T09:41:07"));
+    ProjectContents contents;
+    QString error;
+    QVERIFY2(ProjectFile::read(project, contents, error, 0), qPrintable(error));
+    QCOMPARE(int(contents.rows.first().state), int(IconItem::State::Decoded));
+
+    r = velmora({"--export-jpeg", dir.filePath("turned"), "--photo-size", "100x140", photo});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(QFile::exists(dir.filePath("turned001.jpg")));
+}
+
 void TestCli::listDamagedProject()
 {
     QFile bad(dir.filePath(QStringLiteral("bad.vm2")));
@@ -415,6 +453,42 @@ void TestCli::killedSaveLeavesOldFileWhole()
     r = velmora({"--list", project});
     QCOMPARE(r.code, 0);
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.vm2*")}), QStringList{QStringLiteral("kept.vm2")});
+}
+
+void TestCli::saveSyncsBeforeRename()
+{
+    // Saved over an existing project, the new file's bytes reach the disk
+    // before it takes the old one's name, and the folder follows: seen in
+    // the program's own system calls.
+    if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        QSKIP("strace is not installed");
+    const QString project = dir.filePath(QStringLiteral("synced.vm2"));
+    QVERIFY(velmora({"--save", project, photos.first()}).code == 0);
+    const QString trace = dir.filePath(QStringLiteral("save.trace"));
+    const Run r = runWithoutDisplay(QStringLiteral("strace"),
+                                    {"-f", "-qq", "-o", trace, "-e", "trace=fsync,fdatasync,rename,renameat,renameat2",
+                                     QStringLiteral(VELMORA_BIN_DIR "/velmora"), "--save", project, photos.first()});
+    if (r.code != 0 && r.err.contains(QLatin1String("ptrace")))
+        QSKIP("tracing is not allowed here");
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList calls = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
+    const QString target = QLatin1Char('"') + project + QStringLiteral("\")");
+    const auto called = [](const QString &line, const char *name) {
+        return line.contains(QLatin1Char(' ') + QLatin1String(name) + QLatin1Char('(')) && line.endsWith(QLatin1String("= 0"));
+    };
+    int renamed = -1;
+    for (int i = 0; i < calls.size() && renamed < 0; ++i)
+        if (calls.at(i).contains(QLatin1String("rename")) && calls.at(i).contains(target))
+            renamed = i;
+    QVERIFY2(renamed > 0, qPrintable(calls.join('\n')));
+    bool syncedBefore = false, syncedAfter = false;
+    for (int i = 0; i < calls.size(); ++i) {
+        const bool synced = called(calls.at(i), "fdatasync") || called(calls.at(i), "fsync");
+        (i < renamed ? syncedBefore : syncedAfter) |= synced;
+    }
+    QVERIFY2(syncedBefore && syncedAfter, qPrintable(calls.join('\n')));
 }
 
 void TestCli::damagedPhotoWarned()

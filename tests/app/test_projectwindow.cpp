@@ -144,6 +144,40 @@ private Q_SLOTS:
         QVERIFY(!w.arrangeDock()->page(0).frames[0].fullImage(w.arrangeDock()->document().source).isNull());
     }
 
+    // Opened by a name relative to the current folder, the project is
+    // remembered by its full path, once however it was named; an entry
+    // that no longer opens leaves the list after the message says why.
+    void recentListHoldsFullPaths()
+    {
+        const QString full = QFileInfo(project).canonicalFilePath();
+        QVERIFY(!full.isEmpty());
+        const QString gone = home.filePath("gone.vm2");
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(home.path()));
+        {
+            Velmora w;
+            BoxAnswers answers;
+            w.openFile("trip.vm2");
+            w.openFile("../" + QFileInfo(home.path()).fileName() + "/./trip.vm2");
+            QVERIFY2(answers.texts.isEmpty(), qPrintable(answers.texts.join('\n')));
+            QCOMPARE(w.settings().shell.currentFile, full);
+            w.addRecentFile(gone);
+            w.updateRecentFileActions();
+            for (QAction *a : w.findChildren<QAction *>())
+                if (a->isVisible() && a->data().toString() == gone)
+                    a->trigger();
+            QCOMPARE(answers.texts.size(), 1);
+            QVERIFY2(answers.texts.first().contains("taken off the Recent list"), qPrintable(answers.texts.first()));
+        }
+        QVERIFY(QDir::setCurrent(started));
+        QSettings s(Settings::organisation(), Settings::application());
+        const QStringList list = RecentFiles::read(s);
+        QCOMPARE(list.first(), full);
+        QCOMPARE(list.count(full), 1);
+        QVERIFY(!list.contains("trip.vm2"));
+        QVERIFY(!list.contains(gone));
+    }
+
     // A foreign file is refused with its message; the open work, its title
     // and its modified mark stay.
     void foreignFileKeepsTheOpenProject()

@@ -34,7 +34,9 @@ void TestShell::projectRouting_data()
     QTest::addColumn<bool>("project");
     QTest::newRow("plain") << "/a/holiday.vm2" << true;
     QTest::newRow("capitals") << "/a/X.VM2" << true;
-    QTest::newRow("contained") << "/a/photo.vm2.jpg" << true;
+    QTest::newRow("contained") << "/a/photo.vm2.jpg" << false;
+    QTest::newRow("in a folder named like one") << "/a/old.vm2.d/photo.jpg" << false;
+    QTest::newRow("backslashes") << "C:\\a\\old.vm2.d\\photo.jpg" << false;
     QTest::newRow("image") << "/a/photo.jpg" << false;
     QTest::newRow("near miss") << "/a/photo.vm3" << false;
 }

@@ -3,8 +3,10 @@
 #include "tools/CropImage.h"
 #include "tools/FrameToolDialogs.h"
 
+#include <QGraphicsPixmapItem>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
@@ -188,6 +190,36 @@ private slots:
         QVERIFY(QRect(0, 0, after.imageWidth, after.imageHeight).contains(cropOf(after)));
     }
 
+    // A reopened project's frames wait for their previews: they say so, and
+    // the crop editor opens them already, reading the photograph itself.
+    void framesAwaitingPreviewsOpenInTheEditor()
+    {
+        Setup s(*this);
+        QVector<Page> pages = s.dock.document().pages;
+        for (Page &page : pages)
+            for (PhotoFrame &f : page.frames) {
+                f.preview = QImage();
+                f.fileData.clear();
+            }
+        s.dock.adoptLoadedPages(pages, false);
+        const auto shown = [&s] { return s.dock.frameWidgets().at(0); };
+        QVERIFY2(shown()->text().endsWith(QStringLiteral("Loading the photograph…")), qPrintable(shown()->text()));
+        QVERIFY(shown()->icon().isNull());
+        bool pictured = false;
+        script << [&pictured](CropImage *e) {
+            for (QGraphicsItem *item : e->view()->scene()->items())
+                if (auto *photo = dynamic_cast<QGraphicsPixmapItem *>(item))
+                    pictured = photo->pixmap().size() == QSize(600, 400);
+            key(e, Qt::Key_Escape);
+        };
+        s.dock.cropEditFrame(0);
+        QCOMPARE(seen.size(), 1);
+        QVERIFY(pictured);
+        s.dock.engine()->takePreview(files.first(), testPicture(300, 200, Qt::red), QSize(600, 400));
+        QTRY_VERIFY(!shown()->icon().isNull());
+        QVERIFY(shown()->text().isEmpty());
+    }
+
     void outsideModeIsKeptForTheNextOpening()
     {
         Setup s(*this);
@@ -206,6 +238,28 @@ private slots:
         };
         s.dock.cropEditFrame(0);
         QCOMPARE(seen.size(), 2);
+    }
+
+    // Switching "Outside the Image" off pulls a banded crop inside; undoing
+    // that brings back the band together with the mode that allowed it.
+    void undoNeverLeavesABandWithTheModeOff()
+    {
+        PhotoFrame f = filledFrame(10000); // 400 x 400 of 600 x 400
+        f.cropY = -50;
+        f.cropWidth = f.cropHeight = 500;
+        CropImage e(f, ImageSource(), false, false, true);
+        const QRectF banded = e.cropRect();
+        const QRectF photo(0, 0, 600, 400);
+        e.clickOutside(false);
+        QVERIFY(photo.contains(e.cropRect()));
+        const QRectF inside = e.cropRect();
+        key(&e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.cropRect(), banded);
+        QVERIFY(e.outsideMode());
+        key(&e, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e.cropRect(), inside);
+        QVERIFY(!e.outsideMode());
+        QCOMPARE(e.undoStack()->count(), 1);
     }
 
     void mouseDragsTheRectangleAndItsCorners()

@@ -113,13 +113,31 @@ private slots:
         QCOMPARE(m.rect().top(), 50.0);
     }
 
-    void shiftResizesFromTheRightEdge()
+    // Shift with an arrow moves the right or bottom edge; inside mode a
+    // rectangle grown past the photograph's edge is moved back inside.
+    void shiftResizesFromTheRightOrBottomEdge_data()
     {
-        CropModel m(QRectF(5, 10, 90, 60), QSize(1000, 800), 1.5, false);
-        m.stepKey(Qt::Key_Right, true, false);
-        QCOMPARE(m.rect().right(), 100.0);
-        QCOMPARE(m.rect().bottom(), 70.0 + 5 / 1.5);
-        QCOMPARE(m.rect().left(), 5.0);
+        QTest::addColumn<QRectF>("start");
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QRectF>("after");
+        QTest::newRow("away from the edges") << QRectF(5, 10, 90, 60) << QSize(1000, 800) << int(Qt::Key_Right)
+                                             << QRectF(5, 10, 95, 60 + 5 / 1.5);
+        QTest::newRow("at the right edge") << QRectF(20, 0, 1980, 2970) << QSize(2000, 3000) << int(Qt::Key_Right)
+                                           << QRectF(10, 0, 1990, 2985);
+        QTest::newRow("at the bottom edge") << QRectF(0, 20, 2970, 1980) << QSize(3000, 2000) << int(Qt::Key_Down)
+                                            << QRectF(0, 10, 2985, 1990);
+    }
+
+    void shiftResizesFromTheRightOrBottomEdge()
+    {
+        QFETCH(QRectF, start);
+        QFETCH(QSize, image);
+        QFETCH(int, key);
+        QFETCH(QRectF, after);
+        CropModel m(start, image, 1.5, false);
+        m.stepKey(Qt::Key(key), true, false);
+        compareRect(m.rect(), after);
     }
 
     void rotateTurnsAboutTheCentre()
