@@ -6,6 +6,7 @@
 #include "library/ImageInfo.h"
 #include "library/Selected.h"
 #include "library/SortMenu.h"
+#include "library/ThumbnailScheduler.h"
 #include "library/TreeDir.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@
 #include <QToolBar>
 
 Available::Available(QWidget *parent, const QString &mountTable)
-    : ImagePanel(false, IconsModel::OfferUris, parent), m_tree(new TreeDir(nullptr, mountTable)),
+    : ImagePanel(ImageListRole::Folder, parent), m_tree(new TreeDir(nullptr, mountTable)),
       m_info(new ImageInfo), m_vertical(new QSplitter(Qt::Vertical)), m_horizontal(new QSplitter(Qt::Horizontal))
 {
     setObjectName(QStringLiteral("AvailableDock"));
@@ -107,7 +108,7 @@ void Available::countImages(int count)
     sortIcons();
     if (!m_pendingSelect.isEmpty() && m_model->indexOfFileName(m_pendingSelect) >= 0)
         selectFile(m_pendingSelect);
-    m_view->restart();
+    m_thumbnails->restart();
 }
 
 void Available::setFileCommands(bool enabled)

@@ -3,6 +3,7 @@
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
+#include "library/ThumbnailScheduler.h"
 #include "library/ViewImage.h"
 
 #include <QAction>
@@ -10,7 +11,7 @@
 #include <QSettings>
 #include <QToolBar>
 
-Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora | IconsModel::OfferUris, parent)
+Selected::Selected(QWidget *parent) : ImagePanel(ImageListRole::Selection, parent)
 {
     setObjectName(QStringLiteral("SelectedDock"));
     setMinimumSize(100, 170);
@@ -95,7 +96,7 @@ void Selected::countImages(int count)
 {
     Q_EMIT stringAddImage(countText(count));
     sortIcons();
-    m_view->restart();
+    m_thumbnails->restart();
 }
 
 void Selected::setRowCommands(bool enabled)
