@@ -7,9 +7,9 @@
 #include "app/Shell.h"
 #include "app/StyleSheets.h"
 #include "arrange/Arrange.h"
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "library/ThumbnailCache.h"
 #include "platform/SystemTheme.h"
 #include "tools/FrameToolDialogs.h"
@@ -136,9 +136,9 @@ void Velmora::createActions()
 
 void Velmora::createDocks()
 {
-    m_selected = new Selected(this);
+    m_selected = new SelectionPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, m_selected);
-    m_available = new Available(this);
+    m_available = new FolderPanel(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_available);
     // The folder view shares its previews with the desktop's other programs.
     m_available->model()->setThumbnailCache(
@@ -257,15 +257,15 @@ void Velmora::createStatusBar()
 
 void Velmora::createConnections()
 {
-    connect(m_available, &Available::stringAddImage, this, &Velmora::setStatusBar1);
+    connect(m_available, &FolderPanel::stringAddImage, this, &Velmora::setStatusBar1);
     connect(m_arrange, &Arrange::stringCountArrange, this, &Velmora::setStatusBar1);
-    connect(m_selected, &Selected::stringAddImage, this, &Velmora::setStatusBar4);
-    connect(m_available, &Available::stringSelection, this, &Velmora::setStatusBar2);
-    connect(m_selected, &Selected::currentImageText, this, &Velmora::setStatusBar3);
+    connect(m_selected, &SelectionPanel::stringAddImage, this, &Velmora::setStatusBar4);
+    connect(m_available, &FolderPanel::stringSelection, this, &Velmora::setStatusBar2);
+    connect(m_selected, &SelectionPanel::currentImageText, this, &Velmora::setStatusBar3);
     connect(statusBar(), &QStatusBar::messageChanged, this, &Velmora::setStatusBar2);
-    connect(m_selected, &Selected::indexListRotate, m_arrange, &Arrange::indexListRotate);
-    connect(m_selected, &Selected::indexRotate, m_arrange, &Arrange::indexRotate);
-    connect(m_available, &Available::indexRotate, m_arrange, &Arrange::indexRotate);
+    connect(m_selected, &SelectionPanel::indexListRotate, m_arrange, &Arrange::indexListRotate);
+    connect(m_selected, &SelectionPanel::indexRotate, m_arrange, &Arrange::indexRotate);
+    connect(m_available, &FolderPanel::indexRotate, m_arrange, &Arrange::indexRotate);
     for (IconsModel *model : {m_selected->model(), m_available->model()}) {
         connect(m_arrange, &Arrange::updateArrange, model, &IconsModel::updateArrangeCount);
         connect(m_arrange, &Arrange::addImagesArrange, model, &IconsModel::addImagesArrange);
@@ -288,8 +288,8 @@ void Velmora::createConnections()
     connect(m_arrange, &Arrange::removeFrames, m_available->model(), &IconsModel::subCount);
     connect(m_arrange, &Arrange::removeFrames, m_selected->model(), &IconsModel::subCount);
     connect(m_available, &QDockWidget::visibilityChanged, this, &Velmora::availableVisible);
-    connect(m_selected, &Selected::modifiedChanged, this, &Velmora::setModified);
+    connect(m_selected, &SelectionPanel::modifiedChanged, this, &Velmora::setModified);
     connect(m_arrange, &Arrange::modifiedChanged, this, &Velmora::setModified);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
-    Available::link(m_available, m_selected);
+    FolderPanel::link(m_available, m_selected);
 }

@@ -9,7 +9,7 @@
 #include <memory>
 
 class Arrange;
-class Available;
+class FolderPanel;
 class FrameToolDialogs;
 class Help;
 class QAction;
@@ -20,7 +20,7 @@ class QPrinter;
 class QTranslator;
 struct ProjectContents;
 class ProjectPreviews;
-class Selected;
+class SelectionPanel;
 
 // The main window: three docks, tool bar, menus, four-field status bar,
 // theme, languages, recent projects and the guard of unsaved work.
@@ -46,8 +46,8 @@ public:
     bool isModified() const { return modified; }
     int languageCount() const { return m_languageCount; }
 
-    Available *availableDock() const { return m_available; }
-    Selected *selectedDock() const { return m_selected; }
+    FolderPanel *availableDock() const { return m_available; }
+    SelectionPanel *selectedDock() const { return m_selected; }
     Arrange *arrangeDock() const { return m_arrange; }
     QAction *exportAction() const { return exportAct; }
     QAction *exportPdfAction() const { return exportPdfAct; }
@@ -128,8 +128,8 @@ private:
     std::unique_ptr<Help> help;        // made on first use, a window of its own
     ProjectPreviews *m_previews = nullptr; // made when the first project opens
 
-    Selected *m_selected = nullptr;
-    Available *m_available = nullptr;
+    SelectionPanel *m_selected = nullptr;
+    FolderPanel *m_available = nullptr;
     Arrange *m_arrange = nullptr;
     FrameToolDialogs *m_frameTools = nullptr; // the page dock's Crop, Stamp and Logo dialogs
     QToolBar *fileToolBar = nullptr;

@@ -16,10 +16,10 @@
 #include "app/StyleSheets.h"
 #include "library/IconsModel.h"
 #include "library/TreeDir.h"
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 #include "library/IconRecord.h"
 #include "library/IconsList.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "tools/FrameToolDialogs.h"
 
 #include <QAction>

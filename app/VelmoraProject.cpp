@@ -10,7 +10,7 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -6,8 +6,8 @@
 #include "app/Settings.h"
 #include "arrange/Arrange.h"
 #include "library/TreeDir.h"
-#include "library/Available.h"
-#include "library/Selected.h"
+#include "library/FolderPanel.h"
+#include "library/SelectionPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -108,7 +108,7 @@ void Velmora::retranslateUi()
     m_languageMenu->setTitle(QObject::tr("Language"));
     // The selection's count, in the new language; also where the window's
     // stored geometry was applied after the panel had sent its text.
-    statusLabels[3]->setText(Selected::countText(m_selected->imageCount()));
+    statusLabels[3]->setText(SelectionPanel::countText(m_selected->imageCount()));
 
     m_available->retranslate();
     m_selected->retranslate();

@@ -11,6 +11,7 @@
 #include "library/IconItem.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
+#include "library/ThumbnailScheduler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -34,9 +35,10 @@ int decodedRows(const IconsModel &model)
 // One visit, in this process: "visit: N thumbnails, T ms".
 int visit(const QString &dir, const QString &cacheRoot)
 {
-    IconsModel model(nullptr, false, IconsModel::OfferUris);
+    IconsModel model(ImageListRole::Folder, false);
     model.setThumbnailCache(cacheRoot);
-    IconsList view(false);
+    IconsList view;
+    ThumbnailScheduler thumbnails(&view);
     QElapsedTimer timer;
     timer.start();
     model.setDirPath(dir);
@@ -48,7 +50,7 @@ int visit(const QString &dir, const QString &cacheRoot)
     // the readers it measures.
     QEventLoop loop;
     const auto check = [&] {
-        if (model.rowCount() > 0 && !view.isRunning() && decodedRows(model) > 0 && view.GetVisibleItems().isEmpty())
+        if (model.rowCount() > 0 && !thumbnails.isRunning() && decodedRows(model) > 0 && thumbnails.rowsNeedingWork().isEmpty())
             loop.quit();
     };
     QObject::connect(&model, &QAbstractItemModel::dataChanged, &loop, check, Qt::QueuedConnection);

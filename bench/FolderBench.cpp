@@ -16,7 +16,7 @@ static int runFolder(const QStringList &args)
     }
     // "nowatch" leaves the file watcher out, to see what watching costs.
     const bool watch = !args.contains(QStringLiteral("nowatch"));
-    IconsModel model(nullptr, watch, IconsModel::OfferUris);
+    IconsModel model(ImageListRole::Folder, watch);
     QElapsedTimer timer;
     timer.start();
     model.setDirPath(args.at(0));

@@ -113,7 +113,7 @@ static int runProject(const QStringList &args)
     // decoded on the workers, each file once.
     Document doc;
     doc.source = ImageSource(project, read.embedded);
-    IconsModel rows(nullptr, false, 3);
+    IconsModel rows(ImageListRole::Selection, false);
     rows.setImageSource(doc.source);
     rows.adoptLoaded(read.rows, false);
     doc.loadedPages = read.pages;

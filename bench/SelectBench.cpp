@@ -5,7 +5,7 @@
 
 #include "library/ByteBudget.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,7 +42,7 @@ static int runSelect(const QStringList &args)
         urls << QUrl::fromLocalFile(dir.absoluteFilePath(name));
 
     ByteBudget budget;
-    Selected panel;
+    SelectionPanel panel;
     panel.model()->setByteBudget(&budget);
     panel.resize(900, 600);
     panel.show();

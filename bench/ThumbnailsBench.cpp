@@ -1,14 +1,20 @@
-// thumbnails DIR [THREADS]: the worker reader of the thumbnail view (file,
-// scaled preview, EXIF) over every image of DIR on THREADS pool threads.
+// thumbnails DIR [THREADS]: every image of DIR decoded as the selection list
+// decodes its rows: by its ThumbnailScheduler, a batch at a time on the
+// scheduler's own pool of THREADS threads (by default one per processor),
+// each preview turned and drawn into its row on the GUI thread. The view
+// stays hidden, so that no row goes first for being on screen.
 
 #include "BenchCommand.h"
 
-#include "library/ImageFile.h"
+#include "library/IconsList.h"
+#include "library/IconsModel.h"
+#include "library/ThumbnailScheduler.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSet>
 #include <QThread>
-#include <QThreadPool>
-#include <QtConcurrent>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -20,20 +26,34 @@ static int runThumbnails(const QStringList &args)
     }
     const QStringList files = BenchCommand::imageFiles(args.at(0));
     const int threads = args.size() > 1 ? args.at(1).toInt() : QThread::idealThreadCount();
-    QThreadPool::globalInstance()->setMaxThreadCount(qMax(1, threads));
 
-    const PreviewRule rule; // the 500-pixel previews of a list within its budget
-    std::function<int(const QString &)> read = [rule](const QString &file) {
-        const IconFuture r = readIconFuture(file, rule);
-        return r.image.isNull() ? 0 : 1;
-    };
+    IconsModel model(ImageListRole::Selection, false);
+    for (const QString &file : files)
+        model.addItem(IconsModel::itemFromFile(QFileInfo(file)));
+    IconsList view;
+    view.setModel(&model);
+    ThumbnailScheduler scheduler(&view);
+    scheduler.pool().setMaxThreadCount(qMax(1, threads));
+
+    QSet<int> decoded;
+    int good = 0;
+    QEventLoop loop;
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, &loop, [&](const QModelIndex &index) {
+        const IconItem &item = model.item(index.row());
+        if (item.state != IconItem::State::Decoded || decoded.contains(index.row()))
+            return;
+        decoded.insert(index.row());
+        good += !item.preview.isNull();
+        if (decoded.size() == model.rowCount())
+            loop.quit();
+    });
+    QTimer::singleShot(600000, &loop, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
-    const QList<int> decoded = QtConcurrent::blockingMapped(files, read);
+    scheduler.restart();
+    if (model.rowCount() > 0)
+        loop.exec();
     const qint64 ms = timer.elapsed();
-    int good = 0;
-    for (int ok : decoded)
-        good += ok;
     if (good != files.size())
         std::fprintf(stderr, "%d of %d files could not be decoded\n", int(files.size()) - good, int(files.size()));
     std::printf("thumbnails: %d images, %lld ms, %.2f images/s\n", int(files.size()), ms,

@@ -2,7 +2,8 @@
 # Preview decoding side by side, one thread each, on the JPEGs of DIR:
 #   bench/compare-thumbnails.sh DIR [ROUNDS] [velmora-bench]
 # libjpeg-turbo's floor (djpeg -scale 1/8), libvips (vipsthumbnail --size 500)
-# and the program's own worker reader on 1 and 2 threads.
+# and the program's own decoding (the selection list's ThumbnailScheduler:
+# its pool, its batches, the rows drawn) on 1 and 2 threads.
 # Needs the packages libjpeg-turbo-progs and libvips-tools.
 set -e
 dir=${1:?DIR}

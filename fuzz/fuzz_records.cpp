@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     {
         ByteBudget budget;
-        IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
+        IconsModel model(ImageListRole::Selection, false);
         QMimeData mime;
         model.setByteBudget(&budget);
         mime.setData(velmoraMimeType(), bytes);

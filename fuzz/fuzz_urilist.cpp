@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!readIconRecord(in, item))
             __builtin_trap();
     ByteBudget budget;
-    IconsModel model(nullptr, false, IconsModel::OfferVelmora | IconsModel::OfferUris);
+    IconsModel model(ImageListRole::Selection, false);
     model.setByteBudget(&budget);
     model.dropMimeData(&mime, Qt::CopyAction, 0, 0, QModelIndex());
     return 0;

@@ -1,41 +1,32 @@
 #pragma once
 
-#include "library/IconFuture.h"
-#include "library/ThumbnailValues.h"
-
-#include <QFutureWatcher>
 #include <QListView>
 #include <QModelIndex>
-#include <QThreadPool>
 
 class IconsModel;
-class QTimer;
 
-// The icon view of both image panels. It decodes the previews of the rows on
-// screen on the thread pool, a batch at a time, and turns a few keys into
-// signals for the panel's commands.
+// The icon view of both image panels. It shows the model's thumbnails, tells
+// which rows are on screen and when that may have changed (the decoding is
+// ThumbnailScheduler's), and turns a few keys into signals for the panel's
+// commands.
 class IconsList : public QListView
 {
     Q_OBJECT
 public:
+    explicit IconsList(QWidget *parent = nullptr);
+
     // The thumbnail size follows the model's.
     void setModel(QAbstractItemModel *model) override;
-    // keepData: the rows keep the file bytes read by the workers.
-    explicit IconsList(bool keepData, QWidget *parent = nullptr);
-    ~IconsList() override;
-
-    // Cancels the batch and the timer that would start the next, and waits
-    // for the files already being read; results after this are ignored.
-    void stop();
-    // Cancels the batch and starts a new one now (unless one was started in
-    // the last 200 ms) and again 200 ms after the last call.
-    void restart();
-    // The thumbnail size changed.
+    // The model's thumbnail size changed.
     void updateIconSize();
-    bool isRunning() const { return m_watcher.isRunning(); }
-    const QList<QPersistentModelIndex> &batch() const { return m_visibleItems; }
+    // The rows whose cells lie at least partly inside the viewport, in row
+    // order; none while the view is hidden.
+    QList<QModelIndex> visibleRows();
 
 Q_SIGNALS:
+    // Other rows may be on screen: the view was scrolled, resized or shown,
+    // or its cells changed size.
+    void visibleAreaChanged();
     void keyDelete();
     void keyRotate();
     void keyRotBack();
@@ -44,33 +35,12 @@ Q_SIGNALS:
     void keyCopy();
     void keyPaste();
 
-public Q_SLOTS:
-    void ImageCreated(int _index);
-    void finished();
-    void timerSetImage();
-    QList<QModelIndex> GetVisibleItems();
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
-
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applyIconSize();
-    IconsModel *iconsModel() const;
-    ThumbnailValues thumbnails() const;
-    // The next rows of the whole list not decoded yet.
-    QList<QModelIndex> undecodedRows() const;
-    // Whether the batch in progress holds every row on screen that needs one.
-    bool batchHoldsVisibleRows();
-
-    bool m_keepData;
-    bool m_stopped = true;
-    // The rows of the batch in progress; persistent, so that a row removed
-    // or a list reloaded meanwhile is noticed.
-    QList<QPersistentModelIndex> m_visibleItems;
-    QThreadPool m_pool; // the readers of this list's files
-    QFutureWatcher<IconFuture> m_watcher;
-    QTimer *m_timer;
 };

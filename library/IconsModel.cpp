@@ -12,8 +12,8 @@
 #include <QTransform>
 #include <QtMath>
 
-IconsModel::IconsModel(QObject *parent, bool watchFiles, int mimeFlags)
-    : QAbstractListModel(parent), m_mimeFlags(mimeFlags), m_watchFiles(watchFiles),
+IconsModel::IconsModel(ImageListRole role, bool watchFiles, QObject *parent)
+    : QAbstractListModel(parent), m_role(role), m_watchFiles(watchFiles),
       m_placeholderIcons(32 * 1024)
 {
     if (watchFiles) {
@@ -118,7 +118,7 @@ bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     return true;
 }
 
-void IconsModel::setDecoded(const QModelIndex &index, const IconFuture &result, bool keepBytes)
+void IconsModel::setDecoded(const QModelIndex &index, const IconFuture &result)
 {
     if (!index.isValid() || index.model() != this || index.row() >= m_items.size())
         return;
@@ -130,7 +130,7 @@ void IconsModel::setDecoded(const QModelIndex &index, const IconFuture &result, 
     if (result.date.isValid())
         item.shotTime = result.date;
     // A row that holds its bytes already keeps them.
-    if (keepBytes && m_budget && item.fileData.isEmpty())
+    if (m_role == ImageListRole::Selection && m_budget && item.fileData.isEmpty())
         item.fileData = m_budget->hold(result.data);
     item.preview = result.image;
     item.state = IconItem::State::Decoded;

@@ -2,6 +2,7 @@
 
 #include "library/IconFuture.h"
 #include "library/IconItem.h"
+#include "library/ImageListRole.h"
 #include "library/ImageSource.h"
 #include "library/ThumbnailValues.h"
 
@@ -50,11 +51,9 @@ public:
         FileSizeRole,
         FileDataRole,
     };
-    enum MimeFlag { OfferVelmora = 1, OfferUris = 2 };
-
-    // The folder panel: watchFiles true, mimeFlags 2 (drops of files copy
-    // them into the folder); the selection panel: true, 3.
-    explicit IconsModel(QObject *parent = nullptr, bool watchFiles = true, int mimeFlags = 3);
+    // watchFiles: each row's file is watched and its row refreshed when it
+    // changes (both panels; tests and tools may go without).
+    explicit IconsModel(ImageListRole role, bool watchFiles = true, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -72,8 +71,7 @@ public:
     void setSortKey(int key) { m_sortKey = key; }
     bool sortReverse() const { return m_sortReverse; }
     void setSortReverse(bool reverse) { m_sortReverse = reverse; }
-    int mimeFlags() const { return m_mimeFlags; }
-    bool watchFiles() const { return m_watchFiles; }
+    ImageListRole role() const { return m_role; }
     QString dirPath() const { return m_dirPath; }
     const IconItem &item(int row) const { return m_items.at(row); }
 
@@ -103,8 +101,9 @@ public:
     // The preview rule of the moment, for readers on other threads.
     PreviewRule previewRule() const;
     // A thumbnail decoded in the background reaches its row: sizes, turn,
-    // date, preview and, with `keepBytes`, the file's bytes within the budget.
-    void setDecoded(const QModelIndex &index, const IconFuture &result, bool keepBytes);
+    // date, preview and, in the selection list, the file's bytes within the
+    // budget.
+    void setDecoded(const QModelIndex &index, const IconFuture &result);
 
     // The project-file section; `files` collects each row's bytes by name.
     void save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const;
@@ -183,7 +182,7 @@ private:
     int m_itemCount = 0;
     int m_sortKey = 0;
     bool m_sortReverse = false;
-    int m_mimeFlags;
+    ImageListRole m_role;
     bool m_watchFiles;
     // The watched files, spread over watchers of a few hundred files each
     // (a watcher's cost of adding a file grows with the files it holds).

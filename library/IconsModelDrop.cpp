@@ -26,10 +26,9 @@ static bool isPlainFile(const QString &path)
 QStringList IconsModel::mimeTypes() const
 {
     QStringList types;
-    if (m_mimeFlags & OfferVelmora)
+    if (m_role == ImageListRole::Selection)
         types << velmoraMimeType();
-    if (m_mimeFlags & OfferUris)
-        types << QStringLiteral("text/uri-list");
+    types << QStringLiteral("text/uri-list");
     return types;
 }
 
@@ -79,13 +78,13 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
 
     // Rows of this program are taken as they are, without a round trip
     // through the record format.
-    const QVector<IconItem> *own = (m_mimeFlags & OfferVelmora) ? IconRecordsMime::recordsOf(data) : nullptr;
+    const QVector<IconItem> *own = m_role == ImageListRole::Selection ? IconRecordsMime::recordsOf(data) : nullptr;
     QByteArray bytes;
     if (own) {
         for (const IconItem &record : *own)
             takeRecord(record);
     } else if (data->hasFormat(QStringLiteral("text/uri-list"))) {
-        if (m_mimeFlags == OfferUris) {
+        if (m_role == ImageListRole::Folder) {
             // The folder panel: the files are copied into the folder and
             // arrive through its refresh.
             for (const QUrl &url : data->urls()) {

@@ -127,7 +127,7 @@ void IconsModel::dropAllItems()
 
 void IconsModel::setDirPath(QString path)
 {
-    if (m_mimeFlags == OfferUris)
+    if (m_role == ImageListRole::Folder)
         m_dirPath = path;
     m_pendingFiles.clear();
     unwatchAll();

@@ -4,6 +4,7 @@
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/SortMenu.h"
+#include "library/ThumbnailScheduler.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -17,9 +18,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-ImagePanel::ImagePanel(bool keepData, int mimeFlags, QWidget *parent)
-    : QDockWidget(parent), m_model(new IconsModel(this, true, mimeFlags)),
-      m_view(new IconsList(keepData)), m_toolBar(new QToolBar), m_sortMenu(new SortMenu(this)),
+ImagePanel::ImagePanel(ImageListRole role, QWidget *parent)
+    : QDockWidget(parent), m_model(new IconsModel(role, true, this)), m_view(new IconsList),
+      m_thumbnails(new ThumbnailScheduler(m_view, this)), m_toolBar(new QToolBar), m_sortMenu(new SortMenu(this)),
       m_listFrame(new QFrame)
 {
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
@@ -161,7 +162,7 @@ void ImagePanel::sortIcons()
     } else {
         currentLost();
     }
-    m_view->restart();
+    m_thumbnails->restart();
 }
 
 void ImagePanel::readSort(QSettings &s, const QString &keyName, const QString &directionName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/ImageListRole.h"
+
 #include <QDockWidget>
 #include <QModelIndex>
 
@@ -12,6 +14,7 @@ class QFrame;
 class QSettings;
 class QToolBar;
 class SortMenu;
+class ThumbnailScheduler;
 
 // What the two image panels (the folder panel and the selection panel) have
 // in common: an IconsModel shown by an IconsList under a toolbar, the sort
@@ -26,6 +29,7 @@ public:
 
     IconsModel *model() const { return m_model; }
     IconsList *view() const { return m_view; }
+    ThumbnailScheduler *thumbnails() const { return m_thumbnails; }
     SortMenu *sortMenu() const { return m_sortMenu; }
     QToolBar *toolBar() const { return m_toolBar; }
     void setPasteEnabled(bool enabled);
@@ -60,7 +64,7 @@ public Q_SLOTS:
     virtual void currentItem(QModelIndex current) = 0;
 
 protected:
-    ImagePanel(bool keepData, int mimeFlags, QWidget *parent);
+    ImagePanel(ImageListRole role, QWidget *parent);
 
     QAction *makeAction(const char *icon, const char *name);
     // The frame holding the toolbar above the view, without margins.
@@ -90,6 +94,7 @@ protected:
 
     IconsModel *m_model;
     IconsList *m_view;
+    ThumbnailScheduler *m_thumbnails;
     QToolBar *m_toolBar;
     SortMenu *m_sortMenu;
     QAction *viewAct, *selectAllAct, *sortAct, *editAct, *copyAct, *pasteAct;

@@ -5,9 +5,9 @@
 #include "app/Velmora.h"
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "library/TreeDir.h"
 #include "OutputFixture.h"
 

@@ -503,7 +503,7 @@ private Q_SLOTS:
         QVERIFY2(readBack(crafted, c, error), qPrintable(error));
         Document doc;
         doc.source = ImageSource(crafted, c.embedded);
-        IconsModel rows(nullptr, false, 3);
+        IconsModel rows(ImageListRole::Selection, false);
         rows.setImageSource(doc.source);
         rows.setByteBudget(&doc.budget);
         rows.adoptLoaded(c.rows);

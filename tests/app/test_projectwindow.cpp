@@ -9,7 +9,7 @@
 #include "app/Velmora.h"
 #include "arrange/Arrange.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 
 #include <QAction>
 #include <QApplication>

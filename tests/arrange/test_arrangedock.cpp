@@ -88,7 +88,7 @@ private slots:
 
     void chooserArrangesTheSelection()
     {
-        IconsModel images;
+        IconsModel images(ImageListRole::Selection);
         for (int i = 0; i < 4; ++i) {
             const QString p = dir.filePath(QString("img%1.jpg").arg(i));
             QVERIFY(!writeTestJpeg(p, 300, 200, Qt::blue).isEmpty());

@@ -1,8 +1,8 @@
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/ImageInfo.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "library/SortMenu.h"
 #include "library/TreeDir.h"
 #include "library/ViewImage.h"
@@ -34,16 +34,16 @@ class TestAvailable : public QObject
     QString mounts;
 
     // A panel on `folder`, shown so that its view decodes.
-    std::unique_ptr<Available> makePanel()
+    std::unique_ptr<FolderPanel> makePanel()
     {
-        auto panel = std::make_unique<Available>(nullptr, mounts);
+        auto panel = std::make_unique<FolderPanel>(nullptr, mounts);
         panel->resize(900, 600);
         panel->show();
         panel->tree()->setCurrentFolder(folder);
         panel->showCurrentFolder();
         return panel;
     }
-    static void makeCurrent(Available &a, const QString &name)
+    static void makeCurrent(FolderPanel &a, const QString &name)
     {
         const int row = a.model()->indexOfFileName(name);
         QVERIFY(row >= 0);
@@ -74,7 +74,7 @@ private Q_SLOTS:
     void folderFromTheTree()
     {
         auto a = makePanel();
-        QSignalSpy count(a.get(), &Available::stringAddImage);
+        QSignalSpy count(a.get(), &FolderPanel::stringAddImage);
         a->tree()->showCurrentFolder(); // same folder again: nothing reloads
         QCOMPARE(a->model()->rowCount(), 3);
         QVERIFY(a->tree()->watchedFolders().contains(folder));
@@ -89,9 +89,9 @@ private Q_SLOTS:
         QTranslator ru;
         if (!installRussian(ru))
             QSKIP("no Russian catalogue built");
-        Available a(nullptr, mounts);
-        QSignalSpy spy(&a, &Available::stringAddImage);
-        QSignalSpy selection(&a, &Available::stringSelection);
+        FolderPanel a(nullptr, mounts);
+        QSignalSpy spy(&a, &FolderPanel::stringAddImage);
+        QSignalSpy selection(&a, &FolderPanel::stringSelection);
         for (int n : {1, 3, 5, 21, 0})
             a.countImages(n);
         QStringList texts;
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QTemporaryDir settingsDir;
         QSettings s(settingsDir.filePath("v.conf"), QSettings::IniFormat);
         {
-            Available a(nullptr, mounts);
+            FolderPanel a(nullptr, mounts);
             a.readSettings(s); // nothing stored
             QCOMPARE(a.model()->sortKey(), 0);
             a.sortMenu()->keyGroup()->actions().at(3)->trigger();
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(s.value("/AvailSortDir").toInt(), 1);
         QVERIFY(s.contains("/AvailableV"));
         QVERIFY(s.contains("/AvailableH"));
-        Available b(nullptr, mounts);
+        FolderPanel b(nullptr, mounts);
         b.readSettings(s);
         QCOMPARE(b.model()->sortKey(), 3);
         QVERIFY(b.model()->sortReverse());
@@ -217,7 +217,7 @@ private Q_SLOTS:
     void trashRemovesFilesAndRows()
     {
         auto a = makePanel();
-        QSignalSpy selection(a.get(), &Available::stringSelection);
+        QSignalSpy selection(a.get(), &FolderPanel::stringSelection);
         makeCurrent(*a, folder + "/b.jpg");
         a->findChild<QAction *>("trashAct")->trigger();
         QVERIFY(!QFile::exists(folder + "/b.jpg"));
@@ -230,8 +230,8 @@ private Q_SLOTS:
     void rotationFollowsInTheSelection()
     {
         auto a = makePanel();
-        Selected s;
-        Available::link(a.get(), &s);
+        SelectionPanel s;
+        FolderPanel::link(a.get(), &s);
         makeCurrent(*a, folder + "/a.jpg");
         a->copyToSelect();
         QCOMPARE(s.imageCount(), 1);
@@ -250,9 +250,9 @@ private Q_SLOTS:
     void selectForPrintingAndSelectFile()
     {
         auto a = makePanel();
-        Selected s;
-        Available::link(a.get(), &s);
-        QSignalSpy modified(&s, &Selected::modifiedChanged);
+        SelectionPanel s;
+        FolderPanel::link(a.get(), &s);
+        QSignalSpy modified(&s, &SelectionPanel::modifiedChanged);
         QSignalSpy counts(s.model(), &IconsModel::changeCountImage);
         a->selectFile(folder.toUpper() + "/B.JPG"); // the file system may differ in case
         QCOMPARE(s.imageCount(), 1);
@@ -274,8 +274,8 @@ private Q_SLOTS:
         QDir().mkpath(other);
         writePhoto(other, QStringLiteral("x.jpg"));
         auto a = makePanel();
-        Selected s;
-        Available::link(a.get(), &s);
+        SelectionPanel s;
+        FolderPanel::link(a.get(), &s);
         a->selectFile(other + "/x.jpg");
         QCOMPARE(s.imageCount(), 0);
         a->loadFolder(other);
@@ -317,7 +317,7 @@ private Q_SLOTS:
         QFETCH(bool, remove);
         auto a = makePanel();
         a->sortMenu()->keyGroup()->actions().at(1)->trigger();
-        Available *panel = a.get();
+        FolderPanel *panel = a.get();
         const QString dirPath = folder;
         QStringList shown;
         driveViewers(panel, [panel, dirPath, remove, &shown](ViewImage *v) {
@@ -406,7 +406,7 @@ private Q_SLOTS:
     {
         auto a = makePanel();
         a->sortMenu()->keyGroup()->actions().at(1)->trigger();
-        QSignalSpy rotated(a.get(), &Available::indexRotate);
+        QSignalSpy rotated(a.get(), &FolderPanel::indexRotate);
         QStringList shown;
         driveViewers(a.get(), [&shown](ViewImage *v) {
             shown << v->fileName().section('/', -1);

@@ -4,6 +4,8 @@
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
+#include "library/ImageFile.h"
+#include "library/ThumbnailScheduler.h"
 #include "tests/library/ExifJpeg.h"
 
 #include <QFile>
@@ -12,6 +14,34 @@
 #include <QSemaphore>
 #include <QThreadPool>
 #include <QtTest>
+
+#include <memory>
+
+// An image list as a panel has it: the model, its view and the decoding
+// beside the view.
+struct ImageList
+{
+    explicit ImageList(ImageListRole role = ImageListRole::Folder, int iconSize = 0) : model(role, false)
+    {
+        if (iconSize > 0) {
+            ThumbnailValues thumbs;
+            thumbs.iconWidth = thumbs.iconHeight = iconSize;
+            model.setThumbnails(thumbs);
+        }
+    }
+    // Lists `folder` and shows it at `size`.
+    bool show(const QString &folder, QSize size)
+    {
+        model.setDirPath(folder);
+        view.setModel(&model);
+        view.resize(size);
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
+    }
+    IconsModel model;
+    IconsList view;
+    ThumbnailScheduler thumbnails{&view};
+};
 
 class TestIconsList : public QObject
 {
@@ -26,16 +56,6 @@ class TestIconsList : public QObject
         for (int r = 0; r < model.rowCount(); ++r)
             n += model.index(r).data(IconsModel::StateRole).toInt() == int(IconItem::State::Decoded);
         return n;
-    }
-
-    // The view over `model` filled from the test folder, shown at `size`.
-    bool showOver(IconsList &view, IconsModel &model, QSize size)
-    {
-        model.setDirPath(dir.path());
-        view.setModel(&model);
-        view.resize(size);
-        view.show();
-        return QTest::qWaitForWindowExposed(&view);
     }
 
 private Q_SLOTS:
@@ -104,7 +124,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, signal);
-        IconsList view(false);
+        IconsList view;
         const char *names[] = {"keyDelete", "keyRotate", "keyRotBack", "keyView", "keyEdit", "keyCopy", "keyPaste"};
         QList<QSignalSpy *> spies;
         QSignalSpy *delSpy = new QSignalSpy(&view, &IconsList::keyDelete);
@@ -120,8 +140,8 @@ private Q_SLOTS:
     // The view shows the thumbnails at the size its model draws them.
     void viewSettings()
     {
-        IconsList view(false);
-        IconsModel model(nullptr, false, 3);
+        IconsList view;
+        IconsModel model(ImageListRole::Selection, false);
         ThumbnailValues thumbs;
         thumbs.iconWidth = 150;
         thumbs.iconHeight = 120;
@@ -132,29 +152,28 @@ private Q_SLOTS:
 
     void hiddenViewDecodesNothing()
     {
-        IconsModel model(nullptr, false, IconsModel::OfferUris);
-        model.setDirPath(dir.path());
-        IconsList view(false);
-        view.setModel(&model);
-        view.resize(400, 300);
-        view.restart();
-        QVERIFY(view.GetVisibleItems().isEmpty());
-        QVERIFY(!view.isRunning());
+        ImageList list;
+        list.model.setDirPath(dir.path());
+        list.view.setModel(&list.model);
+        list.view.resize(400, 300);
+        list.thumbnails.restart();
+        QVERIFY(list.view.visibleRows().isEmpty());
+        QVERIFY(!list.thumbnails.isRunning());
         // Nor does the timer that restart() leaves behind.
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy changed(&list.model, &QAbstractItemModel::dataChanged);
         QVERIFY(!changed.wait(300));
-        QCOMPARE(decodedRows(model), 0);
+        QCOMPARE(decodedRows(list.model), 0);
     }
 
     // Only the rows on screen are decoded; the others keep their placeholder.
     void visibleRowsDecoded()
     {
-        IconsModel model(nullptr, false, IconsModel::OfferUris);
-        IconsList view(false);
-        QVERIFY(showOver(view, model, QSize(330, 220)));
-        view.restart();
+        ImageList list;
+        IconsModel &model = list.model;
+        IconsList &view = list.view;
+        QVERIFY(list.show(dir.path(), QSize(330, 220)));
         // The timer's second start finds nothing left to decode.
-        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0 && view.GetVisibleItems().isEmpty());
+        QTRY_VERIFY(!list.thumbnails.isRunning() && decodedRows(model) > 0 && list.thumbnails.rowsNeedingWork().isEmpty());
         const int decoded = decodedRows(model);
         QVERIFY2(decoded >= 3 && decoded <= 12, qPrintable(QString::number(decoded)));
         const QModelIndex first = view.indexAt(QPoint(50, 10));
@@ -168,7 +187,7 @@ private Q_SLOTS:
         // Scrolled to the end: the rows there are decoded, not the ones passed by.
         view.scrollToBottom();
         QTRY_COMPARE(model.index(files - 1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
-        QTRY_VERIFY(!view.isRunning() && view.GetVisibleItems().isEmpty());
+        QTRY_VERIFY(!list.thumbnails.isRunning() && list.thumbnails.rowsNeedingWork().isEmpty());
         QVERIFY(decodedRows(model) < 2 * decoded + 2);
 
         // A new thumbnail size: decoded rows are drawn again from their
@@ -180,8 +199,42 @@ private Q_SLOTS:
         QCOMPARE(model.index(files - 1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
         view.updateIconSize();
         QCOMPARE(view.iconSize(), QSize(80, 70));
-        QTRY_VERIFY(view.GetVisibleItems().isEmpty());
+        QTRY_VERIFY(list.thumbnails.rowsNeedingWork().isEmpty());
         QCOMPARE(view.indexAt(QPoint(40, 10)).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(80, 70));
+    }
+
+    // Every cell on screen gets its thumbnail, whatever the icons' width:
+    // each row found under a point of the viewport, a few pixels apart, is
+    // decoded (the leftmost column of narrow icons included).
+    void everyColumnGetsThumbnails_data()
+    {
+        QTest::addColumn<int>("iconSize");
+        QTest::newRow("32 pixels") << 32;
+        QTest::newRow("45 pixels") << 45;
+        QTest::newRow("100 pixels") << 100;
+    }
+    void everyColumnGetsThumbnails()
+    {
+        QFETCH(int, iconSize);
+        ImageList list(ImageListRole::Folder, iconSize);
+        QVERIFY(list.show(dir.path(), QSize(330, 220)));
+        QCOMPARE(list.view.iconSize(), QSize(iconSize, iconSize));
+        const auto undecodedOnScreen = [&list] {
+            QStringList left;
+            const QRect port = list.view.viewport()->rect();
+            for (int y = 0; y < port.height(); y += 4) {
+                for (int x = 0; x < port.width(); x += 4) {
+                    const QModelIndex index = list.view.indexAt(QPoint(x, y));
+                    const QString row = QStringLiteral("row %1").arg(index.row());
+                    if (index.isValid() && index.data(IconsModel::StateRole).toInt() != int(IconItem::State::Decoded)
+                        && !left.contains(row))
+                        left.append(row);
+                }
+            }
+            return left;
+        };
+        QTRY_VERIFY2(undecodedOnScreen().isEmpty(), qPrintable(undecodedOnScreen().join(QLatin1String(", "))));
+        QCOMPARE(list.model.index(0).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
     }
 
     // The readers run on the list's own threads: Qt's global pool, which
@@ -194,44 +247,59 @@ private Q_SLOTS:
         global->setMaxThreadCount(1);
         QSemaphore release;
         global->start([&release] { release.acquire(); });
-        IconsModel model(nullptr, false, IconsModel::OfferUris);
-        IconsList view(false);
-        QVERIFY(showOver(view, model, QSize(330, 220)));
-        view.restart();
-        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 0);
+        ImageList list;
+        QVERIFY(list.show(dir.path(), QSize(330, 220)));
+        QTRY_VERIFY(!list.thumbnails.isRunning() && decodedRows(list.model) > 0);
         release.release();
         global->waitForDone();
         global->setMaxThreadCount(threads);
     }
 
-    void resultsAfterStopIgnored()
+    // Stopping leaves the files being read to finish on their threads (the
+    // GUI thread never waits for them) and drops what they bring; the next
+    // batch decodes as usual.
+    void stopLeavesRunningDecodesAndDropsTheirResults()
     {
-        IconsModel model(nullptr, false, IconsModel::OfferUris);
-        IconsList view(false);
-        QVERIFY(showOver(view, model, QSize(600, 400)));
-        view.timerSetImage();
-        QVERIFY(!view.batch().isEmpty());
-        view.stop();
-        QVERIFY(!view.isRunning());
-        view.hide(); // a hidden list starts no other batch
-        const int decoded = decodedRows(model);
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        QVERIFY(!changed.wait(100));
-        QCOMPARE(decodedRows(model), decoded);
+        ImageList list;
+        // Each read is held until the test lets it go, or for ten seconds:
+        // a stop that waited for the reads would come back after them.
+        const auto gate = std::make_shared<QSemaphore>();
+        list.thumbnails.setDecoder([gate](const QString &file, const PreviewRule &rule) {
+            gate->tryAcquire(1, 10000);
+            return readIconFuture(file, rule);
+        });
+        QThreadPool &pool = list.thumbnails.pool();
+        QVERIFY(list.show(dir.path(), QSize(600, 400)));
+        QVERIFY(list.thumbnails.isRunning());
+        const int held = qMin(pool.maxThreadCount(), list.thumbnails.batch().size());
+        QTRY_COMPARE(pool.activeThreadCount(), held);
+        QSignalSpy changed(&list.model, &QAbstractItemModel::dataChanged);
+        list.thumbnails.stop();
+        QVERIFY(!list.thumbnails.isRunning());
+        QCOMPARE(pool.activeThreadCount(), held);
+        list.view.hide(); // a hidden folder list starts no other batch
+
+        gate->release(2 * files);
+        QTRY_COMPARE(pool.activeThreadCount(), 0);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(decodedRows(list.model), 0);
+
+        list.view.show();
+        QTRY_VERIFY(decodedRows(list.model) > 0);
     }
 
     // The selection panel keeps the bytes while the budget allows.
-    void keepDataCountsBytes()
+    void selectionKeepsBytesWithinBudget()
     {
         ByteBudget budget;
         const HeldBytes elsewhere = budget.hold(QByteArray(int(ByteBudget::Limit) - 1, 'x'));
-        IconsModel model(nullptr, false, 3);
+        ImageList list(ImageListRole::Selection);
+        IconsModel &model = list.model;
         model.setByteBudget(&budget);
-        IconsList view(true);
-        QVERIFY(showOver(view, model, QSize(330, 120)));
+        QVERIFY(list.show(dir.path(), QSize(330, 120)));
         const qint64 fileSize = QFileInfo(dir.filePath("p000.jpg")).size();
-        view.restart();
-        QTRY_VERIFY(!view.isRunning() && decodedRows(model) > 1);
+        QTRY_VERIFY(!list.thumbnails.isRunning() && decodedRows(model) > 1);
         int held = 0;
         for (int r = 0; r < model.rowCount(); ++r)
             held += !model.index(r).data(IconsModel::FileDataRole).toByteArray().isEmpty();

@@ -1,9 +1,9 @@
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 #include "library/IconsList.h"
 #include "library/ByteBudget.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "library/SortMenu.h"
 #include "library/ViewImage.h"
 #include "tests/library/PanelFolder.h"
@@ -28,9 +28,9 @@ class TestSelected : public QObject
     QStringList files;
 
     // A shown panel holding `n` of the files, f0.jpg ... in that order.
-    std::unique_ptr<Selected> makePanel(int n)
+    std::unique_ptr<SelectionPanel> makePanel(int n)
     {
-        auto s = std::make_unique<Selected>();
+        auto s = std::make_unique<SelectionPanel>();
         s->resize(500, 400);
         s->show();
         QList<QUrl> urls;
@@ -42,7 +42,7 @@ class TestSelected : public QObject
         s->pasteImg();
         return s;
     }
-    static void select(Selected &s, const QList<int> &rows, int current)
+    static void select(SelectionPanel &s, const QList<int> &rows, int current)
     {
         s.view()->setCurrentIndex(s.model()->index(current));
         QItemSelection selection;
@@ -63,8 +63,8 @@ private Q_SLOTS:
 
     void emptyPanelCountsZero()
     {
-        Selected s;
-        QSignalSpy spy(&s, &Selected::stringAddImage);
+        SelectionPanel s;
+        QSignalSpy spy(&s, &SelectionPanel::stringAddImage);
         QCoreApplication::processEvents(); // the first text is sent once the window listens
         QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Selected 0 Image(s)"));
         QTranslator ru;
@@ -78,10 +78,10 @@ private Q_SLOTS:
 
     void pastedFilesBecomeRowsAndMarkTheProject()
     {
-        Selected s;
+        SelectionPanel s;
         QAbstractItemModelTester tester(s.model());
-        QSignalSpy modified(&s, &Selected::modifiedChanged);
-        QSignalSpy count(&s, &Selected::stringAddImage);
+        QSignalSpy modified(&s, &SelectionPanel::modifiedChanged);
+        QSignalSpy count(&s, &SelectionPanel::stringAddImage);
         auto *mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1])});
         QApplication::clipboard()->setMimeData(mime);
@@ -108,7 +108,7 @@ private Q_SLOTS:
         for (int i = 0; i < 30; ++i)
             urls << QUrl::fromLocalFile(writePhoto(dir->path(), QStringLiteral("m%1.jpg").arg(i), 64, 48));
         ByteBudget budget;
-        Selected s;
+        SelectionPanel s;
         s.model()->setByteBudget(&budget);
         s.resize(220, 220);
         s.show();
@@ -140,7 +140,7 @@ private Q_SLOTS:
         const QMimeData *mime = QApplication::clipboard()->mimeData();
         QVERIFY(mime->hasFormat(QStringLiteral("image/Velmora")));
         QCOMPARE(mime->urls().size(), 3);
-        Selected to;
+        SelectionPanel to;
         to.pasteImg();
         QCOMPARE(rowNames(to.model()), (QStringList{"f0.jpg", "f1.jpg", "f2.jpg"}));
         QVERIFY(to.model()->item(1).isDecoded());
@@ -157,7 +157,7 @@ private Q_SLOTS:
     void deletingNonAdjacentRowsKeepsTheCurrentRow()
     {
         auto s = makePanel(6);
-        QSignalSpy modified(s.get(), &Selected::modifiedChanged);
+        QSignalSpy modified(s.get(), &SelectionPanel::modifiedChanged);
         select(*s, {0, 2, 4}, 2);
         s->findChild<QAction *>("deleteAct")->trigger();
         QCOMPARE(rowNames(s->model()), (QStringList{"f1.jpg", "f3.jpg", "f5.jpg"}));
@@ -177,13 +177,13 @@ private Q_SLOTS:
         auto s = makePanel(3);
         select(*s, {0, 2}, 0);
         QList<int> seen;
-        connect(s.get(), &Selected::indexListRotate, this, [&](QModelIndexList list) {
+        connect(s.get(), &SelectionPanel::indexListRotate, this, [&](QModelIndexList list) {
             QCOMPARE(list.size(), 2);
             for (const QModelIndex &index : list)
                 seen << index.data(IconsModel::RotationRole).toInt();
         });
-        QSignalSpy spy(s.get(), &Selected::indexListRotate);
-        QSignalSpy modified(s.get(), &Selected::modifiedChanged);
+        QSignalSpy spy(s.get(), &SelectionPanel::indexListRotate);
+        QSignalSpy modified(s.get(), &SelectionPanel::modifiedChanged);
         s->rotate();
         QCOMPARE(spy.count(), 1);
         QCOMPARE(seen, (QList<int>{90, 90}));
@@ -201,7 +201,7 @@ private Q_SLOTS:
         s->view()->setCurrentIndex(QModelIndex());
         for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
             QVERIFY2(!s->findChild<QAction *>(name)->isEnabled(), name);
-        QSignalSpy current(s.get(), &Selected::currentImageText);
+        QSignalSpy current(s.get(), &SelectionPanel::currentImageText);
         select(*s, {1}, 1);
         for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
             QVERIFY2(s->findChild<QAction *>(name)->isEnabled(), name);
@@ -230,7 +230,7 @@ private Q_SLOTS:
     void clearShowsZero()
     {
         auto s = makePanel(2);
-        QSignalSpy spy(s.get(), &Selected::stringAddImage);
+        QSignalSpy spy(s.get(), &SelectionPanel::stringAddImage);
         s->clear();
         QCOMPARE(s->imageCount(), 0);
         QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Selected 0 Image(s)"));
@@ -239,7 +239,7 @@ private Q_SLOTS:
     void viewerRemovalLeavesTheFile()
     {
         auto s = makePanel(3);
-        QSignalSpy rotated(s.get(), &Selected::indexRotate);
+        QSignalSpy rotated(s.get(), &SelectionPanel::indexRotate);
         QStringList shown;
         driveViewers(s.get(), [&shown](ViewImage *v) {
             shown << v->fileName().section('/', -1);

@@ -1,11 +1,12 @@
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
 #include "library/ImageInfo.h"
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 #include "library/SortMenu.h"
+#include "library/ThumbnailScheduler.h"
 #include "library/TreeDir.h"
 
 #include <QAction>
@@ -13,8 +14,8 @@
 #include <QSplitter>
 #include <QToolBar>
 
-Available::Available(QWidget *parent, const QString &mountTable)
-    : ImagePanel(false, IconsModel::OfferUris, parent), m_tree(new TreeDir(nullptr, mountTable)),
+FolderPanel::FolderPanel(QWidget *parent, const QString &mountTable)
+    : ImagePanel(ImageListRole::Folder, parent), m_tree(new TreeDir(nullptr, mountTable)),
       m_info(new ImageInfo), m_vertical(new QSplitter(Qt::Vertical)), m_horizontal(new QSplitter(Qt::Horizontal))
 {
     setObjectName(QStringLiteral("AvailableDock"));
@@ -36,27 +37,27 @@ Available::Available(QWidget *parent, const QString &mountTable)
     m_horizontal->setChildrenCollapsible(false);
     setWidget(m_horizontal);
 
-    connect(printAct, &QAction::triggered, this, &Available::copyToSelect);
-    connect(trashAct, &QAction::triggered, this, &Available::filesToTrash);
-    connect(m_view, &IconsList::keyDelete, this, &Available::filesToTrash);
+    connect(printAct, &QAction::triggered, this, &FolderPanel::copyToSelect);
+    connect(trashAct, &QAction::triggered, this, &FolderPanel::filesToTrash);
+    connect(m_view, &IconsList::keyDelete, this, &FolderPanel::filesToTrash);
     connect(m_tree, &TreeDir::updateThumbnails, m_model, &IconsModel::setDirPath);
     connect(m_tree, &TreeDir::updateDir, m_model, &IconsModel::updateDir);
-    connect(m_model, &IconsModel::countAddImage, this, &Available::countImages);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Available::selectChanged);
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &Available::currentItem);
+    connect(m_model, &IconsModel::countAddImage, this, &FolderPanel::countImages);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &FolderPanel::selectChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderPanel::currentItem);
 
     showEmptyInformation();
     retranslate();
 }
 
-void Available::link(Available *available, Selected *selected)
+void FolderPanel::link(FolderPanel *available, SelectionPanel *selected)
 {
-    connect(available, &Available::selectForPrinting, selected, &Selected::addFromFolder);
+    connect(available, &FolderPanel::selectForPrinting, selected, &SelectionPanel::addFromFolder);
     connect(available, &ImagePanel::fileRotated, selected, &ImagePanel::syncRotation);
     connect(selected, &ImagePanel::fileRotated, available, &ImagePanel::syncRotation);
 }
 
-void Available::retranslate()
+void FolderPanel::retranslate()
 {
     setWindowTitle(QObject::tr("Available%1Images").arg(QLatin1Char(' ')));
     retranslateCommon();
@@ -73,31 +74,31 @@ void Available::retranslate()
                                     : QObject::tr("Available %n Image(s)", "Plural or singular", count));
 }
 
-void Available::readSettings(QSettings &s)
+void FolderPanel::readSettings(QSettings &s)
 {
     m_vertical->restoreState(s.value(QStringLiteral("/AvailableV")).toByteArray());
     m_horizontal->restoreState(s.value(QStringLiteral("/AvailableH")).toByteArray());
     readSort(s, QStringLiteral("/AvailSort"), QStringLiteral("/AvailSortDir"));
 }
 
-void Available::writeSettings(QSettings &s)
+void FolderPanel::writeSettings(QSettings &s)
 {
     s.setValue(QStringLiteral("/AvailableV"), m_vertical->saveState());
     s.setValue(QStringLiteral("/AvailableH"), m_horizontal->saveState());
     writeSort(s, QStringLiteral("/AvailSort"), QStringLiteral("/AvailSortDir"));
 }
 
-void Available::showCurrentFolder()
+void FolderPanel::showCurrentFolder()
 {
     m_tree->showCurrentFolder();
 }
 
-void Available::loadFolder(const QString &folder)
+void FolderPanel::loadFolder(const QString &folder)
 {
     m_model->setDirPath(folder);
 }
 
-void Available::countImages(int count)
+void FolderPanel::countImages(int count)
 {
     Q_EMIT stringAddImage(count < 1 ? QString()
                                     : QObject::tr("Available %n Image(s)", "Plural or singular", count));
@@ -107,16 +108,16 @@ void Available::countImages(int count)
     sortIcons();
     if (!m_pendingSelect.isEmpty() && m_model->indexOfFileName(m_pendingSelect) >= 0)
         selectFile(m_pendingSelect);
-    m_view->restart();
+    m_thumbnails->restart();
 }
 
-void Available::setFileCommands(bool enabled)
+void FolderPanel::setFileCommands(bool enabled)
 {
     for (QAction *a : {viewAct, editAct, trashAct, copyAct})
         a->setEnabled(enabled);
 }
 
-void Available::selectChanged(QItemSelection selected)
+void FolderPanel::selectChanged(QItemSelection selected)
 {
     const int count = m_view->selectionModel()->selectedIndexes().size();
     Q_EMIT stringSelection(QObject::tr("Selected %n Image(s)", "Plural or singular", count));
@@ -133,7 +134,7 @@ void Available::selectChanged(QItemSelection selected)
     setFileCommands(m_view->currentIndex().isValid());
 }
 
-void Available::showEmptyInformation()
+void FolderPanel::showEmptyInformation()
 {
     for (QAction *a : {printAct, viewAct, editAct, trashAct})
         a->setEnabled(false);
@@ -144,13 +145,13 @@ void Available::showEmptyInformation()
     copyAct->setEnabled(false);
 }
 
-void Available::currentLost()
+void FolderPanel::currentLost()
 {
     m_view->scrollToTop();
     showEmptyInformation();
 }
 
-void Available::currentItem(QModelIndex current)
+void FolderPanel::currentItem(QModelIndex current)
 {
     if (!current.isValid() || current.row() >= m_model->rowCount())
         return;

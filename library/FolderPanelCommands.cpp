@@ -1,5 +1,5 @@
 // The folder panel's commands on files: printing selection, trash, turns.
-#include "library/Available.h"
+#include "library/FolderPanel.h"
 
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
@@ -8,7 +8,7 @@
 
 #include <QAction>
 
-void Available::copyToSelect()
+void FolderPanel::copyToSelect()
 {
     QVector<IconItem> items;
     for (int row : selectedRows())
@@ -17,7 +17,7 @@ void Available::copyToSelect()
         Q_EMIT selectForPrinting(items);
 }
 
-void Available::selectFile(QString name)
+void FolderPanel::selectFile(QString name)
 {
     const int row = m_model->indexOfFileName(name);
     if (row < 0) {
@@ -32,7 +32,7 @@ void Available::selectFile(QString name)
     copyToSelect();
 }
 
-bool Available::trashFile(const QString &fileName)
+bool FolderPanel::trashFile(const QString &fileName)
 {
     if (!RecycleBin::moveToTrash(fileName))
         return false;
@@ -40,7 +40,7 @@ bool Available::trashFile(const QString &fileName)
     return true;
 }
 
-void Available::filesToTrash()
+void FolderPanel::filesToTrash()
 {
     QStringList names;
     for (int row : selectedRows())
@@ -50,7 +50,7 @@ void Available::filesToTrash()
     Q_EMIT stringSelection(QString());
 }
 
-void Available::turnSelected(bool clockwise)
+void FolderPanel::turnSelected(bool clockwise)
 {
     const QList<int> rows = selectedRows();
     for (int row : rows)
@@ -60,12 +60,12 @@ void Available::turnSelected(bool clockwise)
         currentItem(current);
 }
 
-int Available::viewerMode() const
+int FolderPanel::viewerMode() const
 {
     return ViewImage::FolderFiles;
 }
 
-void Available::viewerRotation(const QModelIndex &index, int angle, int)
+void FolderPanel::viewerRotation(const QModelIndex &index, int angle, int)
 {
     m_model->rotateTo(index, angle);
     const QString name = index.data(IconsModel::FileNameRole).toString();
@@ -75,7 +75,7 @@ void Available::viewerRotation(const QModelIndex &index, int angle, int)
     Q_EMIT indexRotate(index);
 }
 
-bool Available::viewerDelete(int row)
+bool FolderPanel::viewerDelete(int row)
 {
     return trashFile(m_model->item(row).fileName);
 }

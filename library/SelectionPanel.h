@@ -13,11 +13,11 @@ class QItemSelection;
 // Images arrive from the folder panel, from the file manager (drags and
 // pastes of files) and from page frames. Removing an image here never
 // touches its file.
-class Selected : public ImagePanel
+class SelectionPanel : public ImagePanel
 {
     Q_OBJECT
 public:
-    explicit Selected(QWidget *parent = nullptr);
+    explicit SelectionPanel(QWidget *parent = nullptr);
 
     int imageCount() const;
     void retranslate() override;

@@ -8,19 +8,19 @@
 class ImageInfo;
 class QItemSelection;
 class QSplitter;
-class Selected;
+class SelectionPanel;
 class TreeDir;
 
 // The folder panel: the folder tree, the information frame about the
 // current image and the thumbnails of the current folder's images. From here
 // images are viewed, edited, turned, copied and pasted as files, moved to the
 // trash, sorted and chosen for printing.
-class Available : public ImagePanel
+class FolderPanel : public ImagePanel
 {
     Q_OBJECT
 public:
     // `mountTable`: see TreeDir; empty for the system's own.
-    explicit Available(QWidget *parent = nullptr, const QString &mountTable = QString());
+    explicit FolderPanel(QWidget *parent = nullptr, const QString &mountTable = QString());
 
     void retranslate() override;
     void readSettings(QSettings &s);
@@ -33,7 +33,7 @@ public:
     ImageInfo *information() const { return m_info; }
 
     // Connects the two panels: "Select for Printing" and rotations in either.
-    static void link(Available *available, Selected *selected);
+    static void link(FolderPanel *available, SelectionPanel *selected);
 
 Q_SIGNALS:
     void stringSelection(QString text);

@@ -1,11 +1,11 @@
 // The selection panel's commands on its rows: removal and turns.
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
 #include "library/ViewImage.h"
 
-void Selected::deleteIcons()
+void SelectionPanel::deleteIcons()
 {
     const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() : -1;
@@ -19,7 +19,7 @@ void Selected::deleteIcons()
     m_view->setCurrentIndex(m_model->index(currentRow));
 }
 
-void Selected::turnSelected(bool clockwise)
+void SelectionPanel::turnSelected(bool clockwise)
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
@@ -35,12 +35,12 @@ void Selected::turnSelected(bool clockwise)
     Q_EMIT indexListRotate(turned);
 }
 
-int Selected::viewerMode() const
+int SelectionPanel::viewerMode() const
 {
     return ViewImage::SelectionEntries;
 }
 
-void Selected::viewerRotation(const QModelIndex &index, int angle, int shownAngle)
+void SelectionPanel::viewerRotation(const QModelIndex &index, int angle, int shownAngle)
 {
     if (angle == shownAngle)
         return;
@@ -52,7 +52,7 @@ void Selected::viewerRotation(const QModelIndex &index, int angle, int shownAngl
     Q_EMIT indexRotate(index);
 }
 
-bool Selected::viewerDelete(int row)
+bool SelectionPanel::viewerDelete(int row)
 {
     // Leaving out an image changes the project like the delete command.
     Q_EMIT modifiedChanged(true);

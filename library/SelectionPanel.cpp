@@ -1,8 +1,9 @@
-#include "library/Selected.h"
+#include "library/SelectionPanel.h"
 
 #include "library/IconPainter.h"
 #include "library/IconsList.h"
 #include "library/IconsModel.h"
+#include "library/ThumbnailScheduler.h"
 #include "library/ViewImage.h"
 
 #include <QAction>
@@ -10,7 +11,7 @@
 #include <QSettings>
 #include <QToolBar>
 
-Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora | IconsModel::OfferUris, parent)
+SelectionPanel::SelectionPanel(QWidget *parent) : ImagePanel(ImageListRole::Selection, parent)
 {
     setObjectName(QStringLiteral("SelectedDock"));
     setMinimumSize(100, 170);
@@ -22,13 +23,13 @@ Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora 
         m_toolBar->addAction(a);
     setWidget(listFrame());
 
-    connect(deleteAct, &QAction::triggered, this, &Selected::deleteIcons);
-    connect(rotateAct, &QAction::triggered, this, &Selected::rotate);
-    connect(rotateBackAct, &QAction::triggered, this, &Selected::rotBack);
-    connect(m_view, &IconsList::keyDelete, this, &Selected::deleteIcons);
-    connect(m_model, &IconsModel::changeCountImage, this, &Selected::countImages);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Selected::selectChanged);
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &Selected::currentItem);
+    connect(deleteAct, &QAction::triggered, this, &SelectionPanel::deleteIcons);
+    connect(rotateAct, &QAction::triggered, this, &SelectionPanel::rotate);
+    connect(rotateBackAct, &QAction::triggered, this, &SelectionPanel::rotBack);
+    connect(m_view, &IconsList::keyDelete, this, &SelectionPanel::deleteIcons);
+    connect(m_model, &IconsModel::changeCountImage, this, &SelectionPanel::countImages);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SelectionPanel::selectChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &SelectionPanel::currentItem);
     // A row decoded in the background tells its size: the current image's
     // text follows.
     connect(m_model, &QAbstractItemModel::dataChanged, this,
@@ -49,12 +50,12 @@ Selected::Selected(QWidget *parent) : ImagePanel(true, IconsModel::OfferVelmora 
     QMetaObject::invokeMethod(this, [this] { countImages(m_model->rowCount()); }, Qt::QueuedConnection);
 }
 
-int Selected::imageCount() const
+int SelectionPanel::imageCount() const
 {
     return m_model->rowCount();
 }
 
-void Selected::retranslate()
+void SelectionPanel::retranslate()
 {
     setWindowTitle(QObject::tr("Selected Images"));
     retranslateCommon();
@@ -70,41 +71,41 @@ void Selected::retranslate()
     wrapButtonTexts();
 }
 
-void Selected::readSettings(QSettings &s)
+void SelectionPanel::readSettings(QSettings &s)
 {
     readSort(s, QStringLiteral("/SelSort"), QStringLiteral("/SelSortDir"));
 }
 
-void Selected::writeSettings(QSettings &s)
+void SelectionPanel::writeSettings(QSettings &s)
 {
     writeSort(s, QStringLiteral("/SelSort"), QStringLiteral("/SelSortDir"));
 }
 
-void Selected::clear()
+void SelectionPanel::clear()
 {
     m_model->clear();
     countImages(0);
 }
 
-QString Selected::countText(int count)
+QString SelectionPanel::countText(int count)
 {
     return QObject::tr("Selected %n Image(s)", "Plural or singular", qMax(0, count));
 }
 
-void Selected::countImages(int count)
+void SelectionPanel::countImages(int count)
 {
     Q_EMIT stringAddImage(countText(count));
     sortIcons();
-    m_view->restart();
+    m_thumbnails->restart();
 }
 
-void Selected::setRowCommands(bool enabled)
+void SelectionPanel::setRowCommands(bool enabled)
 {
     for (QAction *a : {deleteAct, viewAct, rotateAct, rotateBackAct, editAct, copyAct})
         a->setEnabled(enabled);
 }
 
-void Selected::selectChanged(QItemSelection selected, QItemSelection)
+void SelectionPanel::selectChanged(QItemSelection selected, QItemSelection)
 {
     if (selected.isEmpty()) {
         setRowCommands(currentSelected().isValid());
@@ -117,7 +118,7 @@ void Selected::selectChanged(QItemSelection selected, QItemSelection)
     editAct->setEnabled(current);
 }
 
-void Selected::currentItem(QModelIndex current)
+void SelectionPanel::currentItem(QModelIndex current)
 {
     if (!current.isValid() || current.row() >= m_model->rowCount())
         return;
@@ -128,7 +129,7 @@ void Selected::currentItem(QModelIndex current)
                               + QString::number(item.imageHeight));
 }
 
-void Selected::addFromFolder(QVector<IconItem> items)
+void SelectionPanel::addFromFolder(QVector<IconItem> items)
 {
     m_adding = true;
     for (const IconItem &item : items)
