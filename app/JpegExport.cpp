@@ -27,20 +27,6 @@ QImage blankImage(const Page &page)
     return image;
 }
 
-// Writes all of `bytes`: the system may take a part (the rest of a nearly
-// full disk) and only the write after it says why it takes no more.
-bool writeAll(QIODevice &out, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 } // namespace
 
 namespace JpegExport {
@@ -97,7 +83,7 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     return image;
 }
 
-bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options)
+bool encodePage(const Page &page, int quality, QIODevice *out, QString *error, const RenderOptions &options)
 {
     // The page is drawn a band of rows at a time into one of two band
     // images, and each band is compressed on another thread while the next
@@ -117,7 +103,7 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
             *error = QObject::tr("Not enough memory for the page image");
         return false;
     }
-    JpegRowEncoder encoder(size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
+    JpegRowEncoder encoder(out, size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
     PageBands drawer(page, printableArea(page), options);
     for (int top = 0, k = 0; top < size.height(); top += rows, ++k) {
         QImage &band = bands[k % 2];
@@ -125,7 +111,7 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
         drawer.draw(band, top);
         encoder.append(band);
     }
-    return encoder.finish(jpeg, error);
+    return encoder.finish(error);
 }
 
 int bandRows(const QSize &size)
@@ -141,15 +127,13 @@ bool exportPage(const Page &page, const QString &file, int quality, QString *err
 {
     QSaveFile out(file);
     QString reason;
-    QByteArray jpeg;
     // Unbuffered, a write that fails (a full disk) fails at once with the
-    // system's reason instead of in the flush on commit.
+    // system's reason instead of in the flush on commit; the encoder writes
+    // blocks large enough to need no buffer in between.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         reason = out.errorString();
-    else if (!encodePage(page, quality, &jpeg, &reason, options))
-        ; // the reason is set
-    else if (!writeAll(out, jpeg))
-        reason = out.errorString();
+    else if (!encodePage(page, quality, &out, &reason, options))
+        ; // the reason is set; the unfinished file is dropped
     else if (!out.commit())
         reason = out.errorString();
     if (reason.isEmpty())
