@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QCursor>
 #include <QGuiApplication>
@@ -108,6 +109,13 @@ QString LayoutFile::write(const QString &fileName, const QString &paperName, qin
 
 QString LayoutFile::read(const QString &fileName, LayoutFile &out)
 {
+    // Only plain files, checked where a link leads: opening a pipe waits for
+    // a writer that may never come, and a device is read without end.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return QObject::tr("Not a regular file");
+    if (info.size() > MaxBytes)
+        return QObject::tr("The file is larger than a layout can be (%1 bytes)").arg(MaxBytes);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();

@@ -15,6 +15,8 @@ struct LayoutFile
     QVector<QRect> frames;
 
     static const QString Magic; // "VLY 2.C"
+    // The largest file read as a layout: some sixty thousand frames.
+    static constexpr qint64 MaxBytes = 1 << 20;
 
     // Writes the layout; frames are rounded to whole units and sorted by
     // y, x, height, width. A frame without area or reaching beyond the paper
@@ -22,7 +24,8 @@ struct LayoutFile
     // Returns an error text, empty on success.
     static QString write(const QString &fileName, const QString &paperName, qint32 paperWidth,
                          qint32 paperHeight, const QVector<QRectF> &frames);
-    // Reads `fileName` into `out`. Returns an error text, empty on success.
+    // Reads `fileName` into `out`: a plain file (after following links) of
+    // at most MaxBytes. Returns an error text, empty on success.
     static QString read(const QString &fileName, LayoutFile &out);
 
     // The folder of the user layouts of a paper: `documentsFolder` followed
