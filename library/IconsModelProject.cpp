@@ -38,7 +38,7 @@ bool IconsModel::readRows(QDataStream &in, QVector<IconItem> &rows, QString &err
     rows.clear();
     qint32 count = 0;
     in >> count;
-    if (in.status() != QDataStream::Ok || !countFits(in, qMax(count, 0), MinRowBytes)) {
+    if (in.status() != QDataStream::Ok || !countFits(in, count, MinRowBytes)) {
         error = QStringLiteral("Load IconsModel.");
         return false;
     }
