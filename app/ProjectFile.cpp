@@ -126,6 +126,24 @@ QByteArray bytesToEmbed(const QString &name, const QByteArray &held, const Image
     return it->bytes.isEmpty() ? ImageSource::readEmbedded(open.projectPath(), it->position) : it->bytes;
 }
 
+// Writes `bytes` as the stream writes a byte array (its length, 0xffffffff
+// for none, then the bytes), the bytes until the system has taken them all
+// or says why it takes no more: a nearly full disk takes a part in a write
+// that succeeds, and only the next write gives the reason.
+bool writeByteArray(QDataStream &out, const QByteArray &bytes)
+{
+    out << (bytes.isNull() ? quint32(0xffffffffu) : quint32(bytes.size()));
+    if (out.status() != QDataStream::Ok)
+        return false;
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = out.device()->write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 } // namespace
 
 QString withExtension(const QString &name)
@@ -206,9 +224,9 @@ bool write(const QString &path, const ProjectContents &contents, const ImageSour
         entry.position = device.pos();
         const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
         entry.size = bytes.size();
-        out << bytes;
-        if (out.status() != QDataStream::Ok) {
-            error = QStringLiteral("Save FileArr ") + it.key();
+        if (!writeByteArray(out, bytes) || out.status() != QDataStream::Ok) {
+            // The system's reason (a full disk) first, then where it stopped.
+            error = device.errorString() + QStringLiteral(". Save FileArr ") + it.key();
             return false;
         }
         table.insert(it.key(), entry);
