@@ -1,11 +1,11 @@
 #include "FuzzApp.h"
-#include "FuzzPages.h"
 
 #include "arrange/ArrangeEngine.h"
 #include "library/ByteBudget.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
+#include "tests/TestPages.h"
 
 #include <QDataStream>
 #include <QMimeData>
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     {
         Document doc;
-        doc.templatePage = fuzzTemplatePage();
+        doc.templatePage = smallFramesPage(4, QStringLiteral(" 4-50x70 mm"));
         ArrangeEngine engine(doc);
         engine.addPages(1);
         QDataStream in(bytes);

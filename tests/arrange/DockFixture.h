@@ -6,28 +6,12 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
+#include "tests/TestPages.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-
-inline Page a4FourFrames()
-{
-    Page t;
-    t.width = 21000;
-    t.height = 29700;
-    t.title = QStringLiteral("2x2 100x140 mm");
-    for (int i = 0; i < 4; ++i) {
-        PhotoFrame f;
-        f.x = 500 + (i % 2) * 10000;
-        f.y = 500 + (i / 2) * 14500;
-        f.width = 10000;
-        f.height = 14000;
-        t.frames << f;
-    }
-    return t;
-}
 
 // A JPEG of w x h in `color` with a black stripe on top (to tell its turn).
 inline QString writePhoto(const QTemporaryDir &dir, const QString &name, QColor color, int w = 400, int h = 300)

@@ -16,19 +16,13 @@ namespace {
 // Two frames of 100 x 150 mm side by side on A4.
 Page a4TwoTall()
 {
-    Page t;
-    t.width = 21000;
-    t.height = 29700;
-    t.title = QStringLiteral("2 100x150 mm");
-    for (int i = 0; i < 2; ++i) {
-        PhotoFrame f;
-        f.x = 300 + i * 10400;
-        f.y = 1000;
-        f.width = 10000;
-        f.height = 15000;
-        t.frames << f;
-    }
-    return t;
+    TestGrid grid;
+    grid.count = 2;
+    grid.frame = QSize(10000, 15000);
+    grid.step = QSize(10400, 0);
+    grid.first = QPoint(300, 1000);
+    grid.margin = 0;
+    return testGridPage(grid, QStringLiteral("2 100x150 mm"));
 }
 
 bool isBadgeRed(QRgb c) { return qRed(c) > 170 && qGreen(c) < 40 && qBlue(c) < 40; }

@@ -1,6 +1,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
+#include "tests/TestPages.h"
 #include "tests/TestPhoto.h"
 
 #include <QImageWriter>
@@ -14,25 +15,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// A layout of `n` portrait frames 5000 x 7000 on A4 with 5 mm margins.
-Page layoutOf(int n, const QString &name = QStringLiteral(" n-50x70 mm"))
-{
-    Page t;
-    t.width = 21000;
-    t.height = 29700;
-    t.top = t.bottom = t.left = t.right = 500;
-    t.title = name;
-    for (int i = 0; i < n; ++i) {
-        PhotoFrame f;
-        f.x = 500 + (i % 3) * 6000;
-        f.y = 500 + (i / 3) * 8000;
-        f.width = 5000;
-        f.height = 7000;
-        t.frames << f;
-    }
-    return t;
-}
 
 // An image record whose preview and size can be taken as they are.
 IconItem record(const QString &name, int w = 4000, int h = 3000, IconItem::State state = IconItem::State::Decoded)
@@ -97,7 +79,7 @@ private:
     }
     void arrange(int frames, int images)
     {
-        doc->templatePage = layoutOf(frames);
+        doc->templatePage = smallFramesPage(frames);
         QVector<IconItem> list;
         for (int i = 0; i < images; ++i)
             list << record(QStringLiteral("/p/%1.jpg").arg(char('A' + i)));
@@ -125,7 +107,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        doc->templatePage = layoutOf(2);
+        doc->templatePage = smallFramesPage(2);
         setOptions([](ArrangeOptions &o) { o.previewWidthLimit = 64; });
         QVector<IconItem> list;
         for (int i = 0; i < 2; ++i) {
@@ -176,7 +158,7 @@ private slots:
     // copy lets them go.
     void sharedBytesCountOnce()
     {
-        doc->templatePage = layoutOf(4);
+        doc->templatePage = smallFramesPage(4);
         QVector<IconItem> list;
         qint64 sum = 0;
         for (const QString &name : {QStringLiteral("/p/A.jpg"), QStringLiteral("/p/B.jpg")}) {
@@ -221,7 +203,7 @@ private slots:
 
     void unreadableImageStillCounts()
     {
-        doc->templatePage = layoutOf(2);
+        doc->templatePage = smallFramesPage(2);
         engine->arrangeAll({record("/no/such/file.jpg", 0, 0, IconItem::State::Placeholder)});
         QCOMPARE(doc->pages.at(0).frames.at(0).fileName, QString("/no/such/file.jpg"));
         QVERIFY(doc->pages.at(0).frames.at(0).preview.isNull());
@@ -232,7 +214,7 @@ private slots:
     {
         arrange(6, 6);
         const QStringList before = namesOf(doc->pages.at(0));
-        doc->templatePage = layoutOf(4, " 4-x");
+        doc->templatePage = smallFramesPage(4, " 4-x");
         engine->relayoutSelected({0});
         QCOMPARE(doc->pages.size(), 2);
         QCOMPARE(namesOf(doc->pages.at(0)), before.mid(0, 4));
@@ -246,7 +228,7 @@ private slots:
         arrange(6, 6);
         for (int i = 0; i < 5; ++i)
             doc->pages[0].frames[i].fileName.clear();
-        doc->templatePage = layoutOf(4);
+        doc->templatePage = smallFramesPage(4);
         engine->relayoutSelected({0});
         QCOMPARE(doc->pages.size(), 2);
         QCOMPARE(doc->pages.at(0).filledFrameCount(), 0);
@@ -257,7 +239,7 @@ private slots:
     {
         arrange(3, 3);
         doc->pages[0].frames[1].fileName.clear();
-        doc->templatePage = layoutOf(2);
+        doc->templatePage = smallFramesPage(2);
         engine->relayoutAll();
         QCOMPARE(doc->pages.size(), 2);
         QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", ""}));
@@ -296,7 +278,7 @@ private slots:
         QTemporaryDir dir;
         const QString pipe = dir.filePath("pipe.jpg");
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        doc->templatePage = layoutOf(3);
+        doc->templatePage = smallFramesPage(3);
         QCOMPARE(engine->addPages(1), 0);
         IconItem zero = record("/dev/zero", 0, 0, IconItem::State::New);
         IconItem fifo = record(pipe, 0, 0, IconItem::State::Placeholder);
@@ -331,7 +313,7 @@ private slots:
 
     void frameDraggedOntoAnotherExchangesCrops()
     {
-        doc->templatePage = layoutOf(2);
+        doc->templatePage = smallFramesPage(2);
         engine->arrangeAll({record("/p/A.jpg", 4000, 3000), record("/p/B.jpg", 3000, 4000)});
         doc->pages[0].frames[0].cropX = 11;
         doc->pages[0].frames[1].cropX = 22;
@@ -394,7 +376,7 @@ private slots:
 
     void takingOnePhotographBack()
     {
-        doc->templatePage = layoutOf(3);
+        doc->templatePage = smallFramesPage(3);
         engine->arrangeAll({record("/p/A.jpg"), record("/p/A.jpg"), record("/p/B.jpg")});
         QSignalSpy removed(engine, &ArrangeEngine::removeArrange);
         QCOMPARE(engine->takeBack(0), 1);
@@ -430,7 +412,7 @@ private slots:
 
     void followingARotation()
     {
-        doc->templatePage = layoutOf(2);
+        doc->templatePage = smallFramesPage(2);
         engine->arrangeAll({record("/p/A.jpg"), record("/p/A.jpg")});
         const QImage turned(30, 40, QImage::Format_RGB32);
         QSignalSpy modif(engine, &ArrangeEngine::modifiedChanged);
@@ -449,7 +431,7 @@ private slots:
         QTemporaryDir dir;
         const QString jpg = dir.filePath("a.jpg");
         QVERIFY(!writeTestJpeg(jpg, 800, 600, Qt::blue).isEmpty());
-        Page p = layoutOf(2, "Page 1\n 2-saved");
+        Page p = smallFramesPage(2, "Page 1\n 2-saved");
         p.frames[0].fileName = jpg;
         p.frames[1].fileName = jpg;
         doc->loadedPages = {p, p};
