@@ -1,21 +1,35 @@
 #include "DockFixture.h"
 
+#include "arrange/ChangeChoose.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
+#include "formats/LayoutView.h"
+#include "formats/PageFormat.h"
+#include "formats/TabPageFormat.h"
 #include "library/IconRecord.h"
+#include "library/IconsModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
+#include <QListView>
 #include <QMimeData>
-#include <QScrollArea>
+#include <QPointer>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QTranslator>
+#include <QUrl>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -36,6 +50,56 @@ const QString Clear = QStringLiteral("Clear");
 const QString Copy = QStringLiteral("Copy");
 const QString Paste = QStringLiteral("Paste");
 
+Page pageWith(int frames, int filled)
+{
+    Page p;
+    p.title = QStringLiteral("Page 1\nx");
+    p.frames.resize(frames);
+    for (int i = 0; i < filled; ++i)
+        p.frames[i].fileName = QStringLiteral("/f%1.jpg").arg(i);
+    return p;
+}
+
+// Answers the next `count` modal dialogs one after the other: `answer`
+// prepares each and says whether it is accepted.
+void answerDialogs(int count, std::function<bool(QDialog *)> answer, QPointer<QDialog> previous = {})
+{
+    QTimer::singleShot(0, [=] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!d || d == previous) {
+            answerDialogs(count, answer, previous);
+            return;
+        }
+        if (answer(d))
+            d->accept();
+        else
+            d->reject();
+        if (count > 1)
+            answerDialogs(count - 1, answer, d);
+    });
+}
+
+// Accepts the next modal dialog (after `prepare`) or rejects it.
+void answerDialogs(bool accept, std::function<void(QDialog *)> prepare = {})
+{
+    answerDialogs(1, [=](QDialog *d) {
+        if (prepare)
+            prepare(d);
+        return accept;
+    });
+}
+
+void chooseRow(QDialog *d, const QString &name)
+{
+    auto *dialog = qobject_cast<TabPageFormat *>(d);
+    if (!dialog)
+        return;
+    QListView *view = dialog->chooser()->view();
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        if (view->model()->index(r, 0).data().toString() == name)
+            view->setCurrentIndex(view->model()->index(r, 0));
+}
+
 } // namespace
 
 class TestDock : public QObject
@@ -44,6 +108,25 @@ class TestDock : public QObject
 private:
     QTemporaryDir dir;
     QStringList photos;
+    // Records read back from the stream handed over by a drop.
+    QStringList received;
+    int receivedPage = -2;
+
+    // A4 in millimetres with one photo size of 100 x 150 and no saved layouts.
+    FormatSettings preferences() const
+    {
+        FormatSettings st;
+        st.adoptPageSetup(PageSetup());
+        PhotoSizeSelect s;
+        s.shortSide = 100;
+        s.longSide = 150;
+        s.selected = true;
+        st.page.sizesMM = {s};
+        st.layout.documentsFolder = dir.path() + "/";
+        st.layout.addImagesMode = true;
+        return st;
+    }
+
 
 private slots:
     void initTestCase()
@@ -275,6 +358,178 @@ private slots:
         again.readSettings(s, false);
         QCOMPARE(again.findChild<QSplitter *>()->sizes(), saved);
         QVERIFY(saved.value(0) != QSplitter().sizes().value(0));
+    }
+
+    void itemsFollowThePages()
+    {
+        PageItemModel model;
+        QAbstractItemModelTester tester(&model);
+        model.appendRow(PageItemModel::makeItem(pageWith(2, 1), QIcon()));
+        model.appendRow(PageItemModel::makeItem(pageWith(2, 2), QIcon()));
+        QCOMPARE(model.index(0, 0).data().toString(), QString("Page 1\nx"));
+        QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QString("Page 1\nx"));
+        QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsDropEnabled);
+        QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsDropEnabled));
+        QCOMPARE(model.mimeTypes(), QStringList({"image/Velmora", "text/uri-list"}));
+    }
+
+    void dropsHandTheRecordsOver()
+    {
+        PageItemModel model;
+        model.appendRow(PageItemModel::makeItem(pageWith(2, 0), QIcon()));
+        connect(&model, &PageItemModel::fillPageFrames, this, [this](QByteArray records, int page) {
+            receivedPage = page;
+            received.clear();
+            IconItem item;
+            QDataStream in(&records, QIODevice::ReadOnly);
+            while (!in.atEnd() && readIconRecord(in, item))
+                received << item.fileName;
+        });
+
+        QByteArray bytes;
+        {
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            IconItem a;
+            a.fileName = "/a.jpg";
+            IconItem b;
+            b.fileName = "/b.jpg";
+            writeIconRecord(out, a);
+            writeIconRecord(out, b);
+        }
+        QMimeData mime;
+        mime.setData("image/Velmora", bytes);
+        QVERIFY(model.dropMimeData(&mime, Qt::CopyAction, -1, -1, model.index(0, 0)));
+        QCOMPARE(receivedPage, 0);
+        QCOMPARE(received, QStringList({"/a.jpg", "/b.jpg"}));
+
+        const QString jpg = dir.filePath("c.jpg");
+        QVERIFY(!writeTestJpeg(jpg, 40, 30, Qt::green).isEmpty());
+        QMimeData urls;
+        urls.setUrls({QUrl::fromLocalFile(jpg)});
+        QVERIFY(model.dropMimeData(&urls, Qt::CopyAction, -1, -1, model.index(0, 0)));
+        QCOMPARE(received, QStringList({jpg}));
+
+        QMimeData text;
+        text.setText("nothing");
+        receivedPage = -2;
+        QVERIFY(!model.dropMimeData(&text, Qt::CopyAction, -1, -1, model.index(0, 0)));
+        QCOMPARE(receivedPage, -2);
+    }
+
+    void deleteKey()
+    {
+        KeyListView view;
+        QSignalSpy spy(&view, &KeyListView::keyDelete);
+        QTest::keyClick(&view, Qt::Key_Delete);
+        QTest::keyClick(&view, Qt::Key_A);
+        QCOMPARE(spy.size(), 1);
+    }
+
+    void chooserArrangesTheSelection()
+    {
+        IconsModel images;
+        for (int i = 0; i < 4; ++i) {
+            const QString p = dir.filePath(QString("img%1.jpg").arg(i));
+            QVERIFY(!writeTestJpeg(p, 300, 200, Qt::blue).isEmpty());
+            IconItem item;
+            item.fileName = p;
+            images.addItem(item);
+        }
+        Arrange dock;
+        StampDefaults stamp;
+        stamp.printDateStamp = true;
+        stamp.position = 5;
+        LogoDefaults logo;
+        logo.printLogo = true;
+        logo.fileName = "/logo.png";
+        dock.setPreferences(preferences(), stamp, logo);
+        dock.setImageList(&images);
+        QSignalSpy prefs(&dock, &Arrange::preferencesChanged);
+        QSignalSpy modif(&dock, &Arrange::modifiedChanged);
+        QSignalSpy update(&dock, &Arrange::updateArrange);
+        answerDialogs(true, [](QDialog *d) { chooseRow(d, " 3-100x150 mm"); });
+        QVERIFY(dock.chooseLayout());
+        QCOMPARE(dock.pageCount(), 2);
+        QCOMPARE(dock.document().placementCount, 4);
+        QCOMPARE(dock.document().templatePage.title, QString(" 3-100x150 mm"));
+        QCOMPARE(dock.preferences().layout.pageFormatName, QString(" 3-100x150 mm"));
+        QCOMPARE(prefs.size(), 1);
+        // The new layout's frames are empty and start with the stamp and
+        // logo defaults.
+        QCOMPARE(dock.document().templatePage.frames.size(), 3);
+        for (const PhotoFrame &f : dock.document().templatePage.frames) {
+            QVERIFY(f.isEmpty());
+            QVERIFY(f.dateStamp);
+            QCOMPARE(f.stampPosition, 5);
+            QVERIFY(f.logo);
+            QCOMPARE(f.logoFile, QString("/logo.png"));
+        }
+        QCOMPARE(dock.document().pages.at(0).frames.at(0).imageWidth, 300);
+        QCOMPARE(update.size(), 1);
+        QVERIFY(modif.size() >= 1);
+        int w = 0, h = 0;
+        dock.layoutPrintableArea(w, h);
+        QCOMPARE(QSize(w, h), QSize(20000, 28700));
+
+        // All pages onto the two-frame grid.
+        answerDialogs(2, [](QDialog *d) {
+            if (auto *q = qobject_cast<ChangeChoose *>(d)) {
+                for (QRadioButton *r : q->findChildren<QRadioButton *>())
+                    r->setChecked(r->text() == "For All Pages");
+                return true;
+            }
+            chooseRow(d, " 2-100x150 mm");
+            return true;
+        });
+        QVERIFY(dock.newChoose());
+        QCOMPARE(dock.pageCount(), 2);
+        QCOMPARE(dock.document().pages.at(1).filledFrameCount(), 2);
+
+        // A cancelled question changes nothing.
+        answerDialogs(false);
+        QVERIFY(!dock.newChoose());
+        QCOMPARE(dock.pageCount(), 2);
+
+        // Nor does a cancelled chooser, though its options were changed.
+        const FormatSettings before = dock.preferences();
+        QVERIFY(!before.layout.placingClosely);
+        bool changedInDialog = false;
+        answerDialogs(2, [&](QDialog *d) {
+            auto *q = qobject_cast<TabPageFormat *>(d);
+            if (!q)
+                return true; // the question
+            for (QCheckBox *b : q->chooser()->findChildren<QCheckBox *>())
+                if (b->text() == "Placing photos closely")
+                    b->setChecked(true);
+            chooseRow(d, " 1-200x287 mm");
+            changedInDialog = q->values().layout.placingClosely;
+            return false;
+        });
+        QVERIFY(!dock.newChoose());
+        QCOMPARE(dock.pageCount(), 2);
+        QVERIFY(!dock.preferences().layout.placingClosely);
+        QCOMPARE(dock.preferences().layout.pageFormatName, before.layout.pageFormatName);
+        QCOMPARE(dock.document().templatePage.title, QString(" 2-100x150 mm"));
+        QVERIFY(changedInDialog);
+        QCOMPARE(prefs.size(), 2);
+
+        // Another paper lays every frame out again.
+        PageSetup letter;
+        letter.paperSize = 0; // a size of the user's
+        letter.width = 216;
+        letter.height = 279;
+        answerDialogs(true, [](QDialog *d) { chooseRow(d, " 1-206x269 mm"); });
+        QVERIFY(dock.changePaper(letter));
+        QCOMPARE(dock.pageCount(), 4);
+        QCOMPARE(dock.document().templatePage.width, 21600);
+        QVERIFY(dock.preferences().page.pageSetup == letter);
+
+        // The frames hold their files' bytes against the document's budget
+        // until the document is cleared.
+        QVERIFY(dock.document().budget.total() > 0);
+        dock.clearAll();
+        QCOMPARE(dock.pageCount(), 0);
+        QCOMPARE(dock.document().budget.total(), qint64(0));
     }
 };
 
