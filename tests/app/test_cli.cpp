@@ -12,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,7 +35,6 @@ private Q_SLOTS:
     void savedProjectOutlivesItsPhotos();
     void savedRowsAreReadFromThePhotos();
     void listDamagedProject();
-    void killedSaveLeavesOldFileWhole();
     void saveSyncsBeforeRename();
 
     void damagedPhotoWarned();
@@ -424,62 +422,6 @@ void TestCli::listDamagedProject()
     QVERIFY(r.code > 0);
     QVERIFY(r.out.isEmpty());
     QVERIFY2(r.err.contains("Cannot read file"), qPrintable(r.err));
-}
-
-void TestCli::killedSaveLeavesOldFileWhole()
-{
-    // A save over an existing project killed while it writes leaves the old
-    // project as it was.
-    const QString folder = dir.filePath(QStringLiteral("big"));
-    QDir().mkpath(folder);
-    QImage noise(2400, 1600, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x)
-            noise.setPixel(x, y, random.generate() | 0xff000000u);
-    const QString first = saveTestJpeg(noise, QDir(folder).filePath("n0.jpg"), 95);
-    QStringList many{first};
-    for (int i = 1; i < 40; ++i) {
-        many << QDir(folder).filePath(QStringLiteral("n%1.jpg").arg(i));
-        QVERIFY(QFile::copy(first, many.last()));
-    }
-    const QString project = dir.filePath(QStringLiteral("kept.vm2"));
-    Run r = velmora({"--save", project, photos.first()});
-    QVERIFY2(r.code == 0, qPrintable(r.err));
-    QFile old(project);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    const QByteArray oldBytes = old.readAll();
-    old.close();
-
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VELMORA_BIN_DIR "/velmora"), QStringList{"--save", project} + many);
-    QVERIFY(p.waitForStarted());
-    // Killed once the new file (unnamed until it replaces the old one, or
-    // named beside it) has grown past its start.
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(p.processId());
-    if (!QFileInfo(fds).isDir())
-        QSKIP("no /proc to watch the save");
-    bool seen = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (!seen && p.state() == QProcess::Running && clock.elapsed() < 120000) {
-        for (const QFileInfo &f : QDir(fds).entryInfoList(QDir::Files | QDir::System))
-            seen = seen || (f.symLinkTarget().startsWith(dir.path()) && !f.symLinkTarget().endsWith(".jpg")
-                            && f.size() > 1000000);
-        if (!seen)
-            QThread::yieldCurrentThread();
-    }
-    QVERIFY2(seen, "the save finished before it could be killed");
-    p.kill();
-    QVERIFY(p.waitForFinished());
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), oldBytes);
-    r = velmora({"--list", project});
-    QCOMPARE(r.code, 0);
-    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("kept.vm2*")}), QStringList{QStringLiteral("kept.vm2")});
 }
 
 void TestCli::saveSyncsBeforeRename()

@@ -59,22 +59,17 @@ private Q_SLOTS:
     void baseName();
     void fileName_data();
     void fileName();
-    void pageImageSize();
     void marginsStayWhite();
     void encoderMatchesImageWriter_data();
     void encoderMatchesImageWriter();
     void pageNumbers_data();
     void pageNumbers();
     void writesFiles();
-    void unwritableFolder();
     void refusedWriteEndsTheEncoding();
-    void failedWriteKeepsOldFile();
     void dialogShowsValues();
     void dialogStores();
-    void dialogFileNames();
     void density();
     void fullDisk();
-    void dialogMinimumWidth();
     void command();
     void commandCancelled();
 
@@ -126,12 +121,6 @@ void TestExport::fileName()
     QCOMPARE(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits), name);
     QVERIFY(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits)
             < JpegExport::fileName(QStringLiteral("/p/Holiday"), last + 1, digits));
-}
-
-void TestExport::pageImageSize()
-{
-    Page a4 = a4Layout(1, 1);
-    QCOMPARE(JpegExport::printableArea(a4), QRectF(500 / 3.0, 500 / 3.0, 20000 / 3.0, 28700 / 3.0));
 }
 
 void TestExport::marginsStayWhite()
@@ -274,17 +263,6 @@ void TestExport::writesFiles()
             < QFileInfo(dir.filePath(QStringLiteral("Holiday001.jpg"))).size());
 }
 
-void TestExport::unwritableFolder()
-{
-    Document doc;
-    arrangeDocument(doc, dir.path(), 1, a4Layout(2, 2));
-    QString error;
-    const QString file = dir.filePath(QStringLiteral("missing/folder/Page001.jpg"));
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 80, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(file));
-}
-
 void TestExport::refusedWriteEndsTheEncoding()
 {
     // A file that takes no more ends the page with the device's reason.
@@ -295,24 +273,6 @@ void TestExport::refusedWriteEndsTheEncoding()
     QVERIFY(!JpegExport::encodePage(doc.pages.first(), 80, &out, &error));
     QCOMPARE(error, QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
-}
-
-void TestExport::failedWriteKeepsOldFile()
-{
-    // A page too large to draw fails without touching the file it would replace.
-    const QString file = dir.filePath(QStringLiteral("kept.jpg"));
-    QFile old(file);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    Page huge;
-    huge.width = 2000000000;
-    huge.height = 2000000000;
-    QString error;
-    QVERIFY(!JpegExport::exportPage(huge, file, 80, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old"));
 }
 
 void TestExport::dialogShowsValues()
@@ -355,15 +315,6 @@ void TestExport::dialogStores()
     QVERIFY(!dialog.fileNamesRequested());
 }
 
-void TestExport::dialogFileNames()
-{
-    ExportDialog dialog(ExportValues(), QStringLiteral("/p/x"));
-    dialog.show();
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("fileNames")), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(dialog.fileNamesRequested());
-}
-
 void TestExport::density()
 {
     // 0.03 mm a pixel: 846.67 dots an inch, 847 as the JFIF header says it.
@@ -397,14 +348,6 @@ void TestExport::fullDisk()
     QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
-}
-
-void TestExport::dialogMinimumWidth()
-{
-    ExportDialog dialog(ExportValues(), QStringLiteral("x"));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QVERIFY2(dialog.width() >= 300, qPrintable(QString::number(dialog.width())));
 }
 
 namespace {

@@ -440,22 +440,6 @@ private Q_SLOTS:
         QCOMPARE(none.undoStack()->count(), 0);
     }
 
-    void refusedSaveKeepsTheOldFile()
-    {
-        const QString path = documents() + "old.vly";
-        QCOMPARE(LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000)}), QString());
-        QFile before(path);
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        const QByteArray bytes = before.readAll();
-        before.close();
-        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000), QRectF(20000, 0, 2000, 10)})
-                     .isEmpty());
-        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 0, 1000)}).isEmpty());
-        QFile after(path);
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), bytes);
-    }
-
     // Draw three frames, undo twice and redo once, save, choose the layout,
     // arrange photographs on it and export the page.
     void drawnLayoutBecomesTheTemplate()
