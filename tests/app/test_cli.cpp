@@ -27,7 +27,6 @@ private Q_SLOTS:
     void exportJpeg();
     void exportOptions_data();
     void exportOptions();
-    void printPdf();
     void failures_data();
     void failures();
     void settingsUntouched();
@@ -114,23 +113,6 @@ void TestCli::exportOptions()
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QCOMPARE(r.out.trimmed().split(QLatin1Char('\n')).size(), pages);
     QCOMPARE(QImageReader(base + QStringLiteral("001.jpg")).size(), size);
-}
-
-void TestCli::printPdf()
-{
-    const QString file = dir.filePath(QStringLiteral("pages.pdf"));
-    const Run r = velmora(QStringList{QStringLiteral("--print-pdf"), file, QStringLiteral("--paper"), QStringLiteral("A4"),
-                                      QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--landscape"),
-                                      QStringLiteral("--photo-size"), QStringLiteral("100x140")}
-                          + photos);
-    QVERIFY2(r.code == 0, qPrintable(r.err));
-    // Two upright frames of 100 x 140 mm on landscape A4: three pages.
-    QCOMPARE(r.out.trimmed().split(QLatin1Char('\n')).size(), 3);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        QSKIP("pdfinfo is not installed");
-    QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("3"));
-    const QString size = pdfInfo(file, QStringLiteral("Page size"));
-    QVERIFY2(size.startsWith(QLatin1String("84")) && size.contains(QLatin1String("x 595")), qPrintable(size));
 }
 
 void TestCli::failures_data()

@@ -64,7 +64,6 @@ private Q_SLOTS:
     void encoderMatchesImageWriter();
     void pageNumbers_data();
     void pageNumbers();
-    void writesFiles();
     void refusedWriteEndsTheEncoding();
     void dialogShowsValues();
     void dialogStores();
@@ -241,26 +240,6 @@ void TestExport::pageNumbers()
     QFETCH(QList<int>, numbers);
     QCOMPARE(JpegExport::pageNumbers(ExportMode(mode), 4, current, selected, from, to), numbers);
     QCOMPARE(JpegExport::stopsOnFailure(ExportMode(mode)), mode != 2);
-}
-
-void TestExport::writesFiles()
-{
-    Document doc;
-    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 1));
-    const QString base = JpegExport::baseName(dir.filePath(QStringLiteral("Holiday.JPEG")));
-    for (int p = 1; p <= doc.pages.size(); ++p) {
-        QString error;
-        QVERIFY(JpegExport::exportPage(doc.pages.at(p - 1), JpegExport::fileName(base, p), 80, &error));
-        QVERIFY(error.isEmpty());
-    }
-    QImageReader reader(dir.filePath(QStringLiteral("Holiday002.jpg")));
-    QCOMPARE(reader.format(), QByteArray("jpeg"));
-    QCOMPARE(reader.size(), QSize(7000, 9900));
-    // Written again: replaced without asking.
-    QString error;
-    QVERIFY(JpegExport::exportPage(doc.pages.at(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10, &error));
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Holiday002.jpg"))).size()
-            < QFileInfo(dir.filePath(QStringLiteral("Holiday001.jpg"))).size());
 }
 
 void TestExport::refusedWriteEndsTheEncoding()

@@ -297,34 +297,6 @@ private Q_SLOTS:
         }
         QVERIFY2(local > 0, "every page links to another page");
     }
-
-    void everyLanguageHasEveryPage()
-    {
-        const auto names = [](const QString &folder) {
-            QStringList all;
-            QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext())
-                all << QDir(folder).relativeFilePath(it.next());
-            all.sort();
-            return all;
-        };
-        const QStringList english = names(shippedPages("en"));
-        for (const char *required : {"index.htm", "20.htm", "60.htm"})
-            QVERIFY2(english.contains(required), required);
-        QCOMPARE(names(shippedPages("ru")).filter(".htm"), english.filter(".htm"));
-        // What the program finds beside itself is what was written.
-        for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")})
-            for (const QString &name : names(shippedPages(lang)))
-                QVERIFY2(QFileInfo(builtPages(lang) + "/" + name).isFile(), qPrintable(name));
-
-        // Every page can be reached from the contents.
-        QFile index(shippedPages("en") + "/index.htm");
-        QVERIFY(index.open(QIODevice::ReadOnly));
-        const QString contents = QString::fromUtf8(index.readAll());
-        for (const QString &name : english.filter(QRegularExpression("^[^/]*\\.htm$")))
-            if (name != "index.htm")
-                QVERIFY2(contents.contains(QStringLiteral("href=\"%1").arg(name)), qPrintable(name));
-    }
 };
 
 QTEST_MAIN(TestHelp)

@@ -10,17 +10,14 @@
 #include "arrange/Arrange.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -30,45 +27,6 @@
         QSKIP("poppler-utils (pdfinfo) is not installed");
 
 namespace {
-
-// Answers the modal dialogs as they open, one answer each, in order. An
-// answer that did not close its dialog (a file dialog still reading its
-// folder) is given again a little later.
-class ModalAnswers : public QObject
-{
-public:
-    using Answer = std::function<void(QWidget *)>;
-    explicit ModalAnswers(QList<Answer> answers) : m_answers(std::move(answers))
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (!w)
-                return;
-            if (w != m_last) {
-                if (m_answers.isEmpty())
-                    return;
-                m_last = w;
-                m_current = m_answers.takeFirst();
-                m_repeat.start();
-                ++m_answered;
-            } else if (m_repeat.elapsed() < 300) {
-                return;
-            }
-            m_repeat.restart();
-            m_current(w);
-        });
-        m_timer.start(20);
-    }
-    int answered() const { return m_answered; }
-
-private:
-    QList<Answer> m_answers;
-    Answer m_current;
-    QPointer<QWidget> m_last;
-    QElapsedTimer m_repeat;
-    QTimer m_timer;
-    int m_answered = 0;
-};
 
 // A4 with one frame of 100 x 150 mm.
 Page oneTallFrame()
@@ -123,9 +81,11 @@ private slots:
         Arrange dock;
         arrange(dock, {large, small, large, small});
         QString text;
-        ModalAnswers answers({[&](QWidget *w) {
+        int answered = 0;
+        answerInTurn({[&](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
             QVERIFY(box);
+            ++answered;
             text = box->text() + QLatin1Char('\n') + box->informativeText();
             box->findChild<QPushButton *>(goOn ? QStringLiteral("anyway") : QStringLiteral("cancel"))->click();
         }});
@@ -138,7 +98,7 @@ private slots:
         // Sharp pages alone ask nothing.
         QVERIFY(LowResolutionQuestion::confirm(nullptr, dock.document().pages, {0, 2},
                                                LowResolutionQuestion::Output::Print));
-        QCOMPARE(answers.answered(), 1);
+        QCOMPARE(answered, 1);
     }
 
     void exportToPdf()
@@ -149,14 +109,18 @@ private slots:
         UserSettings st;
         const QString file = dir.filePath(QStringLiteral("pages"));
         bool qualityShown = true;
-        ModalAnswers answers({[&](QWidget *w) {
+        int answered = 0;
+        answerInTurn({[&](QWidget *w) {
                                   auto *files = qobject_cast<QFileDialog *>(w);
                                   QVERIFY(files);
-                                  // Typed, as the folder the dialog reads may reset a selection.
+                                  ++answered;
+                                  // Typed and closed as accepted at once: the
+                                  // folder the dialog reads may reset a selection.
                                   files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(file);
-                                  static_cast<QDialog *>(files)->accept();
+                                  static_cast<QDialog *>(files)->done(QDialog::Accepted);
                               },
                               [&](QWidget *w) {
+                                  ++answered;
                                   // Pages 1 to 2 with trim marks; a PDF has no quality.
                                   qualityShown = w->findChild<QSpinBox *>(QStringLiteral("quality"))->isVisible();
                                   w->findChild<QRadioButton *>(QStringLiteral("pages"))->setChecked(true);
@@ -166,11 +130,12 @@ private slots:
                                   qobject_cast<QDialog *>(w)->accept();
                               },
                               [&](QWidget *w) {
+                                  ++answered;
                                   QVERIFY(qobject_cast<QMessageBox *>(w)->text().contains(QLatin1String("Pages: 1.")));
                                   w->findChild<QPushButton *>(QStringLiteral("anyway"))->click();
                               }});
         QVERIFY(ExportCommand::runPdf(nullptr, dock, st, [](const QString &) {}));
-        QCOMPARE(answers.answered(), 3);
+        QCOMPARE(answered, 3);
         QVERIFY(!qualityShown);
         QVERIFY(st.page.cutGuides);
         QVERIFY(dock.renderOptions().cutGuides);
@@ -189,7 +154,9 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("printed.pdf"));
         printer.setOutputFileName(file);
         QString question;
-        ModalAnswers answers({[&](QWidget *w) {
+        int answered = 0;
+        answerInTurn({[&](QWidget *w) {
+                                  ++answered;
                                   // The program's own tab beside the dialog's options.
                                   auto *guides = w->findChild<QCheckBox *>(QStringLiteral("cutGuides"));
                                   if (guides)
@@ -197,11 +164,12 @@ private slots:
                                   qobject_cast<QDialog *>(w)->accept();
                               },
                               [&](QWidget *w) {
+                                  ++answered;
                                   question = qobject_cast<QMessageBox *>(w)->text();
                                   w->findChild<QPushButton *>(QStringLiteral("anyway"))->click();
                               }});
         PrintCommand::run(nullptr, printer, dock, st);
-        QCOMPARE(answers.answered(), 2);
+        QCOMPARE(answered, 2);
         QVERIFY(st.page.cutGuides);
         QVERIFY(dock.renderOptions().cutGuides);
         QVERIFY2(question.contains(QLatin1String("Pages: 2.")), qPrintable(question));

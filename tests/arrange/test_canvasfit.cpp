@@ -94,35 +94,6 @@ private slots:
         verifyPlaced(dock);
     }
 
-    void followsResizesNeverBelowFiveHundred_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("divisor");
-        QTest::newRow("large") << QSize(1600, 1200) << 0;
-        QTest::newRow("small") << QSize(1000, 700) << 0;
-        // Too small for 500 pixels: the canvas stays at 500 and scrolls.
-        QTest::newRow("tiny") << QSize(500, 300) << 59;
-    }
-
-    void followsResizesNeverBelowFiveHundred()
-    {
-        QFETCH(QSize, size);
-        QFETCH(int, divisor);
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        show(dock, QSize(1600, 1000));
-        const int before = dock.canvasDivisor();
-        dock.resize(size);
-        const QSize room = dock.canvasView()->maximumViewportSize();
-        if (divisor == 0)
-            QTRY_VERIFY(dock.canvasArea()->height() > room.height() * 0.95 && dock.canvasArea()->height() <= room.height());
-        else
-            QTRY_COMPARE(dock.canvasDivisor(), divisor);
-        QVERIFY(qMax(dock.canvasArea()->width(), dock.canvasArea()->height()) >= CanvasView::MinLongSide);
-        QVERIFY(size.height() > 1000 ? dock.canvasDivisor() < before : dock.canvasDivisor() >= before);
-        verifyPlaced(dock);
-    }
-
     void ctrlWheelAndKeysZoom()
     {
         Arrange dock;

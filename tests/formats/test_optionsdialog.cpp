@@ -1,7 +1,10 @@
 // The options dialog through its widgets: "Page Settings", "Photo Sizes",
 // "General", the dialog size and stay-open loop, accepting and cancelling.
 // Every dialog and tab works on preferences handed to it; the caller's own
-// values change only through what it takes back.
+// values change only through what it takes back. The main window's options
+// command hands the result to the arrangement dock.
+#include "app/Velmora.h"
+#include "arrange/Arrange.h"
 #include "formats/FormatSettings.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PathEdit.h"
@@ -26,6 +29,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -71,6 +76,22 @@ void answerNextBox(QMessageBox::StandardButton answer)
     });
 }
 
+// Runs `edit` on the options dialog once it is open, then presses `button`.
+void whenOpen(std::function<void(TabOptions *)> edit, const QString &button)
+{
+    QTimer::singleShot(0, [edit, button]() {
+        auto *dialog = qobject_cast<TabOptions *>(SizedDialog::current());
+        if (!dialog || !dialog->isVisible()) {
+            whenOpen(edit, button);
+            return;
+        }
+        edit(dialog);
+        for (QPushButton *b : dialog->findChildren<QPushButton *>())
+            if (b->text() == button)
+                b->click();
+    });
+}
+
 } // namespace
 
 class TestOptionsDialog : public QObject
@@ -86,6 +107,42 @@ private Q_SLOTS:
         st = FormatSettings();
         st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
         st.page.sizesIN = PhotoSizeSelect::defaultInches();
+    }
+
+    // The main window's options command: accepting makes the edited page
+    // setup current (no pages yet), cancelling keeps it and names the paper
+    // in force. The window hands its preferences to the arrangement dock,
+    // where the test reads them.
+    void acceptedWithoutPagesTakesNewPaper()
+    {
+        Velmora w;
+        QCOMPARE(w.arrangeDock()->preferences().page.pageSetup, PageSetup());
+        whenOpen([](TabOptions *d) {
+            d->findChild<QRadioButton *>(QStringLiteral("cmRadio"))->click();
+            d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(11);
+        }, QStringLiteral("Ok"));
+        w.preferences();
+        const FormatSettings &st = w.arrangeDock()->preferences();
+        QCOMPARE(st.page.pageSetup.paperSize, 11);
+        QCOMPARE(st.layout.unitScale, 1000);
+        QCOMPARE(st.page.paperName, QStringLiteral("A5 14.8x21.0 cm"));
+    }
+
+    void cancelKeepsPaperAndItsName()
+    {
+        Velmora w;
+        whenOpen([](TabOptions *d) {
+            d->findChild<QRadioButton *>(QStringLiteral("inchRadio"))->click();
+            d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(1);
+            d->findChild<QSpinBox *>(QStringLiteral("jobBox"))->setValue(7);
+        }, QStringLiteral("Cancel"));
+        w.preferences();
+        const FormatSettings &st = w.arrangeDock()->preferences();
+        QCOMPARE(st.page.pageSetup, PageSetup());
+        QCOMPARE(st.layout.unitScale, 100);
+        QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
+        // The print options act even when the dialog is cancelled.
+        QCOMPARE(st.page.printJobMax, 7);
     }
 
     // The "Page Settings" boxes show the edited page setup and edit it.
