@@ -74,14 +74,3 @@ inline int countIn(const QImage &img, const QRect &r, bool (*test)(QRgb))
             n += test(img.pixel(x, y)) ? 1 : 0;
     return n;
 }
-
-// Bounding box of the pixels passing `test`.
-inline QRect boxOf(const QImage &img, bool (*test)(QRgb))
-{
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (test(img.pixel(x, y)))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}

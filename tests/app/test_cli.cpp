@@ -29,7 +29,6 @@ private Q_SLOTS:
     void exportOptions();
     void failures_data();
     void failures();
-    void settingsUntouched();
     void dateStampFromFileDate();
     void savedProjectOutlivesItsPhotos();
     void savedRowsAreReadFromThePhotos();
@@ -238,13 +237,6 @@ void TestCli::outputOntoFullDisk()
     QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{name});
-}
-
-void TestCli::settingsUntouched()
-{
-    // Nothing is written to the settings store.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY(!QFile::exists(config + QStringLiteral("/Tarnwick/Velmora.conf")));
 }
 
 void TestCli::dateStampFromFileDate()

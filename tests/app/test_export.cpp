@@ -55,8 +55,6 @@ class TestExport : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void baseName_data();
-    void baseName();
     void fileName_data();
     void fileName();
     void marginsStayWhite();
@@ -65,8 +63,6 @@ private Q_SLOTS:
     void pageNumbers_data();
     void pageNumbers();
     void refusedWriteEndsTheEncoding();
-    void dialogShowsValues();
-    void dialogStores();
     void density();
     void fullDisk();
     void command();
@@ -77,25 +73,6 @@ private:
 };
 
 void TestExport::initTestCase() { QVERIFY(dir.isValid()); }
-
-void TestExport::baseName_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("base");
-    QTest::newRow("jpeg capitals") << "/p/Holiday.JPEG" << "/p/Holiday";
-    QTest::newRow("jpg") << "/p/Holiday.jpg" << "/p/Holiday";
-    QTest::newRow("jpg then jpeg") << "/p/a.jpg.jpeg" << "/p/a";
-    QTest::newRow("jpeg then jpg keeps jpeg") << "/p/a.jpeg.jpg" << "/p/a.jpeg";
-    QTest::newRow("no extension") << "/p/Holiday" << "/p/Holiday";
-    QTest::newRow("other extension") << "/p/Holiday.png" << "/p/Holiday.png";
-}
-
-void TestExport::baseName()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, base);
-    QCOMPARE(JpegExport::baseName(chosen), base);
-}
 
 void TestExport::fileName_data()
 {
@@ -252,46 +229,6 @@ void TestExport::refusedWriteEndsTheEncoding()
     QVERIFY(!JpegExport::encodePage(doc.pages.first(), 80, &out, &error));
     QCOMPARE(error, QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
-}
-
-void TestExport::dialogShowsValues()
-{
-    ExportValues v;
-    v.exportMode = ExportMode::PageRange;
-    v.exportFrom = 2;
-    v.exportTo = 5;
-    v.jpegQuality = 77;
-    ExportDialog dialog(v, QStringLiteral("/p/Holiday"));
-    QVERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("pages"))->isChecked());
-    auto *from = dialog.findChild<QSpinBox *>(QStringLiteral("from"));
-    auto *to = dialog.findChild<QSpinBox *>(QStringLiteral("to"));
-    QCOMPARE(from->value(), 2);
-    QCOMPARE(to->maximum(), 5);
-    QCOMPARE(from->maximum(), 5);
-    QVERIFY(from->isEnabled() && to->isEnabled());
-    QCOMPARE(dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->value(), 77);
-    // Another mode disables the range.
-    dialog.findChild<QRadioButton *>(QStringLiteral("allPages"))->setChecked(true);
-    QVERIFY(!from->isEnabled() && !to->isEnabled());
-    bool named = false;
-    for (const QLabel *label : dialog.findChildren<QLabel *>())
-        named = named || label->text() == QLatin1String("/p/HolidayXXX.jpg");
-    QVERIFY(named);
-}
-
-void TestExport::dialogStores()
-{
-    ExportValues v;
-    v.exportTo = 9;
-    ExportDialog dialog(v, QStringLiteral("/p/x"));
-    dialog.findChild<QRadioButton *>(QStringLiteral("selectedPages"))->setChecked(true);
-    dialog.findChild<QSpinBox *>(QStringLiteral("quality"))->setValue(55);
-    dialog.findChild<QSpinBox *>(QStringLiteral("to"))->setValue(4);
-    dialog.store(v);
-    QCOMPARE(v.exportMode, ExportMode::SelectedPages);
-    QCOMPARE(v.jpegQuality, 55);
-    QCOMPARE(v.exportTo, 4);
-    QVERIFY(!dialog.fileNamesRequested());
 }
 
 void TestExport::density()

@@ -15,17 +15,6 @@
 
 namespace {
 
-// The first bytes of a project: the stream string of its magic, then the
-// start of the page setup.
-QByteArray streamStart(const QString &magic)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_5_1);
-    out << magic << qint32(0) << qint32(0) << qint32(9) << false;
-    return bytes;
-}
-
 } // namespace
 
 class TestFileTypes : public QObject
@@ -33,8 +22,6 @@ class TestFileTypes : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void types_data();
-    void types();
     void desktopEntryTypesAreReadable();
 
 private:
@@ -52,44 +39,6 @@ void TestFileTypes::initTestCase()
     QVERIFY(QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/resources/desktop/org.example.velmora.xml"),
                         mime + QStringLiteral("/packages/org.example.velmora.xml")));
     QCOMPARE(QProcess::execute(update, {mime}), 0);
-}
-
-void TestFileTypes::types_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("type");
-    const QString project = QStringLiteral("application/x-velmora-project");
-    const QString layout = QStringLiteral("application/x-velmora-layout");
-    QByteArray layoutBytes;
-    {
-        const QString path = dir.filePath(QStringLiteral("written.vly"));
-        QCOMPARE(LayoutFile::write(path, QStringLiteral("A4"), 21000, 29700, {QRectF(500, 500, 10000, 15000)}),
-                 QString());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        layoutBytes = file.readAll();
-    }
-    QTest::newRow("project by its bytes") << streamStart("VMA 2.C") << "holiday" << project;
-    QTest::newRow("older project by its bytes") << streamStart("VMA 2.0") << "old" << project;
-    QTest::newRow("project by name") << QByteArray("x") << "holiday.vm2" << project;
-    QTest::newRow("project by name in capitals") << QByteArray("x") << "HOLIDAY.VM2" << project;
-    QTest::newRow("layout by its bytes") << layoutBytes << "frames" << layout;
-    QTest::newRow("layout by name") << QByteArray("x") << "frames.vly" << layout;
-    QTest::newRow("another stream string") << streamStart("VMA 3.0") << "other" << "application/octet-stream";
-    QTest::newRow("the magic as plain text") << QByteArray("VMA 2.C and more text\n") << "notes" << "text/plain";
-}
-
-void TestFileTypes::types()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, name);
-    QFETCH(QString, type);
-    QFile file(dir.filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), qint64(content.size()));
-    file.close();
-    QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
 }
 
 // Every image type the desktop entry offers to open has a reader here (TIFF

@@ -66,11 +66,6 @@ QAction *languageAction(Velmora &w, const QString &locale)
     return nullptr;
 }
 
-QString shippedPages(const QString &language)
-{
-    return QStringLiteral(VELMORA_SOURCE_DIR "/resources/help/Help_") + language;
-}
-
 QString builtPages(const QString &language) { return QStringLiteral(VELMORA_BIN_DIR "/Help_") + language; }
 
 } // namespace
@@ -130,37 +125,6 @@ private Q_SLOTS:
         help.setPage(language, page);
         QCOMPARE(browserOf(&help)->documentTitle(), title);
         QCOMPARE(browserOf(&help)->toPlainText().isEmpty(), title.isEmpty());
-    }
-
-    void pictureMissingInLanguageComesFromEnglish()
-    {
-        Help help(pages.filePath("beside"));
-        help.setPage("ru", "index.htm");
-        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents RU"));
-        const QImage pic = browserOf(&help)->document()->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
-        QCOMPARE(pic.size(), QSize(7, 5));
-    }
-
-    void backAndForward()
-    {
-        Help help(pages.filePath("beside"));
-        QPushButton *back = button(&help, "<<");
-        QPushButton *forward = button(&help, ">>");
-        QVERIFY(back && forward);
-        help.setPage("en", "index.htm");
-        QVERIFY(!back->isEnabled());
-        // A link of the page, followed as a click follows it.
-        browserOf(&help)->setSource(QUrl("only-en.htm"));
-        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
-        QVERIFY(back->isEnabled());
-        QVERIFY(!forward->isEnabled());
-        QTest::mouseClick(back, Qt::LeftButton);
-        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
-        QVERIFY(forward->isEnabled());
-        QTest::mouseClick(forward, Qt::LeftButton);
-        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Only EN"));
-        QTest::mouseClick(button(&help, "Contents"), Qt::LeftButton);
-        QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents EN"));
     }
 
     void languageSwitchShowsSamePage()
@@ -246,56 +210,6 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("О программе"));
         // The Russian pages of the web site.
         QVERIFY2(text.contains("https://velmora.example.org/ru/"), qPrintable(text));
-    }
-
-    void everyLocalLinkResolves_data()
-    {
-        QTest::addColumn<QString>("page");
-        for (const QString &lang : {QStringLiteral("en"), QStringLiteral("ru")}) {
-            QDirIterator it(shippedPages(lang), {"*.htm"}, QDir::Files);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                QTest::addRow("%s/%s", qPrintable(lang), qPrintable(it.fileName())) << path;
-            }
-        }
-    }
-
-    void everyLocalLinkResolves()
-    {
-        QFETCH(QString, page);
-        QFile f(page);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(f.readAll());
-        QVERIFY2(html.contains("<title>"), "every page has a title");
-        const QDir dir = QFileInfo(page).absoluteDir();
-        const QRegularExpression attribute(QStringLiteral("(href|src)\\s*=\\s*\"([^\"]*)\""));
-        auto it = attribute.globalMatch(html);
-        int local = 0;
-        while (it.hasNext()) {
-            const auto m = it.next();
-            const QString target = m.captured(2);
-            const QUrl url(target);
-            if (!url.scheme().isEmpty()) {
-                QVERIFY2(url.scheme() == "https" || url.scheme() == "mailto", qPrintable(target));
-                QVERIFY2(url.host().endsWith("velmora.example.org") || url.path().endsWith("@velmora.example.org"),
-                         qPrintable(target));
-                continue;
-            }
-            ++local;
-            const QString file = url.path().isEmpty() ? page : dir.filePath(url.path());
-            QVERIFY2(QFileInfo(file).isFile(), qPrintable(target));
-            if (m.captured(1) == "src")
-                QVERIFY2(!QImage(file).isNull(), qPrintable(target));
-            if (url.hasFragment()) {
-                QFile t(file);
-                QVERIFY(t.open(QIODevice::ReadOnly));
-                const QString targetHtml = QString::fromUtf8(t.readAll());
-                QVERIFY2(targetHtml.contains(QStringLiteral("name=\"%1\"").arg(url.fragment()))
-                             || targetHtml.contains(QStringLiteral("id=\"%1\"").arg(url.fragment())),
-                         qPrintable(target));
-            }
-        }
-        QVERIFY2(local > 0, "every page links to another page");
     }
 };
 

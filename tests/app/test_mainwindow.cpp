@@ -32,14 +32,6 @@ QString storePath()
     return QSettings(QStringLiteral("Tarnwick"), QStringLiteral("Velmora")).fileName();
 }
 
-QStringList menuTitles(QMainWindow &w)
-{
-    QStringList titles;
-    for (QAction *a : w.menuBar()->actions())
-        titles << a->text();
-    return titles;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -48,12 +40,7 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init() { QFile::remove(storePath()); }
-    void freshWindow();
-    void languageSwitchRetranslates();
-    void cancelOnCloseKeepsWindowAndWritesNothing();
     void closeWritesEveryKey();
-    void recentMenu();
-    void titleAndModifiedMark();
     void pageChangesMarkModified();
     void themeFromPalette_data();
     void themeFromPalette();
@@ -73,66 +60,6 @@ void TestMainWindow::initTestCase()
     qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
     QVERIFY(storePath().startsWith(home.path()));
-}
-
-void TestMainWindow::freshWindow()
-{
-    Velmora w;
-    auto *bar = w.findChild<QToolBar *>("fileToolBar");
-    QVERIFY(bar);
-    // The docks are found by these names when the window state is restored.
-    for (const char *name : {"SelectedDock", "AvailableDock", "ArrangeDock"})
-        QVERIFY2(w.findChild<QDockWidget *>(name), name);
-    QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Selected 0 Images"));
-
-    // Nothing selected and no pages: nothing to arrange, print or save.
-    for (QAction *a : bar->actions()) {
-        if (a->icon().isNull())
-            continue;
-        if (a->text() == "&Print..." || a->text() == "Save")
-            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-    }
-    QVERIFY(QDir(w.settings().layout.documentsFolder).exists());
-    QVERIFY(w.settings().layout.documentsFolder.endsWith("/Velmora/"));
-}
-
-void TestMainWindow::languageSwitchRetranslates()
-{
-    Velmora w;
-    QCOMPARE(w.languageCount(), 2);
-    QVERIFY(w.languageMenu()->isEnabled());
-    QAction *english = nullptr, *russian = nullptr;
-    for (QAction *a : w.languageMenu()->actions())
-        (a->data().toString() == "en" ? english : russian) = a;
-    QVERIFY(english && russian);
-    QVERIFY(english->isChecked());
-    QCOMPARE(w.settings().shell.language, QStringLiteral("en"));
-    QCOMPARE(russian->text(), QStringLiteral("&%1 Русский").arg(russian == w.languageMenu()->actions().first() ? 1 : 2));
-
-    russian->trigger();
-    QCOMPARE(w.settings().shell.language, QStringLiteral("ru"));
-    QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
-    QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
-    QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Выбрано 0 изображений"));
-    english->trigger();
-    QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
-}
-
-void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()
-{
-    Velmora w;
-    w.setModified(true);
-    QString question;
-    answerInTurn({[&question](QWidget *box) {
-        question = qobject_cast<QMessageBox *>(box)->text();
-        qobject_cast<QMessageBox *>(box)->button(QMessageBox::Cancel)->click();
-    }});
-    QVERIFY(!w.close());
-    // A project never saved is named in the question.
-    QCOMPARE(question, QStringLiteral("Project Untitled has been modified. Do you want to save your changes?"));
-    QVERIFY(w.isVisible());
-    QSettings s(QStringLiteral("Tarnwick"), QStringLiteral("Velmora"));
-    QVERIFY(s.childGroups().isEmpty());
 }
 
 void TestMainWindow::closeWritesEveryKey()
@@ -165,41 +92,6 @@ void TestMainWindow::closeWritesEveryKey()
     QApplication::processEvents();
     QCOMPARE(again.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Selected 0 Images"));
     QCOMPARE(again.settings().shell.language, QStringLiteral("en"));
-}
-
-void TestMainWindow::recentMenu()
-{
-    Velmora w;
-    QMenu *recent = nullptr;
-    for (QMenu *m : w.findChildren<QMenu *>())
-        if (m->title() == "Recent...")
-            recent = m;
-    QVERIFY(recent);
-    QVERIFY(!recent->menuAction()->isVisible());
-    for (int i = 0; i < 12; ++i)
-        w.addRecentFile(QStringLiteral("/projects/p%1.vm2").arg(i));
-    w.addRecentFile("/projects/p3.vm2");
-    QVERIFY(recent->menuAction()->isVisible());
-    w.updateRecentFileActions();
-    QStringList shown;
-    for (QAction *a : recent->actions())
-        if (a->isVisible())
-            shown << a->text();
-    QCOMPARE(shown.size(), 10);
-    QCOMPARE(shown.first(), QStringLiteral("&1 p3.vm2"));
-    QCOMPARE(shown.at(1), QStringLiteral("&2 p11.vm2"));
-}
-
-void TestMainWindow::titleAndModifiedMark()
-{
-    Velmora w;
-    w.setModified(true);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora[*]"));
-    QVERIFY(w.isWindowModified());
-    w.setCurrentFile("/p/trip.vm2");
-    QCOMPARE(w.windowTitle(), QStringLiteral("Velmora - /p/trip.vm2[*]"));
-    QVERIFY(!w.isWindowModified());
-    w.setCurrentFile(QString());
 }
 
 void TestMainWindow::pageChangesMarkModified()

@@ -68,39 +68,6 @@ private slots:
         large = writePhoto(dir.path(), QStringLiteral("large.jpg"), Qt::blue, 3000, 2000);
     }
 
-    void questionNamesThePages_data()
-    {
-        QTest::addColumn<bool>("goOn");
-        QTest::newRow("print anyway") << true;
-        QTest::newRow("cancel") << false;
-    }
-
-    void questionNamesThePages()
-    {
-        QFETCH(bool, goOn);
-        Arrange dock;
-        arrange(dock, {large, small, large, small});
-        QString text;
-        int answered = 0;
-        answerInTurn({[&](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            QVERIFY(box);
-            ++answered;
-            text = box->text() + QLatin1Char('\n') + box->informativeText();
-            box->findChild<QPushButton *>(goOn ? QStringLiteral("anyway") : QStringLiteral("cancel"))->click();
-        }});
-        QCOMPARE(LowResolutionQuestion::confirm(nullptr, dock.document().pages, {0, 1, 2, 3},
-                                                LowResolutionQuestion::Output::Print),
-                 goOn);
-        QVERIFY2(text.contains(QLatin1String("Pages: 2, 4.")), qPrintable(text));
-        QVERIFY(text.contains(QLatin1String("150 ppi")));
-        QVERIFY(text.contains(QLatin1String("Print them anyway?")));
-        // Sharp pages alone ask nothing.
-        QVERIFY(LowResolutionQuestion::confirm(nullptr, dock.document().pages, {0, 2},
-                                               LowResolutionQuestion::Output::Print));
-        QCOMPARE(answered, 1);
-    }
-
     void exportToPdf()
     {
         REQUIRE_PDFINFO()
@@ -141,84 +108,6 @@ private slots:
         QVERIFY(dock.renderOptions().cutGuides);
         QCOMPARE(st.exports.pdfName, file + QStringLiteral(".pdf"));
         QCOMPARE(pdfInfo(file + QStringLiteral(".pdf"), QStringLiteral("Pages")), QStringLiteral("2"));
-    }
-
-    void printDialogOffersTrimMarks()
-    {
-        REQUIRE_PDFINFO()
-        Arrange dock;
-        arrange(dock, {large, small});
-        UserSettings st;
-        QPrinter printer(QPrinter::ScreenResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
-        printer.setOutputFileName(file);
-        QString question;
-        int answered = 0;
-        answerInTurn({[&](QWidget *w) {
-                                  ++answered;
-                                  // The program's own tab beside the dialog's options.
-                                  auto *guides = w->findChild<QCheckBox *>(QStringLiteral("cutGuides"));
-                                  if (guides)
-                                      guides->setChecked(true);
-                                  qobject_cast<QDialog *>(w)->accept();
-                              },
-                              [&](QWidget *w) {
-                                  ++answered;
-                                  question = qobject_cast<QMessageBox *>(w)->text();
-                                  w->findChild<QPushButton *>(QStringLiteral("anyway"))->click();
-                              }});
-        PrintCommand::run(nullptr, printer, dock, st);
-        QCOMPARE(answered, 2);
-        QVERIFY(st.page.cutGuides);
-        QVERIFY(dock.renderOptions().cutGuides);
-        QVERIFY2(question.contains(QLatin1String("Pages: 2.")), qPrintable(question));
-        QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("2"));
-    }
-
-    void commandLineWarnsAndSucceeds()
-    {
-        const QString base = dir.filePath(QStringLiteral("warned"));
-        const Run r = velmora({QStringLiteral("--export-jpeg"), base, QStringLiteral("--paper"), QStringLiteral("A4"),
-                               QStringLiteral("--unit"), QStringLiteral("mm"), QStringLiteral("--photo-size"),
-                               QStringLiteral("100x150"), small, large});
-        QCOMPARE(r.code, 0);
-        const QStringList lines = r.err.trimmed().split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines.first().contains(small) && lines.first().contains(QLatin1String("50 ppi")), qPrintable(r.err));
-        QVERIFY(QFile::exists(base + QStringLiteral("001.jpg")));
-    }
-
-    void commandLineTrimMarks()
-    {
-        const QStringList common{QStringLiteral("--paper"), QStringLiteral("A4"), QStringLiteral("--unit"),
-                                 QStringLiteral("mm"), QStringLiteral("--photo-size"), QStringLiteral("100x150"),
-                                 QStringLiteral("--no-credit"), large, large};
-        const QString plainBase = dir.filePath(QStringLiteral("plain"));
-        const QString markedBase = dir.filePath(QStringLiteral("marked"));
-        QCOMPARE(velmora(QStringList{QStringLiteral("--export-jpeg"), plainBase} + common).code, 0);
-        QCOMPARE(velmora(QStringList{QStringLiteral("--export-jpeg"), markedBase, QStringLiteral("--cut-guides")} + common).code, 0);
-        const QImage plain = QImage(plainBase + QStringLiteral("001.jpg")).convertToFormat(QImage::Format_RGB32);
-        const QImage marked = QImage(markedBase + QStringLiteral("001.jpg")).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(!plain.isNull());
-        QCOMPARE(marked.size(), plain.size());
-        int marks = 0;
-        for (int y = 0; y < plain.height(); ++y) {
-            const auto *a = reinterpret_cast<const QRgb *>(plain.constScanLine(y));
-            const auto *b = reinterpret_cast<const QRgb *>(marked.constScanLine(y));
-            for (int x = 0; x < plain.width(); ++x) {
-                if (qGray(a[x]) < 235) {
-                    // The photographs and their outlines are untouched, to
-                    // the last bit.
-                    if (a[x] != b[x])
-                        QFAIL(qPrintable(QStringLiteral("a photo pixel changed at %1,%2").arg(x).arg(y)));
-                } else if (qGray(b[x]) < 100) {
-                    ++marks;
-                }
-            }
-        }
-        // Marks of 3 mm (100 pixels at 0.03 mm) in the white space.
-        QVERIFY2(marks > 4 * 90, qPrintable(QString::number(marks)));
     }
 };
 

@@ -32,13 +32,9 @@ private Q_SLOTS:
     void choice();
     void jobs_data();
     void jobs();
-    void paper_data();
-    void paper();
     void printerSetUp();
-    void pdfPages();
     void pdfMatchesRendering();
     void pdfKeepsPhotoResolution();
-    void jobsOnPrinter();
     void cancel();
     void cancelKeepsFinishedJobs();
     void dialogPages_data();
@@ -161,44 +157,6 @@ void TestPrint::jobs()
     QCOMPARE(one.size(), jobs.isEmpty() ? 0 : 1);
 }
 
-void TestPrint::paper_data()
-{
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<int>("orientation");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::addColumn<QSizeF>("expected");
-    QTest::addColumn<bool>("standardA4");
-    QTest::newRow("A4 portrait mm") << 1 << 0 << 210.0 << 297.0 << QSizeF(210, 297) << true;
-    QTest::newRow("A4 landscape mm") << 1 << 1 << 297.0 << 210.0 << QSizeF(210, 297) << true;
-    QTest::newRow("A4 landscape in, long side truncated") << 0 << 1 << 11.69 << 8.26 << QSizeF(209.804, 296) << false;
-    QTest::newRow("A4 portrait cm") << 2 << 0 << 21.0 << 29.7 << QSizeF(210, 297) << true;
-}
-
-void TestPrint::paper()
-{
-    QFETCH(int, unit);
-    QFETCH(int, orientation);
-    QFETCH(double, width);
-    QFETCH(double, height);
-    QFETCH(QSizeF, expected);
-    QFETCH(bool, standardA4);
-    PageSetup d;
-    d.unit = unit;
-    d.orientation = orientation;
-    d.width = width;
-    d.height = height;
-    d.paperSize = 7;
-    const PrintPlan::Paper p = PrintPlan::paperFor(d);
-    QVERIFY(qAbs(p.sizeMm.width() - expected.width()) < 1e-6);
-    QVERIFY(qAbs(p.sizeMm.height() - expected.height()) < 1e-6);
-    QCOMPARE(p.orientation, orientation ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QCOMPARE(PrintPlan::pageSizeFor(p).id() == QPageSize::A4, standardA4);
-    const QSizeF set = PrintPlan::pageSizeFor(p).size(QPageSize::Millimeter);
-    QVERIFY2(qAbs(set.width() - expected.width()) < 0.01 && qAbs(set.height() - expected.height()) < 0.01,
-             qPrintable(QStringLiteral("%1 x %2").arg(set.width()).arg(set.height())));
-}
-
 void TestPrint::printerSetUp()
 {
     QPrinter printer(QPrinter::ScreenResolution);
@@ -221,43 +179,6 @@ void TestPrint::printerSetUp()
     PrintJob::setUp(printer, PrintPlan::paperFor(d));
     QVERIFY(printer.fullPage());
     QCOMPARE(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF());
-}
-
-void TestPrint::pdfPages()
-{
-    REQUIRE_PDFINFO()
-    Document doc;
-    arrangeDocument(doc, dir.path(), 6, a4Layout(1, 2));
-    QCOMPARE(doc.pages.size(), 3);
-    QPrinter printer(QPrinter::ScreenResolution);
-    toPdf(printer, QStringLiteral("range.pdf"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    PrintPlan::Choice c;
-    c.range = Range::PageRange;
-    c.fromPage = 2;
-    c.toPage = 3;
-    QList<int> drawn;
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(c, 3), 1, true, 5),
-                                               [&drawn](int, int, int index) {
-                                                   drawn << index;
-                                                   return true;
-                                               });
-    QCOMPARE(drawn, (QList<int>{1, 2}));
-    QCOMPARE(r.jobsSent, 1);
-    QCOMPARE(pdfInfo(printer.outputFileName(), QStringLiteral("Pages")), QStringLiteral("2"));
-    const QString a4 = pdfInfo(printer.outputFileName(), QStringLiteral("Page size"));
-    QVERIFY2(a4.startsWith(QLatin1String("595")) && a4.contains(QLatin1String("(A4)")), qPrintable(a4));
-
-    // Landscape paper gives a landscape PDF page.
-    PageSetup d;
-    d.orientation = 1;
-    d.width = 297;
-    d.height = 210;
-    printer.setOutputFileName(pdf(QStringLiteral("landscape.pdf")));
-    PrintJob::setUp(printer, PrintPlan::paperFor(d));
-    PrintJob::print(printer, doc.pages, {{0}});
-    const QString size = pdfInfo(printer.outputFileName(), QStringLiteral("Page size"));
-    QVERIFY2(size.startsWith(QLatin1String("84")) && size.contains(QLatin1String("x 595")), qPrintable(size));
 }
 
 void TestPrint::pdfMatchesRendering()
@@ -324,27 +245,6 @@ void TestPrint::pdfKeepsPhotoResolution()
         QVERIFY2(qMax(f.at(3).toInt(), f.at(4).toInt()) >= needed - 2, qPrintable(line));
     }
     QCOMPARE(images, 2);
-}
-
-void TestPrint::jobsOnPrinter()
-{
-    REQUIRE_PDFINFO()
-    Document doc;
-    arrangeDocument(doc, dir.path(), 12, a4Layout(1, 1));
-    QCOMPARE(doc.pages.size(), 12);
-    QPrinter printer(QPrinter::ScreenResolution);
-    toPdf(printer, QStringLiteral("jobs.pdf"));
-    printer.setCopyCount(2);
-    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    QList<int> all;
-    for (int i = 0; i < 12; ++i)
-        all << i;
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, PrintPlan::jobs(all, 1, true, 5));
-    QCOMPARE(r.jobsSent, 3);
-    QCOMPARE(r.pagesPrinted, 12);
-    // Each job began the file anew: the last one holds its two pages.
-    QCOMPARE(pdfInfo(printer.outputFileName(), QStringLiteral("Pages")), QStringLiteral("2"));
-    QCOMPARE(printer.copyCount(), 2); // the dialog's choice survives
 }
 
 void TestPrint::cancel()

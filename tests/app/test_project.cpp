@@ -298,20 +298,6 @@ private Q_SLOTS:
         QVERIFY(in.atEnd());
     }
 
-    void sameFileEmbeddedOnce()
-    {
-        ProjectContents c = sample(a, b);
-        c.pages.resize(1);
-        c.pages[0].frames = {fullFrame(a, 0), fullFrame(a, 1)};
-        c.pages[0].frames[0].logo = c.pages[0].frames[1].logo = false;
-        QString error;
-        EmbeddedTable written;
-        QVERIFY(ProjectFile::write(path("once.vm2"), c, ImageSource(), error, &written));
-        QCOMPARE(written.keys(), QStringList{a});
-        const qint64 photoSize = QFileInfo(a).size();
-        QVERIFY(QFileInfo(path("once.vm2")).size() < 2 * photoSize);
-    }
-
     void olderFormatHasNoLogos()
     {
         Writer w;
@@ -584,36 +570,6 @@ private Q_SLOTS:
         // No temporary file is left beside the project.
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("moving*")}, QDir::Files),
                  QStringList{QStringLiteral("moving.vm2")});
-    }
-
-    // The copies are kept in memory while the byte budget allows, counting
-    // what is held already; the others are read again on demand.
-    void budgetOfKeptCopies()
-    {
-        ProjectContents c = sample(a, b);
-        QString error;
-        QVERIFY(ProjectFile::write(path("budget.vm2"), c, ImageSource(), error));
-        ProjectContents loose, full;
-        QVERIFY(readBack(path("budget.vm2"), loose, error, 0));
-        QCOMPARE(loose.embedded.value(a).bytes, contentOf(a));
-        QVERIFY(readBack(path("budget.vm2"), full, error, ByteBudget::Limit + 1));
-        QVERIFY(full.embedded.value(a).bytes.isEmpty());
-        QCOMPARE(full.keptBytes, 0);
-    }
-
-    void extensionIsAppended_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << "/p/order" << "/p/order.vm2";
-        QTest::newRow("capitals") << "/p/order.VM2" << "/p/order.VM2";
-        QTest::newRow("another") << "/p/order.jpg" << "/p/order.jpg.vm2";
-    }
-    void extensionIsAppended()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        QCOMPARE(ProjectFile::withExtension(name), expected);
     }
 };
 

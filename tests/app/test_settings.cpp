@@ -86,24 +86,6 @@ class TestSettings : public QObject
     QString iniPath(const QString &name) const { return dir.filePath(name + QStringLiteral(".ini")); }
 
 private Q_SLOTS:
-    // What the reader falls back to is what the program starts with, and
-    // it replaces whatever was there before.
-    void freshStoreGivesDefaults()
-    {
-        QSettings s(iniPath("fresh"), QSettings::IniFormat);
-        UserSettings st = changed();
-        read(s, st);
-        UserSettings expected;
-        expected.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
-        expected.page.sizesIN = PhotoSizeSelect::defaultInches();
-        QCOMPARE(stored(st), stored(expected));
-        QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
-        // Each test runs with its own HOME, which has exactly one documents
-        // location.
-        QVERIFY(!Settings::documentsDefault().isEmpty());
-        QCOMPARE(st.shell.projectPath, Settings::documentsDefault());
-    }
-
     void pageFormatKeyIsCyrillic()
     {
         {

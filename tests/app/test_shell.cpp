@@ -18,11 +18,6 @@ private Q_SLOTS:
     void projectRouting();
     void paperCheck_data();
     void paperCheck();
-    void recentFiles();
-    void languages_data();
-    void languages();
-    void dataFolder_data();
-    void dataFolder();
 
 private:
     QTemporaryDir dir;
@@ -86,82 +81,6 @@ void TestShell::paperCheck()
     Shell::printableArea(inches, w, h);
     QCOMPARE(w, 20980); // 8.26 * 2540, truncated
     QCOMPARE(h, 29692);
-}
-
-void TestShell::recentFiles()
-{
-    QSettings s(dir.filePath("recent.ini"), QSettings::IniFormat);
-    QVERIFY(RecentFiles::read(s).isEmpty());
-    RecentFiles::add(s, "/p/a.vm2");
-    RecentFiles::add(s, "/p/b.vm2");
-    QStringList list = RecentFiles::add(s, "/p/a.vm2");
-    QCOMPARE(list, (QStringList{"/p/a.vm2", "/p/b.vm2"}));
-    for (int i = 0; i < 12; ++i)
-        RecentFiles::add(s, QStringLiteral("/p/%1.vm2").arg(i));
-    list = RecentFiles::read(s);
-    QCOMPARE(list.size(), 14); // the stored list is never shortened
-    QCOMPARE(list.first(), QStringLiteral("/p/11.vm2"));
-    QCOMPARE(s.value("recentFileList/1/file").toString(), QStringLiteral("/p/11.vm2"));
-}
-
-void TestShell::languages_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("saved");
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("nothing saved: English") << QStringList{"ru", "en"} << QString() << "en";
-    QTest::newRow("saved Russian") << QStringList{"en", "ru"} << "ru" << "ru";
-    QTest::newRow("saved unknown: last listed") << QStringList{"ru"} << "de" << "ru";
-    QTest::newRow("no files") << QStringList{} << QString() << QString();
-}
-
-void TestShell::languages()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, saved);
-    QFETCH(QString, chosen);
-    QTemporaryDir tdir;
-    for (const QString &locale : files) {
-        const QString name = QStringLiteral("Velmora_%1.qm").arg(locale);
-        QVERIFY(QFile::copy(QStringLiteral(VELMORA_BIN_DIR "/Translations/") + name, tdir.filePath(name)));
-    }
-    const QVector<Shell::Language> found = Shell::findLanguages(tdir.path());
-    QCOMPARE(found.size(), files.size());
-    for (const Shell::Language &l : found)
-        QCOMPARE(l.name, l.locale == "en" ? QStringLiteral("English") : QStringLiteral("Русский"));
-    const int index = Shell::chooseLanguage(found, saved);
-    QCOMPARE(index < 0 ? QString() : found[index].locale, chosen);
-}
-
-void TestShell::dataFolder_data()
-{
-    // Folders made under a prefix: "bin" holds the executable.
-    QTest::addColumn<QStringList>("made");
-    QTest::addColumn<QString>("found");
-    QTest::newRow("build folder") << QStringList{"bin/Translations"} << "bin/Translations";
-    QTest::newRow("installed") << QStringList{"share/velmora/Translations"} << "share/velmora/Translations";
-    QTest::newRow("beside wins") << QStringList{"bin/Translations", "share/velmora/Translations"}
-                                 << "bin/Translations";
-    QTest::newRow("a file is no folder") << QStringList{"share/velmora/Translations/"} << "bin/Translations";
-    QTest::newRow("neither") << QStringList{} << "bin/Translations";
-}
-
-void TestShell::dataFolder()
-{
-    QFETCH(QStringList, made);
-    QFETCH(QString, found);
-    QTemporaryDir prefix;
-    QVERIFY(QDir().mkpath(prefix.filePath("bin")));
-    for (const QString &path : made) {
-        if (path.endsWith('/')) { // a plain file where a folder would be
-            QVERIFY(QDir().mkpath(prefix.filePath(path.section('/', 0, -3))));
-            QFile file(prefix.filePath(path.chopped(1)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else {
-            QVERIFY(QDir().mkpath(prefix.filePath(path)));
-        }
-    }
-    QCOMPARE(Shell::dataFolder(prefix.filePath("bin"), "Translations"), prefix.filePath(found));
 }
 
 QTEST_GUILESS_MAIN(TestShell)

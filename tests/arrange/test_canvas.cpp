@@ -34,26 +34,6 @@ private slots:
                << writePhoto(dir, "c.jpg", Qt::green);
     }
 
-    void framesSitOnTheCanvasAtItsScale()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        QCOMPARE(dock.frameWidgets().size(), 4);
-        FrameWidget *w = frameWidget(dock, 3);
-        QVERIFY(w);
-        // Frame (10500, 15000, 10000, 14000) at 59 per pixel.
-        QCOMPARE(w->pos(), QPoint(10500 / 59, 15000 / 59));
-        QCOMPARE(w->minimumSize(), QSize(10000 / 59, 14000 / 59));
-        // Filled frames show their picture; the empty one the hint.
-        QVERIFY(!frameWidget(dock, 0)->icon().isNull());
-        // The tip: the file, its pixels, and 400 x 300 across 140 mm print at 72 ppi.
-        QVERIFY(frameWidget(dock, 0)->toolTip().startsWith(photos[0] + "\n400x300\n"));
-        QVERIFY(frameWidget(dock, 0)->toolTip().contains("72 ppi"));
-        QVERIFY(w->icon().isNull());
-        QCOMPARE(w->text(), QString("Drag desired\nimages to\nthe layout."));
-        QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 0));
-    }
-
     void unreadableFileShowsWhy()
     {
         // Not a blank frame: the file and the reason.
@@ -95,43 +75,6 @@ private slots:
         QVERIFY(refused->icon().isNull());
         QVERIFY2(refused->text().startsWith("huge.jpg\n") && refused->toolTip().contains("60000"),
                  qPrintable(refused->toolTip()));
-    }
-
-    void ctrlClickAddsPlainClickReplaces()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        QSignalSpy changed(frameWidget(dock, 0), &FrameWidget::changeFrame);
-        QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton, Qt::ControlModifier);
-        QTest::mouseClick(frameWidget(dock, 2), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(selection(dock), QVector<bool>({true, false, true, false}));
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(dock.currentFrameWidget(), frameWidget(dock, 2));
-        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
-        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
-        // Ctrl+click on a selected frame takes it out again.
-        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(selection(dock), QVector<bool>({false, false, false, false}));
-    }
-
-    void shiftArrowsGrowAndShrink()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
-        QTest::keyClick(frameWidget(dock, 1), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(selection(dock), QVector<bool>({false, true, true, false}));
-        QTest::keyClick(frameWidget(dock, 2), Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
-        // At the ends nothing happens.
-        QTest::keyClick(frameWidget(dock, 3), Qt::Key_Down, Qt::ShiftModifier);
-        QTest::keyClick(frameWidget(dock, 0), Qt::Key_Up, Qt::ShiftModifier);
-        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
-        // Ctrl+A selects every frame; A alone does nothing.
-        QTest::keyClick(frameWidget(dock, 0), Qt::Key_A);
-        QCOMPARE(selection(dock), QVector<bool>({false, true, false, false}));
-        QTest::keyClick(frameWidget(dock, 0), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(selection(dock), QVector<bool>({true, true, true, true}));
     }
 
     void keysReachTheCommands()
@@ -316,20 +259,6 @@ private slots:
         QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(frameWidget(dock, 0), &refused);
         QVERIFY(!refused.isAccepted());
-    }
-
-    void selectedFrameIsOutlinedInGreen()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        dock.resize(900, 700);
-        FrameWidget *w = frameWidget(dock, 3);
-        QImage before = w->grab().toImage();
-        QTest::mouseClick(w, Qt::LeftButton);
-        QImage after = w->grab().toImage();
-        const QRgb edge = after.pixel(w->width() / 2, 1);
-        QVERIFY(qGreen(edge) > 100 && qRed(edge) < 100 && qBlue(edge) < 100);
-        QVERIFY(before.pixel(w->width() / 2, 1) != edge);
     }
 };
 

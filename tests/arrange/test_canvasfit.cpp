@@ -25,8 +25,6 @@ Page a4TwoTall()
     return testGridPage(grid, QStringLiteral("2 100x150 mm"));
 }
 
-bool isBadgeRed(QRgb c) { return qRed(c) > 170 && qGreen(c) < 40 && qBlue(c) < 40; }
-
 } // namespace
 
 class TestCanvasFit : public QObject
@@ -76,22 +74,6 @@ private slots:
         QVERIFY(dir.isValid());
         photos << writePhoto(dir, "small.jpg", Qt::green, 300, 200) << writePhoto(dir, "large.jpg", Qt::blue, 3000, 2000);
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    }
-
-    void wholePageFillsThePanelHeight()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        show(dock, QSize(1600, 1000));
-        const QSize room = dock.canvasView()->maximumViewportSize();
-        // A4 is taller than the panel is wide-for-its-height: the height
-        // decides, and the whole page is in sight without scrolling.
-        QTRY_VERIFY(dock.canvasArea()->height() > room.height() * 0.95);
-        QVERIFY(dock.canvasArea()->height() <= room.height());
-        QVERIFY(dock.canvasArea()->width() <= room.width());
-        QVERIFY(!dock.canvasView()->verticalScrollBar()->isVisible());
-        QCOMPARE(dock.canvasDivisor(), (29700 + room.height() - 8 - 1) / (room.height() - 8));
-        verifyPlaced(dock);
     }
 
     void ctrlWheelAndKeysZoom()
@@ -160,41 +142,6 @@ private slots:
         QCOMPARE(dock.page(0).frames[3].fileName, photos[1]);
         QApplication::processEvents();
         verifyPlaced(dock);
-    }
-
-    void picturesAtScreenDensity()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos);
-        show(dock, QSize(1200, 900));
-        FrameWidget *w = frameWidget(dock, 1);
-        QCOMPARE(w->devicePixelRatioF(), 2.0);
-        const QList<QSize> sizes = w->icon().availableSizes();
-        QCOMPARE(sizes.size(), 1);
-        QCOMPARE(sizes.first(), w->minimumSize() * 2);
-        QCOMPARE(w->iconSize(), w->minimumSize());
-    }
-
-    void lowResolutionBadge()
-    {
-        // A 300 x 200 photograph across a 100 x 150 mm frame prints at 50
-        // ppi; 3000 x 2000 at 508.
-        Arrange dock;
-        arrangeTall(dock);
-        show(dock, QSize(1200, 900));
-        FrameWidget *soft = frameWidget(dock, 0);
-        FrameWidget *sharp = frameWidget(dock, 1);
-        QCOMPARE(soft->lowPpi(), 50);
-        QCOMPARE(sharp->lowPpi(), 0);
-        QVERIFY(sharp->badgeRect().isEmpty());
-        QVERIFY(soft->toolTip().contains(QLatin1String("50 ppi")));
-        // Red on the green photograph where the badge is, nowhere on the
-        // sharp one.
-        const QImage softShot = soft->grab().toImage();
-        const QRect badge(soft->badgeRect().topLeft() * 2, soft->badgeRect().size() * 2);
-        QVERIFY(countIn(softShot, badge, isBadgeRed) > badge.width() * badge.height() / 4);
-        const QImage sharpShot = sharp->grab().toImage();
-        QCOMPARE(countIn(sharpShot, sharpShot.rect(), isBadgeRed), 0);
     }
 
     void trimMarksOnTheCanvas()

@@ -143,63 +143,6 @@ private slots:
         QVERIFY(values.page.pageSetup == before.page.pageSetup);
     }
 
-    void rememberedNameSelectsTheRow()
-    {
-        values.layout.pageFormatName = " 2-100x150 mm";
-        const PageSetup setup;
-        PageFormat chooser(&values, setup, ChooserMode::ChangeAll);
-        QCOMPARE(chooser.view()->currentIndex().row(), rowNamed(&chooser, " 2-100x150 mm"));
-    }
-
-    void placingCloselyActsAtOnce()
-    {
-        const PageSetup setup;
-        TabPageFormat dialog(ChooserMode::ChangeAll, values, setup);
-        PageFormat *chooser = dialog.chooser();
-        const int row = rowNamed(chooser, " 3-100x150 mm");
-        chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
-        QCheckBox *closely = nullptr;
-        for (QCheckBox *b : chooser->findChildren<QCheckBox *>())
-            if (b->text() == "Placing photos closely")
-                closely = b;
-        QVERIFY(closely);
-        closely->setChecked(true);
-        QVERIFY(dialog.values().layout.placingClosely);
-        QVERIFY(!values.layout.placingClosely);
-        QCOMPARE(chooser->view()->currentIndex().row(), row);
-        const Page &e = chooser->catalogue().entries().at(row);
-        QCOMPARE(e.frames.at(0).rect(), QRect(500, 2350, 10000, 15000));
-    }
-
-    void addImagesEnablesThePageCount()
-    {
-        const PageSetup setup;
-        PageFormat chooser(&values, setup, ChooserMode::Choose);
-        QSpinBox *pages = chooser.findChild<QSpinBox *>();
-        QVERIFY(!pages->isEnabled());
-        chooser.changeAddImages(false);
-        QVERIFY(pages->isEnabled());
-        pages->setValue(3);
-        chooser.store();
-        QCOMPARE(values.layout.addPageCount, 3);
-    }
-
-    void paperWithoutRoom()
-    {
-        PageSetup setup;
-        setup.paperSize = 0; // a size of the user's
-        setup.width = 10;
-        setup.height = 10;
-        setup.top = setup.bottom = setup.left = setup.right = 5;
-        TabPageFormat dialog(ChooserMode::Choose, values, setup);
-        QCOMPARE(dialog.chooser()->view()->model()->rowCount(), 0);
-        QVERIFY(!dialog.okButton()->isEnabled());
-        bool said = false;
-        for (QLabel *l : dialog.chooser()->findChildren<QLabel *>())
-            said |= l->text().contains("too small");
-        QVERIFY(said);
-    }
-
     void returnOpensTheLayout()
     {
         LayoutView view;
@@ -211,50 +154,6 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toModelIndex().row(), 0);
-    }
-
-    void countingTextInEnglishAndRussian_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("placed");
-        QTest::addColumn<int>("images");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("en 1") << "en" << 1 << 1 << "Total 1 Arrangement of 1 Image";
-        QTest::newRow("en 2") << "en" << 2 << 1 << "Total 2 Arrangements of 1 Image";
-        QTest::newRow("en 5") << "en" << 5 << 3 << "Total 5 Arrangements of 3 Images";
-        QTest::newRow("ru 1") << "ru" << 1 << 1 << QString::fromUtf8("Всего 1 размещение из 1 изображения");
-        QTest::newRow("ru 3") << "ru" << 3 << 2 << QString::fromUtf8("Всего 3 размещения из 2 изображений");
-        QTest::newRow("ru 11") << "ru" << 11 << 5 << QString::fromUtf8("Всего 11 размещений из 5 изображений");
-        QTest::newRow("ru 21") << "ru" << 21 << 21 << QString::fromUtf8("Всего 21 размещение из 21 изображения");
-    }
-    void countingTextInEnglishAndRussian()
-    {
-        QFETCH(QString, language);
-        QFETCH(int, placed);
-        QFETCH(int, images);
-        QFETCH(QString, text);
-        QTranslator translator;
-        QVERIFY(translator.load(QString(VELMORA_BIN_DIR) + "/Translations/Velmora_" + language + ".qm"));
-        QCoreApplication::installTranslator(&translator);
-        Document d;
-        d.placementCount = placed;
-        d.imageCount = images;
-        QCOMPARE(d.countingText(), text);
-        QCOMPARE(Page::pageTitle(2, "x").section('\n', 0, 0),
-                 language == "en" ? QString("Page 2") : QString::fromUtf8("Страница 2"));
-        QCoreApplication::removeTranslator(&translator);
-    }
-
-    void changeChooseAnswers()
-    {
-        ChangeChoose first(0);
-        QCOMPARE(first.answer(), 0);
-        ChangeChoose again(1);
-        QCOMPARE(again.answer(), 1);
-        for (QRadioButton *r : again.findChildren<QRadioButton *>())
-            if (r->text() == "For the Selected Pages")
-                r->setChecked(true);
-        QCOMPARE(again.answer(), 0);
     }
 };
 

@@ -136,48 +136,6 @@ private slots:
             photos << writePhoto(dir, name, Qt::darkCyan);
     }
 
-    void nothingToActOnWithoutPages()
-    {
-        Arrange dock;
-        QAction exportAct(nullptr);
-        dock.setExportAction(&exportAct);
-        for (const QString &a : {Remove, Crop, Stamp, Logo, Clear, Copy, Paste})
-            QVERIFY2(act(dock, a) && !act(dock, a)->isEnabled(), qPrintable(a));
-        QVERIFY(!exportAct.isEnabled());
-        arrangeFiles(dock, photos.mid(0, 2));
-        QVERIFY(exportAct.isEnabled());
-        for (const QString &a : {Remove, Stamp, Logo})
-            QVERIFY2(act(dock, a)->isEnabled(), qPrintable(a));
-        // No frame selected yet.
-        QVERIFY(!act(dock, Crop)->isEnabled());
-        QVERIFY(!act(dock, Copy)->isEnabled());
-        dock.document().frameSelection[1] = true;
-        dock.changeEnable(-1);
-        QVERIFY(act(dock, Crop)->isEnabled() && act(dock, Clear)->isEnabled() && act(dock, Copy)->isEnabled());
-    }
-
-    void pasteNeedsClipboardAndAnEmptyFrame()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos.mid(0, 3));
-        auto *mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(photos[4])});
-        QApplication::clipboard()->setMimeData(mime);
-        dock.document().frameSelection[3] = true; // the empty frame
-        dock.changeEnable(3);
-        QVERIFY(act(dock, Paste)->isEnabled());
-        QApplication::clipboard()->setText("plain");
-        dock.changeEnable(-1);
-        QVERIFY(!act(dock, Paste)->isEnabled());
-        // A full page takes no paste, whatever the clipboard holds.
-        arrangeFiles(dock, photos.mid(0, 4));
-        mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(photos[4])});
-        QApplication::clipboard()->setMimeData(mime);
-        dock.changeEnable(-1);
-        QVERIFY(!act(dock, Paste)->isEnabled());
-    }
-
     void pasteFillsTheFirstEmptyFrame()
     {
         Arrange dock;
@@ -252,30 +210,6 @@ private slots:
         QCOMPARE(dock.currentPageIndex(), 0);
     }
 
-    void drawPageByIndex()
-    {
-        Arrange dock;
-        arrangeFiles(dock, photos.mid(0, 1));
-        QImage a(210, 297, QImage::Format_RGB32);
-        a.fill(Qt::white);
-        QImage b = a;
-        {
-            QPainter p(&a);
-            dock.drawPage(&p, 0);
-            QPainter q(&b);
-            dock.drawPage(&q, 1); // beyond the document: nothing
-        }
-        QVERIFY(a.pixel(50, 70) != qRgb(255, 255, 255));
-        QImage white(210, 297, QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QCOMPARE(b, white);
-        QImage c = white;
-        QPainter r(&c);
-        PageRenderer::drawPage(r, dock.page(0), dock.renderOptions());
-        r.end();
-        QCOMPARE(a, c);
-    }
-
     void canvasAgreesWithThePrintout()
     {
         Arrange dock;
@@ -334,30 +268,6 @@ private slots:
         QCoreApplication::removeTranslator(&ru);
         dock.retranslate();
         QCOMPARE(dock.page(1).title, QString("Page 2\n2x2 100x140 mm"));
-    }
-
-    void splitterStateIsKept()
-    {
-        const QString file = dir.filePath("settings.ini");
-        QList<int> saved;
-        {
-            Arrange dock;
-            QSettings s(file, QSettings::IniFormat);
-            dock.readSettings(s, false);
-            dock.resize(800, 600);
-            dock.show();
-            dock.findChild<QSplitter *>()->setSizes({123, 500});
-            saved = dock.findChild<QSplitter *>()->sizes();
-            dock.writeSettings(s);
-        }
-        Arrange again;
-        again.resize(800, 600);
-        again.show();
-        QSettings s(file, QSettings::IniFormat);
-        QVERIFY(!s.value("/ArrangeH").toByteArray().isEmpty());
-        again.readSettings(s, false);
-        QCOMPARE(again.findChild<QSplitter *>()->sizes(), saved);
-        QVERIFY(saved.value(0) != QSplitter().sizes().value(0));
     }
 
     void itemsFollowThePages()

@@ -195,12 +195,6 @@ private slots:
         QCOMPARE(doc->currentPage, -1);
     }
 
-    void layoutWithoutFramesPlacesNothing()
-    {
-        arrange(0, 3);
-        QCOMPARE(doc->pages.size(), 0);
-    }
-
     void unreadableImageStillCounts()
     {
         doc->templatePage = smallFramesPage(2);
@@ -208,19 +202,6 @@ private slots:
         QCOMPARE(doc->pages.at(0).frames.at(0).fileName, QString("/no/such/file.jpg"));
         QVERIFY(doc->pages.at(0).frames.at(0).preview.isNull());
         QCOMPARE(doc->placementCount, 1);
-    }
-
-    void relayoutSixToFour()
-    {
-        arrange(6, 6);
-        const QStringList before = namesOf(doc->pages.at(0));
-        doc->templatePage = smallFramesPage(4, " 4-x");
-        engine->relayoutSelected({0});
-        QCOMPARE(doc->pages.size(), 2);
-        QCOMPARE(namesOf(doc->pages.at(0)), before.mid(0, 4));
-        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({before.at(4), before.at(5), "", ""}));
-        QCOMPARE(doc->pages.at(1).title, QString("Page 2\n 4-x"));
-        QCOMPARE(doc->placementCount, 6);
     }
 
     void relayoutDropsEmptyFrames()
@@ -233,42 +214,6 @@ private slots:
         QCOMPARE(doc->pages.size(), 2);
         QCOMPARE(doc->pages.at(0).filledFrameCount(), 0);
         QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/p/F.jpg"));
-    }
-
-    void relayoutAllKeepsEmptyFramesInSequence()
-    {
-        arrange(3, 3);
-        doc->pages[0].frames[1].fileName.clear();
-        doc->templatePage = smallFramesPage(2);
-        engine->relayoutAll();
-        QCOMPARE(doc->pages.size(), 2);
-        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", ""}));
-        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({"/p/C.jpg", ""}));
-        QCOMPARE(doc->pages.at(1).title, QString("Page 2\n n-50x70 mm"));
-    }
-
-    void dropThreeOnAFilledFrame()
-    {
-        arrange(4, 4);
-        doc->pages[0].frames[2].fileName.clear();
-        doc->countRemoved("/p/C.jpg");
-        QSignalSpy added(engine, &ArrangeEngine::addImagesArrange);
-        fillWith({record("/q/1.jpg"), record("/q/2.jpg"), record("/q/3.jpg")}, 0, 1, true);
-        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"/p/A.jpg", "/q/1.jpg", "/q/2.jpg", "/p/D.jpg"}));
-        QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/q/3.jpg"));
-        QCOMPARE(added.size(), 1);
-        QCOMPARE(added.at(0).at(0).toStringList(), QStringList({"/q/1.jpg", "/q/2.jpg", "/q/3.jpg"}));
-        QCOMPARE(added.at(0).at(1).toStringList(), QStringList({"/p/B.jpg"}));
-        QCOMPARE(doc->placementCount, 5);
-        QCOMPARE(doc->imageCount, 5);
-    }
-
-    void replacingByTheSameImageKeepsCounts()
-    {
-        arrange(2, 2);
-        fillWith({record("/p/A.jpg")}, 0, 0, true);
-        QCOMPARE(doc->placementCount, 2);
-        QCOMPARE(doc->imageCount, 2);
     }
 
     // Records may name a device that never ends or a pipe: the frames take
@@ -299,18 +244,6 @@ private slots:
         QCOMPARE(doc->pages.at(1).frames.at(0).fileName, QString("/q/2.jpg"));
     }
 
-    void frameDraggedOntoItself()
-    {
-        arrange(4, 4);
-        const QVector<Page> before = doc->pages;
-        QSignalSpy changed(engine, &ArrangeEngine::pagesChanged);
-        fillWith({frameDrag(1)}, 0, 1, true);
-        QCOMPARE(namesOf(doc->pages.at(0)), namesOf(before.at(0)));
-        QCOMPARE(changed.size(), 0);
-        fillWith({frameDrag(1)}, 0, 2, false); // a drop without replacing
-        QCOMPARE(namesOf(doc->pages.at(0)), namesOf(before.at(0)));
-    }
-
     void frameDraggedOntoAnotherExchangesCrops()
     {
         doc->templatePage = smallFramesPage(2);
@@ -339,41 +272,6 @@ private slots:
         QCOMPARE(namesOf(doc->pages.at(2)), QStringList({"/p/B.jpg", ""}));
     }
 
-    void pasteTarget()
-    {
-        arrange(3, 3);
-        QCOMPARE(engine->pasteTarget(), -1);
-        doc->pages[0].frames[1].fileName.clear();
-        QCOMPARE(engine->pasteTarget(), 1);
-        doc->frameSelection[0] = true;
-        QCOMPARE(engine->pasteTarget(), -1);
-        doc->frameSelection[1] = true;
-        QCOMPARE(engine->pasteTarget(), 1);
-    }
-
-    void addPagesAfterTheLast()
-    {
-        arrange(2, 3);
-        doc->templatePage.title = "other";
-        QCOMPARE(engine->addPages(2), 2);
-        QCOMPARE(doc->pages.size(), 4);
-        QCOMPARE(doc->pages.at(3).title, QString("Page 4\nother"));
-        QCOMPARE(doc->currentPage, 2);
-        QCOMPARE(doc->placementCount, 3);
-    }
-
-    void emptyingSelectedFrames()
-    {
-        arrange(3, 3);
-        doc->frameSelection = {true, false, true};
-        QSignalSpy removed(engine, &ArrangeEngine::removeFrames);
-        engine->removeSelectedFrames();
-        QCOMPARE(namesOf(doc->pages.at(0)), QStringList({"", "/p/B.jpg", ""}));
-        QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({"/p/A.jpg", "/p/C.jpg"}));
-        QCOMPARE(doc->placementCount, 1);
-        QVERIFY(!doc->pages.at(0).frames.at(0).preview.isNull()); // other fields stay
-    }
-
     void takingOnePhotographBack()
     {
         doc->templatePage = smallFramesPage(3);
@@ -384,30 +282,6 @@ private slots:
         QCOMPARE(engine->takeBack(1), 0);
         QCOMPARE(engine->takeBack(1), -1);
         QCOMPARE(doc->imageCount, 1);
-    }
-
-    void removingTheOnlyPage()
-    {
-        arrange(4, 2);
-        QSignalSpy removed(engine, &ArrangeEngine::removeFrames);
-        QSignalSpy count(engine, &ArrangeEngine::stringCountArrange);
-        QVERIFY(engine->removePages({0}));
-        QCOMPARE(doc->pages.size(), 0);
-        QCOMPARE(doc->currentPage, -1);
-        QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({"/p/A.jpg", "/p/B.jpg"}));
-        QCOMPARE(count.at(0).at(0).toString(), QString());
-        QVERIFY(!engine->removePages({0}));
-    }
-
-    void removingPagesRetitles()
-    {
-        arrange(1, 4);
-        doc->pages[3].title = "Page 4\nkept name";
-        QVERIFY(engine->removePages({2, 0}));
-        QCOMPARE(doc->pages.size(), 2);
-        QCOMPARE(doc->pages.at(0).title, QString("Page 1\n n-50x70 mm"));
-        QCOMPARE(doc->pages.at(1).title, QString("Page 2\nkept name"));
-        QCOMPARE(namesOf(doc->pages.at(1)), QStringList({"/p/D.jpg"}));
     }
 
     void followingARotation()
@@ -424,28 +298,6 @@ private slots:
             QVERIFY(!f.turned);
         }
         QCOMPARE(modif.size(), 0);
-    }
-
-    void adoptingLoadedPages()
-    {
-        QTemporaryDir dir;
-        const QString jpg = dir.filePath("a.jpg");
-        QVERIFY(!writeTestJpeg(jpg, 800, 600, Qt::blue).isEmpty());
-        Page p = smallFramesPage(2, "Page 1\n 2-saved");
-        p.frames[0].fileName = jpg;
-        p.frames[1].fileName = jpg;
-        doc->loadedPages = {p, p};
-        QVERIFY(engine->adoptLoadedPages());
-        QCOMPARE(doc->placementCount, 4);
-        QCOMPARE(doc->imageCount, 1);
-        QCOMPARE(doc->pages.at(1).frames.at(1).imageWidth, 800);
-        QCOMPARE(doc->templatePage.title, QString(" 2-saved"));
-        QVERIFY(doc->templatePage.frames.at(0).isEmpty());
-        QVERIFY(doc->templatePage.frames.at(0).fileData.isEmpty());
-        QCOMPARE(doc->currentPage, 0);
-        QVERIFY(doc->budget.total() > 0);
-        engine->clear();
-        QCOMPARE(doc->budget.total(), qint64(0));
     }
 };
 

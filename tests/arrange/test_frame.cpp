@@ -61,44 +61,6 @@ private slots:
         QCOMPARE(f.turned, turned);
     }
 
-    void turnFromCropFollowsTheCropShape()
-    {
-        PhotoFrame f = frame(5000, 7000, 4000, 3000);
-        f.cropWidth = 1000;
-        f.cropHeight = 2000;
-        f.turnFromCrop();
-        QVERIFY(!f.turned);
-        f.cropWidth = 3000;
-        f.turnFromCrop();
-        QVERIFY(f.turned);
-    }
-
-    void autoCrops()
-    {
-        PhotoFrame f = frame(10000, 10000, 4000, 3000);
-        f.autoCrop(false);
-        QCOMPARE(crop(f), QRect(0, -500, 4000, 4000));
-        f.autoCrop(true);
-        QCOMPARE(crop(f), QRect(500, 0, 3000, 3000));
-
-        PhotoFrame t = frame(10000, 15000, 4000, 3000);
-        t.turnFromImage(); // lies across: the frame counts as 15000 x 10000
-        t.fillCrop();
-        QCOMPARE(crop(t), QRect(0, 167, 4000, 2666));
-        t.fitCrop();
-        QCOMPARE(crop(t), QRect(-250, 0, 4500, 3000));
-    }
-
-    void autoCropWithoutSizes()
-    {
-        PhotoFrame f = frame(0, 10000, 4000, 3000);
-        f.fillCrop();
-        QCOMPARE(crop(f), QRect(0, 0, 4000, 3000));
-        PhotoFrame g = frame(10000, 10000, 0, 0);
-        g.fitCrop();
-        QCOMPARE(crop(g), QRect(0, 0, 0, 0));
-    }
-
     void rotateThereAndBack()
     {
         PhotoFrame f = frame(10000, 15000, 4000, 3000);
@@ -217,27 +179,6 @@ private slots:
         QVERIFY(!budget.spent());
     }
 
-    void previewCropIsWhiteOutsideTheImage()
-    {
-        PhotoFrame f = frame(100, 100, 1000, 500);
-        f.preview = QImage(500, 250, QImage::Format_RGB32);
-        f.preview.fill(Qt::red);
-        f.cropX = -100;
-        f.cropY = 0;
-        f.cropWidth = 1200;
-        f.cropHeight = 500;
-        const QImage c = f.previewCrop();
-        QCOMPARE(c.size(), QSize(600, 250));
-        QCOMPARE(c.pixelColor(10, 10), QColor(Qt::white));
-        QCOMPARE(c.pixelColor(60, 10), QColor(Qt::red));
-        QCOMPARE(c.pixelColor(560, 10), QColor(Qt::white));
-        f.cropX = 200;
-        f.cropWidth = 200;
-        f.cropHeight = 200;
-        QCOMPARE(f.previewCrop().size(), QSize(100, 100));
-        QCOMPARE(f.previewCrop().pixelColor(99, 99), QColor(Qt::red));
-    }
-
     void fullCropAtFullResolution()
     {
         const QString p = writeJpeg(dir.filePath("b.jpg"), 400, 300);
@@ -252,29 +193,6 @@ private slots:
         QCOMPARE(c.pixelColor(20, 100), QColor(Qt::white));
         QVERIFY(c.pixelColor(200, 100).red() > 200 && c.pixelColor(200, 100).green() < 50);
         QCOMPARE(c.pixelColor(200, 350), QColor(Qt::white));
-    }
-
-    void countingText()
-    {
-        Document d;
-        QCOMPARE(d.countingText(), QString());
-        Page p;
-        p.frames.resize(3);
-        d.pages << p;
-        d.countPlaced("a");
-        d.pages[0].frames[0].fileName = "a";
-        d.countPlaced("a");
-        d.pages[0].frames[1].fileName = "a";
-        QCOMPARE(d.placementCount, 2);
-        QCOMPARE(d.imageCount, 1);
-        QVERIFY(d.countingText().startsWith("Total 2 "));
-        d.pages[0].frames[1].fileName.clear();
-        d.countRemoved("a");
-        QCOMPARE(d.imageCount, 1);
-        d.pages[0].frames[0].fileName.clear();
-        d.countRemoved("a");
-        QCOMPARE(d.imageCount, 0);
-        QCOMPARE(d.countingText(), QString());
     }
 };
 

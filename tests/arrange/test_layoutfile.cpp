@@ -107,12 +107,6 @@ private slots:
         QVERIFY(!LayoutFile::write(QString(), "A4", 1, 1, {}).isEmpty());
         QVERIFY(!LayoutFile::write(path("no/such/folder.vly"), "A4", 1, 1, {}).isEmpty());
     }
-
-    void folderPerPaper()
-    {
-        QCOMPARE(LayoutFile::folderFor("/docs/Velmora/", "A4 210x297 mm"), QString("/docs/Velmora/A4/"));
-        QCOMPARE(LayoutFile::folderFor("/d/", "Letter"), QString("/d/Letter/"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLayoutFile)

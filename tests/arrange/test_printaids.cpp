@@ -108,58 +108,6 @@ private slots:
         QCOMPARE(PrintResolution::isLow(f), low);
     }
 
-    void emptyFrameIsNeverLow()
-    {
-        PhotoFrame f;
-        f.width = f.height = 10000;
-        QCOMPARE(PrintResolution::effectivePpi(f), 0.0);
-        QVERIFY(!PrintResolution::isLow(f));
-    }
-
-    void tipAndWarningsNameThePhoto()
-    {
-        const PhotoFrame low = frame(0, 0, 10000, 15000, 300, 200);
-        const QString tip = PrintResolution::frameTip(low);
-        const QStringList lines = tip.split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines.at(0), low.fileName);
-        QCOMPARE(lines.at(1), QStringLiteral("300x200"));
-        QVERIFY2(lines.at(2).contains(QLatin1String("50 ppi")), qPrintable(tip));
-        // 300 x 200 pixels at 300 ppi: 1 x 0.67 inches, 2.5 x 1.7 cm.
-        QVERIFY2(lines.at(3).contains(QLatin1String("2.5 x 1.7 cm")), qPrintable(tip));
-        QCOMPARE(PrintResolution::frameTip(frame(0, 0, 10000, 15000, 3000, 2000)).count(QLatin1Char('\n')), 1);
-
-        Page sharp;
-        sharp.frames << frame(0, 0, 10000, 15000, 3000, 2000);
-        Page soft = sharp;
-        soft.frames << low;
-        const QVector<Page> pages{sharp, soft, sharp, soft};
-        QCOMPARE(PrintResolution::lowPages(pages, {3, 0, 1, 2}), QList<int>({3, 1}));
-        const QStringList warnings = PrintResolution::warnings(pages);
-        QCOMPARE(warnings.size(), 2);
-        QVERIFY(warnings.at(0).contains(QDir::toNativeSeparators(low.fileName)));
-        QVERIFY(warnings.at(0).contains(QLatin1String("50 ppi")));
-        QVERIFY(warnings.at(1).contains(QLatin1String("page 4")));
-    }
-
-    void marksLieBesideThePhotos()
-    {
-        const Page page = twoPhotoPage();
-        const QVector<QLineF> lines = CutGuides::lines(page);
-        // Each photograph has eight marks, two at each corner; the 20 mm
-        // between the two photographs leave room for all of them.
-        QCOMPARE(lines.size(), 16);
-        for (const QLineF &l : lines) {
-            QVERIFY(qFuzzyCompare(l.length(), CutGuides::Length));
-            QVERIFY(l.dx() == 0 || l.dy() == 0);
-        }
-        verifyClearOfPhotos(page, lines);
-        // The top edge of the first photograph, continued to its left.
-        QVERIFY(lines.contains(QLineF(2000 - 400, 2000, 2000 - 100, 2000)));
-        // Its bottom edge, continued downwards from the left edge.
-        QVERIFY(lines.contains(QLineF(2000, 9000 + 100, 2000, 9000 + 400)));
-    }
-
     void marksStopShortOfNeighbours()
     {
         // Two photographs 2 mm apart side by side: the marks between them

@@ -68,47 +68,6 @@ private slots:
         QCOMPARE(countIn(img, img.rect(), [](QRgb c) { return !isWhite(c); }), 0);
     }
 
-    void fittedPhotoHasBandsAndStampInsidePhoto()
-    {
-        // 400 x 300 into a square frame, whole photograph: bands of 62.5
-        // pixels above and below at 500 pixels for 100 mm.
-        PhotoFrame f = arrangedFrame(photo("land.jpg", 400, 300, Qt::red, Qt::red), 10000, 10000, false);
-        QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(0, -50, 400, 400));
-        f.dateStamp = true;
-        f.stampPosition = 2;
-        f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
-        RenderOptions noOutline;
-        noOutline.printFrame = false;
-        QImage img = blank(500, 500);
-        QPainter p(&img);
-        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), noOutline);
-        p.end();
-        QVERIFY(isWhite(img.pixel(250, 30)));
-        QVERIFY(isWhite(img.pixel(250, 470)));
-        QVERIFY(isRed(img.pixel(100, 100)));
-        // The date: inside the photograph, 5 mm (25 pixels) from its left
-        // and bottom edges, nothing in the bands or the margin strip.
-        const QRect text = boxOf(img, isDark);
-        QVERIFY(!text.isEmpty());
-        QVERIFY2(text.left() >= 25 && text.left() < 35, qPrintable(QString::number(text.left())));
-        QVERIFY2(text.bottom() <= 413 && text.bottom() > 395, qPrintable(QString::number(text.bottom())));
-        // The credit line: white on the photograph, centred at the bottom of
-        // the visible photograph (not in the band).
-        const QRect credit = boxOf(img.copy(0, 63, 500, 374), isWhite).translated(0, 63);
-        QVERIFY(!credit.isEmpty());
-        QVERIFY(qAbs(credit.center().x() - 250) <= 3);
-        QVERIFY(credit.bottom() < 437 && credit.bottom() > 400);
-
-        // Without a credit text the photograph shows no white line.
-        RenderOptions noCredit = noOutline;
-        noCredit.creditText.clear();
-        QImage plain = blank(500, 500);
-        QPainter q(&plain);
-        PageRenderer::drawPage(q, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), noCredit);
-        q.end();
-        QVERIFY(boxOf(plain.copy(0, 63, 500, 374), isWhite).isEmpty());
-    }
-
     // Every frame carries the logo; drawn again after the logo file was
     // replaced, the frames show the new one.
     void logoOnEveryFrameFollowsItsFile()
@@ -170,20 +129,6 @@ private slots:
         p.end();
         QVERIFY(countIn(img, QRect(300, 0, 300, 400), isDark) > 0);
         QCOMPARE(countIn(img, QRect(0, 0, 298, 400), isDark), 0);
-    }
-
-    void turnedPhotographLiesAcross()
-    {
-        // A portrait photograph, red top and blue bottom, in a landscape
-        // frame is turned a quarter anticlockwise: red on the left.
-        PhotoFrame f = arrangedFrame(photo("portrait.jpg", 300, 400, Qt::red, Qt::blue), 15000, 10000, true);
-        QVERIFY(f.turned);
-        QImage img = blank(600, 400);
-        QPainter p(&img);
-        PageRenderer::drawPage(p, onePage(f, 15000, 10000), QRectF(0, 0, 600, 400));
-        p.end();
-        QVERIFY(isRed(img.pixel(100, 100)));
-        QVERIFY(isBlue(img.pixel(500, 100)));
     }
 
     // Photographs that turn (by their rotation, by the frame, or both) are
@@ -259,48 +204,6 @@ private slots:
         QVERIFY2(mean < 0.5 && worst <= 8, qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
     }
 
-    void marginsPutThePrintableCornerOnTheArea()
-    {
-        PhotoFrame f = arrangedFrame(photo("blue.jpg", 200, 200, Qt::blue, Qt::blue), 5000, 5000, true);
-        f.x = 1000;
-        f.y = 2000;
-        Page page = onePage(f, 12000, 14000);
-        page.left = 1000;
-        page.right = 1000;
-        page.top = 2000;
-        page.bottom = 2000;
-        QImage img = blank(300, 300);
-        QPainter p(&img);
-        p.setWindow(0, 0, 200, 200);
-        p.setViewport(50, 50, 200, 200);
-        // Printable 100 mm over a window 200 wide: 50 per unit; the frame
-        // fills the window's top-left quarter, 50..150 on the image.
-        PageRenderer::drawPage(p, page);
-        p.end();
-        QVERIFY(isBlue(img.pixel(60, 60)));
-        QVERIFY(isBlue(img.pixel(140, 140)));
-        QVERIFY(!isBlue(img.pixel(160, 100)));
-        QVERIFY(!isBlue(img.pixel(40, 60)));
-    }
-
-    void outlineFollowsPrintFrame()
-    {
-        PhotoFrame f = arrangedFrame(photo("white.jpg", 200, 200, Qt::white, Qt::white), 5000, 5000, true);
-        f.x = 2500;
-        f.y = 2500;
-        for (bool outline : {true, false}) {
-            RenderOptions options;
-            options.printFrame = outline;
-            QImage img = blank(500, 500);
-            QPainter p(&img);
-            PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500), options);
-            p.end();
-            // The outline's outer half shows around the photograph.
-            const int grey = countIn(img, QRect(120, 124, 5, 250), [](QRgb c) { return !isWhite(c); });
-            QCOMPARE(grey > 0, outline);
-        }
-    }
-
     void fileNameTexts_data()
     {
         QTest::addColumn<QString>("path");
@@ -324,58 +227,6 @@ private slots:
         f.dateStamp = withDate;
         f.shotTime = QDateTime(QDate(2020, 5, 6), QTime(12, 0));
         QCOMPARE(PageRenderer::stampText(f), text);
-    }
-
-    void sameAtAnyResolution()
-    {
-        // 150 and 600 dpi renderings of the same page, the second reduced to
-        // the first's size, differ by little more than smoothing.
-        PhotoFrame f = arrangedFrame(photo("pic.jpg", 800, 600, Qt::red, Qt::blue), 9000, 6000, false);
-        f.x = 500;
-        f.y = 500;
-        f.dateStamp = true;
-        f.fileNameStamp = true;
-        f.shotTime = QDateTime(QDate(2019, 7, 8), QTime(9, 0));
-        f.stampPosition = 5;
-        Page page = onePage(f, 10000, 10000);
-        const int small = qRound(100 / 25.4 * 150);
-        QImage a = blank(small, small, 150);
-        QImage b = blank(small * 4, small * 4, 600);
-        for (QImage *img : {&a, &b}) {
-            QPainter p(img);
-            PageRenderer::drawPage(p, page, QRectF(0, 0, img->width(), img->height()));
-        }
-        const QImage reduced = b.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        qint64 diff = 0;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                diff += qAbs(qGray(a.pixel(x, y)) - qGray(reduced.pixel(x, y)));
-        const double mean = double(diff) / (a.width() * a.height());
-        QVERIFY2(mean < 4.0, qPrintable(QString::number(mean)));
-        // The text has the same extent at both resolutions.
-        const QRect ta = boxOf(a, isDark);
-        const QRect tb = boxOf(reduced, isDark);
-        QVERIFY(!ta.isEmpty());
-        QVERIFY(qAbs(ta.width() - tb.width()) <= 3 && qAbs(ta.height() - tb.height()) <= 3);
-    }
-
-    void thumbnailShowsFramesFromPreviews()
-    {
-        PhotoFrame filledFrame = arrangedFrame(photo("t.jpg", 300, 200, Qt::blue, Qt::blue), 10000, 6000, true);
-        PhotoFrame empty;
-        empty.y = 8000;
-        empty.width = 10000;
-        empty.height = 6000;
-        Page page;
-        page.width = 21000;
-        page.height = 29700;
-        page.frames = {filledFrame, empty};
-        const QImage t = PageRenderer::pageThumbnail(page, 70, 100, 297);
-        QCOMPARE(t.size(), QSize(70, 100));
-        QCOMPARE(QColor(t.pixel(0, 50)), QColor(Qt::green));
-        QVERIFY(isBlue(t.pixel(15, 10)));
-        QVERIFY(isWhite(t.pixel(15, 37)));
-        QCOMPARE(QColor(t.pixel(15, 26)), QColor(Qt::gray)); // empty frame's edge
     }
 };
 

@@ -111,53 +111,6 @@ private:
     QString documents() const { return docs.path() + QLatin1Char('/'); }
 
 private Q_SLOTS:
-    void rules_data()
-    {
-        QTest::addColumn<QRectF>("frame");
-        QTest::addColumn<QString>("edit");
-        QTest::addColumn<QRectF>("expected");
-        const QRectF f(1234, 1000, 5000, 4000);
-        QTest::newRow("right") << f << "right" << QRectF(1300, 1000, 5000, 4000);
-        QTest::newRow("ctrl right") << f << "ctrl right" << QRectF(1240, 1000, 5000, 4000);
-        QTest::newRow("left") << f << "left" << QRectF(1100, 1000, 5000, 4000);
-        QTest::newRow("shift down") << f << "shift down" << QRectF(1234, 1000, 5000, 4100);
-        QTest::newRow("left at the margin") << QRectF(500, 500, 100, 100) << "left" << QRectF(500, 500, 100, 100);
-        QTest::newRow("dragged far out") << f << "drag" << QRectF(15500, 25200, 5000, 4000);
-        QTest::newRow("edge beyond") << f << "right edge" << QRectF(1234, 1000, 19266, 4000);
-        QTest::newRow("edge past opposite") << f << "left edge" << QRectF(6134, 1000, 100, 4000);
-        QTest::newRow("no area") << QRectF(2000, 2000, 0, -5) << "fit" << QRectF(2000, 2000, 100, 100);
-        QTest::newRow("off the paper") << QRectF(-300, 29000, 30000, 900) << "fit" << QRectF(500, 28300, 20000, 900);
-        QTest::newRow("turned too long") << QRectF(500, 500, 29000, 1000) << "rotate" << QRectF(500, 500, 1000, 28700);
-    }
-    void rules()
-    {
-        QFETCH(QRectF, frame);
-        QFETCH(QString, edit);
-        QFETCH(QRectF, expected);
-        const LayoutFrameRules r(LayoutFrameRules::printableArea(a4()));
-        QRectF got;
-        if (edit == "right")
-            got = r.stepped(frame, 100, 0, false);
-        else if (edit == "ctrl right")
-            got = r.stepped(frame, 10, 0, false);
-        else if (edit == "left")
-            got = r.stepped(frame, -100, 0, false);
-        else if (edit == "shift down")
-            got = r.stepped(frame, 0, 100, true);
-        else if (edit == "drag")
-            got = frame.translated(r.allowedShift(frame, QPointF(90000, 90000)));
-        else if (edit == "right edge")
-            got = r.withEdges(frame, {false, true, false, false}, QPointF(40000, 0));
-        else if (edit == "left edge")
-            got = r.withEdges(frame, {true, false, false, false}, QPointF(99999, 0));
-        else if (edit == "rotate")
-            got = r.rotated(frame);
-        else
-            got = r.fitted(frame);
-        QCOMPARE(got, expected);
-        QVERIFY(r.accepts(got));
-    }
-
     void undoRedoEveryKindOfEdit()
     {
         EditLayout editor(context(a4(), documents()));
@@ -204,23 +157,6 @@ private Q_SLOTS:
             QCOMPARE(editor.draft()->rects(), states.at(i));
         }
         QVERIFY(editor.isModified());
-    }
-
-    void keyRunsOfDifferentFramesStaySeparate()
-    {
-        EditLayout editor(context(twoFrames(5000, 5000), documents()));
-        GraphicsPage *view = editor.graphicsPage();
-        view->selectOnly({0});
-        QTest::keyClick(view, Qt::Key_Right);
-        QTest::keyClick(view, Qt::Key_Right);
-        view->selectOnly({1});
-        QTest::keyClick(view, Qt::Key_Right);
-        view->selectOnly({0});
-        QTest::keyClick(view, Qt::Key_Right);
-        QCOMPARE(editor.undoStack()->count(), 3);
-        QCOMPARE(editor.draft()->rect(0).x(), 1300.0);
-        editor.undo();
-        QCOMPARE(editor.draft()->rect(0).x(), 1200.0);
     }
 
     void savedLayoutReadsBackEqual()
@@ -376,43 +312,6 @@ private Q_SLOTS:
         QCOMPARE(editor.draft()->rects(), before);
         QCOMPARE(editor.undoStack()->count(), 1);
     }
-
-    void offeredForTheSamePaperOnly_data()
-    {
-        QTest::addColumn<int>("paper");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("A4 portrait") << 7 << 0 << true;
-        QTest::newRow("A4 landscape") << 7 << 1 << false;
-        QTest::newRow("Letter portrait") << 6 << 0 << false;
-    }
-    void offeredForTheSamePaperOnly()
-    {
-        QFETCH(int, paper);
-        QFETCH(int, orientation);
-        QFETCH(bool, offered);
-        QVERIFY(QDir().mkpath(documents() + "A4"));
-        QCOMPARE(LayoutFile::write(documents() + "A4/offer.vly", PaperCatalogue::paperName(PageSetup()), 21000, 29700,
-                                   {QRectF(500, 500, 4000, 28700)}),
-                 QString());
-
-        PageSetup d;
-        d.paperSize = paper;
-        d.orientation = orientation;
-        d.width = PaperCatalogue::shortSide(paper, d.unit);
-        d.height = PaperCatalogue::longSide(paper, d.unit);
-        if (orientation == 1)
-            std::swap(d.width, d.height);
-        LayoutCatalogue::Source s;
-        s.setup = d;
-        s.paperName = PaperCatalogue::paperName(d);
-        s.unitSuffix = " mm";
-        s.documentsFolder = documents();
-        LayoutCatalogue c;
-        c.build(s);
-        QCOMPARE(c.indexOf("offer.vly") >= 0, offered);
-    }
-
     void emptyLayoutIsNotSaved()
     {
         EditLayout editor(context(a4(), documents()));

@@ -128,23 +128,6 @@ private Q_SLOTS:
         QCOMPARE(st.page.paperName, QStringLiteral("A5 14.8x21.0 cm"));
     }
 
-    void cancelKeepsPaperAndItsName()
-    {
-        Velmora w;
-        whenOpen([](TabOptions *d) {
-            d->findChild<QRadioButton *>(QStringLiteral("inchRadio"))->click();
-            d->findChild<QComboBox *>(QStringLiteral("paperCombo"))->setCurrentIndex(1);
-            d->findChild<QSpinBox *>(QStringLiteral("jobBox"))->setValue(7);
-        }, QStringLiteral("Cancel"));
-        w.preferences();
-        const FormatSettings &st = w.arrangeDock()->preferences();
-        QCOMPARE(st.page.pageSetup, PageSetup());
-        QCOMPARE(st.layout.unitScale, 100);
-        QCOMPARE(st.page.paperName, QStringLiteral("A4 210x297 mm"));
-        // The print options act even when the dialog is cancelled.
-        QCOMPARE(st.page.printJobMax, 7);
-    }
-
     // The "Page Settings" boxes show the edited page setup and edit it.
     void pageSettings()
     {
@@ -190,15 +173,6 @@ private Q_SLOTS:
         QCOMPARE(top->value(), 8.0);
     }
 
-    void pageSettingsOpenBorderless()
-    {
-        PageSetup stored;
-        stored.borderless = true;
-        Preferences opened(&st, stored);
-        QVERIFY(!child<QDoubleSpinBox>(&opened, "leftBox")->isEnabled());
-        QVERIFY(child<QCheckBox>(&opened, "borderlessBox")->isChecked());
-    }
-
     // The print options go into the dialog's copy as soon as they are changed,
     // so the caller can take them even from a cancelled dialog.
     void printOptionsActAtOnce()
@@ -218,23 +192,6 @@ private Q_SLOTS:
         // The box keeps the range a print job can have.
         jobs->setValue(0);
         QCOMPARE(dialog.values().page.printJobMax, 1);
-    }
-
-    void photoSizesFollowPageUnit()
-    {
-        TabOptions dialog(st);
-        auto *list = dialog.photoSizes()->findChild<QListWidget *>();
-        QCOMPARE(list->item(11)->text(), QStringLiteral("100x150 mm"));
-        list->item(0)->setCheckState(Qt::Unchecked);
-        child<QRadioButton>(&dialog, "cmRadio")->click();
-        QCOMPARE(list->item(11)->text(), QStringLiteral("10x15 cm"));
-        QCOMPARE(list->item(0)->checkState(), Qt::Unchecked);
-        QCOMPARE(sizeBox(dialog.photoSizes(), 0)->suffix(), QStringLiteral(" cm"));
-        child<QRadioButton>(&dialog, "inchRadio")->click();
-        QCOMPARE(list->item(7)->text(), QStringLiteral("4x6 in"));
-
-        dialog.photoSizes()->store();
-        QCOMPARE(dialog.values().page.sizesIN, PhotoSizeSelect::defaultInches());
     }
 
     void photoSizeAdd()
@@ -341,86 +298,6 @@ private Q_SLOTS:
             QCOMPARE(chooser.exec(), int(QDialog::Rejected));
         }
         QCOMPARE(st.page.pageSetup, before.page.pageSetup);
-    }
-
-    void acceptStoresEverything()
-    {
-        TabOptions dialog(st);
-        child<QLineEdit>(dialog.general(), "editorPath")->setText(QStringLiteral("/usr/bin/gimp"));
-        typeInto(dialog.general()->findChildren<QSpinBox *>().at(0), QStringLiteral("156"));
-        dialog.findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly)->click(); // Show at Startup
-        child<QComboBox>(&dialog, "paperCombo")->setCurrentIndex(11);
-        QTimer::singleShot(0, button(&dialog, QStringLiteral("Ok")), &QPushButton::click);
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        const PageSetup setup = dialog.store();
-
-        const FormatSettings &edited = dialog.values();
-        QCOMPARE(setup.paperSize, 11);
-        QCOMPARE(setup.width, 148.0);
-        // The owner decides about the paper: the copy keeps the one in force.
-        QCOMPARE(edited.page.pageSetup, PageSetup());
-        QCOMPARE(edited.options.editorPath, QStringLiteral("/usr/bin/gimp"));
-        QVERIFY(!edited.options.showAtStartup);
-        // 100 x 90 kept: a = 100 / 78, so 156 wide is 121 + 12 high.
-        QCOMPARE(edited.thumbs.iconWidth, 156);
-        QCOMPARE(edited.thumbs.iconHeight, 133);
-        // The caller's values are its own until it takes the copy.
-        QCOMPARE(st.options.editorPath, QString());
-        QCOMPARE(st.thumbs.iconWidth, 100);
-    }
-
-    // The size a dialog was left at goes into its copy; a dialog given those
-    // values opens at that size.
-    void dialogSizeIsRemembered()
-    {
-        QSize natural;
-        FormatSettings taken;
-        {
-            TabOptions dialog(st);
-            QCOMPARE(SizedDialog::current(), &dialog);
-            QTimer::singleShot(0, [&dialog, &natural]() {
-                natural = dialog.size();
-                dialog.resize(natural + QSize(40, 30));
-                dialog.reject();
-            });
-            dialog.exec();
-            taken = dialog.values();
-        }
-        QVERIFY(SizedDialog::current() == nullptr);
-        QCOMPARE(taken.options.dialogWidth, natural.width() + 40);
-        QCOMPARE(taken.options.dialogHeight, natural.height() + 30);
-        QCOMPARE(st.options.dialogWidth, 0);
-
-        TabOptions again(taken);
-        QSize opened;
-        QTimer::singleShot(0, [&again, &opened]() {
-            opened = again.size();
-            again.reject();
-        });
-        again.exec();
-        QCOMPARE(opened, natural + QSize(40, 30));
-    }
-
-    void stayOpenShowsAgain()
-    {
-        SizedDialog dialog(st);
-        int shown = 0;
-        QTimer timer;
-        timer.setInterval(0);
-        connect(&timer, &QTimer::timeout, &dialog, [&]() {
-            if (!dialog.isVisible())
-                return;
-            if (++shown == 1) {
-                // Hidden for another window; the dialog comes back afterwards.
-                dialog.clearStayOpen();
-                dialog.hide();
-            } else {
-                dialog.accept();
-            }
-        });
-        timer.start();
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(shown, 2);
     }
 };
 

@@ -1,6 +1,8 @@
 // The page setup: its 64-byte stored form, the paper catalogue and the
-// editing rules of the "Page Settings" tab, driven without widgets.
+// editing rules of the "Page Settings" tab, driven without widgets; the
+// thumbnail cell size of the "General" tab.
 #include "formats/FormatSettings.h"
+#include "formats/IconSizeRule.h"
 #include "formats/PageSetup.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
@@ -103,139 +105,6 @@ private Q_SLOTS:
         *lengths[field] = value;
         QCOMPARE(PageSetup::fromBytes(d.toBytes()), kept ? d : PageSetup());
     }
-
-    void catalogueColumns_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<double>("shortSide");
-        QTest::addColumn<double>("longSide");
-        QTest::newRow("A4 in") << 7 << 0 << "A4 8.26x11.69" << 8.26 << 11.69;
-        QTest::newRow("A4 mm") << 7 << 1 << "A4 210x297" << 210.0 << 297.0;
-        // The centimetre label is a text only; the sizes come from millimetres.
-        QTest::newRow("A4 cm") << 7 << 2 << "A4 21x28" << 21.0 << 29.7;
-        QTest::newRow("Tabloid cm") << 2 << 2 << "Tabloid 27.94x43.18" << 27.94 << 43.18;
-    }
-    void catalogueColumns()
-    {
-        QFETCH(int, index);
-        QFETCH(int, unit);
-        QFETCH(QString, label);
-        QFETCH(double, shortSide);
-        QFETCH(double, longSide);
-        QCOMPARE(PaperCatalogue::label(index, unit), label);
-        QCOMPARE(PaperCatalogue::shortSide(index, unit), shortSide);
-        QCOMPARE(PaperCatalogue::longSide(index, unit), longSide);
-    }
-
-    void construction_data()
-    {
-        QTest::addColumn<PageSetup>("given");
-        QTest::addColumn<int>("paper");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("height");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("A4") << PageSetup() << 7 << 210.0 << 297.0 << "A4 210x297 mm";
-        QTest::newRow("user") << userSize(100, 150) << 0 << 100.0 << 150.0 << "100x150 mm";
-        // The sizes are laid for the orientation.
-        QTest::newRow("user turned") << userSize(150, 100) << 0 << 100.0 << 150.0 << "100x150 mm";
-        QTest::newRow("zero width") << userSize(0, 150) << 2 << 279.4 << 431.8 << "Tabloid 279.4x431.8 mm";
-        // A stored A4 whose sizes were lost is loaded from the catalogue.
-        PageSetup lost;
-        lost.width = lost.height = 0;
-        QTest::newRow("catalogue sizes") << lost << 7 << 210.0 << 297.0 << "A4 210x297 mm";
-        PageSetup bad = userSize(120, 90);
-        bad.paperSize = 40;
-        QTest::newRow("unknown paper") << bad << 0 << 90.0 << 120.0 << "90x120 mm";
-        PageSetup odd;
-        odd.unit = 7;
-        QTest::newRow("unknown unit") << odd << 7 << 210.0 << 297.0 << "A4 210x297 mm";
-    }
-    void construction()
-    {
-        QFETCH(PageSetup, given);
-        QFETCH(int, paper);
-        QFETCH(double, width);
-        QFETCH(double, height);
-        QFETCH(QString, name);
-        PageSetupModel m(given);
-        QCOMPARE(m.data().paperSize, paper);
-        QCOMPARE(m.data().width, width);
-        QCOMPARE(m.data().height, height);
-        QCOMPARE(m.paperName(), name);
-        QCOMPARE(m.suffix(), QStringLiteral(" mm"));
-    }
-
-    // A catalogue paper takes the new unit's column; a user size and the
-    // margins are converted, through the boxes' two decimals.
-    void unitChange_data()
-    {
-        QTest::addColumn<PageSetup>("given");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<double>("margin"); // the top, shown or kept while borderless
-        QTest::addColumn<QString>("name");
-        QTest::newRow("A4 to in") << PageSetup() << 0 << QSizeF(8.26, 11.69) << 0.2 << "A4 8.26x11.69 in";
-        PageSetup a4in;
-        a4in.unit = PageSetup::Inch;
-        a4in.width = 8.26;
-        a4in.height = 11.69;
-        a4in.top = 0.2;
-        // 0.2 in is 0.508 cm; the box keeps two decimals.
-        QTest::newRow("A4 in to cm") << a4in << 2 << QSizeF(21, 29.7) << 0.51 << "A4 21x28 cm";
-        QTest::newRow("user to in") << userSize(100, 150) << 0 << QSizeF(3.94, 5.91) << 0.2 << "3.94x5.91 in";
-        // A landscape user size stays landscape through the change.
-        PageSetup wide = userSize(150, 100);
-        wide.orientation = 1;
-        QTest::newRow("landscape user to cm") << wide << 2 << QSizeF(15, 10) << 0.5 << "15x10 cm";
-        PageSetup borderless;
-        borderless.borderless = true;
-        borderless.top = 10;
-        QTest::newRow("borderless to cm") << borderless << 2 << QSizeF(21, 29.7) << 1.0 << "A4 21x28 cm";
-    }
-    void unitChange()
-    {
-        QFETCH(PageSetup, given);
-        QFETCH(int, unit);
-        QFETCH(QSizeF, size);
-        QFETCH(double, margin);
-        QFETCH(QString, name);
-        PageSetupModel m(given);
-        QSignalSpy units(&m, &PageSetupModel::changedMeasureUnits);
-        QSignalSpy data(&m, &PageSetupModel::changedData);
-        m.setUnit(unit);
-        QCOMPARE(units.count(), 1);
-        QCOMPARE(units.first().first().toInt(), unit);
-        QCOMPARE(data.count(), 1); // one record for the whole change
-        QCOMPARE(QSizeF(m.data().width, m.data().height), size);
-        QCOMPARE(m.data().paperSize, given.paperSize);
-        QCOMPARE(m.data().orientation, given.orientation);
-        QCOMPARE(m.data().top, margin);
-        QCOMPARE(m.paperName(), name);
-        QVERIFY(m.paperLabels().at(7).endsWith(m.suffix())); // the paper list follows
-        // A hidden margin shows 0 until the borders come back.
-        QCOMPARE(m.shownMargin(PageSetupModel::Top), given.borderless ? 0.0 : margin);
-        m.setBorderless(false);
-        QCOMPARE(m.shownMargin(PageSetupModel::Top), margin);
-    }
-
-    void landscapeSwapsAndKeepsName()
-    {
-        PageSetupModel m{PageSetup()};
-        m.setOrientation(1);
-        QCOMPARE(m.data().width, 297.0);
-        QCOMPARE(m.data().height, 210.0);
-        QCOMPARE(m.data().paperSize, 7);
-        QCOMPARE(m.paperName(), QStringLiteral("A4 210x297 mm"));
-        // Another paper is laid landscape too.
-        m.selectPaper(11);
-        QCOMPARE(m.data().width, 210.0);
-        QCOMPARE(m.data().height, 148.0);
-        m.setOrientation(0);
-        QCOMPARE(m.data().width, 148.0);
-    }
-
     void typedWidthSwitchesToUserAndLandscape()
     {
         PageSetupModel m{PageSetup()};
@@ -276,22 +145,6 @@ private Q_SLOTS:
         m.selectPaper(-1);
         QCOMPARE(data.count(), 0);
         QCOMPARE(m.data().paperSize, 7);
-    }
-
-    // While borderless the margin boxes show 0 and take nothing; the record
-    // keeps the margins for when the borders come back.
-    void borderlessKeepsTheMargins()
-    {
-        PageSetup d;
-        d.left = 7.5;
-        PageSetupModel m(d);
-        m.setBorderless(true);
-        QVERIFY(m.data().borderless);
-        QCOMPARE(m.shownMargin(PageSetupModel::Left), 0.0);
-        m.setMargin(PageSetupModel::Left, 0);
-        QCOMPARE(m.data().left, 7.5);
-        m.setBorderless(false);
-        QCOMPARE(m.shownMargin(PageSetupModel::Left), 7.5);
     }
 
     // Each model names its own paper: two models side by side do not share
@@ -335,46 +188,32 @@ private Q_SLOTS:
         QCOMPARE(st.page.unitSuffix, suffix);
     }
 
-    void preview_data()
+    // The thumbnail cell size of the "General" options: keep-aspect arithmetic.
+    void keepAspect()
     {
-        QTest::addColumn<PageSetup>("page");
-        QTest::addColumn<QSize>("size");
-        PageSetup a4;
-        a4.left = 30;
-        QTest::newRow("A4 portrait") << a4 << QSize(106, 150);
-        PageSetup wide = userSize(300, 100);
-        wide.orientation = 1;
-        wide.left = 40;
-        QTest::newRow("wide") << wide << QSize(150, 50);
-        PageSetup square = userSize(100, 100);
-        square.left = 20;
-        QTest::newRow("square") << square << QSize(150, 150);
+        IconSizeRule r(200, 112, true); // a = 2
+        QVERIFY(r.setWidth(300));
+        QCOMPARE(r.height(), 162);
+        QVERIFY(r.setHeight(52));
+        QCOMPARE(r.width(), 80);
+        // The same value again is no change.
+        QVERIFY(!r.setWidth(80));
+        QVERIFY(!r.setHeight(52));
     }
-    void preview()
+
+    void freeSides()
     {
-        QFETCH(PageSetup, page);
-        QFETCH(QSize, size);
-        const QImage img = PageSetupModel::previewImage(page, Qt::white);
-        QCOMPARE(img.size(), size);
-        // Paper outline green at the corner, printable area black inside the
-        // margins, white between.
-        QCOMPARE(img.pixelColor(0, 0), QColor(Qt::green));
-        QCOMPARE(img.pixelColor(size.width() - 1, size.height() - 1), QColor(Qt::green));
-        const double scale = size.width() / page.width;
-        const int x = int(page.left * scale);
-        const int y = size.height() / 2;
-        const auto blackNear = [x, y](const QImage &image) {
-            for (int i = x - 1; i <= x + 1; ++i)
-                if (image.pixelColor(i, y) == QColor(Qt::black))
-                    return true;
-            return false;
-        };
-        QVERIFY(blackNear(img));
-        QCOMPARE(img.pixelColor(x + 4, y), QColor(Qt::white));
-        page.borderless = true;
-        QVERIFY(!blackNear(PageSetupModel::previewImage(page, Qt::white)));
-        page.width = 0;
-        QVERIFY(PageSetupModel::previewImage(page, Qt::white).isNull());
+        IconSizeRule r(200, 112, false);
+        r.setWidth(300);
+        QCOMPARE(r.height(), 112);
+        r.setHeight(52);
+        QCOMPARE(r.width(), 300);
+        // Switching keep on takes the new aspect: 300 / 40.
+        r.setKeep(true);
+        QCOMPARE(r.aspect(), 7.5);
+        QCOMPARE(r.height(), 52);
+        r.setHeight(32);
+        QCOMPARE(r.width(), 150);
     }
 };
 

@@ -96,25 +96,6 @@ private Q_SLOTS:
         QCOMPARE(list[1].longSide, 140.0);
         QCOMPARE(list[2].longSide, 150.0);
     }
-
-    void rowTexts_data()
-    {
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("mm") << 1 << 11 << "100x150 mm";
-        QTest::newRow("cm") << 2 << 11 << "10x15 cm";
-        QTest::newRow("cm fraction") << 2 << 1 << "3.5x4 cm";
-        QTest::newRow("in") << 0 << 4 << "2x2.75 in";
-    }
-    void rowTexts()
-    {
-        QFETCH(int, unit);
-        QFETCH(int, row);
-        QFETCH(QString, text);
-        QCOMPARE(defaults(unit).rowText(row), text);
-    }
-
     void insertion_data()
     {
         QTest::addColumn<int>("unit");
@@ -142,52 +123,6 @@ private Q_SLOTS:
         const int before = list.count();
         QCOMPARE(list.add(a, b), row);
         QCOMPARE(list.count(), before + (row >= 0 ? 1 : 0));
-    }
-
-    void addedSizeIsTickedAndStoredInMillimetres()
-    {
-        PhotoSizeList list = defaults(PageSetup::Centimetre);
-        QCOMPARE(list.add(16, 11), 12);
-        QCOMPARE(list.millimetres().at(12), (PhotoSizeSelect{110, 160, false, true}));
-        list.setUnit(PageSetup::Millimetre);
-        QCOMPARE(list.rowText(12), QStringLiteral("110x160 mm"));
-        QCOMPARE(list.inches(), PhotoSizeSelect::defaultInches());
-    }
-
-    void oneHundredthApartIsANewSize()
-    {
-        // 0.29 - 0.28 is a hair below 0.01 in binary; it is still one step.
-        PhotoSizeList list(PageSetup::Inch, {}, {{0.28, 1, false, true}});
-        QCOMPARE(list.add(0.29, 1), 1);
-        QCOMPARE(list.add(0.28, 1.01), 1);
-        QCOMPARE(list.count(), 3);
-    }
-
-    // Millimetres and centimetres show one list, inches another.
-    void unitsShareOrSplitLists()
-    {
-        PhotoSizeList list = defaults(PageSetup::Millimetre);
-        list.setSelected(0, false);
-        list.setUnit(PageSetup::Centimetre);
-        QVERIFY(!list.isSelected(0));
-        QCOMPARE(list.shownLong(11), 15.0);
-        list.setUnit(PageSetup::Inch);
-        QCOMPARE(list.count(), PhotoSizeSelect::defaultInches().size());
-        QVERIFY(list.isSelected(0));
-        list.setUnit(9);
-        QCOMPARE(list.unit(), 1);
-    }
-
-    void removeAndTicksOutOfRange()
-    {
-        PhotoSizeList list = defaults(PageSetup::Inch);
-        list.remove(0);
-        list.remove(99);
-        list.remove(-1);
-        QCOMPARE(list.count(), 24);
-        QCOMPARE(list.rowText(0), QStringLiteral("1.5x1.5 in"));
-        list.setSelected(99, false);
-        QCOMPARE(list.millimetres(), PhotoSizeSelect::defaultMillimetres());
     }
 };
 

@@ -31,15 +31,6 @@ inline QString writePhoto(const QString &folder, const QString &name, int w = 64
     return path;
 }
 
-// Installs the program's Russian catalogue; false when it was not built.
-inline bool installRussian(QTranslator &translator)
-{
-    if (!translator.load(QStringLiteral("Velmora_ru"), QStringLiteral(VELMORA_BIN_DIR "/Translations")))
-        return false;
-    QCoreApplication::installTranslator(&translator);
-    return true;
-}
-
 // The file names (without their folder) of the panel's rows, in row order.
 inline QStringList rowNames(const IconsModel *m)
 {

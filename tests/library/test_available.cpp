@@ -84,55 +84,6 @@ private Q_SLOTS:
         QCOMPARE(count.last().at(0).toString(), QStringLiteral("Available 4 Image(s)"));
     }
 
-    void countTextsInRussian()
-    {
-        QTranslator ru;
-        if (!installRussian(ru))
-            QSKIP("no Russian catalogue built");
-        FolderPanel a(nullptr, mounts);
-        QSignalSpy spy(&a, &FolderPanel::stringAddImage);
-        QSignalSpy selection(&a, &FolderPanel::stringSelection);
-        for (int n : {1, 3, 5, 21, 0})
-            a.countImages(n);
-        QStringList texts;
-        for (const QList<QVariant> &args : spy)
-            texts << args.at(0).toString();
-        QCOMPARE(texts, (QStringList{"Доступно 1 изображение", "Доступно 3 изображения", "Доступно 5 изображений",
-                                     "Доступно 21 изображение", QString()}));
-        a.retranslate();
-        QCOMPARE(a.windowTitle(), QStringLiteral("Доступные изображения"));
-        QCOMPARE(a.sortMenu()->keyGroup()->actions().at(0)->text(), QStringLiteral("Без сортировки"));
-        QCoreApplication::removeTranslator(&ru);
-    }
-
-    void sortKeepsTheCurrentImage()
-    {
-        auto a = makePanel();
-        makeCurrent(*a, folder + "/c.png.jpg");
-        QAction *byName = a->sortMenu()->keyGroup()->actions().at(1);
-        byName->trigger();
-        QCOMPARE(rowNames(a->model()), (QStringList{"a.jpg", "b.jpg", "c.png.jpg"}));
-        QCOMPARE(a->view()->currentIndex().row(), 2);
-        a->sortMenu()->directionGroup()->actions().at(1)->trigger();
-        QCOMPARE(rowNames(a->model()), (QStringList{"c.png.jpg", "b.jpg", "a.jpg"}));
-        QCOMPARE(a->view()->currentIndex().row(), 0);
-        a->sortMenu()->keyGroup()->actions().at(4)->trigger(); // date, reversed: oldest first
-        QCOMPARE(rowNames(a->model()), (QStringList{"a.jpg", "c.png.jpg", "b.jpg"}));
-        QCOMPARE(a->view()->currentIndex().data(IconsModel::FileNameRole).toString(), folder + "/c.png.jpg");
-        QVERIFY(!a->information()->isEmpty());
-    }
-
-    void sortWithoutSelectionGoesToTheTop()
-    {
-        auto a = makePanel();
-        a->view()->selectionModel()->clear();
-        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
-        QCOMPARE(a->view()->verticalScrollBar()->value(), 0);
-        QVERIFY(a->information()->isEmpty());
-        QVERIFY(!a->findChild<QAction *>("printAct")->isEnabled());
-        QVERIFY(!a->findChild<QAction *>("copyAct")->isEnabled());
-    }
-
     void sortSettings()
     {
         QTemporaryDir settingsDir;
@@ -200,20 +151,6 @@ private Q_SLOTS:
         QCOMPARE(a->model()->rowCount(), 3);
     }
 
-    void pastingFilesOfAnotherFolderCopiesThem()
-    {
-        auto a = makePanel();
-        const QString other = dir->filePath("other");
-        QDir().mkpath(other);
-        auto *mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(writePhoto(other, "e.jpg"))});
-        QApplication::clipboard()->setMimeData(mime);
-        a->pasteImg();
-        QVERIFY(QFile::exists(folder + "/e.jpg"));
-        QVERIFY(QFile::exists(other + "/e.jpg"));
-        QTRY_COMPARE(a->model()->rowCount(), 4);
-    }
-
     void trashRemovesFilesAndRows()
     {
         auto a = makePanel();
@@ -247,25 +184,6 @@ private Q_SLOTS:
         QCOMPARE(a->model()->item(a->view()->currentIndex().row()).rotation, 0);
     }
 
-    void selectForPrintingAndSelectFile()
-    {
-        auto a = makePanel();
-        SelectionPanel s;
-        FolderPanel::link(a.get(), &s);
-        QSignalSpy modified(&s, &SelectionPanel::modifiedChanged);
-        QSignalSpy counts(s.model(), &IconsModel::changeCountImage);
-        a->selectFile(folder.toUpper() + "/B.JPG"); // the file system may differ in case
-        QCOMPARE(s.imageCount(), 1);
-        QCOMPARE(s.model()->item(0).fileName, folder + "/b.jpg");
-        QCOMPARE(counts.last().at(0).toInt(), 1);
-        QCOMPARE(modified.count(), 1);
-        a->selectIcons();
-        a->copyToSelect(); // b.jpg is not listed twice
-        QCOMPARE(s.imageCount(), 3);
-        a->selectFile(folder + "/none.jpg");
-        QCOMPARE(s.imageCount(), 3);
-    }
-
     void selectFileWaitsForItsFolder()
     {
         // An image opened by name whose folder is not listed yet is chosen
@@ -283,25 +201,6 @@ private Q_SLOTS:
         QCOMPARE(a->model()->item(a->view()->currentIndex().row()).fileName, other + "/x.jpg");
         a->loadFolder(folder); // chosen once, not again on every load
         QCOMPARE(s.imageCount(), 1);
-    }
-
-    void viewerDeletesTheLastAndShowsTheNewLast()
-    {
-        auto a = makePanel();
-        a->sortMenu()->keyGroup()->actions().at(1)->trigger();
-        QStringList shown;
-        driveViewers(a.get(), [&shown](ViewImage *v) {
-            shown << v->fileName().section('/', -1);
-            if (shown.size() == 1) {
-                v->del();
-                return true;
-            }
-            return false;
-        });
-        a->viewImgIndex(a->model()->index(2));
-        QCOMPARE(shown, (QStringList{"c.png.jpg", "b.jpg"}));
-        QVERIFY(!QFile::exists(folder + "/c.png.jpg"));
-        QCOMPARE(a->model()->rowCount(), 2);
     }
 
     // The folder is read again while the viewer is open (a file copied in
@@ -383,23 +282,6 @@ private Q_SLOTS:
         QTest::keyClick(tree->treeView(), Qt::Key_Shift);
         tree->treeView()->setCurrentIndex(tree->dirModel()->index(other));
         QCOMPARE(tree->currentFolder(), other);
-    }
-
-    void viewerDeletingTheOnlyImageEndsViewing()
-    {
-        QFile::remove(folder + "/a.jpg");
-        QFile::remove(folder + "/b.jpg");
-        auto a = makePanel();
-        QCOMPARE(a->model()->rowCount(), 1);
-        int viewers = 0;
-        driveViewers(a.get(), [&viewers](ViewImage *v) {
-            ++viewers;
-            v->del();
-            return true;
-        });
-        a->viewImgIndex(a->model()->index(0));
-        QCOMPARE(viewers, 1);
-        QCOMPARE(a->model()->rowCount(), 0);
     }
 
     void viewerStepsAndTurns()

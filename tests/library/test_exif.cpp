@@ -47,81 +47,6 @@ private Q_SLOTS:
         QCOMPARE(readExact(jpeg, date), rotation);
         QCOMPARE(date, when("2001:02:03 04:05:06"));
     }
-
-    void dates_data()
-    {
-        QTest::addColumn<bool>("intel");
-        QTest::addColumn<QByteArray>("tiff");
-        QTest::addColumn<QDateTime>("expected");
-        QTest::addColumn<int>("rotation");
-        for (bool intel : {true, false}) {
-            const char *order = intel ? "II" : "MM";
-            QTest::addRow("%s original beats DateTime", order)
-                << intel
-                << makeTiff(intel, {orientationEntry(6), dateEntry(0x0132, "2010:01:01 10:00:00")},
-                            {dateEntry(0x9003, "2009:06:24 09:41:07")})
-                << when("2009:06:24 09:41:07") << 90;
-            QTest::addRow("%s DateTime alone", order)
-                << intel << makeTiff(intel, {dateEntry(0x0132, "2010:01:01 10:00:00")})
-                << when("2010:01:01 10:00:00") << 0;
-            QTest::addRow("%s original last of the sub-directory", order)
-                << intel
-                << makeTiff(intel, {orientationEntry(8)},
-                            {{0x829A, 5, 1, 0, QByteArray(8, '\1')},
-                             {0x9000, 7, 4, 0x30323230, {}},
-                             dateEntry(0x9003, "2016:05:04 03:02:01")})
-                << when("2016:05:04 03:02:01") << 270;
-            // A count of 18 cannot hold a whole date: ignored.
-            QTest::addRow("%s count 18", order)
-                << intel
-                << makeTiff(intel, {{0x0132, 2, 18, 0, QByteArray("2010:01:01 10:00:0")}})
-                << when("1999:12:31 23:59:59") << 0;
-            // A date tag with another type is not a date.
-            QTest::addRow("%s wrong type", order)
-                << intel << makeTiff(intel, {{0x0132, 7, 20, 0, QByteArray("2010:01:01 10:00:00", 20)}})
-                << when("1999:12:31 23:59:59") << 0;
-            // A text that is not a date still replaces the date: it becomes invalid.
-            QTest::addRow("%s unparsable", order)
-                << intel << makeTiff(intel, {dateEntry(0x0132, "0000:00:00 00:00:00")}) << QDateTime() << 0;
-        }
-    }
-    void dates()
-    {
-        QFETCH(QByteArray, tiff);
-        QFETCH(QDateTime, expected);
-        QFETCH(int, rotation);
-        QDateTime date = when("1999:12:31 23:59:59");
-        QCOMPARE(readExact(makeJpeg(16, 16, tiff), date), rotation);
-        QCOMPARE(date, expected);
-    }
-
-    // Editors put fill bytes before markers and several APP segments before
-    // the EXIF one, some full of 0xFF bytes.
-    void embeddedThumbnail_data()
-    {
-        QTest::addColumn<bool>("intel");
-        QTest::newRow("Intel order") << true;
-        QTest::newRow("Motorola order") << false;
-    }
-
-    // The camera's small picture is found in the second directory; one that
-    // does not lie wholly inside the data, or none, gives nothing.
-    void embeddedThumbnail()
-    {
-        QFETCH(bool, intel);
-        const QByteArray thumbnail = makeJpeg(160, 120);
-        const QByteArray jpeg = makeJpeg(640, 480, makeTiffWithThumbnail(intel, thumbnail, 6));
-        QCOMPARE(exifThumbnail(jpeg), thumbnail);
-        QDateTime date;
-        QCOMPARE(exifRead(jpeg, date), 90);
-        const int at = jpeg.indexOf(thumbnail);
-        QVERIFY(exifThumbnail(jpeg.left(at + thumbnail.size() - 1)).isEmpty());
-        QVERIFY(exifThumbnail(makeJpeg(640, 480, makeTiff(intel, {orientationEntry(6)}))).isEmpty());
-        QByteArray notJpeg = jpeg;
-        notJpeg[at] = 'x';
-        QVERIFY(exifThumbnail(notJpeg).isEmpty());
-    }
-
     void segmentsWalkedByLength_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -141,16 +66,6 @@ private Q_SLOTS:
         QDateTime date;
         QCOMPARE(readExact(makeJpeg(16, 16, tiff, before), date), 180);
         QCOMPARE(date, when("2015:07:24 22:52:15"));
-    }
-
-    // EXIF after the start of scan belongs to nobody.
-    void stopsAtStartOfScan()
-    {
-        QByteArray jpeg = makeJpeg(16, 16);
-        const int eoi = jpeg.lastIndexOf("\xFF\xD9");
-        jpeg.insert(eoi, segment(0xE1, QByteArray("Exif\0\0", 6) + makeTiff(true, {orientationEntry(6)})));
-        QDateTime date;
-        QCOMPARE(readExact(jpeg, date), 0);
     }
 
     void notJpeg_data()

@@ -89,41 +89,6 @@ private Q_SLOTS:
     }
     void cleanup() { delete dir; }
 
-    void folderLoad()
-    {
-        writeFile("b.jpg", makeJpeg(40, 30));
-        writeFile("a.JPG", makeJpeg(40, 30));
-        writeFile("c.png", QByteArray("whatever"));
-        writeFile("notes.txt", "text");
-        IconsModel model(ImageListRole::Folder);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QSignalSpy count(&model, &IconsModel::countAddImage);
-        model.setDirPath(dir->path());
-        QCOMPARE(count.size(), 1);
-        QCOMPARE(count.at(0).at(0).toInt(), 3);
-        QCOMPARE(model.itemCount(), 3);
-        model.setSortKey(IconSort::Name);
-        model.sortItems();
-        QCOMPARE(names(model), QStringList({"a.JPG", "b.jpg", "c.png"}));
-        const QModelIndex first = model.index(0);
-        QCOMPARE(first.data(IconsModel::StateRole).toInt(), 1);
-        const QPixmap icon = first.data(IconsModel::IconPixmapRole).value<QPixmap>();
-        QCOMPARE(icon.size(), QSize(100, 90));
-        // The placeholder picture sits in the middle, the caption below.
-        QVERIFY(icon.toImage().pixelColor(50, 40) != QColor(Qt::white));
-        QCOMPARE(icon.toImage().pixelColor(1, 88), QColor(Qt::white));
-        QVERIFY(first.data(IconsModel::ShotTimeRole).toDateTime() <= first.data(IconsModel::FileTimeRole).toDateTime());
-        QCOMPARE(first.data(Qt::SizeHintRole).toSize(), QSize(105, 95));
-        QVERIFY(model.flags(first) & Qt::ItemIsDragEnabled);
-        QCOMPARE(model.mimeTypes(), QStringList({"text/uri-list"}));
-        QCOMPARE(model.indexOfFileName(dir->filePath("B.JPG")), 1);
-        QCOMPARE(model.indexOfFileName(QString()), -1);
-
-        model.clear();
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(count.last().at(0).toInt(), 0);
-    }
-
     void folderRefresh()
     {
         writeFile("keep.jpg", makeJpeg(40, 30));
@@ -207,19 +172,6 @@ private Q_SLOTS:
         QFETCH(qint64, bytes);
         QFETCH(QString, text);
         QCOMPARE(IconPainter::sizeText(bytes), text);
-    }
-
-    void toolTip()
-    {
-        IconsModel model(ImageListRole::Selection, false);
-        IconItem item = record("/p/a.jpg", 1);
-        item.fileSize = 512;
-        model.addItem(item);
-        QString tip = model.index(0).data(Qt::ToolTipRole).toString();
-        QVERIFY(tip.startsWith("/p/a.jpg<br>"));
-        QVERIFY(tip.endsWith("<br>512 bytes"));
-        model.setData(model.index(0), 2, IconsModel::StateRole);
-        QVERIFY(model.index(0).data(Qt::ToolTipRole).toString().endsWith("512 bytes<br>40x30"));
     }
 
     void sorting_data()
@@ -311,35 +263,6 @@ private Q_SLOTS:
         QVERIFY(!model.rotateFileTo("/f/A.jpg", 0).isValid());
     }
 
-    // A placeholder row turned keeps its sizes; the turn comes with the preview.
-    void turnBeforePreview()
-    {
-        IconsModel model(ImageListRole::Selection, false);
-        model.addItem(record("/f/a.jpg", 1));
-        const QModelIndex i = model.index(0);
-        model.rotateIcon(i);
-        QCOMPARE(i.data(IconsModel::RotationRole).toInt(), 90);
-        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 40);
-        QImage preview(40, 30, QImage::Format_RGB32);
-        preview.fill(Qt::red);
-        preview.setPixel(0, 0, qRgb(0, 0, 255));
-        QSignalSpy changed(&model, &IconsModel::dataChanged);
-        model.setData(i, preview, IconsModel::PreviewRole);
-        QCOMPARE(i.data(IconsModel::StateRole).toInt(), 2);
-        const QImage turned = i.data(IconsModel::PreviewRole).value<QImage>();
-        QCOMPARE(turned.size(), QSize(30, 40));
-        QCOMPARE(turned.pixel(29, 0), qRgb(0, 0, 255)); // clockwise: top-left goes top-right
-        QCOMPARE(i.data(IconsModel::ImageWidthRole).toInt(), 30);
-        QVERIFY(!changed.isEmpty());
-        QCOMPARE(changed.last().at(0).toModelIndex(), i);
-        // Without a rotation the row is drawn and announced once.
-        model.addItem(record("/f/b.jpg", 1));
-        changed.clear();
-        model.setData(model.index(1), preview, IconsModel::PreviewRole);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
-    }
-
     // Rows that come from the folder panel with a camera's small picture
     // are decoded again by a selection list; full previews are kept.
     void selectionListDecodesSmallPreviewsAgain()
@@ -358,40 +281,6 @@ private Q_SLOTS:
         QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
         QCOMPARE(model.index(0).data(IconsModel::StateRole).toInt(), int(IconItem::State::Placeholder));
         QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), int(IconItem::State::Decoded));
-    }
-
-    void dropAppendsAtTheEnd()
-    {
-        IconsModel source(ImageListRole::Folder, false);
-        source.addItem(record("/f/one.jpg"));
-        source.addItem(record("/f/two.jpg", 1));
-        IconsModel model(ImageListRole::Selection, false);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.addItem(record("/f/zero.jpg"));
-        QScopedPointer<QMimeData> mime(source.mimeData({source.index(1), source.index(0)}));
-        QCOMPARE(mime->formats(), QStringList({"image/Velmora"}));
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        QSignalSpy count(&model, &IconsModel::changeCountImage);
-        QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
-        QCOMPARE(names(model), QStringList({"zero.jpg", "two.jpg", "one.jpg"}));
-        QCOMPARE(inserted.size(), 2);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
-        QCOMPARE(inserted.at(1).at(1).toInt(), 2);
-        QCOMPARE(count.last().at(0).toInt(), 3);
-        QCOMPARE(model.index(1).data(IconsModel::StateRole).toInt(), 1);
-        QCOMPARE(model.index(1).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(100, 90));
-
-        // The same records again: no row added.
-        inserted.clear();
-        QVERIFY(model.dropMimeData(mime.data(), Qt::CopyAction, 0, 0, QModelIndex()));
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(inserted.size(), 0);
-
-        QVERIFY(model.dropMimeData(mime.data(), Qt::IgnoreAction, 0, 0, QModelIndex()));
-        QVERIFY(!model.dropMimeData(mime.data(), Qt::CopyAction, 0, 1, QModelIndex()));
-        QMimeData text;
-        text.setText("x");
-        QVERIFY(!model.dropMimeData(&text, Qt::CopyAction, -1, 0, QModelIndex()));
     }
 
     // A photograph dragged out of a page frame: the receiver tells how many
@@ -525,38 +414,6 @@ private Q_SLOTS:
         QCOMPARE(model.index(0).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(150, 120));
     }
 
-    void dropUrls()
-    {
-        const QString good = writeFile("good.jpg", makeJpeg(40, 30));
-        const QString bad = writeFile("bad.jpg", "not a picture");
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(bad)});
-        ByteBudget budget;
-        IconsModel selection(ImageListRole::Selection, false);
-        selection.setByteBudget(&budget);
-        QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
-        QCOMPARE(names(selection), QStringList({"good.jpg"}));
-        // A placeholder row: the file is read when its preview is decoded,
-        // and only then are its bytes held and counted.
-        QCOMPARE(selection.index(0).data(IconsModel::StateRole).toInt(), int(IconItem::State::Placeholder));
-        QCOMPARE(budget.total(), qint64(0));
-        selection.setDecoded(selection.index(0), readIconFuture(good, selection.previewRule()));
-        QCOMPARE(budget.total(), QFileInfo(good).size());
-        selection.removeRows(0, 1);
-        QCOMPARE(budget.total(), qint64(0));
-
-        // The folder model copies the files into its folder.
-        QTemporaryDir target;
-        IconsModel folder(ImageListRole::Folder, false);
-        folder.setDirPath(target.path());
-        QVERIFY(folder.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
-        QVERIFY(QFile::exists(target.filePath("good.jpg")));
-        QVERIFY(QFile::exists(target.filePath("bad.jpg")));
-        QCOMPARE(folder.rowCount(), 0); // they come with the refresh
-        folder.updateDir(target.path());
-        QCOMPARE(folder.rowCount(), 2);
-    }
-
     // A URL list may name a device that never ends, a pipe or a folder:
     // none is read or copied, the plain files beside them are.
     void urlsOfDevicesPipesAndFolders()
@@ -681,34 +538,6 @@ private Q_SLOTS:
         IconsModel selection(ImageListRole::Selection, false);
         QVERIFY(selection.dropMimeData(&mime, Qt::CopyAction, -1, 0, QModelIndex()));
         QCOMPARE(names(selection), read ? QStringList({"turned.jpg", "next.jpg"}) : QStringList());
-    }
-
-    void removeThreeRows()
-    {
-        ByteBudget budget;
-        IconsModel model(ImageListRole::Selection, false);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setByteBudget(&budget);
-        for (const char *n : {"0", "1", "2", "3", "4", "5"}) {
-            IconItem item = record(QStringLiteral("/f/%1.jpg").arg(n));
-            item.fileData = budget.hold(QByteArray(1000, 'x'));
-            model.addItem(item);
-        }
-        QCOMPARE(budget.total(), qint64(6000));
-        // A frame shows the third file and so shares its bytes.
-        const HeldBytes sharedWithFrame = model.item(2).fileData;
-        QSignalSpy count(&model, &IconsModel::changeCountImage);
-        QVERIFY(model.removeRows(1, 3));
-        QCOMPARE(names(model), QStringList({"0.jpg", "4.jpg", "5.jpg"}));
-        QCOMPARE(count.last().at(0).toInt(), 3);
-        // The bytes a frame still holds stay counted.
-        QCOMPARE(budget.total(), qint64(4000));
-        QVERIFY(!model.removeRows(3, 1));
-        QVERIFY(!model.removeRows(-5, 2));
-        QVERIFY(model.removeRows(-1, 2)); // clipped to the first row
-        QCOMPARE(names(model), QStringList({"4.jpg", "5.jpg"}));
-        QVERIFY(model.removeRows(1, 10));
-        QCOMPARE(model.rowCount(), 1);
     }
 
     void itemsFromUrls()

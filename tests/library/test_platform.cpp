@@ -35,32 +35,6 @@ class TestPlatform : public QObject
     const QByteArray stick = "/dev/sdb1 /media/anna/HOLIDAY\\040PICS vfat rw 0 0\n";
 
 private Q_SLOTS:
-    void trashMovesTheFileIntoTheUsersTrash()
-    {
-        // Data home and photos on one file system, like a home folder.
-        QTemporaryDir dir;
-        const QString dataHome = dir.filePath(QStringLiteral("data"));
-        QDir().mkpath(dataHome);
-        qputenv("HOME", QFile::encodeName(dir.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-        QDir().mkpath(dir.filePath(QStringLiteral("photos")));
-        const QString photo = dir.filePath(QStringLiteral("photos/Anna's \"best\" day.jpg"));
-        writeText(photo, "jpeg bytes");
-
-        QVERIFY(RecycleBin::moveToTrash(photo));
-        QVERIFY(!QFile::exists(photo));
-        const QString trashed = dataHome + QStringLiteral("/Trash/files/Anna's \"best\" day.jpg");
-        QCOMPARE(readText(trashed), QByteArray("jpeg bytes"));
-        const QByteArray info = readText(dataHome + QStringLiteral("/Trash/info/Anna's \"best\" day.jpg.trashinfo"));
-        QVERIFY(info.startsWith("[Trash Info]"));
-        QVERIFY(info.contains("Path="));
-
-        // The same name again gets a name of its own in the trash.
-        writeText(photo, "second");
-        QVERIFY(RecycleBin::moveToTrash(photo));
-        QCOMPARE(QDir(dataHome + QStringLiteral("/Trash/files")).count() - 2, 2u);
-    }
-
     void trashOfANewUserIsMadeInTheDataHome()
     {
         // A new account has no data folder yet: the trash is made there,
@@ -82,15 +56,6 @@ private Q_SLOTS:
         QCOMPARE(readText(dataHome + QStringLiteral("/Trash/files/IMG_0001.jpg")), QByteArray("jpeg bytes"));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("start"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());
-    }
-
-    void failedMoveLeavesEverythingAlone()
-    {
-        QTemporaryDir dir;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
-        QVERIFY(!RecycleBin::moveToTrash(dir.filePath(QStringLiteral("missing.jpg"))));
-        QVERIFY(!RecycleBin::moveToTrash(QString()));
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("data/Trash/files/missing.jpg"))));
     }
 
     void replacingFileTakesThePlaceOnlyWhenCommitted_data()
@@ -149,14 +114,6 @@ private Q_SLOTS:
         QVERIFY(!file.commit());
     }
 
-    void mountTableParsing()
-    {
-        const QSet<QString> points = DriveWatcher::parseMountTable(table + stick + "\n  \nbroken\n");
-        QCOMPARE(points, (QSet<QString>{"/proc", "/", "/run", "/media/anna/HOLIDAY PICS"}));
-        // A backslash not followed by three octal digits stays as it is.
-        QCOMPARE(DriveWatcher::parseMountTable("x /a\\b\\0 t o 0 0\n"), QSet<QString>{"/a\\b\\0"});
-    }
-
     void driveArrivalAndRemovalAreReported()
     {
         QTemporaryDir dir;
@@ -182,45 +139,6 @@ private Q_SLOTS:
         QVERIFY(spy.wait(3000));
         QCOMPARE(spy.count(), 2);
         QVERIFY(!watcher.mountPoints().contains(QStringLiteral("/media/anna/HOLIDAY PICS")));
-    }
-
-    void systemMountTableIsWatched()
-    {
-        DriveWatcher watcher;
-        QVERIFY(watcher.isWatching());
-        QVERIFY(watcher.mountPoints().contains(QStringLiteral("/")));
-    }
-
-    // Run in a private mount namespace (see CMakeLists.txt): a real mount
-    // and unmount reach the watcher through the kernel's mount table.
-    void realMountIsNoticed()
-    {
-        if (qEnvironmentVariableIsEmpty("VELMORA_PRIVATE_MOUNTS"))
-            QSKIP("needs a private mount namespace");
-        QTemporaryDir dir;
-        DriveWatcher watcher;
-        QSignalSpy spy(&watcher, &DriveWatcher::driveChanged);
-        QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "none", dir.path()}), 0);
-        QVERIFY(spy.wait(3000));
-        QVERIFY(watcher.mountPoints().contains(dir.path()));
-        QCOMPARE(QProcess::execute(QStringLiteral("umount"), {dir.path()}), 0);
-        QVERIFY(spy.wait(3000));
-        QVERIFY(!watcher.mountPoints().contains(dir.path()));
-    }
-
-    void driveChangeRereadsTheFolderTree()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("mounts"));
-        writeText(path, table);
-        TreeDir tree(nullptr, path);
-        QSignalSpy spy(&tree, &TreeDir::drivesUpdated);
-        writeText(path, table + stick);
-        QVERIFY(spy.wait(3000));
-        QVERIFY(tree.dirModel()->index(QDir::rootPath()).isValid());
-        writeText(path, table);
-        QVERIFY(spy.wait(3000));
-        QCOMPARE(spy.count(), 2);
     }
 
     void editorGetsTheFileAsOneArgument()

@@ -61,44 +61,6 @@ private Q_SLOTS:
     }
     void cleanup() { delete dir; }
 
-    void emptyPanelCountsZero()
-    {
-        SelectionPanel s;
-        QSignalSpy spy(&s, &SelectionPanel::stringAddImage);
-        QCoreApplication::processEvents(); // the first text is sent once the window listens
-        QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Selected 0 Image(s)"));
-        QTranslator ru;
-        if (installRussian(ru)) {
-            s.retranslate();
-            s.countImages(0);
-            QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Выбрано 0 изображений"));
-            QCoreApplication::removeTranslator(&ru);
-        }
-    }
-
-    void pastedFilesBecomeRowsAndMarkTheProject()
-    {
-        SelectionPanel s;
-        QAbstractItemModelTester tester(s.model());
-        QSignalSpy modified(&s, &SelectionPanel::modifiedChanged);
-        QSignalSpy count(&s, &SelectionPanel::stringAddImage);
-        auto *mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1])});
-        QApplication::clipboard()->setMimeData(mime);
-        s.pasteImg();
-        QCOMPARE(s.imageCount(), 2);
-        QVERIFY(modified.count() >= 1);
-        QCOMPARE(count.last().at(0).toString(), QStringLiteral("Selected 2 Image(s)"));
-        // Pasting the same files again changes nothing.
-        modified.clear();
-        mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(files[0])});
-        QApplication::clipboard()->setMimeData(mime);
-        s.pasteImg();
-        QCOMPARE(s.imageCount(), 2);
-        QCOMPARE(modified.count(), 0);
-    }
-
     // Rows of pasted files are listed at once as placeholders; the workers
     // decode them all, also those out of sight, and the rows keep their
     // bytes within the budget.
@@ -192,39 +154,6 @@ private Q_SLOTS:
         QTest::keyClick(s->view(), Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(s->model()->item(0).rotation, 0);
         QCOMPARE(spy.count(), 2);
-    }
-
-    void commandsFollowTheSelection()
-    {
-        auto s = makePanel(2);
-        s->view()->selectionModel()->clear();
-        s->view()->setCurrentIndex(QModelIndex());
-        for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
-            QVERIFY2(!s->findChild<QAction *>(name)->isEnabled(), name);
-        QSignalSpy current(s.get(), &SelectionPanel::currentImageText);
-        select(*s, {1}, 1);
-        for (const char *name : {"deleteAct", "viewAct", "rotateAct", "rotateBackAct", "editAct", "copyAct"})
-            QVERIFY2(s->findChild<QAction *>(name)->isEnabled(), name);
-        // The size is told once the row is decoded in the background.
-        QTRY_VERIFY(current.last().at(0).toString().endsWith(QStringLiteral(" 41x30")));
-    }
-
-    void sortSettings()
-    {
-        QTemporaryDir settingsDir;
-        QSettings st(settingsDir.filePath("v.conf"), QSettings::IniFormat);
-        auto s = makePanel(3);
-        s->readSettings(st);
-        QCOMPARE(s->sortMenu()->keyGroup()->checkedAction()->data().toInt(), 0);
-        select(*s, {0}, 0);
-        s->sortMenu()->keyGroup()->actions().at(1)->trigger();
-        s->sortMenu()->directionGroup()->actions().at(1)->trigger();
-        QCOMPARE(rowNames(s->model()), (QStringList{"f2.jpg", "f1.jpg", "f0.jpg"}));
-        QCOMPARE(s->view()->currentIndex().row(), 2); // f0 stays current
-        s->writeSettings(st);
-        QCOMPARE(st.value("/SelSort").toInt(), 1);
-        QCOMPARE(st.value("/SelSortDir").toInt(), 1);
-        QVERIFY(!st.contains("/AvailableV"));
     }
 
     void clearShowsZero()

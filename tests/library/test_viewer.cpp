@@ -49,18 +49,6 @@ class TestViewer : public QObject
     }
 
 private Q_SLOTS:
-    void zoomInStopsAtFive()
-    {
-        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
-        v.normalSize();
-        QCOMPARE(v.picture()->size(), QSize(400, 300));
-        for (int i = 0; i < 9; ++i)
-            v.zoomIn();
-        QVERIFY(qFuzzyCompare(v.scaleFactor(), std::pow(1.25, 8)));
-        QVERIFY(!action(v, "zoomIn")->isEnabled());
-        QCOMPARE(v.picture()->width(), int(std::floor(400 * std::pow(1.25, 8) + 0.5)));
-    }
-
     void zoomOutStopsBelowATenth()
     {
         ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, 1);
@@ -156,17 +144,6 @@ private Q_SLOTS:
         QVERIFY(v.image().isNull());
     }
 
-    void undecodableImageOpensEmpty()
-    {
-        ViewImage v(QStringLiteral("/x/broken.jpg"), QByteArray("not an image"), 0, 0, 1);
-        v.fitToWindow();
-        v.rotate();
-        v.zoomIn();
-        QVERIFY(v.image().isNull());
-        QVERIFY(std::isfinite(v.scaleFactor()));
-        QVERIFY(v.scaleFactor() > 0);
-    }
-
     void navigation_data()
     {
         QTest::addColumn<int>("flags");
@@ -204,28 +181,12 @@ private Q_SLOTS:
         QCOMPARE(v.resultCode(), code);
     }
 
-    void closeButtonRejects()
-    {
-        ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 3, 1);
-        v.rotate();
-        QTimer::singleShot(0, &v, &QWidget::close);
-        QCOMPARE(v.exec(), int(QDialog::Rejected));
-    }
-
     void doubleClickAccepts()
     {
         ViewImage v(QStringLiteral("/x/a.jpg"), jpeg, 0, 3, 1);
         QTimer::singleShot(0, &v, [&v] { QTest::mouseDClick(v.scrollArea()->viewport(), Qt::LeftButton); });
         QCOMPARE(v.exec(), int(QDialog::Accepted));
         QCOMPARE(v.resultCode(), 0);
-    }
-
-    void deleteTextsFollowTheMode()
-    {
-        ViewImage folder(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, ViewImage::FolderFiles);
-        QCOMPARE(action(folder, "del")->text(), QStringLiteral("Move to Trash Delete"));
-        ViewImage selection(QStringLiteral("/x/a.jpg"), jpeg, 0, 0, ViewImage::SelectionEntries);
-        QCOMPARE(action(selection, "del")->text(), QStringLiteral("Delete"));
     }
 
     void editedFileIsShownAgain()

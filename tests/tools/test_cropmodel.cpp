@@ -61,44 +61,6 @@ private slots:
         }
     }
 
-    void rectangleDraggedAgainstEdgesSlidesAlongThem_data()
-    {
-        QTest::addColumn<QPointF>("move");
-        QTest::addColumn<QRectF>("inside");
-        QTest::newRow("left") << QPointF(-1000, 0) << QRectF(0, 200, 450, 300);
-        QTest::newRow("up-right") << QPointF(2000, -1000) << QRectF(750, 0, 450, 300);
-        QTest::newRow("down-left") << QPointF(-1000, 1000) << QRectF(0, 500, 450, 300);
-    }
-
-    void rectangleDraggedAgainstEdgesSlidesAlongThem()
-    {
-        QFETCH(QPointF, move);
-        QFETCH(QRectF, inside);
-        CropModel m(QRectF(300, 200, 450, 300), QSize(1200, 800), 1.5, false);
-        m.moveBy(move.x(), move.y());
-        compareRect(m.rect(), inside);
-        // Outside mode it goes on, but never wholly off the photograph.
-        CropModel o(QRectF(300, 200, 450, 300), QSize(1200, 800), 1.5, true);
-        o.moveBy(move.x() / 10, move.y() / 10);
-        compareRect(o.rect(), QRectF(300, 200, 450, 300).translated(move / 10));
-        o.moveBy(move.x() * 10, move.y() * 10);
-        compareRect(o.rect(), QRectF(300, 200, 450, 300).translated(move / 10));
-    }
-
-    void bandedCropStaysOutsideAndIsPulledInInside()
-    {
-        // A landscape photograph shown whole in a square frame: bands above
-        // and below.
-        const QRectF banded(0, -50, 400, 400);
-        CropModel outside(banded, QSize(400, 300), 1.0, true);
-        outside.moveBy(0, 0);
-        compareRect(outside.rect(), banded);
-        CropModel inside(banded, QSize(400, 300), 1.0, true);
-        inside.setOutside(false);
-        // Shrunk about its centre to the photograph's height.
-        compareRect(inside.rect(), QRectF(50, 0, 300, 300));
-    }
-
     void keysStepToMultiplesOfTen()
     {
         CropModel m(QRectF(37, 40, 300, 200), QSize(1000, 800), 1.5, false);
@@ -140,27 +102,6 @@ private slots:
         compareRect(m.rect(), after);
     }
 
-    void rotateTurnsAboutTheCentre()
-    {
-        CropModel m(QRectF(350, 300, 300, 200), QSize(1000, 800), 1.5, false);
-        m.rotate();
-        compareRect(m.rect(), QRectF(400, 250, 200, 300));
-        QCOMPARE(m.aspect(), 2.0 / 3.0);
-        // A turn near an edge keeps the rectangle inside the photograph.
-        CropModel edge(QRectF(0, 0, 900, 600), QSize(1000, 800), 1.5, false);
-        edge.rotate();
-        QVERIFY(QRectF(0, 0, 1000, 800).contains(edge.rect()));
-        QCOMPARE(qRound(edge.rect().width() / edge.rect().height() * 1000), 667);
-    }
-
-    void cropFromAnOldProjectOffThePhotographStartsOver()
-    {
-        CropModel m(QRectF(5000, 5000, 300, 200), QSize(1200, 800), 1.5, true);
-        compareRect(m.rect(), QRectF(0, 0, 1200, 800));
-        CropModel none(QRectF(10, 10, 0, 0), QSize(1000, 800), 2.0, false);
-        compareRect(none.rect(), QRectF(0, 150, 1000, 500));
-    }
-
     void photographWithoutSizeIsRefused()
     {
         CropModel m(QRectF(0, 0, 100, 100), QSize(0, 0), 1.0, false);
@@ -169,26 +110,6 @@ private slots:
         m.rotate();
         m.stepKey(Qt::Key_Left, true, false);
         m.dragCorner(CropModel::Corner::LeftTop, 5);
-    }
-
-    void adoptedCropIsRoundedAndTurnsThePhotograph()
-    {
-        PhotoFrame f;
-        f.width = 10000;
-        f.height = 15000; // portrait frame
-        f.imageWidth = 1200;
-        f.imageHeight = 800;
-        f.cropX = 300;
-        f.cropY = 0;
-        f.cropWidth = 533;
-        f.cropHeight = 800;
-        f.turned = false;
-        QVERIFY(!FrameToolEdits::adoptCrop(f, QRectF(299.6, 0.4, 533.2, 799.5)));
-        // Rotated in the editor: the crop becomes landscape, and the
-        // photograph is turned to fill the portrait frame.
-        QVERIFY(FrameToolEdits::adoptCrop(f, QRectF(100.5, 200, 600, 399.6)));
-        QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(101, 200, 600, 400));
-        QVERIFY(f.turned);
     }
 };
 

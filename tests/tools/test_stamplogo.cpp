@@ -254,38 +254,6 @@ private slots:
         QCOMPARE(wide, across == turned);
     }
 
-    void logoSizeAndPlaceOnRenderedPixels_data()
-    {
-        QTest::addColumn<int>("horizontal");
-        QTest::addColumn<int>("vertical");
-        QTest::addColumn<QRect>("expected");
-        // Frame 500 x 500 pixels; logo 100 x 50 at 20 %: g = sqrt(500*500 /
-        // 5000) * 0.2 = 1.414, so 141 x 71 pixels.
-        QTest::newRow("left top 10%") << 0 << 0 << QRect(50, 50, 141, 71);
-        QTest::newRow("right bottom 10%") << 2 << 2 << QRect(500 - 50 - 141, 500 - 50 - 71, 141, 71);
-        QTest::newRow("centre centre 10%") << 1 << 1 << QRect(50 + 250 - 71, 50 + 250 - 35, 141, 71);
-    }
-
-    void logoSizeAndPlaceOnRenderedPixels()
-    {
-        QFETCH(int, horizontal);
-        QFETCH(int, vertical);
-        QFETCH(QRect, expected);
-        const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
-        PhotoFrame f = filled(red, 10000, 10000, true);
-        f.logo = true;
-        f.logoFile = logoFile();
-        f.logoSize = 20;
-        f.logoHorizontal = horizontal;
-        f.logoVertical = vertical;
-        f.logoPosX = 10;
-        f.logoPosY = 10;
-        const QRect box = boxOf(render(f), isBlue);
-        QVERIFY2(qAbs(box.left() - expected.left()) <= 2 && qAbs(box.top() - expected.top()) <= 2
-                     && qAbs(box.width() - expected.width()) <= 2 && qAbs(box.height() - expected.height()) <= 2,
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
-    }
-
     void creditOptionOffDrawsNoCreditLine()
     {
         // The dock's pages carry the credit line only while the option is on.
@@ -299,23 +267,6 @@ private slots:
         prefs.page.printCredit = true;
         s.dock.setPreferences(prefs, s.dock.stampDefaults(), s.dock.logoDefaults());
         QCOMPARE(s.pageImage(0), withCredit);
-    }
-
-    void missingLogoLeavesThePhotographAlone()
-    {
-        const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
-        PhotoFrame f = filled(red, 10000, 10000, true);
-        const QImage plain = render(f);
-        QFile text(dir.filePath(QStringLiteral("notes.png")));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("not a picture");
-        text.close();
-        f.logo = true;
-        // A file that is not there, or not an image.
-        for (const QString &name : {dir.filePath(QStringLiteral("gone.png")), text.fileName()}) {
-            f.logoFile = name;
-            QCOMPARE(render(f), plain);
-        }
     }
 
     void logoDialogRefusesAFileItCannotRead()
@@ -387,42 +338,6 @@ private slots:
         const double px = item->pos().x();
         QVERIFY(px > 222.75);
         QVERIFY(qAbs(dialog.xBox()->value() - (297 - px - shownWidth) / 2.97) < 0.01);
-    }
-
-    void stampedPagesWithALogoOnTheSecondPrintAsShown()
-    {
-        // Stamp the date on all pages, put a logo on the second page: the
-        // printout and the canvas show exactly that.
-        Setup s(*this);
-        stampWith(2);
-        s.dock.dateStamp();
-        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(1, 0));
-        const QString logo = logoFile();
-        drive = [logo](QWidget *w) {
-            auto *d = qobject_cast<Logo *>(w);
-            d->printBox()->setChecked(true);
-            d->fileEdit()->setText(logo);
-            d->sizeBox()->setValue(30);
-            d->scopes()->button(1)->click();
-            d->accept();
-        };
-        s.dock.logo();
-
-        // Page 1: no logo; page 2: the logo on its one photograph.
-        QVERIFY(boxOf(s.pageImage(0), isBlue).isEmpty());
-        const QRect printedLogo = boxOf(s.pageImage(1), isBlue);
-        QVERIFY(!printedLogo.isEmpty());
-        QVERIFY(QRect(0, 0, 210, 297).contains(printedLogo)); // inside frame 1 of page 2
-        // The canvas agrees.
-        const auto canvasHasLogo = [&s] {
-            FrameWidget *frame = s.dock.frameWidgets().at(0);
-            return !boxOf(frame->icon().pixmap(frame->iconSize()).toImage(), isBlue).isEmpty();
-        };
-        QCOMPARE(s.dock.currentPageIndex(), 1);
-        QVERIFY(canvasHasLogo());
-        s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(0, 0));
-        QVERIFY(!canvasHasLogo());
-        QVERIFY(s.frame(0, 0).dateStamp && s.frame(1, 0).dateStamp); // the logo left the stamp alone
     }
 
     void logoScopes()

@@ -100,30 +100,6 @@ private slots:
         QVERIFY2(QLineF(changed.center(), corner).length() < 60 || changed.contains(corner),
                  qPrintable(QStringLiteral("%1,%2").arg(changed.center().x()).arg(changed.center().y())));
     }
-
-    void missingLogoWritesNothingAndSaysWhy_data()
-    {
-        QTest::addColumn<bool>("exists");
-        QTest::newRow("no such file") << false;
-        QTest::newRow("not an image") << true;
-    }
-
-    void missingLogoWritesNothingAndSaysWhy()
-    {
-        QFETCH(bool, exists);
-        const QString logo = dir.filePath(QStringLiteral("bad-logo.png"));
-        QFile::remove(logo);
-        if (exists) {
-            QFile f(logo);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("plain text");
-        }
-        const Export r = exportWith({QStringLiteral("--logo"), logo});
-        QCOMPARE(r.code, 1);
-        QVERIFY(r.page.isNull());
-        QVERIFY(r.err.contains(logo));
-        QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 1); // "Cannot read file ...:" and the reason
-    }
 };
 
 QTEST_MAIN(TestToolsCli)
