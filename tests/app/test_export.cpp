@@ -16,11 +16,8 @@
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 

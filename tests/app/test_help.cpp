@@ -8,9 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDirIterator>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -11,18 +11,13 @@
 #include "library/TreeDir.h"
 #include "OutputFixture.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDockWidget>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
 #include <QTimer>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -42,8 +37,6 @@ private Q_SLOTS:
     void init() { QFile::remove(storePath()); }
     void closeWritesEveryKey();
     void pageChangesMarkModified();
-    void themeFromPalette_data();
-    void themeFromPalette();
     void manyImagesOpenIntoTheSelection();
     void disabledWidgetsLookDisabled_data();
     void disabledWidgetsLookDisabled();
@@ -113,38 +106,6 @@ void TestMainWindow::pageChangesMarkModified()
     w.setCurrentFile(QString());
     arrange->engine()->removePages({0});
     QVERIFY(w.isWindowModified());
-}
-
-void TestMainWindow::themeFromPalette_data()
-{
-    QTest::addColumn<QColor>("text");
-    QTest::addColumn<QColor>("window");
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light desktop") << QColor(Qt::black) << QColor(239, 239, 239) << false;
-    QTest::newRow("dark desktop") << QColor(224, 224, 224) << QColor(32, 32, 32) << true;
-    QTest::newRow("grey on grey, text darker") << QColor(90, 90, 90) << QColor(120, 120, 120) << false;
-}
-
-void TestMainWindow::themeFromPalette()
-{
-    QFETCH(QColor, text);
-    QFETCH(QColor, window);
-    QFETCH(bool, dark);
-    QPalette palette;
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, window);
-    QCOMPARE(StyleSheets::paletteIsDark(palette), dark);
-
-    const QPalette saved = QApplication::palette();
-    QApplication::setPalette(palette);
-    {
-        Velmora w;
-        QCOMPARE(w.settings().shell.darkTheme, dark);
-        QCOMPARE(qApp->styleSheet(), dark ? StyleSheets::darkPalette() : StyleSheets::light());
-        QCOMPARE(w.settings().thumbs.fillColor, dark ? QColor(160, 160, 160) : QColor(Qt::white));
-    }
-    QApplication::setPalette(saved);
-    qApp->setStyleSheet(QString());
 }
 
 // Images opened together from the command line (a file manager's "Open

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>

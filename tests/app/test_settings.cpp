@@ -1,8 +1,13 @@
-// The settings store: defaults of a fresh store, the exact keys, and a
-// round trip of every value through a real settings file.
-#include "app/UserSettings.h"
+// The settings store (the exact keys and a round trip of every value through
+// a real settings file), the main window's project routing and paper check
+// made without a window, and the image types the desktop entry offers.
 #include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/UserSettings.h"
+#include "formats/PageSetup.h"
 
+#include <QFile>
+#include <QImageReader>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -177,6 +182,93 @@ private Q_SLOTS:
         read(s, st);
         QCOMPARE(st.thumbs.iconWidth, expected);
         QCOMPARE(st.thumbs.iconHeight, expected);
+    }
+
+    // A project is a file whose name ends in .vm2.
+    void projectRouting_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("project");
+        QTest::newRow("plain") << "/a/holiday.vm2" << true;
+        QTest::newRow("capitals") << "/a/X.VM2" << true;
+        QTest::newRow("contained") << "/a/photo.vm2.jpg" << false;
+        QTest::newRow("in a folder named like one") << "/a/old.vm2.d/photo.jpg" << false;
+        QTest::newRow("backslashes") << "C:\\a\\old.vm2.d\\photo.jpg" << false;
+        QTest::newRow("image") << "/a/photo.jpg" << false;
+        QTest::newRow("near miss") << "/a/photo.vm3" << false;
+    }
+
+    void projectRouting()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, project);
+        QCOMPARE(Shell::isProjectPath(path), project);
+    }
+
+    // The main window's paper check, made without a window.
+    void paperCheck_data()
+    {
+        // Layout printable area of A4 with 5 mm margins: 20000 x 28700.
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<bool>("borderless");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("same") << 210.0 << 297.0 << false << true;
+        QTest::newRow("1 mm wider") << 211.0 << 297.0 << false << true;
+        QTest::newRow("1.05 mm wider") << 211.05 << 297.0 << false << false;
+        QTest::newRow("3 mm narrower") << 207.0 << 297.0 << false << true;
+        QTest::newRow("3.01 mm narrower") << 206.99 << 297.0 << false << false;
+        QTest::newRow("3 mm shorter") << 210.0 << 294.0 << false << true;
+        QTest::newRow("borderless A4") << 210.0 << 297.0 << true << false;
+        QTest::newRow("Letter") << 215.9 << 279.4 << false << false;
+    }
+
+    void paperCheck()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(bool, borderless);
+        QFETCH(bool, matches);
+        PageSetup d;
+        d.width = width;
+        d.height = height;
+        d.borderless = borderless;
+        QCOMPARE(Shell::paperMatches(d, 20000, 28700), matches);
+
+        PageSetup inches;
+        inches.unit = PageSetup::Inch;
+        inches.width = 8.26;
+        inches.height = 11.69;
+        inches.left = inches.right = inches.top = inches.bottom = 0;
+        int w = 0, h = 0;
+        Shell::printableArea(inches, w, h);
+        QCOMPARE(w, 20980); // 8.26 * 2540, truncated
+        QCOMPARE(h, 29692);
+    }
+
+    // Every image type the desktop entry offers to open has a reader here
+    // (TIFF and WebP come from the image format plug-ins the package depends
+    // on), and the project type is among them.
+    void desktopEntryTypesAreReadable()
+    {
+        QFile entry(QStringLiteral(VELMORA_SOURCE_DIR "/resources/desktop/org.example.velmora.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList offered;
+        while (!entry.atEnd()) {
+            const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+            if (line.startsWith(QLatin1String("MimeType=")))
+                offered = line.mid(9).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        }
+        QVERIFY(offered.contains(QStringLiteral("application/x-velmora-project")));
+        const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+        int images = 0;
+        for (const QString &type : offered) {
+            if (!type.startsWith(QLatin1String("image/")))
+                continue;
+            ++images;
+            QVERIFY2(readable.contains(type.toLatin1()), qPrintable(type));
+        }
+        QCOMPARE(images, 4);
     }
 };
 

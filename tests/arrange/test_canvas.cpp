@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QToolBar>
 #include <QSignalSpy>
 #include <QtTest>
 

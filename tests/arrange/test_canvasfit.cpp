@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QtTest>
 
 namespace {

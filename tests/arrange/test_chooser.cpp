@@ -5,15 +5,10 @@
 #include "formats/TabPageFormat.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardItemModel>
-#include <QTabWidget>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -96,26 +91,6 @@ private slots:
         QVERIFY(!dialog.okButton()->isEnabled());
         dialog.tabWidget()->setCurrentIndex(0);
         QVERIFY(dialog.okButton()->isEnabled());
-    }
-
-    void storeTakesTheChosenLayout()
-    {
-        const PageSetup setup;
-        TabPageFormat dialog(ChooserMode::Choose, values, setup);
-        PageFormat *chooser = dialog.chooser();
-        const int row = rowNamed(chooser, " 3-100x150 mm");
-        QVERIFY(row >= 0);
-        chooser->view()->setCurrentIndex(chooser->view()->model()->index(row, 0));
-        dialog.store();
-        QVERIFY(dialog.values().page.pageSetup == setup);
-        QCOMPARE(dialog.values().layout.pageFormatName, QString(" 3-100x150 mm"));
-        const Page &chosen = dialog.chosenLayout();
-        QCOMPARE(chosen.title, QString(" 3-100x150 mm"));
-        QCOMPARE(chosen.frames.size(), 3);
-        for (const PhotoFrame &f : chosen.frames)
-            QVERIFY(f.isEmpty());
-        // The dialog worked on a copy: the caller's values are as they were.
-        QVERIFY(values.layout.pageFormatName.isEmpty());
     }
 
     // Left without store() (cancelled), the dialog hands nothing back and

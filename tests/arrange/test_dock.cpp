@@ -14,17 +14,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDialog>
 #include <QListView>
 #include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QSplitter>
 #include <QTimer>
-#include <QToolBar>
 #include <QTranslator>
 #include <QUrl>
 #include <QtTest>
@@ -324,15 +320,6 @@ private slots:
         receivedPage = -2;
         QVERIFY(!model.dropMimeData(&text, Qt::CopyAction, -1, -1, model.index(0, 0)));
         QCOMPARE(receivedPage, -2);
-    }
-
-    void deleteKey()
-    {
-        KeyListView view;
-        QSignalSpy spy(&view, &KeyListView::keyDelete);
-        QTest::keyClick(&view, Qt::Key_Delete);
-        QTest::keyClick(&view, Qt::Key_A);
-        QCOMPARE(spy.size(), 1);
     }
 
     void chooserArrangesTheSelection()

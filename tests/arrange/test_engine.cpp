@@ -4,7 +4,6 @@
 #include "tests/TestPages.h"
 #include "tests/TestPhoto.h"
 
-#include <QImageWriter>
 
 #include <functional>
 #include <memory>

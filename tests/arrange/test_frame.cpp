@@ -4,7 +4,6 @@
 #include "library/ImageSource.h"
 #include "tests/TestPhoto.h"
 
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,46 +136,6 @@ private slots:
         f.loadImage(PreviewRule());
         QVERIFY(f.preview.isNull());
         QVERIFY(f.fileData.isEmpty());
-    }
-
-    void loadImageWithinAndPastBudget()
-    {
-        const QString p = writeJpeg(dir.filePath("a.jpg"), 1000, 750);
-        QVERIFY(!p.isEmpty());
-        ByteBudget budget;
-        PhotoFrame f = frame(100, 100, 0, 0);
-        f.fileName = p;
-        f.loadImage(PreviewRule(budget.previewWidth()));
-        QCOMPARE(f.preview.size(), QSize(500, 375));
-        QCOMPARE(f.imageWidth, 1000);
-        QVERIFY(!f.fileData.isEmpty());
-        QCOMPARE(budget.total(), qint64(0)); // read, not yet held
-        f.keepDataWithinBudget(budget);
-        QVERIFY(!f.fileData.isEmpty());
-        QCOMPARE(budget.total(), f.fileData.size());
-        f.keepDataWithinBudget(budget); // counted once only
-        QCOMPARE(budget.total(), f.fileData.size());
-        f.releaseData();
-        QVERIFY(f.fileData.isEmpty());
-        QCOMPARE(budget.total(), qint64(0));
-
-        // Past the budget previews are decoded smaller and no bytes are kept.
-        HeldBytes filler = budget.hold(QByteArray(int(ByteBudget::Limit) + 1, 'x'));
-        QVERIFY(budget.spent());
-        const qint64 spent = budget.total();
-        PhotoFrame g = frame(100, 100, 0, 0);
-        g.fileName = p;
-        g.rotation = 90;
-        g.loadImage(PreviewRule(budget.previewWidth()));
-        QCOMPARE(g.preview.size(), QSize(188, 250));
-        QCOMPARE(g.imageWidth, 750);
-        QCOMPARE(g.imageHeight, 1000);
-        g.keepDataWithinBudget(budget);
-        QVERIFY(g.fileData.isEmpty());
-        QCOMPARE(budget.total(), spent);
-        filler.clear();
-        QCOMPARE(budget.total(), qint64(0));
-        QVERIFY(!budget.spent());
     }
 
     void fullCropAtFullResolution()

@@ -206,24 +206,6 @@ private slots:
         QVERIFY(sameColour(taken[2], colours[1]));
     }
 
-    // Empty frames, frames without a preview and unreadable files give null
-    // images and read nothing they need not.
-    void framesWithoutAPhotograph()
-    {
-        const QString folder = writePhotos("empty", 1);
-        QVERIFY(!folder.isEmpty());
-        OpenWatch watch(folder);
-        PhotoFrame empty;
-        PhotoFrame noPreview = frameShowing(folder + "/empty0.jpg");
-        noPreview.preview = QImage();
-        PhotoFrame missing = frameShowing(folder + "/gone.jpg");
-        FrameImages images({empty, noPreview, missing}, ImageSource(), 3);
-        QVERIFY(images.take(0).image.isNull());
-        QVERIFY(images.take(1).image.isNull());
-        QVERIFY(images.take(2).image.isNull());
-        QCOMPARE(watch.opens("empty0.jpg"), 0);
-    }
-
     // The bytes a frame holds are decoded without reading the file.
     void heldBytesAreDecodedInPlace()
     {

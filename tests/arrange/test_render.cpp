@@ -3,7 +3,6 @@
 #include "tests/TestFont.h"
 #include "tests/TestPhoto.h"
 
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -52,20 +51,6 @@ private slots:
     {
         QVERIFY(dir.isValid());
         QVERIFY(!useTestFont().isEmpty());
-    }
-
-    void unreadableFrameLeavesBlankArea()
-    {
-        PhotoFrame f;
-        f.width = f.height = 10000;
-        f.fileName = dir.filePath("missing.jpg");
-        f.loadImage(PreviewRule());
-        QVERIFY(f.preview.isNull());
-        QImage img = blank(500, 500);
-        QPainter p(&img);
-        PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
-        p.end();
-        QCOMPARE(countIn(img, img.rect(), [](QRgb c) { return !isWhite(c); }), 0);
     }
 
     // Every frame carries the logo; drawn again after the logo file was

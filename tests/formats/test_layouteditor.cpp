@@ -19,8 +19,6 @@
 #include <QDoubleSpinBox>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>

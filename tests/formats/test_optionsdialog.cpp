@@ -26,7 +26,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 

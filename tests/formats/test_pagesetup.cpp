@@ -65,21 +65,6 @@ private Q_SLOTS:
         read.paperSize = 0;
         QCOMPARE(read, inches());
     }
-
-    void storedValueOfWrongLengthGivesDefault_data()
-    {
-        QTest::addColumn<int>("length");
-        QTest::newRow("empty") << 0;
-        QTest::newRow("short") << 63;
-        QTest::newRow("long") << 65;
-        QTest::newRow("two records") << 128;
-    }
-    void storedValueOfWrongLengthGivesDefault()
-    {
-        QFETCH(int, length);
-        QCOMPARE(PageSetup::fromBytes(QByteArray(length, '\x11')), PageSetup());
-    }
-
     // Lengths no page setup can hold come from damage; read as they are they
     // would overflow the page measures made from them.
     void storedValueOfDamagedLengthsGivesDefault_data()
@@ -159,35 +144,6 @@ private Q_SLOTS:
         QCOMPARE(b.paperName(), QStringLiteral("A5 148x210 mm"));
         QCOMPARE(a.paperName(), QStringLiteral("A4 8.26x11.69 in"));
     }
-
-    void adoptedSetupGivesScaleAndNames_data()
-    {
-        QTest::addColumn<PageSetup>("setup");
-        QTest::addColumn<int>("scale");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("A4 mm") << PageSetup() << 100 << "A4 210x297 mm" << " mm";
-        QTest::newRow("user in") << userSize(3.94, 5.91, PageSetup::Inch) << 2540 << "3.94x5.91 in" << " in";
-        PageSetup a5 = userSize(14.8, 21, PageSetup::Centimetre);
-        a5.paperSize = 11;
-        QTest::newRow("A5 cm") << a5 << 1000 << "A5 14.8x21.0 cm" << " cm";
-    }
-    void adoptedSetupGivesScaleAndNames()
-    {
-        QFETCH(PageSetup, setup);
-        QFETCH(int, scale);
-        QFETCH(QString, name);
-        QFETCH(QString, suffix);
-        FormatSettings st;
-        st.layout.unitScale = 7;
-        st.page.paperName = QStringLiteral("stale");
-        st.adoptPageSetup(setup);
-        QCOMPARE(st.page.pageSetup, setup);
-        QCOMPARE(st.layout.unitScale, scale);
-        QCOMPARE(st.page.paperName, name);
-        QCOMPARE(st.page.unitSuffix, suffix);
-    }
-
     // The thumbnail cell size of the "General" options: keep-aspect arithmetic.
     void keepAspect()
     {

@@ -37,22 +37,6 @@ private Q_SLOTS:
         padded.replace(18, 6, hex("a1a2a3a4a5a6")).replace(66, 6, hex("ffffffffffff"));
         QCOMPARE(PhotoSizeSelect::listFromBytes(padded), list);
     }
-
-    void partialRecordIsIgnored_data()
-    {
-        QTest::addColumn<int>("tail");
-        QTest::newRow("1 byte") << 1;
-        QTest::newRow("23 bytes") << 23;
-        QTest::newRow("none") << 0;
-    }
-    void partialRecordIsIgnored()
-    {
-        QFETCH(int, tail);
-        const QVector<PhotoSizeSelect> mm = PhotoSizeSelect::defaultMillimetres();
-        QCOMPARE(PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes(mm) + QByteArray(tail, '\x7f')), mm);
-        QVERIFY(PhotoSizeSelect::listFromBytes(QByteArray(tail, '\x7f')).isEmpty());
-    }
-
     // Sides no photo size can have come from damage; read as they are they
     // would overflow the layouts made from them. The records around stay.
     void damagedRecordIsIgnored_data()

@@ -9,19 +9,12 @@
 #include "tests/library/PanelFolder.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QTreeView>
-#include <QFileSystemModel>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 

@@ -25,28 +25,6 @@ class TestExif : public QObject
     }
 
 private Q_SLOTS:
-    void orientation_data()
-    {
-        QTest::addColumn<bool>("intel");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("rotation");
-        for (bool intel : {true, false}) {
-            const char *order = intel ? "II" : "MM";
-            const int pairs[][2] = {{1, 0}, {2, 0}, {3, 180}, {5, 0}, {6, 90}, {7, 0}, {8, 270}, {9, 0}};
-            for (const auto &p : pairs)
-                QTest::addRow("%s %d", order, p[0]) << intel << p[0] << p[1];
-        }
-    }
-    void orientation()
-    {
-        QFETCH(bool, intel);
-        QFETCH(int, orientation);
-        QFETCH(int, rotation);
-        const QByteArray jpeg = makeJpeg(32, 24, makeTiff(intel, {orientationEntry(orientation)}));
-        QDateTime date = when("2001:02:03 04:05:06");
-        QCOMPARE(readExact(jpeg, date), rotation);
-        QCOMPARE(date, when("2001:02:03 04:05:06"));
-    }
     void segmentsWalkedByLength_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -67,25 +45,6 @@ private Q_SLOTS:
         QCOMPARE(readExact(makeJpeg(16, 16, tiff, before), date), 180);
         QCOMPARE(date, when("2015:07:24 22:52:15"));
     }
-
-    void notJpeg_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("png") << dataDir() + "exifr/png/png_with_exif_and_gps.png";
-        QTest::newRow("tiff") << dataDir() + "exifr/Bush-dog.tif";
-        QTest::newRow("webp") << dataDir() + "piexif/tool1.webp";
-        QTest::newRow("empty") << dataDir() + "piexif/notjpeg.jpg";
-    }
-    void notJpeg()
-    {
-        QFETCH(QString, path);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QDateTime date = when("2000:01:01 00:00:00");
-        QCOMPARE(readExact(f.readAll(), date), 0);
-        QCOMPARE(date, when("2000:01:01 00:00:00"));
-    }
-
     // Every sample photo against what exiftool reads from it.
     void samples_data()
     {

@@ -5,7 +5,6 @@
 #include "library/ImageSource.h"
 #include "tests/library/ExifJpeg.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,39 +25,6 @@ class TestImageFile : public QObject
     }
 
 private Q_SLOTS:
-    // The budget counts a block of bytes once, however many copies hold it,
-    // and gives it back when the last copy goes.
-    void budgetCountsSharedBytesOnce()
-    {
-        ByteBudget budget;
-        QCOMPARE(budget.total(), qint64(0));
-        {
-            const HeldBytes held = budget.hold(QByteArray(1000, 'x'));
-            QCOMPARE(held.size(), qint64(1000));
-            QCOMPARE(budget.total(), qint64(1000));
-            {
-                const HeldBytes copy = held;
-                HeldBytes again = budget.hold(held); // already held here: shared
-                QCOMPARE(again.bytes(), held.bytes());
-                QCOMPARE(budget.total(), qint64(1000));
-            }
-            QCOMPARE(budget.total(), qint64(1000));
-            const HeldBytes other = budget.hold(QByteArray(200, 'y'));
-            QCOMPARE(budget.total(), qint64(1200));
-        }
-        QCOMPARE(budget.total(), qint64(0));
-
-        // Cleared copies give back nothing more than they held.
-        HeldBytes a = budget.hold(QByteArray(10, 'a'));
-        HeldBytes b = a;
-        a.clear();
-        QCOMPARE(budget.total(), qint64(10));
-        b.clear();
-        QCOMPARE(budget.total(), qint64(0));
-        QVERIFY(budget.hold(QByteArray()).isEmpty());
-        QCOMPARE(budget.total(), qint64(0));
-    }
-
     // Loose bytes count nowhere until a budget takes them; bytes of another
     // budget count in each.
     void looseBytesAndTwoBudgets()

@@ -6,9 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QFileSystemModel>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>

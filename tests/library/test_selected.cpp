@@ -8,16 +8,11 @@
 #include "library/ViewImage.h"
 #include "tests/library/PanelFolder.h"
 
-#include <QAbstractItemModelTester>
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QMimeData>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 class TestSelected : public QObject

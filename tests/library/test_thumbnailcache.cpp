@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>

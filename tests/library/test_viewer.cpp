@@ -4,10 +4,8 @@
 #include "tests/library/ExifJpeg.h"
 
 #include <QAction>
-#include <QScreen>
-#include <QtEndian>
-#include <QSignalSpy>
 #include <QTimer>
+#include <QtEndian>
 #include <QtTest>
 #include <cmath>
 

@@ -10,10 +10,6 @@
 #include "tools/PixmapLogo.h"
 #include "tools/ViewLogo.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
@@ -173,29 +169,6 @@ private slots:
         s.dock.dateStamp();
         QVERIFY(!s.frame(0, 0).dateStamp);
         QVERIFY(!s.frame(added, 3).dateStamp);
-    }
-
-    void dialogOpensOnTheFirstFramesStampAndCancelChangesNothing()
-    {
-        Setup s(*this);
-        startStamp.printDateStamp = true; // after the frames were made
-        s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
-        bool shownOn = true;
-        drive = [&shownOn](QWidget *w) {
-            auto *d = qobject_cast<DateStamp *>(w);
-            shownOn = d->dateBox()->isChecked();
-            // Nothing to print: font, colour and sample are off.
-            QVERIFY(!d->sample()->isEnabled());
-            d->dateBox()->setChecked(true);
-            d->reject();
-        };
-        QSignalSpy modified(&s.dock, &Arrange::modifiedChanged);
-        QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
-        s.dock.dateStamp();
-        QVERIFY(!shownOn);
-        QVERIFY(!s.frame(0, 0).dateStamp);
-        QCOMPARE(modified.count(), 0);
-        QCOMPARE(told.count(), 0);
     }
 
     void stampLiesInsideTheVisiblePhotograph_data()
