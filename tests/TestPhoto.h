@@ -60,7 +60,6 @@ inline PhotoFrame arrangedFrame(const QString &path, int w, int h, bool fill)
 }
 
 inline bool isDark(QRgb c) { return qGray(c) < 80; }
-inline bool isWhite(QRgb c) { return qRed(c) > 225 && qGreen(c) > 225 && qBlue(c) > 225; }
 inline bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; }
 inline bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80; }
 

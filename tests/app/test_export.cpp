@@ -18,6 +18,8 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,7 +65,6 @@ private Q_SLOTS:
     void density();
     void fullDisk();
     void command();
-    void commandCancelled();
 
 private:
     QTemporaryDir dir;
@@ -310,20 +311,6 @@ void TestExport::command()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), (QStringList{"Trip001.jpg", "Trip002.jpg"}));
     QCOMPARE(status, (QStringList{"Export to Jpeg Page 1", "Export to Jpeg Page 2", QString()}));
     QCOMPARE(st.exports.exportName, QDir(out.path()).filePath(QStringLiteral("Trip")));
-}
-
-void TestExport::commandCancelled()
-{
-    Arrange arrange;
-    arrangeDocument(arrange.document(), dir.path(), 1, a4Layout(1, 1));
-    QTemporaryDir out;
-    UserSettings st;
-    answerInTurn({chooseFile(QDir(out.path()).filePath(QStringLiteral("None.jpg"))),
-                  [](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); }});
-    QStringList status;
-    QVERIFY(ExportCommand::run(nullptr, arrange, st, [&status](const QString &text) { status << text; }));
-    QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(status.isEmpty());
 }
 
 QTEST_MAIN(TestExport)

@@ -11,13 +11,18 @@
 #include "library/TreeDir.h"
 #include "OutputFixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {

@@ -39,10 +39,7 @@ private Q_SLOTS:
     void cancelKeepsFinishedJobs();
     void dialogPages_data();
     void dialogPages();
-    void resolution_data();
-    void resolution();
     void fullDiskKeepsOldPdf();
-    void commandCancel();
     void commandPrintsRange();
     void cupsDialogPageRanges();
     void cupsCancelAfterFirstPage();
@@ -320,23 +317,6 @@ void TestPrint::dialogPages()
     QCOMPARE(PrintPlan::jobs(PrintPlan::pages(c, pageCount), 1, true, jobMax), expected);
 }
 
-void TestPrint::resolution_data()
-{
-    QTest::addColumn<QList<int>>("supported");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("nothing offered") << QList<int>() << 600;
-    QTest::newRow("screen only") << QList<int>{96} << 600;
-    QTest::newRow("photo printer") << QList<int>{300, 600, 1200} << 1200;
-    QTest::newRow("above the maximum") << QList<int>{720, 2880} << 720;
-}
-
-void TestPrint::resolution()
-{
-    QFETCH(QList<int>, supported);
-    QFETCH(int, expected);
-    QCOMPARE(PrintJob::resolutionFor(supported), expected);
-}
-
 void TestPrint::fullDiskKeepsOldPdf()
 {
     SmallDisk disk(16);
@@ -355,30 +335,6 @@ void TestPrint::fullDiskKeepsOldPdf()
     QVERIFY2(r.error.contains(QLatin1String("No space left on device")), qPrintable(r.error));
     QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
-}
-
-// The print command on a document of three pages into a PDF file: the
-// dialog accepted, then Cancel on the progress.
-void TestPrint::commandCancel()
-{
-    Arrange arrange;
-    arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
-    UserSettings st;
-    QPrinter printer(QPrinter::ScreenResolution);
-    toPdf(printer, QStringLiteral("command-cancel.pdf"));
-    QString notice;
-    // The fixture's photographs print below 150 ppi: the question comes
-    // before the pages go out.
-    answerInTurn({[](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); },
-                  [](QWidget *w) { w->findChild<QPushButton *>(QStringLiteral("anyway"))->click(); },
-                  [](QWidget *w) { QVERIFY(qobject_cast<QProgressDialog *>(w)); qobject_cast<QProgressDialog *>(w)->cancel(); },
-                  [&notice](QWidget *w) {
-                      notice = qobject_cast<QMessageBox *>(w)->text();
-                      qobject_cast<QMessageBox *>(w)->accept();
-                  }});
-    PrintCommand::run(nullptr, printer, arrange, st);
-    QCOMPARE(notice, PrintCommand::cancelText(0));
-    QVERIFY(!QFile::exists(pdf(QStringLiteral("command-cancel.pdf"))));
 }
 
 void TestPrint::commandPrintsRange()

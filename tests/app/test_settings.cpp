@@ -159,31 +159,6 @@ private Q_SLOTS:
         QCOMPARE(st.page.sizesIN, PhotoSizeSelect::defaultInches());
         QCOMPARE(st.exports.exportMode, ExportMode::PageRange);
     }
-
-    // Stored thumbnail sizes come into the range the options dialog offers.
-    void thumbnailSizesComeIntoRange_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("zero") << QVariant(0) << 32;
-        QTest::newRow("negative") << QVariant(-5) << 32;
-        QTest::newRow("text") << QVariant("wide") << 32;
-        QTest::newRow("huge") << QVariant(90000) << 500;
-        QTest::newRow("fine") << QVariant(120) << 120;
-    }
-    void thumbnailSizesComeIntoRange()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(int, expected);
-        QSettings s(iniPath(QStringLiteral("thumbs_") + QTest::currentDataTag()), QSettings::IniFormat);
-        s.setValue("/Settings/IconsWidth", stored);
-        s.setValue("/Settings/IconsHeight", stored);
-        UserSettings st;
-        read(s, st);
-        QCOMPARE(st.thumbs.iconWidth, expected);
-        QCOMPARE(st.thumbs.iconHeight, expected);
-    }
-
     // A project is a file whose name ends in .vm2.
     void projectRouting_data()
     {

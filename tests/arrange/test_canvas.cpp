@@ -12,6 +12,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QSignalSpy>
+#include <QToolBar>
 #include <QtTest>
 
 class TestCanvas : public QObject
@@ -131,23 +132,6 @@ private slots:
         QTest::keyClick(frameWidget(dock, 0), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(selection(dock), QVector<bool>({true, true, true, true}));
         QCOMPARE(frameCommands(), QStringList({"Crop", "Clear", "Copy"}));
-    }
-
-    // The canvas area takes the size of the page shown: from landscape to
-    // portrait it shrinks, leaving no strip under the page.
-    void canvasAreaFollowsTheOrientation()
-    {
-        Arrange dock;
-        Page landscape = a4FourFrames();
-        landscape.width = 29700;
-        landscape.height = 21000;
-        landscape.frames.resize(1);
-        arrangeFiles(dock, photos.mid(0, 1), landscape);
-        const int d = dock.canvasDivisor();
-        QCOMPARE(dock.canvasArea()->size(), QSize(29700 / d, 21000 / d));
-        arrangeFiles(dock, photos);
-        QCOMPARE(dock.canvasArea()->size(), QSize(21000 / d, 29700 / d));
-        QCOMPARE(dock.canvas()->size(), dock.canvasArea()->size());
     }
 
     // A style that tints active icons (as some desktops do) leaves the

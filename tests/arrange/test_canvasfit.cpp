@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {

@@ -5,9 +5,13 @@
 #include "formats/TabPageFormat.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QListView>
 #include <QMimeData>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolBar>
 #include <QTranslator>
 #include <QUrl>
 #include <QtTest>
@@ -324,7 +326,7 @@ private slots:
 
     void chooserArrangesTheSelection()
     {
-        IconsModel images;
+        IconsModel images(ImageListRole::Selection);
         for (int i = 0; i < 4; ++i) {
             const QString p = dir.filePath(QString("img%1.jpg").arg(i));
             QVERIFY(!writeTestJpeg(p, 300, 200, Qt::blue).isEmpty());

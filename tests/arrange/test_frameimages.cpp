@@ -165,22 +165,6 @@ private slots:
         QVERIFY(images.take(-1).image.isNull());
     }
 
-    // With no look-ahead nothing is decoded before it is asked for.
-    void noLookAhead()
-    {
-        const QString folder = writePhotos("none", 2);
-        QVERIFY(!folder.isEmpty());
-        OpenWatch watch(folder);
-        QVector<PhotoFrame> frames{frameShowing(folder + "/none0.jpg"), frameShowing(folder + "/none1.jpg")};
-        FrameImages images(frames, ImageSource(), 0);
-        QCOMPARE(watch.totalOpens(), 0);
-        QVERIFY(sameColour(images.take(0).image, colours[0]));
-        QCOMPARE(watch.opens("none0.jpg"), 1);
-        QCOMPARE(watch.opens("none1.jpg"), 0);
-        QVERIFY(sameColour(images.take(1).image, colours[1]));
-        QCOMPARE(watch.opens("none1.jpg"), 1);
-    }
-
     // Frames showing the same file share one decoding: the file is read
     // once and every such frame gets the same image.
     void sameFileDecodedOnce()
@@ -204,23 +188,6 @@ private slots:
         QVERIFY(taken[2].cacheKey() != taken[0].cacheKey());
         QVERIFY(sameColour(taken[0], colours[0]));
         QVERIFY(sameColour(taken[2], colours[1]));
-    }
-
-    // The bytes a frame holds are decoded without reading the file.
-    void heldBytesAreDecodedInPlace()
-    {
-        const QString folder = writePhotos("held", 1);
-        QVERIFY(!folder.isEmpty());
-        const QString path = folder + "/held0.jpg";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        PhotoFrame f = frameShowing(path);
-        f.fileData = HeldBytes::loose(file.readAll());
-        file.close();
-        OpenWatch watch(folder);
-        FrameImages images({f}, ImageSource(), 1);
-        QVERIFY(sameColour(images.take(0).image, colours[0]));
-        QCOMPARE(watch.totalOpens(), 0);
     }
 
     // Destroyed while photographs are still being decoded, it waits for the

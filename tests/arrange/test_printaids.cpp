@@ -108,25 +108,6 @@ private slots:
         QCOMPARE(PrintResolution::isLow(f), low);
     }
 
-    void marksStopShortOfNeighbours()
-    {
-        // Two photographs 2 mm apart side by side: the marks between them
-        // would come within 1 mm of the other one, and are left out; the
-        // margins keep the marks off the paper's unprintable edge.
-        Page page;
-        page.width = 30000;
-        page.height = 20000;
-        page.left = page.top = page.right = page.bottom = 500;
-        page.frames << frame(500, 5000, 10000, 7000, 1500, 1050) << frame(10700, 5000, 10000, 7000, 1500, 1050);
-        const QVector<QLineF> lines = CutGuides::lines(page);
-        verifyClearOfPhotos(page, lines);
-        for (const QLineF &l : lines) {
-            QVERIFY(QRectF(500, 500, 29000, 19000).contains(l.p1()));
-            QVERIFY(QRectF(500, 500, 29000, 19000).contains(l.p2()));
-        }
-        QVERIFY(!lines.isEmpty());
-    }
-
     void renderedMarksNeverTouchPhotos()
     {
         const Page page = twoPhotoPage();

@@ -19,6 +19,7 @@
 #include <QDoubleSpinBox>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>

@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 

@@ -9,12 +9,18 @@
 #include "tests/library/PanelFolder.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileSystemModel>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 #include <functional>
 

@@ -137,34 +137,6 @@ private Q_SLOTS:
         qDeleteAll(spies);
     }
 
-    // The view shows the thumbnails at the size its model draws them.
-    void viewSettings()
-    {
-        IconsList view;
-        IconsModel model(ImageListRole::Selection, false);
-        ThumbnailValues thumbs;
-        thumbs.iconWidth = 150;
-        thumbs.iconHeight = 120;
-        model.setThumbnails(thumbs);
-        view.setModel(&model);
-        QCOMPARE(view.iconSize(), QSize(150, 120));
-    }
-
-    void hiddenViewDecodesNothing()
-    {
-        ImageList list;
-        list.model.setDirPath(dir.path());
-        list.view.setModel(&list.model);
-        list.view.resize(400, 300);
-        list.thumbnails.restart();
-        QVERIFY(list.view.visibleRows().isEmpty());
-        QVERIFY(!list.thumbnails.isRunning());
-        // Nor does the timer that restart() leaves behind.
-        QSignalSpy changed(&list.model, &QAbstractItemModel::dataChanged);
-        QVERIFY(!changed.wait(300));
-        QCOMPARE(decodedRows(list.model), 0);
-    }
-
     // Only the rows on screen are decoded; the others keep their placeholder.
     void visibleRowsDecoded()
     {

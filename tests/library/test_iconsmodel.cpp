@@ -312,31 +312,6 @@ private Q_SLOTS:
         QCOMPARE(alone.index(1).data(IconsModel::UseCountRole).toInt(), 7);
     }
 
-    // setData changes one role of one row and says so; roles it does not
-    // know are refused and change nothing.
-    void setDataAnnouncesItsRole()
-    {
-        IconsModel model(ImageListRole::Selection, false);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.addItem(record("/f/a.jpg"));
-        model.addItem(record("/f/b.jpg"));
-        const QModelIndex b = model.index(1);
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        QVERIFY(model.setData(b, 3, IconsModel::UseCountRole));
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.at(0).at(0).toModelIndex(), b);
-        QCOMPARE(changed.at(0).at(1).toModelIndex(), b);
-        QVERIFY(changed.at(0).at(2).value<QVector<int>>().contains(IconsModel::UseCountRole));
-
-        changed.clear();
-        QVERIFY(!model.setData(b, QStringLiteral("x"), Qt::EditRole));
-        QVERIFY(!model.setData(b, 1, Qt::UserRole + 40));
-        QVERIFY(!model.setData(model.index(5), 1, IconsModel::UseCountRole));
-        QVERIFY(!model.setData(QModelIndex(), 1, IconsModel::UseCountRole));
-        QCOMPARE(changed.size(), 0);
-        QCOMPARE(b.data(IconsModel::FileNameRole).toString(), QStringLiteral("/f/b.jpg"));
-    }
-
     // File bytes set on a row count against the model's budget; without a
     // budget (the folder panel) the row keeps none.
     void setDataHoldsBytesWithinTheBudget()

@@ -44,26 +44,6 @@ private Q_SLOTS:
         QCOMPARE(second.total(), qint64(0));
         QVERIFY(HeldBytes::loose(QByteArray()).isEmpty());
     }
-
-    // Past the limit the budget keeps no more bytes (the block that crosses
-    // it is still kept) and previews are decoded smaller.
-    void spentBudgetKeepsNothingMore()
-    {
-        ByteBudget budget;
-        QCOMPARE(budget.previewWidth(), 500);
-        HeldBytes almost = budget.hold(QByteArray(int(ByteBudget::Limit), 'x'));
-        QVERIFY(!budget.spent());
-        QCOMPARE(budget.previewWidth(), 500);
-        const HeldBytes crossing = budget.hold(QByteArray(10, 'c'));
-        QCOMPARE(crossing.size(), qint64(10));
-        QVERIFY(budget.spent());
-        QCOMPARE(budget.previewWidth(), 250);
-        QVERIFY(budget.hold(QByteArray(10, 'd')).isEmpty());
-        QCOMPARE(budget.total(), ByteBudget::Limit + 10);
-        almost.clear();
-        QVERIFY(!budget.spent());
-        QCOMPARE(budget.total(), qint64(10));
-    }
     void unreadableFiles()
     {
         IconFuture r = readIconFuture(dir.filePath(QStringLiteral("missing.jpg")), PreviewRule());

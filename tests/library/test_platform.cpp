@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>

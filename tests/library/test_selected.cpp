@@ -9,7 +9,9 @@
 #include "tests/library/PanelFolder.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>

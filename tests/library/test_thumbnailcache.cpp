@@ -25,22 +25,6 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(dir.isValid()); }
-
-    void rootFor_data()
-    {
-        QTest::addColumn<QString>("xdg");
-        QTest::addColumn<QString>("root");
-        QTest::newRow("set") << "/var/c" << "/var/c/thumbnails";
-        QTest::newRow("unset") << "" << "/home/u/.cache/thumbnails";
-        QTest::newRow("relative is ignored") << "c" << "/home/u/.cache/thumbnails";
-    }
-    void rootFor()
-    {
-        QFETCH(QString, xdg);
-        QFETCH(QString, root);
-        QCOMPARE(ThumbnailCache::rootFor(xdg, QStringLiteral("/home/u")), root);
-    }
-
     void nameIsTheMd5OfTheUri()
     {
         QCOMPARE(ThumbnailCache::uriOf(QStringLiteral("/home/u/a b%.jpg")), QByteArray("file:///home/u/a%20b%25.jpg"));

@@ -4,6 +4,7 @@
 #include "tests/library/ExifJpeg.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QTimer>
 #include <QtEndian>
 #include <QtTest>

@@ -10,6 +10,10 @@
 #include "tools/PixmapLogo.h"
 #include "tools/ViewLogo.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
