@@ -369,26 +369,6 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 0);
     }
 
-    // The preview rule follows the budget and the thumbnail size.
-    void previewRuleFollowsBudgetAndThumbnails()
-    {
-        IconsModel model(ImageListRole::Selection, false);
-        QCOMPARE(model.previewRule().widthLimit, 500);
-        ByteBudget budget;
-        model.setByteBudget(&budget);
-        const HeldBytes big = budget.hold(QByteArray(int(ByteBudget::Limit) + 1, 'x'));
-        QVERIFY(budget.spent());
-        QCOMPARE(model.previewRule().widthLimit, 250);
-        ThumbnailValues thumbs;
-        thumbs.iconWidth = 150;
-        thumbs.iconHeight = 120;
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.addItem(record("/f/a.jpg"));
-        model.setThumbnails(thumbs);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(model.index(0).data(IconsModel::IconPixmapRole).value<QPixmap>().size(), QSize(150, 120));
-    }
-
     // A URL list may name a device that never ends, a pipe or a folder:
     // none is read or copied, the plain files beside them are.
     void urlsOfDevicesPipesAndFolders()

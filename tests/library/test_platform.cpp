@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -155,6 +156,22 @@ private Q_SLOTS:
 
         QVERIFY(!ExternalEditor::launch(editor, QString()));
         QVERIFY(!ExternalEditor::launch(dir.filePath(QStringLiteral("no-such-editor")), photo));
+    }
+
+    // Run in a private mount namespace by the test_platform_mounts test.
+    void realMountIsNoticed()
+    {
+        if (qEnvironmentVariableIsEmpty("VELMORA_PRIVATE_MOUNTS"))
+            QSKIP("needs a private mount namespace");
+        QTemporaryDir dir;
+        DriveWatcher watcher;
+        QSignalSpy spy(&watcher, &DriveWatcher::driveChanged);
+        QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "none", dir.path()}), 0);
+        QVERIFY(spy.wait(3000));
+        QVERIFY(watcher.mountPoints().contains(dir.path()));
+        QCOMPARE(QProcess::execute(QStringLiteral("umount"), {dir.path()}), 0);
+        QVERIFY(spy.wait(3000));
+        QVERIFY(!watcher.mountPoints().contains(dir.path()));
     }
 };
 
