@@ -18,8 +18,6 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,15 +52,12 @@ class TestExport : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void fileName_data();
-    void fileName();
     void marginsStayWhite();
     void encoderMatchesImageWriter_data();
     void encoderMatchesImageWriter();
     void pageNumbers_data();
     void pageNumbers();
     void refusedWriteEndsTheEncoding();
-    void density();
     void fullDisk();
     void command();
 
@@ -71,31 +66,6 @@ private:
 };
 
 void TestExport::initTestCase() { QVERIFY(dir.isValid()); }
-
-void TestExport::fileName_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("last");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("1") << 1 << 3 << "/p/Holiday001.jpg";
-    QTest::newRow("123") << 123 << 200 << "/p/Holiday123.jpg";
-    QTest::newRow("1001 keeps its own name") << 1001 << 1001 << "/p/Holiday1001.jpg";
-    // With page 1000 or more in the export, every name has the digits of the
-    // last, so that a listing sorts them in page order.
-    QTest::newRow("1 of 1000") << 1 << 1000 << "/p/Holiday0001.jpg";
-    QTest::newRow("12 of 12345") << 12 << 12345 << "/p/Holiday00012.jpg";
-}
-
-void TestExport::fileName()
-{
-    QFETCH(int, page);
-    QFETCH(int, last);
-    QFETCH(QString, name);
-    const int digits = JpegExport::digitsFor(last);
-    QCOMPARE(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits), name);
-    QVERIFY(JpegExport::fileName(QStringLiteral("/p/Holiday"), page, digits)
-            < JpegExport::fileName(QStringLiteral("/p/Holiday"), last + 1, digits));
-}
 
 void TestExport::marginsStayWhite()
 {
@@ -227,25 +197,6 @@ void TestExport::refusedWriteEndsTheEncoding()
     QVERIFY(!JpegExport::encodePage(doc.pages.first(), 80, &out, &error));
     QCOMPARE(error, QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
-}
-
-void TestExport::density()
-{
-    // 0.03 mm a pixel: 846.67 dots an inch, 847 as the JFIF header says it.
-    Document doc;
-    arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
-    const QString file = dir.filePath(QStringLiteral("density.jpg"));
-    QString error;
-    QVERIFY2(JpegExport::exportPage(doc.pages.first(), file, 80, &error), qPrintable(error));
-    const QByteArray jpeg = readFile(file);
-    QVERIFY(jpeg.mid(6, 5) == QByteArray("JFIF\0", 5));
-    QCOMPARE(int(uchar(jpeg.at(13))), 1); // dots an inch
-    QCOMPARE((uchar(jpeg.at(14)) << 8) | uchar(jpeg.at(15)), 847);
-    QCOMPARE((uchar(jpeg.at(16)) << 8) | uchar(jpeg.at(17)), 847);
-    const QImage read(file);
-    QVERIFY(qAbs(read.dotsPerMeterX() - JpegExport::DotsPerMeter) < 20);
-    // The A4 page printed at that density is A4 again.
-    QVERIFY(qAbs(read.width() * 1000.0 / read.dotsPerMeterX() - 210) < 0.2);
 }
 
 void TestExport::fullDisk()

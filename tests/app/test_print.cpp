@@ -10,10 +10,7 @@
 #include "app/PrintPlan.h"
 #include "arrange/PageRenderer.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QProgressDialog>
 #include <QRadioButton>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -39,11 +36,9 @@ private Q_SLOTS:
     void cancelKeepsFinishedJobs();
     void dialogPages_data();
     void dialogPages();
-    void fullDiskKeepsOldPdf();
     void commandPrintsRange();
     void cupsDialogPageRanges();
     void cupsCancelAfterFirstPage();
-    void dialogOffersFile();
 
 private:
     QString pdf(const QString &name) const { return dir.filePath(name); }
@@ -317,26 +312,6 @@ void TestPrint::dialogPages()
     QCOMPARE(PrintPlan::jobs(PrintPlan::pages(c, pageCount), 1, true, jobMax), expected);
 }
 
-void TestPrint::fullDiskKeepsOldPdf()
-{
-    SmallDisk disk(16);
-    if (!disk.mounted())
-        QSKIP(qPrintable(disk.reason()));
-    Document doc;
-    arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(disk.filePath(QStringLiteral("pages.pdf")));
-    QVERIFY(writeFile(printer.outputFileName(), "old"));
-    PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}});
-    QVERIFY(r.failed);
-    QCOMPARE(r.jobsSent, 0);
-    QVERIFY2(r.error.contains(QLatin1String("No space left on device")), qPrintable(r.error));
-    QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
-    QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
-}
-
 void TestPrint::commandPrintsRange()
 {
     REQUIRE_PDFINFO()
@@ -405,26 +380,6 @@ void TestPrint::cupsCancelAfterFirstPage()
     QVERIFY(r.cancelled);
     QCOMPARE(r.jobsSent, 1);
     QCOMPARE(r.pagesPrinted, 1);
-}
-
-void TestPrint::dialogOffersFile()
-{
-    // With no system printer the dialog must still let the user print into
-    // a PDF file, and show the collation box for several copies.
-    QPrinter printer(QPrinter::ScreenResolution);
-    QPrintDialog dialog(&printer);
-    dialog.setOptions(PrintCommand::dialogOptions());
-    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintCurrentPage));
-    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintSelection));
-    QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintCollateCopies));
-    dialog.show();
-    auto *printers = dialog.findChild<QComboBox *>(QStringLiteral("printers"));
-    QVERIFY(printers);
-    bool file = false;
-    for (int i = 0; i < printers->count(); ++i)
-        file = file || printers->itemText(i).contains(QLatin1String("PDF"));
-    QVERIFY2(file, "the print dialog offers no PDF file");
-    dialog.reject();
 }
 
 QTEST_MAIN(TestPrint)

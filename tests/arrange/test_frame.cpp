@@ -34,32 +34,6 @@ private:
     QTemporaryDir dir;
 
 private slots:
-    void turnFromImage_data()
-    {
-        QTest::addColumn<int>("fw");
-        QTest::addColumn<int>("fh");
-        QTest::addColumn<int>("iw");
-        QTest::addColumn<int>("ih");
-        QTest::addColumn<bool>("turned");
-        QTest::newRow("landscape in portrait") << 5000 << 7000 << 4000 << 3000 << true;
-        QTest::newRow("landscape in square") << 7000 << 7000 << 4000 << 3000 << false;
-        QTest::newRow("landscape in landscape") << 7000 << 5000 << 4000 << 3000 << false;
-        QTest::newRow("portrait in landscape") << 7000 << 5000 << 3000 << 4000 << true;
-        QTest::newRow("square image") << 7000 << 5000 << 3000 << 3000 << false;
-    }
-    void turnFromImage()
-    {
-        QFETCH(int, fw);
-        QFETCH(int, fh);
-        QFETCH(int, iw);
-        QFETCH(int, ih);
-        QFETCH(bool, turned);
-        PhotoFrame f = frame(fw, fh, iw, ih);
-        f.turned = !turned;
-        f.turnFromImage();
-        QCOMPARE(f.turned, turned);
-    }
-
     void rotateThereAndBack()
     {
         PhotoFrame f = frame(10000, 15000, 4000, 3000);

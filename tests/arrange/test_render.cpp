@@ -188,31 +188,6 @@ private slots:
         const double mean = double(diff) / (inside.width() * inside.height());
         QVERIFY2(mean < 0.5 && worst <= 8, qPrintable(QStringLiteral("mean %1, worst %2").arg(mean).arg(worst)));
     }
-
-    void fileNameTexts_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("withDate");
-        QTest::addColumn<QString>("text");
-        const QString date = QLocale::system().toString(QDate(2020, 5, 6), QLocale::ShortFormat);
-        QTest::newRow("jpg") << "/photos/IMG_0001.JPG" << false << "IMG_0001";
-        QTest::newRow("two dots") << "/a.b/archive.tar.gz" << false << "archive.tar";
-        QTest::newRow("no dot, date") << "/docs/README" << true << QString("README\n" + date);
-        QTest::newRow("dot folder") << "/x.y/photo" << false << "photo";
-    }
-
-    void fileNameTexts()
-    {
-        QFETCH(QString, path);
-        QFETCH(bool, withDate);
-        QFETCH(QString, text);
-        PhotoFrame f;
-        f.fileName = path;
-        f.fileNameStamp = true;
-        f.dateStamp = withDate;
-        f.shotTime = QDateTime(QDate(2020, 5, 6), QTime(12, 0));
-        QCOMPARE(PageRenderer::stampText(f), text);
-    }
 };
 
 QTEST_MAIN(TestRender)
