@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -100,6 +102,11 @@ private Q_SLOTS:
             pic.fill(Qt::red);
             QVERIFY(pic.save(root + "/Help_en/pic.png"));
         }
+        writePage(pages.filePath("beside/Help_en/wide.htm"), "Wide", "<p>A picture wider than any screen:</p>"
+                                                                   "<img src=\"wide.png\">");
+        QImage wide(1500, 300, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        QVERIFY(wide.save(pages.filePath("beside/Help_en/wide.png")));
         QDir().mkpath(pages.filePath("installed/bin"));
         QDir().mkpath(pages.filePath("empty"));
     }
@@ -139,6 +146,28 @@ private Q_SLOTS:
         QCOMPARE(browserOf(&help)->documentTitle(), QStringLiteral("Contents RU"));
         const QImage pic = browserOf(&help)->document()->resource(QTextDocument::ImageResource, QUrl("pic.png")).value<QImage>();
         QCOMPARE(pic.size(), QSize(7, 5));
+    }
+
+    // The window opens with room for the pages' pictures, within the
+    // screen; a picture wider than the window is scaled to its width, so the
+    // page never scrolls sideways, and grows back when there is room.
+    void picturesFitTheWindow()
+    {
+        Help help(pages.filePath("beside"));
+        const QRect screen = help.screen()->availableGeometry();
+        QVERIFY(help.width() >= qMin(800, screen.width() - 16) && help.height() > 480);
+        QVERIFY(help.width() <= screen.width() && help.height() <= screen.height());
+        help.setPage("en", "wide.htm");
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QTextBrowser *browser = browserOf(&help);
+        QTRY_COMPARE(browser->horizontalScrollBar()->maximum(), 0);
+        const int before = int(browser->document()->idealWidth());
+        help.resize(help.width() / 2, help.height());
+        QTRY_COMPARE(browser->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(browser->document()->idealWidth() < before);
+        help.resize(help.width() * 2, help.height());
+        QTRY_COMPARE(int(browser->document()->idealWidth()), before);
     }
 
     void backAndForward()

@@ -114,8 +114,12 @@ void TestMainWindow::languageSwitchRetranslates()
     QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
     QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
     QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Выбрано 0 изображений"));
+    // Dates in the panels and the unit in the paper's name follow.
+    QCOMPARE(QLocale().language(), QLocale::Russian);
+    QVERIFY2(w.settings().page.paperName.endsWith(QStringLiteral(" мм")), qPrintable(w.settings().page.paperName));
     english->trigger();
     QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
+    QVERIFY(w.settings().page.paperName.endsWith(QStringLiteral(" mm")));
 }
 
 void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()

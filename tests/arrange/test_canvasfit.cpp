@@ -100,17 +100,19 @@ private slots:
         verifyPlaced(dock);
     }
 
-    void followsResizesNeverBelowFiveHundred_data()
+    void followsResizesNeverBelowTheSmallestPage_data()
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("divisor");
         QTest::newRow("large") << QSize(1600, 1200) << 0;
         QTest::newRow("small") << QSize(1000, 700) << 0;
-        // Too small for 500 pixels: the canvas stays at 500 and scrolls.
-        QTest::newRow("tiny") << QSize(500, 300) << 59;
+        // A whole page even in a panel of a screen at scale factor 2.
+        QTest::newRow("scaled screen") << QSize(760, 330) << 0;
+        // Too small for the smallest page: the canvas stays at it and scrolls.
+        QTest::newRow("tiny") << QSize(300, 60) << 29700 / CanvasView::MinLongSide;
     }
 
-    void followsResizesNeverBelowFiveHundred()
+    void followsResizesNeverBelowTheSmallestPage()
     {
         QFETCH(QSize, size);
         QFETCH(int, divisor);
@@ -162,7 +164,7 @@ private slots:
         QVERIFY(dock.canvasDivisor() > zoomed);
         QTest::keyClick(w, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(dock.canvasDivisor(), fit);
-        // Zooming out stops at the 500-pixel page.
+        // Zooming out stops at the smallest page.
         for (int i = 0; i < 20; ++i)
             QTest::keyClick(w, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(dock.canvasDivisor(), 29700 / CanvasView::MinLongSide);
