@@ -70,6 +70,7 @@ Help::Help(const QString &applicationDir, QWidget *parent)
     connect(browser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this, &Help::fitPictures);
+    browser->viewport()->installEventFilter(this);
     const QScreen *s = screen();
     resize(s ? openingSize(s->availableGeometry()) : QSize(640, 480));
 }
@@ -81,16 +82,19 @@ QSize Help::openingSize(const QRect &available)
     return wanted.boundedTo(available.size() - QSize(16, 48)).expandedTo(QSize(320, 240));
 }
 
-void Help::resizeEvent(QResizeEvent *event)
+bool Help::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    fitPictures();
+    if (watched == browser->viewport() && event->type() == QEvent::Resize)
+        fitPictures();
+    return QDialog::eventFilter(watched, event);
 }
 
 void Help::fitPictures()
 {
     QTextDocument *doc = browser->document();
-    const int room = browser->viewport()->width() - 2 * int(doc->documentMargin()) - 2;
+    // The browser draws a picture's pixels as those of a 96-dpi screen.
+    const qreal dpiScale = browser->viewport()->logicalDpiX() / 96.0;
+    const int room = int((browser->viewport()->width() - 2 * doc->documentMargin() - 2) / dpiScale);
     if (room <= 0)
         return;
     struct Picture

@@ -33,7 +33,8 @@ public:
     static QSize openingSize(const QRect &available);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    // Pictures are fitted again whenever the browser's width changes.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 public Q_SLOTS:
     void index();

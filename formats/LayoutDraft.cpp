@@ -99,5 +99,7 @@ QRectF LayoutDraft::placeForNew(const QSizeF &size, int near) const
         if (!taken.contains(moved))
             return moved;
     }
-    return r;
+    // As large as the printable area, it cannot move: 5 mm inside it.
+    const QRectF inside = m_rules.fitted(r.adjusted(500, 500, -500, -500));
+    return taken.contains(inside) ? r : inside;
 }

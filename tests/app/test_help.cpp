@@ -103,7 +103,7 @@ private Q_SLOTS:
             QVERIFY(pic.save(root + "/Help_en/pic.png"));
         }
         writePage(pages.filePath("beside/Help_en/wide.htm"), "Wide", "<p>A picture wider than any screen:</p>"
-                                                                   "<img src=\"wide.png\">");
+                                                                   "<p><img src=\"wide.png\"></p>");
         QImage wide(1500, 300, QImage::Format_RGB32);
         wide.fill(Qt::blue);
         QVERIFY(wide.save(pages.filePath("beside/Help_en/wide.png")));

@@ -335,6 +335,12 @@ private Q_SLOTS:
         QCOMPARE(editor.draft()->rects().last(), QRectF(10500, 1000, 10000, 15000));
         QVERIFY(editor.windowHandle()->title().endsWith(QLatin1Char('*')));
         QVERIFY2(!shownTexts().contains(QLatin1String("[*]")), qPrintable(shownTexts()));
+
+        // A frame filling the printable area cannot move: the new one lies
+        // 5 mm inside it.
+        EditLayout full(context(oneFrame(QRect(500, 500, 20000, 28700)), documents()));
+        QTest::keyClick(full.graphicsPage(), Qt::Key_Insert);
+        QCOMPARE(full.draft()->rects().last(), QRectF(1000, 1000, 19000, 27700));
     }
 
     void boxesFollowTheSelection()
@@ -528,7 +534,9 @@ private Q_SLOTS:
         chooser.editLayout();
         QVERIFY(driven);
 
-        QCOMPARE(chooser.view()->currentIndex().data().toString(), QString("three.vly"));
+        // Listed by its name, without the file's suffix.
+        QCOMPARE(chooser.view()->currentIndex().data().toString(), QString("three"));
+        QCOMPARE(chooser.view()->currentIndex().data(PageFormat::NameRole).toString(), QString("three.vly"));
         chooser.store();
         const Page &chosen = chooser.chosenLayout();
         QCOMPARE(chosen.frames.size(), 3);

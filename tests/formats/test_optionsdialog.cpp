@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -327,15 +328,15 @@ private Q_SLOTS:
             QCOMPARE(SizedDialog::current(), &dialog);
             QTimer::singleShot(0, [&dialog, &natural]() {
                 natural = dialog.size();
-                dialog.resize(natural + QSize(40, 30));
+                dialog.resize(natural - QSize(40, 30));
                 dialog.reject();
             });
             dialog.exec();
             taken = dialog.values();
         }
         QVERIFY(SizedDialog::current() == nullptr);
-        QCOMPARE(taken.options.dialogWidth, natural.width() + 40);
-        QCOMPARE(taken.options.dialogHeight, natural.height() + 30);
+        QCOMPARE(taken.options.dialogWidth, natural.width() - 40);
+        QCOMPARE(taken.options.dialogHeight, natural.height() - 30);
         QCOMPARE(st.options.dialogWidth, 0);
 
         TabOptions again(taken);
@@ -345,7 +346,7 @@ private Q_SLOTS:
             again.reject();
         });
         again.exec();
-        QCOMPARE(opened, natural + QSize(40, 30));
+        QCOMPARE(opened, natural - QSize(40, 30));
     }
 
     // A 1600 x 1000 screen at scale factor 2 offers 800 x 500 pixels, less
