@@ -1,5 +1,6 @@
 #include "DockFixture.h"
 
+#include "arrange/CanvasView.h"
 #include "arrange/FrameWidget.h"
 #include "arrange/FrameRecord.h"
 #include "library/IconRecord.h"
@@ -41,9 +42,12 @@ private slots:
         QCOMPARE(dock.frameWidgets().size(), 4);
         FrameWidget *w = frameWidget(dock, 3);
         QVERIFY(w);
-        // Frame (10500, 15000, 10000, 14000) at 59 per pixel.
-        QCOMPARE(w->pos(), QPoint(10500 / 59, 15000 / 59));
-        QCOMPARE(w->minimumSize(), QSize(10000 / 59, 14000 / 59));
+        // Frame (10500, 15000, 10000, 14000) at the scale of the smallest
+        // page (the dock is not shown).
+        const int d = 29700 / CanvasView::MinLongSide;
+        QCOMPARE(dock.canvasDivisor(), d);
+        QCOMPARE(w->pos(), QPoint(10500 / d, 15000 / d));
+        QCOMPARE(w->minimumSize(), QSize(10000 / d, 14000 / d));
         // Filled frames show their picture; the empty one the hint.
         QVERIFY(!frameWidget(dock, 0)->icon().isNull());
         // The tip: the file, its pixels, and 400 x 300 across 140 mm print at 72 ppi.
