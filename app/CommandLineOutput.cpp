@@ -86,7 +86,9 @@ bool CommandLine::outputsReachable()
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
     QString error;
-    if (!PdfExport::write(m_pdfFile, document.pages, outputPages(document), setup, options, pageLines(m_pdfFile), &error))
+    const QString title = PdfExport::title(projectInput() ? m_images.first() : QString(), m_pdfFile);
+    if (!PdfExport::write(m_pdfFile, title, document.pages, outputPages(document), setup, options,
+                          pageLines(m_pdfFile), &error))
         return fail(error);
     return true;
 }

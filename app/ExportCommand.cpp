@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -40,11 +41,14 @@ Answer choose(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog:
         name = pdf ? PdfExport::fileName(chosen) : JpegExport::baseName(chosen);
         ExportDialog dialog(values, name, nullptr, format);
         dialog.setCutGuides(st.page.cutGuides);
+        dialog.setCredit(st.page.printCredit);
         if (dialog.exec() != QDialog::Accepted)
             return Answer::Cancelled;
         dialog.store(values);
         st.page.cutGuides = dialog.cutGuides();
         arrange.setCutGuides(st.page.cutGuides);
+        st.page.printCredit = dialog.credit();
+        arrange.setPrintCredit(st.page.printCredit);
         if (!dialog.fileNamesRequested())
             break;
     }
@@ -65,9 +69,11 @@ Answer choose(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog:
     return Answer::Go;
 }
 
-void writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &values, const QList<int> &numbers,
-                const std::function<void(const QString &)> &status)
+// Writes the JPEG files of pages `numbers`; returns the files written.
+QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &values, const QList<int> &numbers,
+                       const std::function<void(const QString &)> &status)
 {
+    QStringList written;
     const BufferReuse reuse;
     OutputProgress progress(window, numbers.size());
     const int digits = JpegExport::digitsFor(*std::max_element(numbers.begin(), numbers.end()));
@@ -80,19 +86,23 @@ void writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &values, c
             break;
         QString error;
         if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
-                                   arrange.renderOptions()))
+                                   arrange.renderOptions())) {
+            written << file;
             continue;
+        }
         QApplication::restoreOverrideCursor();
         QMessageBox::warning(window, Program::name(), QObject::tr("Cannot write file %1:\n%2.").arg(file, error),
                              QMessageBox::Ok);
         status(QString());
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (JpegExport::stopsOnFailure(values.exportMode))
-            return;
+            break;
     }
+    return written;
 }
 
-void writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const QList<int> &numbers,
+// Writes the PDF of pages `numbers`; false when it was not written.
+bool writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const QList<int> &numbers,
               const std::function<void(const QString &)> &status)
 {
     QList<int> indexes;
@@ -103,7 +113,7 @@ void writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
     const QString file = st.exports.pdfName;
     QString error;
     const bool written = PdfExport::write(
-        file, arrange.document().pages, indexes, st.page.pageSetup, arrange.renderOptions(),
+        file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages, indexes, st.page.pageSetup, arrange.renderOptions(),
         [&](int done, int all, int index) {
             status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));
             return progress.step(done, QObject::tr("Writing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
@@ -114,6 +124,7 @@ void writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
         QMessageBox::warning(window, Program::name(), error, QMessageBox::Ok);
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
+    return written;
 }
 
 bool run(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Format format,
@@ -126,11 +137,13 @@ bool run(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Form
     if (answer != Answer::Go)
         return answer == Answer::Cancelled;
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    if (format == ExportDialog::Format::Pdf)
-        writePdf(window, arrange, st, numbers, status);
-    else
-        writeJpegs(window, arrange, st.exports, numbers, status);
-    status(QString());
+    // The export ends by saying where the pages went.
+    if (format == ExportDialog::Format::Pdf) {
+        const bool written = writePdf(window, arrange, st, numbers, status);
+        status(written ? ExportCommand::pdfWritten(numbers.size(), st.exports.pdfName) : QString());
+    } else {
+        status(ExportCommand::jpegsWritten(writeJpegs(window, arrange, st.exports, numbers, status)));
+    }
     QApplication::restoreOverrideCursor();
     return true;
 }
@@ -138,6 +151,22 @@ bool run(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Form
 } // namespace
 
 namespace ExportCommand {
+
+QString jpegsWritten(const QStringList &files)
+{
+    if (files.isEmpty())
+        return QString();
+    if (files.size() == 1)
+        return QObject::tr("Page written to %1.").arg(QDir::toNativeSeparators(files.first()));
+    const QFileInfo first(files.first());
+    return QObject::tr("%n page(s) written to the folder %1: %2 to %3.", "", files.size())
+        .arg(QDir::toNativeSeparators(first.absolutePath()), first.fileName(), QFileInfo(files.last()).fileName());
+}
+
+QString pdfWritten(int pages, const QString &file)
+{
+    return QObject::tr("%n page(s) written to %1.", "", pages).arg(QDir::toNativeSeparators(file));
+}
 
 bool run(QWidget *window, Arrange &arrange, UserSettings &st, const std::function<void(const QString &)> &status)
 {

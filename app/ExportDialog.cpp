@@ -28,6 +28,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
       qualityLabel(new QLabel(this)),
       qualityBox(new QSpinBox(this)),
       guidesBox(new QCheckBox(this)),
+      creditBox(new QCheckBox(this)),
       okButton(new QPushButton(this)),
       cancelButton(new QPushButton(this))
 {
@@ -79,6 +80,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     qualityLabel->setVisible(m_format == Format::Jpeg);
     qualityBox->setVisible(m_format == Format::Jpeg);
     guidesBox->setObjectName(QStringLiteral("cutGuides"));
+    creditBox->setObjectName(QStringLiteral("printCredit"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -92,6 +94,7 @@ ExportDialog::ExportDialog(const ExportValues &values, const QString &baseName, 
     layout->addWidget(rangeBox);
     layout->addLayout(qualityRow);
     layout->addWidget(guidesBox);
+    layout->addWidget(creditBox);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // The fixed size follows the layout, which would shrink the dialog
@@ -122,6 +125,7 @@ void ExportDialog::retranslate()
     guidesBox->setText(QObject::tr("Trim marks for cutting"));
     guidesBox->setToolTip(QObject::tr("Short lines beside the photographs that continue their edges, "
                                       "for cutting stacks of prints"));
+    creditBox->setText(QObject::tr("Print the credit line on photographs"));
     okButton->setText(QObject::tr("Ok"));
     cancelButton->setText(QObject::tr("Cancel"));
 }
@@ -153,3 +157,7 @@ void ExportDialog::store(ExportValues &values) const
 void ExportDialog::setCutGuides(bool on) { guidesBox->setChecked(on); }
 
 bool ExportDialog::cutGuides() const { return guidesBox->isChecked(); }
+
+void ExportDialog::setCredit(bool on) { creditBox->setChecked(on); }
+
+bool ExportDialog::credit() const { return creditBox->isChecked(); }

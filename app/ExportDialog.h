@@ -15,7 +15,9 @@ class QGroupBox;
 // as one PDF (which has no quality). Reads the export values when built;
 // store() writes them back once the dialog was accepted. "File names:"
 // accepts the dialog with a request to choose the base name again. It also
-// offers the trim marks (setCutGuides(), cutGuides()).
+// offers the trim marks (setCutGuides(), cutGuides()) and the credit line
+// under the photographs (setCredit(), credit(): the switch of the options
+// dialog, shown where it acts).
 class ExportDialog : public QDialog
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     void store(ExportValues &values) const;
     void setCutGuides(bool on);
     bool cutGuides() const;
+    void setCredit(bool on);
+    bool credit() const;
     bool fileNamesRequested() const { return m_fileNames; }
     void retranslate();
 
@@ -54,6 +58,7 @@ private:
     QLabel *qualityLabel;
     QSpinBox *qualityBox;
     QCheckBox *guidesBox;
+    QCheckBox *creditBox;
     QPushButton *okButton;
     QPushButton *cancelButton;
 };

@@ -4,6 +4,12 @@
 #include "platform/Log.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -63,7 +69,69 @@ Help::Help(const QString &applicationDir, QWidget *parent)
     connect(contentsButton, &QPushButton::clicked, this, &Help::index);
     connect(browser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
-    resize(640, 480);
+    connect(browser, &QTextBrowser::sourceChanged, this, &Help::fitPictures);
+    browser->viewport()->installEventFilter(this);
+    const QScreen *s = screen();
+    resize(s ? openingSize(s->availableGeometry()) : QSize(640, 480));
+}
+
+QSize Help::openingSize(const QRect &available)
+{
+    // Beside the pictures: the page's margins, a scroll bar and the frame.
+    const QSize wanted(800 + 60, available.height() * 17 / 20);
+    return wanted.boundedTo(available.size() - QSize(16, 48)).expandedTo(QSize(320, 240));
+}
+
+bool Help::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == browser->viewport() && event->type() == QEvent::Resize)
+        fitPictures();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Help::fitPictures()
+{
+    QTextDocument *doc = browser->document();
+    // The browser draws a picture's pixels as those of a 96-dpi screen.
+    const qreal dpiScale = browser->viewport()->logicalDpiX() / 96.0;
+    const int room = int((browser->viewport()->width() - 2 * doc->documentMargin() - 2) / dpiScale);
+    if (room <= 0)
+        return;
+    struct Picture
+    {
+        int from, length;
+        QTextImageFormat format;
+    };
+    QVector<Picture> pictures;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            if (!format.isValid())
+                continue;
+            const QVariant data = doc->resource(QTextDocument::ImageResource, QUrl(format.name()));
+            QSize natural = data.value<QImage>().size();
+            if (natural.isEmpty())
+                natural = data.value<QPixmap>().size();
+            if (natural.isEmpty())
+                natural = QImage::fromData(data.toByteArray()).size();
+            if (natural.isEmpty())
+                continue;
+            const int width = qMin(natural.width(), room);
+            const int height = natural.height() * width / natural.width();
+            if (qRound(format.width()) == width && qRound(format.height()) == height)
+                continue;
+            format.setWidth(width);
+            format.setHeight(height);
+            pictures.append({fragment.position(), fragment.length(), format});
+        }
+    }
+    for (const Picture &p : qAsConst(pictures)) {
+        QTextCursor cursor(doc);
+        cursor.setPosition(p.from);
+        cursor.setPosition(p.from + p.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(p.format);
+    }
 }
 
 QStringList Help::searchPaths(const QString &applicationDir, const QString &language)
@@ -98,6 +166,7 @@ void Help::setPage(const QString &language, const QString &page)
         browser->reload();
     else
         browser->setSource(url);
+    fitPictures();
 }
 
 void Help::retranslate(const QString &language)

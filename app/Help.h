@@ -28,10 +28,23 @@ public:
     // language's folders, then the English ones. Only folders that exist.
     static QStringList searchPaths(const QString &applicationDir, const QString &language);
 
+    // The size the window opens at: room for the pages' pictures (800
+    // pixels wide) and a good part of a page's height, within `available`.
+    static QSize openingSize(const QRect &available);
+
+protected:
+    // Pictures are fitted again whenever the browser's width changes.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 public Q_SLOTS:
     void index();
 
 private:
+    // Pictures wider than the browser are shown scaled to its width (and
+    // back at their own size when there is room), so a page never scrolls
+    // sideways.
+    void fitPictures();
+
     QString m_applicationDir;
     QString m_language;
     QPushButton *backButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include "formats/PageSetup.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 QString PdfExport::fileName(const QString &chosen)
@@ -11,7 +12,12 @@ QString PdfExport::fileName(const QString &chosen)
     return chosen + QStringLiteral(".pdf");
 }
 
-bool PdfExport::write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+QString PdfExport::title(const QString &projectFile, const QString &pdfFile)
+{
+    return QFileInfo(projectFile.isEmpty() ? pdfFile : projectFile).completeBaseName();
+}
+
+bool PdfExport::write(const QString &file, const QString &title, const QVector<Page> &pages, const QList<int> &indexes,
                       const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
                       QString *error)
 {
@@ -21,6 +27,7 @@ bool PdfExport::write(const QString &file, const QVector<Page> &pages, const QLi
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
+    printer.setDocName(title);
     const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(indexes, 1, true, 1));
     const PrintJob::Result result = PrintJob::print(printer, pages, jobs, progress, options);
     if (result.failed) {

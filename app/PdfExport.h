@@ -19,11 +19,16 @@ public:
     // ending.
     static QString fileName(const QString &chosen);
 
-    // Writes pages `indexes` of `pages`, in that order. False with `error`
+    // The PDF's document title: the project's name (its file name without
+    // the folder and ".vm2"), or, for an untitled project, the PDF's.
+    static QString title(const QString &projectFile, const QString &pdfFile);
+
+    // Writes pages `indexes` of `pages`, in that order, under the document
+    // title `title`. False with `error`
     // (a message for the user) when the file cannot be written; an existing
     // file of that name is then left as it was, as it is after a cancel
     // through `progress` (which returns true).
-    static bool write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+    static bool write(const QString &file, const QString &title, const QVector<Page> &pages, const QList<int> &indexes,
                       const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
                       QString *error);
 };

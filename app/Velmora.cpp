@@ -14,6 +14,8 @@
 #include "platform/SystemTheme.h"
 #include "tools/FrameToolDialogs.h"
 
+#include "platform/FittingToolBar.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -155,10 +157,11 @@ void Velmora::createDocks()
 
 void Velmora::createToolBar()
 {
-    fileToolBar = addToolBar(QStringLiteral("File"));
+    fileToolBar = new FittingToolBar(Qt::ToolButtonTextBesideIcon, this);
+    fileToolBar->setWindowTitle(QStringLiteral("File"));
     fileToolBar->setObjectName(QStringLiteral("fileToolBar"));
     fileToolBar->setIconSize(QSize(48, 48));
-    fileToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    addToolBar(fileToolBar);
     availableAct->setCheckable(true);
     arrangeAct->setCheckable(true);
     for (QAction *a : {newAct, openAct, saveAct, availableAct, arrangeAct, printAct}) {

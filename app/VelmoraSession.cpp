@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QLocale>
 #include <QToolBar>
 #include <QTranslator>
 
@@ -62,6 +63,11 @@ void Velmora::loadTranslators()
     const QString language = m_settings.shell.language;
     appTranslator->load(QStringLiteral("Velmora_") + language, translationsDir);
     qtTranslator->load(QStringLiteral("QtBase_") + language, translationsDir);
+    // Dates and numbers in the panels follow the chosen language (in the
+    // system's own form when that is the same language).
+    const QLocale system = QLocale::system();
+    const QLocale chosen(language);
+    QLocale::setDefault(language.isEmpty() || chosen.language() == system.language() ? system : chosen);
 }
 
 void Velmora::switchLanguage(QAction *action)
@@ -106,6 +112,9 @@ void Velmora::retranslateUi()
     helpMenu->setTitle(QObject::tr("&Help"));
     recentMenu->setTitle(QObject::tr("Recent..."));
     m_languageMenu->setTitle(QObject::tr("Language"));
+    // The paper's name carries its unit ("mm"), in the new language.
+    m_settings.adoptPageSetup(m_settings.page.pageSetup);
+    m_arrange->setPreferences(m_settings, m_settings.stamp, m_settings.logo);
     // The selection's count, in the new language; also where the window's
     // stored geometry was applied after the panel had sent its text.
     statusLabels[3]->setText(SelectionPanel::countText(m_selected->imageCount()));

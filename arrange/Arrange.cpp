@@ -12,6 +12,8 @@
 #include "formats/PaperCatalogue.h"
 #include "library/IconRecord.h"
 
+#include "platform/FittingToolBar.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -72,9 +74,8 @@ void Arrange::createWidgets()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_toolBar = new QToolBar(content);
+    m_toolBar = new FittingToolBar(Qt::ToolButtonTextUnderIcon, content);
     m_toolBar->setObjectName(QStringLiteral("ArrangeToolBar"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->addActions({m_chooseAct, m_addAct, m_removeAct, m_cropAct, m_stampAct, m_logoAct, m_clearAct,
                            m_copyAct, m_pasteAct});
     layout->addWidget(m_toolBar);
@@ -291,6 +292,8 @@ void Arrange::setCutGuides(bool on)
     m_formats.page.cutGuides = on;
     updateGuides();
 }
+
+void Arrange::setPrintCredit(bool on) { m_formats.page.printCredit = on; }
 
 void Arrange::updateGuides()
 {

@@ -58,6 +58,8 @@ public:
     void setDarkTheme(bool dark);
     // Trim marks on the canvas and in what is printed (renderOptions()).
     void setCutGuides(bool on);
+    // The credit line under the photographs of printed and exported pages.
+    void setPrintCredit(bool on);
 
     // A photograph dragged from the canvas back onto an image list.
     int takeBackFrame(int frame) override;

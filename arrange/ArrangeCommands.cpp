@@ -7,6 +7,7 @@
 #include "arrange/FrameToolEdits.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
+#include "formats/PageFormat.h"
 #include "formats/TabPageFormat.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
@@ -132,6 +133,8 @@ bool Arrange::newChoose()
         mode = answer == 1 ? ChooserMode::ChangeAll : ChooserMode::ChangeSelected;
     }
     TabPageFormat chooser(mode, m_formats, m_formats.page.pageSetup, this);
+    if (mode == ChooserMode::Choose && m_images)
+        chooser.chooser()->setImageCount(m_images->rowCount());
     if (!runChooser(chooser))
         return false;
     // A new layout for pages that exist always takes their images along.

@@ -13,7 +13,9 @@ class CanvasView : public QScrollArea
 {
     Q_OBJECT
 public:
-    static constexpr int MinLongSide = 500;
+    // Small enough for a whole page in the panel of a small or scaled
+    // screen (800 x 500 pixels at scale factor 2 on 1600 x 1000).
+    static constexpr int MinLongSide = 150;
     static constexpr double ZoomStep = 1.25;
 
     explicit CanvasView(QWidget *parent = nullptr);

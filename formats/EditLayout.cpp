@@ -216,8 +216,10 @@ void EditLayout::updateTitle()
     setWindowTitle((m_filePath.isEmpty() ? m_layoutName : QDir::toNativeSeparators(m_filePath))
                    + QStringLiteral("[*]"));
     setWindowModified(modified);
+    // The title bar turns its "[*]" into the modified mark; the heading
+    // shows the same mark.
     m_nameLabel->setText(QStringLiteral("<h2>") + m_layoutName.toHtmlEscaped()
-                         + (modified ? QStringLiteral("[*]") : QString()) + QStringLiteral("</h2>"));
+                         + (modified ? QStringLiteral(" *") : QString()) + QStringLiteral("</h2>"));
 }
 
 void EditLayout::showCurrent()

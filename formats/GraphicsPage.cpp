@@ -172,11 +172,10 @@ void GraphicsPage::pushGeometry(const QMap<int, QRectF> &after, Gesture gesture)
 
 void GraphicsPage::addFrame()
 {
-    const LayoutFrameRules &rules = m_draft->rules();
-    if (!rules.usable())
+    if (!m_draft->rules().usable())
         return;
     m_lastGesture = Gesture::None;
-    const QRectF frame = rules.fitted(QRectF(rules.printable().topLeft(), m_defaultSize));
+    const QRectF frame = m_draft->placeForNew(m_defaultSize, m_current);
     m_stack->push(new LayoutCommand(m_draft, {{m_draft->takeId(), std::nullopt, frame}}, 0));
 }
 

@@ -60,6 +60,11 @@ public:
     // The name of a layout read from a file: the file name, after a blank
     // when it starts with a single digit 1 to 9.
     static QString fileLayoutName(const QString &fileName);
+    // How the layout called `name` is shown to people: a file's layout
+    // without the file's ".vly", an across grid without the dot that keeps
+    // its name apart from the upright grid's (" 1-150x200. mm" is shown as
+    // " 1-150x200 mm"; the thumbnails tell the two apart).
+    static QString displayName(const QString &name);
     // Reads a user layout for the paper named by `paperWord`; false when the
     // file is not one this paper can use. A layout for this paper whose
     // frames do not all lie on it is refused with `problem` saying why.

@@ -15,6 +15,19 @@ QString LayoutCatalogue::fileLayoutName(const QString &fileName)
     return leadingDigit && !secondDigit ? QLatin1Char(' ') + name : name;
 }
 
+QString LayoutCatalogue::displayName(const QString &name)
+{
+    static const QLatin1String fileSuffix(".vly");
+    if (name.endsWith(fileSuffix, Qt::CaseInsensitive))
+        return name.left(name.size() - fileSuffix.size());
+    // The dot of an across grid stands between the last size and the blank
+    // of the unit; the decimal points of sizes are followed by digits.
+    const int dot = name.lastIndexOf(QLatin1String(". "));
+    if (dot > 0 && name.at(dot - 1).isDigit())
+        return name.left(dot) + name.mid(dot + 1);
+    return name;
+}
+
 QString LayoutCatalogue::frameProblem(const QRect &frame, const Page &paper)
 {
     if (frame.width() <= 0 || frame.height() <= 0)

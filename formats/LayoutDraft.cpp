@@ -1,5 +1,7 @@
 #include "formats/LayoutDraft.h"
 
+#include <algorithm>
+
 namespace {
 
 Page withoutFrames(Page page)
@@ -61,4 +63,43 @@ bool LayoutDraft::replaceAll(const QVector<QRectF> &frames)
         put(takeId(), r);
     }
     return fitted;
+}
+
+QRectF LayoutDraft::placeForNew(const QSizeF &size, int near) const
+{
+    const QRectF printable = m_rules.printable();
+    QVector<QPointF> corners{printable.topLeft()};
+    for (const QRectF &r : m_frames) {
+        corners << r.topRight() << r.bottomLeft() << QPointF(printable.left(), r.bottom());
+        corners << QPointF(r.right(), printable.top());
+    }
+    std::sort(corners.begin(), corners.end(), [](const QPointF &a, const QPointF &b) {
+        return a.y() < b.y() || (a.y() == b.y() && a.x() < b.x());
+    });
+    const auto free = [this](const QRectF &r) {
+        for (const QRectF &other : m_frames)
+            if (other.intersects(r))
+                return false;
+        return true;
+    };
+    for (const QPointF &corner : qAsConst(corners)) {
+        const QRectF r(corner, size);
+        if (m_rules.accepts(r) && free(r))
+            return m_rules.fitted(r);
+    }
+    // The paper is full: a step beside the frame the user worked on, so the
+    // new frame shows as a frame of its own.
+    const int from = m_frames.contains(near) ? near : (m_frames.isEmpty() ? -1 : m_frames.lastKey());
+    const QRectF r = m_rules.fitted(QRectF(from >= 0 ? m_frames.value(from).topLeft() : printable.topLeft(), size));
+    if (from < 0)
+        return r;
+    const QList<QRectF> taken = m_frames.values();
+    for (const double step : {500.0, -500.0, 1000.0, -1000.0}) {
+        const QRectF moved = m_rules.fitted(r.translated(step, step));
+        if (!taken.contains(moved))
+            return moved;
+    }
+    // As large as the printable area, it cannot move: 5 mm inside it.
+    const QRectF inside = m_rules.fitted(r.adjusted(500, 500, -500, -500));
+    return taken.contains(inside) ? r : inside;
 }

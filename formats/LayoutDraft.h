@@ -33,6 +33,13 @@ public:
     // The frames in the order of their ids.
     QVector<QRectF> rects() const;
 
+    // Where a new frame of `size` goes so that it is seen: the first place,
+    // row by row from the printable area's top-left corner, where it lies on
+    // no other frame (beside or under one of them); when there is none, 5 mm
+    // down and right of frame `near` (or of the frame added last), or 5 mm
+    // inside it when it fills the printable area, so never exactly on a
+    // frame. The result is fitted.
+    QRectF placeForNew(const QSizeF &size, int near) const;
     // A fresh id for a frame about to be added.
     int takeId() { return m_nextId++; }
     // Puts frame `id` at `r` (fitted), adding it when it is not there.

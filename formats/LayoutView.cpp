@@ -1,6 +1,7 @@
 #include "formats/LayoutView.h"
 
 #include <QKeyEvent>
+#include <QScrollBar>
 
 LayoutView::LayoutView(QWidget *parent) : QListView(parent)
 {
@@ -11,6 +12,15 @@ LayoutView::LayoutView(QWidget *parent) : QListView(parent)
     setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setMovement(QListView::Static);
+}
+
+QSize LayoutView::sizeHint() const
+{
+    const QSize cell = gridSize();
+    if (!cell.isValid())
+        return QListView::sizeHint();
+    const int frame = 2 * frameWidth();
+    return QSize(5 * cell.width() + frame + verticalScrollBar()->sizeHint().width(), 3 * cell.height() + frame);
 }
 
 void LayoutView::keyPressEvent(QKeyEvent *event)

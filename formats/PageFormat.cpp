@@ -47,6 +47,7 @@ PageFormat::PageFormat(FormatSettings *values, const PageSetup &data, ChooserMod
     if (mode == ChooserMode::Choose) {
         addImagesBox = new QCheckBox(this);
         addImagesBox->setChecked(st.layout.addImagesMode);
+        m_addImages = st.layout.addImagesMode;
         checks->addWidget(addImagesBox, 0, Qt::AlignHCenter);
     }
     checks->addWidget(autoCropBox, 0, Qt::AlignHCenter);
@@ -67,8 +68,6 @@ PageFormat::PageFormat(FormatSettings *values, const PageSetup &data, ChooserMod
         pagesRow->addWidget(pagesBox);
         pagesRow->addWidget(pagesLabel);
         right->addLayout(pagesRow);
-        if (addImagesBox)
-            pagesBox->setEnabled(!addImagesBox->isChecked());
     }
 
     auto *bottom = new QHBoxLayout;
@@ -88,6 +87,7 @@ PageFormat::PageFormat(FormatSettings *values, const PageSetup &data, ChooserMod
         connect(addImagesBox, &QCheckBox::toggled, this, &PageFormat::changeAddImages);
     if (pagesBox)
         connect(pagesBox, qOverload<int>(&QSpinBox::valueChanged), this, &PageFormat::changeNPages);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &PageFormat::updatePageCount);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &PageFormat::editListItem);
     connect(editButton, &QPushButton::clicked, this, &PageFormat::editLayout);
 
@@ -100,7 +100,7 @@ bool PageFormat::hasLayouts() const { return m_model->rowCount() > 0; }
 QString PageFormat::currentText() const
 {
     const QModelIndex index = m_view->currentIndex();
-    return index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+    return index.isValid() ? index.data(NameRole).toString() : QString();
 }
 
 void PageFormat::updatePaperLine()
@@ -139,8 +139,9 @@ void PageFormat::rebuild()
 
     m_model->clear();
     for (const Page &entry : m_catalogue.entries()) {
-        auto *item = new QStandardItem(entry.title);
-        item->setToolTip(entry.title);
+        auto *item = new QStandardItem(LayoutCatalogue::displayName(entry.title));
+        item->setData(entry.title, NameRole);
+        item->setToolTip(item->text());
         item->setIcon(QIcon(QPixmap::fromImage(m_catalogue.thumbnail(entry, st.thumbs.fillColor))));
         m_model->appendRow(item);
     }
@@ -174,16 +175,37 @@ void PageFormat::changeFormat(int index)
     }
 }
 
-void PageFormat::changeNPages(int n)
+void PageFormat::changeNPages(int) { updatePageCount(); }
+
+void PageFormat::setImageCount(int count)
 {
-    if (pagesLabel)
-        pagesLabel->setText(QObject::tr("%n Page(s)", "Plural or singular", n));
+    m_imageCount = count;
+    updatePageCount();
+}
+
+// The pages that accepting will make: the count typed for empty pages, or,
+// with "Add Images", the pages the images fill on the current layout (the
+// count box, which then does not count, is hidden).
+void PageFormat::updatePageCount()
+{
+    if (!pagesLabel)
+        return;
+    const bool images = m_addImages;
+    pagesBox->setEnabled(!images);
+    int pages = pagesBox->value();
+    if (images && m_imageCount > 0) {
+        const int entry = m_catalogue.indexOf(currentText());
+        const int frames = entry >= 0 ? m_catalogue.entries().at(entry).frames.size() : 0;
+        pages = frames > 0 ? (m_imageCount + frames - 1) / frames : 0;
+    }
+    pagesBox->setVisible(!images || m_imageCount <= 0);
+    pagesLabel->setText(QObject::tr("%n Page(s)", "Plural or singular", pages));
 }
 
 void PageFormat::changeAddImages(bool checked)
 {
-    if (pagesBox)
-        pagesBox->setEnabled(!checked);
+    m_addImages = checked;
+    updatePageCount();
 }
 
 void PageFormat::changePlacingClosely(bool checked)
@@ -197,7 +219,7 @@ void PageFormat::editListItem(QModelIndex index)
 {
     if (!index.isValid())
         return;
-    m_currentName = index.data(Qt::DisplayRole).toString();
+    m_currentName = index.data(NameRole).toString();
     const int entry = m_catalogue.indexOf(m_currentName);
     openEditor(entry >= 0 ? m_catalogue.entries().at(entry) : m_catalogue.base());
 }
@@ -267,7 +289,6 @@ void PageFormat::retranslate()
     editButton->setText(QObject::tr("Editor of placements"));
     if (addLabel)
         addLabel->setText(QObject::tr("Add:"));
-    if (pagesBox)
-        changeNPages(pagesBox->value());
+    updatePageCount();
     updatePaperLine();
 }

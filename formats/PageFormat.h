@@ -37,6 +37,12 @@ public:
     const LayoutCatalogue &catalogue() const { return m_catalogue; }
     LayoutView *view() const { return m_view; }
     void retranslate();
+    // The number of images the chosen layout will be filled with; with
+    // "Add Images" the page count tells how many pages they will make.
+    void setImageCount(int count);
+    // The role of the catalogue's name of a row (its text is the name as
+    // people read it).
+    static constexpr int NameRole = Qt::UserRole;
 
 
 public Q_SLOTS:
@@ -51,6 +57,7 @@ public Q_SLOTS:
 private:
     void rebuild();
     void updatePaperLine();
+    void updatePageCount();
     // Runs the layout editor on `layout`, then reads the catalogue again
     // and selects the layout saved last, if any.
     void openEditor(const Page &layout);
@@ -60,6 +67,8 @@ private:
     ChooserMode m_mode;
     Page m_chosen;
     bool m_changed = false;
+    int m_imageCount = 0;
+    bool m_addImages = false; // "Add Images" is checked
     QString m_currentName;
     QVector<PhotoSizeSelect> m_sizes;
     LayoutCatalogue m_catalogue;

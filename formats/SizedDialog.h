@@ -10,6 +10,8 @@
 // A dialog that opens at the size it last had (shared by every such dialog
 // through dialogWidth/dialogHeight) and that can be shown again after it hid
 // itself: a caller that wants that clears the stay-open flag before hiding.
+// It never opens larger than the screen it is on, and its pages scroll when
+// the screen is smaller than they are (a small screen, or a large scale).
 class SizedDialog : public QDialog
 {
     Q_OBJECT
@@ -29,7 +31,12 @@ public:
     // The dialog constructed last and still alive, if any.
     static SizedDialog *current();
 
+    // `wanted` made small enough for a window on `available` (a screen's
+    // available area) with its frame and title bar.
+    static QSize fitted(const QSize &wanted, const QRect &available);
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 protected:

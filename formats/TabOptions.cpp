@@ -4,6 +4,7 @@
 #include "platform/Program.h"
 #include "formats/PathEdit.h"
 #include "formats/PhotoSize.h"
+#include "formats/PageScrollArea.h"
 #include "formats/Preferences.h"
 
 #include <QCheckBox>
@@ -29,9 +30,9 @@ TabOptions::TabOptions(const FormatSettings &values, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
 
-    tabs->addTab(m_preferences, QString());
-    tabs->addTab(m_photoSizes, QString());
-    tabs->addTab(m_general, QString());
+    tabs->addTab(new PageScrollArea(m_preferences), QString());
+    tabs->addTab(new PageScrollArea(m_photoSizes), QString());
+    tabs->addTab(new PageScrollArea(m_general), QString());
     showBox->setChecked(m_values->options.showAtStartup);
     okButton->setDefault(true);
 

@@ -4,6 +4,7 @@
 #include "formats/ChooserTab.h"
 #include "formats/PageFormat.h"
 #include "formats/PhotoSize.h"
+#include "formats/PageScrollArea.h"
 #include "formats/Preferences.h"
 
 #include <QEvent>
@@ -28,9 +29,10 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
 
+    // The layouts scroll in their own list, which gives up room first.
     tabs->addTab(m_pageFormat, QString());
-    tabs->addTab(m_preferences, QString());
-    tabs->addTab(m_photoSizes, QString());
+    tabs->addTab(new PageScrollArea(m_preferences), QString());
+    tabs->addTab(new PageScrollArea(m_photoSizes), QString());
     // Pages added to a document, or a layout changed on some of its pages,
     // keep the document's paper.
     tabs->setTabEnabled(int(ChooserTab::PageSettings),

@@ -111,7 +111,7 @@ QString sizeText(qint64 bytes)
 QString toolTip(const IconItem &item)
 {
     QString tip = item.fileName + QStringLiteral("<br>")
-                  + QLocale::system().toString(item.fileTime, QLocale::ShortFormat)
+                  + QLocale().toString(item.fileTime, QLocale::ShortFormat)
                   + QStringLiteral("<br>") + sizeText(item.fileSize);
     if (item.isDecoded())
         tip += QStringLiteral("<br>") + QString::number(item.imageWidth) + QLatin1Char('x')

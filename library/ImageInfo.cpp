@@ -62,7 +62,7 @@ void ImageInfo::showItem(const IconItem &item)
 {
     m_item = item;
     m_hasItem = true;
-    m_date->setText(QLocale::system().toString(item.fileTime, QLocale::ShortFormat));
+    m_date->setText(QLocale().toString(item.fileTime, QLocale::ShortFormat));
     m_size->setText(IconPainter::sizeText(item.fileSize) + QLatin1Char(' ') + QString::number(item.imageWidth)
                     + QLatin1Char('x') + QString::number(item.imageHeight));
     showPicture();

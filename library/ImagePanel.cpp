@@ -6,6 +6,8 @@
 #include "library/SortMenu.h"
 #include "library/ThumbnailScheduler.h"
 
+#include "platform/FittingToolBar.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -20,7 +22,8 @@
 
 ImagePanel::ImagePanel(ImageListRole role, QWidget *parent)
     : QDockWidget(parent), m_model(new IconsModel(role, true, this)), m_view(new IconsList),
-      m_thumbnails(new ThumbnailScheduler(m_view, this)), m_toolBar(new QToolBar), m_sortMenu(new SortMenu(this)),
+      m_thumbnails(new ThumbnailScheduler(m_view, this)), m_toolBar(new FittingToolBar(Qt::ToolButtonTextUnderIcon)),
+      m_sortMenu(new SortMenu(this)),
       m_listFrame(new QFrame)
 {
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
@@ -31,7 +34,6 @@ ImagePanel::ImagePanel(ImageListRole role, QWidget *parent)
     m_view->setDefaultDropAction(Qt::CopyAction);
 
     m_toolBar->setObjectName(QStringLiteral("SelectedToolBar"));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setIconSize(QSize(24, 24));
     viewAct = makeAction("zoomimage", "viewAct");
     selectAllAct = makeAction("selectAll", "selectAllAct");

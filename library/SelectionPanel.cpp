@@ -124,7 +124,7 @@ void SelectionPanel::currentItem(QModelIndex current)
         return;
     const IconItem &item = m_model->item(current.row());
     Q_EMIT currentImageText(IconPainter::sizeText(item.fileSize) + QLatin1Char(' ')
-                              + QLocale::system().toString(item.fileTime, QLocale::ShortFormat)
+                              + QLocale().toString(item.fileTime, QLocale::ShortFormat)
                               + QLatin1Char(' ') + QString::number(item.imageWidth) + QLatin1Char('x')
                               + QString::number(item.imageHeight));
 }

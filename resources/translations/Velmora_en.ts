@@ -794,5 +794,23 @@
         <source>The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB</source>
         <translation>The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB</translation>
     </message>
+    <message>
+        <source>Page written to %1.</source>
+        <translation>Page written to %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) written to the folder %1: %2 to %3.</source>
+        <translation>
+            <numerusform>%n page written to the folder %1: %2 to %3.</numerusform>
+            <numerusform>%n pages written to the folder %1: %2 to %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) written to %1.</source>
+        <translation>
+            <numerusform>%n page written to %1.</numerusform>
+            <numerusform>%n pages written to %1.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

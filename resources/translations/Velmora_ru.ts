@@ -1338,5 +1338,25 @@ the layout.</source>
         <source>No page holds a photograph; --empty-pages writes them all.</source>
         <translation>Ни на одной странице нет фотографии; --empty-pages записывает все страницы.</translation>
     </message>
+    <message>
+        <source>Page written to %1.</source>
+        <translation>Страница записана в %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) written to the folder %1: %2 to %3.</source>
+        <translation>
+            <numerusform>%n страница записана в папку %1: от %2 до %3.</numerusform>
+            <numerusform>%n страницы записаны в папку %1: от %2 до %3.</numerusform>
+            <numerusform>%n страниц записано в папку %1: от %2 до %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) written to %1.</source>
+        <translation>
+            <numerusform>%n страница записана в %1.</numerusform>
+            <numerusform>%n страницы записаны в %1.</numerusform>
+            <numerusform>%n страниц записано в %1.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
@@ -252,6 +253,10 @@ void TestExport::command()
                       for (const QLabel *label : w->findChildren<QLabel *>())
                           if (label->text().endsWith(QLatin1String("XXX.jpg")))
                               shownName = label->text();
+                      // The credit line is switched where it acts.
+                      auto *credit = w->findChild<QCheckBox *>(QStringLiteral("printCredit"));
+                      QVERIFY(credit && credit->isChecked());
+                      credit->setChecked(false);
                       qobject_cast<QDialog *>(w)->accept();
                   },
                   // The fixture's photographs print below 150 ppi.
@@ -260,7 +265,14 @@ void TestExport::command()
     QVERIFY(ExportCommand::run(nullptr, arrange, st, [&status](const QString &text) { status << text; }));
     QCOMPARE(shownName, QDir(out.path()).filePath(QStringLiteral("TripXXX.jpg")));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), (QStringList{"Trip001.jpg", "Trip002.jpg"}));
-    QCOMPARE(status, (QStringList{"Export to Jpeg Page 1", "Export to Jpeg Page 2", QString()}));
+    // The export ends by saying where the files went.
+    QCOMPARE(status.mid(0, 2), (QStringList{"Export to Jpeg Page 1", "Export to Jpeg Page 2"}));
+    const QString said = status.last();
+    QVERIFY2(said.startsWith(QLatin1String("2 ")) && said.contains(QDir::toNativeSeparators(out.path()))
+                 && said.contains(QLatin1String("Trip001.jpg")) && said.contains(QLatin1String("Trip002.jpg")),
+             qPrintable(said));
+    QVERIFY(!st.page.printCredit);
+    QVERIFY(!arrange.preferences().page.printCredit);
     QCOMPARE(st.exports.exportName, QDir(out.path()).filePath(QStringLiteral("Trip")));
 }
 

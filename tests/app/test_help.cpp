@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -94,6 +96,11 @@ private Q_SLOTS:
             pic.fill(Qt::red);
             QVERIFY(pic.save(root + "/Help_en/pic.png"));
         }
+        writePage(pages.filePath("beside/Help_en/wide.htm"), "Wide", "<p>A picture wider than any screen:</p>"
+                                                                   "<p><img src=\"wide.png\"></p>");
+        QImage wide(1500, 300, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        QVERIFY(wide.save(pages.filePath("beside/Help_en/wide.png")));
         QDir().mkpath(pages.filePath("installed/bin"));
         QDir().mkpath(pages.filePath("empty"));
     }
@@ -126,6 +133,28 @@ private Q_SLOTS:
         QCOMPARE(browserOf(&help)->toPlainText().isEmpty(), title.isEmpty());
     }
 
+    // The window opens with room for the pages' pictures, within the
+    // screen; a picture wider than the window is scaled to its width, so the
+    // page never scrolls sideways, and grows back when there is room.
+    void picturesFitTheWindow()
+    {
+        Help help(pages.filePath("beside"));
+        const QRect screen = help.screen()->availableGeometry();
+        QVERIFY(help.width() >= qMin(800, screen.width() - 16) && help.height() > 480);
+        QVERIFY(help.width() <= screen.width() && help.height() <= screen.height());
+        help.setPage("en", "wide.htm");
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QTextBrowser *browser = browserOf(&help);
+        QTRY_COMPARE(browser->horizontalScrollBar()->maximum(), 0);
+        const int before = int(browser->document()->idealWidth());
+        help.resize(help.width() / 2, help.height());
+        QTRY_COMPARE(browser->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(browser->document()->idealWidth() < before);
+        help.resize(help.width() * 2, help.height());
+        QTRY_COMPARE(int(browser->document()->idealWidth()), before);
+    }
+
     void languageSwitchShowsSamePage()
     {
         Velmora w;
@@ -143,6 +172,9 @@ private Q_SLOTS:
 
         russian->trigger();
         QCOMPARE(browserOf(help)->documentTitle(), russianTitle);
+        // Dates in the panels and the unit in the paper's name follow.
+        QCOMPARE(QLocale().language(), QLocale::Russian);
+        QVERIFY2(w.settings().page.paperName.endsWith(QStringLiteral(" мм")), qPrintable(w.settings().page.paperName));
         // The pictures follow too: the Russian screenshots, not the English ones
         // shown a moment ago under the same names.
         const auto shown = [help](const char *name) {

@@ -73,6 +73,7 @@ private slots:
         Arrange dock;
         arrange(dock, {small, large, large});
         UserSettings st;
+        st.shell.currentFile = dir.filePath(QStringLiteral("Summer at the lake.vm2"));
         const QString file = dir.filePath(QStringLiteral("pages"));
         bool qualityShown = true;
         int answered = 0;
@@ -100,8 +101,13 @@ private slots:
                                   QVERIFY(qobject_cast<QMessageBox *>(w)->text().contains(QLatin1String("Pages: 1.")));
                                   w->findChild<QPushButton *>(QStringLiteral("anyway"))->click();
                               }});
-        QVERIFY(ExportCommand::runPdf(nullptr, dock, st, [](const QString &) {}));
+        QString said;
+        QVERIFY(ExportCommand::runPdf(nullptr, dock, st, [&said](const QString &text) { said = text; }));
         QCOMPARE(answered, 3);
+        // Where the pages went, and the project's name as the PDF's title.
+        QVERIFY2(said.startsWith(QLatin1String("2 ")) && said.contains(QDir::toNativeSeparators(file + ".pdf")),
+                 qPrintable(said));
+        QCOMPARE(pdfInfo(file + QStringLiteral(".pdf"), QStringLiteral("Title")), QStringLiteral("Summer at the lake"));
         QVERIFY(!qualityShown);
         QVERIFY(st.page.cutGuides);
         QVERIFY(dock.renderOptions().cutGuides);

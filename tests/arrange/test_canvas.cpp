@@ -1,5 +1,6 @@
 #include "DockFixture.h"
 
+#include "arrange/CanvasView.h"
 #include "arrange/FrameWidget.h"
 #include "arrange/FrameRecord.h"
 #include "library/IconRecord.h"

@@ -109,7 +109,7 @@ private slots:
         QVERIFY(dock.canvasDivisor() > zoomed);
         QTest::keyClick(w, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(dock.canvasDivisor(), fit);
-        // Zooming out stops at the 500-pixel page.
+        // Zooming out stops at the smallest page.
         for (int i = 0; i < 20; ++i)
             QTest::keyClick(w, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(dock.canvasDivisor(), 29700 / CanvasView::MinLongSide);

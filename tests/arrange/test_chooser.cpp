@@ -1,5 +1,6 @@
 #include "arrange/ChangeChoose.h"
 #include "arrange/Document.h"
+#include "formats/LayoutFile.h"
 #include "formats/LayoutView.h"
 #include "formats/PageFormat.h"
 #include "formats/TabPageFormat.h"
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -133,6 +135,48 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toModelIndex().row(), 0);
+    }
+
+    // Names as people read them: an across grid without the dot that tells
+    // it from the upright one, a drawn layout without its file's suffix.
+    // With "Add Images" the count says how many pages the images will make
+    // on the current layout.
+    void namesAndPagesAsShown()
+    {
+        QTemporaryDir docs;
+        values.layout.documentsFolder = docs.path() + "/";
+        QVERIFY(QDir().mkpath(docs.path() + "/A4"));
+        QCOMPARE(LayoutFile::write(docs.path() + "/A4/Big and two.vly", "A4", 21000, 29700,
+                                   {QRectF(1000, 1000, 10000, 10000)}),
+                 QString());
+        values.page.sizesMM = {size(35, 70), size(100, 150)};
+        PageFormat chooser(&values, PageSetup(), ChooserMode::Choose);
+        const QAbstractItemModel *m = chooser.view()->model();
+        QStringList shown, names;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            shown << m->index(r, 0).data().toString();
+            names << m->index(r, 0).data(PageFormat::NameRole).toString();
+        }
+        QCOMPARE(shown.at(names.indexOf("20-35x70. mm")), QString("20-35x70 mm"));
+        QCOMPARE(shown.at(names.indexOf("Big and two.vly")), QString("Big and two"));
+        QCOMPARE(shown.filter(".").size(), 0);
+
+        const auto pages = [](int n) { return QObject::tr("%n Page(s)", "Plural or singular", n); };
+        QLabel *count = nullptr;
+        for (QLabel *l : chooser.findChildren<QLabel *>())
+            if (l->text() == pages(values.layout.addPageCount))
+                count = l;
+        QVERIFY(count);
+        chooser.setImageCount(9);
+        chooser.view()->setCurrentIndex(m->index(0, 0)); // the whole page: one frame
+        QCOMPARE(count->text(), pages(9));
+        chooser.view()->setCurrentIndex(m->index(names.indexOf(" 3-100x150 mm"), 0));
+        QCOMPARE(count->text(), pages(3));
+        // Empty pages: as many as the box says.
+        chooser.changeAddImages(false);
+        QCOMPARE(count->text(), pages(values.layout.addPageCount));
+        chooser.store();
+        QCOMPARE(values.layout.pageFormatName, QString(" 3-100x150 mm"));
     }
 };
 

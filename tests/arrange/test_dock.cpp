@@ -1,5 +1,6 @@
 #include "DockFixture.h"
 
+#include "arrange/CanvasView.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
@@ -178,7 +179,7 @@ private slots:
         arrangeFiles(dock, photos);
         QCOMPARE(dock.thumbDivisor(), 297);
         QCOMPARE(QSize(dock.thumbWidth(), dock.thumbHeight()), QSize(70, 100));
-        QCOMPARE(dock.canvasDivisor(), 59);
+        QCOMPARE(dock.canvasDivisor(), 29700 / CanvasView::MinLongSide);
         QCOMPARE(dock.pageList()->iconSize(), QSize(70, 100));
         QCOMPARE(dock.pageModel()->rowCount(), 2);
         QCOMPARE(dock.pageModel()->item(1)->text(), QString("Page 2\n2x2 100x140 mm"));

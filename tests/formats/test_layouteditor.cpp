@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QWindow>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -45,6 +47,18 @@ Page twoFrames(int side0, int side1)
     page.frames[1].x = page.frames[1].y = 12000;
     page.frames[0].width = page.frames[0].height = side0;
     page.frames[1].width = page.frames[1].height = side1;
+    return page;
+}
+
+// One frame at `r` on A4.
+Page oneFrame(const QRect &r)
+{
+    Page page = a4();
+    page.frames.resize(1);
+    page.frames[0].x = r.x();
+    page.frames[0].y = r.y();
+    page.frames[0].width = r.width();
+    page.frames[0].height = r.height();
     return page;
 }
 
@@ -199,12 +213,7 @@ private Q_SLOTS:
 
     void mouseKeepsFramesInside()
     {
-        Page page = a4();
-        page.frames.resize(1);
-        page.frames[0].x = page.frames[0].y = 5000;
-        page.frames[0].width = 4000;
-        page.frames[0].height = 6000;
-        EditLayout editor(context(page, documents()));
+        EditLayout editor(context(oneFrame(QRect(5000, 5000, 4000, 6000)), documents()));
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         GraphicsPage *view = editor.graphicsPage();
@@ -235,6 +244,38 @@ private Q_SLOTS:
         watchNextBox(QMessageBox::Discard);
         QTest::keyClick(editor.graphicsPage(), Qt::Key_Escape);
         QVERIFY(!editor.isVisible());
+    }
+
+    // "Add Frame" puts the new frame where it is seen: in free room while
+    // there is some, else a step away from the selected frame. The title
+    // bar and the heading mark the change with "*", never a literal "[*]".
+    void addedFramesAreSeenAndMarked()
+    {
+        EditLayout editor(context(oneFrame(QRect(500, 500, 10000, 15000)), documents()));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const auto shownTexts = [&editor] {
+            QStringList texts{editor.windowHandle()->title()};
+            for (const QLabel *l : editor.findChildren<QLabel *>())
+                texts << l->text();
+            return texts.join(QLatin1Char('|'));
+        };
+        QVERIFY(!shownTexts().contains(QLatin1Char('*')));
+        GraphicsPage *view = editor.graphicsPage();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Insert);
+        QCOMPARE(editor.draft()->rects().last(), QRectF(10500, 500, 10000, 15000));
+        // No room left for a third: it goes 5 mm down, kept on the paper.
+        QTest::keyClick(view, Qt::Key_Insert);
+        QCOMPARE(editor.draft()->rects().last(), QRectF(10500, 1000, 10000, 15000));
+        QVERIFY(editor.windowHandle()->title().endsWith(QLatin1Char('*')));
+        QVERIFY2(!shownTexts().contains(QLatin1String("[*]")), qPrintable(shownTexts()));
+
+        // A frame filling the printable area cannot move: the new one lies
+        // 5 mm inside it.
+        EditLayout full(context(oneFrame(QRect(500, 500, 20000, 28700)), documents()));
+        QTest::keyClick(full.graphicsPage(), Qt::Key_Insert);
+        QCOMPARE(full.draft()->rects().last(), QRectF(1000, 1000, 19000, 27700));
     }
 
     void boxesFollowTheSelection()

@@ -24,11 +24,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+
+#include "tests/TestFont.h"
+
+#include <memory>
 
 #include <functional>
 
@@ -298,6 +303,46 @@ private Q_SLOTS:
             QCOMPARE(chooser.exec(), int(QDialog::Rejected));
         }
         QCOMPARE(st.page.pageSetup, before.page.pageSetup);
+    }
+
+    // A 1600 x 1000 screen at scale factor 2 offers 800 x 500 pixels, less
+    // a panel: the options dialog and the layout chooser fit there (their
+    // pages scroll), and a size remembered on a larger screen is cut to the
+    // screen the dialog opens on, all of it on the screen.
+    void dialogsFitTheScreen_data()
+    {
+        QTest::addColumn<bool>("chooser");
+        QTest::addColumn<QSize>("remembered");
+        QTest::newRow("options, natural size") << false << QSize();
+        QTest::newRow("options, remembered larger") << false << QSize(3000, 2000);
+        QTest::newRow("chooser, natural size") << true << QSize();
+        QTest::newRow("chooser, remembered larger") << true << QSize(3000, 2000);
+    }
+    void dialogsFitTheScreen()
+    {
+        QFETCH(bool, chooser);
+        QFETCH(QSize, remembered);
+        useTestFont();
+        st.options.dialogWidth = remembered.width();
+        st.options.dialogHeight = remembered.height();
+        std::unique_ptr<SizedDialog> dialog;
+        if (chooser)
+            dialog = std::make_unique<TabPageFormat>(ChooserMode::Choose, st, PageSetup());
+        else
+            dialog = std::make_unique<TabOptions>(st);
+        const QSize least = dialog->minimumSizeHint();
+        QVERIFY2(least.width() <= 800 && least.height() <= 450,
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        QRect opened;
+        QTimer::singleShot(0, dialog.get(), [&]() {
+            opened = dialog->geometry();
+            dialog->reject();
+        });
+        dialog->exec();
+        const QRect available = dialog->screen()->availableGeometry();
+        QVERIFY(available.contains(opened));
+        QCOMPARE(dialog->values().options.dialogWidth, opened.width());
+        QCOMPARE(dialog->values().options.dialogHeight, opened.height());
     }
 };
 

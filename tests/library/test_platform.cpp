@@ -1,6 +1,7 @@
 #include "library/TreeDir.h"
 #include "platform/DriveWatcher.h"
 #include "platform/ExternalEditor.h"
+#include "platform/FittingToolBar.h"
 #include "platform/RecycleBin.h"
 #include "platform/ReplacingFile.h"
 
@@ -11,6 +12,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "tests/TestFont.h"
+
+#include <QAction>
+#include <QPixmap>
 
 class TestPlatform : public QObject
 {
@@ -34,6 +40,45 @@ class TestPlatform : public QObject
     const QByteArray stick = "/dev/sdb1 /media/anna/HOLIDAY\\040PICS vfat rw 0 0\n";
 
 private Q_SLOTS:
+    // Nine buttons with long texts (Russian ones, say): the tool bar shows
+    // all of them in any width that has room for their icons, and goes back
+    // to its own style when it is wide again.
+    void toolBarKeepsEveryButton_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("shown");
+        const int beside = Qt::ToolButtonTextBesideIcon, under = Qt::ToolButtonTextUnderIcon;
+        QTest::newRow("under, wide") << under << 4000 << under;
+        QTest::newRow("under, narrow") << under << 400 << int(Qt::ToolButtonIconOnly);
+        QTest::newRow("beside, wide") << beside << 6000 << beside;
+        QTest::newRow("beside, narrow") << beside << 400 << int(Qt::ToolButtonIconOnly);
+    }
+    void toolBarKeepsEveryButton()
+    {
+        QFETCH(int, style);
+        QFETCH(int, width);
+        QFETCH(int, shown);
+        useTestFont();
+        QWidget window;
+        auto *bar = new FittingToolBar(Qt::ToolButtonStyle(style), &window);
+        QPixmap icon(24, 24);
+        icon.fill(Qt::darkGreen);
+        bar->setIconSize(icon.size());
+        for (int i = 0; i < 9; ++i)
+            bar->addAction(QIcon(icon), QStringLiteral("Копировать в буфер %1").arg(i));
+        window.resize(width, 100);
+        bar->resize(width, bar->sizeHint().height());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(int(bar->toolButtonStyle()), shown);
+        for (QAction *a : bar->actions())
+            QTRY_VERIFY2(bar->widgetForAction(a)->isVisible(), qPrintable(a->text()));
+        // Wide again: the texts come back.
+        bar->resize(8000, bar->height());
+        QTRY_COMPARE(int(bar->toolButtonStyle()), style);
+    }
+
     void trashOfANewUserIsMadeInTheDataHome()
     {
         // A new account has no data folder yet: the trash is made there,
