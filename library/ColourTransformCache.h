@@ -1,0 +1,56 @@
+#pragma once
+
+#include "library/ColourProfile.h"
+#include "library/RenderingIntent.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+
+#include <memory>
+
+class QImage;
+
+// One Little CMS transform between profiles, on 32-bit pixels of QImage
+// (RGB32, ARGB32); usable from several threads at once.
+class ColourTransform
+{
+public:
+    explicit ColourTransform(void *handle) : m_handle(handle) {}
+    ~ColourTransform();
+    ColourTransform(const ColourTransform &) = delete;
+    ColourTransform &operator=(const ColourTransform &) = delete;
+
+    // Converts the pixels of `image` in place (made RGB32 or ARGB32 first
+    // when it is of another format).
+    void apply(QImage &image) const;
+
+private:
+    void *m_handle;
+};
+
+// The transforms made so far, by source, destination, intent and black-point
+// compensation: each is made once, on first use, and then shared by every
+// thread that converts. Soft-proof transforms are kept the same way.
+class ColourTransformCache
+{
+public:
+    static ColourTransformCache &instance();
+
+    // Null when Little CMS cannot join the two profiles.
+    std::shared_ptr<const ColourTransform> transform(const ColourProfile &source, const ColourProfile &destination,
+                                                     RenderingIntent intent, bool blackPointCompensation);
+    // Screen numbers `screen` shown as `printer` would print them with
+    // `intent`, paper white included; with `markGamut` the colours the
+    // printer cannot reach turn grey.
+    std::shared_ptr<const ColourTransform> proof(const ColourProfile &screen, const ColourProfile &printer,
+                                                 RenderingIntent intent, bool markGamut);
+    // How many transforms were made (not found kept).
+    int made() const;
+
+private:
+    ColourTransformCache() = default;
+    mutable QMutex m_mutex;
+    QHash<QByteArray, std::shared_ptr<const ColourTransform>> m_transforms;
+    int m_made = 0;
+};
