@@ -58,6 +58,11 @@ public:
     void setDarkTheme(bool dark);
     // Trim marks on the canvas and in what is printed (renderOptions()).
     void setCutGuides(bool on);
+    // The soft proof of the canvas: the page as the printer profile of the
+    // current paper prints it, with the colours beyond its reach marked
+    // when `markGamut`. Without a paper profile there is none (false).
+    bool setProof(bool on, bool markGamut);
+    bool paperHasProfile() const { return m_formats.page.paperColour().hasProfile(); }
 
     // A photograph dragged from the canvas back onto an image list.
     int takeBackFrame(int frame) override;
