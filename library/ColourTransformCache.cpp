@@ -1,5 +1,6 @@
 #include "library/ColourTransformCache.h"
 
+#include <QColorSpace>
 #include <QImage>
 #include <QtEndian>
 
@@ -25,6 +26,17 @@ cmsUInt32Number lcmsIntent(RenderingIntent intent)
 // that one may run on several threads at once; alpha goes through as it is.
 constexpr cmsUInt32Number SharedFlags = cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA;
 
+// The toolkit's colour space of a profile of tone curves and a matrix;
+// invalid for any other.
+QColorSpace matrixShaperSpace(const ColourProfile &profile)
+{
+    if (profile.isSrgb())
+        return QColorSpace(QColorSpace::SRgb);
+    if (!cmsIsMatrixShaper(static_cast<cmsHPROFILE>(profile.handle())))
+        return QColorSpace();
+    return QColorSpace::fromIccProfile(profile.icc());
+}
+
 } // namespace
 
 ColourTransform::~ColourTransform()
@@ -35,8 +47,12 @@ ColourTransform::~ColourTransform()
 
 void ColourTransform::apply(QImage &image) const
 {
-    if (image.isNull() || !m_handle)
+    if (image.isNull())
         return;
+    if (!m_handle) {
+        image.applyColorTransform(m_matrixShaper);
+        return;
+    }
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const int width = image.width();
@@ -65,12 +81,24 @@ std::shared_ptr<const ColourTransform> ColourTransformCache::transform(const Col
     auto found = m_transforms.constFind(key);
     if (found != m_transforms.constEnd())
         return *found;
+    ++m_made;
+    // Between two such profiles every intent but the absolute one is the
+    // colorimetric sum from one matrix to the other (their black is zero,
+    // nothing to compensate).
+    if (intent != RenderingIntent::Absolute) {
+        const QColorSpace from = matrixShaperSpace(source);
+        const QColorSpace to = matrixShaperSpace(destination);
+        if (from.isValid() && to.isValid()) {
+            auto made = std::make_shared<const ColourTransform>(from.transformationToColorSpace(to));
+            m_transforms.insert(key, made);
+            return made;
+        }
+    }
     cmsUInt32Number flags = SharedFlags;
     if (blackPointCompensation)
         flags |= cmsFLAGS_BLACKPOINTCOMPENSATION;
     cmsHTRANSFORM h = cmsCreateTransform(source.handle(), PixelType, destination.handle(), PixelType,
                                          lcmsIntent(intent), flags);
-    ++m_made;
     auto made = h ? std::make_shared<const ColourTransform>(h) : nullptr;
     m_transforms.insert(key, made);
     return made;

@@ -77,3 +77,21 @@ inline double deltaE2000(QRgb a, QRgb b, const ColourProfile &profile)
     const cmsCIELab lb = labOf(b, profile);
     return cmsCIE2000DeltaE(&la, &lb, 1, 1, 1);
 }
+
+// A printer profile of a small gamut (muted primaries), as ICC bytes: pure
+// colours lie outside it.
+inline QByteArray narrowGamutIcc()
+{
+    const cmsCIExyY white = {0.3127, 0.3290, 1.0};
+    const cmsCIExyYTRIPLE primaries = {{0.45, 0.33, 1.0}, {0.30, 0.45, 1.0}, {0.22, 0.20, 1.0}};
+    cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
+    cmsToneCurve *curves[3] = {gamma, gamma, gamma};
+    cmsHPROFILE h = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsFreeToneCurve(gamma);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(h, nullptr, &size);
+    QByteArray icc(int(size), '\0');
+    cmsSaveProfileToMem(h, icc.data(), &size);
+    cmsCloseProfile(h);
+    return icc;
+}
