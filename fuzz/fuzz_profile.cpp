@@ -15,8 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString problem;
     if (ProfileReader::sourceProfile(bytes, &problem).isNull())
         __builtin_trap();
+    problem.clear();
     const ColourProfile direct = ColourProfile::fromIcc(bytes, &problem);
-    if (direct.isNull() == problem.isEmpty() && direct.isNull())
+    // No profile without a reason.
+    if (direct.isNull() && problem.isEmpty())
         __builtin_trap();
     return 0;
 }
