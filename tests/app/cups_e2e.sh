@@ -59,6 +59,7 @@ WebInterface No
 DefaultAuthType None
 PreserveJobFiles Yes
 PreserveJobHistory Yes
+DirtyCleanInterval 0
 MaxJobs 0
 <Location />
   Order allow,deny
@@ -163,7 +164,14 @@ if [ -r "$profile" ]; then
   idle VelmoraTest
   job=$(ls "$root"/spool/c* | sort | while read -r c; do echo "$before" | grep -qx "$c" || echo "$c"; done)
   [ -n "$job" ] || fail "no job spooled with the printer profile"
-  grep -aq "cm-calibration" $job || fail "the job converted to the printer profile is not marked cm-calibration"
+  # The server writes a job's attributes into its control file at once
+  # (DirtyCleanInterval 0), soon after the job is done.
+  i=0
+  until grep -aq "cm-calibration" $job; do
+    i=$((i + 1))
+    [ $i -lt 50 ] || fail "the job converted to the printer profile is not marked cm-calibration"
+    sleep 0.2
+  done
   echo "PASS: a job converted to a printer profile arrives marked cm-calibration"
 fi
 
