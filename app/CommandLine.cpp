@@ -26,7 +26,8 @@ namespace {
 
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
-                                    "margins",     "photo-size", "layout", "quality", "logo",  "save"};
+                                    "margins",     "photo-size", "layout", "quality", "logo",  "save",
+                                    "output-profile", "intent"};
 const char *const switchOptions[] = {"landscape",  "borderless", "fit",  "help", "help-all", "version",
                                      "no-credit", "stamp-date", "stamp-file-name", "list", "cut-guides",
                                      "empty-pages"};
@@ -199,7 +200,16 @@ void CommandLine::parse(const QStringList &args)
                                         QStringLiteral("FILE"));
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QObject::tr("Print the project given as JSON on standard output."));
-    parser.addOptions({saveOption, listOption});
+    const QCommandLineOption profileOption(
+        QStringLiteral("output-profile"),
+        QObject::tr("Convert the photographs to the ICC profile FILE (a printer on its paper) and, in JPEG files, embed it."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption intentOption(
+        QStringLiteral("intent"),
+        QObject::tr("Rendering intent of the conversion: perceptual, relative (with black-point compensation, the "
+                    "default), saturation or absolute."),
+        QStringLiteral("INTENT"));
+    parser.addOptions({saveOption, listOption, profileOption, intentOption});
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
                                  QObject::tr("Image files to lay out, or one saved project (.vm2)."),
                                  QStringLiteral("IMAGE..."));
@@ -263,6 +273,14 @@ void CommandLine::parse(const QStringList &args)
     }
     m_images = parser.positionalArguments();
     m_saveFile = parser.value(saveOption);
+    if (!parseColour(parser.isSet(profileOption) ? parser.value(profileOption) : QString(),
+                     parser.isSet(intentOption) ? parser.value(intentOption) : QString()))
+        return;
+    if ((parser.isSet(profileOption) || parser.isSet(intentOption)) && !parser.isSet(exportOption)
+        && !parser.isSet(pdfOption) && !parser.isSet(printOption)) {
+        m_error = QObject::tr("--output-profile and --intent apply to --export-jpeg, --print-pdf and --print.");
+        return;
+    }
     m_list = parser.isSet(listOption);
     if (m_list) {
         if (m_images.size() != 1 || !projectInput()) {
@@ -299,6 +317,36 @@ void CommandLine::parse(const QStringList &args)
         return;
     }
     m_mode = Mode::Output;
+}
+
+bool CommandLine::parseColour(const QString &profileFile, const QString &intent)
+{
+    if (!intent.isEmpty() && !intentFromName(intent, &m_colour.intent)) {
+        m_error = QObject::tr("Unknown rendering intent %1: give perceptual, relative, saturation or absolute.").arg(intent);
+        return false;
+    }
+    m_intentGiven = !intent.isEmpty();
+    if (profileFile.isEmpty())
+        return true;
+    QString problem;
+    m_colour.profile = ColourProfile::fromFile(profileFile, &problem);
+    if (m_colour.profile.isNull()) {
+        m_error = QObject::tr("The output profile %1 cannot be used: %2").arg(profileFile, problem);
+        return false;
+    }
+    m_profileGiven = true;
+    return true;
+}
+
+ColourTarget CommandLine::colourTarget(const UserSettings &st) const
+{
+    if (m_profileGiven)
+        return m_colour;
+    // The paper's own profile, perhaps with another intent.
+    ColourTarget target = st.page.paperColour().target();
+    if (m_intentGiven)
+        target.intent = m_colour.intent;
+    return target;
 }
 
 bool CommandLine::configure(UserSettings &st, Document &document)

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include "library/ColourTarget.h"
 #include "library/ImageSource.h"
 #include "library/IconItem.h"
 
@@ -32,7 +33,10 @@ struct Page;
 // --stamp-date, --stamp-file-name and --logo FILE print the date taken, the
 // file name and a logo on every photograph (at their default place and
 // size); --no-credit leaves the credit line off; --cut-guides adds trim
-// marks beside the photographs. A photograph that will print below 150 ppi
+// marks beside the photographs. --output-profile FILE.icc converts the
+// photographs to that printer profile (and embeds it in JPEG files) instead
+// of sRGB or the paper's profile from the settings, with --intent perceptual,
+// relative, saturation or absolute. A photograph that will print below 150 ppi
 // is named in a warning on standard error (the run still succeeds); one
 // that cannot be read at all is named and the run fails. Pages without a
 // photograph are left out unless --empty-pages asks for them.
@@ -89,6 +93,11 @@ public:
 
 private:
     bool fail(const QString &message);
+    // Reads --output-profile and --intent; false with error() when the
+    // profile cannot be used or the intent has no such name.
+    bool parseColour(const QString &profileFile, const QString &intent);
+    // The colours the pages go out in: the profile given, else the paper's.
+    ColourTarget colourTarget(const UserSettings &st) const;
     // A failure caused by what the user typed.
     bool refuse(const QString &message);
     // Why the file of `info` cannot be laid out as an image (missing, not a
@@ -144,4 +153,7 @@ private:
     QString m_saveFile;
     bool m_list = false;
     QVector<IconItem> m_rows; // the selection list a saved project carries
+    ColourTarget m_colour;
+    bool m_profileGiven = false;
+    bool m_intentGiven = false;
 };

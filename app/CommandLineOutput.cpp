@@ -157,6 +157,7 @@ int CommandLine::execute(const QStringList &args)
     options.creditText = st.page.printCredit ? RenderOptions::creditFor(st.shell.language) : QString();
     options.source = document.source;
     options.cutGuides = st.page.cutGuides;
+    options.colour = line.colourTarget(st);
     // Pages that go out name their photographs of low resolution.
     const bool printed = !line.m_exportBase.isEmpty() || !line.m_pdfFile.isEmpty() || !line.m_printer.isEmpty();
     if (ok && printed && line.outputPages(document).isEmpty())

@@ -73,7 +73,7 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     // page image is made and cleared.
     if (!sizeProblem(imageSize(page)).isEmpty() || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
         return QImage();
-    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, 1.0 / PixelSize);
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, 1.0 / PixelSize, options.colour);
     QImage image = blankImage(page);
     if (image.isNull())
         return image;
@@ -103,7 +103,9 @@ bool encodePage(const Page &page, int quality, QIODevice *out, QString *error, c
             *error = QObject::tr("Not enough memory for the page image");
         return false;
     }
-    JpegRowEncoder encoder(out, size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
+    // The file says what its numbers mean: sRGB, or the printer's profile.
+    JpegRowEncoder encoder(out, size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter,
+                           options.colour.profile.icc());
     PageBands drawer(page, printableArea(page), options);
     for (int top = 0, k = 0; top < size.height(); top += rows, ++k) {
         QImage &band = bands[k % 2];

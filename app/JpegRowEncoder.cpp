@@ -92,9 +92,10 @@ struct Compressor
 
 } // namespace
 
-JpegRowEncoder::JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY)
+JpegRowEncoder::JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY,
+                               const QByteArray &icc)
     : m_out(out), m_width(size.width()), m_height(size.height()), m_quality(quality), m_dotsPerMeterX(dotsPerMeterX),
-      m_dotsPerMeterY(dotsPerMeterY)
+      m_dotsPerMeterY(dotsPerMeterY), m_icc(icc)
 {
     m_worker = std::thread(&JpegRowEncoder::run, this);
 }
@@ -210,6 +211,8 @@ void JpegRowEncoder::run()
     if (m_quality >= 0)
         jpeg_set_quality(&c.info, qMin(m_quality, 100), TRUE);
     jpeg_start_compress(&c.info, TRUE);
+    if (!m_icc.isEmpty())
+        jpeg_write_icc_profile(&c.info, reinterpret_cast<const JOCTET *>(m_icc.constData()), unsigned(m_icc.size()));
 
     constexpr int Batch = 16;
     JSAMPROW rows[Batch];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -28,7 +29,9 @@ class JpegRowEncoder
 public:
     // An image of `size` at `dotsPerMeterX` x `dotsPerMeterY`, written to
     // `out` (open for writing; not touched by the caller until finish()).
-    JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY);
+    // `icc`, when not empty, is embedded as the file's colour profile.
+    JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY,
+                   const QByteArray &icc = QByteArray());
     // Stops the worker; the encoding is dropped when finish() was not called.
     ~JpegRowEncoder();
     JpegRowEncoder(const JpegRowEncoder &) = delete;
@@ -54,6 +57,7 @@ private:
     int m_quality;
     int m_dotsPerMeterX;
     int m_dotsPerMeterY;
+    QByteArray m_icc;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -56,6 +56,7 @@ Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<
     int drawn = 0;
     for (const QList<int> &job : jobs) {
         PrintOutput output(printer);
+        output.setColourConverted(!options.colour.isSrgb());
         QPrinter *device = output.device();
         QPainter painter;
         if (!device || !painter.begin(device)) {

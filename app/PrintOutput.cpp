@@ -135,12 +135,23 @@ bool PrintOutput::finish(bool ended)
         return true;
     }
     const PrintSpooler::Submission sent = PrintSpooler::submit(m_printer.printerName(), m_temporary->fileName(),
-                                                               m_printer.docName(), serviceOptions(m_printer));
+                                                               m_printer.docName(), jobOptions());
     qCDebug(lcApp) << "print job" << sent.jobId << "on" << m_printer.printerName() << sent.error;
     if (!sent.jobId)
         return fail(QObject::tr("The printer %1 did not take the print job:\n%2.").arg(m_printer.printerName(), sent.error));
     discard();
     return true;
+}
+
+PrintSpooler::Options PrintOutput::jobOptions() const
+{
+    PrintSpooler::Options options = serviceOptions(m_printer);
+    // The pages were converted to the printer's profile already: the print
+    // service's colour management (its filters' ICC conversion) is turned
+    // off for the job, as for printing a calibration chart.
+    if (m_colourConverted)
+        options.append(qMakePair(QByteArray("cm-calibration"), QByteArray("true")));
+    return options;
 }
 
 PrintSpooler::Options PrintOutput::serviceOptions(QPrinter &printer)

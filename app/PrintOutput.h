@@ -33,6 +33,9 @@ public:
     // Drops the job: nothing of it is written or sent.
     void discard();
     QString error() const { return m_error; }
+    // The pages are drawn in the printer's own profile: the print service is
+    // told not to convert their colours again (job option "cm-calibration").
+    void setColourConverted(bool converted) { m_colourConverted = converted; }
 
     // The options the print service gets for a job on `printer`: paper,
     // sides, colour and the dialog's remaining service options.
@@ -48,10 +51,12 @@ private:
     bool fail(const QString &message);
     QString incompleteReason() const;
     bool moveIntoPlace();
+    PrintSpooler::Options jobOptions() const;
 
     QPrinter &m_printer;
     Kind m_kind;
     std::unique_ptr<QTemporaryFile> m_temporary;
     std::unique_ptr<QPrinter> m_pdf;
     QString m_error;
+    bool m_colourConverted = false;
 };

@@ -62,6 +62,7 @@ void readValues(QSettings &s, UserSettings &st)
     st.layout.addPageCount = s.value("/AddNPages", 1).toInt();
     st.outsideCrop = s.value("/OutsideCrop", true).toBool();
     st.page.printJobMax = s.value("/PrintJobMax", 5).toInt();
+    st.page.paperColours = PaperColour::read(s);
     st.page.printFrame = s.value("/PrintFrame", true).toBool();
     st.page.printCredit = s.value("/PrintCredit", true).toBool();
     st.page.cutGuides = s.value("/CutGuides", false).toBool();
@@ -111,6 +112,7 @@ void writeValues(QSettings &s, const UserSettings &st)
     s.setValue("/AddNPages", st.layout.addPageCount);
     s.setValue("/OutsideCrop", st.outsideCrop);
     s.setValue("/PrintJobMax", st.page.printJobMax);
+    PaperColour::write(s, st.page.paperColours);
     s.setValue("/PrintFrame", st.page.printFrame);
     s.setValue("/PrintCredit", st.page.printCredit);
     s.setValue("/CutGuides", st.page.cutGuides);

@@ -27,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -123,6 +124,12 @@ void Velmora::createActions()
     connect(exitAct, &QAction::triggered, qApp, &QApplication::closeAllWindows);
     verticalAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::verticalSplitWindows);
     horizontalAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::horizontalSplitWindows);
+    proofAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::updateProof);
+    gamutAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::updateProof);
+    for (QAction *a : {proofAct, gamutAct})
+        a->setCheckable(true);
+    proofAct->setObjectName(QStringLiteral("proofAct"));
+    gamutAct->setObjectName(QStringLiteral("gamutAct"));
     contentsAct = make(nullptr, QKeySequence::HelpContents, &Velmora::helpIndex);
     startedAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::helpStarted);
     supportAct = make(nullptr, QKeySequence::UnknownKey, &Velmora::helpSupport);
@@ -204,6 +211,10 @@ void Velmora::createMenus()
                            static_cast<QDockWidget *>(m_arrange)})
         viewMenu->addAction(d->toggleViewAction());
     viewMenu->addAction(fileToolBar->toggleViewAction());
+    viewMenu->addSeparator();
+    viewMenu->addAction(proofAct);
+    viewMenu->addAction(gamutAct);
+    connect(viewMenu, &QMenu::aboutToShow, this, &Velmora::updateProof);
     createLanguageMenu();
 
     helpMenu = menuBar()->addMenu(QStringLiteral("Help"));
@@ -295,4 +306,12 @@ void Velmora::createConnections()
     connect(m_arrange, &Arrange::modifiedChanged, this, &Velmora::setModified);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
     FolderPanel::link(m_available, m_selected);
+}
+
+void Velmora::updateProof()
+{
+    const bool profiled = m_arrange->paperHasProfile();
+    proofAct->setEnabled(profiled);
+    gamutAct->setEnabled(profiled);
+    m_arrange->setProof(profiled && (proofAct->isChecked() || gamutAct->isChecked()), gamutAct->isChecked());
 }

@@ -77,6 +77,9 @@ public Q_SLOTS:
     void preferences();
     void verticalSplitWindows();
     void horizontalSplitWindows();
+    // View - Proof Colours and Mark Colours Out of Gamut: there while the
+    // paper has a printer profile, shown on the canvas when checked.
+    void updateProof();
     void switchLanguage(QAction *action);
     void clipboardChanged();
     void updateRecentFileActions();
@@ -156,6 +159,8 @@ private:
     QAction *exitAct = nullptr;
     QAction *verticalAct = nullptr;
     QAction *horizontalAct = nullptr;
+    QAction *proofAct = nullptr;
+    QAction *gamutAct = nullptr;
     QAction *contentsAct = nullptr;
     QAction *startedAct = nullptr;
     QAction *supportAct = nullptr;

@@ -348,6 +348,7 @@ void Velmora::preferences()
     // in force.
     st.adoptPageSetup(st.page.pageSetup);
     passPreferences();
+    updateProof(); // the paper or its profile may have changed
 }
 
 void Velmora::passPreferences()

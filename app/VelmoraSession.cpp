@@ -102,6 +102,10 @@ void Velmora::retranslateUi()
     set(verticalAct, QObject::tr("Vertical Windows"), QObject::tr("Vertical layout of the application windows"));
     set(horizontalAct, QObject::tr("Horizontal Windows"),
         QObject::tr("Horizontal layout of the application windows"));
+    set(proofAct, QObject::tr("Proof Colours"),
+        QObject::tr("Show the page as the printer profile of the paper prints it"));
+    set(gamutAct, QObject::tr("Mark Colours Out of Gamut"),
+        QObject::tr("Show in grey the colours the printer cannot print on this paper"));
     set(contentsAct, QObject::tr("Contents"), QObject::tr("Displays contents of Help"));
     set(startedAct, QObject::tr("Getting Started"), QObject::tr("Getting Started"));
     set(supportAct, QObject::tr("Technical Support"), QObject::tr("Technical Support"));

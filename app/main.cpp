@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/Velmora.h"
 
+#include "library/ColourTarget.h"
+#include "platform/DisplayProfile.h"
+
 #include <QApplication>
 #include <QSplashScreen>
 
@@ -75,6 +78,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitHandler);
     nameApplication();
+    // Previews are drawn in the screen's colours, known before any is made.
+    const ColourProfile screen = ColourProfile::fromIcc(displayIccProfile());
+    if (!screen.isNull())
+        ColourTarget::setScreen(screen);
 
     auto *splash = new QSplashScreen(QPixmap(QStringLiteral(":/images/splash.png")), Qt::WindowStaysOnTopHint);
     splash->show();

@@ -5,6 +5,7 @@
 #include "arrange/CanvasView.h"
 #include "arrange/CutGuides.h"
 #include "arrange/PageCanvas.h"
+#include "arrange/ProofEffect.h"
 #include "arrange/FrameWidget.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
@@ -294,6 +295,18 @@ void Arrange::setCutGuides(bool on)
 }
 
 void Arrange::setPrintCredit(bool on) { m_formats.page.printCredit = on; }
+
+bool Arrange::setProof(bool on, bool markGamut)
+{
+    QString problem;
+    const ColourTarget printer = m_formats.page.paperColour().target(&problem);
+    const auto proof = on && !printer.isSrgb()
+                           ? ColourTransformCache::instance().proof(ColourTarget::screen().profile, printer.profile,
+                                                                    printer.intent, markGamut)
+                           : nullptr;
+    m_canvasArea->setGraphicsEffect(proof ? new ProofEffect(proof) : nullptr);
+    return proof != nullptr;
+}
 
 void Arrange::updateGuides()
 {

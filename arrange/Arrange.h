@@ -60,6 +60,11 @@ public:
     void setCutGuides(bool on);
     // The credit line under the photographs of printed and exported pages.
     void setPrintCredit(bool on);
+    // The soft proof of the canvas: the page as the printer profile of the
+    // current paper prints it, with the colours beyond its reach marked
+    // when `markGamut`. Without a paper profile there is none (false).
+    bool setProof(bool on, bool markGamut);
+    bool paperHasProfile() const { return m_formats.page.paperColour().hasProfile(); }
 
     // A photograph dragged from the canvas back onto an image list.
     int takeBackFrame(int frame) override;

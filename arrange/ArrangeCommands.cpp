@@ -89,6 +89,7 @@ RenderOptions Arrange::renderOptions() const
         options.creditText.clear();
     options.source = m_doc.source;
     options.cutGuides = m_formats.page.cutGuides;
+    options.colour = m_formats.page.paperColour().target();
     return options;
 }
 

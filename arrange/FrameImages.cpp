@@ -1,6 +1,7 @@
 #include "arrange/FrameImages.h"
 
 #include "arrange/PageRenderer.h"
+#include "library/ProfileReader.h"
 
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,9 +25,9 @@ bool sameDecoding(const PhotoFrame &a, const PhotoFrame &b, double density)
 } // namespace
 
 FrameImages::FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead, Turn turn,
-                         double density)
+                         double density, const ColourTarget &colour)
     : m_frames(frames), m_source(source), m_jobs(frames.size()), m_ahead(qMax(ahead, 0)), m_turn(turn),
-      m_density(density)
+      m_density(density), m_colour(colour)
 {
     m_pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), qMax(m_ahead, 2)));
     startUpTo(m_ahead - 1);
@@ -60,8 +61,16 @@ void FrameImages::startUpTo(int last)
             // are values, nothing it reads changes while it runs.
             const ImageSource source = m_source;
             const double density = m_density;
-            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown, density] {
+            const ColourTarget colour = m_colour;
+            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown, density, colour] {
                 DecodedImage d = copy.photoFor(source, density);
+                // Converted once decoded at the size needed, before turning.
+                if (!d.profileProblem.isEmpty())
+                    ProfileReader::tellIgnored(copy.fileName, d.profileProblem);
+                if (!d.image.isNull()) {
+                    colour.convert(d.image, d.profile);
+                    d.profile = colour.profile;
+                }
                 if (asShown && !d.image.isNull()) {
                     d.turns = PageRenderer::quarterTurns(copy.forStoredSize(d.stored));
                     d.image = PageRenderer::uprightImage(copy.forStoredSize(d.stored), d.image);

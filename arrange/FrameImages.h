@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/PhotoFrame.h"
+#include "library/ColourTarget.h"
 #include "library/ImageSource.h"
 
 #include <QFuture>
@@ -23,9 +24,10 @@ public:
 
     // Photographs are read through `source` (from disk or the project).
     // Each is decoded with only the pixels its frame has at `density`
-    // device pixels per hundredth of a millimetre (0: at full resolution).
+    // device pixels per hundredth of a millimetre (0: at full resolution),
+    // and its colours converted to `colour` on the worker that decoded it.
     FrameImages(const QVector<PhotoFrame> &frames, const ImageSource &source, int ahead = 2,
-                Turn turn = Turn::AsStored, double density = 0);
+                Turn turn = Turn::AsStored, double density = 0, const ColourTarget &colour = ColourTarget());
     // Waits for the decodings still running.
     ~FrameImages();
     FrameImages(const FrameImages &) = delete;
@@ -55,5 +57,6 @@ private:
     int m_ahead;
     Turn m_turn;
     double m_density;
+    ColourTarget m_colour;
     int m_started = 0; // frames [0, m_started) have their decoding started
 };

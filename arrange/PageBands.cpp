@@ -40,7 +40,7 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
       // Each with the pixels its frame has in the bands; started by
       // startDecodings(), never ahead on their own.
       m_images(inOrder(page, m_order), options.source, 0, FrameImages::Turn::AsShown,
-               m_scale > 0 ? 1.0 / m_scale : 0),
+               m_scale > 0 ? 1.0 / m_scale : 0, options.colour),
       m_taken(page.frames.size(), false), m_held(page.frames.size())
 {
     if (options.cutGuides)

@@ -296,7 +296,7 @@ void PageRenderer::drawPage(QPainter &painter, const Page &page, const QRectF &a
     // Each with the pixels its frame has on the device.
     const double printable = page.printableWidth();
     const double density = printable > 0 && area.width() > 0 ? deviceDensity(painter, printable / area.width()) : 0;
-    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, density);
+    FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, density, options.colour);
     drawPage(painter, page, area, images, options);
 }
 
@@ -343,8 +343,9 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double 
         return;
     // Decoded once, with the pixels the frame has on the device (from the
     // held bytes, else the file).
-    drawFrame(painter, frame, frame.photoFor(options.source, deviceDensity(painter, scale)), scale, offsetX, offsetY,
-              options);
+    DecodedImage decoded = frame.photoFor(options.source, deviceDensity(painter, scale));
+    options.colour.convert(decoded.image, decoded.profile);
+    drawFrame(painter, frame, decoded, scale, offsetX, offsetY, options);
 }
 
 void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &given, const DecodedImage &decoded, double scale,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/ColourTarget.h"
 #include "library/ImageSource.h"
 
 #include <QString>
@@ -16,6 +17,9 @@ struct RenderOptions
     // Trim marks: short lines in the white space continuing each photograph's
     // edges, for cutting stacks of prints on a guillotine (CutGuides).
     bool cutGuides = false;
+    // The colours photographs are drawn in: sRGB, or the profile of the
+    // printer on its paper.
+    ColourTarget colour;
 
     // The credit line in the interface language `language` ("en", "ru").
     static QString creditFor(const QString &language);

@@ -1,11 +1,13 @@
-// export [DIR] [--turned] [--paper WxH] [--detail]: one A4 page (or a paper
+// export [DIR] [--turned] [--adobe] [--paper WxH] [--detail]: one A4 page (or a paper
 // of W x H millimetres) of four photographs in a
 // 2 x 2 layout written as a JPEG at quality 80 by the export code (decode,
 // crop, draw, encode). DIR defaults to a folder in the temporary directory;
 // when it holds no JPEG, four 24-megapixel camera-like photographs are made
 // there first, outside the timing: upright ones (4000 x 6000, as the portrait
 // frames stand), or with --turned landscape ones without an orientation tag
-// (6000 x 4000), which the frames turn a quarter. The result line says how
+// (6000 x 4000), which the frames turn a quarter; with --adobe they carry an
+// Adobe RGB (1998) profile, converted to sRGB as the page is drawn (the
+// default folder is then another). The result line says how
 // many frames turn their photograph. --detail adds the time of each stage on
 // standard error.
 
@@ -18,6 +20,8 @@
 #include "formats/LayoutCatalogue.h"
 #include "library/Exif.h"
 #include "library/IconItem.h"
+#include "library/ColourProfile.h"
+#include "library/JpegProfile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -84,6 +88,7 @@ static int runExport(const QStringList &arguments)
     QStringList args = arguments;
     const bool detail = args.removeAll(QStringLiteral("--detail")) > 0;
     const bool landscape = args.removeAll(QStringLiteral("--turned")) > 0;
+    const bool adobe = args.removeAll(QStringLiteral("--adobe")) > 0;
     QSize paper;
     const int paperAt = args.indexOf(QStringLiteral("--paper"));
     if (paperAt >= 0 && paperAt + 1 < args.size()) {
@@ -96,17 +101,26 @@ static int runExport(const QStringList &arguments)
             return 2;
         }
     }
-    const QString dir = args.isEmpty() ? QDir::temp().filePath(landscape ? QStringLiteral("velmora-export-turned")
-                                                                         : QStringLiteral("velmora-export-upright"))
+    const QString dir = args.isEmpty() ? QDir::temp().filePath((landscape ? QStringLiteral("velmora-export-turned")
+                                                                          : QStringLiteral("velmora-export-upright"))
+                                                               + (adobe ? QStringLiteral("-adobe") : QString()))
                                        : args.first();
     QDir().mkpath(dir);
     QStringList files = jpegs(dir);
     if (files.isEmpty()) {
         std::fprintf(stderr, "making four photographs in %s\n", qPrintable(dir));
         for (int i = 0; i < 4; ++i) {
-            QImageWriter writer(QDir(dir).filePath(QStringLiteral("photo%1.jpg").arg(i + 1)), "jpeg");
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, "jpeg");
             writer.setQuality(92);
             writer.write(cameraLikePhoto(i, landscape));
+            if (adobe)
+                bytes = withIccProfile(bytes, ColourProfile::adobeRgb().icc());
+            QFile file(QDir(dir).filePath(QStringLiteral("photo%1.jpg").arg(i + 1)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                return 1;
         }
         files = jpegs(dir);
     }
@@ -213,4 +227,4 @@ static int runExport(const QStringList &arguments)
     return 0;
 }
 
-static BenchCommand exportCommand("export", "export [DIR] [--turned] [--paper WxH] [--detail]", runExport);
+static BenchCommand exportCommand("export", "export [DIR] [--turned] [--adobe] [--paper WxH] [--detail]", runExport);

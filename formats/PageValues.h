@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/PageSetup.h"
+#include "formats/PaperColour.h"
 #include "formats/PhotoSizeSelect.h"
 
 #include <QString>
@@ -19,4 +20,9 @@ struct PageValues
     QString printerName;
     QVector<PhotoSizeSelect> sizesMM;
     QVector<PhotoSizeSelect> sizesIN;
+    // The printer's colour profile per paper (catalogue index).
+    QHash<int, PaperColour> paperColours;
+
+    // The colour profile of the paper in force.
+    PaperColour paperColour() const { return paperColours.value(pageSetup.paperSize); }
 };

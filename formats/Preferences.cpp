@@ -1,5 +1,7 @@
 #include "formats/Preferences.h"
 
+#include "formats/PaperColourBox.h"
+
 #include "formats/FormatSettings.h"
 #include "formats/PageSetupModel.h"
 #include "formats/PaperCatalogue.h"
@@ -143,6 +145,8 @@ void Preferences::buildControls()
     layout->addWidget(paperGroup);
     layout->addWidget(marginsGroup);
     layout->addWidget(printGroup);
+    colourBox = new PaperColourBox(&m_values->page.paperColours, m_model->data().paperSize, this);
+    layout->addWidget(colourBox);
     layout->addStretch();
 }
 
@@ -207,6 +211,8 @@ void Preferences::showModel()
         const QSignalBlocker block(paperCombo);
         paperCombo->setCurrentIndex(d.paperSize);
     }
+    if (colourBox)
+        colourBox->showPaper(d.paperSize);
     const QString suffix = m_model->suffix();
     const auto show = [&suffix](QDoubleSpinBox *box, double value) {
         const QSignalBlocker block(box);
@@ -232,6 +238,7 @@ void Preferences::showModel()
 
 void Preferences::retranslate()
 {
+    colourBox->retranslate();
     unitsGroup->setTitle(QObject::tr("Measurement Units"));
     inchRadio->setText(QObject::tr("Inches"));
     mmRadio->setText(QObject::tr("Millimeters"));

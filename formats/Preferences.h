@@ -6,6 +6,7 @@
 
 struct FormatSettings;
 class PageSetupModel;
+class PaperColourBox;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -87,5 +88,6 @@ private:
     QLabel *jobLabel = nullptr;
     QSpinBox *jobBox = nullptr;
     QCheckBox *frameBox = nullptr;
+    PaperColourBox *colourBox = nullptr; // the printer profile of the paper
     FormatSettings *m_values;
 };

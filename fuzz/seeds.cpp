@@ -1,7 +1,7 @@
 // Writes seed corpora for the fuzz targets from real files and the program's
 // own writers:  fuzz_seeds <source folder> <corpus folder>
-// makes <corpus>/exif, layoutfile, pagesetup, photosizes, project, records,
-// urilist, pagerender, projectexport.
+// makes <corpus>/exif, layoutfile, pagesetup, photosizes, profile, project,
+// records, urilist, pagerender, projectexport.
 #include "FuzzApp.h"
 
 #include "app/ProjectFile.h"
@@ -11,10 +11,13 @@
 #include "formats/PageSetup.h"
 #include "formats/LayoutFile.h"
 #include "formats/PhotoSizeSelect.h"
+#include "library/ColourProfile.h"
 #include "library/IconRecord.h"
+#include "library/JpegProfile.h"
 #include "library/IconsModel.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
@@ -54,6 +57,28 @@ QStringList exifSeeds(const QString &source)
         put(QStringLiteral("exif"), QString::number(n++) + QStringLiteral(".jpg"), file.read(65536));
     }
     return jpegs;
+}
+
+// Profiles on their own, a small JPEG carrying one in APP2 chunks and PNG
+// files with and without iCCP.
+void profileSeeds()
+{
+    const QByteArray adobe = ColourProfile::adobeRgb().icc();
+    put(QStringLiteral("profile"), QStringLiteral("adobe.icc"), adobe);
+    put(QStringLiteral("profile"), QStringLiteral("srgb.icc"), ColourProfile::srgb().icc());
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (const char *format : {"jpeg", "png"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, format).write(image);
+        put(QStringLiteral("profile"), QStringLiteral("plain.") + QLatin1String(format), bytes);
+        if (QByteArray(format) == "jpeg")
+            put(QStringLiteral("profile"), QStringLiteral("adobe.jpg"), withIccProfile(bytes, adobe));
+    }
+    image.setColorSpace(QColorSpace::AdobeRgb);
+    image.save(corpus + QStringLiteral("/profile/adobe.png"));
 }
 
 void layoutSeeds()
@@ -279,6 +304,7 @@ int main(int argc, char **argv)
     fuzzGuiApplication();
     const QStringList jpegs = exifSeeds(source);
     layoutSeeds();
+    profileSeeds();
     settingsSeeds();
     pageRenderSeeds(jpegs.value(0));
     hostileImageSeeds();

@@ -208,3 +208,46 @@ QByteArray exifThumbnail(const QByteArray &bytes)
         return QByteArray();
     return bytes.mid(int(offset), int(length));
 }
+
+namespace {
+
+// The value field of the entry `tag` of the directory at `dir`; -1 when the
+// directory has no such entry.
+qint64 entryValue(const TiffWalk &t, qint64 dir, quint32 tag)
+{
+    if (!t.has(dir, 2))
+        return -1;
+    const quint32 entries = t.u16(dir);
+    for (quint32 i = 0; i < entries; ++i) {
+        const qint64 e = dir + 2 + 12 * qint64(i);
+        if (!t.has(e, 12))
+            return -1;
+        if (t.u16(e) == tag)
+            return e + 8;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool exifAdobeRgb(const QByteArray &bytes)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(bytes.constData());
+    TiffWalk t(d, bytes.size(), exifTiffOffset(d, bytes.size()));
+    if (!t.readHeader())
+        return false;
+    const qint64 pointer = entryValue(t, t.base + qint64(t.u32(t.base + 4)), 0x8769);
+    if (pointer < 0)
+        return false;
+    const qint64 exif = t.base + qint64(t.u32(pointer));
+    // ColorSpace 0xFFFF, "Uncalibrated": not sRGB (1).
+    const qint64 space = entryValue(t, exif, 0xA001);
+    if (space < 0 || t.u16(space) != 0xFFFF)
+        return false;
+    const qint64 interop = entryValue(t, exif, 0xA005);
+    if (interop < 0)
+        return false;
+    // InteropIndex: four bytes of text in the value field itself.
+    const qint64 index = entryValue(t, t.base + qint64(t.u32(interop)), 0x0001);
+    return index >= 0 && memcmp(d + index, "R03", 3) == 0;
+}

@@ -15,6 +15,11 @@ int exifRead(const char *data, qint64 size, QDateTime &date);
 // or it does not lie wholly inside `bytes`. Safe on any thread.
 QByteArray exifThumbnail(const QByteArray &bytes);
 
+// True when the EXIF block says the photograph is in Adobe RGB: colour
+// space "Uncalibrated" (0xFFFF) with the interoperability index "R03", as
+// cameras mark it. Safe on any thread.
+bool exifAdobeRgb(const QByteArray &bytes);
+
 // Offset of the TIFF header of the first APP1 segment carrying EXIF, found by
 // walking the segments by their lengths up to the start of scan; -1 if none.
 qint64 exifTiffOffset(const unsigned char *data, qint64 size);

@@ -3,6 +3,7 @@
 #include "library/ImageSource.h"
 #include "library/Exif.h"
 #include "library/IconItem.h"
+#include "library/ProfileReader.h"
 #include "library/ThumbnailCache.h"
 
 #include <QBuffer>
@@ -168,6 +169,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         reader.setQuality(QuickScalingQuality);
     }
     d.image = reader.read();
+    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem);
     if (d.image.isNull())
         d.fault = DecodeFault::Unreadable;
     else if (cut)
@@ -229,7 +231,9 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     if (preview.isEmpty())
         return QImage();
     reader.setScaledSize(preview);
-    return reader.read();
+    QImage image = reader.read();
+    rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+    return image;
 }
 
 void readIntoItem(IconItem &item, const PreviewRule &rule)
@@ -322,8 +326,12 @@ bool fromFileHead(const QByteArray &head, const QString &fileName, const Preview
         if (!thumbnail.isNull())
             picture = rotation == 0 ? thumbnail : thumbnail.transformed(QTransform().rotate(-rotation));
     }
-    if (picture.isNull() && !rule.embeddedPictureBox.isEmpty())
+    if (!picture.isNull()) {
+        rule.colour.convert(picture, ColourProfile::srgb());
+    } else if (!rule.embeddedPictureBox.isEmpty()) {
         picture = embeddedPicture(head, reported, rotation, rule.embeddedPictureBox);
+        rule.colour.convert(picture, ProfileReader::sourceProfile(head));
+    }
     if (picture.isNull())
         return false;
     result.image = picture;
@@ -364,12 +372,18 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     if (shared && cache.hasFailure(fileName)) {
         full = headerSize(result.data).expandedTo(QSize(0, 0));
     } else {
-        result.image = decodePreview(result.data, rule, &full);
+        // The shared thumbnails are sRGB; the preview has the screen's colours.
+        PreviewRule inSrgb = rule;
+        inSrgb.colour.profile = ColourProfile::srgb();
+        result.image = decodePreview(result.data, shared ? inSrgb : rule, &full);
+        ProfileReader::sourceProfileOf(result.data, fileName); // says when its profile is ignored
         if (shared && !result.image.isNull())
             cache.store(fileName, result.rotation == 0 ? result.image
                                                        : result.image.transformed(QTransform().rotate(result.rotation)));
         else if (shared)
             cache.storeFailure(fileName);
+        if (shared)
+            rule.colour.convert(result.image, ColourProfile::srgb());
     }
     result.width = full.width();
     result.height = full.height();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/ColourTarget.h"
 #include "library/IconFuture.h"
 
 #include <QByteArray>
@@ -27,11 +28,15 @@ struct PreviewRule
     // picture in the EXIF block that covers it serves as the preview,
     // without decoding the photograph. Empty: the photograph is decoded.
     QSize embeddedPictureBox;
+    // The colours previews are given: the screen's. The shared thumbnail
+    // cache keeps sRGB whatever this is.
+    ColourTarget colour = ColourTarget::screen();
 };
 
 // Decodes a reduced preview of `bytes` at the reader's own reduced size
-// (scaled decoding). `fullSize` gets the full size when the reader reports it
-// and is left alone otherwise.
+// (scaled decoding), its colours converted from the file's profile to the
+// rule's. `fullSize` gets the full size when the reader reports it and is
+// left alone otherwise.
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize);
 
 // The single-file reader, on the calling thread: fills fileData (from disk
@@ -87,6 +92,8 @@ struct DecodedImage
     QRect region;  // the part of the stored image `image` shows, in its pixels
     DecodeFault fault = DecodeFault::None;
     int turns = 0; // quarter turns clockwise `image` was given after decoding
+    ColourProfile profile; // what the numbers of `image` mean (the file's profile)
+    QString profileProblem; // why the file's own profile was ignored; empty when it was not
 
     // A whole image already in memory.
     static DecodedImage whole(const QImage &image);
@@ -98,7 +105,8 @@ QSize declaredSize(const QByteArray &bytes);
 // Decodes the part `region` of the stored image (stored pixels; an empty
 // region: the whole image) with at most `atMost` pixels (an invalid size:
 // at full resolution), scaling as the reader decodes when it can. Images
-// declaring more than MaxImagePixels are refused unread.
+// declaring more than MaxImagePixels are refused unread. The numbers are
+// left as the file has them; `profile` says what they mean.
 DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region = QRect(), const QSize &atMost = QSize());
 
 // True for JPEG bytes whose last scan has no end marker (the file was cut),

@@ -1,6 +1,8 @@
 #include "library/ViewImage.h"
 
+#include "library/ColourTarget.h"
 #include "library/ImageFile.h"
+#include "library/ProfileReader.h"
 #include "library/WellScrollArea.h"
 #include "library/ZoomedImage.h"
 #include "platform/ExternalEditor.h"
@@ -161,6 +163,7 @@ void ViewImage::decode(QSize limit)
         // size is only known after decoding (small ones, in practice).
         m_image = reader.read();
         m_fullSize = m_image.size();
+        toScreen();
         return;
     }
     if (qint64(m_fullSize.width()) * m_fullSize.height() > MaxPixels) {
@@ -183,6 +186,12 @@ void ViewImage::decode(QSize limit)
     if (target != m_fullSize)
         reader.setScaledSize(target.expandedTo(QSize(1, 1)));
     m_image = reader.read();
+    toScreen();
+}
+
+void ViewImage::toScreen()
+{
+    ColourTarget::screen().convert(m_image, ProfileReader::sourceProfile(m_bytes));
 }
 
 void ViewImage::decodeForZoom()

@@ -74,6 +74,8 @@ private:
     // Decodes the bytes at no more than `limit` (keeping the shape) or, with
     // an empty limit, the screen's size.
     void decode(QSize limit);
+    // The decoded image from the file's colours to the screen's.
+    void toScreen();
     // Decodes more detail when the zoom shows more pixels than are decoded.
     void decodeForZoom();
     void scaleImage(double factor);

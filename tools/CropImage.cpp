@@ -1,6 +1,7 @@
 #include "tools/CropImage.h"
 
 #include "arrange/FrameToolEdits.h"
+#include "library/ColourTarget.h"
 #include "tools/CropCommand.h"
 
 #include <QAction>
@@ -24,7 +25,10 @@ constexpr double HandleSide = 8.0; // screen pixels
 // The photograph as the frame shows it, at the frame's image size.
 QPixmap framePicture(const PhotoFrame &f, const ImageSource &source)
 {
-    QImage image = f.fullImage(source);
+    // The whole photograph, in the screen's colours.
+    const DecodedImage decoded = f.photoFor(source, 0);
+    QImage image = decoded.image;
+    ColourTarget::screen().convert(image, decoded.profile);
     if (!image.isNull() && f.rotation % 360 != 0)
         image = image.transformed(QTransform().rotate(f.rotation));
     const QSize size(f.imageWidth, f.imageHeight);

@@ -771,6 +771,94 @@
         <source>No page holds a photograph; --empty-pages writes them all.</source>
         <translation>No page holds a photograph; --empty-pages writes them all.</translation>
     </message>
+    <message>
+        <source>The colour profile is damaged</source>
+        <translation>The colour profile is damaged</translation>
+    </message>
+    <message>
+        <source>The colour profile is not one of RGB colours</source>
+        <translation>The colour profile is not one of RGB colours</translation>
+    </message>
+    <message>
+        <source>Perceptual</source>
+        <translation>Perceptual</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Absolute colorimetric</source>
+        <translation>Absolute colorimetric</translation>
+    </message>
+    <message>
+        <source>Relative colorimetric with black-point compensation</source>
+        <translation>Relative colorimetric with black-point compensation</translation>
+    </message>
+    <message>
+        <source>The colour profile of %1 is ignored (%2); its colours are taken as sRGB.</source>
+        <translation>The colour profile of %1 is ignored (%2); its colours are taken as sRGB.</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Printer profile:</source>
+        <translation>Printer profile:</translation>
+    </message>
+    <message>
+        <source>Rendering intent:</source>
+        <translation>Rendering intent:</translation>
+    </message>
+    <message>
+        <source>None (sRGB)</source>
+        <translation>None (sRGB)</translation>
+    </message>
+    <message>
+        <source>Printer profile</source>
+        <translation>Printer profile</translation>
+    </message>
+    <message>
+        <source>ICC profiles (*.icc *.icm *.ICC *.ICM)</source>
+        <translation>ICC profiles (*.icc *.icm *.ICC *.ICM)</translation>
+    </message>
+    <message>
+        <source>Convert the photographs to the ICC profile FILE (a printer on its paper) and, in JPEG files, embed it.</source>
+        <translation>Convert the photographs to the ICC profile FILE (a printer on its paper) and, in JPEG files, embed it.</translation>
+    </message>
+    <message>
+        <source>Rendering intent of the conversion: perceptual, relative (with black-point compensation, the default), saturation or absolute.</source>
+        <translation>Rendering intent of the conversion: perceptual, relative (with black-point compensation, the default), saturation or absolute.</translation>
+    </message>
+    <message>
+        <source>--output-profile and --intent apply to --export-jpeg, --print-pdf and --print.</source>
+        <translation>--output-profile and --intent apply to --export-jpeg, --print-pdf and --print.</translation>
+    </message>
+    <message>
+        <source>Unknown rendering intent %1: give perceptual, relative, saturation or absolute.</source>
+        <translation>Unknown rendering intent %1: give perceptual, relative, saturation or absolute.</translation>
+    </message>
+    <message>
+        <source>The output profile %1 cannot be used: %2</source>
+        <translation>The output profile %1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Proof Colours</source>
+        <translation>Proof Colours</translation>
+    </message>
+    <message>
+        <source>Show the page as the printer profile of the paper prints it</source>
+        <translation>Show the page as the printer profile of the paper prints it</translation>
+    </message>
+    <message>
+        <source>Mark Colours Out of Gamut</source>
+        <translation>Mark Colours Out of Gamut</translation>
+    </message>
+    <message>
+        <source>Show in grey the colours the printer cannot print on this paper</source>
+        <translation>Show in grey the colours the printer cannot print on this paper</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>

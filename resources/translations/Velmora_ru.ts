@@ -1358,5 +1358,93 @@ the layout.</source>
             <numerusform>%n страниц записано в %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The colour profile is damaged</source>
+        <translation>Цветовой профиль повреждён</translation>
+    </message>
+    <message>
+        <source>The colour profile is not one of RGB colours</source>
+        <translation>Цветовой профиль описывает не цвета RGB</translation>
+    </message>
+    <message>
+        <source>Perceptual</source>
+        <translation>Перцепционный</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Absolute colorimetric</source>
+        <translation>Абсолютный колориметрический</translation>
+    </message>
+    <message>
+        <source>Relative colorimetric with black-point compensation</source>
+        <translation>Относительный колориметрический с компенсацией точки чёрного</translation>
+    </message>
+    <message>
+        <source>The colour profile of %1 is ignored (%2); its colours are taken as sRGB.</source>
+        <translation>Цветовой профиль файла %1 не используется (%2); его цвета считаются цветами sRGB.</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Printer profile:</source>
+        <translation>Профиль принтера:</translation>
+    </message>
+    <message>
+        <source>Rendering intent:</source>
+        <translation>Метод цветопередачи:</translation>
+    </message>
+    <message>
+        <source>None (sRGB)</source>
+        <translation>Нет (sRGB)</translation>
+    </message>
+    <message>
+        <source>Printer profile</source>
+        <translation>Профиль принтера</translation>
+    </message>
+    <message>
+        <source>ICC profiles (*.icc *.icm *.ICC *.ICM)</source>
+        <translation>Профили ICC (*.icc *.icm *.ICC *.ICM)</translation>
+    </message>
+    <message>
+        <source>Convert the photographs to the ICC profile FILE (a printer on its paper) and, in JPEG files, embed it.</source>
+        <translation>Перевести фотографии в профиль ICC FILE (принтера на его бумаге) и встроить его в файлы JPEG.</translation>
+    </message>
+    <message>
+        <source>Rendering intent of the conversion: perceptual, relative (with black-point compensation, the default), saturation or absolute.</source>
+        <translation>Метод цветопередачи при переводе: perceptual (перцепционный), relative (относительный с компенсацией точки чёрного, по умолчанию), saturation (насыщенность) или absolute (абсолютный).</translation>
+    </message>
+    <message>
+        <source>--output-profile and --intent apply to --export-jpeg, --print-pdf and --print.</source>
+        <translation>--output-profile и --intent применяются только к --export-jpeg, --print-pdf и --print.</translation>
+    </message>
+    <message>
+        <source>Unknown rendering intent %1: give perceptual, relative, saturation or absolute.</source>
+        <translation>Неизвестный метод цветопередачи %1: укажите perceptual, relative, saturation или absolute.</translation>
+    </message>
+    <message>
+        <source>The output profile %1 cannot be used: %2</source>
+        <translation>Выходной профиль %1 нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>Proof Colours</source>
+        <translation>Цветопроба</translation>
+    </message>
+    <message>
+        <source>Show the page as the printer profile of the paper prints it</source>
+        <translation>Показать страницу такой, какой её напечатает профиль принтера для этой бумаги</translation>
+    </message>
+    <message>
+        <source>Mark Colours Out of Gamut</source>
+        <translation>Отметить цвета вне охвата</translation>
+    </message>
+    <message>
+        <source>Show in grey the colours the printer cannot print on this paper</source>
+        <translation>Показать серым цвета, которые принтер не может напечатать на этой бумаге</translation>
+    </message>
 </context>
 </TS>

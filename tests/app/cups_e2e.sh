@@ -7,7 +7,8 @@
 # "Pages: 2" typed in the print dialog with one page a job spools one job of
 # one page (not two empty ones); Cancel on the second job's first page spools
 # the first job and nothing of the second. Last, a queue that rejects jobs
-# makes the program fail with a message and spools nothing.
+# makes the program fail with a message and spools nothing. A job drawn in a
+# printer's profile arrives marked "cm-calibration".
 #   tests/app/cups_e2e.sh VELMORA TEST_PRINT
 # Exit 77 (skipped) where no print server can be started here.
 velmora=${1:?path of the velmora program}
@@ -58,6 +59,7 @@ WebInterface No
 DefaultAuthType None
 PreserveJobFiles Yes
 PreserveJobHistory Yes
+DirtyCleanInterval 0
 MaxJobs 0
 <Location />
   Order allow,deny
@@ -146,6 +148,33 @@ print_test() {
   [ "$got" = "$2" ] || fail "$1 spooled jobs of pages '$got', expected '$2'"
   echo "PASS: $1 spooled jobs of pages $got"
 }
+# Pages converted to a printer profile: the job carries cm-calibration, so
+# that the print service's filters do not convert its colours again; an sRGB
+# job (all of the above) does not.
+profile=/usr/share/color/icc/ghostscript/a98.icc
+if [ -r "$profile" ]; then
+  for c in "$root"/spool/c*; do
+    grep -aq "cm-calibration" "$c" && fail "an sRGB job $c is marked cm-calibration"
+  done
+  before=$(ls "$root"/spool/c* 2> /dev/null | sort)
+  HOME="$root/home" XDG_CONFIG_HOME="$root/home/config" XDG_RUNTIME_DIR="$root/home" \
+    "$velmora" --print VelmoraTest --paper A4 --unit mm --photo-size 200x287 --output-profile "$profile" \
+    --intent perceptual -- "$root"/photos/p1.jpg > "$root/log/profile.out" 2>&1 \
+    || fail "printing with a printer profile failed: $(cat "$root/log/profile.out")"
+  idle VelmoraTest
+  job=$(ls "$root"/spool/c* | sort | while read -r c; do echo "$before" | grep -qx "$c" || echo "$c"; done)
+  [ -n "$job" ] || fail "no job spooled with the printer profile"
+  # The server writes a job's attributes into its control file at once
+  # (DirtyCleanInterval 0), soon after the job is done.
+  i=0
+  until grep -aq "cm-calibration" $job; do
+    i=$((i + 1))
+    [ $i -lt 50 ] || fail "the job converted to the printer profile is not marked cm-calibration"
+    sleep 0.2
+  done
+  echo "PASS: a job converted to a printer profile arrives marked cm-calibration"
+fi
+
 print_test cupsDialogPageRanges "1 "
 print_test cupsCancelAfterFirstPage "1 "
 

@@ -5,6 +5,8 @@
 #include "app/ProjectFile.h"
 #include "formats/FormatSettings.h"
 #include "formats/LayoutFile.h"
+#include "library/ProfileReader.h"
+#include "tests/ColourPatches.h"
 #include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
 
@@ -14,6 +16,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(ColourProfile)
 
 class TestCli : public QObject
 {
@@ -27,6 +31,8 @@ private Q_SLOTS:
     void exportJpeg();
     void exportOptions_data();
     void exportOptions();
+    void colour_data();
+    void colour();
     void failures_data();
     void failures();
     void dateStampFromFileDate();
@@ -114,6 +120,59 @@ void TestCli::exportOptions()
     QCOMPARE(QImageReader(base + QStringLiteral("001.jpg")).size(), size);
 }
 
+void TestCli::colour_data()
+{
+    // Patches of a photograph (tagged or not) against what Little CMS makes
+    // of them; the page carries the profile its numbers are in.
+    const ColourProfile srgb = ColourProfile::srgb();
+    const ColourProfile adobe = ColourProfile::adobeRgb();
+    const QString adobeFile = dir.filePath(QStringLiteral("adobe.icc"));
+    QFile out(adobeFile);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(adobe.icc()) > 0);
+    out.close();
+    QTest::addColumn<QByteArray>("photoIcc");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<ColourProfile>("from");
+    QTest::addColumn<ColourProfile>("to");
+    QTest::newRow("Adobe RGB photo, sRGB page") << adobe.icc() << QStringList() << adobe << srgb;
+    QTest::newRow("untagged photo unchanged") << QByteArray() << QStringList() << srgb << srgb;
+    QTest::newRow("output profile embedded") << QByteArray() << QStringList{"--output-profile", adobeFile} << srgb << adobe;
+}
+
+void TestCli::colour()
+{
+    QFETCH(QByteArray, photoIcc);
+    QFETCH(QStringList, options);
+    QFETCH(ColourProfile, from);
+    QFETCH(ColourProfile, to);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString photo = dir.filePath(tag + QStringLiteral(".jpg"));
+    QFile file(photo);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(patchJpeg(patchImage(300), photoIcc)) > 0);
+    file.close();
+    // 10 x 15 cm without margins: the square photograph fills the middle
+    // 100 x 100 mm of the 3333 x 5000 page.
+    const QString base = dir.filePath(tag + QStringLiteral("_"));
+    const Run r = velmora(QStringList{"--export-jpeg", base, "--paper", "10x15", "--unit", "cm", "--borderless",
+                                      "--photo-size", "10x15", "--fit", "--no-credit"}
+                          + options + QStringList{photo});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QFile page(base + QStringLiteral("001.jpg"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray bytes = page.readAll();
+    const QByteArray icc = ProfileReader::find(bytes).icc;
+    QCOMPARE(ColourProfile::fromIcc(icc).key().toHex(), to.key().toHex());
+    const QImage image = QImage::fromData(bytes);
+    double sum = 0, most = 0;
+    for (int i = 0; i < 9; ++i) {
+        const QPoint centre(int((i % 3 + 0.5) * 100 / 3 / 0.03), int((25 + (i / 3 + 0.5) * 100 / 3) / 0.03));
+        const double e = deltaE2000(image.pixel(centre), lcmsConverted(patchColours().at(i), from, to), to);
+        sum += e;
+        most = qMax(most, e);
+    }
+    QVERIFY2(sum / 9 <= 1.0 && most <= 3.0, qPrintable(QStringLiteral("mean %1, most %2").arg(sum / 9).arg(most)));
+}
+
 void TestCli::failures_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -188,6 +247,13 @@ void TestCli::failures_data()
     QTest::newRow("photo too large") << QStringList{"--export-jpeg", out, "--unit", "mm", "--paper", "A6",
                                                     "--photo-size", "300x400", photos.first()}
                                      << 2 << "do not fit";
+    const QString noProfile = dir.filePath(QStringLiteral("none.icc"));
+    QTest::newRow("missing output profile") << QStringList{"--export-jpeg", out, "--output-profile", noProfile, photos.first()}
+                                            << 2 << noProfile;
+    QTest::newRow("photo as output profile") << QStringList{"--print-pdf", dir.filePath("fail.pdf"), "--output-profile",
+                                                            photos.first(), photos.first()}
+                                             << 2 << photos.first();
+    QTest::newRow("unknown intent") << QStringList{"--export-jpeg", out, "--intent", "vivid", photos.first()} << 2 << "vivid";
 }
 
 void TestCli::failures()

@@ -4,6 +4,7 @@
 #include "arrange/FrameWidget.h"
 #include "arrange/FrameRecord.h"
 #include "library/IconRecord.h"
+#include "tests/ColourPatches.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,35 @@ private slots:
         QVERIFY(dir.isValid());
         photos << writePhoto(dir, "a.jpg", Qt::red) << writePhoto(dir, "b.jpg", Qt::blue)
                << writePhoto(dir, "c.jpg", Qt::green);
+    }
+
+    void proofFollowsThePaperProfile()
+    {
+        // No profile for the paper: no proof. With a printer profile of a
+        // small gamut the red photograph shows in the grey of colours out of
+        // reach, and turning the proof off shows it as before.
+        Arrange dock;
+        arrangeFiles(dock, photos);
+        dock.canvasArea()->resize(dock.canvasArea()->minimumSize());
+        QVERIFY(!dock.paperHasProfile());
+        QVERIFY(!dock.setProof(true, true));
+        QVERIFY(!dock.canvasArea()->graphicsEffect());
+        QFile icc(dir.filePath("printer.icc"));
+        QVERIFY(icc.open(QIODevice::WriteOnly) && icc.write(narrowGamutIcc()) > 0);
+        icc.close();
+        FormatSettings st = dock.preferences();
+        st.page.paperColours[st.page.pageSetup.paperSize].profilePath = icc.fileName();
+        dock.setPreferences(st, dock.stampDefaults(), dock.logoDefaults());
+        QVERIFY(dock.paperHasProfile());
+        FrameWidget *red = frameWidget(dock, 0);
+        const QPoint at = red->mapTo(dock.canvasArea(), QPoint(red->width() / 4, red->height() * 3 / 5));
+        const QImage plain = dock.canvasArea()->grab().toImage();
+        QVERIFY(isRed(plain.pixel(at)));
+        QVERIFY(dock.setProof(true, true));
+        const QRgb marked = dock.canvasArea()->grab().toImage().pixel(at);
+        QVERIFY2(qAbs(qRed(marked) - 128) < 8 && qAbs(qGreen(marked) - 128) < 8, qPrintable(QColor(marked).name()));
+        QVERIFY(!dock.setProof(false, false));
+        QCOMPARE(dock.canvasArea()->grab().toImage().pixel(at), plain.pixel(at));
     }
 
     void unreadableFileShowsWhy()

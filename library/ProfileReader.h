@@ -1,0 +1,38 @@
+#pragma once
+
+#include "library/ColourProfile.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Finds the colour profile a photograph's file carries: an ICC profile in
+// JPEG (APP2 "ICC_PROFILE" segments, joined in their order), PNG (iCCP),
+// TIFF (tag 34675) or WebP (ICCP chunk), or Adobe RGB named only in a JPEG's
+// EXIF data (interoperability index "R03" with colour space
+// "Uncalibrated"). Never reads outside the bytes; safe on any thread.
+namespace ProfileReader {
+
+// What the file says about its colours.
+struct Found
+{
+    QByteArray icc;            // the embedded profile's bytes; empty when none
+    bool exifAdobeRgb = false; // EXIF names Adobe RGB
+    bool damaged = false;      // a profile is there but cannot be put together
+};
+
+// The raw finding, without opening any profile.
+Found find(const QByteArray &bytes);
+
+// The profile the numbers of `bytes` mean: the embedded one, Adobe RGB for
+// the EXIF mark, else sRGB. A damaged or unusable profile gives sRGB with
+// `problem` set.
+ColourProfile sourceProfile(const QByteArray &bytes, QString *problem = nullptr);
+
+// The same, saying once per file, in the program's log, that the profile of
+// `fileName` was ignored when it was.
+ColourProfile sourceProfileOf(const QByteArray &bytes, const QString &fileName);
+// Says in the program's log, once per file, that the profile of `fileName`
+// was ignored for `problem`.
+void tellIgnored(const QString &fileName, const QString &problem);
+
+} // namespace ProfileReader

@@ -1,0 +1,114 @@
+#include "library/ColourTarget.h"
+#include "library/ColourTransformCache.h"
+#include "library/ImageFile.h"
+#include "library/ProfileReader.h"
+#include "tests/ColourPatches.h"
+#include "tests/library/ExifJpeg.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QtTest>
+
+class TestColour : public QObject
+{
+    Q_OBJECT
+
+    // JPEG bytes whose profile is in `chunks` APP2 segments, written in the
+    // order `order` gives (numbers from 1).
+    static QByteArray chunkedJpeg(const QByteArray &icc, const QVector<int> &order, int count)
+    {
+        const int part = (icc.size() + count - 1) / count;
+        QByteArray segments;
+        for (int n : order)
+            segments += segment(0xE2, QByteArray("ICC_PROFILE\0", 12) + char(n) + char(count) + icc.mid((n - 1) * part, part));
+        return makeJpeg(32, 24, QByteArray(), segments);
+    }
+    static QByteArray pngWith(const QColorSpace &space)
+    {
+        QImage image = patchImage(8);
+        image.setColorSpace(space);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+    static QByteArray exifR03(bool uncalibrated, const char *index)
+    {
+        // The interoperability directory: one entry of four bytes of text.
+        QByteArray interop;
+        putU16(interop, true, 1);
+        putU16(interop, true, 0x0001);
+        putU16(interop, true, 2);
+        putU32(interop, true, 4);
+        interop.append(index, 3).append('\0');
+        putU32(interop, true, 0);
+        const QVector<TiffEntry> exif = {{0xA001, 3, 1, uncalibrated ? 0xFFFFu : 1u, {}}, {0xA005, 4, 1, 0, interop}};
+        return makeJpeg(32, 24, makeTiff(true, {orientationEntry(1)}, exif));
+    }
+
+private Q_SLOTS:
+    void sources_data()
+    {
+        const QByteArray adobe = ColourProfile::adobeRgb().icc();
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("expected"); // key of the profile found
+        QTest::addColumn<bool>("problem");
+        const QByteArray srgb = ColourProfile::srgb().key();
+        const QByteArray adobeKey = ColourProfile::adobeRgb().key();
+        QTest::newRow("untagged JPEG") << makeJpeg(32, 24) << srgb << false;
+        QTest::newRow("JPEG, one chunk") << chunkedJpeg(adobe, {1}, 1) << adobeKey << false;
+        QTest::newRow("JPEG, chunks out of order") << chunkedJpeg(adobe, {2, 3, 1}, 3) << adobeKey << false;
+        QTest::newRow("JPEG, a chunk missing") << chunkedJpeg(adobe, {1, 3}, 3) << srgb << true;
+        QTest::newRow("JPEG, garbage profile") << chunkedJpeg(QByteArray(600, 'x'), {1}, 1) << srgb << true;
+        QTest::newRow("JPEG, embedded sRGB") << chunkedJpeg(ColourProfile::srgb().icc(), {1}, 1) << srgb << false;
+        QTest::newRow("EXIF R03 uncalibrated") << exifR03(true, "R03") << adobeKey << false;
+        QTest::newRow("EXIF R98") << exifR03(true, "R98") << srgb << false;
+        QTest::newRow("EXIF R03 but sRGB") << exifR03(false, "R03") << srgb << false;
+        QTest::newRow("PNG Adobe RGB") << pngWith(QColorSpace::AdobeRgb)
+                                       << ColourProfile::fromIcc(QColorSpace(QColorSpace::AdobeRgb).iccProfile()).key()
+                                       << false;
+        QTest::newRow("PNG untagged") << pngWith(QColorSpace()) << srgb << false;
+    }
+    void sources()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, expected);
+        QFETCH(bool, problem);
+        QString why;
+        const ColourProfile profile = ProfileReader::sourceProfile(file, &why);
+        QCOMPARE(profile.key().toHex(), expected.toHex());
+        QCOMPARE(!why.isEmpty(), problem);
+        QVERIFY(!isImageData(file) || decodeRegion(file).profile == profile);
+    }
+
+    // A photograph's conversion: made once for many images on many threads,
+    // the same numbers Little CMS gives pixel by pixel; sRGB untouched.
+    void transformMadeOnceAndShared()
+    {
+        const ColourProfile adobe = ColourProfile::adobeRgb();
+        ColourTarget srgb;
+        QImage untouched = patchImage(4);
+        const QImage before = untouched;
+        srgb.convert(untouched, ColourProfile::srgb());
+        QCOMPARE(untouched, before);
+        const int made = ColourTransformCache::instance().made();
+        QVector<QImage> images(8, patchImage(4));
+        QtConcurrent::blockingMap(images, [&](QImage &image) { srgb.convert(image, adobe); });
+        QCOMPARE(ColourTransformCache::instance().made(), made + 1);
+        for (const QImage &image : images) {
+            QCOMPARE(image, images.first());
+            for (int i = 0; i < 9; ++i) {
+                const QRgb got = image.pixel(i % 3 * 4, i / 3 * 4);
+                const QRgb want = lcmsConverted(patchColours().at(i), adobe, ColourProfile::srgb());
+                QVERIFY2(qAbs(qRed(got) - qRed(want)) <= 1 && qAbs(qGreen(got) - qGreen(want)) <= 1
+                             && qAbs(qBlue(got) - qBlue(want)) <= 1,
+                         qPrintable(QString::number(i)));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestColour)
+#include "test_colour.moc"
