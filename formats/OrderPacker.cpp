@@ -303,9 +303,9 @@ QVector<OrderSheet> OrderPacker::pack(const QVector<OrderPrint> &prints) const
         std::stable_sort(s.begin(), s.end(), order);
         sorted.append(s);
     }
-    Packing best = packGreedy(sorted, filler);
     Rules bestRules{Choice::BestArea, Split::ShorterLeftover};
     QVector<Item> bestOrder = sorted.first();
+    Packing best = m_thorough ? packGreedy(sorted, filler) : packWith(bestOrder, bestRules, filler);
     for (const QVector<Item> &s : sorted)
         for (Choice c : choices)
             for (Split sp : splits) {
@@ -319,7 +319,7 @@ QVector<OrderSheet> OrderPacker::pack(const QVector<OrderPrint> &prints) const
 
     // A bounded search around the best sequence: neighbours that exchange
     // two prints of different sizes, while more sheets than the bound.
-    const int budget = std::max(20, 60000 / int(items.size()));
+    const int budget = m_thorough ? std::max(20, 60000 / int(items.size())) : 0;
     Shuffler random;
     QVector<Item> current = bestOrder;
     for (int round = 0; round < budget && best.sheets.size() > bound && current.size() > 1; ++round) {

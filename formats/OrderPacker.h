@@ -43,6 +43,12 @@ public:
 
     OrderPacker(qint32 areaWidth, qint32 areaHeight, qint32 gutter = DefaultGutter);
 
+    // Plain: only every order of the prints with every rule, each sheet
+    // filled in turn (what a straightforward packer does); thorough (the
+    // default) adds sheets filled by whichever rule covers most of each, and
+    // a bounded search around the best sequence.
+    void setThorough(bool thorough) { m_thorough = thorough; }
+
     // True when `print` fits the printable area upright or turned.
     bool fits(const OrderPrint &print) const;
     // The sheets for `prints`; empty when a print does not fit or none is
@@ -57,4 +63,5 @@ private:
     qint32 m_width;
     qint32 m_height;
     qint32 m_gutter;
+    bool m_thorough = true;
 };
