@@ -13,10 +13,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -123,28 +123,15 @@ bool CommandLine::arrangeOrder(Document &document, const UserSettings &st)
     const Page &base = document.templatePage;
     const OrderPacker packer(base.printableWidth(), base.printableHeight(), m_gutterLength);
     const QVector<OrderSheet> sheets = packer.pack(m_prints);
-    QVector<Page> pages;
-    QVector<IconItem> items;
+    // Each photograph's record once, in the order's sequence.
     QHash<QString, IconItem> known;
-    for (const OrderSheet &sheet : sheets) {
-        Page page = Document::newPage(base, pages.size());
-        for (const OrderPlacement &p : sheet.placements) {
-            PhotoFrame frame;
-            frame.x = base.left + p.rect.x();
-            frame.y = base.top + p.rect.y();
-            frame.width = p.rect.width();
-            frame.height = p.rect.height();
-            page.frames << frame;
-            const QString &photo = m_prints.at(p.print).photo;
-            if (!known.contains(photo))
-                known.insert(photo, IconsModel::itemFromFile(QFileInfo(photo)));
-            items << known.value(photo);
-        }
-        pages << page;
-    }
-    QVector<IconItem> rows;
-    for (const OrderPrint &print : m_prints)
-        if (std::none_of(rows.cbegin(), rows.cend(), [&](const IconItem &r) { return r.fileName == print.photo; }))
+    QVector<IconItem> prints, rows;
+    for (const OrderPrint &print : m_prints) {
+        if (!known.contains(print.photo)) {
+            known.insert(print.photo, IconsModel::itemFromFile(QFileInfo(print.photo)));
             rows << known.value(print.photo);
-    return fillPages(document, st, rows, [&](ArrangeEngine &engine) { engine.arrangePages(pages, items); });
+        }
+        prints << known.value(print.photo);
+    }
+    return fillPages(document, st, rows, [&](ArrangeEngine &engine) { engine.arrangeOrder(sheets, prints); });
 }

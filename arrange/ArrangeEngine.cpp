@@ -146,6 +146,28 @@ void ArrangeEngine::arrangePages(const QVector<Page> &pages, const QVector<IconI
     emit pagesRebuilt();
 }
 
+void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints)
+{
+    const Page &base = layout();
+    QVector<Page> pages;
+    QVector<IconItem> items;
+    for (const OrderSheet &sheet : sheets) {
+        Page page = Document::newPage(base, pages.size());
+        page.frames.clear();
+        for (const OrderPlacement &p : sheet.placements) {
+            PhotoFrame frame;
+            frame.x = base.left + p.rect.x();
+            frame.y = base.top + p.rect.y();
+            frame.width = p.rect.width();
+            frame.height = p.rect.height();
+            page.frames << frame;
+            items << prints.at(p.print);
+        }
+        pages << page;
+    }
+    arrangePages(pages, items);
+}
+
 void ArrangeEngine::relayoutSelected(const QList<int> &selected)
 {
     emit modifiedChanged(true);

@@ -2,6 +2,7 @@
 
 #include "arrange/ArrangeOptions.h"
 #include "arrange/Document.h"
+#include "formats/OrderPacker.h"
 
 #include <QList>
 #include <QObject>
@@ -32,6 +33,10 @@ public:
     // Takes `pages` as the document (frames of their own, each page its
     // own) and fills their frames in page and frame order with `images`.
     void arrangePages(const QVector<Page> &pages, const QVector<IconItem> &images);
+    // One page for each packed sheet, on the template's paper, a frame for
+    // each print placed on it holding the image of that print (`prints`
+    // follows the order's lines).
+    void arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints);
     // Gives the pages `selected` (in this order) the current layout; what no
     // longer fits goes onto pages appended after the last one.
     void relayoutSelected(const QList<int> &selected);

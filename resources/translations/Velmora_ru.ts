@@ -1416,5 +1416,29 @@ the layout.</source>
         <source>--package needs the images to print.</source>
         <translation>Для --package нужны изображения для печати.</translation>
     </message>
+    <message>
+        <source>No print of the order fits the paper.</source>
+        <translation>Ни один отпечаток заказа не помещается на бумагу.</translation>
+    </message>
+    <message>
+        <source>%1 sheets, %2 % of the paper used</source>
+        <translation>Листов: %1, использовано %2 % бумаги</translation>
+    </message>
+    <message>
+        <source>Photograph</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Размер отпечатка</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Gutter between the prints:</source>
+        <translation>Промежуток между отпечатками:</translation>
+    </message>
 </context>
 </TS>
