@@ -27,7 +27,7 @@ namespace {
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
                                     "margins",     "photo-size", "layout", "quality", "logo",  "save",
-                                    "output-profile", "intent"};
+                                    "output-profile", "intent", "order", "package", "gutter"};
 const char *const switchOptions[] = {"landscape",  "borderless", "fit",  "help", "help-all", "version",
                                      "no-credit", "stamp-date", "stamp-file-name", "list", "cut-guides",
                                      "empty-pages"};
@@ -47,18 +47,6 @@ bool isOption(const QString &arg)
                                         QStringLiteral("geometry"), QStringLiteral("qwindowgeometry"),
                                         QStringLiteral("qwindowtitle"), QStringLiteral("qwindowicon")};
     return arg.size() > 2 && !toolkit.contains(arg.mid(2).section(QLatin1Char('='), 0, 0));
-}
-
-// "WxH" with two positive numbers.
-bool parsePair(const QString &text, double &a, double &b)
-{
-    static const QRegularExpression pair(QStringLiteral("^\\s*([0-9]*\\.?[0-9]+)\\s*[xX]\\s*([0-9]*\\.?[0-9]+)\\s*$"));
-    const QRegularExpressionMatch m = pair.match(text);
-    if (!m.hasMatch())
-        return false;
-    a = m.captured(1).toDouble();
-    b = m.captured(2).toDouble();
-    return a > 0 && b > 0;
 }
 
 // Why `info` names no file to read.
@@ -83,6 +71,17 @@ void setNamedPaper(PageSetup &d, int index)
 }
 
 } // namespace
+
+bool CommandLine::parsePair(const QString &text, double &a, double &b)
+{
+    static const QRegularExpression pair(QStringLiteral("^\\s*([0-9]*\\.?[0-9]+)\\s*[xX]\\s*([0-9]*\\.?[0-9]+)\\s*$"));
+    const QRegularExpressionMatch m = pair.match(text);
+    if (!m.hasMatch())
+        return false;
+    a = m.captured(1).toDouble();
+    b = m.captured(2).toDouble();
+    return a > 0 && b > 0;
+}
 
 bool CommandLine::hasOptions(const QStringList &args)
 {
@@ -209,7 +208,19 @@ void CommandLine::parse(const QStringList &args)
         QObject::tr("Rendering intent of the conversion: perceptual, relative (with black-point compensation, the "
                     "default), saturation or absolute."),
         QStringLiteral("INTENT"));
-    parser.addOptions({saveOption, listOption, profileOption, intentOption});
+    const QCommandLineOption orderOption(
+        QStringLiteral("order"),
+        QObject::tr("Pack the order FILE.csv onto the fewest sheets: lines PHOTO,WIDTHxHEIGHT,COUNT, sizes in the "
+                    "unit, photographs relative to the file's folder."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption packageOption(
+        QStringLiteral("package"),
+        QObject::tr("Pack every IMAGE in each size and count, as in 10x15:2,9x13:4 (sizes in the unit)."),
+        QStringLiteral("SxL:N"));
+    const QCommandLineOption gutterOption(QStringLiteral("gutter"),
+                                          QObject::tr("Space between the prints of an order, in the unit (2 mm unless given)."),
+                                          QStringLiteral("N"));
+    parser.addOptions({saveOption, listOption, profileOption, intentOption, orderOption, packageOption, gutterOption});
     parser.addPositionalArgument(QStringLiteral("IMAGE"),
                                  QObject::tr("Image files to lay out, or one saved project (.vm2)."),
                                  QStringLiteral("IMAGE..."));
@@ -282,6 +293,9 @@ void CommandLine::parse(const QStringList &args)
         return;
     }
     m_list = parser.isSet(listOption);
+    m_order = parser.value(orderOption);
+    m_package = parser.value(packageOption);
+    m_gutter = parser.value(gutterOption);
     if (m_list) {
         if (m_images.size() != 1 || !projectInput()) {
             m_error = QObject::tr("--list takes one project file.");
@@ -308,11 +322,32 @@ void CommandLine::parse(const QStringList &args)
         m_error = QObject::tr("Give either --photo-size or --layout, not both.");
         return;
     }
-    if (m_images.isEmpty()) {
+    if ((parser.isSet(orderOption) && m_order.isEmpty()) || (parser.isSet(packageOption) && m_package.isEmpty())) {
+        m_error = QObject::tr("The order is empty.");
+        return;
+    }
+    if (orderInput() && (!m_photoSize.isEmpty() || !m_layout.isEmpty())) {
+        m_error = QObject::tr("An order makes its own pages: give neither --photo-size nor --layout with it.");
+        return;
+    }
+    if (!orderInput() && parser.isSet(gutterOption)) {
+        m_error = QObject::tr("--gutter applies to --order and --package only.");
+        return;
+    }
+    if (!m_order.isEmpty() && m_package.isEmpty() && !m_images.isEmpty()) {
+        m_error = QObject::tr("The order file names its photographs: give images with --package only.");
+        return;
+    }
+    if (!m_package.isEmpty() && m_images.isEmpty()) {
+        m_error = QObject::tr("--package needs the images to print.");
+        return;
+    }
+    if (m_images.isEmpty() && m_order.isEmpty()) {
         m_error = QObject::tr("No images given.");
         return;
     }
-    if (m_images.size() > 1 && std::any_of(m_images.cbegin(), m_images.cend(), Shell::isProjectPath)) {
+    if ((m_images.size() > 1 || orderInput())
+        && std::any_of(m_images.cbegin(), m_images.cend(), Shell::isProjectPath)) {
         m_error = QObject::tr("A project is given alone, without images or other projects.");
         return;
     }
@@ -413,7 +448,7 @@ bool CommandLine::configure(UserSettings &st, Document &document)
     st.layout.autoCropEnabled = !m_fit;
     if (!configureOverlays(st))
         return false;
-    return chooseLayout(st, document);
+    return orderInput() ? chooseOrderPage(st, document) : chooseLayout(st, document);
 }
 
 bool CommandLine::configureOverlays(UserSettings &st)
@@ -575,6 +610,8 @@ QVector<IconItem> CommandLine::rowsAsRead(QVector<IconItem> rows, const QVector<
 
 bool CommandLine::arrange(Document &document, const UserSettings &st)
 {
+    if (orderInput())
+        return arrangeOrder(document, st);
     QVector<IconItem> items;
     for (const QString &path : m_images) {
         const QFileInfo info(path);
@@ -585,6 +622,12 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
     }
+    return fillPages(document, st, items, [&](ArrangeEngine &engine) { engine.arrangeAll(items); });
+}
+
+bool CommandLine::fillPages(Document &document, const UserSettings &st, const QVector<IconItem> &rows,
+                            const std::function<void(ArrangeEngine &)> &lay)
+{
     ArrangeEngine engine(document);
     ArrangeOptions options;
     options.autoCrop = st.layout.autoCropEnabled;
@@ -594,8 +637,8 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     // tell the photograph's shape, so thousands of photos stay cheap.
     options.previewWidthLimit = 64;
     engine.setOptions(options);
-    engine.arrangeAll(items);
-    m_rows = rowsAsRead(items, document.pages);
+    lay(engine);
+    m_rows = rowsAsRead(rows, document.pages);
     return photographsReadable(document);
 }
 

@@ -6,14 +6,18 @@
 #include <QVector>
 
 #include "library/ColourTarget.h"
+#include <functional>
+
 #include "library/ImageSource.h"
 #include "library/IconItem.h"
+#include "formats/OrderPacker.h"
 
 class QFileInfo;
 struct PageSetup;
 struct RenderOptions;
 struct UserSettings;
 class Document;
+class ArrangeEngine;
 struct Page;
 
 // The command line. Plain paths open in the main window as always; the
@@ -40,6 +44,12 @@ struct Page;
 // is named in a warning on standard error (the run still succeeds); one
 // that cannot be read at all is named and the run fails. Pages without a
 // photograph are left out unless --empty-pages asks for them.
+//
+// An order packs prints of several sizes and counts onto the fewest sheets,
+// a gutter apart (--gutter, 2 mm unless given), each sheet cuttable with
+// straight cuts: --order FILE.csv reads lines PHOTO,WIDTHxHEIGHT,COUNT
+// (sizes in the unit, photographs relative to the file's folder);
+// --package SxL:N[,SxL:N...] orders every IMAGE in each size and count.
 //
 // The images are laid out as the arrange command lays them ("Add Images") on
 // the stored page setup and layout, changed by the options; nothing is
@@ -69,6 +79,8 @@ public:
     QString saveFile() const { return m_saveFile; }
     // The input is one saved project instead of images.
     bool projectInput() const;
+    // The input is an order (--order or --package).
+    bool orderInput() const;
 
     // Applies the options to the values read from the settings: page setup,
     // crop rule, quality, and the layout as template. False with error().
@@ -106,6 +118,21 @@ private:
     // A line on standard error about something the run goes on without.
     static void warn(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);
+    // "WxH" with two numbers above zero.
+    static bool parsePair(const QString &text, double &a, double &b);
+    // The paper without frames as the template of an order's pages, and
+    // the order read and checked against its printable area.
+    bool chooseOrderPage(UserSettings &state, Document &document);
+    bool readOrder(const Page &base, int scale);
+    // One print of the order, checked: `where` names the line or value.
+    bool addPrint(const QString &where, const QString &photo, const QString &size, const QString &count,
+                  const Page &base, int scale);
+    bool arrangeOrder(Document &document, const UserSettings &state);
+    // Lays the pages out through `lay` on an engine set up as the options
+    // say, then checks every photograph was read; `rows` is the selection
+    // list saved with the pages.
+    bool fillPages(Document &document, const UserSettings &state, const QVector<IconItem> &rows,
+                   const std::function<void(ArrangeEngine &)> &lay);
     // The credit line, the stamp and the logo as the options say.
     bool configureOverlays(UserSettings &state);
     // --quality, when given, becomes the JPEG quality in force.
@@ -148,6 +175,11 @@ private:
     bool m_stampDate = false;
     bool m_stampFileName = false;
     QString m_logo;
+    QString m_order;
+    QString m_package;
+    QString m_gutter;
+    qint32 m_gutterLength = 200; // hundredths of a millimetre
+    QVector<OrderPrint> m_prints;
     QStringList m_images;
     bool m_unusableArguments = false;
     QString m_saveFile;

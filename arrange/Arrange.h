@@ -21,6 +21,7 @@
 #include <QVector>
 
 class ArrangeEngine;
+class OrderTab;
 class CanvasView;
 class FrameTools;
 class IconsModel;
@@ -166,6 +167,8 @@ private:
     void createWidgets();
     void createActions();
     QVector<IconItem> chosenImages();
+    // Pages packed from the order of the chooser's "Order" tab.
+    void arrangeOrder(const OrderTab &order, const QVector<IconItem> &images);
     void showDock();
     // The sizes of the page icons and the canvas from the current layout.
     void computeSizes();

@@ -8,6 +8,8 @@
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "formats/PageFormat.h"
+#include "formats/LayoutCatalogue.h"
+#include "formats/OrderTab.h"
 #include "formats/TabPageFormat.h"
 #include "library/IconRecord.h"
 #include "library/IconsModel.h"
@@ -18,6 +20,8 @@
 #include "platform/Log.h"
 #include <QMimeData>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -136,8 +140,19 @@ bool Arrange::newChoose()
     TabPageFormat chooser(mode, m_formats, m_formats.page.pageSetup, this);
     if (mode == ChooserMode::Choose && m_images)
         chooser.chooser()->setImageCount(m_images->rowCount());
+    const QVector<IconItem> images = chosenImages();
+    if (answer == 1 && !images.isEmpty()) {
+        QStringList photos;
+        for (const IconItem &item : images)
+            photos << item.fileName;
+        chooser.offerOrder(photos);
+    }
     if (!runChooser(chooser))
         return false;
+    if (chooser.orderChosen()) {
+        arrangeOrder(*chooser.orderTab(), images);
+        return true;
+    }
     // A new layout for pages that exist always takes their images along.
     applyOptions(mode == ChooserMode::Choose ? m_formats.layout.addImagesMode : true);
     showDock();
@@ -148,6 +163,22 @@ bool Arrange::newChoose()
         m_engine->arrangeAll(chosenImages());
     applyOptions(m_formats.layout.addImagesMode);
     return true;
+}
+
+void Arrange::arrangeOrder(const OrderTab &order, const QVector<IconItem> &images)
+{
+    // The order's pages are the paper alone, each with frames of its own.
+    m_doc.templatePage = LayoutCatalogue::paperPage(m_formats.page.pageSetup);
+    m_doc.templatePage.title = QObject::tr("Order");
+    QVector<IconItem> prints;
+    for (const OrderPrint &print : order.prints())
+        prints << *std::find_if(images.cbegin(), images.cend(),
+                                [&](const IconItem &item) { return item.fileName == print.photo; });
+    applyOptions(true);
+    showDock();
+    BusyCursor busy;
+    m_engine->arrangeOrder(order.sheets(), prints);
+    applyOptions(m_formats.layout.addImagesMode);
 }
 
 bool Arrange::changePaper(PageSetup &setup)

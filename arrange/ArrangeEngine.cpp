@@ -2,6 +2,8 @@
 
 #include "library/IconItem.h"
 
+#include <QHash>
+
 namespace {
 
 // The template frame `index` with the content of `from`, turned and cropped
@@ -66,7 +68,7 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
     m_doc.pages.clear();
     m_doc.placementCount = 0;
     m_doc.imageCount = 0;
-    QStringList placed;
+    QStringList placedNames;
     if (!st.addImages) {
         for (int i = 0; i < st.addPageCount; ++i)
             m_doc.pages.append(Document::newPage(layout(), i));
@@ -74,35 +76,96 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
         Position pos;
         for (const IconItem &item : images) {
             Page *page = pageAt(pos.page);
-            PhotoFrame f = layout().frames.at(pos.frame);
-            f.applyDefaults(st.stamp, st.logo, true);
-            f.fileName = item.fileName;
-            m_doc.countPlaced(f.fileName);
-            placed << f.fileName;
-            f.fileTime = item.fileTime;
-            f.shotTime = item.shotTime;
-            f.fileSize = item.fileSize;
-            f.fileData = item.fileData;
-            if (!item.isDecoded() || item.fileData.isEmpty()) {
-                f.rotation = item.rotation;
-                f.loadImage(previewRule());
-                f.keepDataWithinBudget(m_doc.budget);
-            } else {
-                f.preview = item.preview;
-                f.imageWidth = item.imageWidth;
-                f.imageHeight = item.imageHeight;
-                f.rotation = item.rotation;
-            }
-            f.turnFromImage();
-            f.autoCrop(st.autoCrop);
-            page->frames[pos.frame] = f;
+            page->frames[pos.frame] = placed(layout().frames.at(pos.frame), item, placedNames);
             advance(pos);
         }
     }
     m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
-    emit updateArrange(placed);
+    emit updateArrange(placedNames);
     emitCount();
     emit pagesRebuilt();
+}
+
+PhotoFrame ArrangeEngine::placed(PhotoFrame f, const IconItem &item, QStringList &placedNames)
+{
+    const ArrangeOptions &st = m_options;
+    f.applyDefaults(st.stamp, st.logo, true);
+    f.fileName = item.fileName;
+    m_doc.countPlaced(f.fileName);
+    placedNames << f.fileName;
+    f.fileTime = item.fileTime;
+    f.shotTime = item.shotTime;
+    f.fileSize = item.fileSize;
+    f.fileData = item.fileData;
+    if (!item.isDecoded() || item.fileData.isEmpty()) {
+        f.rotation = item.rotation;
+        f.loadImage(previewRule());
+        f.keepDataWithinBudget(m_doc.budget);
+    } else {
+        f.preview = item.preview;
+        f.imageWidth = item.imageWidth;
+        f.imageHeight = item.imageHeight;
+        f.rotation = item.rotation;
+    }
+    f.turnFromImage();
+    f.autoCrop(st.autoCrop);
+    return f;
+}
+
+void ArrangeEngine::arrangePages(const QVector<Page> &pages, const QVector<IconItem> &images)
+{
+    emit modifiedChanged(true);
+    releaseAll(m_doc.pages);
+    m_doc.pages = pages;
+    m_doc.placementCount = 0;
+    m_doc.imageCount = 0;
+    QStringList placedNames;
+    // A photograph printed many times is read once; its other frames take
+    // its content and are turned and cropped for their own shape.
+    QHash<QString, PhotoFrame> read;
+    int next = 0;
+    for (Page &page : m_doc.pages)
+        for (PhotoFrame &frame : page.frames) {
+            if (next >= images.size())
+                break;
+            const IconItem &item = images.at(next++);
+            const auto known = read.constFind(item.fileName);
+            if (known == read.constEnd()) {
+                frame = placed(frame, item, placedNames);
+                read.insert(item.fileName, frame);
+                continue;
+            }
+            frame.applyDefaults(m_options.stamp, m_options.logo, true);
+            m_doc.countPlaced(item.fileName);
+            placedNames << item.fileName;
+            frame = laidOut(frame, *known, m_options.autoCrop);
+        }
+    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
+    emit updateArrange(placedNames);
+    emitCount();
+    emit pagesRebuilt();
+}
+
+void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints)
+{
+    const Page &base = layout();
+    QVector<Page> pages;
+    QVector<IconItem> items;
+    for (const OrderSheet &sheet : sheets) {
+        Page page = Document::newPage(base, pages.size());
+        page.frames.clear();
+        for (const OrderPlacement &p : sheet.placements) {
+            PhotoFrame frame;
+            frame.x = base.left + p.rect.x();
+            frame.y = base.top + p.rect.y();
+            frame.width = p.rect.width();
+            frame.height = p.rect.height();
+            page.frames << frame;
+            items << prints.at(p.print);
+        }
+        pages << page;
+    }
+    arrangePages(pages, items);
 }
 
 void ArrangeEngine::relayoutSelected(const QList<int> &selected)

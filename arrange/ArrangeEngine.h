@@ -2,6 +2,7 @@
 
 #include "arrange/ArrangeOptions.h"
 #include "arrange/Document.h"
+#include "formats/OrderPacker.h"
 
 #include <QList>
 #include <QObject>
@@ -29,6 +30,13 @@ public:
     // Rebuilds the document from `images` ("Add Images") or makes the
     // configured number of empty pages ("Add Pages").
     void arrangeAll(const QVector<IconItem> &images);
+    // Takes `pages` as the document (frames of their own, each page its
+    // own) and fills their frames in page and frame order with `images`.
+    void arrangePages(const QVector<Page> &pages, const QVector<IconItem> &images);
+    // One page for each packed sheet, on the template's paper, a frame for
+    // each print placed on it holding the image of that print (`prints`
+    // follows the order's lines).
+    void arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints);
     // Gives the pages `selected` (in this order) the current layout; what no
     // longer fits goes onto pages appended after the last one.
     void relayoutSelected(const QList<int> &selected);
@@ -91,6 +99,9 @@ private:
     void emitCount();
     // Empties one frame: name kept by the caller, bytes released, counted.
     void emptyFrame(PhotoFrame &frame);
+    // `frame` with the stamp and logo defaults and the photograph of
+    // `item`, turned and cropped; counted and its name added to `names`.
+    PhotoFrame placed(PhotoFrame frame, const IconItem &item, QStringList &names);
     void fillFromRecord(PhotoFrame &target, const IconItem &item);
     // Returns the last page touched.
     int moveFrames(QDataStream &in, IconItem item, int page, int frame, bool replace);

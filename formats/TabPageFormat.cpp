@@ -2,6 +2,7 @@
 
 #include "platform/Program.h"
 #include "formats/ChooserTab.h"
+#include "formats/OrderTab.h"
 #include "formats/PageFormat.h"
 #include "formats/PhotoSize.h"
 #include "formats/PageScrollArea.h"
@@ -64,7 +65,26 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
 // nothing to take.
 void TabPageFormat::updateOk()
 {
-    m_okButton->setEnabled(ChooserTab(tabs->currentIndex()) == ChooserTab::Layouts && m_pageFormat->hasLayouts());
+    m_okButton->setEnabled(orderChosen() ? !m_order->prints().isEmpty()
+                                         : ChooserTab(tabs->currentIndex()) == ChooserTab::Layouts
+                                               && m_pageFormat->hasLayouts());
+}
+
+void TabPageFormat::offerOrder(const QStringList &photos)
+{
+    if (m_order)
+        return;
+    const PageSetup &setup = m_preferences->data();
+    m_order = new OrderTab(photos, setup.unit == PageSetup::Inch ? m_values->page.sizesIN : m_values->page.sizesMM,
+                           setup, tabs);
+    tabs->addTab(m_order, QObject::tr("Order"));
+    connect(m_preferences, &Preferences::changedData, m_order, &OrderTab::changeData);
+    connect(m_order, &OrderTab::orderChanged, this, &TabPageFormat::updateOk);
+}
+
+bool TabPageFormat::orderChosen() const
+{
+    return m_order && ChooserTab(tabs->currentIndex()) == ChooserTab::Order;
 }
 
 void TabPageFormat::store()
@@ -88,6 +108,10 @@ void TabPageFormat::retranslate()
     m_okButton->setText(QObject::tr("Ok"));
     m_cancelButton->setText(QObject::tr("Cancel"));
     m_pageFormat->retranslate();
+    if (m_order) {
+        tabs->setTabText(int(ChooserTab::Order), QObject::tr("Order"));
+        m_order->retranslate();
+    }
 }
 
 void TabPageFormat::changeEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #include "formats/PageSetup.h"
 #include "formats/SizedDialog.h"
 
+class OrderTab;
 class PageFormat;
 class PhotoSize;
 class Preferences;
@@ -36,6 +37,13 @@ public:
     QTabWidget *tabWidget() const { return tabs; }
     QPushButton *okButton() const { return m_okButton; }
 
+    // Adds the "Order" tab for `photos` (the selected images): Ok on it
+    // takes the order instead of a layout.
+    void offerOrder(const QStringList &photos);
+    OrderTab *orderTab() const { return m_order; }
+    // The dialog was accepted on the "Order" tab.
+    bool orderChosen() const;
+
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -49,4 +57,5 @@ private:
     PhotoSize *m_photoSizes;
     QPushButton *m_okButton;
     QPushButton *m_cancelButton;
+    OrderTab *m_order = nullptr;
 };

@@ -1446,5 +1446,107 @@ the layout.</source>
         <source>Show in grey the colours the printer cannot print on this paper</source>
         <translation>Показать серым цвета, которые принтер не может напечатать на этой бумаге</translation>
     </message>
+    <message>
+        <source>%1: the size must be WIDTHxHEIGHT, two numbers above zero: %2.</source>
+        <translation>%1: размер должен быть задан как ШИРИНАxВЫСОТА, двумя числами больше нуля: %2.</translation>
+    </message>
+    <message>
+        <source>%1: the count must be a whole number from 1 to %2: %3.</source>
+        <translation>%1: количество должно быть целым числом от 1 до %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: a print of %2 does not fit the printable area of %3 x %4 either way.</source>
+        <translation>%1: отпечаток %2 не помещается в область печати %3 x %4 ни вдоль, ни поперёк.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read file %2:
+%3.</source>
+        <translation>%1: не удаётся прочитать файл %2:
+%3.</translation>
+    </message>
+    <message>
+        <source>The gutter must be a number of zero or more, less than the printable area: %1.</source>
+        <translation>Промежуток должен быть числом не меньше нуля и меньше области печати: %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2</source>
+        <translation>Строка %1 файла %2</translation>
+    </message>
+    <message>
+        <source>%1 is not PHOTO,WIDTHxHEIGHT,COUNT: %2</source>
+        <translation>%1 не имеет вида СНИМОК,ШИРИНАxВЫСОТА,КОЛИЧЕСТВО: %2</translation>
+    </message>
+    <message>
+        <source>Package entry %1</source>
+        <translation>Элемент пакета %1</translation>
+    </message>
+    <message>
+        <source>%1 is not SIZE:COUNT, as in 10x15:2.</source>
+        <translation>%1 не имеет вида РАЗМЕР:КОЛИЧЕСТВО, например 10x15:2.</translation>
+    </message>
+    <message>
+        <source>The order %1 holds no prints.</source>
+        <translation>В заказе %1 нет ни одного отпечатка.</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказ</translation>
+    </message>
+    <message>
+        <source>Pack the order FILE.csv onto the fewest sheets: lines PHOTO,WIDTHxHEIGHT,COUNT, sizes in the unit, photographs relative to the file's folder.</source>
+        <translation>Разместить заказ FILE.csv на наименьшем числе листов: строки СНИМОК,ШИРИНАxВЫСОТА,КОЛИЧЕСТВО, размеры в единицах измерения, снимки относительно папки файла.</translation>
+    </message>
+    <message>
+        <source>Pack every IMAGE in each size and count, as in 10x15:2,9x13:4 (sizes in the unit).</source>
+        <translation>Разместить каждое IMAGE в каждом размере и количестве, например 10x15:2,9x13:4 (размеры в единицах измерения).</translation>
+    </message>
+    <message>
+        <source>Space between the prints of an order, in the unit (2 mm unless given).</source>
+        <translation>Промежуток между отпечатками заказа в единицах измерения (по умолчанию 2 мм).</translation>
+    </message>
+    <message>
+        <source>The order is empty.</source>
+        <translation>Заказ пуст.</translation>
+    </message>
+    <message>
+        <source>An order makes its own pages: give neither --photo-size nor --layout with it.</source>
+        <translation>Заказ сам составляет страницы: не указывайте с ним ни --photo-size, ни --layout.</translation>
+    </message>
+    <message>
+        <source>--gutter applies to --order and --package only.</source>
+        <translation>--gutter действует только с --order и --package.</translation>
+    </message>
+    <message>
+        <source>The order file names its photographs: give images with --package only.</source>
+        <translation>Файл заказа сам называет снимки: изображения указываются только с --package.</translation>
+    </message>
+    <message>
+        <source>--package needs the images to print.</source>
+        <translation>Для --package нужны изображения для печати.</translation>
+    </message>
+    <message>
+        <source>No print of the order fits the paper.</source>
+        <translation>Ни один отпечаток заказа не помещается на бумагу.</translation>
+    </message>
+    <message>
+        <source>%1 sheets, %2 % of the paper used</source>
+        <translation>Листов: %1, использовано %2 % бумаги</translation>
+    </message>
+    <message>
+        <source>Photograph</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Print size</source>
+        <translation>Размер отпечатка</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Gutter between the prints:</source>
+        <translation>Промежуток между отпечатками:</translation>
+    </message>
 </context>
 </TS>

@@ -18,6 +18,9 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(ColourProfile)
+// Prints of each photograph.
+using PrintCounts = QHash<QString, int>;
+Q_DECLARE_METATYPE(PrintCounts)
 
 class TestCli : public QObject
 {
@@ -41,6 +44,8 @@ private Q_SLOTS:
     void listDamagedProject();
     void saveSyncsBeforeRename();
 
+    void orders_data();
+    void orders();
     void damagedPhotoWarned();
     void emptyPagesLeftOut();
     void onlyTheChosenLayoutIsRead();
@@ -254,6 +259,32 @@ void TestCli::failures_data()
                                                             photos.first(), photos.first()}
                                              << 2 << photos.first();
     QTest::newRow("unknown intent") << QStringList{"--export-jpeg", out, "--intent", "vivid", photos.first()} << 2 << "vivid";
+    // Orders: each fault named by its line or value, nothing written.
+    const QList<QPair<QByteArray, QString>> orders = {
+        {"p0.jpg,100x150,2\nmissing.jpg,100x150,1\n", "Line 2 of"},
+        {"p0.jpg,300x400,1\n", "does not fit the printable area"},
+        {"p0.jpg,100x150,0\n", "whole number from 1 to 10000: 0"},
+        {"p0.jpg,100x150,10001\n", "whole number from 1 to 10000: 10001"},
+        {"p0.jpg,100x150,1.5\n", "whole number from 1 to 10000: 1.5"},
+        {"p0.jpg 100x150 2\n", "is not PHOTO,WIDTHxHEIGHT,COUNT"},
+        {"p0.jpg,10by15,2\n", "the size must be WIDTHxHEIGHT"},
+        {"# nothing yet\n\n", "holds no prints"},
+    };
+    for (int i = 0; i < orders.size(); ++i) {
+        const QString csv = dir.filePath(QStringLiteral("order%1.csv").arg(i));
+        writeFile(csv, orders.at(i).first);
+        QTest::addRow("order: %s", orders.at(i).second.toUtf8().constData())
+            << QStringList{"--print-pdf", pdf, "--paper", "A4", "--unit", "mm", "--order", csv} << 2 << orders.at(i).second;
+    }
+    QTest::newRow("package without count") << QStringList{"--export-jpeg", out, "--package", "35x45", photos.first()}
+                                           << 2 << "SIZE:COUNT";
+    QTest::newRow("package of a missing photo")
+        << QStringList{"--export-jpeg", out, "--package", "35x45:2", dir.filePath("none.jpg")} << 2 << "none.jpg";
+    QTest::newRow("gutter below zero") << QStringList{"--export-jpeg", out, "--package", "35x45:2", "--gutter", "-1",
+                                                      photos.first()}
+                                       << 2 << "gutter";
+    QTest::newRow("order file missing") << QStringList{"--export-jpeg", out, "--order", dir.filePath("none.csv")} << 2
+                                        << "none.csv";
 }
 
 void TestCli::failures()
@@ -446,6 +477,72 @@ void TestCli::savedRowsAreReadFromThePhotos()
     r = velmora({"--export-jpeg", dir.filePath("turned"), "--photo-size", "100x140", photo});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QVERIFY(QFile::exists(dir.filePath("turned001.jpg")));
+}
+
+void TestCli::orders_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<PrintCounts>("counts");
+    // The photographs relative to the order's folder, names with spaces
+    // and commas, comments and blank lines.
+    const QString folder = dir.filePath(QStringLiteral("shop"));
+    QDir().mkpath(folder);
+    writePhoto(folder, QStringLiteral("wed, ding.jpg"), Qt::red);
+    writePhoto(folder, QStringLiteral("guest 1.jpg"), Qt::blue, 600, 900);
+    const QString csv = QDir(folder).filePath(QStringLiteral("order.csv"));
+    writeFile(csv, "# wedding\nwed, ding.jpg,100x150,5\n\nguest 1.jpg, 150x100 , 3\n");
+    const PrintCounts shop{{QDir(folder).filePath("wed, ding.jpg"), 5}, {QDir(folder).filePath("guest 1.jpg"), 3}};
+    // A4 without margins holds three 10x15 a sheet.
+    QTest::newRow("order on A4") << QStringList{"--paper", "A4", "--unit", "mm", "--borderless", "--order", csv} << 3
+                                 << shop;
+    // 3 x 3 passport photos on 110 x 140 mm with a 2 mm gutter, and on
+    // 4.3 x 5.4 in with 1 mm: 26 in 3 sheets.
+    QTest::newRow("package") << QStringList{"--paper", "110x140", "--unit", "mm", "--borderless", "--package",
+                                            "35x45:9", photos.at(1)}
+                             << 1 << PrintCounts{{photos.at(1), 9}};
+    QTest::newRow("package, inches, small gutter")
+        << QStringList{"--paper", "4.5x5.6", "--unit", "in", "--margins", "0.1", "--gutter", "0.04", "--package",
+                       "1.38x1.77:12,1.38x1.77:1", photos.at(2), photos.at(3)}
+        << 3 << PrintCounts{{photos.at(2), 13}, {photos.at(3), 13}};
+}
+
+void TestCli::orders()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, sheets);
+    QFETCH(PrintCounts, counts);
+    const QString project = dir.filePath(QStringLiteral("order.vm2"));
+    const QString pdf = dir.filePath(QStringLiteral("order.pdf"));
+    Run r = velmora(QStringList{"--save", project, "--print-pdf", pdf} + args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    r = velmora({"--list", project});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QJsonArray pages = QJsonDocument::fromJson(r.out.toUtf8()).object().value("pages").toArray();
+    QCOMPARE(pages.size(), sheets);
+    if (!pdfInfo(pdf, QStringLiteral("Pages")).isEmpty())
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), sheets);
+    QHash<QString, int> placed;
+    for (const QJsonValue &page : pages) {
+        const QJsonObject margins = page["margins"].toObject();
+        const QRect area(margins["left"].toInt(), margins["top"].toInt(),
+                         page["width"].toInt() - margins["left"].toInt() - margins["right"].toInt(),
+                         page["height"].toInt() - margins["top"].toInt() - margins["bottom"].toInt());
+        for (const QJsonValue &frame : page["frames"].toArray()) {
+            const QJsonObject rect = frame["rect"].toObject();
+            const QRect r(rect["x"].toInt(), rect["y"].toInt(), rect["width"].toInt(), rect["height"].toInt());
+            QVERIFY(area.contains(r));
+            ++placed[frame["file"].toString()];
+            // The photograph lies across a frame of the other shape, and
+            // its crop has the frame's shape.
+            const QJsonObject crop = frame["crop"].toObject();
+            const bool across = (frame["imageWidth"].toInt() > frame["imageHeight"].toInt()) != (r.width() > r.height());
+            QCOMPARE(frame["turned"].toBool(), across);
+            const double frameAspect = across ? double(r.height()) / r.width() : double(r.width()) / r.height();
+            QVERIFY(qAbs(crop["width"].toDouble() / crop["height"].toDouble() - frameAspect) < 0.01);
+        }
+    }
+    QCOMPARE(placed, counts);
 }
 
 void TestCli::listDamagedProject()

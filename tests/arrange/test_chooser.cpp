@@ -1,11 +1,17 @@
 #include "arrange/ChangeChoose.h"
 #include "arrange/Document.h"
 #include "formats/LayoutFile.h"
+#include "formats/LayoutCatalogue.h"
 #include "formats/LayoutView.h"
+#include "formats/OrderTab.h"
+#include "formats/ChooserTab.h"
 #include "formats/PageFormat.h"
 #include "formats/TabPageFormat.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,6 +103,41 @@ private slots:
         QVERIFY(!dialog.okButton()->isEnabled());
         dialog.tabWidget()->setCurrentIndex(0);
         QVERIFY(dialog.okButton()->isEnabled());
+    }
+
+    // The "Order" tab: counts typed per image, the live line, Ok only for
+    // an order that fits.
+    void orderTab()
+    {
+        const PageSetup setup;
+        TabPageFormat dialog(ChooserMode::Choose, values, setup);
+        dialog.offerOrder({QStringLiteral("/photos/a.jpg"), QStringLiteral("/photos/b.jpg")});
+        dialog.tabWidget()->setCurrentIndex(int(ChooserTab::Order));
+        OrderTab *order = dialog.orderTab();
+        QVERIFY(dialog.orderChosen());
+        QVERIFY(dialog.okButton()->isEnabled());
+        QSignalSpy changed(order, &OrderTab::orderChanged);
+        auto *count = qobject_cast<QSpinBox *>(order->table()->cellWidget(0, 2));
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("8"));
+        QVERIFY(!changed.isEmpty());
+        const Page paper = LayoutCatalogue::paperPage(setup);
+        const OrderPacker packer(paper.printableWidth(), paper.printableHeight());
+        const QVector<OrderPrint> prints{{"/photos/a.jpg", 10000, 15000, 8}, {"/photos/b.jpg", 10000, 15000, 1}};
+        const int sheets = packer.pack(prints).size();
+        QCOMPARE(order->summary(), QStringLiteral("%1 sheets, %2 % of the paper used")
+                                       .arg(sheets)
+                                       .arg(qRound(100 * packer.coverage(prints, sheets))));
+        QCOMPARE(order->sheets().size(), sheets);
+        // A size typed too large for the paper and a count of 0 leave
+        // nothing to print.
+        auto *size = qobject_cast<QComboBox *>(order->table()->cellWidget(1, 1));
+        size->lineEdit()->selectAll();
+        QTest::keyClicks(size->lineEdit(), QStringLiteral("300x400"));
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("0"));
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QVERIFY(order->prints().isEmpty());
     }
 
     // Left without store() (cancelled), the dialog hands nothing back and
