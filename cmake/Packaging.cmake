@@ -1,7 +1,8 @@
 # The Debian package: `cmake --build build --target package` writes
 # build/velmora_<version>_<arch>.deb. Its library dependencies come from
-# dpkg-shlibdeps; the image readers the program offers for TIFF and WebP are
-# plug-ins, which no linker sees, so they are named here.
+# dpkg-shlibdeps; the image readers the program offers for TIFF and WebP, and
+# for HEIF/HEIC, AVIF, JPEG XL and camera RAW, are plug-ins, which no linker
+# sees, so they are named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR Tarnwick)
@@ -18,5 +19,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt5-image-formats-plugins, liblcms2-2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt5-image-formats-plugins, kimageformat-plugins, liblcms2-2")
 include(CPack)

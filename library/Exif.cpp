@@ -1,5 +1,7 @@
 #include "library/Exif.h"
 
+#include "library/HeifExif.h"
+
 #include <QString>
 
 #include <cstring>
@@ -107,10 +109,11 @@ qint64 exifTiffOffset(const unsigned char *d, qint64 n)
     return -1;
 }
 
-int exifRead(const char *data, qint64 size, QDateTime &date)
+namespace {
+
+int walkExif(const unsigned char *d, qint64 size, qint64 header, QDateTime &date)
 {
-    const auto *d = reinterpret_cast<const unsigned char *>(data);
-    TiffWalk t(d, size, exifTiffOffset(d, size));
+    TiffWalk t(d, size, header);
     if (!t.readHeader())
         return 0;
 
@@ -167,6 +170,22 @@ int exifRead(const char *data, qint64 size, QDateTime &date)
         ++i;
     }
     return rotation;
+}
+
+} // namespace
+
+int exifRead(const char *data, qint64 size, QDateTime &date)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(data);
+    if (isIsoMediaFile(data, size)) {
+        // HEIF and AVIF decoders turn and mirror the picture by the
+        // container's own transforms; the EXIF orientation, which says the
+        // same, must not turn it a second time. Only the date is taken.
+        const QByteArray block = heifExif(data, size);
+        walkExif(reinterpret_cast<const unsigned char *>(block.constData()), block.size(), 0, date);
+        return 0;
+    }
+    return walkExif(d, size, exifTiffOffset(d, size), date);
 }
 
 int exifRead(const QByteArray &bytes, QDateTime &date)

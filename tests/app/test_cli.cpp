@@ -7,13 +7,17 @@
 #include "formats/LayoutFile.h"
 #include "library/ProfileReader.h"
 #include "tests/ColourPatches.h"
+#include "library/IconsModel.h"
 #include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
 
 #include <QImageReader>
+#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +45,9 @@ private Q_SLOTS:
     void dateStampFromFileDate();
     void savedProjectOutlivesItsPhotos();
     void savedRowsAreReadFromThePhotos();
+    void newerFormats_data();
+    void newerFormats();
+    void heicDateTaken();
     void listDamagedProject();
     void saveSyncsBeforeRename();
 
@@ -670,6 +677,76 @@ void TestCli::onlyTheChosenLayoutIsRead()
     for (const QString &name : {QStringLiteral("1-200x287 mm"), QStringLiteral("3-100x150 mm"), QStringLiteral("two.vly")})
         QVERIFY2(listed.contains(name), qPrintable(wrong.err));
     QVERIFY(!listed.contains(QStringLiteral("off.vly")));
+}
+
+void TestCli::newerFormats_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("HEIC") << QByteArray("heic");
+    QTest::newRow("AVIF") << QByteArray("avif");
+    QTest::newRow("JPEG XL") << QByteArray("jxl");
+}
+
+// A copy of a photograph in a format of the phones and the web is listed in
+// its folder beside the JPEG, and exports as the JPEG does.
+void TestCli::newerFormats()
+{
+    QFETCH(QByteArray, format);
+    if (!QImageWriter::supportedImageFormats().contains(format))
+        QSKIP("no image writer for this format here (Debian package kimageformat-plugins)");
+    const QString folder = dir.filePath(QStringLiteral("newer-") + QString::fromLatin1(format));
+    QDir().mkpath(folder);
+    const QImage picture = testPicture(600, 400, QColor(40, 120, 200), TopBand | CentreSquare);
+    const QString jpeg = saveTestJpeg(picture, QDir(folder).filePath(QStringLiteral("photo.jpg")), 95);
+    const QString copy = QDir(folder).filePath(QStringLiteral("photo.") + QString::fromLatin1(format));
+    QImageWriter writer(copy, format);
+    writer.setQuality(95);
+    QVERIFY2(writer.write(picture), qPrintable(writer.errorString()));
+
+    IconsModel model(ImageListRole::Folder);
+    model.setDirPath(folder);
+    QCOMPARE(model.itemCount(), 2);
+    QVERIFY(model.indexOfFileName(copy) >= 0);
+
+    const QStringList options{QStringLiteral("--paper"), QStringLiteral("A6"), QStringLiteral("--photo-size"),
+                              QStringLiteral("90x130"), QStringLiteral("--unit"), QStringLiteral("mm")};
+    Run r = velmora(QStringList{QStringLiteral("--export-jpeg"), QDir(folder).filePath(QStringLiteral("copy"))}
+                    + options + QStringList(copy));
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    r = velmora(QStringList{QStringLiteral("--export-jpeg"), QDir(folder).filePath(QStringLiteral("jpeg"))} + options
+                + QStringList(jpeg));
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QImage fromCopy(QDir(folder).filePath(QStringLiteral("copy001.jpg")));
+    const QImage fromJpeg(QDir(folder).filePath(QStringLiteral("jpeg001.jpg")));
+    QVERIFY(!fromCopy.isNull() && fromCopy.size() == fromJpeg.size());
+    const double difference = meanDifference(fromCopy, fromJpeg);
+    QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
+}
+
+// A HEIC made from a JPEG whose EXIF block says it was taken on a day and is
+// to be turned: the date is the row's, and the picture is shown as the
+// decoder gives it, never turned a second time by the EXIF orientation.
+void TestCli::heicDateTaken()
+{
+    const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
+    if (encoder.isEmpty() || !QImageReader::supportedImageFormats().contains("heic"))
+        QSKIP("heif-enc (Debian package libheif-examples) or the HEIF reader is missing");
+    const QString jpeg = dir.filePath(QStringLiteral("dated.jpg"));
+    QVERIFY(writeFile(jpeg, makeJpeg(600, 400, makeTiff(true, {orientationEntry(6)},
+                                                                {dateEntry(0x9003, "2021:07:14 18:30:05")}))));
+    const QString heic = dir.filePath(QStringLiteral("dated.heic"));
+    QCOMPARE(QProcess::execute(encoder, {QStringLiteral("-o"), heic, jpeg}), 0);
+    const QSize decoded = QImageReader(heic).size();
+    QVERIFY(decoded.isValid());
+    const QString project = dir.filePath(QStringLiteral("dated.vm2"));
+    Run r = velmora({"--save", project, "--paper", "A4", "--unit", "mm", "--photo-size", "100x140", heic});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    r = velmora({"--list", project});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QJsonObject row = QJsonDocument::fromJson(r.out.toUtf8()).object().value("images").toArray().first().toObject();
+    QCOMPARE(row.value("shotTime").toString(), QStringLiteral("2021-07-14T18:30:05"));
+    QCOMPARE(row.value("rotation").toInt(), 0);
+    QCOMPARE(QSize(row.value("width").toInt(), row.value("height").toInt()), decoded);
 }
 
 QTEST_MAIN(TestCli)
