@@ -11,6 +11,7 @@
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
 #include "library/ImageSource.h"
+#include "platform/Outcome.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -22,6 +23,9 @@
 #include <cstdio>
 
 namespace {
+
+const char *const UnreadImage = QT_TRANSLATE_NOOP("QObject", "A photograph cannot be read, so no pages were made.");
+const char *const UnreadLogo = QT_TRANSLATE_NOOP("QObject", "The logo picture cannot be read, so no pages were made.");
 
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
@@ -383,7 +387,7 @@ bool CommandLine::configureOverlays(UserSettings &st)
     if (problem.isEmpty() && decodeImage(ImageSource().bytes(m_logo)).isNull())
         problem = QObject::tr("The file is not an image");
     if (!problem.isEmpty())
-        return fail(QObject::tr("Cannot read file %1:\n%2.").arg(m_logo, problem));
+        return fail(Outcome::failure(UnreadLogo, problem).readMessage(m_logo));
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
@@ -527,7 +531,7 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
         const QFileInfo info(path);
         const QString problem = imageFileProblem(info);
         if (!problem.isEmpty())
-            return fail(QObject::tr("Cannot read file %1:\n%2.").arg(path, problem));
+            return fail(Outcome::failure(UnreadImage, problem).readMessage(path));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
@@ -546,7 +550,7 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     for (const Page &page : document.pages)
         for (const PhotoFrame &f : page.frames) {
             if (!f.isEmpty() && f.preview.isNull())
-                return fail(QObject::tr("Cannot read file %1:\n%2.").arg(f.fileName, QObject::tr("The image cannot be decoded")));
+                return fail(Outcome::failure(UnreadImage, QObject::tr("The image cannot be decoded")).readMessage(f.fileName));
             // A damaged photograph is printed as far as it goes, and named.
             if (f.fault == DecodeFault::Damaged)
                 warn(QStringLiteral("%1: %2.").arg(f.fileName, faultText(f.fault, QSize())));

@@ -78,13 +78,12 @@ void writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &values, c
         status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
         if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
             break;
-        QString error;
-        if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
-                                   arrange.renderOptions()))
+        const Outcome written =
+            JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, arrange.renderOptions());
+        if (written)
             continue;
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), QObject::tr("Cannot write file %1:\n%2.").arg(file, error),
-                             QMessageBox::Ok);
+        QMessageBox::warning(window, Program::name(), written.writeMessage(file), QMessageBox::Ok);
         status(QString());
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (JpegExport::stopsOnFailure(values.exportMode))
@@ -101,17 +100,15 @@ void writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
     const BufferReuse reuse;
     OutputProgress progress(window, indexes.size());
     const QString file = st.exports.pdfName;
-    QString error;
-    const bool written = PdfExport::write(
+    const Outcome written = PdfExport::write(
         file, arrange.document().pages, indexes, st.page.pageSetup, arrange.renderOptions(),
         [&](int done, int all, int index) {
             status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));
             return progress.step(done, QObject::tr("Writing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
-        },
-        &error);
+        });
     if (!written) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), error, QMessageBox::Ok);
+        QMessageBox::warning(window, Program::name(), written.text(), QMessageBox::Ok);
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
 }

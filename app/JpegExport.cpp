@@ -1,5 +1,6 @@
 #include "app/JpegExport.h"
 
+#include "app/AppLog.h"
 #include "app/JpegRowEncoder.h"
 
 #include "arrange/FrameImages.h"
@@ -14,6 +15,10 @@
 #include <cmath>
 
 namespace {
+
+const char *const Unmade = QT_TRANSLATE_NOOP("QObject", "The page cannot be made into a JPEG image.");
+const char *const Unwritten =
+    QT_TRANSLATE_NOOP("QObject", "The page could not be exported as a JPEG file; a file that was there is unchanged.");
 
 // The white page image at the export's density.
 QImage blankImage(const Page &page)
@@ -97,7 +102,7 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     return image;
 }
 
-bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options)
+Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const RenderOptions &options)
 {
     // The page is drawn a band of rows at a time into one of two band
     // images, and each band is compressed on another thread while the next
@@ -105,18 +110,12 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
     // frames they cross, whatever the paper's size.
     const QSize size = imageSize(page);
     const QString problem = sizeProblem(size);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return false;
-    }
+    if (!problem.isEmpty())
+        return Outcome::failure(Unmade, problem);
     const int rows = bandRows(size);
     QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
-    if (size.isEmpty() || bands[0].isNull() || bands[1].isNull()) {
-        if (error)
-            *error = QObject::tr("Not enough memory for the page image");
-        return false;
-    }
+    if (size.isEmpty() || bands[0].isNull() || bands[1].isNull())
+        return Outcome::failure(Unmade, QObject::tr("Not enough memory for the page image"));
     JpegRowEncoder encoder(size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
     PageBands drawer(page, printableArea(page), options);
     for (int top = 0, k = 0; top < size.height(); top += rows, ++k) {
@@ -125,7 +124,7 @@ bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error,
         drawer.draw(band, top);
         encoder.append(band);
     }
-    return encoder.finish(jpeg, error);
+    return encoder.finish(jpeg);
 }
 
 int bandRows(const QSize &size)
@@ -137,26 +136,20 @@ int bandRows(const QSize &size)
     return qMax(1, qMin(rows, size.height()));
 }
 
-bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options)
+Outcome exportPage(const Page &page, const QString &file, int quality, const RenderOptions &options)
 {
     QSaveFile out(file);
-    QString reason;
     QByteArray jpeg;
+    Outcome outcome;
     // Unbuffered, a write that fails (a full disk) fails at once with the
     // system's reason instead of in the flush on commit.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        reason = out.errorString();
-    else if (!encodePage(page, quality, &jpeg, &reason, options))
+        outcome = Outcome::failure(Unwritten, out.errorString());
+    else if (!(outcome = encodePage(page, quality, &jpeg, options)))
         ; // the reason is set
-    else if (!writeAll(out, jpeg))
-        reason = out.errorString();
-    else if (!out.commit())
-        reason = out.errorString();
-    if (reason.isEmpty())
-        return true;
-    if (error)
-        *error = reason;
-    return false;
+    else if (!writeAll(out, jpeg) || !out.commit())
+        outcome = Outcome::failure(Unwritten, out.errorString());
+    return outcome.told(Unwritten).logged(lcApp(), "write", file);
 }
 
 QList<int> pageNumbers(ExportMode mode, int n, int currentPage, const QList<int> &selectedRows, int from, int to)

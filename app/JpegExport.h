@@ -2,6 +2,7 @@
 
 #include "app/ExportValues.h"
 #include "arrange/RenderOptions.h"
+#include "platform/Outcome.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -51,18 +52,18 @@ QRectF printableArea(const Page &page);
 // The image of `page`, white where nothing is drawn.
 QImage pageImage(const Page &page, const RenderOptions &options = RenderOptions());
 
-// Draws `page` and compresses it as a JPEG file's bytes at `quality`; on
-// failure `error` gets the reason and the function returns false. The page
-// is drawn in bands of bandRows() rows, each compressed and reused as soon
-// as it is finished; the bytes are those of pageImage() written whole.
-bool encodePage(const Page &page, int quality, QByteArray *jpeg, QString *error, const RenderOptions &options = RenderOptions());
+// Draws `page` and compresses it as a JPEG file's bytes at `quality`; a
+// failure carries the reason (a page too large, no memory). The page is
+// drawn in bands of bandRows() rows, each compressed and reused as soon as
+// it is finished; the bytes are those of pageImage() written whole.
+Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const RenderOptions &options = RenderOptions());
 // The rows of a band for a page image of `size`.
 int bandRows(const QSize &size);
 
 // Draws `page` and writes it to `file` at `quality`. An existing file is
-// replaced only once the new one is complete. On failure `error` gets the
-// reason and the function returns false.
-bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options = RenderOptions());
+// replaced only once the new one is complete. A failure (logged) carries the
+// reason, the system's where it is one ("No space left on device").
+Outcome exportPage(const Page &page, const QString &file, int quality, const RenderOptions &options = RenderOptions());
 
 // The 1-based page numbers to write in `mode`. No current page (-1) in
 // mode 1 and a range running backwards give none; numbers are kept within

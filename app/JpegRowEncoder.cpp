@@ -109,7 +109,7 @@ void JpegRowEncoder::waitUntilPending(int bands)
     m_changed.wait(lock, [&] { return m_cancelled || int(m_bands.size()) <= bands; });
 }
 
-bool JpegRowEncoder::finish(QByteArray *jpeg, QString *error)
+Outcome JpegRowEncoder::finish(QByteArray *jpeg)
 {
     bool complete = true;
     {
@@ -125,14 +125,12 @@ bool JpegRowEncoder::finish(QByteArray *jpeg, QString *error)
         m_worker.join();
     if (!complete && m_error.isEmpty())
         m_error = QObject::tr("The page image was not complete");
-    if (!m_error.isEmpty()) {
-        if (error)
-            *error = m_error;
-        return false;
-    }
+    if (!m_error.isEmpty())
+        return Outcome::failure(QT_TRANSLATE_NOOP("QObject", "The page could not be compressed as a JPEG image."),
+                                m_error);
     if (jpeg)
         *jpeg = m_result;
-    return true;
+    return Outcome();
 }
 
 void JpegRowEncoder::run()

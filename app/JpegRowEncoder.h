@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Outcome.h"
+
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -35,8 +37,8 @@ public:
     // waiting or being compressed.
     void waitUntilPending(int bands);
     // Waits for the encoding (every row must have been handed over) and
-    // gives the file's bytes; false with `error` set when encoding failed.
-    bool finish(QByteArray *jpeg, QString *error);
+    // gives the file's bytes; a failure carries the encoder's reason.
+    Outcome finish(QByteArray *jpeg);
 
 private:
     void run();

@@ -11,9 +11,8 @@ QString PdfExport::fileName(const QString &chosen)
     return chosen + QStringLiteral(".pdf");
 }
 
-bool PdfExport::write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
-                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
-                      QString *error)
+Outcome PdfExport::write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+                         const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress)
 {
     // The print code writes the PDF beside the file and puts it in place
     // only once it is complete.
@@ -22,11 +21,5 @@ bool PdfExport::write(const QString &file, const QVector<Page> &pages, const QLi
     printer.setOutputFileName(file);
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(indexes, 1, true, 1));
-    const PrintJob::Result result = PrintJob::print(printer, pages, jobs, progress, options);
-    if (result.failed) {
-        if (error)
-            *error = result.error;
-        return false;
-    }
-    return true;
+    return PrintJob::print(printer, pages, jobs, progress, options).outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PrintJob.h"
+#include "platform/Outcome.h"
 
 #include <QList>
 #include <QString>
@@ -19,11 +20,10 @@ public:
     // ending.
     static QString fileName(const QString &chosen);
 
-    // Writes pages `indexes` of `pages`, in that order. False with `error`
-    // (a message for the user) when the file cannot be written; an existing
-    // file of that name is then left as it was, as it is after a cancel
-    // through `progress` (which returns true).
-    static bool write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
-                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
-                      QString *error);
+    // Writes pages `indexes` of `pages`, in that order. A failure (logged)
+    // says the file could not be written, with the file and the reason as
+    // its detail; an existing file of that name is then left as it was, as
+    // it is after a cancel through `progress` (which counts as success).
+    static Outcome write(const QString &file, const QVector<Page> &pages, const QList<int> &indexes,
+                         const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress);
 };

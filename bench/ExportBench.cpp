@@ -176,9 +176,8 @@ static int runExport(const QStringList &arguments)
     QElapsedTimer timer;
     timer.start();
     const long faults = minorFaults();
-    QString error;
-    if (!JpegExport::exportPage(page, file, 80, &error)) {
-        std::fprintf(stderr, "export: %s\n", qPrintable(error));
+    if (const Outcome written = JpegExport::exportPage(page, file, 80); !written) {
+        std::fprintf(stderr, "export: %s\n", qPrintable(written.writeMessage(file)));
         return 1;
     }
     const qint64 ms = timer.elapsed();
@@ -196,7 +195,7 @@ static int runExport(const QStringList &arguments)
         JpegRowEncoder encoder(image.size(), 80, image.dotsPerMeterX(), image.dotsPerMeterY());
         encoder.append(image);
         QByteArray jpeg;
-        encoder.finish(&jpeg, nullptr);
+        static_cast<void>(encoder.finish(&jpeg));
         const qint64 encode = timer.elapsed();
         std::fprintf(stderr,
                      "stages: decode %lld ms (one after another), page image (decode on workers, clear, draw) "

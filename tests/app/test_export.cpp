@@ -173,8 +173,8 @@ void TestExport::encoderMatchesImageWriter()
         f.autoCrop(true);
     }
     QByteArray streamed;
-    QString error;
-    QVERIFY2(JpegExport::encodePage(page, 80, &streamed, &error), qPrintable(error));
+    const Outcome encoded = JpegExport::encodePage(page, 80, &streamed);
+    QVERIFY2(encoded, qPrintable(encoded.detail()));
     // Frames that meet do not hold their photographs together: a row's
     // are let go before the bands take the next row's.
     if (!overlapping && !bottomUp) {
@@ -230,16 +230,13 @@ void TestExport::writesFiles()
     arrangeDocument(doc, dir.path(), 2, a4Layout(1, 1));
     const QString base = JpegExport::baseName(dir.filePath(QStringLiteral("Holiday.JPEG")));
     for (int p = 1; p <= doc.pages.size(); ++p) {
-        QString error;
-        QVERIFY(JpegExport::exportPage(doc.pages.at(p - 1), JpegExport::fileName(base, p), 80, &error));
-        QVERIFY(error.isEmpty());
+        QVERIFY(JpegExport::exportPage(doc.pages.at(p - 1), JpegExport::fileName(base, p), 80));
     }
     QImageReader reader(dir.filePath(QStringLiteral("Holiday002.jpg")));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
     QCOMPARE(reader.size(), QSize(7000, 9900));
     // Written again: replaced without asking.
-    QString error;
-    QVERIFY(JpegExport::exportPage(doc.pages.at(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10, &error));
+    QVERIFY(JpegExport::exportPage(doc.pages.at(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Holiday002.jpg"))).size()
             < QFileInfo(dir.filePath(QStringLiteral("Holiday001.jpg"))).size());
 }
@@ -248,10 +245,10 @@ void TestExport::unwritableFolder()
 {
     Document doc;
     arrangeDocument(doc, dir.path(), 1, a4Layout(2, 2));
-    QString error;
     const QString file = dir.filePath(QStringLiteral("missing/folder/Page001.jpg"));
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 80, &error));
-    QVERIFY(!error.isEmpty());
+    const Outcome written = JpegExport::exportPage(doc.pages.first(), file, 80);
+    QVERIFY(!written);
+    QVERIFY(!written.detail().isEmpty());
     QVERIFY(!QFile::exists(file));
 }
 
@@ -266,9 +263,9 @@ void TestExport::failedWriteKeepsOldFile()
     Page huge;
     huge.width = 2000000000;
     huge.height = 2000000000;
-    QString error;
-    QVERIFY(!JpegExport::exportPage(huge, file, 80, &error));
-    QVERIFY(!error.isEmpty());
+    const Outcome written = JpegExport::exportPage(huge, file, 80);
+    QVERIFY(!written);
+    QVERIFY(!written.detail().isEmpty());
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
 }
@@ -328,8 +325,8 @@ void TestExport::density()
     Document doc;
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
     const QString file = dir.filePath(QStringLiteral("density.jpg"));
-    QString error;
-    QVERIFY2(JpegExport::exportPage(doc.pages.first(), file, 80, &error), qPrintable(error));
+    const Outcome written = JpegExport::exportPage(doc.pages.first(), file, 80);
+    QVERIFY2(written, qPrintable(written.detail()));
     const QByteArray jpeg = readFile(file);
     QVERIFY(jpeg.mid(6, 5) == QByteArray("JFIF\0", 5));
     QCOMPARE(int(uchar(jpeg.at(13))), 1); // dots an inch
@@ -350,9 +347,9 @@ void TestExport::fullDisk()
     arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
     const QString file = disk.filePath(QStringLiteral("Page001.jpg"));
     QVERIFY(writeFile(file, "old"));
-    QString error;
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 95, &error));
-    QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
+    const Outcome written = JpegExport::exportPage(doc.pages.first(), file, 95);
+    QVERIFY(!written);
+    QVERIFY2(written.detail().contains(QLatin1String("No space left on device")), qPrintable(written.detail()));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
 }

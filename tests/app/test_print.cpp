@@ -361,7 +361,7 @@ void TestPrint::cancel()
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
-    QVERIFY(!r.failed);
+    QVERIFY(r.outcome);
     QCOMPARE(r.pagesPrinted, 0);
     QCOMPARE(r.jobsSent, 0);
     QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
@@ -450,9 +450,9 @@ void TestPrint::fullDiskKeepsOldPdf()
     QVERIFY(writeFile(printer.outputFileName(), "old"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}});
-    QVERIFY(r.failed);
+    QVERIFY(!r.outcome);
     QCOMPARE(r.jobsSent, 0);
-    QVERIFY2(r.error.contains(QLatin1String("No space left on device")), qPrintable(r.error));
+    QVERIFY2(r.outcome.detail().contains(QLatin1String("No space left on device")), qPrintable(r.outcome.detail()));
     QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
 }
@@ -531,7 +531,7 @@ void TestPrint::cupsDialogPageRanges()
     QVERIFY(PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges")).isEmpty());
     const PrintJob::Result r =
         PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
-    QVERIFY2(!r.failed, qPrintable(r.error));
+    QVERIFY2(r.outcome, qPrintable(r.outcome.text()));
     QCOMPARE(r.jobsSent, 1);
 }
 

@@ -245,7 +245,7 @@ private Q_SLOTS:
         editor.undo();
         QVERIFY(!editor.isModified());
         LayoutFile file;
-        QCOMPARE(LayoutFile::read(path, file), QString());
+        QVERIFY(LayoutFile::read(path, file));
         QCOMPARE(QSize(file.paperWidth, file.paperHeight), QSize(21000, 29700));
         QCOMPARE(file.frames, QVector<QRect>({QRect(9999, 500, 8888, 10000), QRect(500, 7777, 8888, 10000)}));
 
@@ -361,7 +361,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QString path = documents() + "refused.vly";
         if (bytes.isEmpty()) {
-            QCOMPARE(LayoutFile::write(path, paper, 21000, 29700, {QRectF(500, 500, 900, 900)}), QString());
+            QVERIFY(LayoutFile::write(path, paper, 21000, 29700, {QRectF(500, 500, 900, 900)}));
         } else {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -392,9 +392,8 @@ private Q_SLOTS:
         QFETCH(int, orientation);
         QFETCH(bool, offered);
         QVERIFY(QDir().mkpath(documents() + "A4"));
-        QCOMPARE(LayoutFile::write(documents() + "A4/offer.vly", PaperCatalogue::paperName(PageSetup()), 21000, 29700,
-                                   {QRectF(500, 500, 4000, 28700)}),
-                 QString());
+        QVERIFY(LayoutFile::write(documents() + "A4/offer.vly", PaperCatalogue::paperName(PageSetup()), 21000, 29700,
+                                   {QRectF(500, 500, 4000, 28700)}));
 
         PageSetup d;
         d.paperSize = paper;
@@ -443,14 +442,13 @@ private Q_SLOTS:
     void refusedSaveKeepsTheOldFile()
     {
         const QString path = documents() + "old.vly";
-        QCOMPARE(LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000)}), QString());
+        QVERIFY(LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000)}));
         QFile before(path);
         QVERIFY(before.open(QIODevice::ReadOnly));
         const QByteArray bytes = before.readAll();
         before.close();
-        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000), QRectF(20000, 0, 2000, 10)})
-                     .isEmpty());
-        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 0, 1000)}).isEmpty());
+        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 1000, 1000), QRectF(20000, 0, 2000, 10)}));
+        QVERIFY(!LayoutFile::write(path, "A4", 21000, 29700, {QRectF(500, 500, 0, 1000)}));
         QFile after(path);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), bytes);

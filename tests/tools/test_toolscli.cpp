@@ -122,7 +122,9 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY(r.page.isNull());
         QVERIFY(r.err.contains(logo));
-        QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 1); // "Cannot read file ...:" and the reason
+        QVERIFY2(r.err.startsWith(QLatin1String("The logo picture cannot be read")), qPrintable(r.err));
+        // The sentence, a blank line, "Cannot read file ...:" and the reason.
+        QCOMPARE(r.err.trimmed().count(QLatin1Char('\n')), 3);
     }
 };
 
