@@ -28,18 +28,28 @@ QString Outcome::text() const
     return m_detail.isEmpty() ? sentence() : sentence() + QStringLiteral("\n\n") + m_detail;
 }
 
+namespace {
+
+// The sentence, then the file message with the detail, whose own full stop
+// (as in "Stream Error 10.") is not doubled.
+QString fileMessage(const QString &sentence, const char *message, const QString &path, QString detail)
+{
+    if (detail.endsWith(QLatin1Char('.')))
+        detail.chop(1);
+    return sentence + QStringLiteral("\n\n")
+           + QCoreApplication::translate("QObject", message).arg(QDir::toNativeSeparators(path), detail);
+}
+
+} // namespace
+
 QString Outcome::readMessage(const QString &path) const
 {
-    return sentence() + QStringLiteral("\n\n")
-           + QCoreApplication::translate("QObject", "Cannot read file %1:\n%2.")
-                 .arg(QDir::toNativeSeparators(path), m_detail);
+    return fileMessage(sentence(), "Cannot read file %1:\n%2.", path, m_detail);
 }
 
 QString Outcome::writeMessage(const QString &path) const
 {
-    return sentence() + QStringLiteral("\n\n")
-           + QCoreApplication::translate("QObject", "Cannot write file %1:\n%2.")
-                 .arg(QDir::toNativeSeparators(path), m_detail);
+    return fileMessage(sentence(), "Cannot write file %1:\n%2.", path, m_detail);
 }
 
 const Outcome &Outcome::logged(const QLoggingCategory &category, const char *action, const QString &path) const
