@@ -108,19 +108,20 @@ bool CommandLine::projectInput() const
     return m_images.size() == 1 && Shell::isProjectPath(m_images.first());
 }
 
-QString CommandLine::imageFileProblem(const QFileInfo &info)
+Outcome CommandLine::checkImageFile(const QFileInfo &info)
 {
     // A pipe or a device could be read for ever, a folder not at all.
     if (!info.isFile())
-        return info.exists() && !info.isDir() ? QObject::tr("Not a regular file") : missingReason(info);
+        return Outcome::failure(UnreadImage, info.exists() && !info.isDir() ? QObject::tr("Not a regular file")
+                                                                              : missingReason(info));
     QImageReader reader(info.filePath());
     if (!reader.canRead())
-        return reader.errorString();
+        return Outcome::failure(UnreadImage, reader.errorString());
     // The header tells the size before a pixel is read.
     const QSize size = reader.size();
     if (qint64(size.width()) * size.height() > MaxImagePixels)
-        return faultText(DecodeFault::TooLarge, size);
-    return QString();
+        return Outcome::failure(UnreadImage, faultText(DecodeFault::TooLarge, size));
+    return Outcome();
 }
 
 bool CommandLine::fail(const QString &message)
@@ -383,11 +384,11 @@ bool CommandLine::configureOverlays(UserSettings &st)
     if (m_logo.isEmpty())
         return true;
     const QFileInfo info(m_logo);
-    QString problem = imageFileProblem(info);
-    if (problem.isEmpty() && decodeImage(ImageSource().bytes(m_logo)).isNull())
-        problem = QObject::tr("The file is not an image");
-    if (!problem.isEmpty())
-        return fail(Outcome::failure(UnreadLogo, problem).readMessage(m_logo));
+    Outcome read = checkImageFile(info).told(UnreadLogo);
+    if (read && decodeImage(ImageSource().bytes(m_logo)).isNull())
+        read = Outcome::failure(UnreadLogo, QObject::tr("The file is not an image"));
+    if (!read)
+        return fail(read.readMessage(m_logo));
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
@@ -529,9 +530,8 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     QVector<IconItem> items;
     for (const QString &path : m_images) {
         const QFileInfo info(path);
-        const QString problem = imageFileProblem(info);
-        if (!problem.isEmpty())
-            return fail(Outcome::failure(UnreadImage, problem).readMessage(path));
+        if (const Outcome read = checkImageFile(info); !read)
+            return fail(read.readMessage(path));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);

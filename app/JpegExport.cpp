@@ -74,23 +74,24 @@ QRectF printableArea(const Page &page)
                   double(page.printableWidth()) / PixelSize, double(page.printableHeight()) / PixelSize);
 }
 
-QString sizeProblem(const QSize &size)
+Outcome checkSize(const QSize &size)
 {
     if (size.width() <= 0 || size.height() <= 0)
-        return QObject::tr("The page has no area");
+        return Outcome::failure(Unmade, QObject::tr("The page has no area"));
     if (size.width() > MaxSide || size.height() > MaxSide)
-        return QObject::tr("The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side")
-            .arg(size.width())
-            .arg(size.height())
-            .arg(MaxSide);
-    return QString();
+        return Outcome::failure(
+            Unmade, QObject::tr("The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(MaxSide));
+    return Outcome();
 }
 
 QImage pageImage(const Page &page, const RenderOptions &options)
 {
     // The photographs are decoded and turned on worker threads while the
     // page image is made and cleared.
-    if (!sizeProblem(imageSize(page)).isEmpty() || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
+    if (!checkSize(imageSize(page)) || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
         return QImage();
     FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, 1.0 / PixelSize);
     QImage image = blankImage(page);
@@ -109,9 +110,8 @@ Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const Render
     // is drawn: the memory is that of two bands and the photographs of the
     // frames they cross, whatever the paper's size.
     const QSize size = imageSize(page);
-    const QString problem = sizeProblem(size);
-    if (!problem.isEmpty())
-        return Outcome::failure(Unmade, problem);
+    if (Outcome fits = checkSize(size); !fits)
+        return fits;
     const int rows = bandRows(size);
     QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
     if (size.isEmpty() || bands[0].isNull() || bands[1].isNull())

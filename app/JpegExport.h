@@ -43,9 +43,9 @@ int digitsFor(int lastNumber);
 
 // Pixel size of the image of `page`: the paper divided by the pixel size.
 QSize imageSize(const Page &page);
-// Why a page image of `size` cannot be written (empty when it can): no
-// area, or a side beyond MaxSide. Checked before anything is made.
-QString sizeProblem(const QSize &size);
+// Whether a page image of `size` can be written; a failure says why not (no
+// area, or a side beyond MaxSide). Checked before anything is made.
+Outcome checkSize(const QSize &size);
 // Where the printable part of `page` lies in its image.
 QRectF printableArea(const Page &page);
 
