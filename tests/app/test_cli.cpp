@@ -382,8 +382,8 @@ void TestCli::savedRowsAreReadFromThePhotos()
     QCOMPARE(row.value("uses").toInt(), 1);
     QCOMPARE(row.value("shotTime").toString(), QStringLiteral("2019-06-24T09:41:07"));
     ProjectContents contents;
-    QString error;
-    QVERIFY2(ProjectFile::read(project, contents, error, 0), qPrintable(error));
+    const Outcome read = ProjectFile::read(project, contents, 0);
+    QVERIFY2(read, qPrintable(read.detail()));
     QCOMPARE(int(contents.rows.first().state), int(IconItem::State::Decoded));
 
     r = velmora({"--export-jpeg", dir.filePath("turned"), "--photo-size", "100x140", photo});
