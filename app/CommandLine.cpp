@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,8 @@ const char *const UnreadLogo = QT_TRANSLATE_NOOP("QObject", "The logo picture ca
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
                                     "margins",     "photo-size", "layout", "quality", "logo",  "save"};
 const char *const switchOptions[] = {"landscape",  "borderless", "fit",  "help", "help-all", "version",
-                                     "no-credit", "stamp-date", "stamp-file-name", "list", "cut-guides"};
+                                     "no-credit", "stamp-date", "stamp-file-name", "list", "cut-guides",
+                                     "empty-pages"};
 
 bool isOption(const QString &arg)
 {
@@ -189,12 +191,14 @@ void CommandLine::parse(const QStringList &args)
     const QCommandLineOption guidesOption(
         QStringLiteral("cut-guides"),
         QObject::tr("Draw trim marks beside the photographs, continuing their edges, for cutting the prints."));
+    const QCommandLineOption emptyOption(QStringLiteral("empty-pages"),
+                                         QObject::tr("Write and print pages without photographs as well."));
     const QCommandLineOption logoOption(QStringLiteral("logo"),
                                         QObject::tr("Print the picture FILE (PNG or JPEG) on every photograph."),
                                         QStringLiteral("FILE"));
     parser.addOptions({exportOption, pdfOption, printOption, copiesOption, paperOption, unitOption, landscapeOption, borderlessOption,
                        marginsOption, sizeOption, layoutOption, fitOption, qualityOption, noCreditOption,
-                       stampDateOption, stampNameOption, logoOption, guidesOption});
+                       stampDateOption, stampNameOption, logoOption, guidesOption, emptyOption});
     const QCommandLineOption saveOption(QStringLiteral("save"),
                                         QObject::tr("Save the pages as the project FILE, with copies of the images inside."),
                                         QStringLiteral("FILE"));
@@ -254,6 +258,7 @@ void CommandLine::parse(const QStringList &args)
     m_fit = parser.isSet(fitOption);
     m_noCredit = parser.isSet(noCreditOption);
     m_cutGuides = parser.isSet(guidesOption);
+    m_emptyPages = parser.isSet(emptyOption);
     m_stampDate = parser.isSet(stampDateOption);
     m_stampFileName = parser.isSet(stampNameOption);
     m_logo = parser.value(logoOption);
@@ -547,13 +552,29 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     engine.setOptions(options);
     engine.arrangeAll(items);
     m_rows = rowsAsRead(items, document.pages);
+    return photographsReadable(document);
+}
+
+bool CommandLine::photographsReadable(const Document &document)
+{
+    // Every photograph that cannot be read is named, each once; a damaged
+    // one is printed as far as it goes, and named too.
+    QSet<QString> named;
+    QString unreadable;
     for (const Page &page : document.pages)
         for (const PhotoFrame &f : page.frames) {
-            if (!f.isEmpty() && f.preview.isNull())
-                return fail(Outcome::failure(UnreadImage, QObject::tr("The image cannot be decoded")).readMessage(f.fileName));
-            // A damaged photograph is printed as far as it goes, and named.
-            if (f.fault == DecodeFault::Damaged)
-                warn(QStringLiteral("%1: %2.").arg(f.fileName, faultText(f.fault, QSize())));
+            if (f.isEmpty() || (!f.preview.isNull() && !isDamage(f.fault)) || named.contains(f.fileName))
+                continue;
+            named.insert(f.fileName);
+            const QString reason = faultText(f.fault, QSize(f.imageWidth, f.imageHeight));
+            if (!f.preview.isNull()) {
+                warn(QStringLiteral("%1: %2.").arg(f.fileName, reason));
+                continue;
+            }
+            if (!unreadable.isEmpty())
+                warn(unreadable);
+            unreadable = Outcome::failure(UnreadImage, reason.isEmpty() ? QObject::tr("The image cannot be decoded") : reason)
+                             .readMessage(f.fileName);
         }
-    return true;
+    return unreadable.isEmpty() || fail(unreadable);
 }

@@ -34,7 +34,9 @@ struct Page;
 // file name and a logo on every photograph (at their default place and
 // size); --no-credit leaves the credit line off; --cut-guides adds trim
 // marks beside the photographs. A photograph that will print below 150 ppi
-// is named in a warning on standard error (the run still succeeds).
+// is named in a warning on standard error (the run still succeeds); one
+// that cannot be read at all is named and the run fails. Pages without a
+// photograph are left out unless --empty-pages asks for them.
 //
 // The images are laid out as the arrange command lays them ("Add Images") on
 // the stored page setup and layout, changed by the options; nothing is
@@ -75,6 +77,9 @@ public:
     // Reads the project given as input, makes its page setup the one in
     // force and its pages (and copies) the document's; false with error().
     bool openProject(UserSettings &state, Document &document);
+    // False when a photograph of the pages cannot be read: each is named on
+    // standard error, the last as the failure.
+    bool photographsReadable(const Document &document);
 
     // The whole run without a window, on the user's stored settings:
     // parses `args`, then prints the help or version, or configures,
@@ -101,6 +106,9 @@ private:
     // False with error() when an output file lies in a missing folder or
     // names something other than a plain file (a pipe, a folder, a device).
     bool outputsReachable();
+    // The indices of the pages that go out: those holding a photograph, or
+    // every page with --empty-pages.
+    QList<int> outputPages(const Document &document) const;
     bool exportPages(const Document &document, int quality, const RenderOptions &options);
     bool printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options);
     bool printOn(const Document &document, const PageSetup &setup, int jobMax, const RenderOptions &options);
@@ -129,6 +137,7 @@ private:
     bool m_fit = false;
     bool m_noCredit = false;
     bool m_cutGuides = false;
+    bool m_emptyPages = false;
     bool m_stampDate = false;
     bool m_stampFileName = false;
     QString m_logo;

@@ -34,12 +34,6 @@ void printLine(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-// Every page of `document` in order.
-QList<int> allPages(const Document &document)
-{
-    return PrintPlan::pages(PrintPlan::Choice(), document.pages.size());
-}
-
 // A line "OUTPUT: page N" for each page as it is printed.
 PrintJob::Progress pageLines(const QString &output)
 {
@@ -51,11 +45,21 @@ PrintJob::Progress pageLines(const QString &output)
 
 } // namespace
 
+QList<int> CommandLine::outputPages(const Document &document) const
+{
+    // A project of thousands of empty pages would write gigabytes of white.
+    QList<int> pages;
+    for (int i : PrintPlan::pages(PrintPlan::Choice(), document.pages.size()))
+        if (m_emptyPages || document.pages.at(i).filledFrameCount() > 0)
+            pages << i;
+    return pages;
+}
+
 bool CommandLine::exportPages(const Document &document, int quality, const RenderOptions &options)
 {
     const QString base = JpegExport::baseName(m_exportBase);
     const int digits = JpegExport::digitsFor(document.pages.size());
-    for (int i = 0; i < document.pages.size(); ++i) {
+    for (int i : outputPages(document)) {
         const QString file = JpegExport::fileName(base, i + 1, digits);
         if (const Outcome written = JpegExport::exportPage(document.pages.at(i), file, quality, options); !written)
             return fail(written.writeMessage(file));
@@ -84,7 +88,7 @@ bool CommandLine::outputsReachable()
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
     const Outcome written =
-        PdfExport::write(m_pdfFile, document.pages, allPages(document), setup, options, pageLines(m_pdfFile));
+        PdfExport::write(m_pdfFile, document.pages, outputPages(document), setup, options, pageLines(m_pdfFile));
     if (!written)
         return fail(written.text());
     return true;
@@ -98,7 +102,7 @@ bool CommandLine::printOn(const Document &document, const PageSetup &setup, int 
     if (!printer.isValid() || printer.printerName() != m_printer)
         return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
-    const QVector<QList<int>> jobs = PrintPlan::jobs(allPages(document), m_copies, true, jobMax);
+    const QVector<QList<int>> jobs = PrintPlan::jobs(outputPages(document), m_copies, true, jobMax);
     const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
     if (!result.outcome)
         return fail(result.outcome.text());
@@ -156,6 +160,8 @@ int CommandLine::execute(const QStringList &args)
     options.cutGuides = st.page.cutGuides;
     // Pages that go out name their photographs of low resolution.
     const bool printed = !line.m_exportBase.isEmpty() || !line.m_pdfFile.isEmpty() || !line.m_printer.isEmpty();
+    if (ok && printed && line.outputPages(document).isEmpty())
+        ok = line.fail(QObject::tr("No page holds a photograph; --empty-pages writes them all."));
     if (ok && printed)
         for (const QString &warning : PrintResolution::warnings(document.pages))
             printLine(stderr, warning);

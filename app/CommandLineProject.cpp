@@ -25,7 +25,7 @@ bool CommandLine::openProject(UserSettings &st, Document &document)
     m_rows = contents.rows;
     document.loadedPages = contents.pages;
     ArrangeEngine(document).adoptLoadedPages();
-    return true;
+    return photographsReadable(document);
 }
 
 bool CommandLine::saveProject(const UserSettings &st, const Document &document)

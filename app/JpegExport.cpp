@@ -32,20 +32,6 @@ QImage blankImage(const Page &page)
     return image;
 }
 
-// Writes all of `bytes`: the system may take a part (the rest of a nearly
-// full disk) and only the write after it says why it takes no more.
-bool writeAll(QIODevice &out, const QByteArray &bytes)
-{
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = out.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 } // namespace
 
 namespace JpegExport {
@@ -103,7 +89,7 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     return image;
 }
 
-Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const RenderOptions &options)
+Outcome encodePage(const Page &page, int quality, QIODevice *out, const RenderOptions &options)
 {
     // The page is drawn a band of rows at a time into one of two band
     // images, and each band is compressed on another thread while the next
@@ -116,7 +102,7 @@ Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const Render
     QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
     if (size.isEmpty() || bands[0].isNull() || bands[1].isNull())
         return Outcome::failure(Unmade, QObject::tr("Not enough memory for the page image"));
-    JpegRowEncoder encoder(size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
+    JpegRowEncoder encoder(out, size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter);
     PageBands drawer(page, printableArea(page), options);
     for (int top = 0, k = 0; top < size.height(); top += rows, ++k) {
         QImage &band = bands[k % 2];
@@ -124,7 +110,7 @@ Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const Render
         drawer.draw(band, top);
         encoder.append(band);
     }
-    return encoder.finish(jpeg);
+    return encoder.finish();
 }
 
 int bandRows(const QSize &size)
@@ -139,15 +125,15 @@ int bandRows(const QSize &size)
 Outcome exportPage(const Page &page, const QString &file, int quality, const RenderOptions &options)
 {
     QSaveFile out(file);
-    QByteArray jpeg;
     Outcome outcome;
     // Unbuffered, a write that fails (a full disk) fails at once with the
-    // system's reason instead of in the flush on commit.
+    // system's reason instead of in the flush on commit; the encoder writes
+    // blocks large enough to need no buffer in between.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         outcome = Outcome::failure(Unwritten, out.errorString());
-    else if (!(outcome = encodePage(page, quality, &jpeg, options)))
-        ; // the reason is set
-    else if (!writeAll(out, jpeg) || !out.commit())
+    else if (!(outcome = encodePage(page, quality, &out, options)))
+        ; // the reason is set; the unfinished file is dropped
+    else if (!out.commit())
         outcome = Outcome::failure(Unwritten, out.errorString());
     return outcome.told(Unwritten).logged(lcApp(), "write", file);
 }

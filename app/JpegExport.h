@@ -12,6 +12,7 @@
 #include <QString>
 
 struct Page;
+class QIODevice;
 
 // Pages written as JPEG files: one file per page, named from a base name and
 // the page number, each an image of the whole paper at 0.03 mm a pixel with
@@ -52,11 +53,12 @@ QRectF printableArea(const Page &page);
 // The image of `page`, white where nothing is drawn.
 QImage pageImage(const Page &page, const RenderOptions &options = RenderOptions());
 
-// Draws `page` and compresses it as a JPEG file's bytes at `quality`; a
-// failure carries the reason (a page too large, no memory). The page is
-// drawn in bands of bandRows() rows, each compressed and reused as soon as
-// it is finished; the bytes are those of pageImage() written whole.
-Outcome encodePage(const Page &page, int quality, QByteArray *jpeg, const RenderOptions &options = RenderOptions());
+// Draws `page` and writes it to `out` as a JPEG file at `quality`; a
+// failure carries the reason (a page too large, no memory, a write the
+// system refuses). The page is drawn in bands of bandRows() rows, each
+// compressed and reused as soon as it is finished, and the compressed bytes
+// are written as they come; they are those of pageImage() written whole.
+Outcome encodePage(const Page &page, int quality, QIODevice *out, const RenderOptions &options = RenderOptions());
 // The rows of a band for a page image of `size`.
 int bandRows(const QSize &size);
 

@@ -1,5 +1,6 @@
 #include "app/JpegRowEncoder.h"
 
+#include <QIODevice>
 #include <QObject>
 #include <QtGlobal>
 
@@ -8,6 +9,7 @@
 
 extern "C" {
 #include <jpeglib.h>
+#include <jerror.h>
 }
 
 namespace {
@@ -28,37 +30,56 @@ void errorExit(j_common_ptr info)
 
 void noMessages(j_common_ptr) {}
 
-// Compressed bytes gathered in a QByteArray, a block at a time.
+// Compressed bytes written to a device a block at a time: the encoder never
+// holds more than one block, whatever the size of the file.
 struct Destination
 {
     jpeg_destination_mgr pub;
-    QByteArray *out;
-    static constexpr int Block = 1 << 20;
+    QIODevice *out;
+    QString writeError; // the device's reason when a write failed
+    static constexpr int Block = 1 << 18;
+    JOCTET buffer[Block];
 };
 
 void initDestination(j_compress_ptr info)
 {
     auto *d = reinterpret_cast<Destination *>(info->dest);
-    d->out->resize(Destination::Block);
-    d->pub.next_output_byte = reinterpret_cast<JOCTET *>(d->out->data());
-    d->pub.free_in_buffer = size_t(d->out->size());
+    d->pub.next_output_byte = d->buffer;
+    d->pub.free_in_buffer = Destination::Block;
 }
 
-boolean growDestination(j_compress_ptr info)
+// Writes the first `count` bytes of the block; a device that takes no more
+// (a full disk) ends the encoding with its reason.
+void writeBlock(j_compress_ptr info, qint64 count)
 {
-    // Called when the buffer is full: everything so far is kept.
     auto *d = reinterpret_cast<Destination *>(info->dest);
-    const int used = d->out->size();
-    d->out->resize(used + qMax(used / 2, int(Destination::Block)));
-    d->pub.next_output_byte = reinterpret_cast<JOCTET *>(d->out->data()) + used;
-    d->pub.free_in_buffer = size_t(d->out->size() - used);
+    const char *bytes = reinterpret_cast<const char *>(d->buffer);
+    qint64 done = 0;
+    while (done < count) {
+        // The system may take a part (the rest of a nearly full disk) and
+        // only the write after it says why it takes no more.
+        const qint64 n = d->out->write(bytes + done, count - done);
+        if (n <= 0) {
+            d->writeError = d->out->errorString();
+            ERREXIT(info, JERR_FILE_WRITE);
+        }
+        done += n;
+    }
+    d->pub.next_output_byte = d->buffer;
+    d->pub.free_in_buffer = Destination::Block;
+}
+
+boolean emptyDestination(j_compress_ptr info)
+{
+    // Called when the block is full (free_in_buffer is not to be trusted).
+    writeBlock(info, Destination::Block);
     return TRUE;
 }
 
 void termDestination(j_compress_ptr info)
 {
     auto *d = reinterpret_cast<Destination *>(info->dest);
-    d->out->resize(d->out->size() - int(d->pub.free_in_buffer));
+    writeBlock(info, qint64(Destination::Block) - qint64(d->pub.free_in_buffer));
 }
 
 struct Compressor
@@ -71,8 +92,8 @@ struct Compressor
 
 } // namespace
 
-JpegRowEncoder::JpegRowEncoder(const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY)
-    : m_width(size.width()), m_height(size.height()), m_quality(quality), m_dotsPerMeterX(dotsPerMeterX),
+JpegRowEncoder::JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY)
+    : m_out(out), m_width(size.width()), m_height(size.height()), m_quality(quality), m_dotsPerMeterX(dotsPerMeterX),
       m_dotsPerMeterY(dotsPerMeterY)
 {
     m_worker = std::thread(&JpegRowEncoder::run, this);
@@ -109,7 +130,7 @@ void JpegRowEncoder::waitUntilPending(int bands)
     m_changed.wait(lock, [&] { return m_cancelled || int(m_bands.size()) <= bands; });
 }
 
-Outcome JpegRowEncoder::finish(QByteArray *jpeg)
+Outcome JpegRowEncoder::finish()
 {
     bool complete = true;
     {
@@ -128,8 +149,6 @@ Outcome JpegRowEncoder::finish(QByteArray *jpeg)
     if (!m_error.isEmpty())
         return Outcome::failure(QT_TRANSLATE_NOOP("QObject", "The page could not be compressed as a JPEG image."),
                                 m_error);
-    if (jpeg)
-        *jpeg = m_result;
     return Outcome();
 }
 
@@ -140,8 +159,8 @@ void JpegRowEncoder::run()
     c.errors.pub.error_exit = errorExit;
     c.errors.pub.output_message = noMessages;
     if (setjmp(c.errors.jump)) {
-        m_error = QString::fromLocal8Bit(c.errors.message);
-        m_result.clear();
+        m_error = c.destination.writeError.isEmpty() ? QString::fromLocal8Bit(c.errors.message)
+                                                      : c.destination.writeError;
         m_current = QImage();
         {
             // Nothing more is compressed: the drawing side stops waiting.
@@ -153,9 +172,9 @@ void JpegRowEncoder::run()
         return;
     }
     jpeg_create_compress(&c.info);
-    c.destination.out = &m_result;
+    c.destination.out = m_out;
     c.destination.pub.init_destination = initDestination;
-    c.destination.pub.empty_output_buffer = growDestination;
+    c.destination.pub.empty_output_buffer = emptyDestination;
     c.destination.pub.term_destination = termDestination;
     c.info.dest = &c.destination.pub;
     c.info.image_width = JDIMENSION(m_width);

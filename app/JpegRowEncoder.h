@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,11 +19,18 @@
 // be drawn into again once pending() has fallen below it. The result is what
 // QImageWriter writes for the whole image at the same quality (same density,
 // same tables and sampling).
+//
+// The compressed bytes go to the output device a block at a time as they are
+// made, on the worker thread: however large the page, the encoder holds one
+// block of them.
+class QIODevice;
+
 class JpegRowEncoder
 {
 public:
-    // An image of `size` at `dotsPerMeterX` x `dotsPerMeterY`.
-    JpegRowEncoder(const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY);
+    // An image of `size` at `dotsPerMeterX` x `dotsPerMeterY`, written to
+    // `out` (open for writing; not touched by the caller until finish()).
+    JpegRowEncoder(QIODevice *out, const QSize &size, int quality, int dotsPerMeterX, int dotsPerMeterY);
     // Stops the worker; the encoding is dropped when finish() was not called.
     ~JpegRowEncoder();
     JpegRowEncoder(const JpegRowEncoder &) = delete;
@@ -37,12 +43,14 @@ public:
     // waiting or being compressed.
     void waitUntilPending(int bands);
     // Waits for the encoding (every row must have been handed over) and
-    // gives the file's bytes; a failure carries the encoder's reason.
-    Outcome finish(QByteArray *jpeg);
+    // its last bytes written; a failure carries the encoder's or the
+    // device's reason (the output then holds a part of the file).
+    Outcome finish();
 
 private:
     void run();
 
+    QIODevice *m_out;
     int m_width;
     int m_height;
     int m_quality;
@@ -55,7 +63,6 @@ private:
     QImage m_current; // the band being compressed, on the worker
     int m_appended = 0; // rows handed over
     bool m_cancelled = false;
-    QByteArray m_result;
     QString m_error;
     std::thread m_worker;
 };

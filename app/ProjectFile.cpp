@@ -128,6 +128,24 @@ QByteArray bytesToEmbed(const QString &name, const QByteArray &held, const Image
     return it->bytes.isEmpty() ? ImageSource::readEmbedded(open.projectPath(), it->position) : it->bytes;
 }
 
+// Writes `bytes` as the stream writes a byte array (its length, 0xffffffff
+// for none, then the bytes), the bytes until the system has taken them all
+// or says why it takes no more: a nearly full disk takes a part in a write
+// that succeeds, and only the next write gives the reason.
+bool writeByteArray(QDataStream &out, const QByteArray &bytes)
+{
+    out << (bytes.isNull() ? quint32(0xffffffffu) : quint32(bytes.size()));
+    if (out.status() != QDataStream::Ok)
+        return false;
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = out.device()->write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 // The whole file through a ReplacingFile; every failure is told as a failed save by write().
 Outcome writeFile(const QString &path, const ProjectContents &contents, const ImageSource &open,
                   EmbeddedTable *written)
@@ -156,9 +174,10 @@ Outcome writeFile(const QString &path, const ProjectContents &contents, const Im
         entry.position = device.pos();
         const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
         entry.size = bytes.size();
-        out << bytes;
-        if (out.status() != QDataStream::Ok)
-            return Outcome::failure(Unsaved, QStringLiteral("Save FileArr ") + it.key());
+        if (!writeByteArray(out, bytes) || out.status() != QDataStream::Ok) {
+            // The system's reason (a full disk) first, then where it stopped.
+            return Outcome::failure(Unsaved, device.errorString() + QStringLiteral(". Save FileArr ") + it.key());
+        }
         table.insert(it.key(), entry);
     }
     if (Outcome committed = file.commit(); !committed)

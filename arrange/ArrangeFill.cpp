@@ -7,6 +7,7 @@
 #include "library/ImageFile.h"
 
 #include <QDataStream>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -297,6 +298,10 @@ bool ArrangeEngine::adoptLoadedPages(bool decodeNow)
 {
     m_doc.placementCount = 0;
     QSet<QString> distinct;
+    // The first frame read of each file: later frames of it at the same turn
+    // share its preview (a copy of a picture shares its pixels) instead of
+    // reading and decoding the file again.
+    QHash<QString, const PhotoFrame *> readFirst;
     for (Page &page : m_doc.loadedPages)
         for (PhotoFrame &f : page.frames) {
             if (f.isEmpty())
@@ -305,6 +310,16 @@ bool ArrangeEngine::adoptLoadedPages(bool decodeNow)
             ++m_doc.placementCount;
             if (!decodeNow)
                 continue;
+            const PhotoFrame *same = readFirst.value(f.fileName);
+            if (same && same->rotation == f.rotation) {
+                f.preview = same->preview;
+                f.imageWidth = same->imageWidth;
+                f.imageHeight = same->imageHeight;
+                f.fault = same->fault;
+                continue;
+            }
+            if (!same)
+                readFirst.insert(f.fileName, &f);
             QByteArray bytes;
             const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
             f.fileData = HeldBytes::loose(bytes);

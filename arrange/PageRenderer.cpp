@@ -89,10 +89,11 @@ Bands cropBands(const PhotoFrame &f, const QRectF &rect)
     if (f.cropWidth <= 0 || side <= 0)
         return b;
     const double s = double(f.cropWidth) / side;
-    b.left = qMax(-f.cropX, 0) / s;
-    b.top = qMax(-f.cropY, 0) / s;
-    b.right = qMax(f.cropX + f.cropWidth - f.imageWidth, 0) / s;
-    b.bottom = qMax(f.cropY + f.cropHeight - f.imageHeight, 0) / s;
+    // In 64 bits: a crafted crop may reach the ends of the integers.
+    b.left = qMax(-qint64(f.cropX), qint64(0)) / s;
+    b.top = qMax(-qint64(f.cropY), qint64(0)) / s;
+    b.right = qMax(qint64(f.cropX) + f.cropWidth - f.imageWidth, qint64(0)) / s;
+    b.bottom = qMax(qint64(f.cropY) + f.cropHeight - f.imageHeight, qint64(0)) / s;
     return b;
 }
 
@@ -439,7 +440,7 @@ QTransform PageRenderer::rotationTransform(int rotation, const QSize &size)
 QTransform PageRenderer::photoTransform(const PhotoFrame &frame, const QSize &decoded, const QRectF &r)
 {
     QTransform t = rotationTransform(frame.rotation, decoded);
-    t *= QTransform::fromTranslate(-frame.cropX, -frame.cropY);
+    t *= QTransform::fromTranslate(-double(frame.cropX), -double(frame.cropY));
     double shownWidth = frame.cropWidth;
     double shownHeight = frame.cropHeight;
     if (frame.turned) {

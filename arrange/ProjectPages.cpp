@@ -3,6 +3,7 @@
 #include "library/StreamLimits.h"
 
 #include <QDataStream>
+#include <QObject>
 
 namespace ProjectPages {
 
@@ -70,12 +71,34 @@ void readFrame(QDataStream &in, PhotoFrame &f, bool withLogo)
         in >> f.logoHorizontal >> f.logoVertical >> f.logoSize >> f.logoPosX >> f.logoPosY >> f.logoFile;
 }
 
-// What the drawing code relies on: whole quarter turns, logo places 0..2.
+// The longest length a page or a frame may have (100 m) and the largest
+// crop coordinate (any side of an image within the pixel cap, with white
+// bands around it many times its size): sums of a few stay within int.
+constexpr qint32 MaxLength = 10000000;
+constexpr qint32 MaxCrop = 1 << 28;
+
+bool within(qint32 v, qint32 low, qint32 high) { return v >= low && v <= high; }
+
+// What the drawing code relies on: whole quarter turns, logo places 0..2,
+// a frame no larger than a page can be, a crop within the reach of an
+// image's pixels.
 bool plausible(const PhotoFrame &f)
 {
     const auto place = [](qint32 v) { return v >= 0 && v <= 2; };
     return f.rotation >= 0 && f.rotation < 360 && f.rotation % 90 == 0
-           && (!f.logo || (place(f.logoHorizontal) && place(f.logoVertical)));
+           && (!f.logo || (place(f.logoHorizontal) && place(f.logoVertical)))
+           && within(f.x, -MaxLength, MaxLength) && within(f.y, -MaxLength, MaxLength)
+           && within(f.width, 0, MaxLength) && within(f.height, 0, MaxLength)
+           && within(f.imageWidth, 0, MaxCrop) && within(f.imageHeight, 0, MaxCrop)
+           && within(f.cropX, -MaxCrop, MaxCrop) && within(f.cropY, -MaxCrop, MaxCrop)
+           && within(f.cropWidth, 0, MaxCrop) && within(f.cropHeight, 0, MaxCrop);
+}
+
+// A paper no larger than a page can be, whose margins lie on it.
+bool plausible(const Page &p)
+{
+    return within(p.width, 0, MaxLength) && within(p.height, 0, MaxLength) && p.left >= 0 && p.right >= 0
+           && p.top >= 0 && p.bottom >= 0 && qint64(p.left) + p.right <= p.width && qint64(p.top) + p.bottom <= p.height;
 }
 
 } // namespace
@@ -123,12 +146,20 @@ Outcome read(QDataStream &in, QVector<Page> &pages, bool withLogo)
     in >> count;
     if (in.status() != QDataStream::Ok || !countFits(in, count, MinPageBytes))
         return Outcome::failure(Damaged, QStringLiteral("Load PageFrame."));
+    if (count > MaxPages)
+        return Outcome::failure(Damaged, QObject::tr("The project holds %1 pages; at most %2 are read.")
+                                             .arg(count)
+                                             .arg(MaxPages));
+    qint64 allFrames = 0;
     for (qint32 p = 0; p < count; ++p) {
         Page page;
         qint32 frames = 0;
         in >> page.height >> page.width >> page.top >> page.bottom >> page.left >> page.right >> page.title >> frames;
-        if (in.status() != QDataStream::Ok || !countFits(in, frames, MinFrameBytes))
+        if (in.status() != QDataStream::Ok || !countFits(in, frames, MinFrameBytes) || !plausible(page))
             return Outcome::failure(Damaged, pageError("Load", p));
+        allFrames += frames;
+        if (allFrames > MaxFrames)
+            return Outcome::failure(Damaged, QObject::tr("The project holds more than %1 frames.").arg(MaxFrames));
         for (qint32 i = 0; i < frames; ++i) {
             PhotoFrame f;
             readFrame(in, f, withLogo);

@@ -15,6 +15,11 @@ class QDataStream;
 // previews are not part of it.
 namespace ProjectPages {
 
+// The most pages and frames (all pages together) a project may hold: more
+// than any print job, few enough for the pages' previews to fit in memory.
+constexpr int MaxPages = 5000;
+constexpr int MaxFrames = 20000;
+
 // Writes `pages`; `files` gets each frame's bytes under its file name (empty
 // frames give the empty name) and an empty entry for each logo in use.
 // A failure's detail is "Save PageFrame." / "Save PageFrame P" /
@@ -24,7 +29,9 @@ Outcome write(QDataStream &out, const QVector<Page> &pages, QMap<QString, QByteA
 // Reads the section into `pages`; without `withLogo` (files of the older
 // format) frames carry no logo fields. A failure's detail is one of the
 // "Load PageFrame" codes; counts that cannot fit in the rest of the file are
-// refused before anything is allocated.
+// refused before anything is allocated, as are pages whose margins leave
+// nothing, lengths and crops beyond what any page or image has, and more
+// than MaxPages pages or MaxFrames frames (the detail a sentence saying so).
 Outcome read(QDataStream &in, QVector<Page> &pages, bool withLogo);
 
 // The stamp position and the file-name flag packed into one number:

@@ -192,10 +192,12 @@ static int runExport(const QStringList &arguments)
         const qint64 decode = timer.restart();
         const QImage image = JpegExport::pageImage(page);
         const qint64 draw = timer.restart();
-        JpegRowEncoder encoder(image.size(), 80, image.dotsPerMeterX(), image.dotsPerMeterY());
-        encoder.append(image);
         QByteArray jpeg;
-        static_cast<void>(encoder.finish(&jpeg));
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        JpegRowEncoder encoder(&buffer, image.size(), 80, image.dotsPerMeterX(), image.dotsPerMeterY());
+        encoder.append(image);
+        static_cast<void>(encoder.finish());
         const qint64 encode = timer.elapsed();
         std::fprintf(stderr,
                      "stages: decode %lld ms (one after another), page image (decode on workers, clear, draw) "

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QCursor>
 #include <QGuiApplication>
@@ -121,6 +122,13 @@ Outcome LayoutFile::read(const QString &fileName, LayoutFile &out)
     const auto failed = [&fileName](const char *sentence, const QString &detail) {
         return Outcome::failure(sentence, detail).logged(lcFormats(), "read", fileName);
     };
+    // Only plain files, checked where a link leads: opening a pipe waits for
+    // a writer that may never come, and a device is read without end.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return failed(Unopened, QObject::tr("Not a regular file"));
+    if (info.size() > MaxBytes)
+        return failed(Unopened, QObject::tr("The file is larger than a layout can be (%1 bytes)").arg(MaxBytes));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return failed(Unopened, file.errorString());

@@ -17,6 +17,8 @@ struct LayoutFile
     QVector<QRect> frames;
 
     static const QString Magic; // "VLY 2.C"
+    // The largest file read as a layout: some sixty thousand frames.
+    static constexpr qint64 MaxBytes = 1 << 20;
 
     // Writes the layout; frames are rounded to whole units and sorted by
     // y, x, height, width. A frame without area or reaching beyond the paper
@@ -25,8 +27,9 @@ struct LayoutFile
     // ("Stream Error 20.").
     static Outcome write(const QString &fileName, const QString &paperName, qint32 paperWidth,
                          qint32 paperHeight, const QVector<QRectF> &frames);
-    // Reads `fileName` into `out`. A failure is logged; its detail is the
-    // system's reason or the format's code ("Load FrameArr 2").
+    // Reads `fileName` into `out`: a plain file (after following links) of
+    // at most MaxBytes. A failure is logged; its detail is the system's
+    // reason or the format's code ("Load FrameArr 2").
     static Outcome read(const QString &fileName, LayoutFile &out);
 
     // The folder of the user layouts of a paper: `documentsFolder` followed

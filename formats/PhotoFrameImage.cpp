@@ -60,8 +60,12 @@ void PhotoFrame::loadImage(const PreviewRule &rule)
         // Only plain files: a record may name a device or a pipe, whose
         // reading would never end.
         QByteArray bytes;
-        if (!ImageSource::readPlainFile(fileName, bytes))
+        if (!ImageSource::readPlainFile(fileName, bytes)) {
+            // Said in the frame, unless an earlier reading left a picture.
+            if (preview.isNull())
+                fault = DecodeFault::Unopened;
             return;
+        }
         fileData = HeldBytes::loose(bytes);
         if (rotation == 0)
             rotation = exifRead(bytes, shotTime);
@@ -85,6 +89,8 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
         imageHeight = full.height();
     } else if (decoded.isNull())
         fault = DecodeFault::Unreadable;
+    else if (tooManyScans(fileData.bytes()))
+        fault = DecodeFault::TooManyScans;
     else
         fault = looksTruncated(fileData.bytes()) ? DecodeFault::Damaged : DecodeFault::None;
     if (decoded.isNull())

@@ -1,7 +1,7 @@
 // Writes seed corpora for the fuzz targets from real files and the program's
 // own writers:  fuzz_seeds <source folder> <corpus folder>
 // makes <corpus>/exif, layoutfile, pagesetup, photosizes, project, records,
-// urilist.
+// urilist, pagerender, projectexport.
 #include "FuzzApp.h"
 
 #include "app/ProjectFile.h"
@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -187,8 +188,11 @@ void projectSeeds(const QStringList &photos)
         if (!ProjectFile::write(path, c, ImageSource()))
             return;
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            put(QStringLiteral("project"), name, file.readAll());
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            put(QStringLiteral("project"), name, bytes);
+            put(QStringLiteral("projectexport"), name, bytes);
+        }
         file.remove();
     };
     ProjectContents c;
@@ -224,6 +228,43 @@ void projectSeeds(const QStringList &photos)
     for (PhotoFrame &f : c.pages[0].frames)
         f.logo = false;
     save(QStringLiteral("nologo.vm2"), c);
+    // Numbers at the ends of the integers, refused when read.
+    c.pages[0].frames[0].cropX = std::numeric_limits<qint32>::min();
+    c.pages[0].left = std::numeric_limits<qint32>::min();
+    save(QStringLiteral("crafted.vm2"), c);
+}
+
+// Images the readers must refuse or cut short without spending more than a
+// decoding's worth: a progressive JPEG of many scans, a small JPEG whose
+// header claims 16384 x 16384 pixels, a 16-bit PNG.
+void hostileImageSeeds()
+{
+    QImage picture(96, 64, QImage::Format_RGB32);
+    picture.fill(Qt::darkMagenta);
+    const auto encode = [&](const QImage &image, const char *format, bool progressive) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        writer.setProgressiveScanWrite(progressive);
+        writer.write(image);
+        return bytes;
+    };
+    const QByteArray progressive = encode(picture, "jpeg", true);
+    const int last = progressive.lastIndexOf("\xFF\xDA");
+    const int end = progressive.lastIndexOf("\xFF\xD9");
+    if (last > 0 && end > last)
+        put(QStringLiteral("pagerender"), QStringLiteral("scans"),
+            QByteArray(1, '\1') + progressive.left(end) + progressive.mid(last, end - last).repeated(200) + "\xFF\xD9");
+    QByteArray claiming = encode(picture, "jpeg", false);
+    const int sof = claiming.indexOf("\xFF\xC0");
+    if (sof > 0) {
+        claiming[sof + 5] = claiming[sof + 7] = char(0x40);
+        claiming[sof + 6] = claiming[sof + 8] = char(0);
+        put(QStringLiteral("pagerender"), QStringLiteral("claiming"), QByteArray(1, '\1') + claiming);
+    }
+    put(QStringLiteral("pagerender"), QStringLiteral("deep.png"),
+        QByteArray(1, '\1') + encode(picture.convertToFormat(QImage::Format_RGBA64), "png", false));
 }
 
 } // namespace
@@ -241,6 +282,7 @@ int main(int argc, char **argv)
     layoutSeeds();
     settingsSeeds();
     pageRenderSeeds(jpegs.value(0));
+    hostileImageSeeds();
     QString smallest;
     qint64 least = 40000;
     for (const QString &j : jpegs)

@@ -35,7 +35,7 @@ Outcome IconsModel::readRows(QDataStream &in, QVector<IconItem> &rows)
     rows.clear();
     qint32 count = 0;
     in >> count;
-    if (in.status() != QDataStream::Ok || !countFits(in, qMax(count, 0), MinRowBytes))
+    if (in.status() != QDataStream::Ok || !countFits(in, count, MinRowBytes))
         return Outcome::failure(Damaged, QStringLiteral("Load IconsModel."));
     for (qint32 i = 0; i < count; ++i) {
         IconItem item;

@@ -54,6 +54,29 @@ qint64 pixelsOf(const QSize &size) { return qint64(size.width()) * size.height()
 // size asked for, so the loss is not seen.
 constexpr int QuickScalingQuality = 49;
 
+// True for a Huffman-coded JPEG whose compressed data are too few for the
+// size its header claims: every block of the image costs at least a bit, so
+// a header claiming more blocks than there are bits after the first scan
+// marker lies (the decoder fills the rest grey). A block per 16 x 16 pixels
+// is counted, the least any sampling has; arithmetic-coded files, which may
+// take less than a bit a block, are not judged.
+bool shortOfData(const QByteArray &bytes)
+{
+    const int scan = bytes.indexOf("\xFF\xDA");
+    if (scan < 0)
+        return false;
+    // The frame header comes before the first scan.
+    const QByteArray head = QByteArray::fromRawData(bytes.constData(), scan);
+    for (const char *arithmetic : {"\xFF\xC9", "\xFF\xCA", "\xFF\xCB", "\xFF\xCD", "\xFF\xCE", "\xFF\xCF"})
+        if (head.contains(arithmetic))
+            return false;
+    const QSize size = headerSize(bytes);
+    if (!size.isValid())
+        return false;
+    const qint64 blocks = qint64((size.width() + 15) / 16) * ((size.height() + 15) / 16);
+    return qint64(bytes.size() - scan) * 8 < blocks;
+}
+
 } // namespace
 
 DecodedImage DecodedImage::whole(const QImage &image)
@@ -74,9 +97,42 @@ QSize declaredSize(const QByteArray &bytes)
     return reader.supportsOption(QImageIOHandler::Size) ? reader.size() : QSize();
 }
 
-DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region, const QSize &atMost)
+namespace {
+
+// Where the scan after the first MaxScans of a JPEG begins; -1 when there is
+// none.
+int scanBeyondLimit(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("\xFF\xD8"))
+        return -1;
+    // A scan marker is never part of compressed data (a 0xFF in it is
+    // followed by 0x00 or a restart marker), so each found begins a scan.
+    int at = -1;
+    for (int scan = 0; scan <= MaxScans; ++scan) {
+        at = bytes.indexOf("\xFF\xDA", at + 1);
+        if (at < 0)
+            return -1;
+    }
+    return at;
+}
+
+} // namespace
+
+bool tooManyScans(const QByteArray &bytes) { return scanBeyondLimit(bytes) >= 0; }
+
+QByteArray withinScanLimit(const QByteArray &bytes, bool *cut)
+{
+    const int at = scanBeyondLimit(bytes);
+    if (cut)
+        *cut = at >= 0;
+    return at < 0 ? bytes : bytes.left(at) + QByteArrayLiteral("\xFF\xD9");
+}
+
+DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QSize &atMost)
 {
     DecodedImage d;
+    bool cut = false;
+    const QByteArray bytes = withinScanLimit(whole, &cut);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -114,6 +170,8 @@ DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region, const QS
     d.image = reader.read();
     if (d.image.isNull())
         d.fault = DecodeFault::Unreadable;
+    else if (cut)
+        d.fault = DecodeFault::TooManyScans;
     else if (looksTruncated(bytes))
         d.fault = DecodeFault::Damaged;
     return d;
@@ -127,7 +185,7 @@ bool looksTruncated(const QByteArray &bytes)
     // scan marker (a 0xFF in it is followed by 0x00), so the last scan
     // marker found is a real one; its data must end with the end marker.
     const int scan = bytes.lastIndexOf("\xFF\xDA");
-    return scan < 0 || bytes.indexOf("\xFF\xD9", scan) < 0;
+    return scan < 0 || bytes.indexOf("\xFF\xD9", scan) < 0 || shortOfData(bytes);
 }
 
 QString faultText(DecodeFault fault, const QSize &stored)
@@ -144,6 +202,12 @@ QString faultText(DecodeFault fault, const QSize &stored)
             .arg(MaxImagePixels / 1000000);
     case DecodeFault::Damaged:
         return QCoreApplication::translate("ImageFile", "The file is damaged: it ends before the image does");
+    case DecodeFault::TooManyScans:
+        return QCoreApplication::translate("ImageFile", "The file is damaged: it holds more than %1 scans, only the first are read")
+            .arg(MaxScans);
+    case DecodeFault::Unopened:
+        return QCoreApplication::translate("ImageFile", "The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB")
+            .arg(ImageSource::MaxFileBytes / 1000000);
     }
     return QString();
 }
@@ -151,7 +215,7 @@ QString faultText(DecodeFault fault, const QSize &stored)
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
     QBuffer buffer;
-    buffer.setData(bytes);
+    buffer.setData(withinScanLimit(bytes));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QSize size = rule.fallbackAspect;
@@ -226,19 +290,19 @@ QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation
 // cache of at least the size needed, else the camera's own small picture
 // when the rule takes one. False when neither serves.
 // Appends the rest of `file` to `bytes`, read straight into place; false
-// when it would not fit in a byte array.
+// when the file is larger than any image accepted.
 bool readRest(QFile &file, QByteArray &bytes)
 {
     const int at = bytes.size();
     const qint64 rest = file.size() - file.pos();
-    if (rest > std::numeric_limits<int>::max() - at)
+    if (rest > ImageSource::MaxFileBytes - at)
         return false;
     if (rest > 0) {
         bytes.resize(at + int(rest));
         bytes.resize(at + int(qMax<qint64>(file.read(bytes.data() + at, rest), 0)));
     }
-    bytes.append(file.readAll()); // what was written to the file meanwhile
-    return true;
+    bytes.append(file.read(ImageSource::MaxFileBytes - bytes.size() + 1)); // what was written meanwhile
+    return bytes.size() <= ImageSource::MaxFileBytes;
 }
 
 bool fromFileHead(const QByteArray &head, const QString &fileName, const PreviewRule &rule, IconFuture &result)
@@ -277,8 +341,10 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
     IconFuture result;
     // Only plain files: a record may name a device or a pipe, whose reading
     // would never end.
+    // Nor one larger than any image accepted.
     QFile file(fileName);
-    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > ImageSource::MaxFileBytes || !file.open(QIODevice::ReadOnly))
         return result;
     const bool shared = !rule.thumbnailCache.isEmpty();
     if (shared || !rule.embeddedPictureBox.isEmpty()) {

@@ -60,8 +60,24 @@ enum class DecodeFault {
     None,
     Unreadable, // no image, or one the readers do not know
     TooLarge,   // declares more than MaxImagePixels
-    Damaged,    // a JPEG cut short: decoded, but its end is grey
+    Damaged,    // a JPEG cut short (or claiming more than it holds): decoded, but its end is grey
+    TooManyScans, // a JPEG of more scans than MaxScans: decoded from the first
+    Unopened,   // no file to decode: missing, not a plain file, or too large
 };
+
+// The most scans of a progressive JPEG that are decoded. Encoders write about
+// ten; every further scan costs a pass over the whole image, so a small file
+// of thousands of empty scans would keep a decoder busy for hours.
+constexpr int MaxScans = 100;
+
+// True for JPEG bytes of more than MaxScans scans.
+bool tooManyScans(const QByteArray &bytes);
+// `bytes` cut after the first MaxScans scans of a JPEG (an end marker put
+// after them) when it holds more; `bytes` themselves otherwise.
+QByteArray withinScanLimit(const QByteArray &bytes, bool *cut = nullptr);
+
+// True for a fault that leaves a picture drawn from part of the file.
+inline bool isDamage(DecodeFault fault) { return fault == DecodeFault::Damaged || fault == DecodeFault::TooManyScans; }
 
 // A decoded image and where it lies in the image the file stores.
 struct DecodedImage
@@ -85,7 +101,8 @@ QSize declaredSize(const QByteArray &bytes);
 // declaring more than MaxImagePixels are refused unread.
 DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region = QRect(), const QSize &atMost = QSize());
 
-// True for JPEG bytes whose last scan has no end marker: the file was cut.
+// True for JPEG bytes whose last scan has no end marker (the file was cut),
+// or whose compressed data are fewer than the size its header claims needs.
 bool looksTruncated(const QByteArray &bytes);
 
 // A sentence for the user on `fault` (empty for none).

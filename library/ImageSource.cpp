@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include <limits>
 
@@ -20,13 +21,19 @@ const EmbeddedTable &ImageSource::table() const
 bool ImageSource::readPlainFile(const QString &fileName, QByteArray &out)
 {
     // Only plain files: a device or a pipe named in a dropped record would be
-    // read without end.
-    if (!QFileInfo(fileName).isFile())
+    // read without end. Neither is a file larger than any image accepted, nor
+    // one whose beginning no image reader knows, read whole.
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > MaxFileBytes)
         return false;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || !QImageReader(&file).canRead() || !file.seek(0))
         return false;
-    out = file.readAll();
+    // The file may have grown since it was measured.
+    QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes)
+        return false;
+    out = bytes;
     return true;
 }
 

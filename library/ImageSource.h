@@ -40,7 +40,12 @@ public:
     // bytes can be read again and need not be kept).
     bool embeddedBytes(const QString &fileName, QByteArray &out) const;
 
-    // The whole file when it is a plain file that can be read.
+    // The largest image file read: a few hundred megabytes hold any image
+    // within the pixel cap the readers decode.
+    static constexpr qint64 MaxFileBytes = 400 * 1000 * 1000;
+
+    // The whole file when it is a plain file (after following links) of at
+    // most MaxFileBytes that begins as an image the readers know.
     static bool readPlainFile(const QString &fileName, QByteArray &out);
 
     // The byte array stored at `position` (the offset of its length field,

@@ -150,7 +150,7 @@ void ViewImage::changeEvent(QEvent *event)
 void ViewImage::decode(QSize limit)
 {
     QBuffer buffer;
-    buffer.setData(m_bytes);
+    buffer.setData(withinScanLimit(m_bytes));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     m_fullSize = reader.size();

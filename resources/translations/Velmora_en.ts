@@ -751,6 +751,26 @@
         <source>It has been taken off the Recent list.</source>
         <translation>It has been taken off the Recent list.</translation>
     </message>
+    <message>
+        <source>The file is larger than a layout can be (%1 bytes)</source>
+        <translation>The file is larger than a layout can be (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>The project holds %1 pages; at most %2 are read.</source>
+        <translation>The project holds %1 pages; at most %2 are read.</translation>
+    </message>
+    <message>
+        <source>The project holds more than %1 frames.</source>
+        <translation>The project holds more than %1 frames.</translation>
+    </message>
+    <message>
+        <source>Write and print pages without photographs as well.</source>
+        <translation>Write and print pages without photographs as well.</translation>
+    </message>
+    <message>
+        <source>No page holds a photograph; --empty-pages writes them all.</source>
+        <translation>No page holds a photograph; --empty-pages writes them all.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFile</name>
@@ -869,6 +889,14 @@
     <message>
         <source>The images handed over are damaged.</source>
         <translation>The images handed over are damaged.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: it holds more than %1 scans, only the first are read</source>
+        <translation>The file is damaged: it holds more than %1 scans, only the first are read</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB</source>
+        <translation>The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,14 @@
         <source>The file is damaged: it ends before the image does</source>
         <translation>Файл повреждён: он обрывается раньше, чем изображение</translation>
     </message>
+    <message>
+        <source>The file is damaged: it holds more than %1 scans, only the first are read</source>
+        <translation>Файл повреждён: в нём больше %1 проходов, читаются только первые</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB</source>
+        <translation>Файл не удаётся прочитать: его нет, это не обычный файл, не изображение или он больше %1 МБ</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1411,6 +1419,26 @@ the layout.</source>
     <message>
         <source>The images handed over are damaged.</source>
         <translation>Переданные изображения повреждены.</translation>
+    </message>
+    <message>
+        <source>The file is larger than a layout can be (%1 bytes)</source>
+        <translation>Файл больше, чем может быть макет (%1 байт)</translation>
+    </message>
+    <message>
+        <source>The project holds %1 pages; at most %2 are read.</source>
+        <translation>В проекте %1 страниц; читается не более %2.</translation>
+    </message>
+    <message>
+        <source>The project holds more than %1 frames.</source>
+        <translation>В проекте больше %1 рамок.</translation>
+    </message>
+    <message>
+        <source>Write and print pages without photographs as well.</source>
+        <translation>Записывать и печатать также страницы без фотографий.</translation>
+    </message>
+    <message>
+        <source>No page holds a photograph; --empty-pages writes them all.</source>
+        <translation>Ни на одной странице нет фотографии; --empty-pages записывает все страницы.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "OutputFixture.h"
 
 #include "app/ProjectFile.h"
+#include "formats/FormatSettings.h"
 #include "formats/LayoutFile.h"
 #include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
@@ -22,7 +23,8 @@ private Q_SLOTS:
     void initTestCase();
     void helpAndVersion();
     void noDisplay();
-    void pdfOntoFullDisk();
+    void outputOntoFullDisk_data();
+    void outputOntoFullDisk();
     void exportJpeg();
     void exportOptions_data();
     void exportOptions();
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void saveSyncsBeforeRename();
 
     void damagedPhotoWarned();
+    void emptyPagesLeftOut();
     void onlyTheChosenLayoutIsRead();
 
 private:
@@ -236,18 +239,29 @@ void TestCli::noDisplay()
     QVERIFY2(r.err.contains(QLatin1String("display")), qPrintable(r.err));
 }
 
-void TestCli::pdfOntoFullDisk()
+void TestCli::outputOntoFullDisk_data()
 {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("pdf") << "--print-pdf" << "pages.pdf";
+    QTest::newRow("project") << "--save" << "pages.vm2";
+}
+
+void TestCli::outputOntoFullDisk()
+{
+    // The system's reason is told; the old file stays, nothing else is left.
+    QFETCH(QString, option);
+    QFETCH(QString, name);
     SmallDisk disk(16);
     if (!disk.mounted())
         QSKIP(qPrintable(disk.reason()));
-    const QString file = disk.filePath(QStringLiteral("pages.pdf"));
+    const QString file = disk.filePath(name);
     QVERIFY(writeFile(file, "old"));
-    const Run r = velmora(QStringList{QStringLiteral("--print-pdf"), file} + photos);
+    const Run r = velmora(QStringList{option, file} + photos);
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
     QCOMPARE(readFile(file), QByteArray("old"));
-    QCOMPARE(disk.entries(), QStringList{QStringLiteral("pages.pdf")});
+    QCOMPARE(disk.entries(), QStringList{name});
 }
 
 void TestCli::settingsUntouched()
@@ -323,6 +337,7 @@ void TestCli::savedProjectOutlivesItsPhotos()
     QCOMPARE(r.out.trimmed(), project + QStringLiteral(".vm2"));
     r = velmora(QStringList{"--export-jpeg", dir.filePath("direct")} + layout + copies);
     QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QByteArray firstPhoto = readFile(copies.first());
     QVERIFY(QDir(folder).removeRecursively());
 
     r = velmora({"--export-jpeg", dir.filePath("kept"), project + ".vm2"});
@@ -355,6 +370,18 @@ void TestCli::savedProjectOutlivesItsPhotos()
         photos += e.toObject().value("size").toInt() > 1000 ? 1 : 0;
     QCOMPARE(photos, 3);
     QCOMPARE(json.value("pageSetup").toObject().value("unit").toString(), QStringLiteral("mm"));
+
+    // A copy damaged beyond reading, with no file on disk: the photograph is
+    // named and nothing is printed blank.
+    QByteArray broken = readFile(project + ".vm2");
+    const int at = broken.indexOf(firstPhoto);
+    QVERIFY(at > 0);
+    broken.replace(at, 64, QByteArray(64, 'x'));
+    QVERIFY(writeFile(dir.filePath("broken.vm2"), broken));
+    r = velmora({"--export-jpeg", dir.filePath("broken"), dir.filePath("broken.vm2")});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(copies.first()), qPrintable(r.err));
+    QVERIFY(!QFile::exists(dir.filePath("broken001.jpg")));
 }
 
 void TestCli::savedRowsAreReadFromThePhotos()
@@ -511,6 +538,26 @@ void TestCli::damagedPhotoWarned()
     QCOMPARE(r.code, 0);
     QVERIFY2(r.err.contains(QLatin1String("Warning: ")) && r.err.contains(cut) && r.err.contains(QLatin1String("damaged")),
              qPrintable(r.err));
+}
+
+void TestCli::emptyPagesLeftOut()
+{
+    // A project of a page of photographs and two empty pages: only the first
+    // is written, unless --empty-pages asks for all.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
+    doc.pages << doc.templatePage << doc.templatePage;
+    const QString project = dir.filePath(QStringLiteral("sparse.vm2"));
+    const Outcome saved = ProjectFile::write(project, ProjectFile::gather(FormatSettings(), {}, doc.pages), doc.source);
+    QVERIFY2(saved, qPrintable(saved.detail()));
+    for (const bool all : {false, true}) {
+        QStringList args{QStringLiteral("--export-jpeg"), dir.filePath(all ? "all" : "filled"), project};
+        if (all)
+            args.prepend(QStringLiteral("--empty-pages"));
+        const Run r = velmora(args);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(r.out.trimmed().split('\n').size(), all ? 3 : 1);
+    }
 }
 
 void TestCli::onlyTheChosenLayoutIsRead()

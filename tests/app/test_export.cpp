@@ -24,6 +24,32 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+// A file that takes at most `room` bytes, each write as it comes.
+class SmallFile : public QBuffer
+{
+public:
+    explicit SmallFile(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    qint64 largestWrite = 0;
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        largestWrite = qMax(largestWrite, len);
+        if (size() + len > m_room) {
+            setErrorString(QStringLiteral("No room for the file"));
+            return -1;
+        }
+        return QBuffer::writeData(data, len);
+    }
+
+private:
+    qint64 m_room;
+};
+
+} // namespace
+
 class TestExport : public QObject
 {
     Q_OBJECT
@@ -41,6 +67,7 @@ private Q_SLOTS:
     void pageNumbers();
     void writesFiles();
     void unwritableFolder();
+    void refusedWriteEndsTheEncoding();
     void failedWriteKeepsOldFile();
     void dialogShowsValues();
     void dialogStores();
@@ -172,9 +199,12 @@ void TestExport::encoderMatchesImageWriter()
         f.y = page.height / 4;
         f.autoCrop(true);
     }
-    QByteArray streamed;
-    const Outcome encoded = JpegExport::encodePage(page, 80, &streamed);
+    SmallFile out(qint64(1) << 30);
+    const Outcome encoded = JpegExport::encodePage(page, 80, &out);
     QVERIFY2(encoded, qPrintable(encoded.detail()));
+    const QByteArray streamed = out.data();
+    // Written as it was made, a block at a time, never held whole.
+    QVERIFY2(out.largestWrite * 2 < streamed.size(), qPrintable(QString::number(out.largestWrite)));
     // Frames that meet do not hold their photographs together: a row's
     // are let go before the bands take the next row's.
     if (!overlapping && !bottomUp) {
@@ -250,6 +280,18 @@ void TestExport::unwritableFolder()
     QVERIFY(!written);
     QVERIFY(!written.detail().isEmpty());
     QVERIFY(!QFile::exists(file));
+}
+
+void TestExport::refusedWriteEndsTheEncoding()
+{
+    // A file that takes no more ends the page with the device's reason.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
+    SmallFile out(100000);
+    const Outcome encoded = JpegExport::encodePage(doc.pages.first(), 80, &out);
+    QVERIFY(!encoded);
+    QCOMPARE(encoded.detail(), QStringLiteral("No room for the file"));
+    QVERIFY(out.size() <= 100000);
 }
 
 void TestExport::failedWriteKeepsOldFile()

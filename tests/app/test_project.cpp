@@ -16,6 +16,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 QString photo(const QString &dir, const QString &name, QColor color, int w = 64, int h = 48)
@@ -122,10 +124,10 @@ struct Writer
         out << qint32(29700) << qint32(21000) << qint32(0) << qint32(0) << qint32(0) << qint32(0)
             << QStringLiteral("Page 1\nlayout") << frames;
     }
-    void frame(const QString &file, bool logoField)
+    void frame(const QString &file, bool logoField, qint32 cropX = 0)
     {
         out << qint32(0) << qint32(0) << qint32(1000) << qint32(1500) << qint32(0) << false << file << QDateTime()
-            << QDateTime() << qint32(0) << qint32(64) << qint32(48) << qint32(0) << qint32(0) << qint32(64) << qint32(48)
+            << QDateTime() << qint32(0) << qint32(64) << qint32(48) << cropX << qint32(0) << qint32(64) << qint32(48)
             << false << QFont() << QColor(Qt::red) << qint32(13);
         if (logoField)
             out << false;
@@ -359,6 +361,40 @@ private Q_SLOTS:
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(2000000000);
             QTest::newRow("two billion pages") << w->bytes << "Load PageFrame." << false;
+        }
+        {
+            std::unique_ptr<Writer> w(start());
+            w->out << qint32(-5);
+            QTest::newRow("negative rows") << w->bytes + QByteArray(100, '\0') << "Load IconsModel." << false;
+        }
+        {
+            std::unique_ptr<Writer> w(start());
+            w->out << qint32(0) << qint32(1) << qint32(29700) << qint32(21000) << qint32(0) << qint32(0)
+                   << qint32(-2000000000) << qint32(0) << QString() << qint32(0);
+            QTest::newRow("negative margin") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0" << false;
+        }
+        {
+            std::unique_ptr<Writer> w(start());
+            w->out << qint32(0) << qint32(1);
+            w->page(1);
+            w->frame(a, true, std::numeric_limits<qint32>::min());
+            QTest::newRow("crop at the end of the integers") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0:0" << false;
+        }
+        {
+            // Counts that fit the file, but more than a project holds.
+            std::unique_ptr<Writer> w(start());
+            w->out << qint32(0) << qint32(ProjectPages::MaxPages + 1);
+            QTest::newRow("too many pages") << w->bytes + QByteArray(40 * (ProjectPages::MaxPages + 1), '\0')
+                                            << QStringLiteral("The project holds %1 pages; at most %2 are read.")
+                                                   .arg(ProjectPages::MaxPages + 1)
+                                                   .arg(ProjectPages::MaxPages) << false;
+        }
+        {
+            std::unique_ptr<Writer> w(start());
+            w->out << qint32(0) << qint32(1);
+            w->page(ProjectPages::MaxFrames + 1);
+            QTest::newRow("too many frames") << w->bytes + QByteArray(100 * (ProjectPages::MaxFrames + 1), '\0')
+                                             << QStringLiteral("The project holds more than %1 frames.").arg(ProjectPages::MaxFrames) << false;
         }
         {
             std::unique_ptr<Writer> w(start());

@@ -1,21 +1,27 @@
 // Crafted and oversized inputs on the way from a file to a page: headers that
 // claim more pixels than memory holds, files cut short, photographs far
 // larger than their frames, and layout files whose frames leave the paper.
+#include "arrange/ArrangeEngine.h"
+#include "arrange/Document.h"
 #include "arrange/FrameImages.h"
 #include "arrange/PageRenderer.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutFile.h"
 #include "library/ImageFile.h"
+#include "library/ImageSource.h"
 #include "tests/LayoutBytes.h"
 #include "tests/TestPhoto.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -198,6 +204,136 @@ private slots:
         QCOMPARE(f.fault, DecodeFault::Damaged);
         QCOMPARE(decodeRegion(cut).fault, DecodeFault::Damaged);
         QVERIFY(!looksTruncated(QByteArray("\x89PNG")));
+        // A whole small file whose header claims far more than its data
+        // hold is damaged as well; the size it really has is not.
+        QVERIFY(looksTruncated(claimingJpeg(QSize(16384, 16384))));
+        QVERIFY(!looksTruncated(claimingJpeg(QSize(64, 48))));
+    }
+
+    void scanBombIsReadUpToTheLimit()
+    {
+        // A progressive JPEG whose last scan is repeated a thousand times:
+        // the first scans are decoded, the file is named damaged.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(testPicture(320, 240, Qt::red)));
+        const int last = bytes.lastIndexOf("\xFF\xDA");
+        const int end = bytes.lastIndexOf("\xFF\xD9");
+        QVERIFY(last > 0 && end > last);
+        QVERIFY(!tooManyScans(bytes));
+        const QByteArray bomb = bytes.left(end) + bytes.mid(last, end - last).repeated(1000) + "\xFF\xD9";
+        QVERIFY(tooManyScans(bomb));
+        const DecodedImage d = decodeRegion(bomb);
+        QCOMPARE(d.fault, DecodeFault::TooManyScans);
+        QVERIFY(isRed(d.image.pixel(10, 10)));
+        QVERIFY(faultText(d.fault, d.stored).contains(QLatin1String("damaged")));
+        const QString path = dir.filePath(QStringLiteral("bomb.jpg"));
+        writeFile(path, bomb);
+        const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
+        QVERIFY(!f.preview.isNull());
+        QCOMPARE(f.fault, DecodeFault::TooManyScans);
+    }
+
+    void onlyPlainImageFilesOfSomeSizeAreRead()
+    {
+        // A file far larger than any image (sparse: nothing is written) is
+        // not read, though it begins as a JPEG; a pipe does not block; the
+        // frame says why it shows nothing.
+        const QString big = dir.filePath(QStringLiteral("big.jpg"));
+        writeFile(big, jpegBytes(testPicture(64, 48, Qt::red)));
+        QVERIFY(QFile::resize(big, ImageSource::MaxFileBytes + 1));
+        const QString pipe = dir.filePath(QStringLiteral("pipe.jpg"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString text = dir.filePath(QStringLiteral("text.jpg"));
+        writeFile(text, QByteArray(4096, 'x'));
+        for (const QString &path : {big, pipe, text}) {
+            QByteArray bytes;
+            QVERIFY(!ImageSource::readPlainFile(path, bytes));
+            QVERIFY(bytes.isEmpty());
+            QVERIFY(readIconFuture(path, PreviewRule()).image.isNull());
+            const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
+            QVERIFY(f.preview.isNull());
+            QVERIFY(f.fault != DecodeFault::None);
+        }
+        QVERIFY(readIconFuture(big, PreviewRule()).data.isEmpty());
+    }
+
+    void layoutFolderReadsOnlyPlainFiles()
+    {
+        // Links to a pipe and to an endless device, and a file too large,
+        // among the layouts: none is read (nor waited for), the good one is
+        // offered.
+        const QString documents = dir.filePath(QStringLiteral("linked/"));
+        const QString paper = QStringLiteral("Card 100 x 150 mm");
+        const QString folder = LayoutFile::folderFor(documents, paper);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeLayoutBytes(folder + QStringLiteral("good.vly"), paper, QSize(10000, 15000), {QRect(0, 0, 5000, 5000)}));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), folder + QStringLiteral("pipe.vly")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/urandom"), folder + QStringLiteral("random.vly")));
+        QVERIFY(writeLayoutBytes(folder + QStringLiteral("huge.vly"), paper, QSize(10000, 15000), {QRect(0, 0, 5000, 5000)}));
+        QVERIFY(QFile::resize(folder + QStringLiteral("huge.vly"), LayoutFile::MaxBytes + 1));
+        LayoutFile read;
+        QCOMPARE(LayoutFile::read(folder + QStringLiteral("pipe.vly"), read).detail(), QObject::tr("Not a regular file"));
+        LayoutCatalogue::Source source;
+        source.setup.width = 100;
+        source.setup.height = 150;
+        source.setup.borderless = true;
+        source.paperName = paper;
+        source.unitSuffix = QStringLiteral(" mm");
+        source.documentsFolder = documents;
+        LayoutCatalogue catalogue;
+        catalogue.build(source);
+        QVERIFY(catalogue.indexOf(QStringLiteral("good.vly")) >= 0);
+        for (const QString name : {"pipe.vly", "random.vly", "huge.vly"})
+            QCOMPARE(catalogue.indexOf(name), -1);
+    }
+
+    void framesOfOneFileShareAPreview()
+    {
+        // A project of many frames of one photograph holds one preview of it
+        // (and one more for the frame turned otherwise).
+        const QString path = dir.filePath(QStringLiteral("shared.jpg"));
+        writeTestJpeg(path, 800, 600, Qt::green);
+        Page page;
+        page.width = 21000;
+        page.height = 29700;
+        PhotoFrame f;
+        f.width = 4000;
+        f.height = 3000;
+        f.fileName = path;
+        page.frames.fill(f, 50);
+        page.frames.last().rotation = 90;
+        Document doc;
+        doc.loadedPages = {page};
+        ArrangeEngine(doc).adoptLoadedPages();
+        const QVector<PhotoFrame> &frames = doc.pages.first().frames;
+        QVERIFY(!frames.first().preview.isNull());
+        QCOMPARE(frames.at(48).preview.constBits(), frames.first().preview.constBits());
+        QCOMPARE(frames.last().preview.size(), frames.first().preview.size().transposed());
+    }
+
+    void craftedCropsDrawWithinTheIntegers()
+    {
+        // A crop at the ends of the integers (refused when a project is
+        // read, but a frame may be made so) draws nothing wrong.
+        const QString path = dir.filePath(QStringLiteral("plain.jpg"));
+        writeTestJpeg(path, 64, 48, Qt::blue);
+        PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
+        f.cropX = std::numeric_limits<qint32>::min();
+        f.cropWidth = std::numeric_limits<qint32>::max();
+        Page page = pageOf(f);
+        page.left = std::numeric_limits<qint32>::min();
+        page.right = std::numeric_limits<qint32>::min();
+        QCOMPARE(page.printableWidth(), std::numeric_limits<int>::max());
+        page.left = page.right = 0;
+        QImage img(40, 30, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        PageRenderer::drawPage(p, page, QRectF(img.rect()), bare());
     }
 
     void photoChangedOnDiskKeepsItsFrame()
