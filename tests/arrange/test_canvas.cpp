@@ -43,7 +43,9 @@ private slots:
         // reach, and turning the proof off shows it as before.
         Arrange dock;
         arrangeFiles(dock, photos);
-        dock.canvasArea()->resize(dock.canvasArea()->minimumSize());
+        dock.resize(900, 1100);
+        dock.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dock));
         QVERIFY(!dock.paperHasProfile());
         QVERIFY(!dock.setProof(true, true));
         QVERIFY(!dock.canvasArea()->graphicsEffect());
@@ -57,7 +59,7 @@ private slots:
         FrameWidget *red = frameWidget(dock, 0);
         const QPoint at = red->mapTo(dock.canvasArea(), QPoint(red->width() / 4, red->height() * 3 / 5));
         const QImage plain = dock.canvasArea()->grab().toImage();
-        QVERIFY(isRed(plain.pixel(at)));
+        QVERIFY2(isRed(plain.pixel(at)), qPrintable(QColor(plain.pixel(at)).name() + QStringLiteral(" at %1,%2 of %3x%4, frame %5x%6").arg(at.x()).arg(at.y()).arg(plain.width()).arg(plain.height()).arg(red->width()).arg(red->height())));
         QVERIFY(dock.setProof(true, true));
         const QRgb marked = dock.canvasArea()->grab().toImage().pixel(at);
         QVERIFY2(qAbs(qRed(marked) - 128) < 8 && qAbs(qGreen(marked) - 128) < 8, qPrintable(QColor(marked).name()));
