@@ -11,6 +11,7 @@
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
 #include "library/ImageSource.h"
+#include "platform/Outcome.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -23,6 +24,9 @@
 #include <cstdio>
 
 namespace {
+
+const char *const UnreadImage = QT_TRANSLATE_NOOP("QObject", "A photograph cannot be read, so no pages were made.");
+const char *const UnreadLogo = QT_TRANSLATE_NOOP("QObject", "The logo picture cannot be read, so no pages were made.");
 
 // Options that take a value, then the switches.
 const char *const valueOptions[] = {"export-jpeg", "print-pdf", "print",   "copies", "paper", "unit",
@@ -106,19 +110,20 @@ bool CommandLine::projectInput() const
     return m_images.size() == 1 && Shell::isProjectPath(m_images.first());
 }
 
-QString CommandLine::imageFileProblem(const QFileInfo &info)
+Outcome CommandLine::checkImageFile(const QFileInfo &info)
 {
     // A pipe or a device could be read for ever, a folder not at all.
     if (!info.isFile())
-        return info.exists() && !info.isDir() ? QObject::tr("Not a regular file") : missingReason(info);
+        return Outcome::failure(UnreadImage, info.exists() && !info.isDir() ? QObject::tr("Not a regular file")
+                                                                              : missingReason(info));
     QImageReader reader(info.filePath());
     if (!reader.canRead())
-        return reader.errorString();
+        return Outcome::failure(UnreadImage, reader.errorString());
     // The header tells the size before a pixel is read.
     const QSize size = reader.size();
     if (qint64(size.width()) * size.height() > MaxImagePixels)
-        return faultText(DecodeFault::TooLarge, size);
-    return QString();
+        return Outcome::failure(UnreadImage, faultText(DecodeFault::TooLarge, size));
+    return Outcome();
 }
 
 bool CommandLine::fail(const QString &message)
@@ -467,11 +472,11 @@ bool CommandLine::configureOverlays(UserSettings &st)
     if (m_logo.isEmpty())
         return true;
     const QFileInfo info(m_logo);
-    QString problem = imageFileProblem(info);
-    if (problem.isEmpty() && decodeImage(ImageSource().bytes(m_logo)).isNull())
-        problem = QObject::tr("The file is not an image");
-    if (!problem.isEmpty())
-        return fail(QObject::tr("Cannot read file %1:\n%2.").arg(m_logo, problem));
+    Outcome read = checkImageFile(info).told(UnreadLogo);
+    if (read && decodeImage(ImageSource().bytes(m_logo)).isNull())
+        read = Outcome::failure(UnreadLogo, QObject::tr("The file is not an image"));
+    if (!read)
+        return fail(read.readMessage(m_logo));
     st.logo = LogoDefaults();
     st.logo.printLogo = true;
     st.logo.fileName = info.absoluteFilePath();
@@ -615,9 +620,8 @@ bool CommandLine::arrange(Document &document, const UserSettings &st)
     QVector<IconItem> items;
     for (const QString &path : m_images) {
         const QFileInfo info(path);
-        const QString problem = imageFileProblem(info);
-        if (!problem.isEmpty())
-            return fail(QObject::tr("Cannot read file %1:\n%2.").arg(path, problem));
+        if (const Outcome read = checkImageFile(info); !read)
+            return fail(read.readMessage(path));
         // The dates as the image lists take them: a photograph without a
         // date of its own is stamped with its file's date, as in the window.
         items << IconsModel::itemFromFile(info);
@@ -660,8 +664,8 @@ bool CommandLine::photographsReadable(const Document &document)
             }
             if (!unreadable.isEmpty())
                 warn(unreadable);
-            unreadable = QObject::tr("Cannot read file %1:\n%2.")
-                             .arg(f.fileName, reason.isEmpty() ? QObject::tr("The image cannot be decoded") : reason);
+            unreadable = Outcome::failure(UnreadImage, reason.isEmpty() ? QObject::tr("The image cannot be decoded") : reason)
+                             .readMessage(f.fileName);
         }
     return unreadable.isEmpty() || fail(unreadable);
 }

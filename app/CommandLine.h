@@ -11,6 +11,7 @@
 #include "library/ImageSource.h"
 #include "library/IconItem.h"
 #include "formats/OrderPacker.h"
+#include "platform/Outcome.h"
 
 class QFileInfo;
 struct PageSetup;
@@ -112,9 +113,10 @@ private:
     ColourTarget colourTarget(const UserSettings &st) const;
     // A failure caused by what the user typed.
     bool refuse(const QString &message);
-    // Why the file of `info` cannot be laid out as an image (missing, not a
-    // plain file, not an image, too large by its header); empty when it can.
-    static QString imageFileProblem(const QFileInfo &info);
+    // Whether the file of `info` can be laid out as an image; a failure says
+    // why not (missing, not a plain file, not an image, too large by its
+    // header).
+    static Outcome checkImageFile(const QFileInfo &info);
     // A line on standard error about something the run goes on without.
     static void warn(const QString &message);
     bool chooseLayout(UserSettings &state, Document &document);

@@ -45,9 +45,14 @@ bool CommandLine::addPrint(const QString &where, const QString &photo, const QSt
                           .arg(where, size.trimmed())
                           .arg(double(base.printableWidth()) / scale)
                           .arg(double(base.printableHeight()) / scale));
-    const QString problem = imageFileProblem(QFileInfo(photo));
-    if (!problem.isEmpty())
-        return refuse(QObject::tr("%1: cannot read file %2:\n%3.").arg(where, photo, problem));
+    if (const Outcome read = checkImageFile(QFileInfo(photo)); !read) {
+        // The sentence first, then the line or value of the order and why.
+        QString detail = read.detail();
+        if (detail.endsWith(QLatin1Char('.')))
+            detail.chop(1);
+        return refuse(read.sentence() + QStringLiteral("\n\n")
+                      + QObject::tr("%1: cannot read file %2:\n%3.").arg(where, photo, detail));
+    }
     m_prints << print;
     return true;
 }

@@ -11,6 +11,7 @@
 #include "app/Shell.h"
 #include "arrange/Document.h"
 #include "arrange/PrintResolution.h"
+#include "platform/Outcome.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <cstdio>
 
 namespace {
+
+const char *const Unreachable = QT_TRANSLATE_NOOP("QObject", "The pages cannot be written to that place.");
 
 void printLine(FILE *stream, const QString &text)
 {
@@ -58,9 +61,8 @@ bool CommandLine::exportPages(const Document &document, int quality, const Rende
     const int digits = JpegExport::digitsFor(document.pages.size());
     for (int i : outputPages(document)) {
         const QString file = JpegExport::fileName(base, i + 1, digits);
-        QString error;
-        if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error, options))
-            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
+        if (const Outcome written = JpegExport::exportPage(document.pages.at(i), file, quality, options); !written)
+            return fail(written.writeMessage(file));
         printLine(stdout, file);
     }
     return true;
@@ -76,20 +78,20 @@ bool CommandLine::outputsReachable()
         const QFileInfo target(file);
         // Opening a pipe to write waits for a reader that may never come.
         if (target.exists() && !target.isFile())
-            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, QObject::tr("Not a regular file")));
+            return fail(Outcome::failure(Unreachable, QObject::tr("Not a regular file")).writeMessage(file));
         if (!target.absoluteDir().exists())
-            return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, QObject::tr("No such folder")));
+            return fail(Outcome::failure(Unreachable, QObject::tr("No such folder")).writeMessage(file));
     }
     return true;
 }
 
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
-    QString error;
     const QString title = PdfExport::title(projectInput() ? m_images.first() : QString(), m_pdfFile);
-    if (!PdfExport::write(m_pdfFile, title, document.pages, outputPages(document), setup, options,
-                          pageLines(m_pdfFile), &error))
-        return fail(error);
+    const Outcome written = PdfExport::write(m_pdfFile, title, document.pages, outputPages(document), setup, options,
+                                             pageLines(m_pdfFile));
+    if (!written)
+        return fail(written.text());
     return true;
 }
 
@@ -103,8 +105,8 @@ bool CommandLine::printOn(const Document &document, const PageSetup &setup, int 
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::jobs(outputPages(document), m_copies, true, jobMax);
     const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
-    if (result.failed)
-        return fail(result.error);
+    if (!result.outcome)
+        return fail(result.outcome.text());
     return true;
 }
 

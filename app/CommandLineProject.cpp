@@ -17,9 +17,8 @@ bool CommandLine::openProject(UserSettings &st, Document &document)
         return false;
     const QString path = m_images.first();
     ProjectContents contents;
-    QString error;
-    if (!ProjectFile::read(path, contents, error, 0))
-        return fail(QObject::tr("Cannot read file %1:\n%2.").arg(path, error));
+    if (const Outcome read = ProjectFile::read(path, contents, 0); !read)
+        return fail(read.readMessage(path));
     ProjectFile::adoptSettings(contents, st);
     st.shell.currentFile = path;
     document.source = ImageSource(path, contents.embedded);
@@ -32,9 +31,9 @@ bool CommandLine::openProject(UserSettings &st, Document &document)
 bool CommandLine::saveProject(const UserSettings &st, const Document &document)
 {
     const QString path = ProjectFile::withExtension(m_saveFile);
-    QString error;
-    if (!ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages), document.source, error))
-        return fail(QObject::tr("Cannot write file %1:\n%2.").arg(path, error));
+    const Outcome written = ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages), document.source);
+    if (!written)
+        return fail(written.writeMessage(path));
     std::printf("%s\n", path.toLocal8Bit().constData());
     std::fflush(stdout);
     return true;
@@ -44,9 +43,8 @@ bool CommandLine::listProject()
 {
     const QString path = m_images.first();
     ProjectContents contents;
-    QString error;
-    if (!ProjectFile::read(path, contents, error, ByteBudget::Limit + 1))
-        return fail(QObject::tr("Cannot read file %1:\n%2.").arg(path, error));
+    if (const Outcome read = ProjectFile::read(path, contents, ByteBudget::Limit + 1); !read)
+        return fail(read.readMessage(path));
     const QByteArray json = QJsonDocument(ProjectJson::toJson(contents)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     std::fflush(stdout);

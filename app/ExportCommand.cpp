@@ -84,15 +84,14 @@ QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &va
         status(QObject::tr("Export to Jpeg") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(p));
         if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
             break;
-        QString error;
-        if (JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, &error,
-                                   arrange.renderOptions())) {
+        const Outcome page =
+            JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, arrange.renderOptions());
+        if (page) {
             written << file;
             continue;
         }
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), QObject::tr("Cannot write file %1:\n%2.").arg(file, error),
-                             QMessageBox::Ok);
+        QMessageBox::warning(window, Program::name(), page.writeMessage(file), QMessageBox::Ok);
         status(QString());
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (JpegExport::stopsOnFailure(values.exportMode))
@@ -111,20 +110,19 @@ bool writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
     const BufferReuse reuse;
     OutputProgress progress(window, indexes.size());
     const QString file = st.exports.pdfName;
-    QString error;
-    const bool written = PdfExport::write(
-        file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages, indexes, st.page.pageSetup, arrange.renderOptions(),
+    const Outcome written = PdfExport::write(
+        file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages, indexes, st.page.pageSetup,
+        arrange.renderOptions(),
         [&](int done, int all, int index) {
             status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));
             return progress.step(done, QObject::tr("Writing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
-        },
-        &error);
+        });
     if (!written) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), error, QMessageBox::Ok);
+        QMessageBox::warning(window, Program::name(), written.text(), QMessageBox::Ok);
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
-    return written;
+    return written.ok();
 }
 
 bool run(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog::Format format,

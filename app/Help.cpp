@@ -1,7 +1,7 @@
 #include "app/Help.h"
 
 #include "app/Shell.h"
-#include "platform/Log.h"
+#include "app/AppLog.h"
 
 #include <QCoreApplication>
 #include <QImage>

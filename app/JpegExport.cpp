@@ -1,5 +1,6 @@
 #include "app/JpegExport.h"
 
+#include "app/AppLog.h"
 #include "app/JpegRowEncoder.h"
 
 #include "arrange/FrameImages.h"
@@ -14,6 +15,10 @@
 #include <cmath>
 
 namespace {
+
+const char *const Unmade = QT_TRANSLATE_NOOP("QObject", "The page cannot be made into a JPEG image.");
+const char *const Unwritten =
+    QT_TRANSLATE_NOOP("QObject", "The page could not be exported as a JPEG file; a file that was there is unchanged.");
 
 // The white page image at the export's density.
 QImage blankImage(const Page &page)
@@ -55,23 +60,24 @@ QRectF printableArea(const Page &page)
                   double(page.printableWidth()) / PixelSize, double(page.printableHeight()) / PixelSize);
 }
 
-QString sizeProblem(const QSize &size)
+Outcome checkSize(const QSize &size)
 {
     if (size.width() <= 0 || size.height() <= 0)
-        return QObject::tr("The page has no area");
+        return Outcome::failure(Unmade, QObject::tr("The page has no area"));
     if (size.width() > MaxSide || size.height() > MaxSide)
-        return QObject::tr("The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side")
-            .arg(size.width())
-            .arg(size.height())
-            .arg(MaxSide);
-    return QString();
+        return Outcome::failure(
+            Unmade, QObject::tr("The page image would be %1 × %2 pixels; a JPEG file has at most %3 pixels a side")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(MaxSide));
+    return Outcome();
 }
 
 QImage pageImage(const Page &page, const RenderOptions &options)
 {
     // The photographs are decoded and turned on worker threads while the
     // page image is made and cleared.
-    if (!sizeProblem(imageSize(page)).isEmpty() || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
+    if (!checkSize(imageSize(page)) || qint64(imageSize(page).width()) * imageSize(page).height() > MaxPagePixels)
         return QImage();
     FrameImages images(page.frames, options.source, 2, FrameImages::Turn::AsShown, 1.0 / PixelSize, options.colour);
     QImage image = blankImage(page);
@@ -83,26 +89,19 @@ QImage pageImage(const Page &page, const RenderOptions &options)
     return image;
 }
 
-bool encodePage(const Page &page, int quality, QIODevice *out, QString *error, const RenderOptions &options)
+Outcome encodePage(const Page &page, int quality, QIODevice *out, const RenderOptions &options)
 {
     // The page is drawn a band of rows at a time into one of two band
     // images, and each band is compressed on another thread while the next
     // is drawn: the memory is that of two bands and the photographs of the
     // frames they cross, whatever the paper's size.
     const QSize size = imageSize(page);
-    const QString problem = sizeProblem(size);
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return false;
-    }
+    if (Outcome fits = checkSize(size); !fits)
+        return fits;
     const int rows = bandRows(size);
     QImage bands[] = {QImage(size.width(), rows, QImage::Format_RGB32), QImage(size.width(), rows, QImage::Format_RGB32)};
-    if (size.isEmpty() || bands[0].isNull() || bands[1].isNull()) {
-        if (error)
-            *error = QObject::tr("Not enough memory for the page image");
-        return false;
-    }
+    if (size.isEmpty() || bands[0].isNull() || bands[1].isNull())
+        return Outcome::failure(Unmade, QObject::tr("Not enough memory for the page image"));
     // The file says what its numbers mean: sRGB, or the printer's profile.
     JpegRowEncoder encoder(out, size, quality, JpegExport::DotsPerMeter, JpegExport::DotsPerMeter,
                            options.colour.profile.icc());
@@ -113,7 +112,7 @@ bool encodePage(const Page &page, int quality, QIODevice *out, QString *error, c
         drawer.draw(band, top);
         encoder.append(band);
     }
-    return encoder.finish(error);
+    return encoder.finish();
 }
 
 int bandRows(const QSize &size)
@@ -125,24 +124,20 @@ int bandRows(const QSize &size)
     return qMax(1, qMin(rows, size.height()));
 }
 
-bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options)
+Outcome exportPage(const Page &page, const QString &file, int quality, const RenderOptions &options)
 {
     QSaveFile out(file);
-    QString reason;
+    Outcome outcome;
     // Unbuffered, a write that fails (a full disk) fails at once with the
     // system's reason instead of in the flush on commit; the encoder writes
     // blocks large enough to need no buffer in between.
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        reason = out.errorString();
-    else if (!encodePage(page, quality, &out, &reason, options))
+        outcome = Outcome::failure(Unwritten, out.errorString());
+    else if (!(outcome = encodePage(page, quality, &out, options)))
         ; // the reason is set; the unfinished file is dropped
     else if (!out.commit())
-        reason = out.errorString();
-    if (reason.isEmpty())
-        return true;
-    if (error)
-        *error = reason;
-    return false;
+        outcome = Outcome::failure(Unwritten, out.errorString());
+    return outcome.told(Unwritten).logged(lcApp(), "write", file);
 }
 
 QList<int> pageNumbers(ExportMode mode, int n, int currentPage, const QList<int> &selectedRows, int from, int to)

@@ -2,6 +2,7 @@
 
 #include "app/ExportValues.h"
 #include "arrange/RenderOptions.h"
+#include "platform/Outcome.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -43,28 +44,28 @@ int digitsFor(int lastNumber);
 
 // Pixel size of the image of `page`: the paper divided by the pixel size.
 QSize imageSize(const Page &page);
-// Why a page image of `size` cannot be written (empty when it can): no
-// area, or a side beyond MaxSide. Checked before anything is made.
-QString sizeProblem(const QSize &size);
+// Whether a page image of `size` can be written; a failure says why not (no
+// area, or a side beyond MaxSide). Checked before anything is made.
+Outcome checkSize(const QSize &size);
 // Where the printable part of `page` lies in its image.
 QRectF printableArea(const Page &page);
 
 // The image of `page`, white where nothing is drawn.
 QImage pageImage(const Page &page, const RenderOptions &options = RenderOptions());
 
-// Draws `page` and writes it to `out` as a JPEG file at `quality`; on
-// failure `error` gets the reason and the function returns false. The page
-// is drawn in bands of bandRows() rows, each compressed and reused as soon
-// as it is finished, and the compressed bytes are written as they come;
-// they are those of pageImage() written whole.
-bool encodePage(const Page &page, int quality, QIODevice *out, QString *error, const RenderOptions &options = RenderOptions());
+// Draws `page` and writes it to `out` as a JPEG file at `quality`; a
+// failure carries the reason (a page too large, no memory, a write the
+// system refuses). The page is drawn in bands of bandRows() rows, each
+// compressed and reused as soon as it is finished, and the compressed bytes
+// are written as they come; they are those of pageImage() written whole.
+Outcome encodePage(const Page &page, int quality, QIODevice *out, const RenderOptions &options = RenderOptions());
 // The rows of a band for a page image of `size`.
 int bandRows(const QSize &size);
 
 // Draws `page` and writes it to `file` at `quality`. An existing file is
-// replaced only once the new one is complete. On failure `error` gets the
-// reason and the function returns false.
-bool exportPage(const Page &page, const QString &file, int quality, QString *error, const RenderOptions &options = RenderOptions());
+// replaced only once the new one is complete. A failure (logged) carries the
+// reason, the system's where it is one ("No space left on device").
+Outcome exportPage(const Page &page, const QString &file, int quality, const RenderOptions &options = RenderOptions());
 
 // The 1-based page numbers to write in `mode`. No current page (-1) in
 // mode 1 and a range running backwards give none; numbers are kept within

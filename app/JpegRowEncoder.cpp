@@ -131,7 +131,7 @@ void JpegRowEncoder::waitUntilPending(int bands)
     m_changed.wait(lock, [&] { return m_cancelled || int(m_bands.size()) <= bands; });
 }
 
-bool JpegRowEncoder::finish(QString *error)
+Outcome JpegRowEncoder::finish()
 {
     bool complete = true;
     {
@@ -147,12 +147,10 @@ bool JpegRowEncoder::finish(QString *error)
         m_worker.join();
     if (!complete && m_error.isEmpty())
         m_error = QObject::tr("The page image was not complete");
-    if (!m_error.isEmpty()) {
-        if (error)
-            *error = m_error;
-        return false;
-    }
-    return true;
+    if (!m_error.isEmpty())
+        return Outcome::failure(QT_TRANSLATE_NOOP("QObject", "The page could not be compressed as a JPEG image."),
+                                m_error);
+    return Outcome();
 }
 
 void JpegRowEncoder::run()

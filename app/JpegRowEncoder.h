@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Outcome.h"
+
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -44,9 +46,9 @@ public:
     // waiting or being compressed.
     void waitUntilPending(int bands);
     // Waits for the encoding (every row must have been handed over) and
-    // its last bytes written; false with `error` set when encoding or
-    // writing failed (the output then holds a part of the file).
-    bool finish(QString *error);
+    // its last bytes written; a failure carries the encoder's or the
+    // device's reason (the output then holds a part of the file).
+    Outcome finish();
 
 private:
     void run();

@@ -17,9 +17,9 @@ QString PdfExport::title(const QString &projectFile, const QString &pdfFile)
     return QFileInfo(projectFile.isEmpty() ? pdfFile : projectFile).completeBaseName();
 }
 
-bool PdfExport::write(const QString &file, const QString &title, const QVector<Page> &pages, const QList<int> &indexes,
-                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
-                      QString *error)
+Outcome PdfExport::write(const QString &file, const QString &title, const QVector<Page> &pages,
+                         const QList<int> &indexes, const PageSetup &setup, const RenderOptions &options,
+                         const PrintJob::Progress &progress)
 {
     // The print code writes the PDF beside the file and puts it in place
     // only once it is complete.
@@ -29,11 +29,5 @@ bool PdfExport::write(const QString &file, const QString &title, const QVector<P
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     printer.setDocName(title);
     const QVector<QList<int>> jobs = PrintPlan::oneJob(PrintPlan::jobs(indexes, 1, true, 1));
-    const PrintJob::Result result = PrintJob::print(printer, pages, jobs, progress, options);
-    if (result.failed) {
-        if (error)
-            *error = result.error;
-        return false;
-    }
-    return true;
+    return PrintJob::print(printer, pages, jobs, progress, options).outcome;
 }

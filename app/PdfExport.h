@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PrintJob.h"
+#include "platform/Outcome.h"
 
 #include <QList>
 #include <QString>
@@ -24,11 +25,11 @@ public:
     static QString title(const QString &projectFile, const QString &pdfFile);
 
     // Writes pages `indexes` of `pages`, in that order, under the document
-    // title `title`. False with `error`
-    // (a message for the user) when the file cannot be written; an existing
-    // file of that name is then left as it was, as it is after a cancel
-    // through `progress` (which returns true).
-    static bool write(const QString &file, const QString &title, const QVector<Page> &pages, const QList<int> &indexes,
-                      const PageSetup &setup, const RenderOptions &options, const PrintJob::Progress &progress,
-                      QString *error);
+    // title `title`. A failure (logged) says the file could not be written,
+    // with the file and the reason as its detail; an existing file of that
+    // name is then left as it was, as it is after a cancel through
+    // `progress` (which counts as success).
+    static Outcome write(const QString &file, const QString &title, const QVector<Page> &pages,
+                         const QList<int> &indexes, const PageSetup &setup, const RenderOptions &options,
+                         const PrintJob::Progress &progress);
 };

@@ -148,8 +148,8 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
         },
         arrange.renderOptions());
     QApplication::restoreOverrideCursor();
-    if (result.failed)
-        QMessageBox::warning(window, Program::name(), result.error);
+    if (!result.outcome)
+        QMessageBox::warning(window, Program::name(), result.outcome.text());
     else if (result.cancelled)
         QMessageBox::information(window, Program::name(), cancelText(result.pagesPrinted));
 }

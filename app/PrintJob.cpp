@@ -1,6 +1,7 @@
 #include "platform/Program.h"
 #include "app/PrintJob.h"
 
+#include "app/AppLog.h"
 #include "app/PrintOutput.h"
 #include "app/Shell.h"
 #include "formats/Page.h"
@@ -60,9 +61,10 @@ Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<
         QPrinter *device = output.device();
         QPainter painter;
         if (!device || !painter.begin(device)) {
-            result.failed = true;
-            result.error = device ? QObject::tr("The printer %1 could not start a print job.").arg(printer.printerName())
-                                  : output.error();
+            const char *sentence = printer.outputFileName().isEmpty() ? PrintOutput::Unprinted : PrintOutput::PdfUnwritten;
+            result.outcome = device ? Outcome::failure(sentence, QObject::tr("The printer %1 could not start a print job.")
+                                                                     .arg(printer.printerName()))
+                                    : output.outcome();
             break;
         }
         bool first = true;
@@ -87,14 +89,15 @@ Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<
             break;
         }
         if (!output.finish(painter.end())) {
-            result.failed = true;
-            result.error = output.error();
+            result.outcome = output.outcome();
             break;
         }
         result.pagesPrinted += job.size();
         ++result.jobsSent;
     }
     printer.setCopyCount(copies);
+    const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    result.outcome.logged(lcApp(), "print to", target);
     return result;
 }
 

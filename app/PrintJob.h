@@ -3,6 +3,7 @@
 #include "arrange/RenderOptions.h"
 
 #include "app/PrintPlan.h"
+#include "platform/Outcome.h"
 
 #include <QList>
 #include <QRectF>
@@ -44,13 +45,13 @@ struct Result
     int pagesPrinted = 0; // pages of the jobs handed over complete
     int jobsSent = 0;
     bool cancelled = false;
-    bool failed = false; // a job could not be started or finished
-    QString error;       // what went wrong, for the user
+    Outcome outcome; // a job that could not be started or finished says why
 };
 
 // Prints `jobs` (lists of indices into `pages`): each job is begun, its
 // pages drawn one to a sheet, and handed over whole (see PrintOutput); a
-// cancelled or failed job leaves nothing behind and ends the printing. The
+// cancelled or failed job leaves nothing behind and ends the printing (a
+// failure is logged). The
 // printer's copy count is 1 while it prints (every copy is one of the jobs)
 // and is restored afterwards.
 Result print(QPrinter &printer, const QVector<Page> &pages, const QVector<QList<int>> &jobs,

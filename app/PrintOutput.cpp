@@ -1,6 +1,6 @@
 #include "app/PrintOutput.h"
 
-#include "platform/Log.h"
+#include "app/AppLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,9 +30,13 @@ PrintOutput::PrintOutput(QPrinter &printer)
 
 PrintOutput::~PrintOutput() { discard(); }
 
-bool PrintOutput::fail(const QString &message)
+const char *const PrintOutput::Unprinted = QT_TRANSLATE_NOOP("QObject", "The pages could not be printed.");
+const char *const PrintOutput::PdfUnwritten =
+    QT_TRANSLATE_NOOP("QObject", "The PDF file could not be written; a file that was there is unchanged.");
+
+bool PrintOutput::fail(const QString &detail)
 {
-    m_error = message;
+    m_outcome = Outcome::failure(m_kind == Kind::File ? PdfUnwritten : Unprinted, detail);
     discard();
     return false;
 }
@@ -123,7 +127,7 @@ bool PrintOutput::finish(bool ended)
         return true;
     }
     if (!m_pdf)
-        return fail(m_error);
+        return fail(m_outcome.detail());
     const bool complete = ended && m_pdf->printerState() != QPrinter::Error && isCompletePdf(m_temporary->fileName());
     const QString target = m_kind == Kind::File ? m_printer.outputFileName() : m_temporary->fileName();
     if (!complete)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "platform/PrintSpooler.h"
 
 #include <QString>
@@ -23,19 +24,25 @@ public:
     PrintOutput(const PrintOutput &) = delete;
     PrintOutput &operator=(const PrintOutput &) = delete;
 
-    // The device to draw the job on, set up as `printer`; null with error()
-    // when the job cannot be started.
+    // The device to draw the job on, set up as `printer`; null with
+    // outcome() when the job cannot be started.
     QPrinter *device();
     // After the painter on device() ended (`ended` is its answer): checks
-    // the job and hands it over. False with error() when it is incomplete
+    // the job and hands it over. False with outcome() when it is incomplete
     // or was not taken.
     bool finish(bool ended);
     // Drops the job: nothing of it is written or sent.
     void discard();
-    QString error() const { return m_error; }
     // The pages are drawn in the printer's own profile: the print service is
     // told not to convert their colours again (job option "cm-calibration").
     void setColourConverted(bool converted) { m_colourConverted = converted; }
+    // Why the job failed: the PDF file or the print job could not be made,
+    // with the file and the reason, or the printer's answer, as the detail.
+    Outcome outcome() const { return m_outcome; }
+
+    // The sentences of a job that failed.
+    static const char *const Unprinted;
+    static const char *const PdfUnwritten;
 
     // The options the print service gets for a job on `printer`: paper,
     // sides, colour and the dialog's remaining service options.
@@ -48,7 +55,7 @@ public:
 
 private:
     enum class Kind { File, Spool, Direct };
-    bool fail(const QString &message);
+    bool fail(const QString &detail);
     QString incompleteReason() const;
     bool moveIntoPlace();
     PrintSpooler::Options jobOptions() const;
@@ -57,6 +64,6 @@ private:
     Kind m_kind;
     std::unique_ptr<QTemporaryFile> m_temporary;
     std::unique_ptr<QPrinter> m_pdf;
-    QString m_error;
     bool m_colourConverted = false;
+    Outcome m_outcome;
 };

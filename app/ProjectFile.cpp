@@ -5,6 +5,7 @@
 #include "library/ByteBudget.h"
 #include "library/ImageFile.h"
 #include "library/StreamLimits.h"
+#include "platform/Outcome.h"
 #include "platform/ReplacingFile.h"
 
 #include <QDataStream>
@@ -19,6 +20,14 @@ Q_LOGGING_CATEGORY(lcProject, "velmora.project", QtWarningMsg)
 namespace ProjectFile {
 
 namespace {
+
+// What people are told; the format's own code follows as the detail.
+const char *const Damaged = QT_TRANSLATE_NOOP("QObject", "The project file is damaged and cannot be opened.");
+const char *const Foreign =
+    QT_TRANSLATE_NOOP("QObject", "The file is not a Velmora project, or it was made by a newer version of the program.");
+const char *const Unopened = QT_TRANSLATE_NOOP("QObject", "The project file cannot be opened.");
+const char *const Unsaved =
+    QT_TRANSLATE_NOOP("QObject", "The project could not be saved; a project file that was there is unchanged.");
 
 constexpr quint32 NullArray = 0xffffffffu;
 
@@ -37,7 +46,7 @@ void writeHeader(QDataStream &out, const ProjectContents &c)
         << d.right << d.width << d.height << c.pageFormatName << c.unitScale << c.unitSuffix << c.paperName;
 }
 
-bool readHeader(QDataStream &in, ProjectContents &c, QString &error)
+Outcome readHeader(QDataStream &in, ProjectContents &c)
 {
     QString m;
     in >> m;
@@ -46,31 +55,26 @@ bool readHeader(QDataStream &in, ProjectContents &c, QString &error)
     } else if (in.status() == QDataStream::Ok && m == oldMagic()) {
         c.format = ProjectContents::Format::Old;
     } else {
-        error = QObject::tr("This is an unsupported file format.");
-        return false;
+        return Outcome::failure(Foreign, QObject::tr("This is an unsupported file format."));
     }
     PageSetup &d = c.pageSetup;
     in >> d.unit >> d.orientation >> d.paperSize >> d.borderless >> d.top >> d.bottom >> d.left >> d.right >> d.width
         >> d.height >> c.pageFormatName >> c.unitScale >> c.unitSuffix >> c.paperName;
-    if (in.status() != QDataStream::Ok || !plausible(d)) {
-        error = QStringLiteral("Stream Error 10.");
-        return false;
-    }
-    return true;
+    if (in.status() != QDataStream::Ok || !plausible(d))
+        return Outcome::failure(Damaged, QStringLiteral("Stream Error 10."));
+    return Outcome();
 }
 
 // The embedded-file section: each copy is kept in memory while the budget
 // allows, else skipped; its position is noted either way.
-bool readFiles(QDataStream &in, ProjectContents &c, QString &error, qint64 heldBytes)
+Outcome readFiles(QDataStream &in, ProjectContents &c, qint64 heldBytes)
 {
     QIODevice &device = *in.device();
     qint32 count = 0;
     in >> count;
     // A path length and a byte-array length at the least.
-    if (in.status() != QDataStream::Ok || !countFits(in, count, 8)) {
-        error = QStringLiteral("Stream Error 11.");
-        return false;
-    }
+    if (in.status() != QDataStream::Ok || !countFits(in, count, 8))
+        return Outcome::failure(Damaged, QStringLiteral("Stream Error 11."));
     c.embedded.clear();
     c.keptBytes = 0;
     for (qint32 i = 0; i < count; ++i) {
@@ -95,13 +99,11 @@ bool readFiles(QDataStream &in, ProjectContents &c, QString &error, qint64 heldB
                 ok = device.seek(device.pos() + length);
             }
         }
-        if (!ok) {
-            error = QStringLiteral("Load FileArr ") + QString::number(i);
-            return false;
-        }
+        if (!ok)
+            return Outcome::failure(Damaged, QStringLiteral("Load FileArr ") + QString::number(i));
         c.embedded.insert(path, entry);
     }
-    return true;
+    return Outcome();
 }
 
 // The bytes written for `name`: those held when they are an image, else the
@@ -144,6 +146,47 @@ bool writeByteArray(QDataStream &out, const QByteArray &bytes)
     return true;
 }
 
+// The whole file through a ReplacingFile; every failure is told as a failed save by write().
+Outcome writeFile(const QString &path, const ProjectContents &contents, const ImageSource &open,
+                  EmbeddedTable *written)
+{
+    ReplacingFile file(path);
+    if (Outcome opened = file.open(); !opened)
+        return opened;
+    QIODevice &device = file.device();
+    QDataStream out(&device);
+    out.setVersion(QDataStream::Qt_5_1);
+    writeHeader(out, contents);
+    if (out.status() != QDataStream::Ok) // the temporary file goes with `file`
+        return Outcome::failure(Unsaved, QStringLiteral("Stream Error 20."));
+    QMap<QString, QByteArray> files;
+    if (Outcome rows = IconsModel::writeRows(out, contents.rows, files); !rows)
+        return rows;
+    if (Outcome pages = ProjectPages::write(out, contents.pages, files); !pages)
+        return pages;
+    out << qint32(files.size());
+    if (out.status() != QDataStream::Ok)
+        return Outcome::failure(Unsaved, QStringLiteral("Stream Error 21."));
+    EmbeddedTable table;
+    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
+        out << it.key();
+        EmbeddedFile entry;
+        entry.position = device.pos();
+        const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
+        entry.size = bytes.size();
+        if (!writeByteArray(out, bytes) || out.status() != QDataStream::Ok) {
+            // The system's reason (a full disk) first, then where it stopped.
+            return Outcome::failure(Unsaved, device.errorString() + QStringLiteral(". Save FileArr ") + it.key());
+        }
+        table.insert(it.key(), entry);
+    }
+    if (Outcome committed = file.commit(); !committed)
+        return committed;
+    if (written)
+        *written = table;
+    return Outcome();
+}
+
 } // namespace
 
 QString withExtension(const QString &name)
@@ -173,71 +216,32 @@ void adoptSettings(const ProjectContents &contents, FormatSettings &formats)
 QString magic() { return QStringLiteral("VMA 2.C"); }
 QString oldMagic() { return QStringLiteral("VMA 2.0"); }
 
-bool read(QIODevice &device, ProjectContents &contents, QString &error, qint64 heldBytes)
+Outcome read(QIODevice &device, ProjectContents &contents, qint64 heldBytes)
 {
     QDataStream in(&device);
     in.setVersion(QDataStream::Qt_5_1);
-    return readHeader(in, contents, error) && IconsModel::readRows(in, contents.rows, error)
-           && ProjectPages::read(in, contents.pages, error, contents.format == ProjectContents::Format::Current)
-           && readFiles(in, contents, error, heldBytes);
+    Outcome outcome = readHeader(in, contents);
+    if (outcome)
+        outcome = IconsModel::readRows(in, contents.rows).told(Damaged);
+    if (outcome)
+        outcome = ProjectPages::read(in, contents.pages, contents.format == ProjectContents::Format::Current)
+                      .told(Damaged);
+    if (outcome)
+        outcome = readFiles(in, contents, heldBytes);
+    return outcome;
 }
 
-bool read(const QString &path, ProjectContents &contents, QString &error, qint64 heldBytes)
+Outcome read(const QString &path, ProjectContents &contents, qint64 heldBytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    return read(file, contents, error, heldBytes);
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failure(Unopened, file.errorString()).logged(lcProject(), "read", path);
+    return read(file, contents, heldBytes).logged(lcProject(), "read", path);
 }
 
-bool write(const QString &path, const ProjectContents &contents, const ImageSource &open, QString &error,
-           EmbeddedTable *written)
+Outcome write(const QString &path, const ProjectContents &contents, const ImageSource &open, EmbeddedTable *written)
 {
-    ReplacingFile file(path);
-    if (!file.open()) {
-        error = file.errorString();
-        return false;
-    }
-    QIODevice &device = file.device();
-    QDataStream out(&device);
-    out.setVersion(QDataStream::Qt_5_1);
-    writeHeader(out, contents);
-    if (out.status() != QDataStream::Ok) {
-        error = QStringLiteral("Stream Error 20.");
-        return false; // the temporary file goes with `file`
-    }
-    QMap<QString, QByteArray> files;
-    if (!IconsModel::writeRows(out, contents.rows, error, files)
-        || !ProjectPages::write(out, contents.pages, error, files))
-        return false;
-    out << qint32(files.size());
-    if (out.status() != QDataStream::Ok) {
-        error = QStringLiteral("Stream Error 21.");
-        return false;
-    }
-    EmbeddedTable table;
-    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
-        out << it.key();
-        EmbeddedFile entry;
-        entry.position = device.pos();
-        const QByteArray bytes = bytesToEmbed(it.key(), it.value(), open);
-        entry.size = bytes.size();
-        if (!writeByteArray(out, bytes) || out.status() != QDataStream::Ok) {
-            // The system's reason (a full disk) first, then where it stopped.
-            error = device.errorString() + QStringLiteral(". Save FileArr ") + it.key();
-            return false;
-        }
-        table.insert(it.key(), entry);
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    if (written)
-        *written = table;
-    return true;
+    return writeFile(path, contents, open, written).told(Unsaved).logged(lcProject(), "write", path);
 }
 
 } // namespace ProjectFile

@@ -2,6 +2,7 @@
 
 #include "app/ProjectContents.h"
 #include "formats/FormatSettings.h"
+#include "platform/Outcome.h"
 
 #include <QString>
 
@@ -28,11 +29,13 @@ void adoptSettings(const ProjectContents &contents, FormatSettings &formats);
 
 // Reads a whole project into `contents`. Embedded copies are kept in memory
 // while `heldBytes` plus those kept stay within the byte budget; the others
-// are skipped and only their positions noted. False with `error` (the
-// section's text, untranslated except for an unknown format); `contents` is
-// then partly filled and must be thrown away.
-bool read(QIODevice &device, ProjectContents &contents, QString &error, qint64 heldBytes);
-bool read(const QString &path, ProjectContents &contents, QString &error, qint64 heldBytes);
+// are skipped and only their positions noted. A failure says the file is
+// damaged (with the section's code, such as "Load PageFrame 0:0", as the
+// detail), not a project, or cannot be opened (with the system's reason);
+// `contents` is then partly filled and must be thrown away. Reading a path
+// logs a failure.
+Outcome read(QIODevice &device, ProjectContents &contents, qint64 heldBytes);
+Outcome read(const QString &path, ProjectContents &contents, qint64 heldBytes);
 
 // Writes `contents` to `path` through a temporary file beside it that
 // replaces `path` only when everything was written (a failed or interrupted
@@ -41,8 +44,9 @@ bool read(const QString &path, ProjectContents &contents, QString &error, qint64
 // it is an image, else from the open project's copy (`open`). A file that is
 // not an image the program can read, and not a copy from the open project,
 // is written as an empty byte array. `written` gets the table of the new
-// file (positions only). False with `error`.
-bool write(const QString &path, const ProjectContents &contents, const ImageSource &open, QString &error,
-           EmbeddedTable *written = nullptr);
+// file (positions only). A failure (logged) says the project was not saved,
+// with the code or the system's reason as the detail.
+Outcome write(const QString &path, const ProjectContents &contents, const ImageSource &open,
+              EmbeddedTable *written = nullptr);
 
 } // namespace ProjectFile

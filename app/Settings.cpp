@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/AppLog.h"
 #include "app/UserSettings.h"
 #include "formats/IconSizeRule.h"
 #include "formats/PaperCatalogue.h"
@@ -41,14 +42,22 @@ void readStartValues(QSettings &s, UserSettings &st)
 
 void readValues(QSettings &s, UserSettings &st)
 {
-    st.adoptPageSetup(PageSetup::fromBytes(s.value("/PageSettings", QByteArray()).toByteArray()));
+    // A value that is not there gives the default without a word; a damaged
+    // one gives it too, and is noted in the log.
+    const QByteArray page = s.value("/PageSettings", QByteArray()).toByteArray();
+    PageSetup setup;
+    if (!page.isEmpty())
+        PageSetup::fromBytes(page, setup).logged(lcApp(), "read setting", QStringLiteral("/PageSettings"));
+    st.adoptPageSetup(setup);
 
     const QByteArray mm = s.value("/PhotoSizesMM", QByteArray()).toByteArray();
-    st.page.sizesMM = mm.isEmpty() ? PhotoSizeSelect::defaultMillimetres()
-                                   : PhotoSizeSelect::listFromBytes(mm);
+    st.page.sizesMM = PhotoSizeSelect::defaultMillimetres();
+    if (!mm.isEmpty())
+        PhotoSizeSelect::listFromBytes(mm, st.page.sizesMM).logged(lcApp(), "read setting", QStringLiteral("/PhotoSizesMM"));
     const QByteArray in = s.value("/PhotoSizesIN", QByteArray()).toByteArray();
-    st.page.sizesIN = in.isEmpty() ? PhotoSizeSelect::defaultInches()
-                                   : PhotoSizeSelect::listFromBytes(in);
+    st.page.sizesIN = PhotoSizeSelect::defaultInches();
+    if (!in.isEmpty())
+        PhotoSizeSelect::listFromBytes(in, st.page.sizesIN).logged(lcApp(), "read setting", QStringLiteral("/PhotoSizesIN"));
 
     st.options.editorPath = s.value("/EditFileName", QString()).toString();
     st.page.printerName = s.value("/PrinterName", QString()).toString();

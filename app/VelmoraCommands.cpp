@@ -26,7 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include "platform/Log.h"
+#include "app/AppLog.h"
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -60,15 +60,13 @@ bool Velmora::saveFile(const QString &path)
     // be replaced.
     finishPreviews();
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    QString error;
     EmbeddedTable written;
     Document &doc = m_arrange->document();
     const ProjectContents contents = ProjectFile::gather(m_settings, m_selected->model()->items(), doc.pages);
-    const bool ok = ProjectFile::write(path, contents, doc.source, error, &written);
+    const Outcome saved = ProjectFile::write(path, contents, doc.source, &written);
     QApplication::restoreOverrideCursor();
-    if (!ok) {
-        QMessageBox::warning(this, Program::name(),
-                             QObject::tr("Cannot write file %1:\n%2.").arg(path, error), QMessageBox::Ok);
+    if (!saved) {
+        QMessageBox::warning(this, Program::name(), saved.writeMessage(path), QMessageBox::Ok);
         return false;
     }
     // Copies not held in memory are read from the new file from now on.
@@ -84,14 +82,13 @@ bool Velmora::loadFile(const QString &path)
     for (;;) {
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         ProjectContents contents;
-        QString error;
         const auto before = stamp(path);
-        const bool ok = ProjectFile::read(path, contents, error, m_arrange->document().budget.total());
+        const Outcome read = ProjectFile::read(path, contents, m_arrange->document().budget.total());
         QApplication::restoreOverrideCursor();
-        if (!ok) {
+        if (!read) {
             // A project that cannot be opened leaves the Recent list, and
             // the message says so after saying why.
-            QString text = QObject::tr("Cannot read file %1:\n%2.").arg(path, error);
+            QString text = read.readMessage(path);
             if (forgetRecentFile(path))
                 text += QLatin1Char('\n') + QObject::tr("It has been taken off the Recent list.");
             QMessageBox::warning(this, Program::name(), text, QMessageBox::Ok);

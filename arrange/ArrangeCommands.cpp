@@ -2,6 +2,7 @@
 #include "arrange/Arrange.h"
 
 #include "arrange/ArrangeEngine.h"
+#include "arrange/ArrangeLog.h"
 #include "arrange/ChangeChoose.h"
 #include "arrange/FrameRecord.h"
 #include "arrange/FrameToolEdits.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDataStream>
-#include "platform/Log.h"
 #include <QMimeData>
 #include <QUrl>
 

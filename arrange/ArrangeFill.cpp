@@ -1,6 +1,7 @@
 // Filling frames from image records, and taking pages and frames away.
 #include "arrange/ArrangeEngine.h"
 
+#include "arrange/ArrangeLog.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "library/ImageFile.h"
@@ -65,7 +66,7 @@ void ArrangeEngine::fill(QDataStream &in, int page, int frame, bool replace)
     int lastPage = page;
     while (!in.atEnd()) {
         IconItem item;
-        if (!readIconRecord(in, item))
+        if (!readIconRecord(in, item).logged(lcArrange(), "read", velmoraMimeType()))
             break;
         if (item.state == IconItem::State::FromFrame) {
             lastPage = moveFrames(in, item, page, frame, replace);

@@ -15,6 +15,9 @@ namespace {
 constexpr qint64 MinPageBytes = 32;
 constexpr qint64 MinFrameBytes = 90;
 
+const char *const Unwritten = QT_TRANSLATE_NOOP("QObject", "The pages could not be written.");
+const char *const Damaged = QT_TRANSLATE_NOOP("QObject", "The pages are damaged.");
+
 QString pageError(const char *verb, int page, int frame = -1)
 {
     QString text = QLatin1String(verb) + QStringLiteral(" PageFrame ") + QString::number(page);
@@ -111,76 +114,62 @@ void unpackStamp(qint32 packed, PhotoFrame &frame)
     frame.fileNameStamp = (packed & 8) != 0;
 }
 
-bool write(QDataStream &out, const QVector<Page> &pages, QString &error, QMap<QString, QByteArray> &files)
+Outcome write(QDataStream &out, const QVector<Page> &pages, QMap<QString, QByteArray> &files)
 {
     out << qint32(pages.size());
-    if (out.status() != QDataStream::Ok) {
-        error = QStringLiteral("Save PageFrame.");
-        return false;
-    }
+    if (out.status() != QDataStream::Ok)
+        return Outcome::failure(Unwritten, QStringLiteral("Save PageFrame."));
     for (int p = 0; p < pages.size(); ++p) {
         const Page &page = pages[p];
         out << page.height << page.width << page.top << page.bottom << page.left << page.right << page.title
             << qint32(page.frames.size());
-        if (out.status() != QDataStream::Ok) {
-            error = pageError("Save", p);
-            return false;
-        }
+        if (out.status() != QDataStream::Ok)
+            return Outcome::failure(Unwritten, pageError("Save", p));
         for (int i = 0; i < page.frames.size(); ++i) {
             const PhotoFrame &f = page.frames[i];
             writeFrame(out, f);
-            if (out.status() != QDataStream::Ok) {
-                error = pageError("Save", p, i);
-                return false;
-            }
+            if (out.status() != QDataStream::Ok)
+                return Outcome::failure(Unwritten, pageError("Save", p, i));
             if (!files.contains(f.fileName) || !f.fileData.isEmpty())
                 files.insert(f.fileName, f.fileData.bytes());
             if (f.logo && !files.contains(f.logoFile))
                 files.insert(f.logoFile, QByteArray());
         }
     }
-    return true;
+    return Outcome();
 }
 
-bool read(QDataStream &in, QVector<Page> &pages, QString &error, bool withLogo)
+Outcome read(QDataStream &in, QVector<Page> &pages, bool withLogo)
 {
     pages.clear();
     qint32 count = 0;
     in >> count;
-    if (in.status() != QDataStream::Ok || !countFits(in, count, MinPageBytes)) {
-        error = QStringLiteral("Load PageFrame.");
-        return false;
-    }
-    if (count > MaxPages) {
-        error = QObject::tr("The project holds %1 pages; at most %2 are read.").arg(count).arg(MaxPages);
-        return false;
-    }
+    if (in.status() != QDataStream::Ok || !countFits(in, count, MinPageBytes))
+        return Outcome::failure(Damaged, QStringLiteral("Load PageFrame."));
+    if (count > MaxPages)
+        return Outcome::failure(Damaged, QObject::tr("The project holds %1 pages; at most %2 are read.")
+                                             .arg(count)
+                                             .arg(MaxPages));
     qint64 allFrames = 0;
     for (qint32 p = 0; p < count; ++p) {
         Page page;
         qint32 frames = 0;
         in >> page.height >> page.width >> page.top >> page.bottom >> page.left >> page.right >> page.title >> frames;
-        if (in.status() != QDataStream::Ok || !countFits(in, frames, MinFrameBytes) || !plausible(page)) {
-            error = pageError("Load", p);
-            return false;
-        }
+        if (in.status() != QDataStream::Ok || !countFits(in, frames, MinFrameBytes) || !plausible(page))
+            return Outcome::failure(Damaged, pageError("Load", p));
         allFrames += frames;
-        if (allFrames > MaxFrames) {
-            error = QObject::tr("The project holds more than %1 frames.").arg(MaxFrames);
-            return false;
-        }
+        if (allFrames > MaxFrames)
+            return Outcome::failure(Damaged, QObject::tr("The project holds more than %1 frames.").arg(MaxFrames));
         for (qint32 i = 0; i < frames; ++i) {
             PhotoFrame f;
             readFrame(in, f, withLogo);
-            if (in.status() != QDataStream::Ok || !plausible(f)) {
-                error = pageError("Load", p, i);
-                return false;
-            }
+            if (in.status() != QDataStream::Ok || !plausible(f))
+                return Outcome::failure(Damaged, pageError("Load", p, i));
             page.frames.append(std::move(f));
         }
         pages.append(std::move(page));
     }
-    return true;
+    return Outcome();
 }
 
 } // namespace ProjectPages

@@ -190,9 +190,8 @@ static int runExport(const QStringList &arguments)
     QElapsedTimer timer;
     timer.start();
     const long faults = minorFaults();
-    QString error;
-    if (!JpegExport::exportPage(page, file, 80, &error)) {
-        std::fprintf(stderr, "export: %s\n", qPrintable(error));
+    if (const Outcome written = JpegExport::exportPage(page, file, 80); !written) {
+        std::fprintf(stderr, "export: %s\n", qPrintable(written.writeMessage(file)));
         return 1;
     }
     const qint64 ms = timer.elapsed();
@@ -212,7 +211,7 @@ static int runExport(const QStringList &arguments)
         buffer.open(QIODevice::WriteOnly);
         JpegRowEncoder encoder(&buffer, image.size(), 80, image.dotsPerMeterX(), image.dotsPerMeterY());
         encoder.append(image);
-        encoder.finish(nullptr);
+        static_cast<void>(encoder.finish());
         const qint64 encode = timer.elapsed();
         std::fprintf(stderr,
                      "stages: decode %lld ms (one after another), page image (decode on workers, clear, draw) "

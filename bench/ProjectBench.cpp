@@ -90,9 +90,8 @@ static int runProject(const QStringList &args)
         QDir(copies).removeRecursively();
         QFile::remove(project);
         timer.start();
-        QString error;
-        if (!ProjectFile::write(project, contents, {}, error)) {
-            std::fprintf(stderr, "project: %s\n", qPrintable(error));
+        if (const Outcome written = ProjectFile::write(project, contents, {}); !written) {
+            std::fprintf(stderr, "project: %s\n", qPrintable(written.writeMessage(project)));
             return 1;
         }
         best(save, timer.elapsed());
@@ -103,9 +102,8 @@ static int runProject(const QStringList &args)
 
     timer.restart();
     ProjectContents read;
-    QString error;
-    if (!ProjectFile::read(project, read, error, 0)) {
-        std::fprintf(stderr, "project: %s\n", qPrintable(error));
+    if (const Outcome outcome = ProjectFile::read(project, read, 0); !outcome) {
+        std::fprintf(stderr, "project: %s\n", qPrintable(outcome.readMessage(project)));
         return 1;
     }
     const qint64 reading = timer.elapsed();

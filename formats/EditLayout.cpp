@@ -299,9 +299,10 @@ bool EditLayout::saveTo(const QString &fileName)
         return false;
     }
     const Page &paper = m_draft->paper();
-    const QString error = LayoutFile::write(fileName, m_context.paperName, paper.width, paper.height, m_draft->rects());
-    if (!error.isEmpty()) {
-        warn(QObject::tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
+    const Outcome written =
+        LayoutFile::write(fileName, m_context.paperName, paper.width, paper.height, m_draft->rects());
+    if (!written) {
+        warn(written.writeMessage(fileName));
         return false;
     }
     m_stack->setClean();
@@ -324,12 +325,13 @@ bool EditLayout::load(const QString &fileName)
     if (fileName.isEmpty() || !fileName.contains(Extension, Qt::CaseInsensitive))
         return false;
     LayoutFile file;
-    QString error = LayoutFile::read(fileName, file);
+    Outcome read = LayoutFile::read(fileName, file);
     const Page &paper = m_draft->paper();
-    if (error.isEmpty() && !file.suits(m_context.paperName, paper.width, paper.height))
-        error = QObject::tr("The layout was drawn for another paper (%1)").arg(file.paperName);
-    if (!error.isEmpty()) {
-        warn(QObject::tr("Cannot read file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
+    if (read && !file.suits(m_context.paperName, paper.width, paper.height))
+        read = Outcome::failure(QT_TRANSLATE_NOOP("QObject", "The layout was drawn for another paper."),
+                                QObject::tr("The layout was drawn for another paper (%1)").arg(file.paperName));
+    if (!read) {
+        warn(read.readMessage(fileName));
         return false;
     }
     if (!maybeSave())

@@ -46,7 +46,7 @@ bool LayoutCatalogue::readUserLayout(const QString &path, const QString &paperWo
     if (!path.contains(QLatin1String(".vly"), Qt::CaseInsensitive))
         return false;
     LayoutFile file;
-    if (!LayoutFile::read(path, file).isEmpty())
+    if (!LayoutFile::read(path, file))
         return false;
     if (!file.suits(paperWord, entry.width, entry.height))
         return false;

@@ -1,6 +1,8 @@
 #include "formats/LayoutFile.h"
 
+#include "formats/FormatsLog.h"
 #include "formats/Rounding.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
@@ -16,6 +18,11 @@
 const QString LayoutFile::Magic = QStringLiteral("VLY 2.C");
 
 namespace {
+
+const char *const Unsaved = QT_TRANSLATE_NOOP("QObject", "The layout could not be saved.");
+const char *const Damaged = QT_TRANSLATE_NOOP("QObject", "The layout file is damaged and cannot be opened.");
+const char *const Foreign = QT_TRANSLATE_NOOP("QObject", "The file is not a Velmora layout.");
+const char *const Unopened = QT_TRANSLATE_NOOP("QObject", "The layout file cannot be opened.");
 
 // The wait cursor for the length of a file operation (only where there is a
 // screen to show it on).
@@ -66,22 +73,25 @@ bool onPaper(const QRect &r, qint32 paperWidth, qint32 paperHeight)
 
 } // namespace
 
-QString LayoutFile::write(const QString &fileName, const QString &paperName, qint32 paperWidth,
+Outcome LayoutFile::write(const QString &fileName, const QString &paperName, qint32 paperWidth,
                           qint32 paperHeight, const QVector<QRectF> &frames)
 {
+    const auto failed = [&fileName](const QString &detail) {
+        return Outcome::failure(Unsaved, detail).logged(lcFormats(), "write", fileName);
+    };
     if (fileName.isEmpty())
-        return QObject::tr("No file name given.");
+        return failed(QObject::tr("No file name given."));
     QVector<QRect> rounded;
     rounded.reserve(frames.size());
     for (const QRectF &r : frames) {
         const QRect frame(roundHalfUp(r.x()), roundHalfUp(r.y()), roundHalfUp(r.width()), roundHalfUp(r.height()));
         if (!onPaper(frame, paperWidth, paperHeight))
-            return QObject::tr("A frame has no area or reaches beyond the paper.");
+            return failed(QObject::tr("A frame has no area or reaches beyond the paper."));
         rounded.append(frame);
     }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return failed(file.errorString());
     WaitCursor wait;
     std::stable_sort(rounded.begin(), rounded.end(), framesInOrder);
 
@@ -89,7 +99,7 @@ QString LayoutFile::write(const QString &fileName, const QString &paperName, qin
     out.setVersion(QDataStream::Qt_5_1);
     out << Magic << paperName << paperWidth << paperHeight << qint32(rounded.size());
     if (out.status() != QDataStream::Ok)
-        return QStringLiteral("Stream Error 20.");
+        return failed(QStringLiteral("Stream Error 20."));
     QString error;
     for (const QRect &r : rounded) {
         out << qint32(r.x()) << qint32(r.y()) << qint32(r.width()) << qint32(r.height());
@@ -100,45 +110,48 @@ QString LayoutFile::write(const QString &fileName, const QString &paperName, qin
     }
     if (!error.isEmpty()) {
         file.cancelWriting();
-        return error;
+        return failed(error);
     }
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return failed(file.errorString());
+    return Outcome();
 }
 
-QString LayoutFile::read(const QString &fileName, LayoutFile &out)
+Outcome LayoutFile::read(const QString &fileName, LayoutFile &out)
 {
+    const auto failed = [&fileName](const char *sentence, const QString &detail) {
+        return Outcome::failure(sentence, detail).logged(lcFormats(), "read", fileName);
+    };
     // Only plain files, checked where a link leads: opening a pipe waits for
     // a writer that may never come, and a device is read without end.
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        return QObject::tr("Not a regular file");
+        return failed(Unopened, QObject::tr("Not a regular file"));
     if (info.size() > MaxBytes)
-        return QObject::tr("The file is larger than a layout can be (%1 bytes)").arg(MaxBytes);
+        return failed(Unopened, QObject::tr("The file is larger than a layout can be (%1 bytes)").arg(MaxBytes));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return failed(Unopened, file.errorString());
     WaitCursor wait;
     QDataStream in(&file);
     in.setVersion(QDataStream::Qt_5_1);
     QString magic;
     in >> magic;
     if (magic != Magic)
-        return QObject::tr("This is an unsupported file format.");
+        return failed(Foreign, QObject::tr("This is an unsupported file format."));
     qint32 count = 0;
     in >> out.paperName >> out.paperWidth >> out.paperHeight >> count;
     if (in.status() != QDataStream::Ok || count < 0)
-        return QStringLiteral("Stream Error 10.");
+        return failed(Damaged, QStringLiteral("Stream Error 10."));
     out.frames.clear();
     for (qint32 i = 0; i < count; ++i) {
         qint32 x = 0, y = 0, w = 0, h = 0;
         in >> x >> y >> w >> h;
         if (in.status() != QDataStream::Ok || !representable(x, w) || !representable(y, h))
-            return QStringLiteral("Load FrameArr ") + QString::number(i);
+            return failed(Damaged, QStringLiteral("Load FrameArr ") + QString::number(i));
         out.frames.append(QRect(x, y, w, h));
     }
-    return QString();
+    return Outcome();
 }
 
 QString LayoutFile::paperWord(const QString &paperName)

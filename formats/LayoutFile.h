@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QRect>
 #include <QRectF>
 #include <QString>
@@ -21,12 +23,14 @@ struct LayoutFile
     // Writes the layout; frames are rounded to whole units and sorted by
     // y, x, height, width. A frame without area or reaching beyond the paper
     // is refused. The file is replaced only once it is written completely.
-    // Returns an error text, empty on success.
-    static QString write(const QString &fileName, const QString &paperName, qint32 paperWidth,
+    // A failure is logged; its detail is the reason or the format's code
+    // ("Stream Error 20.").
+    static Outcome write(const QString &fileName, const QString &paperName, qint32 paperWidth,
                          qint32 paperHeight, const QVector<QRectF> &frames);
     // Reads `fileName` into `out`: a plain file (after following links) of
-    // at most MaxBytes. Returns an error text, empty on success.
-    static QString read(const QString &fileName, LayoutFile &out);
+    // at most MaxBytes. A failure is logged; its detail is the system's
+    // reason or the format's code ("Load FrameArr 2").
+    static Outcome read(const QString &fileName, LayoutFile &out);
 
     // The folder of the user layouts of a paper: `documentsFolder` followed
     // by the first blank-separated word of `paperName` and "/".

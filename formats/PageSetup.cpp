@@ -16,11 +16,14 @@ bool plausibleLength(double v) { return std::isfinite(v) && v >= 0.0 && v <= Len
 
 } // namespace
 
-PageSetup PageSetup::fromBytes(const QByteArray &bytes)
+Outcome PageSetup::fromBytes(const QByteArray &bytes, PageSetup &setup)
 {
-    PageSetup d;
+    const char *const damaged =
+        QT_TRANSLATE_NOOP("QObject", "The stored page settings are damaged; the default page is used.");
+    setup = PageSetup();
     if (bytes.size() != StoredSize)
-        return d;
+        return Outcome::failure(damaged, QStringLiteral("%1 bytes instead of %2").arg(bytes.size()).arg(StoredSize));
+    PageSetup d;
     const char *p = bytes.constData();
     d.unit = qFromLittleEndian<qint32>(p + 0);
     d.orientation = qFromLittleEndian<qint32>(p + 4);
@@ -34,8 +37,9 @@ PageSetup PageSetup::fromBytes(const QByteArray &bytes)
     d.height = readLittleEndianDouble(p + 56);
     for (double v : {d.top, d.bottom, d.left, d.right, d.width, d.height})
         if (!plausibleLength(v))
-            return PageSetup();
-    return d;
+            return Outcome::failure(damaged, QStringLiteral("a length of %1").arg(v));
+    setup = d;
+    return Outcome();
 }
 
 QByteArray PageSetup::toBytes() const

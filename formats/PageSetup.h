@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QMetaType>
 #include <QtGlobal>
@@ -23,10 +25,10 @@ struct PageSetup
 
     static constexpr int StoredSize = 64;
 
-    // The 64-byte little-endian stored form. A value of any other length, or
-    // one holding a length that is negative, not a number or beyond 100000,
-    // gives the default record.
-    static PageSetup fromBytes(const QByteArray &bytes);
+    // The 64-byte little-endian stored form into `setup`. A value of any
+    // other length, or one holding a length that is negative, not a number
+    // or beyond 100000, gives the default record and says why.
+    static Outcome fromBytes(const QByteArray &bytes, PageSetup &setup);
     QByteArray toBytes() const;
 
     // Hundredths of a millimetre per unit: 2540 inch, 100 mm, 1000 cm.

@@ -2,6 +2,7 @@
 
 #include "formats/LittleEndianDouble.h"
 
+#include <QStringList>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -24,18 +25,26 @@ QVector<PhotoSizeSelect> makeList(std::initializer_list<std::pair<double, double
 
 } // namespace
 
-QVector<PhotoSizeSelect> PhotoSizeSelect::listFromBytes(const QByteArray &bytes)
+Outcome PhotoSizeSelect::listFromBytes(const QByteArray &bytes, QVector<PhotoSizeSelect> &list)
 {
-    QVector<PhotoSizeSelect> list;
+    list.clear();
     const int n = bytes.size() / StoredSize;
     list.reserve(n);
+    QStringList damage;
     for (int i = 0; i < n; ++i) {
         const char *p = bytes.constData() + i * StoredSize;
         const PhotoSizeSelect size{readLittleEndianDouble(p), readLittleEndianDouble(p + 8), p[16] != 0, p[17] != 0};
         if (plausibleSide(size.shortSide) && plausibleSide(size.longSide))
             list.append(size);
+        else
+            damage << QStringLiteral("record %1").arg(i);
     }
-    return list;
+    if (bytes.size() % StoredSize != 0)
+        damage << QStringLiteral("%1 bytes left over").arg(bytes.size() % StoredSize);
+    if (damage.isEmpty())
+        return Outcome();
+    return Outcome::failure(QT_TRANSLATE_NOOP("QObject", "Some stored photo sizes are damaged and were left out."),
+                            damage.join(QStringLiteral(", ")));
 }
 
 QByteArray PhotoSizeSelect::listToBytes(const QVector<PhotoSizeSelect> &list)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -14,10 +16,11 @@ struct PhotoSizeSelect
 
     static constexpr int StoredSize = 24;
 
-    // Concatenated 24-byte little-endian records; a tail shorter than a
-    // record is ignored, and so is a record with a side that is negative,
-    // not a number or beyond 100000.
-    static QVector<PhotoSizeSelect> listFromBytes(const QByteArray &bytes);
+    // Concatenated 24-byte little-endian records into `list`; a tail
+    // shorter than a record is ignored, and so is a record with a side that
+    // is negative, not a number or beyond 100000: the outcome then says so,
+    // and `list` holds the records that were whole.
+    static Outcome listFromBytes(const QByteArray &bytes, QVector<PhotoSizeSelect> &list);
     static QByteArray listToBytes(const QVector<PhotoSizeSelect> &list);
 
     static QVector<PhotoSizeSelect> defaultMillimetres();

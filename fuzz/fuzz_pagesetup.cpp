@@ -14,7 +14,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    const PageSetup d = PageSetup::fromBytes(bytes);
+    PageSetup d;
+    const bool whole = PageSetup::fromBytes(bytes, d).ok();
+    // Refused values give the defaults.
+    if (!whole && d != PageSetup())
+        __builtin_trap();
     if (d != PageSetup()) {
         // Only a whole stored image gives anything but the defaults, and it
         // is written back as it was (the flag byte as 0 or 1, padding zero).

@@ -10,10 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    QVector<PhotoSizeSelect> list = PhotoSizeSelect::listFromBytes(bytes);
+    QVector<PhotoSizeSelect> list;
+    static_cast<void>(PhotoSizeSelect::listFromBytes(bytes, list));
     if (list.size() > int(size) / PhotoSizeSelect::StoredSize)
         __builtin_trap();
-    if (PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes(list)) != list)
+    // What was kept is whole: written and read again it is the same.
+    QVector<PhotoSizeSelect> again;
+    if (!PhotoSizeSelect::listFromBytes(PhotoSizeSelect::listToBytes(list), again) || again != list)
         __builtin_trap();
     PhotoSizeSelect::sortList(list);
     // Sizes of a few millimetres make grids of tens of thousands of frames,

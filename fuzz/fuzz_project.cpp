@@ -24,10 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         ProjectContents contents;
-        QString error;
-        const bool ok = ProjectFile::read(buffer, contents, error, held);
-        // A file is either read or refused with a message.
-        if (ok == !error.isEmpty())
+        const Outcome read = ProjectFile::read(buffer, contents, held);
+        // A file is either read or refused with a sentence and a detail.
+        if (!read && (read.sentence().isEmpty() || read.detail().isEmpty()))
             __builtin_trap();
         for (const EmbeddedFile &e : qAsConst(contents.embedded))
             if (e.position < 0 || e.position > qint64(size))

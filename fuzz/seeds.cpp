@@ -92,10 +92,11 @@ void layoutSeeds()
     };
     int n = 0;
     for (const QVector<QRectF> &frames : layouts) {
-        LayoutFile::write(path, n == 1 ? QStringLiteral("Letter 215.9x279.4 mm") : QStringLiteral("A4 210x297 mm"),
-                          21000, 29700, frames);
+        const Outcome written = LayoutFile::write(
+            path, n == 1 ? QStringLiteral("Letter 215.9x279.4 mm") : QStringLiteral("A4 210x297 mm"), 21000, 29700,
+            frames);
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
+        if (written && file.open(QIODevice::ReadOnly))
             put(QStringLiteral("layoutfile"), QString::number(n++) + QStringLiteral(".vly"), file.readAll());
         file.remove();
     }
@@ -106,10 +107,11 @@ void layoutSeeds()
 void pageRenderSeeds(const QString &photo)
 {
     const QString path = corpus + QStringLiteral("/card.vly");
-    LayoutFile::write(path, QStringLiteral("Card"), 10000, 15000,
-                      {QRectF(500, 500, 4000, 6000), QRectF(5500, 500, 4000, 6000), QRectF(500, 7500, 9000, 7000)});
+    const Outcome written =
+        LayoutFile::write(path, QStringLiteral("Card"), 10000, 15000,
+                          {QRectF(500, 500, 4000, 6000), QRectF(5500, 500, 4000, 6000), QRectF(500, 7500, 9000, 7000)});
     QFile layout(path);
-    if (layout.open(QIODevice::ReadOnly))
+    if (written && layout.open(QIODevice::ReadOnly))
         put(QStringLiteral("pagerender"), QStringLiteral("card"), QByteArray(1, '\0') + layout.readAll());
     layout.remove();
     QFile jpeg(photo);
@@ -208,8 +210,7 @@ void projectSeeds(const QStringList &photos)
 {
     const QString path = corpus + QStringLiteral("/seed.vm2");
     const auto save = [&](const QString &name, const ProjectContents &c) {
-        QString error;
-        if (!ProjectFile::write(path, c, ImageSource(), error))
+        if (!ProjectFile::write(path, c, ImageSource()))
             return;
         QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {

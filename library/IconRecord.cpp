@@ -39,15 +39,16 @@ void writeIconRecord(QDataStream &out, const IconItem &item)
         << item.fileSize << item.fileData.bytes();
 }
 
-bool readIconRecord(QDataStream &in, IconItem &item)
+Outcome readIconRecord(QDataStream &in, IconItem &item)
 {
+    const char *const damaged = QT_TRANSLATE_NOOP("QObject", "The images handed over are damaged.");
     in >> item.state >> item.imageWidth >> item.imageHeight >> item.rotation >> item.useCount;
     // Turns are quarter turns; anything else is damage (and would turn the
     // preview by an arbitrary angle).
     if (in.status() == QDataStream::Ok && item.rotation != 0 && item.rotation != 90
         && item.rotation != 180 && item.rotation != 270) {
         in.setStatus(QDataStream::ReadCorruptData);
-        return false;
+        return Outcome::failure(damaged, QStringLiteral("a turn of %1 degrees").arg(item.rotation));
     }
     QImage icon;
     readRecordImage(in, icon);
@@ -59,5 +60,7 @@ bool readIconRecord(QDataStream &in, IconItem &item)
     QByteArray bytes;
     in >> item.fileName >> item.fileTime >> item.shotTime >> item.fileSize >> bytes;
     item.fileData = HeldBytes::loose(bytes);
-    return in.status() == QDataStream::Ok;
+    if (in.status() != QDataStream::Ok)
+        return Outcome::failure(damaged, QStringLiteral("record of %1 cut short or damaged").arg(item.fileName));
+    return Outcome();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QDataStream>
 #include <QMimeData>
 #include <QString>
@@ -19,5 +21,5 @@ inline bool canPasteImages(const QMimeData *mime)
 }
 
 void writeIconRecord(QDataStream &out, const IconItem &item);
-// False when the stream ran out or is damaged; `item` is then incomplete.
-bool readIconRecord(QDataStream &in, IconItem &item);
+// Fails when the stream ran out or is damaged; `item` is then incomplete.
+Outcome readIconRecord(QDataStream &in, IconItem &item);

@@ -5,6 +5,7 @@
 #include "library/ImageListRole.h"
 #include "library/ImageSource.h"
 #include "library/ThumbnailValues.h"
+#include "platform/Outcome.h"
 
 #include <QAbstractListModel>
 #include <QCache>
@@ -106,8 +107,8 @@ public:
     void setDecoded(const QModelIndex &index, const IconFuture &result);
 
     // The project-file section; `files` collects each row's bytes by name.
-    void save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const;
-    void load(QDataStream &in, QString &error);
+    Outcome save(QDataStream &out, QMap<QString, QByteArray> &files) const;
+    Outcome load(QDataStream &in);
     void adoptLoaded();
     // Stages `rows` (read by the project reader) and adopts them. Without
     // `decodeNow` the rows show no picture until takePreview brings it.
@@ -118,12 +119,11 @@ public:
     void takePreview(const QString &name, const QImage &decoded, const QSize &full, const QDateTime &date);
     // The rows in order, as plain values (the project writer's input).
     const QVector<IconItem> &items() const { return m_items; }
-    // The section itself, on plain rows: false with the section's error
-    // text. A count that cannot fit in the rest of the file is refused
-    // before anything is allocated.
-    static bool writeRows(QDataStream &out, const QVector<IconItem> &rows, QString &error,
-                          QMap<QString, QByteArray> &files);
-    static bool readRows(QDataStream &in, QVector<IconItem> &rows, QString &error);
+    // The section itself, on plain rows. A failure's detail is the
+    // section's code ("Load IconsModel 3"). A count that cannot fit in the
+    // rest of the file is refused before anything is allocated.
+    static Outcome writeRows(QDataStream &out, const QVector<IconItem> &rows, QMap<QString, QByteArray> &files);
+    static Outcome readRows(QDataStream &in, QVector<IconItem> &rows);
 
     // Records of the local files named by `urls`, in the drag payload form;
     // files that cannot be decoded are left out. The stream's device is

@@ -7,6 +7,7 @@
 #include "library/IconRecord.h"
 #include "library/IconRecordsMime.h"
 #include "library/ImageFile.h"
+#include "library/LibraryLog.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -107,7 +108,7 @@ bool IconsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
     QDataStream in(bytes);
     while (!in.atEnd()) {
         IconItem item;
-        if (!readIconRecord(in, item))
+        if (!readIconRecord(in, item).logged(lcLibrary(), "read", velmoraMimeType()))
             break;
         takeRecord(std::move(item));
     }

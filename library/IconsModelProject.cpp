@@ -10,61 +10,54 @@
 namespace {
 // A row is at least seven 32-bit numbers and a string length.
 constexpr qint64 MinRowBytes = 32;
+const char *const Unwritten = QT_TRANSLATE_NOOP("QObject", "The list of images could not be written.");
+const char *const Damaged = QT_TRANSLATE_NOOP("QObject", "The list of images is damaged.");
 } // namespace
 
-bool IconsModel::writeRows(QDataStream &out, const QVector<IconItem> &rows, QString &error,
-                           QMap<QString, QByteArray> &files)
+Outcome IconsModel::writeRows(QDataStream &out, const QVector<IconItem> &rows, QMap<QString, QByteArray> &files)
 {
     out << qint32(rows.size());
-    if (out.status() != QDataStream::Ok) {
-        error = QStringLiteral("Save IconsModel.");
-        return false;
-    }
+    if (out.status() != QDataStream::Ok)
+        return Outcome::failure(Unwritten, QStringLiteral("Save IconsModel."));
     for (int row = 0; row < rows.size(); ++row) {
         const IconItem &item = rows[row];
         out << item.state << item.imageWidth << item.imageHeight << item.fileName << item.rotation
             << item.useCount << item.fileTime << item.shotTime << item.fileSize;
-        if (out.status() != QDataStream::Ok) {
-            error = QStringLiteral("Save IconsModel ") + QString::number(row);
-            return false;
-        }
+        if (out.status() != QDataStream::Ok)
+            return Outcome::failure(Unwritten, QStringLiteral("Save IconsModel ") + QString::number(row));
         files.insert(item.fileName, item.fileData.bytes());
     }
-    return true;
+    return Outcome();
 }
 
-bool IconsModel::readRows(QDataStream &in, QVector<IconItem> &rows, QString &error)
+Outcome IconsModel::readRows(QDataStream &in, QVector<IconItem> &rows)
 {
     rows.clear();
     qint32 count = 0;
     in >> count;
-    if (in.status() != QDataStream::Ok || !countFits(in, count, MinRowBytes)) {
-        error = QStringLiteral("Load IconsModel.");
-        return false;
-    }
+    if (in.status() != QDataStream::Ok || !countFits(in, count, MinRowBytes))
+        return Outcome::failure(Damaged, QStringLiteral("Load IconsModel."));
     for (qint32 i = 0; i < count; ++i) {
         IconItem item;
         in >> item.state >> item.imageWidth >> item.imageHeight >> item.fileName >> item.rotation
             >> item.useCount >> item.fileTime >> item.shotTime >> item.fileSize;
-        if (in.status() != QDataStream::Ok) {
-            error = QStringLiteral("Load IconsModel ") + QString::number(i);
-            return false;
-        }
+        if (in.status() != QDataStream::Ok)
+            return Outcome::failure(Damaged, QStringLiteral("Load IconsModel ") + QString::number(i));
         // Only whole quarter turns are drawn; anything else is damage.
         item.rotation = ((item.rotation % 360 + 360) % 360) / 90 * 90;
         rows.append(std::move(item));
     }
-    return true;
+    return Outcome();
 }
 
-void IconsModel::save(QDataStream &out, QString &error, QMap<QString, QByteArray> &files) const
+Outcome IconsModel::save(QDataStream &out, QMap<QString, QByteArray> &files) const
 {
-    writeRows(out, m_items, error, files);
+    return writeRows(out, m_items, files);
 }
 
-void IconsModel::load(QDataStream &in, QString &error)
+Outcome IconsModel::load(QDataStream &in)
 {
-    readRows(in, m_stagingItems, error);
+    return readRows(in, m_stagingItems);
 }
 
 void IconsModel::adoptLoaded(const QVector<IconItem> &rows, bool decodeNow)

@@ -12,7 +12,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include "platform/Log.h"
+#include "library/LibraryLog.h"
 #include <QFrame>
 #include <QMimeData>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "library/ProfileReader.h"
 
 #include "library/Exif.h"
-#include "platform/Log.h"
+#include "library/LibraryLog.h"
 
 #include <QMap>
 #include <QMutex>

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include "platform/Log.h"
+#include "library/LibraryLog.h"
 #include <QEvent>
 #include <QFile>
 #include <QFileSystemWatcher>

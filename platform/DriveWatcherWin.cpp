@@ -5,9 +5,12 @@
 #ifdef Q_OS_WIN
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QtGlobal>
 
 #include <qt_windows.h>
+
+Q_LOGGING_CATEGORY(lcPlatform, "velmora.platform", QtWarningMsg)
 
 namespace {
 
@@ -51,7 +54,7 @@ void DriveWatcher::startWatching(const QString &)
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, wc.lpszClassName, 0, 0, 0, 0, 0, nullptr,
                                 nullptr, instance, nullptr);
     if (!hwnd) {
-        qWarning("DriveWatcher: Failed to create internal window: %d", int(GetLastError()));
+        qCWarning(lcPlatform) << "DriveWatcher: no window for drive changes, error" << int(GetLastError());
         return;
     }
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

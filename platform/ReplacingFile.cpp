@@ -18,6 +18,9 @@
 
 namespace {
 
+const char *const Unwritten =
+    QT_TRANSLATE_NOOP("QObject", "The file could not be written; a file that was there is unchanged.");
+
 // A name beside `path` that no file has.
 QString unusedNameBeside(const QString &path)
 {
@@ -93,7 +96,7 @@ ReplacingFile::~ReplacingFile()
         discard();
 }
 
-bool ReplacingFile::open()
+Outcome ReplacingFile::open()
 {
 #ifdef Q_OS_LINUX
     // The unnamed file is named through /proc at the end: without it, a
@@ -106,16 +109,16 @@ bool ReplacingFile::open()
         if (!m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
             m_error = m_file.errorString();
-            return false;
+            return Outcome::failure(Unwritten, m_error);
         }
         m_open = true;
-        return true;
+        return Outcome();
     }
     // A file system without unnamed files takes a named one; any other
     // failure (no such folder, no right to write there) is the answer.
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
         m_error = systemError(errno);
-        return false;
+        return Outcome::failure(Unwritten, m_error);
     }
 #endif
     m_namedTemporary = unusedNameBeside(m_path);
@@ -123,28 +126,28 @@ bool ReplacingFile::open()
     if (m_namedTemporary.isEmpty() || !m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         m_error = m_file.errorString();
         m_namedTemporary.clear();
-        return false;
+        return Outcome::failure(Unwritten, m_error);
     }
     m_open = true;
-    return true;
+    return Outcome();
 }
 
-bool ReplacingFile::commit()
+Outcome ReplacingFile::commit()
 {
     if (!m_open) {
         m_error = QStringLiteral("The file is not open");
-        return false;
+        return Outcome::failure(Unwritten, m_error);
     }
     if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
         m_error = m_file.errorString();
         discard();
-        return false;
+        return Outcome::failure(Unwritten, m_error);
     }
     // The bytes reach the disk before the name does: after a power cut the
     // name shows the old project or the whole new one, never an empty file.
     if (!syncData(m_file, m_error)) {
         discard();
-        return false;
+        return Outcome::failure(Unwritten, m_error);
     }
     const bool replaces = QFileInfo::exists(m_path);
 #ifdef Q_OS_LINUX
@@ -162,18 +165,18 @@ bool ReplacingFile::commit()
                    != 0) {
             m_error = systemError(errno);
             discard();
-            return false;
+            return Outcome::failure(Unwritten, m_error);
         }
         m_file.close();
         m_open = false;
-        return renameOver(temporary, m_path, m_error);
+        return renameOver(temporary, m_path, m_error) ? Outcome() : Outcome::failure(Unwritten, m_error);
     }
 #endif
     m_file.close();
     m_open = false;
     if (replaces)
         QFile::setPermissions(m_namedTemporary, QFile::permissions(m_path));
-    return renameOver(m_namedTemporary, m_path, m_error);
+    return renameOver(m_namedTemporary, m_path, m_error) ? Outcome() : Outcome::failure(Unwritten, m_error);
 }
 
 void ReplacingFile::discard()

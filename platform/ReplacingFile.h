@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QFile>
 #include <QString>
 
@@ -28,16 +30,15 @@ public:
     ReplacingFile(const ReplacingFile &) = delete;
     ReplacingFile &operator=(const ReplacingFile &) = delete;
 
-    // Opens the new file for writing; false with errorString().
-    bool open();
+    // Opens the new file for writing; a failure carries the system's reason.
+    Outcome open();
     // Where the bytes are written.
     QIODevice &device() { return m_file; }
     // Flushes, syncs the bytes to the disk and puts the new file in place of
-    // the old one, with the old file's permissions, then syncs the folder;
-    // false with errorString() (the old file is then untouched and the new
-    // one gone).
-    bool commit();
-    QString errorString() const { return m_error; }
+    // the old one, with the old file's permissions, then syncs the folder. A
+    // failure carries the system's reason; the old file is then untouched
+    // and the new one gone.
+    Outcome commit();
 
 private:
     void discard();

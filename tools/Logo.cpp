@@ -1,6 +1,7 @@
 #include "tools/Logo.h"
 
 #include "library/ImageFile.h"
+#include "platform/Outcome.h"
 #include "tools/PixmapLogo.h"
 #include "tools/ScopeBox.h"
 #include "tools/ViewLogo.h"
@@ -243,7 +244,10 @@ void Logo::accept()
         const QString reason = name.isEmpty() ? QObject::tr("No file is chosen")
                                : QFileInfo(name).isFile() ? QObject::tr("The file is not an image")
                                                           : QObject::tr("No such file");
-        QMessageBox::warning(this, QStringLiteral("Velmora"), QObject::tr("Cannot read file %1:\n%2.").arg(name, reason));
+        const Outcome unread = Outcome::failure(
+            QT_TRANSLATE_NOOP("QObject", "The logo picture cannot be read; choose another file or turn the logo off."),
+            reason);
+        QMessageBox::warning(this, QStringLiteral("Velmora"), unread.readMessage(name));
         return;
     }
     QDialog::accept();

@@ -875,6 +875,110 @@
         <translation>The file is damaged: it ends before the image does</translation>
     </message>
     <message>
+        <source>The project file is damaged and cannot be opened.</source>
+        <translation>The project file is damaged and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The file is not a Velmora project, or it was made by a newer version of the program.</source>
+        <translation>The file is not a Velmora project, or it was made by a newer version of the program.</translation>
+    </message>
+    <message>
+        <source>The project file cannot be opened.</source>
+        <translation>The project file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved; a project file that was there is unchanged.</source>
+        <translation>The project could not be saved; a project file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>The list of images could not be written.</source>
+        <translation>The list of images could not be written.</translation>
+    </message>
+    <message>
+        <source>The list of images is damaged.</source>
+        <translation>The list of images is damaged.</translation>
+    </message>
+    <message>
+        <source>The pages could not be written.</source>
+        <translation>The pages could not be written.</translation>
+    </message>
+    <message>
+        <source>The pages are damaged.</source>
+        <translation>The pages are damaged.</translation>
+    </message>
+    <message>
+        <source>The file could not be written; a file that was there is unchanged.</source>
+        <translation>The file could not be written; a file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>The layout could not be saved.</source>
+        <translation>The layout could not be saved.</translation>
+    </message>
+    <message>
+        <source>The layout file is damaged and cannot be opened.</source>
+        <translation>The layout file is damaged and cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The file is not a Velmora layout.</source>
+        <translation>The file is not a Velmora layout.</translation>
+    </message>
+    <message>
+        <source>The layout file cannot be opened.</source>
+        <translation>The layout file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The layout was drawn for another paper.</source>
+        <translation>The layout was drawn for another paper.</translation>
+    </message>
+    <message>
+        <source>The page could not be compressed as a JPEG image.</source>
+        <translation>The page could not be compressed as a JPEG image.</translation>
+    </message>
+    <message>
+        <source>The page cannot be made into a JPEG image.</source>
+        <translation>The page cannot be made into a JPEG image.</translation>
+    </message>
+    <message>
+        <source>The page could not be exported as a JPEG file; a file that was there is unchanged.</source>
+        <translation>The page could not be exported as a JPEG file; a file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>The pages could not be printed.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written; a file that was there is unchanged.</source>
+        <translation>The PDF file could not be written; a file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>A photograph cannot be read, so no pages were made.</source>
+        <translation>A photograph cannot be read, so no pages were made.</translation>
+    </message>
+    <message>
+        <source>The logo picture cannot be read, so no pages were made.</source>
+        <translation>The logo picture cannot be read, so no pages were made.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be written to that place.</source>
+        <translation>The pages cannot be written to that place.</translation>
+    </message>
+    <message>
+        <source>The logo picture cannot be read; choose another file or turn the logo off.</source>
+        <translation>The logo picture cannot be read; choose another file or turn the logo off.</translation>
+    </message>
+    <message>
+        <source>Some stored photo sizes are damaged and were left out.</source>
+        <translation>Some stored photo sizes are damaged and were left out.</translation>
+    </message>
+    <message>
+        <source>The stored page settings are damaged; the default page is used.</source>
+        <translation>The stored page settings are damaged; the default page is used.</translation>
+    </message>
+    <message>
+        <source>The images handed over are damaged.</source>
+        <translation>The images handed over are damaged.</translation>
+    </message>
+    <message>
         <source>The file is damaged: it holds more than %1 scans, only the first are read</source>
         <translation>The file is damaged: it holds more than %1 scans, only the first are read</translation>
     </message>

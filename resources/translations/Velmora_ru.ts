@@ -1317,6 +1317,108 @@ the layout.</source>
     <message>
         <source>It has been taken off the Recent list.</source>
         <translation>Он убран из списка недавних проектов.</translation>
+        <source>The project file is damaged and cannot be opened.</source>
+        <translation>Файл проекта повреждён, открыть его нельзя.</translation>
+    </message>
+    <message>
+        <source>The file is not a Velmora project, or it was made by a newer version of the program.</source>
+        <translation>Этот файл не является проектом Velmora или создан более новой версией программы.</translation>
+    </message>
+    <message>
+        <source>The project file cannot be opened.</source>
+        <translation>Файл проекта не удаётся открыть.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved; a project file that was there is unchanged.</source>
+        <translation>Проект не удалось сохранить; прежний файл проекта, если он был, не изменён.</translation>
+    </message>
+    <message>
+        <source>The list of images could not be written.</source>
+        <translation>Список изображений не удалось записать.</translation>
+    </message>
+    <message>
+        <source>The list of images is damaged.</source>
+        <translation>Список изображений повреждён.</translation>
+    </message>
+    <message>
+        <source>The pages could not be written.</source>
+        <translation>Страницы не удалось записать.</translation>
+    </message>
+    <message>
+        <source>The pages are damaged.</source>
+        <translation>Страницы повреждены.</translation>
+    </message>
+    <message>
+        <source>The file could not be written; a file that was there is unchanged.</source>
+        <translation>Файл не удалось записать; прежний файл, если он был, не изменён.</translation>
+    </message>
+    <message>
+        <source>The layout could not be saved.</source>
+        <translation>Макет не удалось сохранить.</translation>
+    </message>
+    <message>
+        <source>The layout file is damaged and cannot be opened.</source>
+        <translation>Файл макета повреждён, открыть его нельзя.</translation>
+    </message>
+    <message>
+        <source>The file is not a Velmora layout.</source>
+        <translation>Этот файл не является макетом Velmora.</translation>
+    </message>
+    <message>
+        <source>The layout file cannot be opened.</source>
+        <translation>Файл макета не удаётся открыть.</translation>
+    </message>
+    <message>
+        <source>The layout was drawn for another paper.</source>
+        <translation>Макет нарисован для бумаги другого размера.</translation>
+    </message>
+    <message>
+        <source>The page could not be compressed as a JPEG image.</source>
+        <translation>Страницу не удалось сжать в изображение JPEG.</translation>
+    </message>
+    <message>
+        <source>The page cannot be made into a JPEG image.</source>
+        <translation>Из этой страницы нельзя сделать изображение JPEG.</translation>
+    </message>
+    <message>
+        <source>The page could not be exported as a JPEG file; a file that was there is unchanged.</source>
+        <translation>Страницу не удалось экспортировать в файл JPEG; прежний файл, если он был, не изменён.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Страницы не удалось напечатать.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written; a file that was there is unchanged.</source>
+        <translation>Файл PDF не удалось записать; прежний файл, если он был, не изменён.</translation>
+    </message>
+    <message>
+        <source>A photograph cannot be read, so no pages were made.</source>
+        <translation>Фотографию не удаётся прочитать, поэтому страницы не созданы.</translation>
+    </message>
+    <message>
+        <source>The logo picture cannot be read, so no pages were made.</source>
+        <translation>Рисунок логотипа не удаётся прочитать, поэтому страницы не созданы.</translation>
+    </message>
+    <message>
+        <source>The pages cannot be written to that place.</source>
+        <translation>Страницы нельзя записать в это место.</translation>
+    </message>
+    <message>
+        <source>The logo picture cannot be read; choose another file or turn the logo off.</source>
+        <translation>Рисунок логотипа не удаётся прочитать; выберите другой файл или отключите логотип.</translation>
+    </message>
+    <message>
+        <source>Some stored photo sizes are damaged and were left out.</source>
+        <translation>Некоторые сохранённые размеры фотографий повреждены и пропущены.</translation>
+    </message>
+    <message>
+        <source>The stored page settings are damaged; the default page is used.</source>
+        <translation>Сохранённые параметры страницы повреждены; используется страница по умолчанию.</translation>
+    </message>
+    <message>
+        <source>The images handed over are damaged.</source>
+        <translation>Переданные изображения повреждены.</translation>
     </message>
     <message>
         <source>The file is larger than a layout can be (%1 bytes)</source>

@@ -135,8 +135,8 @@ void TestExport::encoderMatchesImageWriter()
         f.autoCrop(true);
     }
     SmallFile out(qint64(1) << 30);
-    QString error;
-    QVERIFY2(JpegExport::encodePage(page, 80, &out, &error), qPrintable(error));
+    const Outcome encoded = JpegExport::encodePage(page, 80, &out);
+    QVERIFY2(encoded, qPrintable(encoded.detail()));
     const QByteArray streamed = out.data();
     // Written as it was made, a block at a time, never held whole.
     QVERIFY2(out.largestWrite * 2 < streamed.size(), qPrintable(QString::number(out.largestWrite)));
@@ -197,9 +197,9 @@ void TestExport::refusedWriteEndsTheEncoding()
     Document doc;
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
     SmallFile out(100000);
-    QString error;
-    QVERIFY(!JpegExport::encodePage(doc.pages.first(), 80, &out, &error));
-    QCOMPARE(error, QStringLiteral("No room for the file"));
+    const Outcome encoded = JpegExport::encodePage(doc.pages.first(), 80, &out);
+    QVERIFY(!encoded);
+    QCOMPARE(encoded.detail(), QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
 }
 
@@ -212,9 +212,9 @@ void TestExport::fullDisk()
     arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
     const QString file = disk.filePath(QStringLiteral("Page001.jpg"));
     QVERIFY(writeFile(file, "old"));
-    QString error;
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 95, &error));
-    QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
+    const Outcome written = JpegExport::exportPage(doc.pages.first(), file, 95);
+    QVERIFY(!written);
+    QVERIFY2(written.detail().contains(QLatin1String("No space left on device")), qPrintable(written.detail()));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
 }

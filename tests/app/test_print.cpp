@@ -253,7 +253,7 @@ void TestPrint::cancel()
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
     const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
-    QVERIFY(!r.failed);
+    QVERIFY(r.outcome);
     QCOMPARE(r.pagesPrinted, 0);
     QCOMPARE(r.jobsSent, 0);
     QCOMPARE(readFile(printer.outputFileName()), QByteArray("old"));
@@ -362,7 +362,7 @@ void TestPrint::cupsDialogPageRanges()
     QVERIFY(PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges")).isEmpty());
     const PrintJob::Result r =
         PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
-    QVERIFY2(!r.failed, qPrintable(r.error));
+    QVERIFY2(r.outcome, qPrintable(r.outcome.text()));
     QCOMPARE(r.jobsSent, 1);
 }
 

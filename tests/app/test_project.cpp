@@ -13,6 +13,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <limits>
@@ -150,9 +151,9 @@ class TestProject : public QObject
         f.write(bytes);
         return f.fileName();
     }
-    bool readBack(const QString &file, ProjectContents &c, QString &error, qint64 held = 0)
+    Outcome readBack(const QString &file, ProjectContents &c, qint64 held = 0)
     {
-        return ProjectFile::read(file, c, error, held);
+        return ProjectFile::read(file, c, held);
     }
 
 private Q_SLOTS:
@@ -166,11 +167,10 @@ private Q_SLOTS:
     void everyFieldRoundTrips()
     {
         const ProjectContents saved = sample(a, b);
-        QString error;
         EmbeddedTable written;
-        QVERIFY(ProjectFile::write(path("all.vm2"), saved, ImageSource(), error, &written));
+        QVERIFY(ProjectFile::write(path("all.vm2"), saved, ImageSource(), &written));
         ProjectContents c;
-        QVERIFY2(readBack(path("all.vm2"), c, error), qPrintable(error));
+        QVERIFY(readBack(path("all.vm2"), c));
         QCOMPARE(c.format, ProjectContents::Format::Current);
         QVERIFY(c.pageSetup == saved.pageSetup);
         QCOMPARE(c.pageFormatName, saved.pageFormatName);
@@ -245,8 +245,7 @@ private Q_SLOTS:
         f.logo = false;
         page.frames << f;
         c.pages << page;
-        QString error;
-        QVERIFY(ProjectFile::write(path("layout.vm2"), c, ImageSource(), error));
+        QVERIFY(ProjectFile::write(path("layout.vm2"), c, ImageSource()));
         QDataStream in(contentOf(path("layout.vm2")));
         QCOMPARE(in.byteOrder(), QDataStream::BigEndian);
         in.setVersion(QDataStream::Qt_5_1);
@@ -308,8 +307,7 @@ private Q_SLOTS:
         w.frame(a, false);
         w.out << qint32(1) << a << contentOf(a);
         ProjectContents c;
-        QString error;
-        QVERIFY2(readBack(writeBytes(QStringLiteral("old.vm2"), w.bytes), c, error), qPrintable(error));
+        QVERIFY(readBack(writeBytes(QStringLiteral("old.vm2"), w.bytes), c));
         QCOMPARE(c.format, ProjectContents::Format::Old);
         QCOMPARE(c.pages.size(), 1);
         const PhotoFrame &f = c.pages[0].frames.first();
@@ -324,6 +322,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("foreign"); // not a project at all, rather than a damaged one
         const auto start = [] {
             auto *w = new Writer;
             w->header(QStringLiteral("VMA 2.C"));
@@ -332,41 +331,41 @@ private Q_SLOTS:
         {
             Writer w;
             w.out << QStringLiteral("VMA 3.X");
-            QTest::newRow("foreign magic") << w.bytes << "This is an unsupported file format.";
+            QTest::newRow("foreign magic") << w.bytes << "This is an unsupported file format." << true;
         }
-        QTest::newRow("a picture") << contentOf(a) << "This is an unsupported file format.";
+        QTest::newRow("a picture") << contentOf(a) << "This is an unsupported file format." << true;
         {
             std::unique_ptr<Writer> w(start());
             w->bytes.chop(10);
-            QTest::newRow("header cut") << w->bytes << "Stream Error 10.";
+            QTest::newRow("header cut") << w->bytes << "Stream Error 10." << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(2000000000);
-            QTest::newRow("two billion rows") << w->bytes << "Load IconsModel.";
+            QTest::newRow("two billion rows") << w->bytes << "Load IconsModel." << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(2000000000);
-            QTest::newRow("two billion pages") << w->bytes << "Load PageFrame.";
+            QTest::newRow("two billion pages") << w->bytes << "Load PageFrame." << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(-5);
-            QTest::newRow("negative rows") << w->bytes + QByteArray(100, '\0') << "Load IconsModel.";
+            QTest::newRow("negative rows") << w->bytes + QByteArray(100, '\0') << "Load IconsModel." << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(1) << qint32(29700) << qint32(21000) << qint32(0) << qint32(0)
                    << qint32(-2000000000) << qint32(0) << QString() << qint32(0);
-            QTest::newRow("negative margin") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0";
+            QTest::newRow("negative margin") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0" << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(1);
             w->page(1);
             w->frame(a, true, std::numeric_limits<qint32>::min());
-            QTest::newRow("crop at the end of the integers") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0:0";
+            QTest::newRow("crop at the end of the integers") << w->bytes + QByteArray(100, '\0') << "Load PageFrame 0:0" << false;
         }
         {
             // Counts that fit the file, but more than a project holds.
@@ -375,27 +374,27 @@ private Q_SLOTS:
             QTest::newRow("too many pages") << w->bytes + QByteArray(40 * (ProjectPages::MaxPages + 1), '\0')
                                             << QStringLiteral("The project holds %1 pages; at most %2 are read.")
                                                    .arg(ProjectPages::MaxPages + 1)
-                                                   .arg(ProjectPages::MaxPages);
+                                                   .arg(ProjectPages::MaxPages) << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(1);
             w->page(ProjectPages::MaxFrames + 1);
             QTest::newRow("too many frames") << w->bytes + QByteArray(100 * (ProjectPages::MaxFrames + 1), '\0')
-                                             << QStringLiteral("The project holds more than %1 frames.").arg(ProjectPages::MaxFrames);
+                                             << QStringLiteral("The project holds more than %1 frames.").arg(ProjectPages::MaxFrames) << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(1);
             w->page(2000000000);
-            QTest::newRow("two billion frames") << w->bytes << "Load PageFrame 0";
+            QTest::newRow("two billion frames") << w->bytes << "Load PageFrame 0" << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(1);
             w->page(1);
             w->out << qint32(0) << qint32(0) << qint32(10) << qint32(10) << qint32(45);
-            QTest::newRow("a turn of 45 degrees") << w->bytes + QByteArray(200, '\0') << "Load PageFrame 0:0";
+            QTest::newRow("a turn of 45 degrees") << w->bytes + QByteArray(200, '\0') << "Load PageFrame 0:0" << false;
         }
         {
             std::unique_ptr<Writer> w(start());
@@ -405,33 +404,54 @@ private Q_SLOTS:
             const QByteArray red("\x01\xff\xff\xff\xff\x00\x00\x00\x00\x00\x00", 11);
             QVERIFY(w->bytes.contains(red));
             w->bytes.replace(red, QByteArray("a") + red.mid(1));
-            QTest::newRow("a colour of no known kind") << w->bytes << "Load PageFrame 0:0";
+            QTest::newRow("a colour of no known kind") << w->bytes << "Load PageFrame 0:0" << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(0) << qint32(2000000000);
-            QTest::newRow("two billion files") << w->bytes << "Stream Error 11.";
+            QTest::newRow("two billion files") << w->bytes << "Stream Error 11." << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(0) << qint32(1) << a << quint32(3000000000u);
-            QTest::newRow("3 GB copy in a small file") << w->bytes + QByteArray(1 << 20, 'x') << "Load FileArr 0";
+            QTest::newRow("3 GB copy in a small file") << w->bytes + QByteArray(1 << 20, 'x') << "Load FileArr 0" << false;
         }
         {
             std::unique_ptr<Writer> w(start());
             w->out << qint32(0) << qint32(0) << qint32(1) << a << contentOf(a);
             w->bytes.chop(5);
-            QTest::newRow("copy cut short") << w->bytes << "Load FileArr 0";
+            QTest::newRow("copy cut short") << w->bytes << "Load FileArr 0" << false;
         }
     }
+    // Refused with a sentence of the language in force; the format's code
+    // comes after it, in the message of a file that cannot be read.
     void damagedFilesAreRefused()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
+        QFETCH(bool, foreign);
+        const QString file = writeBytes(QStringLiteral("damaged.vm2"), bytes);
         ProjectContents c;
-        QString got;
-        QVERIFY(!readBack(writeBytes(QStringLiteral("damaged.vm2"), bytes), c, got));
-        QCOMPARE(got, error);
+        const Outcome read = readBack(file, c);
+        QVERIFY(!read);
+        QCOMPARE(read.detail(), error);
+        const QStringList english{foreign ? "The file is not a Velmora project, or it was made by a newer version of the program."
+                                          : "The project file is damaged and cannot be opened.",
+                                  "Cannot read file"};
+        const QStringList russian{foreign ? "Этот файл не является проектом Velmora или создан более новой версией программы."
+                                          : "Файл проекта повреждён, открыть его нельзя.",
+                                  "Не удаётся прочитать файл"};
+        for (const QStringList &words : {english, russian}) {
+            QTranslator translator;
+            if (words == russian) {
+                QVERIFY(translator.load(QStringLiteral(VELMORA_BIN_DIR "/Translations/Velmora_ru.qm")));
+                QCoreApplication::installTranslator(&translator);
+            }
+            const QString message = read.readMessage(file);
+            QVERIFY2(message.startsWith(words.first()), qPrintable(message));
+            QVERIFY2(message.indexOf(words.last()) > words.first().size(), qPrintable(message));
+            QVERIFY2(message.indexOf(error) > message.indexOf(words.last()), qPrintable(message));
+        }
     }
 
     // A copy placed after the first 4 GB of a project (a sparse file) is read
@@ -467,8 +487,7 @@ private Q_SLOTS:
         }
         QVERIFY(far > (qint64(1) << 32));
         ProjectContents c;
-        QString error;
-        QVERIFY2(readBack(big, c, error), qPrintable(error));
+        QVERIFY(readBack(big, c));
         QCOMPARE(c.embedded.value(b).position, far);
         QCOMPARE(ImageSource::readEmbedded(big, far), jpeg);
         // The low 32 bits alone point into the hole.
@@ -521,8 +540,7 @@ private Q_SLOTS:
         const QString crafted = writeBytes(QStringLiteral("crafted.vm2"), w.bytes);
 
         ProjectContents c;
-        QString error;
-        QVERIFY2(readBack(crafted, c, error), qPrintable(error));
+        QVERIFY(readBack(crafted, c));
         Document doc;
         doc.source = ImageSource(crafted, c.embedded);
         IconsModel rows(ImageListRole::Selection, false);
@@ -534,8 +552,7 @@ private Q_SLOTS:
 
         EmbeddedTable written;
         const QString again = path("again.vm2");
-        QVERIFY(ProjectFile::write(again, ProjectFile::gather(FormatSettings(), rows.items(), doc.pages), doc.source,
-                                   error, &written));
+        QVERIFY(ProjectFile::write(again, ProjectFile::gather(FormatSettings(), rows.items(), doc.pages), doc.source, &written));
         const QByteArray saved = contentOf(again);
         QVERIFY(!saved.contains(secret));
         QVERIFY(!saved.contains(secret.left(20)));
@@ -551,21 +568,20 @@ private Q_SLOTS:
         const QString gone = photo(dir.path(), QStringLiteral("gone.jpg"), Qt::blue, 80, 60);
         const QByteArray goneBytes = contentOf(gone);
         ProjectContents c = sample(gone, a);
-        QString error;
         EmbeddedTable first;
         const QString project = path("moving.vm2");
-        QVERIFY(ProjectFile::write(project, c, ImageSource(), error, &first));
+        QVERIFY(ProjectFile::write(project, c, ImageSource(), &first));
         QVERIFY(QFile::remove(gone));
         // Saved again, the photograph now only in the project, and with a
         // longer layout name that moves every copy.
         c.pageFormatName = QString(5000, QLatin1Char('x'));
         EmbeddedTable second;
-        QVERIFY(ProjectFile::write(project, c, ImageSource(project, first), error, &second));
+        QVERIFY(ProjectFile::write(project, c, ImageSource(project, first), &second));
         QVERIFY(second.value(gone).position > first.value(gone).position);
         QCOMPARE(ImageSource::readEmbedded(project, second.value(gone).position), goneBytes);
         QVERIFY(ImageSource::readEmbedded(project, first.value(gone).position) != goneBytes);
         ProjectContents reread;
-        QVERIFY(readBack(project, reread, error));
+        QVERIFY(readBack(project, reread));
         QCOMPARE(reread.embedded.value(gone).position, second.value(gone).position);
         // No temporary file is left beside the project.
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("moving*")}, QDir::Files),

@@ -21,6 +21,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 // Answers every message box shown with `button` and notes its text.
@@ -195,11 +198,21 @@ private Q_SLOTS:
         BoxAnswers answers;
         w.openFile(foreign);
         QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.first().startsWith("The file is not a Velmora project"), qPrintable(answers.texts.first()));
         QVERIFY2(answers.texts.first().contains("This is an unsupported file format."), qPrintable(answers.texts.first()));
         QCOMPARE(w.windowTitle(), title);
         QVERIFY(w.isWindowModified());
         QCOMPARE(w.arrangeDock()->pageCount(), 1);
         QCOMPARE(w.settings().shell.currentFile, home.filePath("mine.vm2"));
+        // A save that fails says so first, then where and the system's reason;
+        // the work stays modified.
+        w.setCurrentFile(home.filePath("gone/mine.vm2"));
+        w.setModified(true);
+        QVERIFY(!w.save());
+        QCOMPARE(answers.texts.size(), 2);
+        QVERIFY2(answers.texts.last().startsWith("The project could not be saved"), qPrintable(answers.texts.last()));
+        QVERIFY2(answers.texts.last().contains(QString::fromLocal8Bit(std::strerror(ENOENT))), qPrintable(answers.texts.last()));
+        QVERIFY(w.isWindowModified());
         w.setModified(false);
     }
 

@@ -106,9 +106,8 @@ private slots:
         QTemporaryDir docs;
         const QString folder = docs.path() + "/A4/";
         QVERIFY(QDir().mkpath(folder));
-        QCOMPARE(LayoutFile::write(folder + "two.vly", "A4", 21000, 29700,
-                                   {QRectF(1000, 1000, 5000, 5000), QRectF(1000, 7000, 5000, 5000)}),
-                 QString());
+        QVERIFY(LayoutFile::write(folder + "two.vly", "A4", 21000, 29700,
+                                   {QRectF(1000, 1000, 5000, 5000), QRectF(1000, 7000, 5000, 5000)}));
         // A frame beyond the paper: the program's writer would refuse it.
         QVERIFY(writeLayoutBytes(folder + "off.vly", "A4", QSize(21000, 29700), {QRect(20000, 1000, 5000, 5000)}));
         LayoutCatalogue::Source s = a4({size(35, 70), size(90, 130, false), size(100, 150), size(3, 4)});

@@ -187,9 +187,8 @@ private slots:
         QTemporaryDir docs;
         values.layout.documentsFolder = docs.path() + "/";
         QVERIFY(QDir().mkpath(docs.path() + "/A4"));
-        QCOMPARE(LayoutFile::write(docs.path() + "/A4/Big and two.vly", "A4", 21000, 29700,
-                                   {QRectF(1000, 1000, 10000, 10000)}),
-                 QString());
+        QVERIFY(LayoutFile::write(docs.path() + "/A4/Big and two.vly", "A4", 21000, 29700,
+                                  {QRectF(1000, 1000, 10000, 10000)}));
         values.page.sizesMM = {size(35, 70), size(100, 150)};
         PageFormat chooser(&values, PageSetup(), ChooserMode::Choose);
         const QAbstractItemModel *m = chooser.view()->model();

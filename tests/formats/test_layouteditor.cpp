@@ -194,7 +194,7 @@ private Q_SLOTS:
         editor.undo();
         QVERIFY(!editor.isModified());
         LayoutFile file;
-        QCOMPARE(LayoutFile::read(path, file), QString());
+        QVERIFY(LayoutFile::read(path, file));
         QCOMPARE(QSize(file.paperWidth, file.paperHeight), QSize(21000, 29700));
         QCOMPARE(file.frames, QVector<QRect>({QRect(9999, 500, 8888, 10000), QRect(500, 7777, 8888, 10000)}));
 
@@ -337,7 +337,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QString path = documents() + "refused.vly";
         if (bytes.isEmpty()) {
-            QCOMPARE(LayoutFile::write(path, paper, 21000, 29700, {QRectF(500, 500, 900, 900)}), QString());
+            QVERIFY(LayoutFile::write(path, paper, 21000, 29700, {QRectF(500, 500, 900, 900)}));
         } else {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));

@@ -453,7 +453,7 @@ private Q_SLOTS:
 
         QDataStream in(bytes);
         IconItem item;
-        QCOMPARE(readIconRecord(in, item), read);
+        QCOMPARE(readIconRecord(in, item).ok(), read);
         QCOMPARE(item.preview.isNull(), !read);
         if (read) {
             QCOMPARE(item.preview.size(), QSize(side, side));
@@ -487,7 +487,7 @@ private Q_SLOTS:
 
         QDataStream in(bytes);
         IconItem back;
-        QCOMPARE(readIconRecord(in, back), read);
+        QCOMPARE(readIconRecord(in, back).ok(), read);
         QMimeData mime;
         mime.setData(velmoraMimeType(), bytes);
         IconsModel selection(ImageListRole::Selection, false);
@@ -536,9 +536,7 @@ private Q_SLOTS:
         {
             QDataStream out(&bytes, QIODevice::WriteOnly);
             out.setVersion(QDataStream::Qt_5_1);
-            QString error;
-            model.save(out, error, files);
-            QVERIFY(error.isEmpty());
+            QVERIFY(model.save(out, files));
         }
         QCOMPARE(files.value(a), QByteArray("A"));
         QVERIFY(files.contains(b));
@@ -549,9 +547,7 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&loaded, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QDataStream in(bytes);
         in.setVersion(QDataStream::Qt_5_1);
-        QString error;
-        loaded.load(in, error);
-        QVERIFY(error.isEmpty());
+        QVERIFY(loaded.load(in));
         QCOMPARE(loaded.rowCount(), 0); // staged only
         QSignalSpy count(&loaded, &IconsModel::changeCountImage);
         loaded.adoptLoaded();
@@ -570,9 +566,7 @@ private Q_SLOTS:
             IconsModel broken(ImageListRole::Selection, false);
             QDataStream part(bytes.left(cut));
             part.setVersion(QDataStream::Qt_5_1);
-            QString e;
-            broken.load(part, e);
-            QVERIFY(e.startsWith("Load IconsModel"));
+            QVERIFY(broken.load(part).detail().startsWith("Load IconsModel"));
         }
     }
 };

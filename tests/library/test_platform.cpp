@@ -129,15 +129,18 @@ private Q_SLOTS:
         }
         {
             ReplacingFile file(path, named ? ReplacingFile::Temporary::Named : ReplacingFile::Temporary::Unnamed);
-            QVERIFY2(file.open(), qPrintable(file.errorString()));
+            const Outcome opened = file.open();
+            QVERIFY2(opened, qPrintable(opened.detail()));
             QCOMPARE(file.device().write("new bytes"), qint64(9));
             // Before the commit the old file is as it was; an unnamed new
             // one is not seen at all, a named one only beside it.
             QFile before(path);
             QCOMPARE(before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray(), QByteArray(oldFile ? "old" : ""));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(oldFile) + int(named));
-            if (committed)
-                QVERIFY2(file.commit(), qPrintable(file.errorString()));
+            if (committed) {
+                const Outcome done = file.commit();
+                QVERIFY2(done, qPrintable(done.detail()));
+            }
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), oldFile || committed ? QStringList{"work.vm2"} : QStringList());
         QFile result(path);
@@ -153,8 +156,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ReplacingFile file(dir.filePath("gone/work.vm2"));
-        QVERIFY(!file.open());
-        QVERIFY(!file.errorString().isEmpty());
+        const Outcome opened = file.open();
+        QVERIFY(!opened);
+        QVERIFY(!opened.detail().isEmpty());
         QVERIFY(!file.commit());
     }
 

@@ -1,0 +1,3 @@
+#include "arrange/ArrangeLog.h"
+
+Q_LOGGING_CATEGORY(lcArrange, "velmora.arrange", QtWarningMsg)
