@@ -1338,5 +1338,29 @@ the layout.</source>
         <source>No page holds a photograph; --empty-pages writes them all.</source>
         <translation>Ни на одной странице нет фотографии; --empty-pages записывает все страницы.</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить «%1»</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Drop Images</source>
+        <translation>Перетащить изображения</translation>
+    </message>
+    <message>
+        <source>Move Images</source>
+        <translation>Переместить изображения</translation>
+    </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Изменить макет</translation>
+    </message>
 </context>
 </TS>

@@ -152,7 +152,7 @@ void TestExport::marginsStayWhite()
     arrangeDocument(doc, dir.path(), 1, layout);
     RenderOptions noOutline;
     noOutline.printFrame = false;
-    const QImage image = JpegExport::pageImage(doc.pages.first(), noOutline);
+    const QImage image = JpegExport::pageImage(doc.page(0), noOutline);
     QCOMPARE(image.size(), QSize(2000, 1500));
     // 5 mm is 166.7 pixels: white outside, photograph inside, on every side,
     // so the printable part is neither enlarged nor cut off.
@@ -188,7 +188,7 @@ void TestExport::encoderMatchesImageWriter()
     QFETCH(bool, overlapping);
     Document doc;
     arrangeDocument(doc, dir.path(), across * down, a4Layout(across, down));
-    Page &page = doc.pages.first();
+    Page page = doc.page(0);
     QVERIFY(JpegExport::bandRows(JpegExport::imageSize(page)) < JpegExport::imageSize(page).height() / 4);
     if (bottomUp)
         std::reverse(page.frames.begin(), page.frames.end());
@@ -259,9 +259,9 @@ void TestExport::writesFiles()
     Document doc;
     arrangeDocument(doc, dir.path(), 2, a4Layout(1, 1));
     const QString base = JpegExport::baseName(dir.filePath(QStringLiteral("Holiday.JPEG")));
-    for (int p = 1; p <= doc.pages.size(); ++p) {
+    for (int p = 1; p <= doc.pageCount(); ++p) {
         QString error;
-        QVERIFY(JpegExport::exportPage(doc.pages.at(p - 1), JpegExport::fileName(base, p), 80, &error));
+        QVERIFY(JpegExport::exportPage(doc.page(p - 1), JpegExport::fileName(base, p), 80, &error));
         QVERIFY(error.isEmpty());
     }
     QImageReader reader(dir.filePath(QStringLiteral("Holiday002.jpg")));
@@ -269,7 +269,7 @@ void TestExport::writesFiles()
     QCOMPARE(reader.size(), QSize(7000, 9900));
     // Written again: replaced without asking.
     QString error;
-    QVERIFY(JpegExport::exportPage(doc.pages.at(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10, &error));
+    QVERIFY(JpegExport::exportPage(doc.page(0), dir.filePath(QStringLiteral("Holiday002.jpg")), 10, &error));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Holiday002.jpg"))).size()
             < QFileInfo(dir.filePath(QStringLiteral("Holiday001.jpg"))).size());
 }
@@ -280,7 +280,7 @@ void TestExport::unwritableFolder()
     arrangeDocument(doc, dir.path(), 1, a4Layout(2, 2));
     QString error;
     const QString file = dir.filePath(QStringLiteral("missing/folder/Page001.jpg"));
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 80, &error));
+    QVERIFY(!JpegExport::exportPage(doc.page(0), file, 80, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!QFile::exists(file));
 }
@@ -292,7 +292,7 @@ void TestExport::refusedWriteEndsTheEncoding()
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
     SmallFile out(100000);
     QString error;
-    QVERIFY(!JpegExport::encodePage(doc.pages.first(), 80, &out, &error));
+    QVERIFY(!JpegExport::encodePage(doc.page(0), 80, &out, &error));
     QCOMPARE(error, QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
 }
@@ -371,7 +371,7 @@ void TestExport::density()
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
     const QString file = dir.filePath(QStringLiteral("density.jpg"));
     QString error;
-    QVERIFY2(JpegExport::exportPage(doc.pages.first(), file, 80, &error), qPrintable(error));
+    QVERIFY2(JpegExport::exportPage(doc.page(0), file, 80, &error), qPrintable(error));
     const QByteArray jpeg = readFile(file);
     QVERIFY(jpeg.mid(6, 5) == QByteArray("JFIF\0", 5));
     QCOMPARE(int(uchar(jpeg.at(13))), 1); // dots an inch
@@ -393,7 +393,7 @@ void TestExport::fullDisk()
     const QString file = disk.filePath(QStringLiteral("Page001.jpg"));
     QVERIFY(writeFile(file, "old"));
     QString error;
-    QVERIFY(!JpegExport::exportPage(doc.pages.first(), file, 95, &error));
+    QVERIFY(!JpegExport::exportPage(doc.page(0), file, 95, &error));
     QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
@@ -431,7 +431,8 @@ std::function<void(QWidget *)> chooseFile(const QString &name)
 // pages written with the status of each page.
 void TestExport::command()
 {
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 2, a4Layout(1, 1));
     QTemporaryDir out;
     UserSettings st;
@@ -458,7 +459,8 @@ void TestExport::command()
 
 void TestExport::commandCancelled()
 {
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 1, a4Layout(1, 1));
     QTemporaryDir out;
     UserSettings st;

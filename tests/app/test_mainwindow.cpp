@@ -6,6 +6,7 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/FolderPanel.h"
+#include "arrange/DocumentHistory.h"
 #include "library/IconsModel.h"
 #include "library/SelectionPanel.h"
 #include "library/TreeDir.h"
@@ -111,11 +112,12 @@ void TestMainWindow::languageSwitchRetranslates()
 
     russian->trigger();
     QCOMPARE(w.settings().shell.language, QStringLiteral("ru"));
-    QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Вид", "&Справка"}));
+    QCOMPARE(menuTitles(w), (QStringList{"&Файл", "&Правка", "&Вид", "&Справка"}));
+    QCOMPARE(w.history()->undoAction()->text(), QStringLiteral("Отменить"));
     QCOMPARE(w.findChild<QDockWidget *>("AvailableDock")->windowTitle(), QStringLiteral("Доступные изображения"));
     QCOMPARE(w.statusBar()->findChildren<QLabel *>().last()->text(), QStringLiteral("Выбрано 0 изображений"));
     english->trigger();
-    QCOMPARE(menuTitles(w), (QStringList{"&File", "&View", "&Help"}));
+    QCOMPARE(menuTitles(w), (QStringList{"&File", "&Edit", "&View", "&Help"}));
 }
 
 void TestMainWindow::cancelOnCloseKeepsWindowAndWritesNothing()

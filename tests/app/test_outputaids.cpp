@@ -120,7 +120,8 @@ private slots:
     void questionNamesThePages()
     {
         QFETCH(bool, goOn);
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrange(dock, {large, small, large, small});
         QString text;
         ModalAnswers answers({[&](QWidget *w) {
@@ -129,14 +130,14 @@ private slots:
             text = box->text() + QLatin1Char('\n') + box->informativeText();
             box->findChild<QPushButton *>(goOn ? QStringLiteral("anyway") : QStringLiteral("cancel"))->click();
         }});
-        QCOMPARE(LowResolutionQuestion::confirm(nullptr, dock.document().pages, {0, 1, 2, 3},
+        QCOMPARE(LowResolutionQuestion::confirm(nullptr, dock.document().pages(), {0, 1, 2, 3},
                                                 LowResolutionQuestion::Output::Print),
                  goOn);
         QVERIFY2(text.contains(QLatin1String("Pages: 2, 4.")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("150 ppi")));
         QVERIFY(text.contains(QLatin1String("Print them anyway?")));
         // Sharp pages alone ask nothing.
-        QVERIFY(LowResolutionQuestion::confirm(nullptr, dock.document().pages, {0, 2},
+        QVERIFY(LowResolutionQuestion::confirm(nullptr, dock.document().pages(), {0, 2},
                                                LowResolutionQuestion::Output::Print));
         QCOMPARE(answers.answered(), 1);
     }
@@ -144,7 +145,8 @@ private slots:
     void exportToPdf()
     {
         REQUIRE_PDFINFO()
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrange(dock, {small, large, large});
         UserSettings st;
         const QString file = dir.filePath(QStringLiteral("pages"));
@@ -181,7 +183,8 @@ private slots:
     void printDialogOffersTrimMarks()
     {
         REQUIRE_PDFINFO()
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrange(dock, {large, small});
         UserSettings st;
         QPrinter printer(QPrinter::ScreenResolution);

@@ -228,7 +228,7 @@ void TestPrint::pdfPages()
     REQUIRE_PDFINFO()
     Document doc;
     arrangeDocument(doc, dir.path(), 6, a4Layout(1, 2));
-    QCOMPARE(doc.pages.size(), 3);
+    QCOMPARE(doc.pageCount(), 3);
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("range.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
@@ -237,7 +237,7 @@ void TestPrint::pdfPages()
     c.fromPage = 2;
     c.toPage = 3;
     QList<int> drawn;
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(c, 3), 1, true, 5),
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), PrintPlan::jobs(PrintPlan::pages(c, 3), 1, true, 5),
                                                [&drawn](int, int, int index) {
                                                    drawn << index;
                                                    return true;
@@ -255,7 +255,7 @@ void TestPrint::pdfPages()
     d.height = 210;
     printer.setOutputFileName(pdf(QStringLiteral("landscape.pdf")));
     PrintJob::setUp(printer, PrintPlan::paperFor(d));
-    PrintJob::print(printer, doc.pages, {{0}});
+    PrintJob::print(printer, doc.pages(), {{0}});
     const QString size = pdfInfo(printer.outputFileName(), QStringLiteral("Page size"));
     QVERIFY2(size.startsWith(QLatin1String("84")) && size.contains(QLatin1String("x 595")), qPrintable(size));
 }
@@ -269,7 +269,7 @@ void TestPrint::pdfMatchesRendering()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("compare.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    PrintJob::print(printer, doc.pages, {{0}});
+    PrintJob::print(printer, doc.pages(), {{0}});
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-singlefile"),
                                          printer.outputFileName(), pdf(QStringLiteral("compare"))});
     const QImage printed = QImage(pdf(QStringLiteral("compare.ppm"))).convertToFormat(QImage::Format_RGB32);
@@ -279,7 +279,7 @@ void TestPrint::pdfMatchesRendering()
     QImage expected(printed.size(), QImage::Format_RGB32);
     expected.fill(Qt::white);
     const double px = printed.width() / 210.0; // pixels per millimetre
-    const Page &page = doc.pages.first();
+    const Page &page = doc.page(0);
     QPainter painter(&expected);
     PageRenderer::drawPage(painter, page,
                            QRectF(page.left / 100.0 * px, page.top / 100.0 * px, page.printableWidth() / 100.0 * px,
@@ -307,7 +307,7 @@ void TestPrint::pdfKeepsPhotoResolution()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("resolution.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    PrintJob::print(printer, doc.pages, {{0}});
+    PrintJob::print(printer, doc.pages(), {{0}});
     const QString list = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printer.outputFileName()});
     if (list.isEmpty())
         QSKIP("pdfimages is not installed");
@@ -317,7 +317,7 @@ void TestPrint::pdfKeepsPhotoResolution()
         if (f.size() < 5 || f.at(2) != QLatin1String("image"))
             continue;
         ++images;
-        const PhotoFrame &frame = doc.pages.first().frames.at(images - 1);
+        const PhotoFrame &frame = doc.page(0).frames.at(images - 1);
         const int cropLong = qMax(frame.cropWidth, frame.cropHeight);
         const double printedInches = qMax(frame.width, frame.height) / 2540.0;
         const int needed = qMin(cropLong, int(300 * printedInches));
@@ -331,7 +331,7 @@ void TestPrint::jobsOnPrinter()
     REQUIRE_PDFINFO()
     Document doc;
     arrangeDocument(doc, dir.path(), 12, a4Layout(1, 1));
-    QCOMPARE(doc.pages.size(), 12);
+    QCOMPARE(doc.pageCount(), 12);
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("jobs.pdf"));
     printer.setCopyCount(2);
@@ -339,7 +339,7 @@ void TestPrint::jobsOnPrinter()
     QList<int> all;
     for (int i = 0; i < 12; ++i)
         all << i;
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, PrintPlan::jobs(all, 1, true, 5));
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), PrintPlan::jobs(all, 1, true, 5));
     QCOMPARE(r.jobsSent, 3);
     QCOMPARE(r.pagesPrinted, 12);
     // Each job began the file anew: the last one holds its two pages.
@@ -359,7 +359,7 @@ void TestPrint::cancel()
     printer.setOutputFileName(QDir(out.path()).filePath(QStringLiteral("cancel.pdf")));
     QVERIFY(writeFile(printer.outputFileName(), "old"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
     QVERIFY(!r.failed);
     QCOMPARE(r.pagesPrinted, 0);
@@ -376,7 +376,7 @@ void TestPrint::cancelKeepsFinishedJobs()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("finished.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
     QVERIFY(r.cancelled);
     QCOMPARE(r.jobsSent, 1);
     QCOMPARE(r.pagesPrinted, 1);
@@ -449,7 +449,7 @@ void TestPrint::fullDiskKeepsOldPdf()
     printer.setOutputFileName(disk.filePath(QStringLiteral("pages.pdf")));
     QVERIFY(writeFile(printer.outputFileName(), "old"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}});
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), {{0}});
     QVERIFY(r.failed);
     QCOMPARE(r.jobsSent, 0);
     QVERIFY2(r.error.contains(QLatin1String("No space left on device")), qPrintable(r.error));
@@ -461,7 +461,8 @@ void TestPrint::fullDiskKeepsOldPdf()
 // dialog accepted, then Cancel on the progress.
 void TestPrint::commandCancel()
 {
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
     UserSettings st;
     QPrinter printer(QPrinter::ScreenResolution);
@@ -484,7 +485,8 @@ void TestPrint::commandCancel()
 void TestPrint::commandPrintsRange()
 {
     REQUIRE_PDFINFO()
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
     UserSettings st;
     st.page.printJobMax = 1;
@@ -530,7 +532,7 @@ void TestPrint::cupsDialogPageRanges()
     QCOMPARE(choice.pageRanges, QStringLiteral("2"));
     QVERIFY(PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges")).isEmpty());
     const PrintJob::Result r =
-        PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
+        PrintJob::print(printer, doc.pages(), PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
     QVERIFY2(!r.failed, qPrintable(r.error));
     QCOMPARE(r.jobsSent, 1);
 }
@@ -545,7 +547,7 @@ void TestPrint::cupsCancelAfterFirstPage()
     QPrinter printer(QPrinter::ScreenResolution);
     toQueue(printer, queue);
     const PrintJob::Result r =
-        PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+        PrintJob::print(printer, doc.pages(), {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
     QVERIFY(r.cancelled);
     QCOMPARE(r.jobsSent, 1);
     QCOMPARE(r.pagesPrinted, 1);

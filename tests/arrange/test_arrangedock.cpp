@@ -96,10 +96,11 @@ private slots:
             item.fileName = p;
             images.addItem(item);
         }
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         StampDefaults stamp;
         stamp.printDateStamp = true;
-        stamp.position = 5;
+        stamp.position = StampPosition(5);
         LogoDefaults logo;
         logo.printLogo = true;
         logo.fileName = "/logo.png";
@@ -107,11 +108,11 @@ private slots:
         dock.setImageList(&images);
         QSignalSpy prefs(&dock, &Arrange::preferencesChanged);
         QSignalSpy modif(&dock, &Arrange::modifiedChanged);
-        QSignalSpy update(&dock, &Arrange::updateArrange);
+        QSignalSpy uses(&dockPages, &Document::usesChanged);
         answerDialogs(true, [](QDialog *d) { chooseRow(d, " 3-100x150 mm"); });
         QVERIFY(dock.chooseLayout());
         QCOMPARE(dock.pageCount(), 2);
-        QCOMPARE(dock.document().placementCount, 4);
+        QCOMPARE(dock.document().placementCount(), 4);
         QCOMPARE(dock.document().templatePage.title, QString(" 3-100x150 mm"));
         QCOMPARE(dock.preferences().layout.pageFormatName, QString(" 3-100x150 mm"));
         QCOMPARE(prefs.size(), 1);
@@ -120,13 +121,13 @@ private slots:
         QCOMPARE(dock.document().templatePage.frames.size(), 3);
         for (const PhotoFrame &f : dock.document().templatePage.frames) {
             QVERIFY(f.isEmpty());
-            QVERIFY(f.dateStamp);
-            QCOMPARE(f.stampPosition, 5);
-            QVERIFY(f.logo);
-            QCOMPARE(f.logoFile, QString("/logo.png"));
+            QVERIFY(f.stamp.printDateStamp);
+            QCOMPARE(int(f.stamp.position), 5);
+            QVERIFY(f.logo.printLogo);
+            QCOMPARE(f.logo.fileName, QString("/logo.png"));
         }
-        QCOMPARE(dock.document().pages.at(0).frames.at(0).imageWidth, 300);
-        QCOMPARE(update.size(), 1);
+        QCOMPARE(dock.document().page(0).frames.at(0).imageWidth, 300);
+        QCOMPARE(uses.size(), 1);
         QVERIFY(modif.size() >= 1);
         int w = 0, h = 0;
         dock.layoutPrintableArea(w, h);
@@ -144,7 +145,7 @@ private slots:
         });
         QVERIFY(dock.newChoose());
         QCOMPARE(dock.pageCount(), 2);
-        QCOMPARE(dock.document().pages.at(1).filledFrameCount(), 2);
+        QCOMPARE(dock.document().page(1).filledFrameCount(), 2);
 
         // A cancelled question changes nothing.
         answerDialogs(false);

@@ -86,7 +86,8 @@ private slots:
 
     void wholePageFillsThePanelHeight()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1600, 1000));
         const QSize room = dock.canvasView()->maximumViewportSize();
@@ -114,7 +115,8 @@ private slots:
     {
         QFETCH(QSize, size);
         QFETCH(int, divisor);
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1600, 1000));
         const int before = dock.canvasDivisor();
@@ -131,7 +133,8 @@ private slots:
 
     void ctrlWheelAndKeysZoom()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1200, 900));
         const int fit = dock.canvasDivisor();
@@ -174,16 +177,17 @@ private slots:
 
     void framesWorkAtAnyZoom()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1200, 900));
         dock.canvasView()->zoomIn();
         dock.canvasView()->zoomIn();
         verifyPlaced(dock);
         QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
-        QCOMPARE(dock.document().frameSelection, QVector<bool>({false, true, false, false}));
+        QCOMPARE(dock.selection().frames, QVector<bool>({false, true, false, false}));
         QTest::keyClick(frameWidget(dock, 1), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(dock.document().frameSelection, QVector<bool>({false, true, true, false}));
+        QCOMPARE(dock.selection().frames, QVector<bool>({false, true, true, false}));
         // A drop of a file on the zoomed canvas fills the frame.
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(photos[1])});
@@ -199,7 +203,8 @@ private slots:
 
     void picturesAtScreenDensity()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1200, 900));
         FrameWidget *w = frameWidget(dock, 1);
@@ -214,7 +219,8 @@ private slots:
     {
         // A 300 x 200 photograph across a 100 x 150 mm frame prints at 50
         // ppi; 3000 x 2000 at 508.
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeTall(dock);
         show(dock, QSize(1200, 900));
         FrameWidget *soft = frameWidget(dock, 0);
@@ -234,7 +240,8 @@ private slots:
 
     void trimMarksOnTheCanvas()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeTall(dock);
         show(dock, QSize(1200, 900));
         auto *canvas = qobject_cast<PageCanvas *>(dock.canvas());

@@ -236,9 +236,13 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QString(VELMORA_BIN_DIR) + "/Translations/Velmora_" + language + ".qm"));
         QCoreApplication::installTranslator(&translator);
+        // `placed` frames showing `images` files.
+        Page p;
+        p.frames.resize(placed);
+        for (int i = 0; i < placed; ++i)
+            p.frames[i].fileName = QString::number(i % images);
         Document d;
-        d.placementCount = placed;
-        d.imageCount = images;
+        d.adopt({p});
         QCOMPARE(d.countingText(), text);
         QCOMPARE(Page::pageTitle(2, "x").section('\n', 0, 0),
                  language == "en" ? QString("Page 2") : QString::fromUtf8("Страница 2"));

@@ -173,7 +173,7 @@ private slots:
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = name;
         f.loadImage(PreviewRule());
-        QVERIFY(f.preview.isNull());
+        QVERIFY(f.cache.preview.isNull());
         QVERIFY(f.fileData.isEmpty());
     }
 
@@ -185,7 +185,7 @@ private slots:
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = p;
         f.loadImage(PreviewRule(budget.previewWidth()));
-        QCOMPARE(f.preview.size(), QSize(500, 375));
+        QCOMPARE(f.cache.preview.size(), QSize(500, 375));
         QCOMPARE(f.imageWidth, 1000);
         QVERIFY(!f.fileData.isEmpty());
         QCOMPARE(budget.total(), qint64(0)); // read, not yet held
@@ -206,7 +206,7 @@ private slots:
         g.fileName = p;
         g.rotation = 90;
         g.loadImage(PreviewRule(budget.previewWidth()));
-        QCOMPARE(g.preview.size(), QSize(188, 250));
+        QCOMPARE(g.cache.preview.size(), QSize(188, 250));
         QCOMPARE(g.imageWidth, 750);
         QCOMPARE(g.imageHeight, 1000);
         g.keepDataWithinBudget(budget);
@@ -220,8 +220,8 @@ private slots:
     void previewCropIsWhiteOutsideTheImage()
     {
         PhotoFrame f = frame(100, 100, 1000, 500);
-        f.preview = QImage(500, 250, QImage::Format_RGB32);
-        f.preview.fill(Qt::red);
+        f.cache.preview = QImage(500, 250, QImage::Format_RGB32);
+        f.cache.preview.fill(Qt::red);
         f.cropX = -100;
         f.cropY = 0;
         f.cropWidth = 1200;
@@ -260,20 +260,17 @@ private slots:
         QCOMPARE(d.countingText(), QString());
         Page p;
         p.frames.resize(3);
-        d.pages << p;
-        d.countPlaced("a");
-        d.pages[0].frames[0].fileName = "a";
-        d.countPlaced("a");
-        d.pages[0].frames[1].fileName = "a";
-        QCOMPARE(d.placementCount, 2);
-        QCOMPARE(d.imageCount, 1);
+        p.frames[0].fileName = p.frames[1].fileName = "a";
+        d.adopt({p});
+        QCOMPARE(d.placementCount(), 2);
+        QCOMPARE(d.imageCount(), 1);
         QVERIFY(d.countingText().startsWith("Total 2 "));
-        d.pages[0].frames[1].fileName.clear();
-        d.countRemoved("a");
-        QCOMPARE(d.imageCount, 1);
-        d.pages[0].frames[0].fileName.clear();
-        d.countRemoved("a");
-        QCOMPARE(d.imageCount, 0);
+        p.frames[1].fileName.clear();
+        d.adopt({p});
+        QCOMPARE(d.imageCount(), 1);
+        p.frames[0].fileName.clear();
+        d.adopt({p});
+        QCOMPARE(d.imageCount(), 0);
         QCOMPARE(d.countingText(), QString());
     }
 };

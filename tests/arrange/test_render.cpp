@@ -60,7 +60,7 @@ private slots:
         f.width = f.height = 10000;
         f.fileName = dir.filePath("missing.jpg");
         f.loadImage(PreviewRule());
-        QVERIFY(f.preview.isNull());
+        QVERIFY(f.cache.preview.isNull());
         QImage img = blank(500, 500);
         QPainter p(&img);
         PageRenderer::drawPage(p, onePage(f, 10000, 10000), QRectF(0, 0, 500, 500));
@@ -74,8 +74,8 @@ private slots:
         // pixels above and below at 500 pixels for 100 mm.
         PhotoFrame f = arrangedFrame(photo("land.jpg", 400, 300, Qt::red, Qt::red), 10000, 10000, false);
         QCOMPARE(QRect(f.cropX, f.cropY, f.cropWidth, f.cropHeight), QRect(0, -50, 400, 400));
-        f.dateStamp = true;
-        f.stampPosition = 2;
+        f.stamp.printDateStamp = true;
+        f.stamp.position = StampPosition(2);
         f.shotTime = QDateTime(QDate(2021, 3, 4), QTime(10, 0));
         RenderOptions noOutline;
         noOutline.printFrame = false;
@@ -120,11 +120,11 @@ private slots:
             QVERIFY(logo.save(logoPath, "PNG"));
         };
         PhotoFrame f = arrangedFrame(photo("white.jpg", 400, 400, Qt::white, Qt::white), 5000, 5000, true);
-        f.logo = true;
-        f.logoFile = logoPath;
-        f.logoSize = 50;
-        f.logoHorizontal = 1;
-        f.logoVertical = 1;
+        f.logo.printLogo = true;
+        f.logo.fileName = logoPath;
+        f.logo.size = 50;
+        f.logo.horizontal = LogoPlace(1);
+        f.logo.vertical = LogoPlace(1);
         Page page = onePage(f, 10000, 5000);
         PhotoFrame second = f;
         second.x = 5000;
@@ -154,13 +154,13 @@ private slots:
         // is cut within that frame and does not reach the next one.
         const QString white = photo("white.jpg", 600, 400, Qt::white, Qt::white);
         PhotoFrame normal = arrangedFrame(white, 15000, 10000, true);
-        normal.fileNameStamp = true;
-        normal.dateStamp = true;
+        normal.stamp.printFileName = true;
+        normal.stamp.printDateStamp = true;
         normal.shotTime = QDateTime(QDate(2021, 12, 31), QTime(10, 0));
         normal.fileName = dir.filePath("IMG_20211231_235959.jpg");
-        normal.stampFont = QFont(QStringLiteral("Courier"), 10, QFont::Bold);
+        normal.stamp.font = QFont(QStringLiteral("Courier"), 10, QFont::Bold);
         for (int position : {0, 3, 4, 7}) {
-            normal.stampPosition = position;
+            normal.stamp.position = StampPosition(position);
             // 0.03 mm a pixel, as the JPEG export draws.
             QImage img = blank(5000, 3334);
             QPainter p(&img);
@@ -180,10 +180,10 @@ private slots:
         PhotoFrame before = arrangedFrame(white, 3000, 4000, true);
         PhotoFrame small = arrangedFrame(white, 3000, 4000, true);
         small.x = 3000;
-        small.fileNameStamp = true;
-        small.stampPosition = 1;
+        small.stamp.printFileName = true;
+        small.stamp.position = StampPosition(1);
         small.fileName = dir.filePath("A_VERY_LONG_NAME_OF_A_PHOTOGRAPH.jpg");
-        small.stampFont = QFont(QStringLiteral("DejaVu Sans"), 40);
+        small.stamp.font = QFont(QStringLiteral("DejaVu Sans"), 40);
         Page page = onePage(before, 6000, 4000);
         page.frames << small;
         QImage img = blank(600, 400);
@@ -232,7 +232,7 @@ private slots:
                 decoded.setPixel(x, y, qRgb(x < 120 ? 40 + x : 250 - x / 2, y < 80 ? 30 + 2 * y : 220 - y, (x + y) / 2));
         PhotoFrame f;
         f.fileName = QStringLiteral("quarters.jpg");
-        f.preview = QImage(4, 4, QImage::Format_RGB32);
+        f.cache.preview = QImage(4, 4, QImage::Format_RGB32);
         f.rotation = rotation;
         f.turned = turned;
         const bool across = rotation % 180 == 90;
@@ -342,8 +342,8 @@ private slots:
         QFETCH(QString, text);
         PhotoFrame f;
         f.fileName = path;
-        f.fileNameStamp = true;
-        f.dateStamp = withDate;
+        f.stamp.printFileName = true;
+        f.stamp.printDateStamp = withDate;
         f.shotTime = QDateTime(QDate(2020, 5, 6), QTime(12, 0));
         QCOMPARE(PageRenderer::stampText(f), text);
     }
@@ -361,10 +361,10 @@ private slots:
         PhotoFrame f = arrangedFrame(photo("pic.jpg", 800, 600, Qt::red, Qt::blue), 9000, 6000, false);
         f.x = 500;
         f.y = 500;
-        f.dateStamp = true;
-        f.fileNameStamp = true;
+        f.stamp.printDateStamp = true;
+        f.stamp.printFileName = true;
         f.shotTime = QDateTime(QDate(2019, 7, 8), QTime(9, 0));
-        f.stampPosition = 5;
+        f.stamp.position = StampPosition(5);
         Page page = onePage(f, 10000, 10000);
         const int small = qRound(100 / 25.4 * 150);
         QImage a = blank(small, small, 150);

@@ -507,7 +507,7 @@ private Q_SLOTS:
         arrangeDocument(doc, docs.path(), 3, chosen);
         RenderOptions noOutline;
         noOutline.printFrame = false;
-        const QImage page = JpegExport::pageImage(doc.pages.first(), noOutline);
+        const QImage page = JpegExport::pageImage(doc.page(0), noOutline);
         const auto white = [&page](double x, double y) {
             return QColor(page.pixel(int(x / JpegExport::PixelSize), int(y / JpegExport::PixelSize))) == Qt::white;
         };

@@ -61,7 +61,8 @@ class TestStampLogo : public QObject
 
     struct Setup
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock{dockPages};
         FrameToolDialogs *tools;
         explicit Setup(TestStampLogo &t)
             : tools(new FrameToolDialogs(t.outside, &dock))
@@ -156,9 +157,9 @@ private slots:
         QString got;
         for (int p = 0; p < 2; ++p)
             for (int i = 0; i < 4; ++i)
-                got += s.frame(p, i).dateStamp ? '1' : '0';
+                got += s.frame(p, i).stamp.printDateStamp ? '1' : '0';
         QCOMPARE(got, stamped);
-        QCOMPARE(s.frame(scope == 1 ? 1 : 0, 1).stampPosition, 3);
+        QCOMPARE(int(s.frame(scope == 1 ? 1 : 0, 1).stamp.position), 3);
         if (scope != 2)
             return;
         // The dock's preferences now stamp every new frame, and the
@@ -166,13 +167,13 @@ private slots:
         QVERIFY(s.dock.stampDefaults().printDateStamp);
         QCOMPARE(told.count(), 1);
         const int added = s.dock.engine()->addPages(1);
-        QVERIFY(s.frame(added, 0).dateStamp);
-        QCOMPARE(s.frame(added, 0).stampPosition, 3);
+        QVERIFY(s.frame(added, 0).stamp.printDateStamp);
+        QCOMPARE(int(s.frame(added, 0).stamp.position), 3);
         // Turned off again for all pages.
         stampWith(2, false);
         s.dock.dateStamp();
-        QVERIFY(!s.frame(0, 0).dateStamp);
-        QVERIFY(!s.frame(added, 3).dateStamp);
+        QVERIFY(!s.frame(0, 0).stamp.printDateStamp);
+        QVERIFY(!s.frame(added, 3).stamp.printDateStamp);
     }
 
     void dialogOpensOnTheFirstFramesStampAndCancelChangesNothing()
@@ -193,7 +194,7 @@ private slots:
         QSignalSpy told(&s.dock, &Arrange::preferencesChanged);
         s.dock.dateStamp();
         QVERIFY(!shownOn);
-        QVERIFY(!s.frame(0, 0).dateStamp);
+        QVERIFY(!s.frame(0, 0).stamp.printDateStamp);
         QCOMPARE(modified.count(), 0);
         QCOMPARE(told.count(), 0);
     }
@@ -216,14 +217,14 @@ private slots:
         const QString red = writeTestJpeg(dir.filePath(QStringLiteral("red.jpg")), 400, 300, Qt::red);
         PhotoFrame f = filled(red, 10000, turned ? 15000 : 10000, false);
         QCOMPARE(f.turned, turned);
-        f.stampPosition = position;
-        f.dateStamp = true;
+        f.stamp.position = StampPosition(position);
+        f.stamp.printDateStamp = true;
         const QImage img = render(f);
         const QRectF seen = PageRenderer::visiblePhotoRect(f, QRectF(img.rect()));
         QVERIFY(seen.height() < img.height() || seen.width() < img.width()); // bands there
         // Only what the stamp adds counts.
         PhotoFrame plain = f;
-        plain.dateStamp = false;
+        plain.stamp.printDateStamp = false;
         const QImage base = render(plain);
         QRect box;
         for (int y = 0; y < img.height(); ++y)
@@ -273,13 +274,13 @@ private slots:
         QFETCH(QRect, expected);
         const QString red = writePhoto(dir, QStringLiteral("square.jpg"), Qt::red, 400, 400);
         PhotoFrame f = filled(red, 10000, 10000, true);
-        f.logo = true;
-        f.logoFile = logoFile();
-        f.logoSize = 20;
-        f.logoHorizontal = horizontal;
-        f.logoVertical = vertical;
-        f.logoPosX = 10;
-        f.logoPosY = 10;
+        f.logo.printLogo = true;
+        f.logo.fileName = logoFile();
+        f.logo.size = 20;
+        f.logo.horizontal = LogoPlace(horizontal);
+        f.logo.vertical = LogoPlace(vertical);
+        f.logo.posX = 10;
+        f.logo.posY = 10;
         const QRect box = boxOf(render(f), isBlue);
         QVERIFY2(qAbs(box.left() - expected.left()) <= 2 && qAbs(box.top() - expected.top()) <= 2
                      && qAbs(box.width() - expected.width()) <= 2 && qAbs(box.height() - expected.height()) <= 2,
@@ -310,10 +311,10 @@ private slots:
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("not a picture");
         text.close();
-        f.logo = true;
+        f.logo.printLogo = true;
         // A file that is not there, or not an image.
         for (const QString &name : {dir.filePath(QStringLiteral("gone.png")), text.fileName()}) {
-            f.logoFile = name;
+            f.logo.fileName = name;
             QCOMPARE(render(f), plain);
         }
     }
@@ -323,7 +324,7 @@ private slots:
         LogoDefaults v;
         v.printLogo = true;
         v.fileName = dir.filePath(QStringLiteral("gone.png"));
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.show();
         int messages = 0;
         QTimer closer;
@@ -351,7 +352,7 @@ private slots:
         LogoDefaults v;
         v.printLogo = true;
         v.size = 0;
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.fileEdit()->setText(dir.filePath(QStringLiteral("gone.png")));
         QCOMPARE(dialog.sizeBox()->value(), 0.0);
         QVERIFY(dialog.logoPixmap().isNull());
@@ -366,7 +367,7 @@ private slots:
         v.printLogo = true;
         v.size = 10;
         v.fileName = logoFile();
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.resize(600, 700);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -380,7 +381,7 @@ private slots:
                          Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &move);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
-        QCOMPARE(dialog.values().horizontal, 2);
+        QCOMPARE(dialog.values().horizontal, LogoPlace::End);
         QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
         // The logo's right edge as far from the frame's right edge as in
         // the preview.
@@ -422,7 +423,7 @@ private slots:
         QVERIFY(canvasHasLogo());
         s.dock.pageList()->setCurrentIndex(s.dock.pageModel()->index(0, 0));
         QVERIFY(!canvasHasLogo());
-        QVERIFY(s.frame(0, 0).dateStamp && s.frame(1, 0).dateStamp); // the logo left the stamp alone
+        QVERIFY(s.frame(0, 0).stamp.printDateStamp && s.frame(1, 0).stamp.printDateStamp); // the logo left the stamp alone
     }
 
     void logoScopes()
@@ -435,12 +436,12 @@ private slots:
             d->fileEdit()->setText(logo);
             d->accept();
         };
-        startStamp.allPageDateStamp = 2;
+        startStamp.allPageDateStamp = ToolScope::AllPages;
         s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
         s.dock.logo();
         for (int p = 0; p < 2; ++p)
             for (int i = 0; i < 4; ++i)
-                QVERIFY(s.frame(p, i).logo && s.frame(p, i).logoFile == logo);
+                QVERIFY(s.frame(p, i).logo.printLogo && s.frame(p, i).logo.fileName == logo);
         QCOMPARE(s.dock.logoDefaults().fileName, logo);
         // Off for all pages.
         drive = [](QWidget *w) {
@@ -451,7 +452,7 @@ private slots:
             d->accept();
         };
         s.dock.logo();
-        QVERIFY(!s.frame(1, 3).logo);
+        QVERIFY(!s.frame(1, 3).logo.printLogo);
     }
 };
 
