@@ -46,8 +46,8 @@ QList<int> CommandLine::outputPages(const Document &document) const
 {
     // A project of thousands of empty pages would write gigabytes of white.
     QList<int> pages;
-    for (int i : PrintPlan::pages(PrintPlan::Choice(), document.pages.size()))
-        if (m_emptyPages || document.pages.at(i).filledFrameCount() > 0)
+    for (int i : PrintPlan::pages(PrintPlan::Choice(), document.pageCount()))
+        if (m_emptyPages || document.page(i).filledFrameCount() > 0)
             pages << i;
     return pages;
 }
@@ -55,11 +55,11 @@ QList<int> CommandLine::outputPages(const Document &document) const
 bool CommandLine::exportPages(const Document &document, int quality, const RenderOptions &options)
 {
     const QString base = JpegExport::baseName(m_exportBase);
-    const int digits = JpegExport::digitsFor(document.pages.size());
+    const int digits = JpegExport::digitsFor(document.pageCount());
     for (int i : outputPages(document)) {
         const QString file = JpegExport::fileName(base, i + 1, digits);
         QString error;
-        if (!JpegExport::exportPage(document.pages.at(i), file, quality, &error, options))
+        if (!JpegExport::exportPage(document.page(i), file, quality, &error, options))
             return fail(QObject::tr("Cannot write file %1:\n%2.").arg(file, error));
         printLine(stdout, file);
     }
@@ -87,7 +87,7 @@ bool CommandLine::printPdf(const Document &document, const PageSetup &setup, con
 {
     QString error;
     const QString title = PdfExport::title(projectInput() ? m_images.first() : QString(), m_pdfFile);
-    if (!PdfExport::write(m_pdfFile, title, document.pages, outputPages(document), setup, options,
+    if (!PdfExport::write(m_pdfFile, title, document.pages(), outputPages(document), setup, options,
                           pageLines(m_pdfFile), &error))
         return fail(error);
     return true;
@@ -102,7 +102,7 @@ bool CommandLine::printOn(const Document &document, const PageSetup &setup, int 
         return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::jobs(outputPages(document), m_copies, true, jobMax);
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
+    const PrintJob::Result result = PrintJob::print(printer, document.pages(), jobs, pageLines(m_printer), options);
     if (result.failed)
         return fail(result.error);
     return true;
@@ -163,7 +163,7 @@ int CommandLine::execute(const QStringList &args)
     if (ok && printed && line.outputPages(document).isEmpty())
         ok = line.fail(QObject::tr("No page holds a photograph; --empty-pages writes them all."));
     if (ok && printed)
-        for (const QString &warning : PrintResolution::warnings(document.pages))
+        for (const QString &warning : PrintResolution::warnings(document.pages()))
             printLine(stderr, warning);
     ok = ok && (line.m_saveFile.isEmpty() || line.saveProject(st, document))
          && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))

@@ -24,8 +24,7 @@ bool CommandLine::openProject(UserSettings &st, Document &document)
     st.shell.currentFile = path;
     document.source = ImageSource(path, contents.embedded);
     m_rows = contents.rows;
-    document.loadedPages = contents.pages;
-    ArrangeEngine(document).adoptLoadedPages();
+    ArrangeEngine(document).adoptLoadedPages(contents.pages);
     return photographsReadable(document);
 }
 
@@ -33,7 +32,7 @@ bool CommandLine::saveProject(const UserSettings &st, const Document &document)
 {
     const QString path = ProjectFile::withExtension(m_saveFile);
     QString error;
-    if (!ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages), document.source, error))
+    if (!ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages()), document.source, error))
         return fail(QObject::tr("Cannot write file %1:\n%2.").arg(path, error));
     std::printf("%s\n", path.toLocal8Bit().constData());
     std::fflush(stdout);

@@ -62,8 +62,8 @@ bool Velmora::saveFile(const QString &path)
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     QString error;
     EmbeddedTable written;
-    Document &doc = m_arrange->document();
-    const ProjectContents contents = ProjectFile::gather(m_settings, m_selected->model()->items(), doc.pages);
+    Document &doc = *m_document;
+    const ProjectContents contents = ProjectFile::gather(m_settings, m_selected->model()->items(), doc.pages());
     const bool ok = ProjectFile::write(path, contents, doc.source, error, &written);
     QApplication::restoreOverrideCursor();
     if (!ok) {
@@ -86,7 +86,7 @@ bool Velmora::loadFile(const QString &path)
         ProjectContents contents;
         QString error;
         const auto before = stamp(path);
-        const bool ok = ProjectFile::read(path, contents, error, m_arrange->document().budget.total());
+        const bool ok = ProjectFile::read(path, contents, error, m_document->budget.total());
         QApplication::restoreOverrideCursor();
         if (!ok) {
             // A project that cannot be opened leaves the Recent list, and
@@ -116,7 +116,7 @@ void Velmora::adoptProject(const QString &path, const ProjectContents &contents)
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     // The copies are read from this file while the records are adopted.
     const ImageSource source(path, contents.embedded);
-    m_arrange->document().source = source;
+    m_document->source = source;
     m_selected->model()->setImageSource(source);
     m_settings.shell.currentFile = path;
     ProjectFile::adoptSettings(contents, m_settings);
@@ -148,8 +148,8 @@ void Velmora::adoptProject(const QString &path, const ProjectContents &contents)
     EmbeddedTable positions = contents.embedded;
     for (EmbeddedFile &entry : positions)
         entry.bytes.clear();
-    m_arrange->document().source = ImageSource(path, positions);
-    m_selected->model()->setImageSource(m_arrange->document().source);
+    m_document->source = ImageSource(path, positions);
+    m_selected->model()->setImageSource(m_document->source);
     setCurrentFile(path);
     QApplication::restoreOverrideCursor();
 }

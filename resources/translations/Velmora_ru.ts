@@ -1446,5 +1446,29 @@ the layout.</source>
         <source>Show in grey the colours the printer cannot print on this paper</source>
         <translation>Показать серым цвета, которые принтер не может напечатать на этой бумаге</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить «%1»</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Drop Images</source>
+        <translation>Перетащить изображения</translation>
+    </message>
+    <message>
+        <source>Move Images</source>
+        <translation>Переместить изображения</translation>
+    </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Изменить макет</translation>
+    </message>
 </context>
 </TS>
