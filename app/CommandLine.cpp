@@ -602,7 +602,7 @@ QVector<IconItem> CommandLine::rowsAsRead(QVector<IconItem> rows, const QVector<
     for (IconItem &row : rows) {
         row.useCount = uses.value(row.fileName);
         const PhotoFrame *f = shown.value(row.fileName);
-        if (!f || f->preview.isNull())
+        if (!f || f->cache.preview.isNull())
             continue;
         row.state = IconItem::State::Decoded;
         row.imageWidth = f->imageWidth;
@@ -642,7 +642,7 @@ bool CommandLine::fillPages(Document &document, const UserSettings &st, const QV
     options.previewWidthLimit = 64;
     engine.setOptions(options);
     lay(engine);
-    m_rows = rowsAsRead(rows, document.pages);
+    m_rows = rowsAsRead(rows, document.pages());
     return photographsReadable(document);
 }
 
@@ -652,13 +652,13 @@ bool CommandLine::photographsReadable(const Document &document)
     // one is printed as far as it goes, and named too.
     QSet<QString> named;
     QString unreadable;
-    for (const Page &page : document.pages)
+    for (const Page &page : document.pages())
         for (const PhotoFrame &f : page.frames) {
-            if (f.isEmpty() || (!f.preview.isNull() && !isDamage(f.fault)) || named.contains(f.fileName))
+            if (f.isEmpty() || (!f.cache.preview.isNull() && !isDamage(f.cache.fault)) || named.contains(f.fileName))
                 continue;
             named.insert(f.fileName);
-            const QString reason = faultText(f.fault, QSize(f.imageWidth, f.imageHeight));
-            if (!f.preview.isNull()) {
+            const QString reason = faultText(f.cache.fault, QSize(f.imageWidth, f.imageHeight));
+            if (!f.cache.preview.isNull()) {
                 warn(QStringLiteral("%1: %2.").arg(f.fileName, reason));
                 continue;
             }

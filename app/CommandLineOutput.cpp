@@ -49,8 +49,8 @@ QList<int> CommandLine::outputPages(const Document &document) const
 {
     // A project of thousands of empty pages would write gigabytes of white.
     QList<int> pages;
-    for (int i : PrintPlan::pages(PrintPlan::Choice(), document.pages.size()))
-        if (m_emptyPages || document.pages.at(i).filledFrameCount() > 0)
+    for (int i : PrintPlan::pages(PrintPlan::Choice(), document.pageCount()))
+        if (m_emptyPages || document.page(i).filledFrameCount() > 0)
             pages << i;
     return pages;
 }
@@ -58,10 +58,10 @@ QList<int> CommandLine::outputPages(const Document &document) const
 bool CommandLine::exportPages(const Document &document, int quality, const RenderOptions &options)
 {
     const QString base = JpegExport::baseName(m_exportBase);
-    const int digits = JpegExport::digitsFor(document.pages.size());
+    const int digits = JpegExport::digitsFor(document.pageCount());
     for (int i : outputPages(document)) {
         const QString file = JpegExport::fileName(base, i + 1, digits);
-        if (const Outcome written = JpegExport::exportPage(document.pages.at(i), file, quality, options); !written)
+        if (const Outcome written = JpegExport::exportPage(document.page(i), file, quality, options); !written)
             return fail(written.writeMessage(file));
         printLine(stdout, file);
     }
@@ -88,7 +88,7 @@ bool CommandLine::outputsReachable()
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
     const QString title = PdfExport::title(projectInput() ? m_images.first() : QString(), m_pdfFile);
-    const Outcome written = PdfExport::write(m_pdfFile, title, document.pages, outputPages(document), setup, options,
+    const Outcome written = PdfExport::write(m_pdfFile, title, document.pages(), outputPages(document), setup, options,
                                              pageLines(m_pdfFile));
     if (!written)
         return fail(written.text());
@@ -104,7 +104,7 @@ bool CommandLine::printOn(const Document &document, const PageSetup &setup, int 
         return fail(QObject::tr("Unknown printer %1.").arg(m_printer));
     PrintJob::setUp(printer, PrintPlan::paperFor(setup));
     const QVector<QList<int>> jobs = PrintPlan::jobs(outputPages(document), m_copies, true, jobMax);
-    const PrintJob::Result result = PrintJob::print(printer, document.pages, jobs, pageLines(m_printer), options);
+    const PrintJob::Result result = PrintJob::print(printer, document.pages(), jobs, pageLines(m_printer), options);
     if (!result.outcome)
         return fail(result.outcome.text());
     return true;
@@ -165,7 +165,7 @@ int CommandLine::execute(const QStringList &args)
     if (ok && printed && line.outputPages(document).isEmpty())
         ok = line.fail(QObject::tr("No page holds a photograph; --empty-pages writes them all."));
     if (ok && printed)
-        for (const QString &warning : PrintResolution::warnings(document.pages))
+        for (const QString &warning : PrintResolution::warnings(document.pages()))
             printLine(stderr, warning);
     ok = ok && (line.m_saveFile.isEmpty() || line.saveProject(st, document))
          && (line.m_exportBase.isEmpty() || line.exportPages(document, st.exports.jpegQuality, options))

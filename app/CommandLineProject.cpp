@@ -23,15 +23,14 @@ bool CommandLine::openProject(UserSettings &st, Document &document)
     st.shell.currentFile = path;
     document.source = ImageSource(path, contents.embedded);
     m_rows = contents.rows;
-    document.loadedPages = contents.pages;
-    ArrangeEngine(document).adoptLoadedPages();
+    ArrangeEngine(document).adoptLoadedPages(contents.pages);
     return photographsReadable(document);
 }
 
 bool CommandLine::saveProject(const UserSettings &st, const Document &document)
 {
     const QString path = ProjectFile::withExtension(m_saveFile);
-    const Outcome written = ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages), document.source);
+    const Outcome written = ProjectFile::write(path, ProjectFile::gather(st, m_rows, document.pages()), document.source);
     if (!written)
         return fail(written.writeMessage(path));
     std::printf("%s\n", path.toLocal8Bit().constData());

@@ -63,7 +63,7 @@ Answer choose(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog:
         indexes << p - 1;
     if (numbers.isEmpty())
         return Answer::Cancelled;
-    if (!LowResolutionQuestion::confirm(window, arrange.document().pages, indexes,
+    if (!LowResolutionQuestion::confirm(window, arrange.document().pages(), indexes,
                                         LowResolutionQuestion::Output::Export))
         return Answer::Cancelled;
     return Answer::Go;
@@ -85,7 +85,7 @@ QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &va
         if (!progress.step(i, QObject::tr("Writing %1 (%2 of %3)").arg(QDir::toNativeSeparators(file)).arg(i + 1).arg(numbers.size())))
             break;
         const Outcome page =
-            JpegExport::exportPage(arrange.document().pages.at(p - 1), file, values.jpegQuality, arrange.renderOptions());
+            JpegExport::exportPage(arrange.document().page(p - 1), file, values.jpegQuality, arrange.renderOptions());
         if (page) {
             written << file;
             continue;
@@ -111,7 +111,7 @@ bool writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
     OutputProgress progress(window, indexes.size());
     const QString file = st.exports.pdfName;
     const Outcome written = PdfExport::write(
-        file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages, indexes, st.page.pageSetup,
+        file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages(), indexes, st.page.pageSetup,
         arrange.renderOptions(),
         [&](int done, int all, int index) {
             status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));

@@ -128,7 +128,7 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
                                      : QObject::tr("The chosen pages are not in the document: nothing was printed."));
         return;
     }
-    if (!LowResolutionQuestion::confirm(window, arrange.document().pages, pages,
+    if (!LowResolutionQuestion::confirm(window, arrange.document().pages(), pages,
                                         LowResolutionQuestion::Output::Print))
         return;
     QVector<QList<int>> jobs =
@@ -143,7 +143,7 @@ void run(QWidget *window, QPrinter &printer, Arrange &arrange, UserSettings &st)
     const BufferReuse reuse;
     OutputProgress progress(window, total);
     const PrintJob::Result result = PrintJob::print(
-        printer, arrange.document().pages, jobs, [&progress](int done, int all, int index) {
+        printer, arrange.document().pages(), jobs, [&progress](int done, int all, int index) {
             return progress.step(done, QObject::tr("Printing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
         },
         arrange.renderOptions());

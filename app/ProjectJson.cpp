@@ -46,19 +46,19 @@ QJsonObject frame(const PhotoFrame &f)
                   {QStringLiteral("crop"), rect(f.cropX, f.cropY, f.cropWidth, f.cropHeight)},
                   {QStringLiteral("shotTime"), time(f.shotTime)},
                   {QStringLiteral("stamps"),
-                   QJsonObject{{QStringLiteral("date"), f.dateStamp},
-                               {QStringLiteral("fileName"), f.fileNameStamp},
-                               {QStringLiteral("position"), f.stampPosition},
-                               {QStringLiteral("font"), f.stampFont.toString()},
-                               {QStringLiteral("color"), f.stampColor.isValid() ? f.stampColor.name() : QString()}}}};
-    if (f.logo)
+                   QJsonObject{{QStringLiteral("date"), f.stamp.printDateStamp},
+                               {QStringLiteral("fileName"), f.stamp.printFileName},
+                               {QStringLiteral("position"), qint32(f.stamp.position)},
+                               {QStringLiteral("font"), f.stamp.font.toString()},
+                               {QStringLiteral("color"), f.stamp.color.isValid() ? f.stamp.color.name() : QString()}}}};
+    if (f.logo.printLogo)
         o.insert(QStringLiteral("logo"),
-                 QJsonObject{{QStringLiteral("file"), f.logoFile},
-                             {QStringLiteral("horizontal"), f.logoHorizontal},
-                             {QStringLiteral("vertical"), f.logoVertical},
-                             {QStringLiteral("size"), double(f.logoSize)},
-                             {QStringLiteral("x"), double(f.logoPosX)},
-                             {QStringLiteral("y"), double(f.logoPosY)}});
+                 QJsonObject{{QStringLiteral("file"), f.logo.fileName},
+                             {QStringLiteral("horizontal"), qint32(f.logo.horizontal)},
+                             {QStringLiteral("vertical"), qint32(f.logo.vertical)},
+                             {QStringLiteral("size"), double(f.logo.size)},
+                             {QStringLiteral("x"), double(f.logo.posX)},
+                             {QStringLiteral("y"), double(f.logo.posY)}});
     else
         o.insert(QStringLiteral("logo"), QJsonValue::Null);
     return o;

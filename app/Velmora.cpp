@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "app/StyleSheets.h"
 #include "arrange/Arrange.h"
+#include "arrange/DocumentHistory.h"
 #include "library/FolderPanel.h"
 #include "library/IconsModel.h"
 #include "library/SelectionPanel.h"
@@ -57,6 +58,8 @@ Velmora::Velmora(QWidget *parent)
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Velmora/");
     QDir().mkpath(st.layout.documentsFolder);
 
+    m_document = new Document(this);
+    m_history = new DocumentHistory(*m_document, this);
     createActions();
     createDocks();
     createToolBar();
@@ -152,7 +155,7 @@ void Velmora::createDocks()
     // The folder view shares its previews with the desktop's other programs.
     m_available->model()->setThumbnailCache(
         ThumbnailCache::rootFor(qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath()));
-    m_arrange = new Arrange(this);
+    m_arrange = new Arrange(*m_document, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_arrange);
     m_arrange->setImageList(m_selected->model());
     m_arrange->setExportAction(exportAct);
@@ -202,6 +205,10 @@ void Velmora::createMenus()
     fileMenu->addAction(printAct);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAct);
+
+    editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu->addAction(m_history->undoAction());
+    editMenu->addAction(m_history->redoAction());
 
     viewMenu = menuBar()->addMenu(QStringLiteral("View"));
     viewMenu->addAction(verticalAct);
@@ -280,14 +287,14 @@ void Velmora::createConnections()
     connect(m_selected, &SelectionPanel::indexListRotate, m_arrange, &Arrange::indexListRotate);
     connect(m_selected, &SelectionPanel::indexRotate, m_arrange, &Arrange::indexRotate);
     connect(m_available, &FolderPanel::indexRotate, m_arrange, &Arrange::indexRotate);
-    for (IconsModel *model : {m_selected->model(), m_available->model()}) {
-        connect(m_arrange, &Arrange::updateArrange, model, &IconsModel::updateArrangeCount);
-        connect(m_arrange, &Arrange::addImagesArrange, model, &IconsModel::addImagesArrange);
-    }
-    connect(m_available->model(), &IconsModel::countAddImage, m_arrange, &Arrange::testListArrange);
+    // The image lists count the uses of their files from the pages.
+    for (IconsModel *model : {m_selected->model(), m_available->model()})
+        connect(m_document, &Document::usesChanged, model, &IconsModel::updateArrangeCount);
+    connect(m_available->model(), &IconsModel::countAddImage, this,
+            [this] { m_available->model()->updateArrangeCount(m_document->placedNames()); });
     // The selection list holds file bytes within the document's budget and
     // hands photographs dragged out of frames back to the pages.
-    m_selected->model()->setByteBudget(&m_arrange->document().budget);
+    m_selected->model()->setByteBudget(&m_document->budget);
     m_selected->model()->setFrameReturn(m_arrange);
     m_available->setEditor(&m_editor);
     m_selected->setEditor(&m_editor);
@@ -298,12 +305,12 @@ void Velmora::createConnections()
     });
     connect(m_frameTools, &FrameToolDialogs::outsideCropChanged, this,
             [this](bool outside) { m_settings.outsideCrop = outside; });
-    connect(m_arrange, &Arrange::removeArrange, m_available->model(), &IconsModel::decCount);
-    connect(m_arrange, &Arrange::removeFrames, m_available->model(), &IconsModel::subCount);
-    connect(m_arrange, &Arrange::removeFrames, m_selected->model(), &IconsModel::subCount);
     connect(m_available, &QDockWidget::visibilityChanged, this, &Velmora::availableVisible);
     connect(m_selected, &SelectionPanel::modifiedChanged, this, &Velmora::setModified);
     connect(m_arrange, &Arrange::modifiedChanged, this, &Velmora::setModified);
+    // Undoing past a save marks the project modified again; back at the save
+    // it is not.
+    connect(m_history, &DocumentHistory::cleanChanged, this, [this](bool clean) { setModified(!clean); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Velmora::clipboardChanged);
     FolderPanel::link(m_available, m_selected);
 }

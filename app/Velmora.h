@@ -9,6 +9,8 @@
 #include <memory>
 
 class Arrange;
+class Document;
+class DocumentHistory;
 class FolderPanel;
 class FrameToolDialogs;
 class Help;
@@ -49,6 +51,9 @@ public:
     FolderPanel *availableDock() const { return m_available; }
     SelectionPanel *selectedDock() const { return m_selected; }
     Arrange *arrangeDock() const { return m_arrange; }
+    // The pages being laid out and their undo history.
+    Document &document() const { return *m_document; }
+    DocumentHistory *history() const { return m_history; }
     QAction *exportAction() const { return exportAct; }
     QAction *exportPdfAction() const { return exportPdfAct; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -131,6 +136,8 @@ private:
     std::unique_ptr<Help> help;        // made on first use, a window of its own
     ProjectPreviews *m_previews = nullptr; // made when the first project opens
 
+    Document *m_document = nullptr;       // the open project's pages
+    DocumentHistory *m_history = nullptr; // their undo history
     SelectionPanel *m_selected = nullptr;
     FolderPanel *m_available = nullptr;
     Arrange *m_arrange = nullptr;
@@ -138,6 +145,7 @@ private:
     QToolBar *fileToolBar = nullptr;
 
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *viewMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QMenu *recentMenu = nullptr;

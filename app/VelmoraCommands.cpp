@@ -12,6 +12,7 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
+#include "arrange/DocumentHistory.h"
 #include "formats/TabOptions.h"
 #include "app/StyleSheets.h"
 #include "library/IconsModel.h"
@@ -93,7 +94,11 @@ void Velmora::newFile()
         return;
     finishPreviews();
     m_selected->clear();
+    // Nothing of the old project stays: its pages, layout and history, and
+    // the copies of its files (a missing photograph must not be read from
+    // the old project's file).
     m_arrange->clearAll();
+    m_selected->model()->setImageSource(m_document->source);
     m_available->raise();
     retranslateUi();
     m_settings.shell.currentFile.clear();
@@ -230,6 +235,7 @@ void Velmora::setModified(bool modif)
 void Velmora::setCurrentFile(const QString &path)
 {
     m_settings.shell.currentFile = path;
+    m_history->setClean();
     setModified(false);
 }
 

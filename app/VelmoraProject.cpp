@@ -61,8 +61,8 @@ bool Velmora::saveFile(const QString &path)
     finishPreviews();
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     EmbeddedTable written;
-    Document &doc = m_arrange->document();
-    const ProjectContents contents = ProjectFile::gather(m_settings, m_selected->model()->items(), doc.pages);
+    Document &doc = *m_document;
+    const ProjectContents contents = ProjectFile::gather(m_settings, m_selected->model()->items(), doc.pages());
     const Outcome saved = ProjectFile::write(path, contents, doc.source, &written);
     QApplication::restoreOverrideCursor();
     if (!saved) {
@@ -83,7 +83,7 @@ bool Velmora::loadFile(const QString &path)
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         ProjectContents contents;
         const auto before = stamp(path);
-        const Outcome read = ProjectFile::read(path, contents, m_arrange->document().budget.total());
+        const Outcome read = ProjectFile::read(path, contents, m_document->budget.total());
         QApplication::restoreOverrideCursor();
         if (!read) {
             // A project that cannot be opened leaves the Recent list, and
@@ -113,7 +113,7 @@ void Velmora::adoptProject(const QString &path, const ProjectContents &contents)
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     // The copies are read from this file while the records are adopted.
     const ImageSource source(path, contents.embedded);
-    m_arrange->document().source = source;
+    m_document->source = source;
     m_selected->model()->setImageSource(source);
     m_settings.shell.currentFile = path;
     ProjectFile::adoptSettings(contents, m_settings);
@@ -145,8 +145,8 @@ void Velmora::adoptProject(const QString &path, const ProjectContents &contents)
     EmbeddedTable positions = contents.embedded;
     for (EmbeddedFile &entry : positions)
         entry.bytes.clear();
-    m_arrange->document().source = ImageSource(path, positions);
-    m_selected->model()->setImageSource(m_arrange->document().source);
+    m_document->source = ImageSource(path, positions);
+    m_selected->model()->setImageSource(m_document->source);
     setCurrentFile(path);
     QApplication::restoreOverrideCursor();
 }

@@ -5,6 +5,7 @@
 #include "app/UserSettings.h"
 #include "app/Settings.h"
 #include "arrange/Arrange.h"
+#include "arrange/DocumentHistory.h"
 #include "library/TreeDir.h"
 #include "library/FolderPanel.h"
 #include "library/SelectionPanel.h"
@@ -112,6 +113,8 @@ void Velmora::retranslateUi()
     set(aboutAct, QObject::tr("&About"), QObject::tr("Show the About box"));
 
     fileMenu->setTitle(QObject::tr("&File"));
+    editMenu->setTitle(QObject::tr("&Edit"));
+    m_history->retranslate();
     viewMenu->setTitle(QObject::tr("&View"));
     helpMenu->setTitle(QObject::tr("&Help"));
     recentMenu->setTitle(QObject::tr("Recent..."));

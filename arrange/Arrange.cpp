@@ -25,7 +25,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-Arrange::Arrange(QWidget *parent) : QDockWidget(parent), m_engine(new ArrangeEngine(m_doc, this))
+Arrange::Arrange(Document &document, QWidget *parent)
+    : QDockWidget(parent), m_doc(document), m_engine(new ArrangeEngine(document, this))
 {
     setObjectName(QStringLiteral("ArrangeDock"));
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
@@ -33,13 +34,14 @@ Arrange::Arrange(QWidget *parent) : QDockWidget(parent), m_engine(new ArrangeEng
     createWidgets();
     applyOptions(m_formats.layout.addImagesMode);
 
-    connect(m_engine, &ArrangeEngine::updateArrange, this, &Arrange::updateArrange);
-    connect(m_engine, &ArrangeEngine::addImagesArrange, this, &Arrange::addImagesArrange);
-    connect(m_engine, &ArrangeEngine::removeArrange, this, &Arrange::removeArrange);
-    connect(m_engine, &ArrangeEngine::removeFrames, this, &Arrange::removeFrames);
     connect(m_engine, &ArrangeEngine::stringCountArrange, this, &Arrange::stringCountArrange);
     connect(m_engine, &ArrangeEngine::modifiedChanged, this, &Arrange::modifiedChanged);
-    connect(m_engine, &ArrangeEngine::pagesRebuilt, this, &Arrange::rebuildList);
+    connect(m_engine, &ArrangeEngine::pagesRebuilt, this, [this](int current) {
+        if (current >= 0 || m_doc.isEmpty())
+            setViewPage(current);
+        rebuildList();
+    });
+    connect(&m_doc, &Document::restored, this, &Arrange::showRestored);
     connect(m_engine, &ArrangeEngine::pagesChanged, this, &Arrange::updateItems);
     retranslate();
     changeEnable(-1);
@@ -158,12 +160,21 @@ void Arrange::retranslate()
             name.replace(m_unitSuffix, suffix, Qt::CaseInsensitive);
         return name;
     };
-    for (int i = 0; i < m_doc.pages.size(); ++i) {
-        Page &page = m_doc.pages[i];
-        page.title = Page::pageTitle(i + 1, mend(page.layoutName()));
+    m_doc.amend([&](QVector<Page> &pages) {
+        QVector<int> touched;
+        for (int i = 0; i < pages.size(); ++i) {
+            const QString title = Page::pageTitle(i + 1, mend(pages.at(i).layoutName()));
+            if (title == pages.at(i).title)
+                continue;
+            pages[i].title = title;
+            touched << i;
+        }
+        return touched;
+    });
+    for (int i = 0; i < m_doc.pageCount(); ++i) {
         if (QStandardItem *item = m_model->item(i)) {
-            item->setText(page.title);
-            item->setToolTip(page.title);
+            item->setText(m_doc.page(i).title);
+            item->setToolTip(m_doc.page(i).title);
         }
     }
     if (suffixChanged)
@@ -199,7 +210,7 @@ int Arrange::pageCount() const { return m_doc.pageCount(); }
 
 int Arrange::currentPageIndex() const
 {
-    return m_doc.currentPage >= 0 && m_doc.currentPage < m_doc.pageCount() ? m_doc.currentPage : -1;
+    return m_doc.hasPage(m_selection.currentPage) ? m_selection.currentPage : -1;
 }
 
 QList<int> Arrange::selectedPageIndexes() const
@@ -211,13 +222,13 @@ QList<int> Arrange::selectedPageIndexes() const
     return rows;
 }
 
-const Page &Arrange::page(int index) const { return m_doc.pages.at(index); }
+const Page &Arrange::page(int index) const { return m_doc.page(index); }
 
 void Arrange::drawPage(QPainter *painter, int pageIndex)
 {
     if (!painter || pageIndex < 0 || pageIndex >= m_doc.pageCount())
         return;
-    PageRenderer::drawPage(*painter, m_doc.pages.at(pageIndex), renderOptions());
+    PageRenderer::drawPage(*painter, m_doc.page(pageIndex), renderOptions());
 }
 
 void Arrange::layoutPrintableArea(int &width, int &height) const
@@ -273,7 +284,7 @@ void Arrange::rescaleCanvas()
     const int current = currentPageIndex();
     if (current < 0 || current != m_canvasPage)
         return;
-    const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+    const QVector<PhotoFrame> &frames = m_doc.page(current).frames;
     const int d = qMax(1, m_canvasDivisor);
     for (FrameWidget *w : frameWidgets()) {
         if (w->frameIndex < 0 || w->frameIndex >= frames.size())
@@ -314,7 +325,7 @@ void Arrange::updateGuides()
         return;
     const int current = currentPageIndex();
     const bool shown = m_formats.page.cutGuides && current >= 0 && current == m_canvasPage;
-    m_canvas->setGuides(shown ? CutGuides::lines(m_doc.pages.at(current)) : QVector<QLineF>(), m_canvasDivisor);
+    m_canvas->setGuides(shown ? CutGuides::lines(m_doc.page(current)) : QVector<QLineF>(), m_canvasDivisor);
 }
 
 QIcon Arrange::pageIcon(const Page &page) const
@@ -330,14 +341,14 @@ void Arrange::updateItems(int first, int last)
         computeSizes();
     last = qMin(last, m_doc.pageCount() - 1);
     for (int row = qMax(first, 0); row <= last; ++row) {
-        const Page &page = m_doc.pages.at(row);
+        const Page &page = m_doc.page(row);
         if (QStandardItem *item = m_model->item(row))
             PageItemModel::updateItem(item, page, pageIcon(page));
         else
             m_model->appendRow(PageItemModel::makeItem(page, pageIcon(page)));
     }
-    const int current = m_doc.currentPage;
-    if (current >= 0 && current < m_doc.pageCount()) {
+    const int current = m_selection.currentPage;
+    if (m_doc.hasPage(current)) {
         if (m_list->currentIndex().row() != current)
             m_list->setCurrentIndex(m_model->index(current, 0)); // shows the page
         else
@@ -352,17 +363,19 @@ void Arrange::rebuildList()
     m_canvasPage = -1;
     if (!m_doc.isEmpty())
         computeSizes();
-    for (const Page &page : qAsConst(m_doc.pages))
+    for (const Page &page : m_doc.pages())
         m_model->appendRow(PageItemModel::makeItem(page, pageIcon(page)));
     m_list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
-    if (m_doc.currentPage >= m_doc.pageCount())
-        m_doc.setCurrentPage(m_doc.pageCount() - 1);
-    if (m_doc.currentPage < 0) {
+    if (m_selection.currentPage >= m_doc.pageCount())
+        setViewPage(m_doc.pageCount() - 1);
+    if (m_selection.currentPage < 0 && !m_doc.isEmpty())
+        setViewPage(0);
+    if (m_selection.currentPage < 0) {
         resetCanvas();
     } else {
-        m_list->setCurrentIndex(m_model->index(m_doc.currentPage, 0));
-        if (m_canvasPage != m_doc.currentPage)
-            showPage(m_doc.currentPage);
+        m_list->setCurrentIndex(m_model->index(m_selection.currentPage, 0));
+        if (m_canvasPage != m_selection.currentPage)
+            showPage(m_selection.currentPage);
     }
     changeEnable(-1);
 }
@@ -392,19 +405,19 @@ void Arrange::currentItem(QModelIndex index)
 
 void Arrange::showPage(int row)
 {
-    const bool samePage = row == m_canvasPage && row == m_doc.currentPage;
-    const QVector<bool> kept = m_doc.frameSelection;
+    const bool samePage = row == m_canvasPage && row == m_selection.currentPage;
+    const QVector<bool> kept = m_selection.frames;
     const bool hadFocus = m_canvas && m_canvas->isAncestorOf(QApplication::focusWidget());
     resetCanvas();
-    m_doc.setCurrentPage(row);
-    if (samePage && kept.size() == m_doc.frameSelection.size())
-        m_doc.frameSelection = kept;
+    setViewPage(row);
+    if (samePage && kept.size() == m_selection.frames.size())
+        m_selection.frames = kept;
     m_canvasPage = row;
-    const Page &page = m_doc.pages.at(row);
+    const Page &page = m_doc.page(row);
     const int d = qMax(1, m_canvasDivisor);
     for (int i = 0; i < page.frames.size(); ++i) {
         const PhotoFrame &f = page.frames.at(i);
-        auto *w = new FrameWidget(m_canvas, m_doc, m_currentFrame);
+        auto *w = new FrameWidget(m_canvas, m_doc, m_selection, m_currentFrame);
         w->frameIndex = i;
         w->divisor = d;
         w->setMinimumSize(f.width / d, f.height / d);
@@ -438,11 +451,11 @@ void Arrange::changeEnable(int)
     int empty = 0;
     const int current = currentPageIndex();
     if (current >= 0) {
-        const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+        const QVector<PhotoFrame> &frames = m_doc.page(current).frames;
         for (int i = 0; i < frames.size(); ++i) {
             if (frames.at(i).isEmpty())
                 ++empty;
-            else if (m_doc.isFrameSelected(i))
+            else if (m_selection.isFrameSelected(i))
                 ++selectedFilled;
         }
     }
@@ -457,4 +470,17 @@ void Arrange::changeEnable(int)
     m_removeAct->setEnabled(pages);
     if (m_exportAction)
         m_exportAction->setEnabled(pages);
+}
+
+void Arrange::setViewPage(int row)
+{
+    m_selection.setCurrentPage(row, m_doc.hasPage(row) ? m_doc.page(row).frames.size() : 0);
+}
+
+void Arrange::showRestored()
+{
+    // The page shown stays, as far as it still exists; its frames may differ.
+    m_canvasPage = -1;
+    rebuildList();
+    emit stringCountArrange(m_doc.countingText());
 }

@@ -5,6 +5,7 @@
 // canvas with the current page, and carries the page and frame commands.
 
 #include "arrange/Document.h"
+#include "arrange/PageSelection.h"
 #include "arrange/RenderOptions.h"
 #include "formats/FormatSettings.h"
 #include "formats/LogoDefaults.h"
@@ -41,7 +42,8 @@ class Arrange : public QDockWidget, public FrameReturn
 {
     Q_OBJECT
 public:
-    explicit Arrange(QWidget *parent = nullptr);
+    // The dock shows and edits `document`, which the application owns.
+    explicit Arrange(Document &document, QWidget *parent = nullptr);
 
     // The user's preferences the dock works with. The application hands them
     // in; after the layout chooser changed them the dock sends
@@ -104,6 +106,9 @@ public:
     void setExportAction(QAction *action);
 
     Document &document() { return m_doc; }
+    // The page on the canvas and the frames selected on it.
+    const PageSelection &selection() const { return m_selection; }
+    PageSelection &selection() { return m_selection; }
     ArrangeEngine *engine() const { return m_engine; }
     // The list of images chosen for printing (the selection dock's model).
     void setImageList(IconsModel *model);
@@ -131,10 +136,6 @@ public:
     void rebuildList();
 
 Q_SIGNALS:
-    void updateArrange(QStringList names);
-    void addImagesArrange(QStringList incList, QStringList decList);
-    void removeArrange(QString name);
-    void removeFrames(QStringList names);
     void stringCountArrange(QString text);
     void modifiedChanged(bool modified);
     void preferencesChanged();
@@ -143,7 +144,6 @@ public Q_SLOTS:
     void indexListRotate(QModelIndexList list);
     void indexRotate(QModelIndex index);
     void currentItem(QModelIndex index);
-    void testListArrange();
     void fillPageFrames(QByteArray records, int nPage);
     void fillFrames(QByteArray records, int nFrame);
     void removePage();
@@ -185,12 +185,14 @@ private:
     // Shows page `row` on the canvas; the frame selection is kept when the
     // page is the one already shown.
     void showPage(int row);
+    // The page the canvas shows becomes `row`, no frame selected.
+    void setViewPage(int row);
+    // The pages came back from the history: list, canvas and counts again.
+    void showRestored();
     void focusCurrentFrame();
     // The crop editor from frame `frame` of the current page on, stepping
     // through the filled frames as the user asks.
     void cropSeries(int frame);
-    // Refreshes the pages holding `frames` (QPoint(frame, page)).
-    void refreshFrames(const QVector<QPoint> &frames);
     const PhotoFrame *firstFilledFrame() const;
     // The stamp and logo accepted in their dialogs become the ones new
     // frames take; the application is told.
@@ -200,7 +202,8 @@ private:
     StampDefaults m_stamp;
     LogoDefaults m_logo;
     QString m_creditText = RenderOptions::creditFor(QString());
-    Document m_doc;
+    Document &m_doc;
+    PageSelection m_selection;
     ArrangeEngine *m_engine;
     QPointer<IconsModel> m_images;
     QPointer<QAction> m_exportAction;

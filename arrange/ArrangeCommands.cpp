@@ -213,6 +213,7 @@ void Arrange::addPages()
 
 void Arrange::clearAll()
 {
+    setViewPage(-1);
     m_engine->clear();
     m_model->clear();
     m_canvasPage = -1;
@@ -222,19 +223,17 @@ void Arrange::clearAll()
 
 bool Arrange::adoptLoadedPages(const QVector<Page> &pages, bool decodeNow)
 {
-    m_doc.loadedPages = pages;
-    const bool any = m_engine->adoptLoadedPages(decodeNow);
+    const bool any = m_engine->adoptLoadedPages(pages, decodeNow);
     if (any)
         showDock();
     changeEnable(-1);
-    emit updateArrange(m_doc.placedNames());
     return any;
 }
 
 void Arrange::fillPageFrames(QByteArray records, int nPage)
 {
     QDataStream in(&records, QIODevice::ReadOnly);
-    m_engine->fill(in, nPage, 0, false);
+    m_engine->fill(in, nPage, 0, false, m_selection.currentPage, QObject::tr("Drop Images"));
     if (nPage >= 0 && nPage < m_doc.pageCount())
         m_list->setCurrentIndex(m_model->index(nPage, 0));
 }
@@ -242,15 +241,15 @@ void Arrange::fillPageFrames(QByteArray records, int nPage)
 void Arrange::fillFrames(QByteArray records, int nFrame)
 {
     QDataStream in(&records, QIODevice::ReadOnly);
-    if (m_doc.currentPage >= 0)
-        m_engine->fill(in, m_doc.currentPage, nFrame, true);
+    if (m_selection.currentPage >= 0)
+        m_engine->fill(in, m_selection.currentPage, nFrame, true, m_selection.currentPage, QObject::tr("Drop Images"));
     focusCurrentFrame();
 }
 
 void Arrange::paste()
 {
     qCDebug(lcArrange) << "Arrange::paste";
-    const int target = m_engine->pasteTarget();
+    const int target = m_engine->pasteTarget(m_selection);
     if (target < 0)
         return;
     const QMimeData *mime = QApplication::clipboard()->mimeData();
@@ -266,7 +265,7 @@ void Arrange::paste()
         return;
     }
     QDataStream in(&bytes, QIODevice::ReadOnly);
-    m_engine->fill(in, m_doc.currentPage, target, true);
+    m_engine->fill(in, m_selection.currentPage, target, true, m_selection.currentPage, QObject::tr("Paste"));
     focusCurrentFrame();
 }
 
@@ -276,11 +275,11 @@ void Arrange::copy()
     auto *mime = new QMimeData;
     const int current = currentPageIndex();
     if (current >= 0) {
-        const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+        const QVector<PhotoFrame> &frames = m_doc.page(current).frames;
         QList<int> chosen;
         QList<QUrl> urls;
         for (int i = 0; i < frames.size(); ++i) {
-            if (m_doc.isFrameSelected(i) && !frames.at(i).isEmpty()) {
+            if (m_selection.isFrameSelected(i) && !frames.at(i).isEmpty()) {
                 chosen << i;
                 urls << QUrl::fromLocalFile(frames.at(i).fileName);
             }
@@ -294,12 +293,16 @@ void Arrange::copy()
     focusCurrentFrame();
 }
 
-void Arrange::removePage() { m_engine->removePages(selectedPageIndexes()); }
+void Arrange::removePage()
+{
+    if (currentPageIndex() >= 0)
+        m_engine->removePages(selectedPageIndexes());
+}
 
 void Arrange::removeFrame(int n)
 {
     qCDebug(lcArrange) << "Delete" << n;
-    m_engine->removeSelectedFrames();
+    m_engine->removeSelectedFrames(m_selection);
     focusCurrentFrame();
 }
 
@@ -307,7 +310,7 @@ void Arrange::clearFrame() { removeFrame(0); }
 
 int Arrange::takeBackFrame(int frame)
 {
-    return m_engine->takeBack(frame);
+    return m_engine->takeBack(m_selection.currentPage, frame);
 }
 
 void Arrange::cropEdit()
@@ -315,9 +318,9 @@ void Arrange::cropEdit()
     const int current = currentPageIndex();
     if (current < 0)
         return;
-    const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
+    const QVector<PhotoFrame> &frames = m_doc.page(current).frames;
     for (int i = 0; i < frames.size(); ++i) {
-        if (m_doc.isFrameSelected(i) && !frames.at(i).isEmpty()) {
+        if (m_selection.isFrameSelected(i) && !frames.at(i).isEmpty()) {
             cropSeries(i);
             return;
         }
@@ -327,8 +330,8 @@ void Arrange::cropEdit()
 void Arrange::cropEditFrame(int n)
 {
     const int current = currentPageIndex();
-    if (current >= 0 && n >= 0 && n < m_doc.pages.at(current).frames.size()
-        && !m_doc.pages.at(current).frames.at(n).isEmpty())
+    if (current >= 0 && n >= 0 && n < m_doc.page(current).frames.size()
+        && !m_doc.page(current).frames.at(n).isEmpty())
         cropSeries(n);
     else
         cropEdit();
@@ -341,37 +344,35 @@ void Arrange::cropSeries(int frame)
     QPoint at(frame, currentPageIndex());
     const int startPage = at.y();
     for (;;) {
-        const PhotoFrame &shown = m_doc.pages.at(at.y()).frames.at(at.x());
+        // A copy: pictures decoded while the editor is open change the pages.
+        const PhotoFrame shown = m_doc.page(at.y()).frames.at(at.x());
         // Nothing to crop when the photograph cannot be read; one whose
         // preview is still on its way is read by the editor itself.
-        if ((shown.preview.isNull() && !m_doc.awaitsPreview(shown)) || shown.imageWidth <= 0
+        if ((shown.cache.preview.isNull() && !m_doc.awaitsPreview(shown)) || shown.imageWidth <= 0
             || shown.imageHeight <= 0)
             break;
-        const QPoint next = FrameToolEdits::neighbourFilled(m_doc.pages, at, 1);
-        const QPoint previous = FrameToolEdits::neighbourFilled(m_doc.pages, at, -1);
+        const QPoint next = FrameToolEdits::neighbourFilled(m_doc.pages(), at, 1);
+        const QPoint previous = FrameToolEdits::neighbourFilled(m_doc.pages(), at, -1);
         const CropAnswer answer = m_tools->editCrop(shown, m_doc.source, next.x() >= 0, previous.x() >= 0, this);
         if (answer.step == CropStep::Cancel)
             break;
         PhotoFrame changed = shown;
-        if (FrameToolEdits::adoptCrop(changed, answer.rect)) {
-            emit modifiedChanged(true);
-            m_doc.pages[at.y()].frames[at.x()] = changed;
-            updateItems(at.y(), at.y());
-        }
+        if (FrameToolEdits::adoptCrop(changed, answer.rect))
+            m_engine->crop(at, changed);
         if (answer.step == CropStep::Ok)
             break;
         const QPoint to = answer.step == CropStep::Next ? next : previous;
         if (to.x() < 0)
             break;
         if (to.y() != at.y()) {
-            m_doc.setCurrentPage(to.y());
+            setViewPage(to.y());
             m_list->setCurrentIndex(m_model->index(to.y(), 0));
         }
         at = to;
         // The frame being cropped is the one selected on the canvas.
-        m_doc.frameSelection.fill(false);
-        if (at.x() < m_doc.frameSelection.size())
-            m_doc.frameSelection[at.x()] = true;
+        m_selection.frames.fill(false);
+        if (at.x() < m_selection.frames.size())
+            m_selection.frames[at.x()] = true;
         if (m_canvas)
             m_canvas->update();
         for (FrameWidget *w : frameWidgets())
@@ -387,22 +388,10 @@ void Arrange::cropSeries(int frame)
 const PhotoFrame *Arrange::firstFilledFrame() const
 {
     const int current = currentPageIndex();
-    if (current < 0 || m_doc.pages.at(current).frames.isEmpty())
+    if (current < 0 || m_doc.page(current).frames.isEmpty())
         return nullptr;
-    const PhotoFrame &first = m_doc.pages.at(current).frames.first();
+    const PhotoFrame &first = m_doc.page(current).frames.first();
     return first.isEmpty() ? nullptr : &first;
-}
-
-void Arrange::refreshFrames(const QVector<QPoint> &frames)
-{
-    int first = m_doc.pageCount();
-    int last = -1;
-    for (const QPoint &p : frames) {
-        first = qMin(first, p.y());
-        last = qMax(last, p.y());
-    }
-    if (last >= 0)
-        updateItems(first, last);
 }
 
 void Arrange::dateStamp()
@@ -411,13 +400,9 @@ void Arrange::dateStamp()
     if (!m_tools || !m_tools->editStamp(FrameToolEdits::shownStamp(m_stamp, firstFilledFrame()), stamp, this))
         return;
     const QVector<QPoint> frames =
-        FrameToolEdits::framesInScope(m_doc.pages, ToolScope(qBound(0, stamp.allPageDateStamp, 2)), currentPageIndex(),
-                                      m_doc.frameSelection, selectedPageIndexes());
-    if (!frames.isEmpty())
-        emit modifiedChanged(true);
-    for (const QPoint &p : frames)
-        m_doc.pages[p.y()].frames[p.x()].applyStamp(stamp, true);
-    refreshFrames(frames);
+        FrameToolEdits::framesInScope(m_doc.pages(), stamp.allPageDateStamp,
+                                      currentPageIndex(), m_selection.frames, selectedPageIndexes());
+    m_engine->applyStamp(frames, stamp);
     adoptFrameDefaults(stamp, m_logo);
     m_list->setFocus();
 }
@@ -425,19 +410,15 @@ void Arrange::dateStamp()
 void Arrange::logo()
 {
     LogoDefaults logo;
-    ToolScope scope = ToolScope(qBound(0, m_stamp.allPageDateStamp, 2));
+    ToolScope scope = m_stamp.allPageDateStamp;
     if (!m_tools
         || !m_tools->editLogo(FrameToolEdits::shownLogo(m_logo, firstFilledFrame()), m_doc.source, logo, scope, this))
         return;
-    const QVector<QPoint> frames = FrameToolEdits::framesInScope(m_doc.pages, scope, currentPageIndex(),
-                                                                 m_doc.frameSelection, selectedPageIndexes());
-    if (!frames.isEmpty())
-        emit modifiedChanged(true);
-    for (const QPoint &p : frames)
-        m_doc.pages[p.y()].frames[p.x()].applyLogo(logo);
-    refreshFrames(frames);
+    const QVector<QPoint> frames = FrameToolEdits::framesInScope(m_doc.pages(), scope, currentPageIndex(),
+                                                                 m_selection.frames, selectedPageIndexes());
+    m_engine->applyLogo(frames, logo);
     StampDefaults stamp = m_stamp;
-    stamp.allPageDateStamp = int(scope);
+    stamp.allPageDateStamp = scope;
     adoptFrameDefaults(stamp, logo);
     m_list->setFocus();
 }
@@ -468,4 +449,3 @@ void Arrange::indexListRotate(QModelIndexList list)
         indexRotate(index);
 }
 
-void Arrange::testListArrange() { emit updateArrange(m_doc.placedNames()); }

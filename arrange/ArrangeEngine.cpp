@@ -1,5 +1,6 @@
 #include "arrange/ArrangeEngine.h"
 
+#include "arrange/DocumentEdit.h"
 #include "library/IconItem.h"
 
 #include <QHash>
@@ -17,36 +18,18 @@ PhotoFrame laidOut(const PhotoFrame &templateFrame, const PhotoFrame &from, bool
     return f;
 }
 
-void releaseAll(QVector<Page> &pages)
-{
-    for (Page &p : pages)
-        for (PhotoFrame &f : p.frames)
-            f.releaseData();
-}
-
 } // namespace
 
 ArrangeEngine::ArrangeEngine(Document &document, QObject *parent) : QObject(parent), m_doc(document) {}
 
-void ArrangeEngine::advance(Position &pos) const
+void ArrangeEngine::advance(const QVector<Page> &pages, Position &pos) const
 {
     ++pos.frame;
-    const int frames = pos.page < m_doc.pages.size() ? m_doc.pages.at(pos.page).frames.size()
-                                                     : layout().frames.size();
+    const int frames = pos.page < pages.size() ? pages.at(pos.page).frames.size() : layout().frames.size();
     if (pos.frame >= frames) {
         pos.frame = 0;
         ++pos.page;
     }
-}
-
-Page *ArrangeEngine::pageAt(int index)
-{
-    if (index < m_doc.pages.size())
-        return &m_doc.pages[index];
-    if (layout().frames.isEmpty())
-        return nullptr;
-    m_doc.ensurePage(layout(), index);
-    return &m_doc.pages[index];
 }
 
 PreviewRule ArrangeEngine::previewRule() const
@@ -60,39 +43,39 @@ PreviewRule ArrangeEngine::previewRule() const
 
 void ArrangeEngine::emitCount() { emit stringCountArrange(m_doc.countingText()); }
 
+void ArrangeEngine::finish(DocumentEdit &edit)
+{
+    edit.commit();
+    emitCount();
+}
+
 void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
 {
     emit modifiedChanged(true);
     const ArrangeOptions &st = m_options;
-    releaseAll(m_doc.pages);
-    m_doc.pages.clear();
-    m_doc.placementCount = 0;
-    m_doc.imageCount = 0;
-    QStringList placedNames;
+    DocumentEdit edit(m_doc, QObject::tr("Choose Layout"));
+    QVector<Page> &pages = edit.pages();
+    pages.clear();
     if (!st.addImages) {
         for (int i = 0; i < st.addPageCount; ++i)
-            m_doc.pages.append(Document::newPage(layout(), i));
+            pages.append(Document::newPage(layout(), i));
     } else if (!layout().frames.isEmpty()) {
         Position pos;
         for (const IconItem &item : images) {
-            Page *page = pageAt(pos.page);
-            page->frames[pos.frame] = placed(layout().frames.at(pos.frame), item, placedNames);
-            advance(pos);
+            Page *page = edit.pageAt(pos.page);
+            page->frames[pos.frame] = placed(layout().frames.at(pos.frame), item);
+            advance(pages, pos);
         }
     }
-    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
-    emit updateArrange(placedNames);
-    emitCount();
-    emit pagesRebuilt();
+    finish(edit);
+    emit pagesRebuilt(m_doc.isEmpty() ? -1 : 0);
 }
 
-PhotoFrame ArrangeEngine::placed(PhotoFrame f, const IconItem &item, QStringList &placedNames)
+PhotoFrame ArrangeEngine::placed(PhotoFrame f, const IconItem &item) const
 {
     const ArrangeOptions &st = m_options;
     f.applyDefaults(st.stamp, st.logo, true);
     f.fileName = item.fileName;
-    m_doc.countPlaced(f.fileName);
-    placedNames << f.fileName;
     f.fileTime = item.fileTime;
     f.shotTime = item.shotTime;
     f.fileSize = item.fileSize;
@@ -102,7 +85,7 @@ PhotoFrame ArrangeEngine::placed(PhotoFrame f, const IconItem &item, QStringList
         f.loadImage(previewRule());
         f.keepDataWithinBudget(m_doc.budget);
     } else {
-        f.preview = item.preview;
+        f.cache.preview = item.preview;
         f.imageWidth = item.imageWidth;
         f.imageHeight = item.imageHeight;
         f.rotation = item.rotation;
@@ -112,38 +95,32 @@ PhotoFrame ArrangeEngine::placed(PhotoFrame f, const IconItem &item, QStringList
     return f;
 }
 
-void ArrangeEngine::arrangePages(const QVector<Page> &pages, const QVector<IconItem> &images)
+void ArrangeEngine::arrangePages(const QVector<Page> &laid, const QVector<IconItem> &images)
 {
     emit modifiedChanged(true);
-    releaseAll(m_doc.pages);
-    m_doc.pages = pages;
-    m_doc.placementCount = 0;
-    m_doc.imageCount = 0;
-    QStringList placedNames;
+    DocumentEdit edit(m_doc, QObject::tr("Choose Layout"));
+    QVector<Page> &pages = edit.pages();
+    pages = laid;
     // A photograph printed many times is read once; its other frames take
     // its content and are turned and cropped for their own shape.
     QHash<QString, PhotoFrame> read;
     int next = 0;
-    for (Page &page : m_doc.pages)
+    for (Page &page : pages)
         for (PhotoFrame &frame : page.frames) {
             if (next >= images.size())
                 break;
             const IconItem &item = images.at(next++);
             const auto known = read.constFind(item.fileName);
             if (known == read.constEnd()) {
-                frame = placed(frame, item, placedNames);
+                frame = placed(frame, item);
                 read.insert(item.fileName, frame);
                 continue;
             }
             frame.applyDefaults(m_options.stamp, m_options.logo, true);
-            m_doc.countPlaced(item.fileName);
-            placedNames << item.fileName;
             frame = laidOut(frame, *known, m_options.autoCrop);
         }
-    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
-    emit updateArrange(placedNames);
-    emitCount();
-    emit pagesRebuilt();
+    finish(edit);
+    emit pagesRebuilt(m_doc.isEmpty() ? -1 : 0);
 }
 
 void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints)
@@ -173,12 +150,14 @@ void ArrangeEngine::relayoutSelected(const QList<int> &selected)
     emit modifiedChanged(true);
     if (selected.isEmpty() || layout().frames.isEmpty())
         return;
-    Position overflow{m_doc.pages.size(), 0};
+    DocumentEdit edit(m_doc, QObject::tr("Change Layout"));
+    QVector<Page> &pages = edit.pages();
+    Position overflow{pages.size(), 0};
     for (int row : selected) {
-        if (row < 0 || row >= m_doc.pages.size())
+        if (row < 0 || row >= pages.size())
             continue;
-        const QVector<PhotoFrame> old = m_doc.pages.at(row).frames;
-        Page &page = m_doc.pages[row];
+        const QVector<PhotoFrame> old = pages.at(row).frames;
+        Page &page = pages[row];
         page.takeGeometry(layout());
         page.title = Page::pageTitle(row + 1, layout().title);
         page.frames = layout().frames;
@@ -186,16 +165,16 @@ void ArrangeEngine::relayoutSelected(const QList<int> &selected)
             if (old.at(k).isEmpty())
                 continue;
             if (k < layout().frames.size()) {
-                m_doc.pages[row].frames[k] = laidOut(layout().frames.at(k), old.at(k), m_options.autoCrop);
+                pages[row].frames[k] = laidOut(layout().frames.at(k), old.at(k), m_options.autoCrop);
             } else {
-                Page *target = pageAt(overflow.page);
+                Page *target = edit.pageAt(overflow.page);
                 target->frames[overflow.frame] = laidOut(layout().frames.at(overflow.frame), old.at(k), m_options.autoCrop);
-                advance(overflow);
+                advance(pages, overflow);
             }
         }
     }
-    m_doc.setCurrentPage(qMin(m_doc.currentPage, m_doc.pages.size() - 1));
-    emit pagesRebuilt();
+    finish(edit);
+    emit pagesRebuilt(-1);
 }
 
 void ArrangeEngine::relayoutAll()
@@ -203,22 +182,24 @@ void ArrangeEngine::relayoutAll()
     emit modifiedChanged(true);
     if (layout().frames.isEmpty())
         return;
-    const QVector<Page> old = m_doc.pages;
-    m_doc.pages.clear();
+    DocumentEdit edit(m_doc, QObject::tr("Change Layout"));
+    QVector<Page> &pages = edit.pages();
+    const QVector<Page> old = pages;
+    pages.clear();
     Position pos;
     for (const Page &p : old)
         for (const PhotoFrame &f : p.frames) {
-            Page *page = pageAt(pos.page);
+            Page *page = edit.pageAt(pos.page);
             page->frames[pos.frame] = laidOut(layout().frames.at(pos.frame), f, m_options.autoCrop);
-            advance(pos);
+            advance(pages, pos);
         }
-    m_doc.setCurrentPage(m_doc.pages.isEmpty() ? -1 : 0);
-    emit pagesRebuilt();
+    finish(edit);
+    emit pagesRebuilt(m_doc.isEmpty() ? -1 : 0);
 }
 
 void ArrangeEngine::clear()
 {
-    m_doc.clear();
-    emit updateArrange(QStringList());
-    emit pagesRebuilt();
+    m_doc.reset();
+    emitCount();
+    emit pagesRebuilt(-1);
 }

@@ -2,13 +2,13 @@
 #include "arrange/ArrangeEngine.h"
 
 #include "arrange/ArrangeLog.h"
+#include "arrange/DocumentEdit.h"
 #include "library/IconItem.h"
 #include "library/IconRecord.h"
 #include "library/ImageFile.h"
 
 #include <QDataStream>
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 
@@ -22,32 +22,31 @@ void exchange(PhotoFrame &a, PhotoFrame &b)
     b.turnFromCrop();
 }
 
-} // namespace
-
-void ArrangeEngine::emptyFrame(PhotoFrame &frame)
+// Empties one frame: its name goes, its bytes are let go (the history may
+// still hold them for an undo).
+void emptyFrame(PhotoFrame &frame)
 {
-    const QString name = frame.fileName;
     frame.fileName.clear();
     frame.releaseData();
-    m_doc.countRemoved(name);
 }
+
+} // namespace
 
 void ArrangeEngine::fillFromRecord(PhotoFrame &f, const IconItem &item)
 {
     f.releaseData();
     f.fileName = item.fileName;
-    m_doc.countPlaced(f.fileName);
     f.fileTime = item.fileTime;
     f.shotTime = item.shotTime;
     f.fileSize = item.fileSize;
     f.fileData = item.fileData;
     f.rotation = item.rotation;
     if (item.isDecoded() && !item.fileData.isEmpty()) {
-        f.preview = item.preview;
+        f.cache.preview = item.preview;
         f.imageWidth = item.imageWidth;
         f.imageHeight = item.imageHeight;
     } else {
-        f.preview = QImage();
+        f.cache.preview = QImage();
         f.loadImage(previewRule());
     }
     f.keepDataWithinBudget(m_doc.budget);
@@ -55,116 +54,112 @@ void ArrangeEngine::fillFromRecord(PhotoFrame &f, const IconItem &item)
     f.autoCrop(m_options.autoCrop);
 }
 
-void ArrangeEngine::fill(QDataStream &in, int page, int frame, bool replace)
+void ArrangeEngine::fill(QDataStream &in, int page, int frame, bool replace, int current, const QString &what)
 {
     emit modifiedChanged(true);
     if (page < 0 || frame < 0)
         return;
-    QStringList placed;
-    QStringList replaced;
+    IconItem item;
+    if (in.atEnd() || !readIconRecord(in, item).logged(lcArrange(), "read", velmoraMimeType()))
+        return;
+    if (item.state == IconItem::State::FromFrame) {
+        DocumentEdit edit(m_doc, QObject::tr("Move Images"));
+        const int lastPage = moveFrames(edit, in, item, page, frame, replace, current);
+        if (lastPage < 0)
+            return;
+        edit.commit();
+        emit pagesChanged(page, lastPage);
+        if (current >= 0 && (current < page || current > lastPage))
+            emit pagesChanged(current, current);
+        return;
+    }
+    DocumentEdit edit(m_doc, what);
+    QVector<Page> &pages = edit.pages();
     Position pos{page, frame};
     int lastPage = page;
-    while (!in.atEnd()) {
-        IconItem item;
-        if (!readIconRecord(in, item).logged(lcArrange(), "read", velmoraMimeType()))
-            break;
-        if (item.state == IconItem::State::FromFrame) {
-            lastPage = moveFrames(in, item, page, frame, replace);
-            if (lastPage < 0)
-                return;
-            emit pagesChanged(page, lastPage);
-            if (m_doc.currentPage >= 0 && (m_doc.currentPage < page || m_doc.currentPage > lastPage))
-                emit pagesChanged(m_doc.currentPage, m_doc.currentPage);
-            return;
-        }
+    for (;;) {
         PhotoFrame *target = nullptr;
         while (!target) {
-            Page *p = pageAt(pos.page);
+            Page *p = edit.pageAt(pos.page);
             if (!p)
                 break;
             if (pos.frame < p->frames.size()) {
                 PhotoFrame &f = p->frames[pos.frame];
-                if (f.isEmpty()) {
+                if (f.isEmpty() || replace)
                     target = &f;
-                } else if (replace) {
-                    const QString old = f.fileName;
-                    replaced << old;
-                    if (old != item.fileName)
-                        f.fileName.clear();
-                    m_doc.countRemoved(old);
-                    target = &f;
-                }
             }
             if (!target)
-                advance(pos);
+                advance(pages, pos);
         }
         if (!target)
             break;
         PhotoFrame f = *target;
-        placed << item.fileName;
         fillFromRecord(f, item);
-        m_doc.pages[pos.page].frames[pos.frame] = f;
+        pages[pos.page].frames[pos.frame] = f;
         lastPage = qMax(lastPage, pos.page);
-        advance(pos);
+        advance(pages, pos);
         replace = false;
+        if (in.atEnd() || !readIconRecord(in, item).logged(lcArrange(), "read", velmoraMimeType())
+            || item.state == IconItem::State::FromFrame)
+            break;
     }
+    finish(edit);
     emit pagesChanged(page, lastPage);
-    emit addImagesArrange(placed, replaced);
-    emitCount();
 }
 
-int ArrangeEngine::moveFrames(QDataStream &in, IconItem item, int page, int frame, bool replace)
+int ArrangeEngine::moveFrames(DocumentEdit &edit, QDataStream &in, IconItem item, int page, int frame,
+                              bool replace, int current)
 {
-    const int current = m_doc.currentPage;
-    if (current < 0 || current >= m_doc.pages.size())
+    QVector<Page> &pages = edit.pages();
+    if (current < 0 || current >= pages.size())
         return -1;
     int targetPage = page;
     int lastPage = page;
     bool first = true;
     for (;;) {
         const int source = item.useCount;
-        if (source >= 0 && source < m_doc.pages.at(current).frames.size()) {
+        if (source >= 0 && source < pages.at(current).frames.size()) {
             if (first && page == current) {
-                if (!replace || source == frame || frame >= m_doc.pages.at(current).frames.size())
+                if (!replace || source == frame || frame >= pages.at(current).frames.size())
                     return -1;
-                exchange(m_doc.pages[current].frames[source], m_doc.pages[current].frames[frame]);
+                exchange(pages[current].frames[source], pages[current].frames[frame]);
             } else {
                 // The first empty frame from the start of the target page on.
                 Position pos{targetPage, 0};
                 PhotoFrame *empty = nullptr;
                 while (!empty) {
-                    Page *p = pageAt(pos.page);
+                    Page *p = edit.pageAt(pos.page);
                     if (!p)
                         break;
                     if (pos.frame < p->frames.size() && p->frames.at(pos.frame).isEmpty())
                         empty = &p->frames[pos.frame];
                     else
-                        advance(pos);
+                        advance(pages, pos);
                 }
                 if (!empty)
                     break;
-                exchange(m_doc.pages[current].frames[source], *empty);
+                exchange(pages[current].frames[source], *empty);
                 targetPage = pos.page;
                 lastPage = qMax(lastPage, targetPage);
             }
         }
         first = false;
-        if (in.atEnd() || !readIconRecord(in, item) || item.state != IconItem::State::FromFrame)
+        if (in.atEnd() || !readIconRecord(in, item).logged(lcArrange(), "read", velmoraMimeType())
+            || item.state != IconItem::State::FromFrame)
             break;
     }
     return lastPage;
 }
 
-int ArrangeEngine::pasteTarget() const
+int ArrangeEngine::pasteTarget(const PageSelection &view) const
 {
-    const int current = m_doc.currentPage;
-    if (current < 0 || current >= m_doc.pages.size())
+    const int current = view.currentPage;
+    if (!m_doc.hasPage(current))
         return -1;
-    const QVector<PhotoFrame> &frames = m_doc.pages.at(current).frames;
-    const bool anySelected = std::any_of(m_doc.frameSelection.begin(), m_doc.frameSelection.end(),
-                                         [](bool b) { return b; });
+    const QVector<PhotoFrame> &frames = m_doc.page(current).frames;
+    const bool anySelected = view.anyFrameSelected();
     for (int i = 0; i < frames.size(); ++i)
-        if (frames.at(i).isEmpty() && (!anySelected || m_doc.isFrameSelected(i)))
+        if (frames.at(i).isEmpty() && (!anySelected || view.isFrameSelected(i)))
             return i;
     return -1;
 }
@@ -174,181 +169,201 @@ int ArrangeEngine::addPages(int count)
     if (count < 1)
         return -1;
     emit modifiedChanged(true);
-    const bool wasEmpty = m_doc.pages.isEmpty();
-    const int first = m_doc.pages.size();
+    DocumentEdit edit(m_doc, QObject::tr("Add Pages"));
+    const int first = edit.pages().size();
     for (int i = 0; i < count; ++i) {
         // New frames are stamped as the Stamp and Logo commands last said.
         Page page = Document::newPage(layout(), first + i);
         for (PhotoFrame &f : page.frames)
             f.applyDefaults(m_options.stamp, m_options.logo, true);
-        m_doc.pages.append(page);
+        edit.pages().append(page);
     }
-    if (wasEmpty) {
-        m_doc.placementCount = 0;
-        m_doc.imageCount = 0;
-    }
-    m_doc.setCurrentPage(first);
-    emit pagesChanged(first, m_doc.pages.size() - 1);
+    finish(edit);
+    emit pagesChanged(first, m_doc.pageCount() - 1);
     return first;
 }
 
-void ArrangeEngine::removeSelectedFrames()
+void ArrangeEngine::removeSelectedFrames(const PageSelection &view)
 {
     emit modifiedChanged(true);
-    const int current = m_doc.currentPage;
-    if (current < 0 || current >= m_doc.pages.size())
+    const int current = view.currentPage;
+    if (!m_doc.hasPage(current))
         return;
-    QStringList names;
-    QVector<PhotoFrame> &frames = m_doc.pages[current].frames;
+    DocumentEdit edit(m_doc, QObject::tr("Clear"));
+    QVector<PhotoFrame> &frames = edit.pages()[current].frames;
+    bool any = false;
     for (int i = 0; i < frames.size(); ++i) {
-        if (!m_doc.isFrameSelected(i) || frames.at(i).isEmpty())
+        if (!view.isFrameSelected(i) || frames.at(i).isEmpty())
             continue;
-        names << frames.at(i).fileName;
         emptyFrame(frames[i]);
+        any = true;
     }
-    if (!names.isEmpty())
-        emit removeFrames(names);
+    if (any)
+        finish(edit);
     emit pagesChanged(current, current);
-    emitCount();
 }
 
-int ArrangeEngine::takeBack(int frame)
+int ArrangeEngine::takeBack(int page, int frame)
 {
     emit modifiedChanged(true);
-    const int current = m_doc.currentPage;
-    if (current < 0 || current >= m_doc.pages.size() || frame < 0
-        || frame >= m_doc.pages.at(current).frames.size() || m_doc.pages.at(current).frames.at(frame).isEmpty())
+    if (!m_doc.hasPage(page) || frame < 0 || frame >= m_doc.page(page).frames.size()
+        || m_doc.page(page).frames.at(frame).isEmpty())
         return -1;
-    const QString name = m_doc.pages.at(current).frames.at(frame).fileName;
-    emptyFrame(m_doc.pages[current].frames[frame]);
-    const int still = m_doc.framesHolding(name);
-    emit pagesChanged(current, current);
-    emit removeArrange(name);
-    emitCount();
-    return still;
+    const QString name = m_doc.page(page).frames.at(frame).fileName;
+    DocumentEdit edit(m_doc, QObject::tr("Move Images"));
+    emptyFrame(edit.pages()[page].frames[frame]);
+    finish(edit);
+    emit pagesChanged(page, page);
+    return m_doc.framesHolding(name);
 }
 
 bool ArrangeEngine::removePages(QList<int> rows)
 {
-    if (m_doc.currentPage < 0 || rows.isEmpty())
+    if (m_doc.isEmpty() || rows.isEmpty())
         return false;
     emit modifiedChanged(true);
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QStringList names;
-    int lowest = m_doc.pages.size();
+    DocumentEdit edit(m_doc, QObject::tr("Remove Pages"));
+    QVector<Page> &pages = edit.pages();
+    int lowest = pages.size();
     for (int row : rows) {
-        if (row < 0 || row >= m_doc.pages.size())
+        if (row < 0 || row >= pages.size())
             continue;
-        for (PhotoFrame &f : m_doc.pages[row].frames) {
-            if (f.isEmpty())
-                continue;
-            names << f.fileName;
-            emptyFrame(f);
-        }
-        m_doc.pages.remove(row);
+        pages.remove(row);
         lowest = row;
     }
-    if (!names.isEmpty()) {
-        emit removeFrames(names);
-        emitCount();
-    }
-    for (int i = lowest; i < m_doc.pages.size(); ++i)
-        m_doc.pages[i].title = Page::pageTitle(i + 1, m_doc.pages.at(i).layoutName());
-    m_doc.setCurrentPage(qMin(m_doc.currentPage, m_doc.pages.size() - 1));
-    emit pagesRebuilt();
+    for (int i = lowest; i < pages.size(); ++i)
+        pages[i].title = Page::pageTitle(i + 1, pages.at(i).layoutName());
+    finish(edit);
+    emit pagesRebuilt(-1);
     return true;
+}
+
+void ArrangeEngine::crop(const QPoint &at, const PhotoFrame &cropped)
+{
+    if (!m_doc.hasPage(at.y()) || at.x() < 0 || at.x() >= m_doc.page(at.y()).frames.size())
+        return;
+    changeFrames({at}, QObject::tr("Crop"), [&](PhotoFrame &f) { f = cropped; });
+}
+
+namespace {
+
+// Pages first..last of `frames` (QPoint(frame, page)); last < first when none.
+QPair<int, int> pageSpan(const QVector<QPoint> &frames)
+{
+    int first = INT_MAX;
+    int last = -1;
+    for (const QPoint &p : frames) {
+        first = qMin(first, p.y());
+        last = qMax(last, p.y());
+    }
+    return {first, last};
+}
+
+} // namespace
+
+void ArrangeEngine::changeFrames(const QVector<QPoint> &frames, const QString &what,
+                                 const std::function<void(PhotoFrame &)> &change)
+{
+    if (frames.isEmpty())
+        return;
+    emit modifiedChanged(true);
+    DocumentEdit edit(m_doc, what);
+    for (const QPoint &p : frames)
+        change(edit.pages()[p.y()].frames[p.x()]);
+    edit.commit();
+    const QPair<int, int> span = pageSpan(frames);
+    emit pagesChanged(span.first, span.second);
+}
+
+void ArrangeEngine::applyStamp(const QVector<QPoint> &frames, const StampDefaults &stamp)
+{
+    changeFrames(frames, QObject::tr("Stamp"), [&](PhotoFrame &f) { f.applyStamp(stamp, true); });
+}
+
+void ArrangeEngine::applyLogo(const QVector<QPoint> &frames, const LogoDefaults &logo)
+{
+    changeFrames(frames, QObject::tr("Logo"), [&](PhotoFrame &f) { f.applyLogo(logo); });
+}
+
+void ArrangeEngine::amendFrames(const Document::FrameChange &change)
+{
+    for (int p : m_doc.amend(Document::eachFrame(change)))
+        emit pagesChanged(p, p);
 }
 
 void ArrangeEngine::followRotation(const QString &path, const QImage &preview, int width, int height,
                                    int rotation)
 {
-    for (int p = 0; p < m_doc.pages.size(); ++p) {
-        bool touched = false;
-        for (PhotoFrame &f : m_doc.pages[p].frames) {
-            if (f.isEmpty() || f.fileName != path)
-                continue;
-            f.preview = preview;
-            f.imageWidth = width;
-            f.imageHeight = height;
-            f.rotateBy(rotation);
-            touched = true;
-        }
-        if (touched)
-            emit pagesChanged(p, p);
-    }
+    amendFrames([&](PhotoFrame &f) {
+        if (f.isEmpty() || f.fileName != path)
+            return false;
+        f.cache.preview = preview;
+        f.imageWidth = width;
+        f.imageHeight = height;
+        f.rotateBy(rotation);
+        return true;
+    });
 }
 
 void ArrangeEngine::takePreview(const QString &name, const QImage &decoded, const QSize &full)
 {
     m_doc.awaitedPreviews.remove(name);
-    for (int p = 0; p < m_doc.pages.size(); ++p) {
-        bool touched = false;
-        for (PhotoFrame &f : m_doc.pages[p].frames)
-            if (!f.isEmpty() && f.fileName == name && f.preview.isNull()) {
-                f.takeDecoded(decoded, full);
-                touched = true;
-            }
-        if (touched)
-            emit pagesChanged(p, p);
-    }
+    amendFrames([&](PhotoFrame &f) {
+        if (f.isEmpty() || f.fileName != name || !f.cache.preview.isNull())
+            return false;
+        f.takeDecoded(decoded, full);
+        return true;
+    });
 }
 
-bool ArrangeEngine::adoptLoadedPages(bool decodeNow)
+bool ArrangeEngine::adoptLoadedPages(QVector<Page> pages, bool decodeNow)
 {
-    m_doc.placementCount = 0;
-    QSet<QString> distinct;
-    // The first frame read of each file: later frames of it at the same turn
-    // share its preview (a copy of a picture shares its pixels) instead of
-    // reading and decoding the file again.
-    QHash<QString, const PhotoFrame *> readFirst;
-    for (Page &page : m_doc.loadedPages)
-        for (PhotoFrame &f : page.frames) {
-            if (f.isEmpty())
-                continue;
-            distinct.insert(f.fileName);
-            ++m_doc.placementCount;
-            if (!decodeNow)
-                continue;
-            const PhotoFrame *same = readFirst.value(f.fileName);
-            if (same && same->rotation == f.rotation) {
-                f.preview = same->preview;
-                f.imageWidth = same->imageWidth;
-                f.imageHeight = same->imageHeight;
-                f.fault = same->fault;
-                continue;
+    if (decodeNow) {
+        // The first frame read of each file: later frames of it at the same
+        // turn share its preview (a copy of a picture shares its pixels)
+        // instead of reading and decoding the file again.
+        QHash<QString, const PhotoFrame *> readFirst;
+        for (Page &page : pages)
+            for (PhotoFrame &f : page.frames) {
+                if (f.isEmpty())
+                    continue;
+                const PhotoFrame *same = readFirst.value(f.fileName);
+                if (same && same->rotation == f.rotation) {
+                    f.cache = same->cache;
+                    f.imageWidth = same->imageWidth;
+                    f.imageHeight = same->imageHeight;
+                    continue;
+                }
+                if (!same)
+                    readFirst.insert(f.fileName, &f);
+                QByteArray bytes;
+                const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
+                f.fileData = HeldBytes::loose(bytes);
+                f.loadImage(previewRule());
+                if (again)
+                    f.fileData.clear();
+                else
+                    f.keepDataWithinBudget(m_doc.budget);
             }
-            if (!same)
-                readFirst.insert(f.fileName, &f);
-            QByteArray bytes;
-            const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
-            f.fileData = HeldBytes::loose(bytes);
-            f.loadImage(previewRule());
-            if (again)
-                f.fileData.clear();
-            else
-                f.keepDataWithinBudget(m_doc.budget);
-        }
-    m_doc.imageCount = distinct.size();
-    m_doc.awaitedPreviews = decodeNow ? QSet<QString>() : distinct;
-    for (Page &p : m_doc.pages)
-        for (PhotoFrame &f : p.frames)
-            f.releaseData();
-    m_doc.pages = m_doc.loadedPages;
-    m_doc.loadedPages.clear();
+    }
+    m_doc.adopt(pages);
+    // Without decoding now, the workers read every file once.
+    const QStringList placed = decodeNow ? QStringList() : m_doc.placedNames();
+    m_doc.awaitedPreviews = QSet<QString>(placed.begin(), placed.end());
     emitCount();
-    const bool any = !m_doc.pages.isEmpty();
+    const bool any = !m_doc.isEmpty();
     if (any) {
         Page &t = m_doc.templatePage;
-        t = m_doc.pages.first();
+        t = m_doc.page(0);
         t.title = t.layoutName();
         for (PhotoFrame &f : t.frames) {
             f.fileName.clear();
             f.fileData.clear(); // the page keeps them; the template holds none
-            f.preview = QImage();
+            f.cache.preview = QImage();
         }
     }
-    m_doc.setCurrentPage(any ? 0 : -1);
-    emit pagesRebuilt();
+    emit pagesRebuilt(any ? 0 : -1);
     return any;
 }

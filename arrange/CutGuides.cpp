@@ -27,7 +27,7 @@ QVector<Span> subtract(const QVector<Span> &spans, double cutFrom, double cutTo)
     return out;
 }
 
-bool prints(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.preview.isNull() && f.width > 0 && f.height > 0; }
+bool prints(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.cache.preview.isNull() && f.width > 0 && f.height > 0; }
 
 } // namespace
 

@@ -1,25 +1,13 @@
 #include "arrange/Document.h"
 
-#include <QObject>
+#include <QSet>
 
-void Document::countPlaced(const QString &name)
-{
-    ++placementCount;
-    if (!holds(name))
-        ++imageCount;
-}
-
-void Document::countRemoved(const QString &name)
-{
-    --placementCount;
-    if (!holds(name))
-        --imageCount;
-}
+Document::Document(QObject *parent) : QObject(parent) {}
 
 int Document::framesHolding(const QString &name) const
 {
     int n = 0;
-    for (const Page &p : pages)
+    for (const Page &p : m_pages)
         for (const PhotoFrame &f : p.frames)
             n += !f.isEmpty() && f.fileName == name ? 1 : 0;
     return n;
@@ -28,7 +16,7 @@ int Document::framesHolding(const QString &name) const
 QStringList Document::placedNames() const
 {
     QStringList names;
-    for (const Page &p : pages)
+    for (const Page &p : m_pages)
         for (const PhotoFrame &f : p.frames)
             if (!f.isEmpty())
                 names << f.fileName;
@@ -37,10 +25,10 @@ QStringList Document::placedNames() const
 
 QString Document::countingText() const
 {
-    if (placementCount < 1)
+    if (m_placements < 1)
         return QString();
-    return QObject::tr("Total %n Arrangement(s)", "Plural or singular", placementCount)
-           + QObject::tr(" of %n Image(s)", "Plural or singular", imageCount);
+    return QObject::tr("Total %n Arrangement(s)", "Plural or singular", m_placements)
+           + QObject::tr(" of %n Image(s)", "Plural or singular", m_images);
 }
 
 Page Document::newPage(const Page &templatePage, int index)
@@ -50,33 +38,66 @@ Page Document::newPage(const Page &templatePage, int index)
     return page;
 }
 
-void Document::ensurePage(const Page &templatePage, int index)
+void Document::setPages(const QVector<Page> &pages)
 {
-    while (pages.size() <= index)
-        pages.append(newPage(templatePage, pages.size()));
+    m_pages = pages;
+    const QStringList placed = placedNames();
+    m_placements = placed.size();
+    m_images = QSet<QString>(placed.begin(), placed.end()).size();
+    Q_EMIT usesChanged(placed);
 }
 
-void Document::setCurrentPage(int index)
+void Document::restore(const QVector<Page> &pages)
 {
-    currentPage = index;
-    const int n = index >= 0 && index < pages.size() ? pages.at(index).frames.size() : 0;
-    frameSelection = QVector<bool>(n, false);
+    setPages(pages);
+    Q_EMIT restored();
 }
 
-bool Document::isFrameSelected(int frame) const
+void Document::adopt(const QVector<Page> &pages)
 {
-    return frame >= 0 && frame < frameSelection.size() && frameSelection.at(frame);
+    setPages(pages);
+    Q_EMIT started();
 }
 
-void Document::clear()
+void Document::reset()
 {
-    for (Page &p : pages)
-        for (PhotoFrame &f : p.frames)
-            f.releaseData();
-    pages.clear();
-    currentPage = -1;
-    placementCount = 0;
-    imageCount = 0;
-    frameSelection.clear();
+    templatePage = Page();
+    source = ImageSource();
     awaitedPreviews.clear();
+    setPages(QVector<Page>());
+    Q_EMIT started();
+}
+
+Document::PagesChange Document::eachFrame(const FrameChange &change)
+{
+    return [change](QVector<Page> &pages) {
+        QVector<int> touched;
+        for (int p = 0; p < pages.size(); ++p) {
+            bool any = false;
+            // Looked at through a shared copy first: pages the change leaves
+            // alone stay shared with the history.
+            const QVector<PhotoFrame> frames = pages.at(p).frames;
+            for (int i = 0; i < frames.size(); ++i) {
+                PhotoFrame f = frames.at(i);
+                if (!change(f))
+                    continue;
+                pages[p].frames[i] = f;
+                any = true;
+            }
+            if (any)
+                touched << p;
+        }
+        return touched;
+    };
+}
+
+QVector<int> Document::amend(const PagesChange &change)
+{
+    QVector<Page> pages = m_pages;
+    const QVector<int> touched = change(pages);
+    if (touched.isEmpty())
+        return touched;
+    setPages(pages);
+    Q_EMIT amended(change);
+    return touched;
 }

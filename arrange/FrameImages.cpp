@@ -8,7 +8,7 @@
 
 namespace {
 
-bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.preview.isNull(); }
+bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.cache.preview.isNull(); }
 
 // Frames whose decodings are alike: the same file and, unless the whole
 // image is decoded, the same crop and frame size.
@@ -56,7 +56,7 @@ void FrameImages::startUpTo(int last)
         }
         if (!job.running) {
             PhotoFrame copy = f;
-            copy.preview = QImage(); // not needed for decoding
+            copy.cache.preview = QImage(); // not needed for decoding
             // The worker gets its own copies: the frame and the image source
             // are values, nothing it reads changes while it runs.
             const ImageSource source = m_source;

@@ -7,12 +7,12 @@
 
 QPixmap frameRecordIcon(const PhotoFrame &frame)
 {
-    if (frame.preview.isNull())
+    if (frame.cache.preview.isNull())
         return QPixmap();
     const int k = qMax(1, qMax(frame.imageWidth, frame.imageHeight) / 74);
     const int w = qMax(1, frame.imageWidth / k);
     const int h = qMax(1, frame.imageHeight / k);
-    return QPixmap::fromImage(frame.preview.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return QPixmap::fromImage(frame.cache.preview.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 IconItem frameRecord(const PhotoFrame &frame, IconItem::State state, int index)
@@ -24,7 +24,7 @@ IconItem frameRecord(const PhotoFrame &frame, IconItem::State state, int index)
     item.rotation = frame.rotation;
     item.useCount = index;
     item.icon = frameRecordIcon(frame);
-    item.preview = frame.preview;
+    item.preview = frame.cache.preview;
     item.fileName = frame.fileName;
     item.fileTime = frame.fileTime;
     item.shotTime = frame.shotTime;

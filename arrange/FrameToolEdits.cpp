@@ -7,12 +7,13 @@ StampDefaults FrameToolEdits::shownStamp(const StampDefaults &defaults, const Ph
     StampDefaults s = defaults;
     if (!first || first->isEmpty())
         return s;
-    s.printDateStamp = first->dateStamp;
-    s.printFileName = first->fileNameStamp;
-    if (first->dateStamp || first->fileNameStamp) {
-        s.font = first->stampFont.toString();
-        s.color = first->stampColor;
-        s.position = first->stampPosition;
+    const StampStyle &shown = first->stamp;
+    s.printDateStamp = shown.printDateStamp;
+    s.printFileName = shown.printFileName;
+    if (shown.printDateStamp || shown.printFileName) {
+        s.font = shown.font.toString();
+        s.color = shown.color;
+        s.position = shown.position;
     }
     return s;
 }
@@ -22,15 +23,9 @@ LogoDefaults FrameToolEdits::shownLogo(const LogoDefaults &defaults, const Photo
     LogoDefaults l = defaults;
     if (!first || first->isEmpty())
         return l;
-    l.printLogo = first->logo;
-    if (first->logo) {
-        l.size = first->logoSize;
-        l.horizontal = first->logoHorizontal;
-        l.vertical = first->logoVertical;
-        l.posX = first->logoPosX;
-        l.posY = first->logoPosY;
-        l.fileName = first->logoFile;
-    }
+    if (first->logo.printLogo)
+        return first->logo;
+    l.printLogo = false;
     return l;
 }
 
@@ -74,7 +69,7 @@ QPoint FrameToolEdits::neighbourFilled(const QVector<Page> &pages, QPoint at, in
         if (page != at.y())
             frame = step > 0 ? 0 : frames.size() - 1;
         for (; frame >= 0 && frame < frames.size(); frame += step)
-            if (!frames.at(frame).isEmpty() && !frames.at(frame).preview.isNull())
+            if (!frames.at(frame).isEmpty() && !frames.at(frame).cache.preview.isNull())
                 return QPoint(frame, page);
     }
     return QPoint(-1, -1);

@@ -2,6 +2,7 @@
 
 #include "formats/LogoDefaults.h"
 #include "formats/StampDefaults.h"
+#include "formats/ToolScope.h"
 #include "library/ImageSource.h"
 
 #include <QRectF>
@@ -9,8 +10,6 @@
 class QWidget;
 struct PhotoFrame;
 
-// Which frames the "Stamp" and "Logo" commands change.
-enum class ToolScope { SelectedImages = 0, SelectedPages = 1, AllPages = 2 };
 
 // How the crop editor was closed.
 enum class CropStep { Cancel, Ok, Next, Previous };

@@ -1,4 +1,5 @@
 #include "arrange/FrameWidget.h"
+#include "arrange/PageSelection.h"
 
 #include "arrange/Document.h"
 #include "arrange/FrameRecord.h"
@@ -18,8 +19,9 @@
 #include <QPolygon>
 #include <QTransform>
 
-FrameWidget::FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidget> &current)
-    : QPushButton(parent), m_doc(document), m_current(current)
+FrameWidget::FrameWidget(QWidget *parent, const Document &document, PageSelection &view,
+                         QPointer<FrameWidget> &current)
+    : QPushButton(parent), m_doc(document), m_view(view), m_current(current)
 {
     setAcceptDrops(true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -30,24 +32,24 @@ FrameWidget::FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidg
 
 const PhotoFrame *FrameWidget::frame() const
 {
-    const int p = m_doc.currentPage;
-    if (p < 0 || p >= m_doc.pageCount() || frameIndex < 0 || frameIndex >= m_doc.pages[p].frames.size())
+    const int p = m_view.currentPage;
+    if (!m_doc.hasPage(p) || frameIndex < 0 || frameIndex >= m_doc.page(p).frames.size())
         return nullptr;
-    return &m_doc.pages[p].frames[frameIndex];
+    return &m_doc.page(p).frames.at(frameIndex);
 }
 
 int FrameWidget::frameCount() const
 {
-    const int p = m_doc.currentPage;
-    return p >= 0 && p < m_doc.pageCount() ? m_doc.pages[p].frames.size() : 0;
+    const int p = m_view.currentPage;
+    return m_doc.hasPage(p) ? m_doc.page(p).frames.size() : 0;
 }
 
-bool FrameWidget::selected(int index) const { return m_doc.isFrameSelected(index); }
+bool FrameWidget::selected(int index) const { return m_view.isFrameSelected(index); }
 
 void FrameWidget::select(int index, bool on)
 {
-    if (index >= 0 && index < m_doc.frameSelection.size())
-        m_doc.frameSelection[index] = on;
+    if (index >= 0 && index < m_view.frames.size())
+        m_view.frames[index] = on;
 }
 
 void FrameWidget::repaintCanvas()
@@ -61,8 +63,8 @@ void FrameWidget::preparePicture()
 {
     const PhotoFrame *f = frame();
     m_lowPpi = 0;
-    const QString fault = f ? faultText(f->fault, QSize(f->imageWidth, f->imageHeight)) : QString();
-    if (f && !f->fileName.isEmpty() && f->preview.isNull() && !fault.isEmpty()) {
+    const QString fault = f ? faultText(f->cache.fault, QSize(f->imageWidth, f->imageHeight)) : QString();
+    if (f && !f->fileName.isEmpty() && f->cache.preview.isNull() && !fault.isEmpty()) {
         // A refused photograph: the frame names the file and says why.
         setIcon(QIcon());
         setText(QFileInfo(f->fileName).fileName() + QLatin1Char('\n') + fault);
@@ -75,7 +77,7 @@ void FrameWidget::preparePicture()
         setToolTip(f->fileName);
         return;
     }
-    if (!f || f->fileName.isEmpty() || f->preview.isNull()) {
+    if (!f || f->fileName.isEmpty() || f->cache.preview.isNull()) {
         setIcon(QIcon());
         setText(QObject::tr("Drag desired\nimages to\nthe layout."));
         setToolTip(f ? f->fileName : QString());
@@ -96,7 +98,7 @@ void FrameWidget::preparePicture()
         QPainter p(&picture);
         if (!crop.isNull())
             p.drawImage(QRectF(0, 0, w, h), crop.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        if (f->dateStamp || f->fileNameStamp || f->logo) {
+        if (f->stamp.printDateStamp || f->stamp.printFileName || f->logo.printLogo) {
             RenderOptions options;
             options.source = m_doc.source;
             PageRenderer::drawOverlays(p, *f, QRectF(0, 0, w, h), qMax(divisor, 1), options);
@@ -179,7 +181,7 @@ void FrameWidget::paintEvent(QPaintEvent *event)
         p.restore();
     }
     paintBadge(p);
-    if (m_doc.currentPage < 0 || !selected(frameIndex))
+    if (m_view.currentPage < 0 || !selected(frameIndex))
         return;
     p.setPen(QPen(QBrush(Qt::green), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 8, 8);
@@ -191,7 +193,7 @@ void FrameWidget::slotClicked()
         select(frameIndex, !selected(frameIndex));
         update();
     } else {
-        m_doc.frameSelection.fill(false);
+        m_view.frames.fill(false);
         select(frameIndex, true);
         repaintCanvas();
     }
@@ -203,7 +205,7 @@ void FrameWidget::focusInEvent(QFocusEvent *event)
 {
     const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
     if (!selected(frameIndex) && !(mods & (Qt::ControlModifier | Qt::ShiftModifier)) && m_current != this) {
-        m_doc.frameSelection.fill(false);
+        m_view.frames.fill(false);
         select(frameIndex, true);
         repaintCanvas();
     }
@@ -229,7 +231,7 @@ void FrameWidget::keyPressEvent(QKeyEvent *event)
         } else if (key == Qt::Key_V) {
             emit keyPaste();
         } else {
-            m_doc.frameSelection.fill(true);
+            m_view.frames.fill(true);
             repaintCanvas();
             // The dock's frame commands follow the new selection.
             emit changeFrame(frameIndex);
@@ -276,7 +278,7 @@ void FrameWidget::mousePressEvent(QMouseEvent *event)
         // one selected earlier (after a drop the focus and the selection may
         // be on different frames).
         if (!(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) && !selected(frameIndex)) {
-            m_doc.frameSelection.fill(false);
+            m_view.frames.fill(false);
             select(frameIndex, true);
             repaintCanvas();
             m_current = this;
@@ -302,10 +304,11 @@ void FrameWidget::mouseMoveEvent(QMouseEvent *event)
 
 void FrameWidget::startDrag()
 {
-    const int p = m_doc.currentPage;
+    const int p = m_view.currentPage;
     if (p < 0 || p >= m_doc.pageCount())
         return;
-    const QVector<PhotoFrame> &frames = m_doc.pages[p].frames;
+    // A copy: a drop during the drag changes the pages.
+    const QVector<PhotoFrame> frames = m_doc.page(p).frames;
     QList<int> chosen;
     for (int i = 0; i < frames.size(); ++i)
         if (selected(i) && !frames[i].isEmpty())

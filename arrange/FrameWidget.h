@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 class Document;
+struct PageSelection;
 class QDataStream;
 class QPainter;
 struct PhotoFrame;
@@ -18,7 +19,7 @@ class FrameWidget : public QPushButton
 public:
     // `current` is the dock's pointer to the frame widget that last had the
     // focus or a click; the widget keeps it up to date.
-    FrameWidget(QWidget *parent, Document &document, QPointer<FrameWidget> &current);
+    FrameWidget(QWidget *parent, const Document &document, PageSelection &view, QPointer<FrameWidget> &current);
 
     int frameIndex = 0;
     int divisor = 1; // hundredths of a millimetre per canvas pixel
@@ -68,7 +69,8 @@ private:
 
     void paintBadge(QPainter &painter) const;
 
-    Document &m_doc;
+    const Document &m_doc;
+    PageSelection &m_view;
     QPointer<FrameWidget> &m_current;
     int m_lowPpi = 0;
 };

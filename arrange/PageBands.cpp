@@ -10,7 +10,7 @@
 
 namespace {
 
-bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.preview.isNull(); }
+bool showsPhoto(const PhotoFrame &f) { return !f.fileName.isEmpty() && !f.cache.preview.isNull(); }
 
 double scaleOf(const Page &page, const QRectF &area)
 {

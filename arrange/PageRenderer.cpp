@@ -187,9 +187,9 @@ QImage logoImage(const QString &fileName, const ImageSource &source)
 
 void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r, const ImageSource &source)
 {
-    if (!f.logo || f.logoFile.isEmpty())
+    if (!f.logo.printLogo || f.logo.fileName.isEmpty())
         return;
-    const QImage logo = logoImage(f.logoFile, source);
+    const QImage logo = logoImage(f.logo.fileName, source);
     if (logo.isNull())
         return;
     const double pw = logo.width();
@@ -199,7 +199,7 @@ void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r, const ImageSour
     double ah = r.height() - seen.top - seen.bottom;
     if (aw <= 0 || ah <= 0)
         return;
-    const double g = std::sqrt(aw * ah / ph / pw) * f.logoSize / 100.0;
+    const double g = std::sqrt(aw * ah / ph / pw) * f.logo.size / 100.0;
     // The logo sits on the photograph, in the photograph's own orientation.
     const Bands c = cropBands(f, r);
     QPointF origin(r.x() + c.left, r.y() + c.top);
@@ -209,19 +209,19 @@ void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r, const ImageSour
         std::swap(aw, ah);
         origin = QPointF(r.y() + c.left, r.x() + c.top);
     }
-    const double px = f.logoPosX / 100.0;
-    const double py = f.logoPosY / 100.0;
+    const double px = f.logo.posX / 100.0;
+    const double py = f.logo.posY / 100.0;
     double x = 0;
     double y = 0;
-    switch (f.logoHorizontal) {
-    case 0: x = aw * px; break;
-    case 1: x = (px + 0.5) * aw - pw * g * 0.5; break;
-    default: x = (1 - px) * aw - pw * g; break;
+    switch (f.logo.horizontal) {
+    case LogoPlace::Start: x = aw * px; break;
+    case LogoPlace::Centre: x = (px + 0.5) * aw - pw * g * 0.5; break;
+    case LogoPlace::End: x = (1 - px) * aw - pw * g; break;
     }
-    switch (f.logoVertical) {
-    case 0: y = ah * py; break;
-    case 1: y = (py + 0.5) * ah - ph * g * 0.5; break;
-    default: y = (1 - py) * ah - ph * g; break;
+    switch (f.logo.vertical) {
+    case LogoPlace::Start: y = ah * py; break;
+    case LogoPlace::Centre: y = (py + 0.5) * ah - ph * g * 0.5; break;
+    case LogoPlace::End: y = (1 - py) * ah - ph * g; break;
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRectF(origin.x() + x, origin.y() + y, pw * g, ph * g), logo);
@@ -230,18 +230,18 @@ void drawLogo(QPainter &p, const PhotoFrame &f, const QRectF &r, const ImageSour
 
 void drawStamp(QPainter &p, const PhotoFrame &f, const QRectF &r, double scale)
 {
-    if (!f.dateStamp && !f.fileNameStamp)
+    if (!f.stamp.printDateStamp && !f.stamp.printFileName)
         return;
     const QString text = PageRenderer::stampText(f);
     if (text.isEmpty())
         return;
     p.save();
-    p.setPen(f.stampColor.isValid() ? f.stampColor : QColor(Qt::black));
-    setScaledFont(p, f.stampFont, pointSizeOf(f.stampFont) * 30.0 / scale);
+    p.setPen(f.stamp.color.isValid() ? f.stamp.color : QColor(Qt::black));
+    setScaledFont(p, f.stamp.font, pointSizeOf(f.stamp.font) * 30.0 / scale);
     const double pad = 500.0 / scale; // 5 mm
     const Bands c = cropBands(f, r);
     const double fx = r.x(), fy = r.y(), fw = r.width(), fh = r.height();
-    const StampPosition position = stampPositionFrom(f.stampPosition);
+    const StampPosition position = f.stamp.position;
     const bool across = readsAcross(position);
     QRectF box;
     if (!across && !f.turned) {
@@ -339,7 +339,7 @@ QRectF PageRenderer::visiblePhotoRect(const PhotoFrame &frame, const QRectF &rec
 void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &frame, double scale, double offsetX,
                              double offsetY, const RenderOptions &options)
 {
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
+    if (frame.fileName.isEmpty() || frame.cache.preview.isNull() || scale <= 0)
         return;
     // Decoded once, with the pixels the frame has on the device (from the
     // held bytes, else the file).
@@ -354,7 +354,7 @@ void PageRenderer::drawFrame(QPainter &painter, const PhotoFrame &given, const D
     // A file changed on disk since its crop was made is shown as the frame
     // showed the old one, not cut by a crop meant for other pixels.
     const PhotoFrame frame = given.forStoredSize(decoded.stored);
-    if (frame.fileName.isEmpty() || frame.preview.isNull() || scale <= 0)
+    if (frame.fileName.isEmpty() || frame.cache.preview.isNull() || scale <= 0)
         return;
     const QRectF r = frameRect(frame, scale, offsetX, offsetY);
     painter.save();
@@ -473,7 +473,7 @@ QImage PageRenderer::pageThumbnail(const Page &page, int width, int height, int 
     p.drawRect(0, 0, width - 1, height - 1);
     for (const PhotoFrame &f : page.frames) {
         const QRectF box(f.x / divisor, f.y / divisor, f.width / divisor - 1, f.height / divisor - 1);
-        if (!f.fileName.isEmpty() && !f.preview.isNull()) {
+        if (!f.fileName.isEmpty() && !f.cache.preview.isNull()) {
             QImage crop = f.previewCrop();
             if (f.turned)
                 crop = crop.transformed(QTransform().rotate(270));
@@ -496,9 +496,9 @@ QPixmap PageRenderer::pageThumbnailPixmap(const Page &page, int width, int heigh
 
 QString PageRenderer::stampText(const PhotoFrame &frame)
 {
-    const QString name = frame.fileNameStamp ? fileBaseName(frame.fileName) : QString();
+    const QString name = frame.stamp.printFileName ? fileBaseName(frame.fileName) : QString();
     QString date;
-    if (frame.dateStamp && frame.shotTime.isValid())
+    if (frame.stamp.printDateStamp && frame.shotTime.isValid())
         date = QLocale::system().toString(frame.shotTime.date(), QLocale::ShortFormat);
     if (name.isEmpty())
         return date;

@@ -30,9 +30,10 @@ void writeFrame(QDataStream &out, const PhotoFrame &f)
 {
     out << f.x << f.y << f.width << f.height << f.rotation << f.turned << f.fileName << f.fileTime << f.shotTime
         << f.fileSize << f.imageWidth << f.imageHeight << f.cropX << f.cropY << f.cropWidth << f.cropHeight
-        << f.dateStamp << f.stampFont << f.stampColor << packStamp(f) << f.logo;
-    if (f.logo)
-        out << f.logoHorizontal << f.logoVertical << f.logoSize << f.logoPosX << f.logoPosY << f.logoFile;
+        << f.stamp.printDateStamp << f.stamp.font << f.stamp.color << packStamp(f) << f.logo.printLogo;
+    if (f.logo.printLogo)
+        out << qint32(f.logo.horizontal) << qint32(f.logo.vertical) << f.logo.size << f.logo.posX << f.logo.posY
+            << f.logo.fileName;
 }
 
 // A colour is its kind (one byte: rgb, hsv, cmyk...) and five 16-bit numbers.
@@ -55,20 +56,26 @@ void readColor(QDataStream &in, QColor &color)
     part >> color;
 }
 
-void readFrame(QDataStream &in, PhotoFrame &f, bool withLogo)
+// False when the frame read holds a logo place the drawing code does not
+// know: the file is damaged.
+bool readFrame(QDataStream &in, PhotoFrame &f, bool withLogo)
 {
     qint32 packed = 0;
     in >> f.x >> f.y >> f.width >> f.height >> f.rotation >> f.turned >> f.fileName >> f.fileTime >> f.shotTime
         >> f.fileSize >> f.imageWidth >> f.imageHeight >> f.cropX >> f.cropY >> f.cropWidth >> f.cropHeight
-        >> f.dateStamp >> f.stampFont;
-    readColor(in, f.stampColor);
+        >> f.stamp.printDateStamp >> f.stamp.font;
+    readColor(in, f.stamp.color);
     in >> packed;
     unpackStamp(packed, f);
-    f.logo = false;
+    f.logo.printLogo = false;
     if (withLogo)
-        in >> f.logo;
-    if (f.logo)
-        in >> f.logoHorizontal >> f.logoVertical >> f.logoSize >> f.logoPosX >> f.logoPosY >> f.logoFile;
+        in >> f.logo.printLogo;
+    if (!f.logo.printLogo)
+        return true;
+    qint32 horizontal = 0;
+    qint32 vertical = 0;
+    in >> horizontal >> vertical >> f.logo.size >> f.logo.posX >> f.logo.posY >> f.logo.fileName;
+    return logoPlaceFrom(horizontal, f.logo.horizontal) && logoPlaceFrom(vertical, f.logo.vertical);
 }
 
 // The longest length a page or a frame may have (100 m) and the largest
@@ -79,14 +86,12 @@ constexpr qint32 MaxCrop = 1 << 28;
 
 bool within(qint32 v, qint32 low, qint32 high) { return v >= low && v <= high; }
 
-// What the drawing code relies on: whole quarter turns, logo places 0..2,
-// a frame no larger than a page can be, a crop within the reach of an
+// What the drawing code relies on: whole quarter turns (logo places are
+// checked as they are read), a frame no larger than a page can be, a crop within the reach of an
 // image's pixels.
 bool plausible(const PhotoFrame &f)
 {
-    const auto place = [](qint32 v) { return v >= 0 && v <= 2; };
     return f.rotation >= 0 && f.rotation < 360 && f.rotation % 90 == 0
-           && (!f.logo || (place(f.logoHorizontal) && place(f.logoVertical)))
            && within(f.x, -MaxLength, MaxLength) && within(f.y, -MaxLength, MaxLength)
            && within(f.width, 0, MaxLength) && within(f.height, 0, MaxLength)
            && within(f.imageWidth, 0, MaxCrop) && within(f.imageHeight, 0, MaxCrop)
@@ -105,13 +110,13 @@ bool plausible(const Page &p)
 
 qint32 packStamp(const PhotoFrame &frame)
 {
-    return (frame.stampPosition & 7) | (frame.fileNameStamp ? 8 : 0);
+    return (qint32(frame.stamp.position) & 7) | (frame.stamp.printFileName ? 8 : 0);
 }
 
 void unpackStamp(qint32 packed, PhotoFrame &frame)
 {
-    frame.stampPosition = packed & 7;
-    frame.fileNameStamp = (packed & 8) != 0;
+    frame.stamp.position = StampPosition(packed & 7);
+    frame.stamp.printFileName = (packed & 8) != 0;
 }
 
 Outcome write(QDataStream &out, const QVector<Page> &pages, QMap<QString, QByteArray> &files)
@@ -132,8 +137,8 @@ Outcome write(QDataStream &out, const QVector<Page> &pages, QMap<QString, QByteA
                 return Outcome::failure(Unwritten, pageError("Save", p, i));
             if (!files.contains(f.fileName) || !f.fileData.isEmpty())
                 files.insert(f.fileName, f.fileData.bytes());
-            if (f.logo && !files.contains(f.logoFile))
-                files.insert(f.logoFile, QByteArray());
+            if (f.logo.printLogo && !files.contains(f.logo.fileName))
+                files.insert(f.logo.fileName, QByteArray());
         }
     }
     return Outcome();
@@ -162,8 +167,8 @@ Outcome read(QDataStream &in, QVector<Page> &pages, bool withLogo)
             return Outcome::failure(Damaged, QObject::tr("The project holds more than %1 frames.").arg(MaxFrames));
         for (qint32 i = 0; i < frames; ++i) {
             PhotoFrame f;
-            readFrame(in, f, withLogo);
-            if (in.status() != QDataStream::Ok || !plausible(f))
+            const bool known = readFrame(in, f, withLogo);
+            if (in.status() != QDataStream::Ok || !known || !plausible(f))
                 return Outcome::failure(Damaged, pageError("Load", p, i));
             page.frames.append(std::move(f));
         }

@@ -179,11 +179,11 @@ static int runExport(const QStringList &arguments)
     }
     ArrangeEngine engine(document);
     engine.arrangeAll(items);
-    if (document.pages.size() != 1) {
+    if (document.pageCount() != 1) {
         std::fprintf(stderr, "export: the photographs did not make one page\n");
         return 1;
     }
-    const Page &page = document.pages.first();
+    const Page &page = document.page(0);
 
     QTemporaryDir out;
     const QString file = out.filePath(QStringLiteral("page001.jpg"));

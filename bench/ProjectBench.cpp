@@ -114,9 +114,8 @@ static int runProject(const QStringList &args)
     IconsModel rows(ImageListRole::Selection, false);
     rows.setImageSource(doc.source);
     rows.adoptLoaded(read.rows, false);
-    doc.loadedPages = read.pages;
     ArrangeEngine engine(doc);
-    engine.adoptLoadedPages(false);
+    engine.adoptLoadedPages(read.pages, false);
     const qint64 shown = timer.elapsed();
     ProjectPreviews previews;
     QObject::connect(&previews, &ProjectPreviews::decoded, [&](const ProjectPreviews::Result &r) {

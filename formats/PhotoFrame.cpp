@@ -1,8 +1,5 @@
 #include "formats/PhotoFrame.h"
 
-#include "formats/LogoDefaults.h"
-#include "formats/StampDefaults.h"
-
 #include <QRect>
 
 #include <utility>
@@ -15,73 +12,28 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c) { return qint32(qint64(a) * b / c); 
 
 } // namespace
 
-QRect PhotoFrame::rect() const { return QRect(x, y, width, height); }
-
 void PhotoFrame::takeContent(const PhotoFrame &from)
 {
-    fileName = from.fileName;
-    preview = from.preview;
-    imageWidth = from.imageWidth;
-    imageHeight = from.imageHeight;
-    rotation = from.rotation;
-    dateStamp = from.dateStamp;
-    fileNameStamp = from.fileNameStamp;
-    stampFont = from.stampFont;
-    stampColor = from.stampColor;
-    stampPosition = from.stampPosition;
-    fileTime = from.fileTime;
-    shotTime = from.shotTime;
-    fileSize = from.fileSize;
-    fileData = from.fileData;
-    logo = from.logo;
-    logoSize = from.logoSize;
-    logoPosX = from.logoPosX;
-    logoHorizontal = from.logoHorizontal;
-    logoVertical = from.logoVertical;
-    logoPosY = from.logoPosY;
-    logoFile = from.logoFile;
-    fault = from.fault;
+    const FrameGeometry mine = geometry();
+    *this = from;
+    geometry() = mine;
 }
 
 void PhotoFrame::exchangeContent(PhotoFrame &other)
 {
-    PhotoFrame mine = *this;
-    takeContent(other);
-    other.takeContent(mine);
-    std::swap(turned, other.turned);
-    std::swap(cropX, other.cropX);
-    std::swap(cropY, other.cropY);
-    std::swap(cropWidth, other.cropWidth);
-    std::swap(cropHeight, other.cropHeight);
+    std::swap(*this, other);
+    std::swap(geometry(), other.geometry());
 }
 
-void PhotoFrame::applyDefaults(const StampDefaults &stamp, const LogoDefaults &logoValues, bool withFont)
+void PhotoFrame::applyDefaults(const StampDefaults &stampValues, const LogoDefaults &logoValues, bool withFont)
 {
-    applyStamp(stamp, withFont);
+    applyStamp(stampValues, withFont);
     applyLogo(logoValues);
 }
 
-void PhotoFrame::applyStamp(const StampDefaults &stamp, bool withFont)
+void PhotoFrame::applyStamp(const StampDefaults &stampValues, bool withFont)
 {
-    dateStamp = stamp.printDateStamp;
-    fileNameStamp = stamp.printFileName;
-    // A font that does not read leaves the frame's own.
-    QFont font;
-    if (withFont && font.fromString(stamp.font))
-        stampFont = font;
-    stampColor = stamp.color;
-    stampPosition = qBound(0, stamp.position, 7);
-}
-
-void PhotoFrame::applyLogo(const LogoDefaults &logoValues)
-{
-    logo = logoValues.printLogo;
-    logoHorizontal = logoValues.horizontal;
-    logoVertical = logoValues.vertical;
-    logoSize = logoValues.size;
-    logoPosX = logoValues.posX;
-    logoPosY = logoValues.posY;
-    logoFile = logoValues.fileName;
+    stamp = stampValues.style(stamp.font, withFont);
 }
 
 void PhotoFrame::turnFromImage()

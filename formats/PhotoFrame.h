@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/LogoDefaults.h"
+#include "formats/StampDefaults.h"
 #include "library/HeldBytes.h"
 #include "library/ImageFile.h"
 
@@ -8,72 +10,81 @@
 #include <QDateTime>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QTransform>
 
 class ByteBudget;
 class ImageSource;
 struct PreviewRule;
-struct StampDefaults;
-struct LogoDefaults;
 
-// One frame of a page: its rectangle on the paper (hundredths of a
-// millimetre, from the paper's top-left corner) and the photograph it shows
-// with everything printed over it. An empty fileName means an empty frame.
-struct PhotoFrame
+// The rectangle of a frame on the paper, in hundredths of a millimetre from
+// the paper's top-left corner. It belongs to the layout.
+struct FrameGeometry
 {
-    // Geometry: belongs to the layout.
     qint32 x = 0;
     qint32 y = 0;
     qint32 width = 0;
     qint32 height = 0;
 
-    // Content.
+    QRect rect() const { return QRect(x, y, width, height); }
+};
+
+// The photograph a frame shows and how it lies in it. An empty fileName
+// means an empty frame.
+struct FrameContent
+{
     qint32 rotation = 0; // 0, 90, 180, 270 clockwise, applied to the image data first
     bool turned = false; // the rotated photograph lies across the frame (a further 270)
     QString fileName;
     QDateTime fileTime;
     QDateTime shotTime;
     qint32 fileSize = 0;
-    HeldBytes fileData; // the file's bytes while the budget allows
-    QImage preview;        // reduced copy of the rotated photograph
+    HeldBytes fileData;    // the file's bytes while the budget allows
     qint32 imageWidth = 0; // full resolution, after rotation
     qint32 imageHeight = 0;
     qint32 cropX = 0; // full-resolution pixels; may reach beyond the image
     qint32 cropY = 0;
     qint32 cropWidth = 0;
     qint32 cropHeight = 0;
-    bool dateStamp = false;
-    QFont stampFont;
-    QColor stampColor;
-    qint32 stampPosition = 0; // a StampPosition, stored as its number
-    bool fileNameStamp = false;
-    bool logo = false;
-    qint32 logoHorizontal = 0; // 0 left, 1 centre, 2 right
-    qint32 logoVertical = 0;   // 0 top, 1 centre, 2 bottom
-    float logoSize = 5.0f;
-    float logoPosX = 0.0f;
-    float logoPosY = 0.0f;
-    QString logoFile;
-    // What reading the photograph found wrong (not stored: found again on
-    // every reading).
+};
+
+// What is made again from the photograph whenever it is read, and never
+// stored: the reduced copy shown on screen and what reading found wrong.
+struct FrameCache
+{
+    QImage preview; // reduced copy of the rotated photograph
     DecodeFault fault = DecodeFault::None;
+};
+
+// One frame of a page, made of parts: its geometry, its content, the stamp
+// and logo printed over it and the cache made from the photograph. Moving a
+// photograph between frames moves every part but the geometry.
+struct PhotoFrame : FrameGeometry, FrameContent
+{
+    StampStyle stamp;
+    LogoStyle logo;
+    FrameCache cache;
+
+    FrameGeometry &geometry() { return *this; }
+    const FrameGeometry &geometry() const { return *this; }
+    FrameContent &content() { return *this; }
+    const FrameContent &content() const { return *this; }
 
     bool isEmpty() const { return fileName.isEmpty(); }
-    QRect rect() const;
 
-    // Copies the photograph and its printing settings from `from`, keeping
-    // this frame's geometry; the turn flag and crop are left for the caller
-    // to recompute (or to carry, see exchangeContent).
+    // Takes every part of `from` but its geometry: this frame keeps its own
+    // rectangle; the turn flag and crop come along and are for the caller to
+    // recompute for the new shape (or to carry, see exchangeContent).
     void takeContent(const PhotoFrame &from);
     // Swaps the whole content of two frames, crop rectangles and turn flags
     // included; the geometry of each stays.
     void exchangeContent(PhotoFrame &other);
 
     // Stamp and logo fields from the defaults (the font only when asked).
-    void applyDefaults(const StampDefaults &stamp, const LogoDefaults &logoValues, bool withFont);
-    void applyStamp(const StampDefaults &stamp, bool withFont);
-    void applyLogo(const LogoDefaults &logoValues);
+    void applyDefaults(const StampDefaults &stampValues, const LogoDefaults &logoValues, bool withFont);
+    void applyStamp(const StampDefaults &stampValues, bool withFont);
+    void applyLogo(const LogoDefaults &logoValues) { logo = logoValues; }
 
     void turnFromImage();
     void turnFromCrop();

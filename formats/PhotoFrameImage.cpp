@@ -34,7 +34,7 @@ QImage cropOf(const QImage &source, const PhotoFrame &f, double k, const QColor 
     const int h = roundHalfUp(f.cropHeight / k);
     if (w <= 0 || h <= 0)
         return QImage();
-    QImage::Format format = source.isNull() ? f.preview.format() : source.format();
+    QImage::Format format = source.isNull() ? f.cache.preview.format() : source.format();
     if (format == QImage::Format_Invalid || format == QImage::Format_Indexed8
         || format == QImage::Format_Mono || format == QImage::Format_MonoLSB)
         format = QImage::Format_RGB32;
@@ -62,8 +62,8 @@ void PhotoFrame::loadImage(const PreviewRule &rule)
         QByteArray bytes;
         if (!ImageSource::readPlainFile(fileName, bytes)) {
             // Said in the frame, unless an earlier reading left a picture.
-            if (preview.isNull())
-                fault = DecodeFault::Unopened;
+            if (cache.preview.isNull())
+                cache.fault = DecodeFault::Unopened;
             return;
         }
         fileData = HeldBytes::loose(bytes);
@@ -79,27 +79,27 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
 {
     // A reader that cannot tell the size leaves the frame without a preview.
     if (!full.isValid() || full.isEmpty()) {
-        fault = DecodeFault::Unreadable;
+        cache.fault = DecodeFault::Unreadable;
         return;
     }
     if (qint64(full.width()) * full.height() > MaxImagePixels) {
-        fault = DecodeFault::TooLarge;
+        cache.fault = DecodeFault::TooLarge;
         // Kept to say how large the refused image is.
         imageWidth = full.width();
         imageHeight = full.height();
     } else if (decoded.isNull())
-        fault = DecodeFault::Unreadable;
+        cache.fault = DecodeFault::Unreadable;
     else if (tooManyScans(fileData.bytes()))
-        fault = DecodeFault::TooManyScans;
+        cache.fault = DecodeFault::TooManyScans;
     else
-        fault = looksTruncated(fileData.bytes()) ? DecodeFault::Damaged : DecodeFault::None;
+        cache.fault = looksTruncated(fileData.bytes()) ? DecodeFault::Damaged : DecodeFault::None;
     if (decoded.isNull())
         return;
     imageWidth = full.width();
     imageHeight = full.height();
     if ((rotation / 90) % 2 == 1)
         std::swap(imageWidth, imageHeight);
-    preview = rotated(decoded, rotation);
+    cache.preview = rotated(decoded, rotation);
 }
 
 void PhotoFrame::keepDataWithinBudget(ByteBudget &budget)
@@ -109,10 +109,10 @@ void PhotoFrame::keepDataWithinBudget(ByteBudget &budget)
 
 QImage PhotoFrame::previewCrop() const
 {
-    if (preview.isNull() || preview.width() <= 0 || imageWidth <= 0)
+    if (cache.preview.isNull() || cache.preview.width() <= 0 || imageWidth <= 0)
         return QImage();
-    const double k = double(imageWidth) / preview.width();
-    return cropOf(preview, *this, k);
+    const double k = double(imageWidth) / cache.preview.width();
+    return cropOf(cache.preview, *this, k);
 }
 
 QImage PhotoFrame::fullCrop(const ImageSource &source) const
@@ -192,8 +192,8 @@ QImage PhotoFrame::fullCrop(const QImage &decoded) const
 
 QImage PhotoFrame::canvasCrop() const
 {
-    if (preview.isNull() || preview.width() <= 0 || imageWidth <= 0)
+    if (cache.preview.isNull() || cache.preview.width() <= 0 || imageWidth <= 0)
         return QImage();
-    const double k = double(imageWidth) / preview.width();
-    return cropOf(preview, *this, k, Qt::blue, 2);
+    const double k = double(imageWidth) / cache.preview.width();
+    return cropOf(cache.preview, *this, k, Qt::blue, 2);
 }

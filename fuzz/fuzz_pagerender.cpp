@@ -88,7 +88,7 @@ void imageToDecoding(const QByteArray &bytes)
     frame.width = 3000;
     frame.height = 2000;
     frame = photoFrame(frame, bytes);
-    if (frame.preview.isNull())
+    if (frame.cache.preview.isNull())
         return;
     FrameImages images({frame}, ImageSource(), 1, FrameImages::Turn::AsShown, 0.1);
     const DecodedImage d = images.take(0);

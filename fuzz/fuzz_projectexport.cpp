@@ -35,16 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         __builtin_trap();
     Document document;
     document.source = ImageSource(QString(), contents.embedded);
-    document.loadedPages = contents.pages;
-    ArrangeEngine(document).adoptLoadedPages();
+    ArrangeEngine(document).adoptLoadedPages(contents.pages);
     RenderOptions options;
     options.source = document.source;
     const QSize pixels(120, 160);
-    for (int p = 0; p < qMin(document.pages.size(), 3); ++p) {
+    for (int p = 0; p < qMin(document.pageCount(), 3); ++p) {
         QImage image(pixels, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        PageRenderer::drawPage(painter, document.pages.at(p), QRectF(QPointF(0, 0), pixels), options);
+        PageRenderer::drawPage(painter, document.page(p), QRectF(QPointF(0, 0), pixels), options);
         painter.end();
         QByteArray jpeg;
         QBuffer out(&jpeg);

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ArrangeEngine engine(doc);
         engine.addPages(1);
         QDataStream in(bytes);
-        engine.fill(in, 0, 0, true);
+        engine.fill(in, 0, 0, true, 0, QString());
         engine.clear();
     }
     return 0;

@@ -188,9 +188,9 @@ void recordSeeds(const QStringList &photos, const QString &smallSample)
         frames[i].fileName = file.fileName();
         frames[i].fileData = HeldBytes::loose(file.readAll());
         frames[i].fileSize = frames[i].fileData.size();
-        frames[i].preview = QImage(file.fileName());
-        frames[i].imageWidth = frames[i].preview.width();
-        frames[i].imageHeight = frames[i].preview.height();
+        frames[i].cache.preview = QImage(file.fileName());
+        frames[i].imageWidth = frames[i].cache.preview.width();
+        frames[i].imageHeight = frames[i].cache.preview.height();
     }
     put(QStringLiteral("records"), QStringLiteral("dragged"), frameRecords(frames, {1, 0}, IconItem::State::FromFrame));
     put(QStringLiteral("records"), QStringLiteral("copied"), frameRecords(frames, {0, 1}, IconItem::State::New));
@@ -240,18 +240,18 @@ void projectSeeds(const QStringList &photos)
         f.rotation = 90 * i;
         f.cropWidth = 64;
         f.cropHeight = 48;
-        f.dateStamp = true;
-        f.stampPosition = 5;
-        f.fileNameStamp = i % 2 == 0;
-        f.logo = i == 1;
-        f.logoFile = photos.at(0);
+        f.stamp.printDateStamp = true;
+        f.stamp.position = StampPosition(5);
+        f.stamp.printFileName = i % 2 == 0;
+        f.logo.printLogo = i == 1;
+        f.logo.fileName = photos.at(0);
         page.frames << f;
     }
     page.frames << PhotoFrame();
     c.pages << page;
     save(QStringLiteral("photos.vm2"), c);
     for (PhotoFrame &f : c.pages[0].frames)
-        f.logo = false;
+        f.logo.printLogo = false;
     save(QStringLiteral("nologo.vm2"), c);
     // Numbers at the ends of the integers, refused when read.
     c.pages[0].frames[0].cropX = std::numeric_limits<qint32>::min();

@@ -291,9 +291,6 @@ static QHash<QString, int> tally(const QStringList &inc, const QStringList &dec 
 }
 
 void IconsModel::updateArrangeCount(QStringList sList) { changeCounts(tally(sList), true); }
-void IconsModel::addImagesArrange(QStringList incList, QStringList decList) { changeCounts(tally(incList, decList), false); }
-void IconsModel::decCount(QString name) { changeCounts(tally({}, {name}), false); }
-void IconsModel::subCount(QStringList decList) { changeCounts(tally({}, decList), false); }
 
 void IconsModel::sortItems()
 {

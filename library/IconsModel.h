@@ -145,10 +145,9 @@ public Q_SLOTS:
     void updateDir(QString path);
     void rotateIcon(QModelIndex index);
     void rotateBack(QModelIndex index);
+    // The use counts from the file names of all filled page frames
+    // (repeats included); names not among them count 0.
     void updateArrangeCount(QStringList sList);
-    void addImagesArrange(QStringList incList, QStringList decList);
-    void decCount(QString name);
-    void subCount(QStringList decList);
     void addFile(QString name);
     void updateFiles();
     void fileChanged(QString name);

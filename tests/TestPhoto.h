@@ -54,8 +54,8 @@ inline PhotoFrame arrangedFrame(const QString &path, int w, int h, bool fill)
     f.loadImage(PreviewRule());
     f.turnFromImage();
     f.autoCrop(fill);
-    f.stampColor = Qt::black;
-    f.stampFont = QFont(QStringLiteral("DejaVu Sans"), 10);
+    f.stamp.color = Qt::black;
+    f.stamp.font = QFont(QStringLiteral("DejaVu Sans"), 10);
     return f;
 }
 

@@ -33,7 +33,7 @@ QPixmap framePicture(const PhotoFrame &f, const ImageSource &source)
         image = image.transformed(QTransform().rotate(f.rotation));
     const QSize size(f.imageWidth, f.imageHeight);
     if (image.isNull())
-        image = f.preview;
+        image = f.cache.preview;
     if (!image.isNull() && size.isValid() && !size.isEmpty() && image.size() != size)
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return QPixmap::fromImage(image);

@@ -85,7 +85,7 @@ DateStamp::DateStamp(const StampDefaults &values, QWidget *parent)
         m_positions->addButton(radio, i);
         grid->addWidget(radio, i / 2, i % 2);
     }
-    if (QAbstractButton *b = m_positions->button(qBound(0, values.position, 7)))
+    if (QAbstractButton *b = m_positions->button(int(values.position)))
         b->setChecked(true);
 
     auto *picture = new QLabel(this);
@@ -183,7 +183,7 @@ StampDefaults DateStamp::values() const
     v.printDateStamp = m_dateBox->isChecked();
     v.font = m_font.toString();
     v.color = m_color;
-    v.position = qMax(0, m_positions->checkedId());
+    v.position = StampPosition(qBound(0, m_positions->checkedId(), 7));
     v.allPageDateStamp = m_scopes->scope();
     return v;
 }

@@ -48,11 +48,11 @@ bool FrameToolDialogs::editStamp(const StampDefaults &shown, StampDefaults &resu
 bool FrameToolDialogs::editLogo(const LogoDefaults &shown, const ImageSource &source, LogoDefaults &result,
                                 ToolScope &scope, QWidget *parent)
 {
-    Logo dialog(shown, int(scope), source, parent);
+    Logo dialog(shown, scope, source, parent);
     emit dialogOpened(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     result = dialog.values();
-    scope = ToolScope(qBound(0, dialog.scope(), 2));
+    scope = dialog.scope();
     return true;
 }

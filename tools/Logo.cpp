@@ -60,7 +60,7 @@ QGroupBox *anchorBox(const QString &title, const QString (&texts)[3], int checke
 
 } // namespace
 
-Logo::Logo(const LogoDefaults &values, int scope, const ImageSource &source, QWidget *parent)
+Logo::Logo(const LogoDefaults &values, ToolScope scope, const ImageSource &source, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_source(source)
 {
     setObjectName(QStringLiteral("DateStamp"));
@@ -83,9 +83,9 @@ Logo::Logo(const LogoDefaults &values, int scope, const ImageSource &source, QWi
                                QObject::tr("From the right edge")};
     const QString down[3] = {QObject::tr("From the top edge"), QObject::tr("From the centre"),
                              QObject::tr("From the bottom edge")};
-    QGroupBox *hBox = anchorBox(QObject::tr("Horizontally:"), across, values.horizontal, m_horizontal,
+    QGroupBox *hBox = anchorBox(QObject::tr("Horizontally:"), across, int(values.horizontal), m_horizontal,
                                 QObject::tr("X:"), m_xBox, this);
-    QGroupBox *vBox = anchorBox(QObject::tr("Vertically:"), down, values.vertical, m_vertical, QObject::tr("Y:"),
+    QGroupBox *vBox = anchorBox(QObject::tr("Vertically:"), down, int(values.vertical), m_vertical, QObject::tr("Y:"),
                                 m_yBox, this);
 
     m_scene = new QGraphicsScene(-10, -10, 317, 230, this);
@@ -174,8 +174,8 @@ void Logo::position()
     if (m_placing)
         return;
     m_placing = true;
-    m_item->setPos(LogoPlacement::position(LogoPlacement::Anchor(qMax(0, m_horizontal->checkedId())), m_xBox->value(),
-                                           LogoPlacement::Anchor(qMax(0, m_vertical->checkedId())), m_yBox->value(),
+    m_item->setPos(LogoPlacement::position(logoPlaceFrom(m_horizontal->checkedId()), m_xBox->value(),
+                                           logoPlaceFrom(m_vertical->checkedId()), m_yBox->value(),
                                            shownSize()));
     m_placing = false;
 }
@@ -261,11 +261,11 @@ LogoDefaults Logo::values() const
     v.size = float(m_sizeBox->value());
     v.posX = float(m_xBox->value());
     v.posY = float(m_yBox->value());
-    v.horizontal = qMax(0, m_horizontal->checkedId());
-    v.vertical = qMax(0, m_vertical->checkedId());
+    v.horizontal = logoPlaceFrom(m_horizontal->checkedId());
+    v.vertical = logoPlaceFrom(m_vertical->checkedId());
     return v;
 }
 
-int Logo::scope() const { return m_scopes->scope(); }
+ToolScope Logo::scope() const { return m_scopes->scope(); }
 
 QButtonGroup *Logo::scopes() const { return m_scopes->group(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/LogoDefaults.h"
+#include "formats/ToolScope.h"
 #include "library/ImageSource.h"
 #include "tools/LogoPlacement.h"
 
@@ -26,10 +27,10 @@ class Logo : public QDialog
 public:
     // The logo file is read through `source`: from disk, or from the copy
     // the open project carries.
-    Logo(const LogoDefaults &values, int scope, const ImageSource &source, QWidget *parent = nullptr);
+    Logo(const LogoDefaults &values, ToolScope scope, const ImageSource &source, QWidget *parent = nullptr);
 
     LogoDefaults values() const;
-    int scope() const;
+    ToolScope scope() const;
     // The logo as decoded for the preview (null when the file gives none).
     QPixmap logoPixmap() const { return m_pixmap; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/LogoPlace.h"
+
 #include <QPointF>
 #include <QSizeF>
 
@@ -13,7 +15,7 @@ public:
     static constexpr double FrameWidth = 297.0;
     static constexpr double FrameHeight = 210.0;
 
-    enum class Anchor { Start = 0, Centre = 1, End = 2 };
+    using Anchor = LogoPlace;
 
     // Scale of a logo of `pixels` shown at `size` percent.
     static double scale(const QSizeF &pixels, double size);

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-ScopeBox::ScopeBox(int scope, QWidget *parent) : QGroupBox(QObject::tr("Apply:"), parent)
+ScopeBox::ScopeBox(ToolScope scope, QWidget *parent) : QGroupBox(QObject::tr("Apply:"), parent)
 {
     m_group = new QButtonGroup(this);
     auto *layout = new QVBoxLayout(this);
@@ -15,8 +15,8 @@ ScopeBox::ScopeBox(int scope, QWidget *parent) : QGroupBox(QObject::tr("Apply:")
         m_group->addButton(radio, i);
         layout->addWidget(radio);
     }
-    if (QAbstractButton *b = m_group->button(qBound(0, scope, 2)))
+    if (QAbstractButton *b = m_group->button(int(scope)))
         b->setChecked(true);
 }
 
-int ScopeBox::scope() const { return qMax(0, m_group->checkedId()); }
+ToolScope ScopeBox::scope() const { return toolScopeFrom(m_group->checkedId()); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/ToolScope.h"
+
 #include <QGroupBox>
 
 class QButtonGroup;
@@ -10,9 +12,9 @@ class ScopeBox : public QGroupBox
 {
     Q_OBJECT
 public:
-    ScopeBox(int scope, QWidget *parent = nullptr);
+    ScopeBox(ToolScope scope, QWidget *parent = nullptr);
     QButtonGroup *group() const { return m_group; }
-    int scope() const;
+    ToolScope scope() const;
 
 private:
     QButtonGroup *m_group = nullptr;

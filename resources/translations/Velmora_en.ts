@@ -1004,5 +1004,29 @@
             <numerusform>%n pages written to %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Drop Images</source>
+        <translation>Drop Images</translation>
+    </message>
+    <message>
+        <source>Move Images</source>
+        <translation>Move Images</translation>
+    </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Change Layout</translation>
+    </message>
 </context>
 </TS>

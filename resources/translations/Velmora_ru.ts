@@ -1650,5 +1650,29 @@ the layout.</source>
         <source>Gutter between the prints:</source>
         <translation>Промежуток между отпечатками:</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить «%1»</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Drop Images</source>
+        <translation>Перетащить изображения</translation>
+    </message>
+    <message>
+        <source>Move Images</source>
+        <translation>Переместить изображения</translation>
+    </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Изменить макет</translation>
+    </message>
 </context>
 </TS>

@@ -628,9 +628,9 @@ void TestCli::emptyPagesLeftOut()
     // is written, unless --empty-pages asks for all.
     Document doc;
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
-    doc.pages << doc.templatePage << doc.templatePage;
+    doc.adopt(doc.pages() + QVector<Page>{doc.templatePage, doc.templatePage});
     const QString project = dir.filePath(QStringLiteral("sparse.vm2"));
-    const Outcome saved = ProjectFile::write(project, ProjectFile::gather(FormatSettings(), {}, doc.pages), doc.source);
+    const Outcome saved = ProjectFile::write(project, ProjectFile::gather(FormatSettings(), {}, doc.pages()), doc.source);
     QVERIFY2(saved, qPrintable(saved.detail()));
     for (const bool all : {false, true}) {
         QStringList args{QStringLiteral("--export-jpeg"), dir.filePath(all ? "all" : "filled"), project};

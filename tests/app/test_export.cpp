@@ -87,7 +87,7 @@ void TestExport::marginsStayWhite()
     arrangeDocument(doc, dir.path(), 1, layout);
     RenderOptions noOutline;
     noOutline.printFrame = false;
-    const QImage image = JpegExport::pageImage(doc.pages.first(), noOutline);
+    const QImage image = JpegExport::pageImage(doc.page(0), noOutline);
     QCOMPARE(image.size(), QSize(2000, 1500));
     // 5 mm is 166.7 pixels: white outside, photograph inside, on every side,
     // so the printable part is neither enlarged nor cut off.
@@ -123,7 +123,7 @@ void TestExport::encoderMatchesImageWriter()
     QFETCH(bool, overlapping);
     Document doc;
     arrangeDocument(doc, dir.path(), across * down, a4Layout(across, down));
-    Page &page = doc.pages.first();
+    Page page = doc.page(0);
     QVERIFY(JpegExport::bandRows(JpegExport::imageSize(page)) < JpegExport::imageSize(page).height() / 4);
     if (bottomUp)
         std::reverse(page.frames.begin(), page.frames.end());
@@ -197,7 +197,7 @@ void TestExport::refusedWriteEndsTheEncoding()
     Document doc;
     arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
     SmallFile out(100000);
-    const Outcome encoded = JpegExport::encodePage(doc.pages.first(), 80, &out);
+    const Outcome encoded = JpegExport::encodePage(doc.page(0), 80, &out);
     QVERIFY(!encoded);
     QCOMPARE(encoded.detail(), QStringLiteral("No room for the file"));
     QVERIFY(out.size() <= 100000);
@@ -212,7 +212,7 @@ void TestExport::fullDisk()
     arrangeDocument(doc, dir.path(), 2, a4Layout(1, 2));
     const QString file = disk.filePath(QStringLiteral("Page001.jpg"));
     QVERIFY(writeFile(file, "old"));
-    const Outcome written = JpegExport::exportPage(doc.pages.first(), file, 95);
+    const Outcome written = JpegExport::exportPage(doc.page(0), file, 95);
     QVERIFY(!written);
     QVERIFY2(written.detail().contains(QLatin1String("No space left on device")), qPrintable(written.detail()));
     QCOMPARE(readFile(file), QByteArray("old"));
@@ -243,7 +243,8 @@ std::function<void(QWidget *)> chooseFile(const QString &name)
 // pages written with the status of each page.
 void TestExport::command()
 {
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 2, a4Layout(1, 1));
     QTemporaryDir out;
     UserSettings st;

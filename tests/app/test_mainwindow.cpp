@@ -6,6 +6,7 @@
 #include "arrange/Arrange.h"
 #include "arrange/ArrangeEngine.h"
 #include "library/FolderPanel.h"
+#include "arrange/DocumentHistory.h"
 #include "library/IconsModel.h"
 #include "library/SelectionPanel.h"
 #include "library/TreeDir.h"

@@ -70,7 +70,8 @@ private slots:
     void exportToPdf()
     {
         REQUIRE_PDFINFO()
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrange(dock, {small, large, large});
         UserSettings st;
         st.shell.currentFile = dir.filePath(QStringLiteral("Summer at the lake.vm2"));

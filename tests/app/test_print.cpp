@@ -182,7 +182,7 @@ void TestPrint::pdfMatchesRendering()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("compare.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    PrintJob::print(printer, doc.pages, {{0}});
+    PrintJob::print(printer, doc.pages(), {{0}});
     runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-singlefile"),
                                          printer.outputFileName(), pdf(QStringLiteral("compare"))});
     const QImage printed = QImage(pdf(QStringLiteral("compare.ppm"))).convertToFormat(QImage::Format_RGB32);
@@ -192,7 +192,7 @@ void TestPrint::pdfMatchesRendering()
     QImage expected(printed.size(), QImage::Format_RGB32);
     expected.fill(Qt::white);
     const double px = printed.width() / 210.0; // pixels per millimetre
-    const Page &page = doc.pages.first();
+    const Page &page = doc.page(0);
     QPainter painter(&expected);
     PageRenderer::drawPage(painter, page,
                            QRectF(page.left / 100.0 * px, page.top / 100.0 * px, page.printableWidth() / 100.0 * px,
@@ -220,7 +220,7 @@ void TestPrint::pdfKeepsPhotoResolution()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("resolution.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    PrintJob::print(printer, doc.pages, {{0}});
+    PrintJob::print(printer, doc.pages(), {{0}});
     const QString list = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printer.outputFileName()});
     if (list.isEmpty())
         QSKIP("pdfimages is not installed");
@@ -230,7 +230,7 @@ void TestPrint::pdfKeepsPhotoResolution()
         if (f.size() < 5 || f.at(2) != QLatin1String("image"))
             continue;
         ++images;
-        const PhotoFrame &frame = doc.pages.first().frames.at(images - 1);
+        const PhotoFrame &frame = doc.page(0).frames.at(images - 1);
         const int cropLong = qMax(frame.cropWidth, frame.cropHeight);
         const double printedInches = qMax(frame.width, frame.height) / 2540.0;
         const int needed = qMin(cropLong, int(300 * printedInches));
@@ -251,7 +251,7 @@ void TestPrint::cancel()
     printer.setOutputFileName(QDir(out.path()).filePath(QStringLiteral("cancel.pdf")));
     QVERIFY(writeFile(printer.outputFileName(), "old"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), {{0, 1, 2}}, [](int done, int, int) { return done < 1; });
     QVERIFY(r.cancelled);
     QVERIFY(r.outcome);
     QCOMPARE(r.pagesPrinted, 0);
@@ -268,7 +268,7 @@ void TestPrint::cancelKeepsFinishedJobs()
     QPrinter printer(QPrinter::ScreenResolution);
     toPdf(printer, QStringLiteral("finished.pdf"));
     PrintJob::setUp(printer, PrintPlan::paperFor(PageSetup()));
-    const PrintJob::Result r = PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+    const PrintJob::Result r = PrintJob::print(printer, doc.pages(), {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
     QVERIFY(r.cancelled);
     QCOMPARE(r.jobsSent, 1);
     QCOMPARE(r.pagesPrinted, 1);
@@ -315,7 +315,8 @@ void TestPrint::dialogPages()
 void TestPrint::commandPrintsRange()
 {
     REQUIRE_PDFINFO()
-    Arrange arrange;
+    Document arrangePages;
+    Arrange arrange(arrangePages);
     arrangeDocument(arrange.document(), dir.path(), 3, a4Layout(1, 1));
     UserSettings st;
     st.page.printJobMax = 1;
@@ -361,7 +362,7 @@ void TestPrint::cupsDialogPageRanges()
     QCOMPARE(choice.pageRanges, QStringLiteral("2"));
     QVERIFY(PrintOutput::takeServiceOption(printer, QStringLiteral("page-ranges")).isEmpty());
     const PrintJob::Result r =
-        PrintJob::print(printer, doc.pages, PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
+        PrintJob::print(printer, doc.pages(), PrintPlan::jobs(PrintPlan::pages(choice, 2), 1, true, 1));
     QVERIFY2(r.outcome, qPrintable(r.outcome.text()));
     QCOMPARE(r.jobsSent, 1);
 }
@@ -376,7 +377,7 @@ void TestPrint::cupsCancelAfterFirstPage()
     QPrinter printer(QPrinter::ScreenResolution);
     toQueue(printer, queue);
     const PrintJob::Result r =
-        PrintJob::print(printer, doc.pages, {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
+        PrintJob::print(printer, doc.pages(), {{0}, {1, 2}}, [](int done, int, int) { return done < 2; });
     QVERIFY(r.cancelled);
     QCOMPARE(r.jobsSent, 1);
     QCOMPARE(r.pagesPrinted, 1);

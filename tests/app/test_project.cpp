@@ -51,18 +51,18 @@ PhotoFrame fullFrame(const QString &file, int seed)
     f.cropY = 4;
     f.cropWidth = 40;
     f.cropHeight = 60;
-    f.dateStamp = true;
-    f.stampFont = QFont(QStringLiteral("Courier"), 12 + seed);
-    f.stampColor = QColor(10, 20, 30 + seed);
-    f.stampPosition = 5;
-    f.fileNameStamp = true;
-    f.logo = true;
-    f.logoHorizontal = 2;
-    f.logoVertical = 1;
-    f.logoSize = 7.5f;
-    f.logoPosX = 0.25f;
-    f.logoPosY = 0.75f;
-    f.logoFile = file;
+    f.stamp.printDateStamp = true;
+    f.stamp.font = QFont(QStringLiteral("Courier"), 12 + seed);
+    f.stamp.color = QColor(10, 20, 30 + seed);
+    f.stamp.position = StampPosition(5);
+    f.stamp.printFileName = true;
+    f.logo.printLogo = true;
+    f.logo.horizontal = LogoPlace(2);
+    f.logo.vertical = LogoPlace(1);
+    f.logo.size = 7.5f;
+    f.logo.posX = 0.25f;
+    f.logo.posY = 0.75f;
+    f.logo.fileName = file;
     return f;
 }
 
@@ -99,7 +99,7 @@ ProjectContents sample(const QString &a, const QString &b)
     page.right = 4;
     page.title = QStringLiteral("Page 1\n2-100x150 mm");
     page.frames << fullFrame(a, 0) << fullFrame(b, 1) << PhotoFrame();
-    page.frames[1].logo = false;
+    page.frames[1].logo.printLogo = false;
     c.pages << page;
     page.title = QStringLiteral("Page 2\n2-100x150 mm");
     page.frames = {fullFrame(a, 2)};
@@ -206,22 +206,25 @@ private Q_SLOTS:
                 QCOMPARE(QRect(g.cropX, g.cropY, g.cropWidth, g.cropHeight),
                          QRect(w.cropX, w.cropY, w.cropWidth, w.cropHeight));
                 QCOMPARE(QSize(g.imageWidth, g.imageHeight), QSize(w.imageWidth, w.imageHeight));
-                QCOMPARE(g.dateStamp, w.dateStamp);
-                QCOMPARE(g.stampFont, w.stampFont);
-                QCOMPARE(g.stampColor, w.stampColor);
-                QCOMPARE(g.stampPosition, w.stampPosition);
-                QCOMPARE(g.fileNameStamp, w.fileNameStamp);
-                QCOMPARE(g.logo, w.logo);
-                QCOMPARE(g.logoFile, w.logo ? w.logoFile : QString());
-                if (w.logo) {
-                    QCOMPARE(g.logoHorizontal, w.logoHorizontal);
-                    QCOMPARE(g.logoVertical, w.logoVertical);
-                    QCOMPARE(g.logoSize, w.logoSize);
-                    QCOMPARE(g.logoPosX, w.logoPosX);
-                    QCOMPARE(g.logoPosY, w.logoPosY);
+                QCOMPARE(g.stamp.printDateStamp, w.stamp.printDateStamp);
+                QCOMPARE(g.stamp.font, w.stamp.font);
+                QCOMPARE(g.stamp.color, w.stamp.color);
+                QCOMPARE(g.stamp.position, w.stamp.position);
+                QCOMPARE(g.stamp.printFileName, w.stamp.printFileName);
+                QCOMPARE(g.logo.printLogo, w.logo.printLogo);
+                QCOMPARE(g.logo.fileName, w.logo.printLogo ? w.logo.fileName : QString());
+                if (w.logo.printLogo) {
+                    QCOMPARE(g.logo.horizontal, w.logo.horizontal);
+                    QCOMPARE(g.logo.vertical, w.logo.vertical);
+                    QCOMPARE(g.logo.size, w.logo.size);
+                    QCOMPARE(g.logo.posX, w.logo.posX);
+                    QCOMPARE(g.logo.posY, w.logo.posY);
                 }
             }
         }
+        // Written again from what was read: the very same bytes.
+        QVERIFY(ProjectFile::write(path("again.vm2"), c, ImageSource()));
+        QCOMPARE(contentOf(path("again.vm2")), contentOf(path("all.vm2")));
         // The table read is the table written, and each position holds the
         // file's bytes.
         QCOMPARE(c.embedded.keys().size(), written.size());
@@ -242,7 +245,7 @@ private Q_SLOTS:
         Page page;
         page.title = QStringLiteral("t");
         PhotoFrame f = fullFrame(b, 0);
-        f.logo = false;
+        f.logo.printLogo = false;
         page.frames << f;
         c.pages << page;
         QVERIFY(ProjectFile::write(path("layout.vm2"), c, ImageSource()));
@@ -311,10 +314,10 @@ private Q_SLOTS:
         QCOMPARE(c.format, ProjectContents::Format::Old);
         QCOMPARE(c.pages.size(), 1);
         const PhotoFrame &f = c.pages[0].frames.first();
-        QVERIFY(!f.logo);
-        QVERIFY(f.logoFile.isEmpty());
-        QCOMPARE(f.stampPosition, 5);
-        QVERIFY(f.fileNameStamp);
+        QVERIFY(!f.logo.printLogo);
+        QVERIFY(f.logo.fileName.isEmpty());
+        QCOMPARE(int(f.stamp.position), 5);
+        QVERIFY(f.stamp.printFileName);
         QCOMPARE(c.embedded.value(a).bytes, contentOf(a));
     }
 
@@ -498,10 +501,9 @@ private Q_SLOTS:
         QVERIFY(QFile::rename(b, moved));
         Document doc;
         doc.source = ImageSource(big, c.embedded);
-        doc.loadedPages = c.pages;
-        ArrangeEngine(doc).adoptLoadedPages();
+        ArrangeEngine(doc).adoptLoadedPages(c.pages);
         QFile::rename(moved, b);
-        QCOMPARE(doc.pages.first().frames.first().preview.isNull(), false);
+        QCOMPARE(doc.page(0).frames.first().cache.preview.isNull(), false);
         QFile::remove(big);
     }
 
@@ -547,18 +549,17 @@ private Q_SLOTS:
         rows.setImageSource(doc.source);
         rows.setByteBudget(&doc.budget);
         rows.adoptLoaded(c.rows);
-        doc.loadedPages = c.pages;
-        ArrangeEngine(doc).adoptLoadedPages();
+        ArrangeEngine(doc).adoptLoadedPages(c.pages);
 
         EmbeddedTable written;
         const QString again = path("again.vm2");
-        QVERIFY(ProjectFile::write(again, ProjectFile::gather(FormatSettings(), rows.items(), doc.pages), doc.source, &written));
+        QVERIFY(ProjectFile::write(again, ProjectFile::gather(FormatSettings(), rows.items(), doc.pages()), doc.source, &written));
         const QByteArray saved = contentOf(again);
         QVERIFY(!saved.contains(secret));
         QVERIFY(!saved.contains(secret.left(20)));
         QCOMPARE(written.value(key).size, 0);
         QCOMPARE(ImageSource::readEmbedded(again, written.value(a).position), contentOf(a));
-        doc.clear();
+        doc.reset();
     }
 
     // After a save over the open project the table describes the new file,

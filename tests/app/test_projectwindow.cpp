@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "app/Velmora.h"
 #include "arrange/Arrange.h"
+#include "arrange/DocumentHistory.h"
 #include "library/IconsModel.h"
 #include "library/SelectionPanel.h"
 
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <cerrno>
@@ -69,10 +71,11 @@ class TestProjectWindow : public QObject
             w.selectedDock()->model()->addItem(item);
         }
         dock->engine()->arrangeAll(items);
-        PhotoFrame &f = dock->document().pages[0].frames[0];
-        f.stampPosition = 5;
-        f.fileNameStamp = true;
+        PhotoFrame f = dock->document().page(0).frames[0];
+        f.stamp.position = StampPosition::AcrossBottomRight;
+        f.stamp.printFileName = true;
         f.cropX += 7;
+        dock->engine()->crop(QPoint(0, 0), f);
         w.setModified(true);
     }
 
@@ -96,7 +99,7 @@ private Q_SLOTS:
         {
             Velmora w;
             arrange(w, folder);
-            before = w.arrangeDock()->document().pages;
+            before = w.arrangeDock()->document().pages();
             w.setCurrentFile(project);
             w.setModified(true);
             QVERIFY(w.save());
@@ -121,12 +124,12 @@ private Q_SLOTS:
         QVERIFY(!w.isWindowModified());
         QSettings s(Settings::organisation(), Settings::application());
         QCOMPARE(RecentFiles::read(s).value(0), project);
-        const QVector<Page> &after = w.arrangeDock()->document().pages;
+        const QVector<Page> &after = w.arrangeDock()->document().pages();
         QCOMPARE(after.size(), before.size());
         // The pictures arrive from the workers, from the copies in the project.
         const auto allShown = [&] {
             for (const PhotoFrame &f : after[0].frames)
-                if (!f.isEmpty() && f.preview.isNull())
+                if (!f.isEmpty() && f.cache.preview.isNull())
                     return false;
             for (int row = 0; row < 3; ++row)
                 if (w.selectedDock()->model()->item(row).preview.isNull())
@@ -140,9 +143,9 @@ private Q_SLOTS:
                 const PhotoFrame &g = after[p].frames[i], &b = before[p].frames[i];
                 QCOMPARE(g.fileName, b.fileName);
                 QCOMPARE(QRect(g.cropX, g.cropY, g.cropWidth, g.cropHeight), QRect(b.cropX, b.cropY, b.cropWidth, b.cropHeight));
-                QCOMPARE(g.stampPosition, b.stampPosition);
-                QCOMPARE(g.fileNameStamp, b.fileNameStamp);
-                QCOMPARE(g.preview.isNull(), g.isEmpty());
+                QCOMPARE(g.stamp.position, b.stamp.position);
+                QCOMPARE(g.stamp.printFileName, b.stamp.printFileName);
+                QCOMPARE(g.cache.preview.isNull(), g.isEmpty());
             }
         QVERIFY(!w.arrangeDock()->page(0).frames[0].fullImage(w.arrangeDock()->document().source).isNull());
     }
@@ -179,6 +182,74 @@ private Q_SLOTS:
         QCOMPARE(list.count(full), 1);
         QVERIFY(!list.contains("trip.vm2"));
         QVERIFY(!list.contains(gone));
+    }
+
+    // New after an open project keeps nothing of it: no page, layout, step
+    // of the history or copy of its files. A photograph of the old project
+    // missing on disk is not read from the old file, so a save of the new
+    // project cannot embed bytes that are not the photograph's.
+    void newKeepsNothingOfTheOpenProject()
+    {
+        QVERIFY(QFile::exists(project));
+        Velmora w;
+        w.openFile(project);
+        QCOMPARE(w.arrangeDock()->pageCount(), 1);
+        const QString gone = w.document().page(0).frames[0].fileName;
+        QVERIFY(!QFile::exists(gone));
+        QVERIFY(!w.document().source.bytes(gone).isEmpty()); // from the project's copy
+        w.newFile();
+        QCOMPARE(w.document().pageCount(), 0);
+        QVERIFY(w.document().templatePage.frames.isEmpty());
+        QVERIFY(w.document().source.table().isEmpty());
+        QVERIFY(w.selectedDock()->model()->imageSource().table().isEmpty());
+        QCOMPARE(w.history()->stack()->count(), 0);
+        QVERIFY(!w.isWindowModified());
+        IconItem row;
+        row.fileName = gone;
+        w.selectedDock()->model()->addItem(row);
+        const QString fresh = home.filePath("fresh.vm2");
+        w.setCurrentFile(fresh);
+        QVERIFY(w.save());
+        ProjectContents c;
+        const Outcome read = ProjectFile::read(fresh, c, 0);
+        QVERIFY2(read, qPrintable(read.detail()));
+        QVERIFY(c.embedded.contains(gone));
+        QCOMPARE(ImageSource::readEmbedded(fresh, c.embedded.value(gone).position), QByteArray());
+    }
+
+    // Edit > Undo takes back the last edit of the pages; undoing past the
+    // save brings the modified mark back, and redoing up to it clears it.
+    void undoPastSaveMarksTheProjectModified()
+    {
+        Velmora w;
+        arrange(w, home.filePath("undo-photos"));
+        QAction *undo = w.history()->undoAction();
+        QAction *redo = w.history()->redoAction();
+        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+        w.setCurrentFile(home.filePath("undo.vm2"));
+        QVERIFY(w.save());
+        QVERIFY(!w.isWindowModified());
+        Arrange *dock = w.arrangeDock();
+        const int cropped = dock->page(0).frames[0].cropX;
+        dock->selection().frames.fill(true);
+        dock->clearFrame();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(undo->text(), QStringLiteral("Undo Clear"));
+        undo->trigger();
+        QVERIFY(!w.isWindowModified()); // back at the save
+        QCOMPARE(dock->document().placementCount(), 3);
+        QCOMPARE(undo->text(), QStringLiteral("Undo Crop"));
+        undo->trigger();
+        QVERIFY(w.isWindowModified()); // before the save
+        QCOMPARE(dock->page(0).frames[0].cropX, cropped - 7);
+        redo->trigger();
+        QVERIFY(!w.isWindowModified());
+        redo->trigger();
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(dock->document().placementCount(), 0);
+        QCOMPARE(w.selectedDock()->model()->index(0).data(IconsModel::UseCountRole).toInt(), 0);
+        w.setModified(false);
     }
 
     // A foreign file is refused with its message; the open work, its title

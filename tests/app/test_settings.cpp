@@ -23,8 +23,8 @@ QVariantList stored(const UserSettings &u)
             u.options.showAtStartup, u.layout.pageFormatName, u.layout.addImagesMode,
             u.layout.autoCropEnabled, u.layout.placingClosely, u.layout.addPageCount, u.outsideCrop,
             u.page.printJobMax, u.page.printFrame, u.page.printCredit, u.page.cutGuides, u.stamp.printFileName,
-            u.stamp.printDateStamp, u.stamp.allPageDateStamp, u.stamp.font, u.stamp.color, u.stamp.position,
-            u.logo.printLogo, u.logo.horizontal, u.logo.vertical, u.logo.size, u.logo.posX, u.logo.posY,
+            u.stamp.printDateStamp, int(u.stamp.allPageDateStamp), u.stamp.font, u.stamp.color, int(u.stamp.position),
+            u.logo.printLogo, int(u.logo.horizontal), int(u.logo.vertical), u.logo.size, u.logo.posX, u.logo.posY,
             u.logo.fileName, u.options.dialogWidth, u.options.dialogHeight, u.exports.jpegQuality,
             int(u.exports.exportMode), u.exports.exportFrom};
 }
@@ -57,8 +57,8 @@ UserSettings changed()
     a.outsideCrop = a.page.printFrame = a.page.printCredit = false;
     a.page.cutGuides = true;
     a.page.printJobMax = 12;
-    a.stamp = {true, true, 2, "Sans,12,-1,5,50,0,0,0,0,0", QColor(10, 20, 30), 5};
-    a.logo = {true, 2, 1, 7.5f, 1.25f, 2.5f, "/logo.png"};
+    a.stamp = {true, true, ToolScope::AllPages, "Sans,12,-1,5,50,0,0,0,0,0", QColor(10, 20, 30), StampPosition::AcrossBottomRight};
+    a.logo = {true, LogoPlace::End, LogoPlace::Centre, 7.5f, 1.25f, 2.5f, "/logo.png"};
     a.exports.jpegQuality = 95;
     a.exports.exportMode = ExportMode::PageRange;
     a.exports.exportFrom = 4;

@@ -26,7 +26,7 @@ private:
 
     FrameWidget *frameWidget(Arrange &dock, int index) { return frameWidgetAt(dock, index); }
 
-    QVector<bool> selection(Arrange &dock) { return dock.document().frameSelection; }
+    QVector<bool> selection(Arrange &dock) { return dock.selection().frames; }
 
 private slots:
     void initTestCase()
@@ -41,7 +41,8 @@ private slots:
         // No profile for the paper: no proof. With a printer profile of a
         // small gamut the red photograph shows in the grey of colours out of
         // reach, and turning the proof off shows it as before.
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         dock.resize(900, 1100);
         dock.show();
@@ -70,7 +71,8 @@ private slots:
     void unreadableFileShowsWhy()
     {
         // Not a blank frame: the file and the reason.
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, {dir.filePath("gone.jpg")});
         FrameWidget *w = frameWidget(dock, 0);
         QVERIFY(w->icon().isNull());
@@ -96,7 +98,8 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(file.second);
         }
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, {cut, huge});
         FrameWidget *damaged = frameWidget(dock, 0);
         QVERIFY(!damaged->icon().isNull());
@@ -112,7 +115,8 @@ private slots:
 
     void keysReachTheCommands()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         FrameWidget *w = frameWidget(dock, 1);
         QSignalSpy copy(w, &FrameWidget::keyCopy);
@@ -135,10 +139,11 @@ private slots:
     // drag carries.
     void plainPressSelectsThePressedFrame()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton);
-        dock.document().frameSelection = {false, false, true, false};
+        dock.selection().frames = {false, false, true, false};
         QTest::mousePress(frameWidget(dock, 0), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(selection(dock), QVector<bool>({true, false, false, false}));
         QTest::mouseRelease(frameWidget(dock, 0), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
@@ -151,7 +156,8 @@ private slots:
 
     void ctrlASelectsAllAndEnablesTheFrameCommands()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         dock.changeEnable(-1);
         const auto frameCommands = [&dock] {
@@ -189,7 +195,8 @@ private slots:
         tinting->setBaseStyle(QStyleFactory::create(previous));
         QApplication::setStyle(tinting);
         {
-            Arrange dock;
+            Document dockPages;
+            Arrange dock(dockPages);
             arrangeFiles(dock, photos);
             FrameWidget *w = frameWidget(dock, 0);
             const QSize size = w->iconSize();
@@ -200,7 +207,8 @@ private slots:
 
     void shortMoveStartsNoDrag()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         FrameWidget *w = frameWidget(dock, 0);
         QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
@@ -214,14 +222,15 @@ private slots:
 
     void deleteEmptiesSelectedFramesAndReportsNames()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
-        QSignalSpy removed(&dock, &Arrange::removeFrames);
+        QSignalSpy uses(&dockPages, &Document::usesChanged);
         QTest::mouseClick(frameWidget(dock, 0), Qt::LeftButton);
         QTest::mouseClick(frameWidget(dock, 2), Qt::LeftButton, Qt::ControlModifier);
         QTest::keyClick(frameWidget(dock, 2), Qt::Key_Delete);
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.at(0).at(0).toStringList(), QStringList({photos[0], photos[2]}));
+        QCOMPARE(uses.size(), 1);
+        QCOMPARE(uses.at(0).at(0).toStringList(), QStringList({photos[1]}));
         QCOMPARE(dock.page(0).filledFrameCount(), 1);
         QApplication::processEvents();
         // The canvas was made again: the emptied frames show the hint, and
@@ -232,7 +241,8 @@ private slots:
 
     void droppingAFrameOnAnotherExchangesThem()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         const auto dropFrame = [&](int from, int to) {
             auto *mime = new QMimeData;
@@ -256,9 +266,10 @@ private slots:
 
     void droppingFileUrlsFillsFrames()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
-        QSignalSpy added(&dock, &Arrange::addImagesArrange);
+        QSignalSpy uses(&dockPages, &Document::usesChanged);
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(photos[1]), QUrl::fromLocalFile(photos[2])});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -266,8 +277,8 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(frameWidget(dock, 0), &drop);
-        QCOMPARE(added.size(), 1);
-        QCOMPARE(added.at(0).at(1).toStringList(), QStringList({photos[0]})); // replaced
+        QCOMPARE(uses.size(), 1);
+        QVERIFY(!uses.at(0).at(0).toStringList().contains(photos[0])); // replaced
         QCOMPARE(dock.page(0).frames[0].fileName, photos[1]);
         QCOMPARE(dock.page(0).frames[3].fileName, photos[2]); // the next empty frame
         QMimeData other;

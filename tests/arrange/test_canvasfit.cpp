@@ -78,7 +78,8 @@ private slots:
 
     void ctrlWheelAndKeysZoom()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1200, 900));
         const int fit = dock.canvasDivisor();
@@ -121,16 +122,17 @@ private slots:
 
     void framesWorkAtAnyZoom()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         show(dock, QSize(1200, 900));
         dock.canvasView()->zoomIn();
         dock.canvasView()->zoomIn();
         verifyPlaced(dock);
         QTest::mouseClick(frameWidget(dock, 1), Qt::LeftButton);
-        QCOMPARE(dock.document().frameSelection, QVector<bool>({false, true, false, false}));
+        QCOMPARE(dock.selection().frames, QVector<bool>({false, true, false, false}));
         QTest::keyClick(frameWidget(dock, 1), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(dock.document().frameSelection, QVector<bool>({false, true, true, false}));
+        QCOMPARE(dock.selection().frames, QVector<bool>({false, true, true, false}));
         // A drop of a file on the zoomed canvas fills the frame.
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(photos[1])});
@@ -146,7 +148,8 @@ private slots:
 
     void trimMarksOnTheCanvas()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeTall(dock);
         show(dock, QSize(1200, 900));
         auto *canvas = qobject_cast<PageCanvas *>(dock.canvas());

@@ -2,6 +2,9 @@
 
 #include "arrange/CanvasView.h"
 #include "arrange/ChangeChoose.h"
+#include "arrange/DocumentEdit.h"
+#include "arrange/DocumentHistory.h"
+#include "arrange/FrameRecord.h"
 #include "arrange/KeyListView.h"
 #include "arrange/PageItemModel.h"
 #include "arrange/PageRenderer.h"
@@ -25,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QUrl>
 #include <QtTest>
 
@@ -99,6 +103,26 @@ void chooseRow(QDialog *d, const QString &name)
             view->setCurrentIndex(view->model()->index(r, 0));
 }
 
+// What an edit may change of the pages, one line a page.
+QStringList described(const QVector<Page> &pages)
+{
+    QStringList lines;
+    for (const Page &p : pages) {
+        QString line = p.title + QLatin1Char(':');
+        for (const PhotoFrame &f : p.frames)
+            line += QStringLiteral(" %1 %2,%3,%4,%5 %6%7")
+                        .arg(QFileInfo(f.fileName).fileName())
+                        .arg(f.cropX)
+                        .arg(f.cropY)
+                        .arg(f.cropWidth)
+                        .arg(f.cropHeight)
+                        .arg(f.stamp.printDateStamp ? QLatin1Char('d') : QLatin1Char('-'))
+                        .arg(f.logo.printLogo ? QLatin1Char('l') : QLatin1Char('-'));
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class TestDock : public QObject
@@ -135,9 +159,119 @@ private slots:
             photos << writePhoto(dir, name, Qt::darkCyan);
     }
 
+    // Every edit of the pages is one step of the history, named in the Edit
+    // menu: undone, the pages are as before and the image lists count as
+    // before; redone, as after.
+    void editsUndoAndRedo_data()
+    {
+        QTest::addColumn<QString>("edit");
+        for (const char *edit : {"Move Images", "Drop Images", "Clear", "Crop", "Stamp", "Logo", "Add Pages",
+                                 "Remove Pages", "Change Layout", "Change Layout of All Pages", "Order"})
+            QTest::newRow(edit) << QString::fromLatin1(edit);
+    }
+    void editsUndoAndRedo()
+    {
+        QFETCH(QString, edit);
+        Document document;
+        DocumentHistory history(document);
+        Arrange dock(document);
+        arrangeFiles(dock, photos.mid(0, 3));
+        history.stack()->clear(); // the arrangement itself is a step too; start after it
+        ArrangeEngine &engine = *dock.engine();
+        const QVector<Page> before = document.pages();
+        const QStringList usesBefore = document.placedNames();
+        Page other = a4FourFrames();
+        other.title = QStringLiteral("other");
+        other.frames.resize(2);
+        if (edit == "Move Images") {
+            QByteArray records = frameRecords(document.page(0).frames, {0}, IconItem::State::FromFrame);
+            QDataStream in(&records, QIODevice::ReadOnly);
+            engine.fill(in, 0, 1, true, 0, QString());
+        } else if (edit == "Drop Images") {
+            IconItem item;
+            item.fileName = photos[3];
+            QByteArray records;
+            QDataStream out(&records, QIODevice::WriteOnly);
+            writeIconRecord(out, item);
+            QDataStream in(&records, QIODevice::ReadOnly);
+            engine.fill(in, 0, 0, false, 0, QStringLiteral("Drop Images"));
+        } else if (edit == "Clear") {
+            dock.selection().frames[1] = true;
+            act(dock, Clear)->trigger();
+        } else if (edit == "Crop") {
+            PhotoFrame f = document.page(0).frames[0];
+            f.cropX += 9;
+            engine.crop(QPoint(0, 0), f);
+        } else if (edit == "Stamp") {
+            StampDefaults stamp;
+            stamp.printDateStamp = true;
+            engine.applyStamp({QPoint(0, 0), QPoint(2, 0)}, stamp);
+        } else if (edit == "Logo") {
+            LogoDefaults logo;
+            logo.printLogo = true;
+            engine.applyLogo({QPoint(1, 0)}, logo);
+        } else if (edit == "Add Pages") {
+            engine.addPages(2);
+        } else if (edit == "Remove Pages") {
+            engine.removePages({0});
+        } else if (edit == "Order") {
+            IconItem print;
+            print.fileName = photos[3];
+            OrderSheet sheet;
+            sheet.placements = {{0, QRect(0, 0, 5000, 7000), false}, {0, QRect(6000, 0, 7000, 5000), true}};
+            engine.arrangeOrder({sheet, sheet}, {print, print, print, print});
+        } else {
+            document.templatePage = other;
+            if (edit == "Change Layout")
+                engine.relayoutSelected({0});
+            else
+                engine.relayoutAll();
+        }
+        const QVector<Page> after = document.pages();
+        QVERIFY(described(after) != described(before));
+        QCOMPARE(history.stack()->count(), 1);
+        const QString what = edit.startsWith("Change Layout") ? QStringLiteral("Change Layout")
+                             : edit == "Order"                 ? QStringLiteral("Choose Layout")
+                                                               : edit;
+        QCOMPARE(history.undoAction()->text(), "Undo " + what);
+        QSignalSpy uses(&document, &Document::usesChanged);
+        history.undoAction()->trigger();
+        QCOMPARE(described(document.pages()), described(before));
+        QCOMPARE(uses.last().at(0).toStringList(), usesBefore);
+        QCOMPARE(dock.pageModel()->rowCount(), before.size());
+        QCOMPARE(history.redoAction()->text(), "Redo " + what);
+        QVERIFY(!history.undoAction()->isEnabled());
+        history.redoAction()->trigger();
+        QCOMPARE(described(document.pages()), described(after));
+        QCOMPARE(uses.last().at(0).toStringList(), document.placedNames());
+        QCOMPARE(dock.pageModel()->rowCount(), after.size());
+    }
+
+    // A preview decoded after an edit reaches the pages the history keeps:
+    // undoing never brings back a frame without its picture.
+    void amendmentsReachTheHistory()
+    {
+        Document document;
+        DocumentHistory history(document);
+        Arrange dock(document);
+        arrangeFiles(dock, photos.mid(0, 2));
+        DocumentEdit edit(document, QStringLiteral("Waiting"));
+        edit.pages()[0].frames[0].cache.preview = QImage();
+        edit.commit();
+        PhotoFrame cropped = document.page(0).frames[0];
+        cropped.cropX += 5;
+        dock.engine()->crop(QPoint(0, 0), cropped);
+        dock.engine()->takePreview(photos[0], QImage(8, 6, QImage::Format_RGB32), QSize(400, 300));
+        QVERIFY(!document.page(0).frames[0].cache.preview.isNull());
+        history.stack()->undo(); // the crop: back to the pages before it
+        QCOMPARE(document.page(0).frames[0].cropX, cropped.cropX - 5);
+        QVERIFY(!document.page(0).frames[0].cache.preview.isNull());
+    }
+
     void pasteFillsTheFirstEmptyFrame()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos.mid(0, 2));
         auto *mime = new QMimeData;
         mime->setUrls({QUrl::fromLocalFile(photos[4])});
@@ -148,10 +282,11 @@ private slots:
 
     void copyPutsRecordsAndUrlsInFrameOrder()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos.mid(0, 3));
-        dock.document().frameSelection[2] = true;
-        dock.document().frameSelection[0] = true;
+        dock.selection().frames[2] = true;
+        dock.selection().frames[0] = true;
         dock.copy();
         const QMimeData *mime = QApplication::clipboard()->mimeData();
         QVERIFY(mime);
@@ -168,14 +303,15 @@ private slots:
         }
         QCOMPARE(names, QStringList({photos[0], photos[2]}));
         // Nothing selected: an empty clipboard object.
-        dock.document().frameSelection.fill(false);
+        dock.selection().frames.fill(false);
         dock.copy();
         QVERIFY(QApplication::clipboard()->mimeData()->formats().isEmpty());
     }
 
     void a4SizesOfIconsAndCanvas()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         QCOMPARE(dock.thumbDivisor(), 297);
         QCOMPARE(QSize(dock.thumbWidth(), dock.thumbHeight()), QSize(70, 100));
@@ -190,8 +326,8 @@ private slots:
 
     void pageListSelectsAndRemovesPages()
     {
-        Arrange dock;
-        QSignalSpy removed(&dock, &Arrange::removeFrames);
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos + photos.mid(0, 4)); // 9 images: 3 pages
         QCOMPARE(dock.pageCount(), 3);
         QCOMPARE(dock.currentPageIndex(), 0);
@@ -204,24 +340,25 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(dock.pageCount(), 1);
         QCOMPARE(dock.page(0).title, QString("Page 1\n2x2 100x140 mm"));
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.at(0).at(0).toStringList().size(), 5);
+        QCOMPARE(dock.document().placementCount(), 4); // five photographs went with the pages
         QCOMPARE(dock.currentPageIndex(), 0);
     }
 
     void canvasAgreesWithThePrintout()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         // Sharp enough to print without the canvas's low-resolution badge.
         QStringList mixed = {writePhoto(dir, "land.jpg", Qt::red, 1600, 1200),
                              writePhoto(dir, "port.jpg", Qt::blue, 1200, 1600),
                              writePhoto(dir, "sharp.jpg", Qt::green, 1600, 1200)};
         arrangeFiles(dock, mixed);
-        Page &page = dock.document().pages[0];
-        page.frames[1].fileNameStamp = true;
-        page.frames[1].stampPosition = 4;
-        page.frames[1].stampColor = Qt::yellow;
-        page.frames[1].stampFont = QFont(QStringLiteral("DejaVu Sans"), 14);
+        StampDefaults stamp;
+        stamp.printFileName = true;
+        stamp.position = StampPosition::AcrossTopRight;
+        stamp.color = Qt::yellow;
+        stamp.font = QFont(QStringLiteral("DejaVu Sans"), 14).toString();
+        dock.engine()->applyStamp({QPoint(1, 0)}, stamp);
         dock.rebuildList();
         dock.resize(900, 700);
         dock.show();
@@ -250,7 +387,8 @@ private slots:
 
     void languageSwitchRetitlesPages()
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         arrangeFiles(dock, photos);
         QAction *paste = act(dock, Paste);
         QVERIFY(paste);
@@ -335,10 +473,11 @@ private slots:
             item.fileName = p;
             images.addItem(item);
         }
-        Arrange dock;
+        Document dockPages;
+        Arrange dock(dockPages);
         StampDefaults stamp;
         stamp.printDateStamp = true;
-        stamp.position = 5;
+        stamp.position = StampPosition(5);
         LogoDefaults logo;
         logo.printLogo = true;
         logo.fileName = "/logo.png";
@@ -346,11 +485,11 @@ private slots:
         dock.setImageList(&images);
         QSignalSpy prefs(&dock, &Arrange::preferencesChanged);
         QSignalSpy modif(&dock, &Arrange::modifiedChanged);
-        QSignalSpy update(&dock, &Arrange::updateArrange);
+        QSignalSpy uses(&dockPages, &Document::usesChanged);
         answerDialogs(true, [](QDialog *d) { chooseRow(d, " 3-100x150 mm"); });
         QVERIFY(dock.chooseLayout());
         QCOMPARE(dock.pageCount(), 2);
-        QCOMPARE(dock.document().placementCount, 4);
+        QCOMPARE(dock.document().placementCount(), 4);
         QCOMPARE(dock.document().templatePage.title, QString(" 3-100x150 mm"));
         QCOMPARE(dock.preferences().layout.pageFormatName, QString(" 3-100x150 mm"));
         QCOMPARE(prefs.size(), 1);
@@ -359,13 +498,13 @@ private slots:
         QCOMPARE(dock.document().templatePage.frames.size(), 3);
         for (const PhotoFrame &f : dock.document().templatePage.frames) {
             QVERIFY(f.isEmpty());
-            QVERIFY(f.dateStamp);
-            QCOMPARE(f.stampPosition, 5);
-            QVERIFY(f.logo);
-            QCOMPARE(f.logoFile, QString("/logo.png"));
+            QVERIFY(f.stamp.printDateStamp);
+            QCOMPARE(int(f.stamp.position), 5);
+            QVERIFY(f.logo.printLogo);
+            QCOMPARE(f.logo.fileName, QString("/logo.png"));
         }
-        QCOMPARE(dock.document().pages.at(0).frames.at(0).imageWidth, 300);
-        QCOMPARE(update.size(), 1);
+        QCOMPARE(dock.document().page(0).frames.at(0).imageWidth, 300);
+        QCOMPARE(uses.size(), 1);
         QVERIFY(modif.size() >= 1);
         int w = 0, h = 0;
         dock.layoutPrintableArea(w, h);
@@ -383,7 +522,7 @@ private slots:
         });
         QVERIFY(dock.newChoose());
         QCOMPARE(dock.pageCount(), 2);
-        QCOMPARE(dock.document().pages.at(1).filledFrameCount(), 2);
+        QCOMPARE(dock.document().page(1).filledFrameCount(), 2);
 
         // A cancelled question changes nothing.
         answerDialogs(false);

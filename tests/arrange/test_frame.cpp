@@ -108,7 +108,7 @@ private slots:
         PhotoFrame f = frame(100, 100, 0, 0);
         f.fileName = name;
         f.loadImage(PreviewRule());
-        QVERIFY(f.preview.isNull());
+        QVERIFY(f.cache.preview.isNull());
         QVERIFY(f.fileData.isEmpty());
     }
 

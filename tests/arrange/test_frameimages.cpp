@@ -79,8 +79,8 @@ PhotoFrame frameShowing(const QString &path)
     f.width = 10000;
     f.height = 10000;
     f.fileName = path;
-    f.preview = QImage(8, 6, QImage::Format_RGB32);
-    f.preview.fill(Qt::gray);
+    f.cache.preview = QImage(8, 6, QImage::Format_RGB32);
+    f.cache.preview.fill(Qt::gray);
     return f;
 }
 

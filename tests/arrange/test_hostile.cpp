@@ -98,8 +98,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("giant.jpg"));
         writeFile(path, bytes);
         const PhotoFrame f = arrangedFrame(path, 10000, 15000, true);
-        QVERIFY(f.preview.isNull());
-        QCOMPARE(f.fault, DecodeFault::TooLarge);
+        QVERIFY(f.cache.preview.isNull());
+        QCOMPARE(f.cache.fault, DecodeFault::TooLarge);
     }
 
     void frameGetsOnlyItsDevicePixels_data()
@@ -200,8 +200,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("cut.jpg"));
         writeFile(path, cut);
         const PhotoFrame f = arrangedFrame(path, 10000, 7500, true);
-        QVERIFY(!f.preview.isNull());
-        QCOMPARE(f.fault, DecodeFault::Damaged);
+        QVERIFY(!f.cache.preview.isNull());
+        QCOMPARE(f.cache.fault, DecodeFault::Damaged);
         QCOMPARE(decodeRegion(cut).fault, DecodeFault::Damaged);
         QVERIFY(!looksTruncated(QByteArray("\x89PNG")));
         // A whole small file whose header claims far more than its data
@@ -233,8 +233,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("bomb.jpg"));
         writeFile(path, bomb);
         const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
-        QVERIFY(!f.preview.isNull());
-        QCOMPARE(f.fault, DecodeFault::TooManyScans);
+        QVERIFY(!f.cache.preview.isNull());
+        QCOMPARE(f.cache.fault, DecodeFault::TooManyScans);
     }
 
     void onlyPlainImageFilesOfSomeSizeAreRead()
@@ -255,8 +255,8 @@ private slots:
             QVERIFY(bytes.isEmpty());
             QVERIFY(readIconFuture(path, PreviewRule()).image.isNull());
             const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
-            QVERIFY(f.preview.isNull());
-            QVERIFY(f.fault != DecodeFault::None);
+            QVERIFY(f.cache.preview.isNull());
+            QVERIFY(f.cache.fault != DecodeFault::None);
         }
         QVERIFY(readIconFuture(big, PreviewRule()).data.isEmpty());
     }
@@ -308,12 +308,11 @@ private slots:
         page.frames.fill(f, 50);
         page.frames.last().rotation = 90;
         Document doc;
-        doc.loadedPages = {page};
-        ArrangeEngine(doc).adoptLoadedPages();
-        const QVector<PhotoFrame> &frames = doc.pages.first().frames;
-        QVERIFY(!frames.first().preview.isNull());
-        QCOMPARE(frames.at(48).preview.constBits(), frames.first().preview.constBits());
-        QCOMPARE(frames.last().preview.size(), frames.first().preview.size().transposed());
+        ArrangeEngine(doc).adoptLoadedPages({page});
+        const QVector<PhotoFrame> &frames = doc.page(0).frames;
+        QVERIFY(!frames.first().cache.preview.isNull());
+        QCOMPARE(frames.at(48).cache.preview.constBits(), frames.first().cache.preview.constBits());
+        QCOMPARE(frames.last().cache.preview.size(), frames.first().cache.preview.size().transposed());
     }
 
     void craftedCropsDrawWithinTheIntegers()

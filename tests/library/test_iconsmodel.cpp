@@ -226,13 +226,7 @@ private Q_SLOTS:
         QVERIFY(IconPainter::caption(shown).startsWith("2- "));
         QCOMPARE(x.data(IconsModel::IconPixmapRole).value<QPixmap>().toImage().pixelColor(1, 88), QColor(255, 199, 116));
 
-        model.addImagesArrange({"/f/X.jpg", "/f/X.jpg"}, {"/f/x.jpg"});
-        QCOMPARE(x.data(IconsModel::UseCountRole).toInt(), 1);
-        QCOMPARE(model.index(2).data(IconsModel::UseCountRole).toInt(), 2);
-        model.decCount("/f/y.jpg");
-        model.decCount("/f/y.jpg");
-        QCOMPARE(model.index(1).data(IconsModel::UseCountRole).toInt(), -1); // not clamped
-        model.subCount({"/f/X.jpg", "/f/x.jpg"});
+        model.updateArrangeCount({"/f/X.jpg", "/f/y.jpg"});
         QCOMPARE(x.data(IconsModel::UseCountRole).toInt(), 0);
         QCOMPARE(model.index(2).data(IconsModel::UseCountRole).toInt(), 1);
         QCOMPARE(x.data(IconsModel::IconPixmapRole).value<QPixmap>().toImage().pixelColor(1, 88), QColor(Qt::white));

@@ -26,7 +26,8 @@ class TestCropEditor : public QObject
 
     struct Setup
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock{dockPages};
         FrameToolDialogs *tools;
         explicit Setup(TestCropEditor &t)
             : tools(new FrameToolDialogs(t.outside, &dock))
@@ -195,10 +196,10 @@ private slots:
     void framesAwaitingPreviewsOpenInTheEditor()
     {
         Setup s(*this);
-        QVector<Page> pages = s.dock.document().pages;
+        QVector<Page> pages = s.dock.document().pages();
         for (Page &page : pages)
             for (PhotoFrame &f : page.frames) {
-                f.preview = QImage();
+                f.cache.preview = QImage();
                 f.fileData.clear();
             }
         s.dock.adoptLoadedPages(pages, false);

@@ -61,7 +61,8 @@ class TestStampLogo : public QObject
 
     struct Setup
     {
-        Arrange dock;
+        Document dockPages;
+        Arrange dock{dockPages};
         FrameToolDialogs *tools;
         explicit Setup(TestStampLogo &t)
             : tools(new FrameToolDialogs(t.outside, &dock))
@@ -156,9 +157,9 @@ private slots:
         QString got;
         for (int p = 0; p < 2; ++p)
             for (int i = 0; i < 4; ++i)
-                got += s.frame(p, i).dateStamp ? '1' : '0';
+                got += s.frame(p, i).stamp.printDateStamp ? '1' : '0';
         QCOMPARE(got, stamped);
-        QCOMPARE(s.frame(scope == 1 ? 1 : 0, 1).stampPosition, 3);
+        QCOMPARE(int(s.frame(scope == 1 ? 1 : 0, 1).stamp.position), 3);
         if (scope != 2)
             return;
         // The dock's preferences now stamp every new frame, and the
@@ -166,13 +167,13 @@ private slots:
         QVERIFY(s.dock.stampDefaults().printDateStamp);
         QCOMPARE(told.count(), 1);
         const int added = s.dock.engine()->addPages(1);
-        QVERIFY(s.frame(added, 0).dateStamp);
-        QCOMPARE(s.frame(added, 0).stampPosition, 3);
+        QVERIFY(s.frame(added, 0).stamp.printDateStamp);
+        QCOMPARE(int(s.frame(added, 0).stamp.position), 3);
         // Turned off again for all pages.
         stampWith(2, false);
         s.dock.dateStamp();
-        QVERIFY(!s.frame(0, 0).dateStamp);
-        QVERIFY(!s.frame(added, 3).dateStamp);
+        QVERIFY(!s.frame(0, 0).stamp.printDateStamp);
+        QVERIFY(!s.frame(added, 3).stamp.printDateStamp);
     }
 
     void stampLiesInsideTheVisiblePhotograph_data()
@@ -193,14 +194,14 @@ private slots:
         const QString red = writeTestJpeg(dir.filePath(QStringLiteral("red.jpg")), 400, 300, Qt::red);
         PhotoFrame f = filled(red, 10000, turned ? 15000 : 10000, false);
         QCOMPARE(f.turned, turned);
-        f.stampPosition = position;
-        f.dateStamp = true;
+        f.stamp.position = StampPosition(position);
+        f.stamp.printDateStamp = true;
         const QImage img = render(f);
         const QRectF seen = PageRenderer::visiblePhotoRect(f, QRectF(img.rect()));
         QVERIFY(seen.height() < img.height() || seen.width() < img.width()); // bands there
         // Only what the stamp adds counts.
         PhotoFrame plain = f;
-        plain.dateStamp = false;
+        plain.stamp.printDateStamp = false;
         const QImage base = render(plain);
         QRect box;
         for (int y = 0; y < img.height(); ++y)
@@ -251,7 +252,7 @@ private slots:
         LogoDefaults v;
         v.printLogo = true;
         v.fileName = dir.filePath(QStringLiteral("gone.png"));
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.show();
         int messages = 0;
         QTimer closer;
@@ -279,7 +280,7 @@ private slots:
         LogoDefaults v;
         v.printLogo = true;
         v.size = 0;
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.fileEdit()->setText(dir.filePath(QStringLiteral("gone.png")));
         QCOMPARE(dialog.sizeBox()->value(), 0.0);
         QVERIFY(dialog.logoPixmap().isNull());
@@ -294,7 +295,7 @@ private slots:
         v.printLogo = true;
         v.size = 10;
         v.fileName = logoFile();
-        Logo dialog(v, 1, ImageSource());
+        Logo dialog(v, ToolScope::SelectedPages, ImageSource());
         dialog.resize(600, 700);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -308,7 +309,7 @@ private slots:
                          Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &move);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
-        QCOMPARE(dialog.values().horizontal, 2);
+        QCOMPARE(dialog.values().horizontal, LogoPlace::End);
         QCOMPARE(dialog.verticalGroup()->checkedId(), 0);
         // The logo's right edge as far from the frame's right edge as in
         // the preview.
@@ -327,12 +328,12 @@ private slots:
             d->fileEdit()->setText(logo);
             d->accept();
         };
-        startStamp.allPageDateStamp = 2;
+        startStamp.allPageDateStamp = ToolScope::AllPages;
         s.dock.setPreferences(s.dock.preferences(), startStamp, startLogo);
         s.dock.logo();
         for (int p = 0; p < 2; ++p)
             for (int i = 0; i < 4; ++i)
-                QVERIFY(s.frame(p, i).logo && s.frame(p, i).logoFile == logo);
+                QVERIFY(s.frame(p, i).logo.printLogo && s.frame(p, i).logo.fileName == logo);
         QCOMPARE(s.dock.logoDefaults().fileName, logo);
         // Off for all pages.
         drive = [](QWidget *w) {
@@ -343,7 +344,7 @@ private slots:
             d->accept();
         };
         s.dock.logo();
-        QVERIFY(!s.frame(1, 3).logo);
+        QVERIFY(!s.frame(1, 3).logo.printLogo);
     }
 };
 
