@@ -61,7 +61,7 @@ void readValues(QSettings &s, UserSettings &st)
 
     st.options.editorPath = s.value("/EditFileName", QString()).toString();
     st.page.printerName = s.value("/PrinterName", QString()).toString();
-    st.shell.fotoPath = s.value("/FotoPath", picturesDefault()).toString();
+    st.shell.photoFolder = s.value("/FotoPath", picturesDefault()).toString();
     st.shell.projectPath = s.value("/ProjectPath", documentsDefault()).toString();
     st.options.showAtStartup = s.value("/ShowStart", true).toBool();
     st.layout.pageFormatName = s.value(pageFormatKey, QString()).toString();
@@ -111,7 +111,7 @@ void writeValues(QSettings &s, const UserSettings &st)
     s.setValue("/IconsHeight", st.thumbs.iconHeight);
     s.setValue("/IconsKeep", st.thumbs.iconKeep);
     s.setValue("/PrinterName", st.page.printerName);
-    s.setValue("/FotoPath", st.shell.fotoPath);
+    s.setValue("/FotoPath", st.shell.photoFolder);
     s.setValue("/ProjectPath", st.shell.projectPath);
     s.setValue("/ShowStart", st.options.showAtStartup);
     s.setValue(pageFormatKey, st.layout.pageFormatName);

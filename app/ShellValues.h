@@ -7,7 +7,7 @@ struct ShellValues
 {
     QString currentFile;  // full path of the project; empty while untitled
     QString projectPath;  // folder offered by the project dialogs
-    QString fotoPath;     // folder shown in the folder panel
+    QString photoFolder;     // folder shown in the folder panel
     QString language;     // "en", "ru"; empty until chosen
     bool darkTheme = false;
 };

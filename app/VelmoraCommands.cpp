@@ -39,8 +39,8 @@
 void Velmora::start(const QStringList &paths)
 {
     const UserSettings &st = m_settings;
-    if (st.shell.fotoPath == QLatin1String("C:/"))
-        m_available->loadFolder(st.shell.fotoPath);
+    if (st.shell.photoFolder == QLatin1String("C:/"))
+        m_available->loadFolder(st.shell.photoFolder);
     QStringList images;
     for (const QString &path : paths) {
         if (Shell::isProjectPath(path))
@@ -379,6 +379,6 @@ void Velmora::passPreferences()
 void Velmora::takePreferences()
 {
     UserSettings &st = m_settings;
-    st.shell.fotoPath = m_available->tree()->currentFolder();
+    st.shell.photoFolder = m_available->tree()->currentFolder();
     st.options.editorPath = m_editor.program();
 }

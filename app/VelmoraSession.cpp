@@ -37,7 +37,7 @@ void Velmora::readSettings()
     m_selected->readSettings(m_store);
     Settings::readValues(m_store, st);
     m_store.endGroup();
-    m_available->tree()->setCurrentFolder(st.shell.fotoPath);
+    m_available->tree()->setCurrentFolder(st.shell.photoFolder);
     passPreferences();
     loadTranslators();
     retranslateUi();

@@ -2,10 +2,10 @@
 
 #include "formats/FormatSettings.h"
 #include "platform/Program.h"
-#include "formats/PathEdit.h"
+#include "formats/GeneralTab.h"
 #include "formats/PhotoSize.h"
 #include "formats/PageScrollArea.h"
-#include "formats/Preferences.h"
+#include "formats/PageSettingsTab.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -18,9 +18,9 @@
 TabOptions::TabOptions(const FormatSettings &values, QWidget *parent)
     : SizedDialog(values, parent),
       tabs(new QTabWidget(this)),
-      m_preferences(new Preferences(m_values.get(), values.page.pageSetup, tabs)),
-      m_photoSizes(new PhotoSize(m_values.get(), m_preferences->data().unit, tabs)),
-      m_general(new PathEdit(m_values.get(), tabs)),
+      m_pageSettings(new PageSettingsTab(m_values.get(), values.page.pageSetup, tabs)),
+      m_photoSizes(new PhotoSize(m_values.get(), m_pageSettings->data().unit, tabs)),
+      m_general(new GeneralTab(m_values.get(), tabs)),
       showBox(new QCheckBox(this)),
       okButton(new QPushButton(QIcon(QStringLiteral(":/images/Ok.png")), QString(), this)),
       cancelButton(new QPushButton(QIcon(QStringLiteral(":/images/Cancel.png")), QString(), this))
@@ -30,7 +30,7 @@ TabOptions::TabOptions(const FormatSettings &values, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon32.png")));
 
-    tabs->addTab(new PageScrollArea(m_preferences), QString());
+    tabs->addTab(new PageScrollArea(m_pageSettings), QString());
     tabs->addTab(new PageScrollArea(m_photoSizes), QString());
     tabs->addTab(new PageScrollArea(m_general), QString());
     showBox->setChecked(m_values->options.showAtStartup);
@@ -47,7 +47,7 @@ TabOptions::TabOptions(const FormatSettings &values, QWidget *parent)
     layout->addWidget(tabs);
     layout->addLayout(buttons);
 
-    connect(m_preferences, &Preferences::changedMeasureUnits, m_photoSizes,
+    connect(m_pageSettings, &PageSettingsTab::changedMeasureUnits, m_photoSizes,
             &PhotoSize::changeMeasureUnits);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -77,5 +77,5 @@ PageSetup TabOptions::store()
     m_values->options.showAtStartup = showBox->isChecked();
     m_photoSizes->store();
     m_general->store();
-    return m_preferences->data();
+    return m_pageSettings->data();
 }

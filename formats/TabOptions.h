@@ -3,9 +3,9 @@
 #include "formats/PageSetup.h"
 #include "formats/SizedDialog.h"
 
-class PathEdit;
+class GeneralTab;
 class PhotoSize;
-class Preferences;
+class PageSettingsTab;
 class QCheckBox;
 class QPushButton;
 class QTabWidget;
@@ -26,18 +26,18 @@ public:
     PageSetup store();
     void retranslate();
 
-    Preferences *pageSettings() const { return m_preferences; }
+    PageSettingsTab *pageSettings() const { return m_pageSettings; }
     PhotoSize *photoSizes() const { return m_photoSizes; }
-    PathEdit *general() const { return m_general; }
+    GeneralTab *general() const { return m_general; }
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     QTabWidget *tabs;
-    Preferences *m_preferences;
+    PageSettingsTab *m_pageSettings;
     PhotoSize *m_photoSizes;
-    PathEdit *m_general;
+    GeneralTab *m_general;
     QCheckBox *showBox;
     QPushButton *okButton;
     QPushButton *cancelButton;

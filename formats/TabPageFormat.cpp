@@ -6,7 +6,7 @@
 #include "formats/PageFormat.h"
 #include "formats/PhotoSize.h"
 #include "formats/PageScrollArea.h"
-#include "formats/Preferences.h"
+#include "formats/PageSettingsTab.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,9 +20,9 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
     : SizedDialog(values, parent),
       m_mode(mode),
       tabs(new QTabWidget(this)),
-      m_preferences(new Preferences(m_values.get(), setup, tabs)),
-      m_pageFormat(new PageFormat(m_values.get(), m_preferences->data(), mode, tabs)),
-      m_photoSizes(new PhotoSize(m_values.get(), m_preferences->data().unit, tabs)),
+      m_pageSettings(new PageSettingsTab(m_values.get(), setup, tabs)),
+      m_pageFormat(new PageFormat(m_values.get(), m_pageSettings->data(), mode, tabs)),
+      m_photoSizes(new PhotoSize(m_values.get(), m_pageSettings->data().unit, tabs)),
       m_okButton(new QPushButton(QIcon(QStringLiteral(":/images/Ok.png")), QString(), this)),
       m_cancelButton(new QPushButton(QIcon(QStringLiteral(":/images/Cancel.png")), QString(), this))
 {
@@ -32,7 +32,7 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
 
     // The layouts scroll in their own list, which gives up room first.
     tabs->addTab(m_pageFormat, QString());
-    tabs->addTab(new PageScrollArea(m_preferences), QString());
+    tabs->addTab(new PageScrollArea(m_pageSettings), QString());
     tabs->addTab(new PageScrollArea(m_photoSizes), QString());
     // Pages added to a document, or a layout changed on some of its pages,
     // keep the document's paper.
@@ -48,8 +48,8 @@ TabPageFormat::TabPageFormat(ChooserMode mode, const FormatSettings &values, con
     layout->addWidget(tabs);
     layout->addLayout(buttons);
 
-    connect(m_preferences, &Preferences::changedMeasureUnits, m_photoSizes, &PhotoSize::changeMeasureUnits);
-    connect(m_preferences, &Preferences::changedData, m_pageFormat, &PageFormat::changeData);
+    connect(m_pageSettings, &PageSettingsTab::changedMeasureUnits, m_photoSizes, &PhotoSize::changeMeasureUnits);
+    connect(m_pageSettings, &PageSettingsTab::changedData, m_pageFormat, &PageFormat::changeData);
     connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
         m_photoSizes->store();
         m_pageFormat->changeFormat(index);
@@ -74,11 +74,11 @@ void TabPageFormat::offerOrder(const QStringList &photos)
 {
     if (m_order)
         return;
-    const PageSetup &setup = m_preferences->data();
+    const PageSetup &setup = m_pageSettings->data();
     m_order = new OrderTab(photos, setup.unit == PageSetup::Inch ? m_values->page.sizesIN : m_values->page.sizesMM,
                            setup, tabs);
     tabs->addTab(m_order, QObject::tr("Order"));
-    connect(m_preferences, &Preferences::changedData, m_order, &OrderTab::changeData);
+    connect(m_pageSettings, &PageSettingsTab::changedData, m_order, &OrderTab::changeData);
     connect(m_order, &OrderTab::orderChanged, this, &TabPageFormat::updateOk);
 }
 
@@ -91,7 +91,7 @@ void TabPageFormat::store()
 {
     m_photoSizes->store();
     m_pageFormat->store();
-    m_values->adoptPageSetup(m_preferences->data());
+    m_values->adoptPageSetup(m_pageSettings->data());
 }
 
 const Page &TabPageFormat::chosenLayout() const

@@ -8,7 +8,7 @@
 class OrderTab;
 class PageFormat;
 class PhotoSize;
-class Preferences;
+class PageSettingsTab;
 class QPushButton;
 class QTabWidget;
 
@@ -32,7 +32,7 @@ public:
     void retranslate();
 
     PageFormat *chooser() const { return m_pageFormat; }
-    Preferences *pageSettings() const { return m_preferences; }
+    PageSettingsTab *pageSettings() const { return m_pageSettings; }
     PhotoSize *photoSizes() const { return m_photoSizes; }
     QTabWidget *tabWidget() const { return tabs; }
     QPushButton *okButton() const { return m_okButton; }
@@ -52,7 +52,7 @@ private:
 
     ChooserMode m_mode;
     QTabWidget *tabs;
-    Preferences *m_preferences; // made first: it brings the setup into range
+    PageSettingsTab *m_pageSettings; // made first: it brings the setup into range
     PageFormat *m_pageFormat;
     PhotoSize *m_photoSizes;
     QPushButton *m_okButton;

@@ -118,7 +118,7 @@ bool IconsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     return true;
 }
 
-void IconsModel::setDecoded(const QModelIndex &index, const IconFuture &result)
+void IconsModel::setDecoded(const QModelIndex &index, const ThumbnailResult &result)
 {
     if (!index.isValid() || index.model() != this || index.row() >= m_items.size())
         return;

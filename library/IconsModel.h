@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/IconFuture.h"
+#include "library/ThumbnailResult.h"
 #include "library/IconItem.h"
 #include "library/ImageListRole.h"
 #include "library/ImageSource.h"
@@ -104,7 +104,7 @@ public:
     // A thumbnail decoded in the background reaches its row: sizes, turn,
     // date, preview and, in the selection list, the file's bytes within the
     // budget.
-    void setDecoded(const QModelIndex &index, const IconFuture &result);
+    void setDecoded(const QModelIndex &index, const ThumbnailResult &result);
 
     // The project-file section; `files` collects each row's bytes by name.
     Outcome save(QDataStream &out, QMap<QString, QByteArray> &files) const;

@@ -309,7 +309,7 @@ bool readRest(QFile &file, QByteArray &bytes)
     return bytes.size() <= ImageSource::MaxFileBytes;
 }
 
-bool fromFileHead(const QByteArray &head, const QString &fileName, const PreviewRule &rule, IconFuture &result)
+bool fromFileHead(const QByteArray &head, const QString &fileName, const PreviewRule &rule, ThumbnailResult &result)
 {
     const QSize reported = headerSize(head);
     if (!reported.isValid())
@@ -344,9 +344,9 @@ bool fromFileHead(const QByteArray &head, const QString &fileName, const Preview
 
 } // namespace
 
-IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
+ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
 {
-    IconFuture result;
+    ThumbnailResult result;
     // Only plain files: a record may name a device or a pipe, whose reading
     // would never end.
     // Nor one larger than any image accepted.
@@ -363,7 +363,7 @@ IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule)
         result.data = head;
     }
     if (!readRest(file, result.data))
-        return IconFuture();
+        return ThumbnailResult();
     result.rotation = exifRead(result.data, result.date);
     const ThumbnailCache cache(rule.thumbnailCache);
     QSize full(0, 0);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library/ColourTarget.h"
-#include "library/IconFuture.h"
+#include "library/ThumbnailResult.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -49,7 +49,7 @@ void readIntoItem(IconItem &item, const PreviewRule &rule);
 // that cache when a valid one of at least the size needed is there, and
 // leaves there the preview it decodes (turned as the photograph is seen, as
 // the desktop's thumbnails are).
-IconFuture readIconFuture(const QString &fileName, const PreviewRule &rule);
+ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule);
 
 // True when `bytes` are an image the image readers know (its header and size
 // can be read).

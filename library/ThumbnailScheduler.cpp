@@ -10,7 +10,7 @@
 #include <algorithm>
 
 ThumbnailScheduler::ThumbnailScheduler(IconsList *view, QObject *parent)
-    : QObject(parent), m_view(view), m_decoder(readIconFuture)
+    : QObject(parent), m_view(view), m_decoder(readThumbnail)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ThumbnailScheduler::startBatch);
@@ -113,11 +113,11 @@ void ThumbnailScheduler::startBatch()
     // The rule is read here, on the GUI thread; the workers get a copy.
     const PreviewRule rule = m->previewRule();
     const Decoder decode = m_decoder;
-    const std::function<IconFuture(const QString &)> read = [rule, decode](const QString &file) {
+    const std::function<ThumbnailResult(const QString &)> read = [rule, decode](const QString &file) {
         return decode(file, rule);
     };
     const quint64 generation = ++m_generation;
-    auto *watcher = new QFutureWatcher<IconFuture>(this);
+    auto *watcher = new QFutureWatcher<ThumbnailResult>(this);
     connect(watcher, &QFutureWatcherBase::resultReadyAt, this, [this, watcher, generation](int i) {
         if (generation == m_generation)
             deliver(i, watcher->resultAt(i));
@@ -131,7 +131,7 @@ void ThumbnailScheduler::startBatch()
     watcher->setFuture(mappedOnPool(m_pool, files, read));
 }
 
-void ThumbnailScheduler::deliver(int i, const IconFuture &result)
+void ThumbnailScheduler::deliver(int i, const ThumbnailResult &result)
 {
     IconsModel *m = model();
     if (!m || i < 0 || i >= m_rows.size())

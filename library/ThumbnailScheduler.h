@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/IconFuture.h"
+#include "library/ThumbnailResult.h"
 
 #include <QList>
 #include <QModelIndex>
@@ -30,8 +30,8 @@ class ThumbnailScheduler : public QObject
 {
     Q_OBJECT
 public:
-    // What a worker makes of one file; readIconFuture unless set otherwise.
-    using Decoder = std::function<IconFuture(const QString &fileName, const PreviewRule &rule)>;
+    // What a worker makes of one file; readThumbnail unless set otherwise.
+    using Decoder = std::function<ThumbnailResult(const QString &fileName, const PreviewRule &rule)>;
 
     // Decodes for `view`'s model the rows `view` shows.
     explicit ThumbnailScheduler(IconsList *view, QObject *parent = nullptr);
@@ -58,7 +58,7 @@ public:
 
 private:
     IconsModel *model() const;
-    void deliver(int i, const IconFuture &result);
+    void deliver(int i, const ThumbnailResult &result);
     void batchFinished();
     bool batchHoldsVisibleRows() const;
     // The next rows of the whole list not decoded yet.
@@ -70,7 +70,7 @@ private:
     QTimer m_timer;
     // The watcher of the batch in progress, none between batches. Watchers
     // of cancelled batches delete themselves when their last decode ends.
-    QFutureWatcher<IconFuture> *m_watcher = nullptr;
+    QFutureWatcher<ThumbnailResult> *m_watcher = nullptr;
     // The rows of the batch; persistent, so that a row removed or a list
     // reloaded meanwhile is noticed.
     QList<QPersistentModelIndex> m_rows;

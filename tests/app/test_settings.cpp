@@ -48,7 +48,7 @@ UserSettings changed()
     a.page.sizesIN = {PhotoSizeSelect{4, 6, true, true}};
     a.options = {"/usr/bin/gimp", false, 900, 700};
     a.page.printerName = "Office";
-    a.shell.fotoPath = "/photos";
+    a.shell.photoFolder = "/photos";
     a.shell.projectPath = "/projects";
     a.layout.pageFormatName = "4x6 in";
     a.layout.addImagesMode = a.layout.autoCropEnabled = false;
@@ -119,7 +119,7 @@ private Q_SLOTS:
         UserSettings b;
         read(s, b);
         QCOMPARE(stored(b), stored(a));
-        QCOMPARE(b.shell.fotoPath + b.shell.projectPath, a.shell.fotoPath + a.shell.projectPath);
+        QCOMPARE(b.shell.photoFolder + b.shell.projectPath, a.shell.photoFolder + a.shell.projectPath);
     }
 
     void writesEveryKey()

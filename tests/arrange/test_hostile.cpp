@@ -253,12 +253,12 @@ private slots:
             QByteArray bytes;
             QVERIFY(!ImageSource::readPlainFile(path, bytes));
             QVERIFY(bytes.isEmpty());
-            QVERIFY(readIconFuture(path, PreviewRule()).image.isNull());
+            QVERIFY(readThumbnail(path, PreviewRule()).image.isNull());
             const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);
             QVERIFY(f.cache.preview.isNull());
             QVERIFY(f.cache.fault != DecodeFault::None);
         }
-        QVERIFY(readIconFuture(big, PreviewRule()).data.isEmpty());
+        QVERIFY(readThumbnail(big, PreviewRule()).data.isEmpty());
     }
 
     void layoutFolderReadsOnlyPlainFiles()

@@ -7,9 +7,9 @@
 #include "arrange/Arrange.h"
 #include "formats/FormatSettings.h"
 #include "formats/PageSetupModel.h"
-#include "formats/PathEdit.h"
+#include "formats/GeneralTab.h"
 #include "formats/PhotoSize.h"
-#include "formats/Preferences.h"
+#include "formats/PageSettingsTab.h"
 #include "formats/TabOptions.h"
 #include "formats/SizedDialog.h"
 #include "formats/TabPageFormat.h"
@@ -136,14 +136,14 @@ private Q_SLOTS:
     // The "Page Settings" boxes show the edited page setup and edit it.
     void pageSettings()
     {
-        Preferences p(&st, PageSetup());
+        PageSettingsTab p(&st, PageSetup());
         auto *width = child<QDoubleSpinBox>(&p, "widthBox");
         auto *height = child<QDoubleSpinBox>(&p, "heightBox");
         auto *top = child<QDoubleSpinBox>(&p, "topBox");
         auto *paper = child<QComboBox>(&p, "paperCombo");
         auto *preview = child<QLabel>(&p, "previewLabel");
-        QSignalSpy units(&p, &Preferences::changedMeasureUnits);
-        QSignalSpy data(&p, &Preferences::changedData);
+        QSignalSpy units(&p, &PageSettingsTab::changedMeasureUnits);
+        QSignalSpy data(&p, &PageSettingsTab::changedData);
         child<QRadioButton>(&p, "inchRadio")->click();
         QCOMPARE(units.count(), 1);
         QCOMPARE(data.count(), 1);
@@ -253,7 +253,7 @@ private Q_SLOTS:
     void generalKeepAspect()
     {
         st.thumbs = ThumbnailValues{200, 112, true, Qt::white};
-        PathEdit g(&st);
+        GeneralTab g(&st);
         const QList<QSpinBox *> boxes = g.findChildren<QSpinBox *>();
         typeInto(boxes.at(0), QStringLiteral("300"));
         QCOMPARE(boxes.at(1)->value(), 162);

@@ -238,7 +238,7 @@ private Q_SLOTS:
         const auto gate = std::make_shared<QSemaphore>();
         list.thumbnails.setDecoder([gate](const QString &file, const PreviewRule &rule) {
             gate->tryAcquire(1, 10000);
-            return readIconFuture(file, rule);
+            return readThumbnail(file, rule);
         });
         QThreadPool &pool = list.thumbnails.pool();
         QVERIFY(list.show(dir.path(), QSize(600, 400)));

@@ -336,7 +336,7 @@ private Q_SLOTS:
         model.setByteBudget(&budget);
         model.addItem(record("/f/a.jpg", 1));
         model.addItem(record("/f/b.jpg", 1));
-        IconFuture result;
+        ThumbnailResult result;
         result.width = 64;
         result.height = 48;
         result.rotation = 90;

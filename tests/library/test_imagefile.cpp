@@ -46,14 +46,14 @@ private Q_SLOTS:
     }
     void unreadableFiles()
     {
-        IconFuture r = readIconFuture(dir.filePath(QStringLiteral("missing.jpg")), PreviewRule());
+        ThumbnailResult r = readThumbnail(dir.filePath(QStringLiteral("missing.jpg")), PreviewRule());
         QVERIFY(r.image.isNull());
         QVERIFY(r.data.isEmpty());
         QCOMPARE(r.width, 0);
-        r = readIconFuture(write(QStringLiteral("junk.jpg"), QByteArray(5000, 'x')), PreviewRule());
+        r = readThumbnail(write(QStringLiteral("junk.jpg"), QByteArray(5000, 'x')), PreviewRule());
         QVERIFY(r.image.isNull());
         QCOMPARE(r.data.size(), 5000);
-        r = readIconFuture(write(QStringLiteral("empty.jpg"), QByteArray()), PreviewRule());
+        r = readThumbnail(write(QStringLiteral("empty.jpg"), QByteArray()), PreviewRule());
         QVERIFY(r.image.isNull());
     }
 };

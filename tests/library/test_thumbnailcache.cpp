@@ -115,7 +115,7 @@ private Q_SLOTS:
         const QString file = photo(QStringLiteral("reader.jpg"));
         PreviewRule rule;
         rule.thumbnailCache = root();
-        const IconFuture first = readIconFuture(file, rule);
+        const ThumbnailResult first = readThumbnail(file, rule);
         QCOMPARE(first.image.size(), QSize(500, 333)); // at most 500 wide, the photograph's shape
         QCOMPARE(QSize(first.width, first.height), QSize(600, 400));
         const ThumbnailCache cache(root());
@@ -123,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(stored.size(), first.image.size());
         // What the cache holds is what the second visit shows.
         QVERIFY(cache.store(file, testPicture(500, 333, Qt::magenta)));
-        const IconFuture second = readIconFuture(file, rule);
+        const ThumbnailResult second = readThumbnail(file, rule);
         QCOMPARE(QColor(second.image.pixel(250, 300)), QColor(Qt::magenta));
         QCOMPARE(QSize(second.width, second.height), QSize(600, 400));
         QVERIFY(second.data.isEmpty()); // shown from the cache, the photograph not read whole
@@ -167,7 +167,7 @@ private Q_SLOTS:
         out.close();
         PreviewRule rule;
         rule.embeddedPictureBox = box;
-        const IconFuture r = readIconFuture(file, rule);
+        const ThumbnailResult r = readThumbnail(file, rule);
         QCOMPARE(QSize(r.width, r.height), photo);
         QCOMPARE(r.image.size(), preview);
         const bool camera = preview.width() == 160;
@@ -187,9 +187,9 @@ private Q_SLOTS:
         f.close();
         PreviewRule rule;
         rule.thumbnailCache = root();
-        QVERIFY(readIconFuture(file, rule).image.isNull());
+        QVERIFY(readThumbnail(file, rule).image.isNull());
         QVERIFY(ThumbnailCache(root()).hasFailure(file));
-        QVERIFY(readIconFuture(file, rule).image.isNull());
+        QVERIFY(readThumbnail(file, rule).image.isNull());
     }
 };
 

@@ -5,7 +5,7 @@
 #include <QImage>
 
 // What the background thumbnail reader makes of one file.
-struct IconFuture
+struct ThumbnailResult
 {
     int width = 0;     // full size as the image reader reports it, 0 if unknown
     int height = 0;

@@ -1,4 +1,4 @@
-#include "formats/Preferences.h"
+#include "formats/PageSettingsTab.h"
 
 #include "formats/PaperColourBox.h"
 
@@ -22,7 +22,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-Preferences::Preferences(FormatSettings *values, const PageSetup &data, QWidget *parent)
+PageSettingsTab::PageSettingsTab(FormatSettings *values, const PageSetup &data, QWidget *parent)
     : QWidget(parent), m_model(new PageSetupModel(data, this)), m_values(values)
 {
     buildControls();
@@ -30,18 +30,18 @@ Preferences::Preferences(FormatSettings *values, const PageSetup &data, QWidget 
     fillPaperList();
     showModel();
     connectControls();
-    connect(m_model, &PageSetupModel::labelsChanged, this, &Preferences::fillPaperList);
-    connect(m_model, &PageSetupModel::changed, this, &Preferences::showModel);
-    connect(m_model, &PageSetupModel::changedMeasureUnits, this, &Preferences::changedMeasureUnits);
-    connect(m_model, &PageSetupModel::changedData, this, &Preferences::changedData);
+    connect(m_model, &PageSetupModel::labelsChanged, this, &PageSettingsTab::fillPaperList);
+    connect(m_model, &PageSetupModel::changed, this, &PageSettingsTab::showModel);
+    connect(m_model, &PageSetupModel::changedMeasureUnits, this, &PageSettingsTab::changedMeasureUnits);
+    connect(m_model, &PageSetupModel::changedData, this, &PageSettingsTab::changedData);
 }
 
-PageSetup Preferences::data() const
+PageSetup PageSettingsTab::data() const
 {
     return m_model->data();
 }
 
-QDoubleSpinBox *Preferences::lengthBox(double max)
+QDoubleSpinBox *PageSettingsTab::lengthBox(double max)
 {
     auto *box = new QDoubleSpinBox(this);
     box->setDecimals(2);
@@ -53,7 +53,7 @@ QDoubleSpinBox *Preferences::lengthBox(double max)
     return box;
 }
 
-void Preferences::buildControls()
+void PageSettingsTab::buildControls()
 {
     unitsGroup = new QGroupBox(this);
     inchRadio = new QRadioButton(unitsGroup);
@@ -150,7 +150,7 @@ void Preferences::buildControls()
     layout->addStretch();
 }
 
-void Preferences::connectControls()
+void PageSettingsTab::connectControls()
 {
     // Names for style sheets and tests.
     const QList<QPair<QWidget *, const char *>> named{
@@ -164,27 +164,27 @@ void Preferences::connectControls()
         n.first->setObjectName(QLatin1String(n.second));
 
     for (QRadioButton *radio : {inchRadio, mmRadio, cmRadio})
-        connect(radio, &QRadioButton::toggled, this, &Preferences::changeMeasureUnits);
+        connect(radio, &QRadioButton::toggled, this, &PageSettingsTab::changeMeasureUnits);
     for (QRadioButton *radio : {portraitRadio, landscapeRadio})
-        connect(radio, &QRadioButton::toggled, this, &Preferences::changeOrientation);
+        connect(radio, &QRadioButton::toggled, this, &PageSettingsTab::changeOrientation);
     connect(paperCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &Preferences::paperSizeChanged);
+            &PageSettingsTab::paperSizeChanged);
     connect(widthBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &Preferences::widthChanged);
+            &PageSettingsTab::widthChanged);
     connect(heightBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
-            &Preferences::heightChanged);
-    connect(borderlessBox, &QCheckBox::stateChanged, this, &Preferences::borderlessChanged);
-    connect(frameBox, &QCheckBox::stateChanged, this, &Preferences::printFrameChanged);
+            &PageSettingsTab::heightChanged);
+    connect(borderlessBox, &QCheckBox::stateChanged, this, &PageSettingsTab::borderlessChanged);
+    connect(frameBox, &QCheckBox::stateChanged, this, &PageSettingsTab::printFrameChanged);
     const auto valueChanged = QOverload<double>::of(&QDoubleSpinBox::valueChanged);
-    connect(leftBox, valueChanged, this, &Preferences::leftChanged);
-    connect(rightBox, valueChanged, this, &Preferences::rightChanged);
-    connect(topBox, valueChanged, this, &Preferences::topChanged);
-    connect(bottomBox, valueChanged, this, &Preferences::bottomChanged);
+    connect(leftBox, valueChanged, this, &PageSettingsTab::leftChanged);
+    connect(rightBox, valueChanged, this, &PageSettingsTab::rightChanged);
+    connect(topBox, valueChanged, this, &PageSettingsTab::topChanged);
+    connect(bottomBox, valueChanged, this, &PageSettingsTab::bottomChanged);
     connect(jobBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &Preferences::printJobMaxChanged);
+            &PageSettingsTab::printJobMaxChanged);
 }
 
-void Preferences::fillPaperList()
+void PageSettingsTab::fillPaperList()
 {
     const QSignalBlocker block(paperCombo);
     paperCombo->clear();
@@ -193,7 +193,7 @@ void Preferences::fillPaperList()
 }
 
 // Every control takes the model's value; none of them reports it back.
-void Preferences::showModel()
+void PageSettingsTab::showModel()
 {
     const PageSetup &d = m_model->data();
     {
@@ -236,7 +236,7 @@ void Preferences::showModel()
         previewLabel->setPixmap(QPixmap::fromImage(preview));
 }
 
-void Preferences::retranslate()
+void PageSettingsTab::retranslate()
 {
     colourBox->retranslate();
     unitsGroup->setTitle(QObject::tr("Measurement Units"));
@@ -261,14 +261,14 @@ void Preferences::retranslate()
     m_model->retranslate();
 }
 
-void Preferences::changeEvent(QEvent *event)
+void PageSettingsTab::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
 }
 
-void Preferences::changeMeasureUnits(bool checked)
+void PageSettingsTab::changeMeasureUnits(bool checked)
 {
     if (!checked)
         return;
@@ -277,19 +277,19 @@ void Preferences::changeMeasureUnits(bool checked)
                                             : PageSetup::Millimetre);
 }
 
-void Preferences::changeOrientation(bool checked)
+void PageSettingsTab::changeOrientation(bool checked)
 {
     if (checked)
         m_model->setOrientation(landscapeRadio->isChecked() ? 1 : 0);
 }
 
-void Preferences::paperSizeChanged(int index) { m_model->selectPaper(index); }
-void Preferences::widthChanged(double value) { m_model->setWidth(value); }
-void Preferences::heightChanged(double value) { m_model->setHeight(value); }
-void Preferences::borderlessChanged(int state) { m_model->setBorderless(state != 0); }
-void Preferences::printFrameChanged(int state) { m_values->page.printFrame = state != 0; }
-void Preferences::leftChanged(double value) { m_model->setMargin(PageSetupModel::Left, value); }
-void Preferences::rightChanged(double value) { m_model->setMargin(PageSetupModel::Right, value); }
-void Preferences::topChanged(double value) { m_model->setMargin(PageSetupModel::Top, value); }
-void Preferences::bottomChanged(double value) { m_model->setMargin(PageSetupModel::Bottom, value); }
-void Preferences::printJobMaxChanged(int pages) { m_values->page.printJobMax = std::clamp(pages, 1, 65535); }
+void PageSettingsTab::paperSizeChanged(int index) { m_model->selectPaper(index); }
+void PageSettingsTab::widthChanged(double value) { m_model->setWidth(value); }
+void PageSettingsTab::heightChanged(double value) { m_model->setHeight(value); }
+void PageSettingsTab::borderlessChanged(int state) { m_model->setBorderless(state != 0); }
+void PageSettingsTab::printFrameChanged(int state) { m_values->page.printFrame = state != 0; }
+void PageSettingsTab::leftChanged(double value) { m_model->setMargin(PageSetupModel::Left, value); }
+void PageSettingsTab::rightChanged(double value) { m_model->setMargin(PageSetupModel::Right, value); }
+void PageSettingsTab::topChanged(double value) { m_model->setMargin(PageSetupModel::Top, value); }
+void PageSettingsTab::bottomChanged(double value) { m_model->setMargin(PageSetupModel::Bottom, value); }
+void PageSettingsTab::printJobMaxChanged(int pages) { m_values->page.printJobMax = std::clamp(pages, 1, 65535); }

@@ -1,4 +1,4 @@
-#include "formats/PathEdit.h"
+#include "formats/GeneralTab.h"
 
 #include "formats/FormatSettings.h"
 
@@ -33,7 +33,7 @@ QString programFilter()
 
 } // namespace
 
-PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
+GeneralTab::GeneralTab(FormatSettings *values, QWidget *parent)
     : QWidget(parent),
       m_size(values->thumbs.iconWidth, values->thumbs.iconHeight, values->thumbs.iconKeep),
       m_values(values)
@@ -73,8 +73,8 @@ PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
     editorGroup = new QGroupBox(this);
     editorLabel = new QLabel(editorGroup);
     browseButton = new QPushButton(editorGroup);
-    pathEdit = new QLineEdit(m_values->options.editorPath, editorGroup);
-    pathEdit->setObjectName(QStringLiteral("editorPath"));
+    m_editorEdit = new QLineEdit(m_values->options.editorPath, editorGroup);
+    m_editorEdit->setObjectName(QStringLiteral("editorPath"));
     auto *files = new QFileSystemModel(this);
     files->setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     files->setReadOnly(true);
@@ -83,13 +83,13 @@ PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
     completer->setMaxVisibleItems(20);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
-    pathEdit->setCompleter(completer);
+    m_editorEdit->setCompleter(completer);
     auto *browseRow = new QHBoxLayout;
     browseRow->addWidget(editorLabel, 1);
     browseRow->addWidget(browseButton);
     auto *editorLayout = new QVBoxLayout(editorGroup);
     editorLayout->addLayout(browseRow);
-    editorLayout->addWidget(pathEdit);
+    editorLayout->addWidget(m_editorEdit);
 
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
@@ -104,19 +104,19 @@ PathEdit::PathEdit(FormatSettings *values, QWidget *parent)
     layout->addStretch();
 
     retranslate();
-    connect(browseButton, &QPushButton::clicked, this, &PathEdit::browse);
-    connect(keepBox, &QCheckBox::stateChanged, this, &PathEdit::keepChanged);
-    connect(widthBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &PathEdit::widthChanged);
-    connect(heightBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &PathEdit::heightChanged);
-    pathEdit->setFocus();
+    connect(browseButton, &QPushButton::clicked, this, &GeneralTab::browse);
+    connect(keepBox, &QCheckBox::stateChanged, this, &GeneralTab::keepChanged);
+    connect(widthBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &GeneralTab::widthChanged);
+    connect(heightBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &GeneralTab::heightChanged);
+    m_editorEdit->setFocus();
 }
 
-QString PathEdit::editorPath() const
+QString GeneralTab::editorPath() const
 {
-    return pathEdit->text();
+    return m_editorEdit->text();
 }
 
-void PathEdit::retranslate()
+void GeneralTab::retranslate()
 {
     iconGroup->setTitle(QObject::tr("Size of Icons"));
     widthLabel->setText(QObject::tr("Width:"));
@@ -130,14 +130,14 @@ void PathEdit::retranslate()
     showSize();
 }
 
-void PathEdit::changeEvent(QEvent *event)
+void GeneralTab::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
 }
 
-void PathEdit::showSize()
+void GeneralTab::showSize()
 {
     {
         const QSignalBlocker b1(widthBox), b2(heightBox);
@@ -153,37 +153,37 @@ void PathEdit::showSize()
     previewLabel->setPixmap(QPixmap::fromImage(cell));
 }
 
-void PathEdit::browse()
+void GeneralTab::browse()
 {
     const QString path = QFileDialog::getOpenFileName(
         this, QObject::tr("The choice of editing program."),
         QCoreApplication::applicationDirPath() + QStringLiteral("/../"), programFilter());
     if (!path.isEmpty())
-        pathEdit->setText(path);
+        m_editorEdit->setText(path);
 }
 
-void PathEdit::keepChanged(int state)
+void GeneralTab::keepChanged(int state)
 {
     m_size.setKeep(state > 0);
     showSize();
 }
 
-void PathEdit::widthChanged(int width)
+void GeneralTab::widthChanged(int width)
 {
     if (m_size.setWidth(width))
         showSize();
 }
 
-void PathEdit::heightChanged(int height)
+void GeneralTab::heightChanged(int height)
 {
     if (m_size.setHeight(height))
         showSize();
 }
 
-bool PathEdit::store()
+bool GeneralTab::store()
 {
     FormatSettings &st = *m_values;
-    st.options.editorPath = pathEdit->text();
+    st.options.editorPath = m_editorEdit->text();
     st.page.printCredit = creditBox->isChecked();
     st.thumbs.iconKeep = keepBox->isChecked();
     if (m_size.width() == st.thumbs.iconWidth && m_size.height() == st.thumbs.iconHeight)

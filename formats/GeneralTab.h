@@ -15,12 +15,12 @@ class QSpinBox;
 // The "General" tab: the size of the thumbnail cells with a sample cell,
 // the program used to edit images, and whether photographs carry the credit
 // line.
-class PathEdit : public QWidget
+class GeneralTab : public QWidget
 {
     Q_OBJECT
 public:
     // `values`: the dialog's working copy of the preferences.
-    explicit PathEdit(FormatSettings *values, QWidget *parent = nullptr);
+    explicit GeneralTab(FormatSettings *values, QWidget *parent = nullptr);
 
     const IconSizeRule &iconSize() const { return m_size; }
     QString editorPath() const;
@@ -52,7 +52,7 @@ private:
     QGroupBox *editorGroup = nullptr;
     QLabel *editorLabel = nullptr;
     QPushButton *browseButton = nullptr;
-    QLineEdit *pathEdit = nullptr;
+    QLineEdit *m_editorEdit = nullptr;
     FormatSettings *m_values;
     QCheckBox *creditBox = nullptr;
 };

@@ -19,12 +19,12 @@ class QSpinBox;
 // The "Page Settings" tab: unit, orientation, paper, margins and the two
 // print options. The editing rules live in PageSetupModel; this widget shows
 // the model and hands it every edit.
-class Preferences : public QWidget
+class PageSettingsTab : public QWidget
 {
     Q_OBJECT
 public:
     // `values`: the dialog's working copy of the preferences (print options).
-    Preferences(FormatSettings *values, const PageSetup &data, QWidget *parent = nullptr);
+    PageSettingsTab(FormatSettings *values, const PageSetup &data, QWidget *parent = nullptr);
 
     PageSetup data() const;
     PageSetupModel *model() const { return m_model; }
