@@ -169,6 +169,11 @@ private:
     QVector<IconItem> chosenImages();
     // Pages packed from the order of the chooser's "Order" tab.
     void arrangeOrder(const OrderTab &order, const QVector<IconItem> &images);
+    // The image of each line of `order`, found among `images`.
+    static QVector<IconItem> orderPrints(const OrderTab &order, const QVector<IconItem> &images);
+    static QStringList fileNames(const QVector<IconItem> &images);
+    // The current paper without frames, titled for orders.
+    Page orderPaper() const;
     void showDock();
     // The sizes of the page icons and the canvas from the current layout.
     void computeSizes();

@@ -141,12 +141,8 @@ bool Arrange::newChoose()
     if (mode == ChooserMode::Choose && m_images)
         chooser.chooser()->setImageCount(m_images->rowCount());
     const QVector<IconItem> images = chosenImages();
-    if (answer == 1 && !images.isEmpty()) {
-        QStringList photos;
-        for (const IconItem &item : images)
-            photos << item.fileName;
-        chooser.offerOrder(photos);
-    }
+    if (answer == 1 && !images.isEmpty())
+        chooser.offerOrder(fileNames(images));
     if (!runChooser(chooser))
         return false;
     if (chooser.orderChosen()) {
@@ -165,19 +161,38 @@ bool Arrange::newChoose()
     return true;
 }
 
-void Arrange::arrangeOrder(const OrderTab &order, const QVector<IconItem> &images)
+QVector<IconItem> Arrange::orderPrints(const OrderTab &order, const QVector<IconItem> &images)
 {
-    // The order's pages are the paper alone, each with frames of its own.
-    m_doc.templatePage = LayoutCatalogue::paperPage(m_formats.page.pageSetup);
-    m_doc.templatePage.title = QObject::tr("Order");
     QVector<IconItem> prints;
     for (const OrderPrint &print : order.prints())
         prints << *std::find_if(images.cbegin(), images.cend(),
                                 [&](const IconItem &item) { return item.fileName == print.photo; });
+    return prints;
+}
+
+Page Arrange::orderPaper() const
+{
+    // The order's pages are the paper alone, each with frames of its own.
+    Page paper = LayoutCatalogue::paperPage(m_formats.page.pageSetup);
+    paper.title = QObject::tr("Order");
+    return paper;
+}
+
+QStringList Arrange::fileNames(const QVector<IconItem> &images)
+{
+    QStringList names;
+    for (const IconItem &item : images)
+        names << item.fileName;
+    return names;
+}
+
+void Arrange::arrangeOrder(const OrderTab &order, const QVector<IconItem> &images)
+{
+    m_doc.templatePage = orderPaper();
     applyOptions(true);
     showDock();
     BusyCursor busy;
-    m_engine->arrangeOrder(order.sheets(), prints);
+    m_engine->arrangeOrder(order.sheets(), orderPrints(order, images));
     applyOptions(m_formats.layout.addImagesMode);
 }
 
@@ -199,13 +214,27 @@ void Arrange::addPages()
     // The paper stays as it is while pages are added.
     const PageSetup paper = m_formats.page.pageSetup;
     TabPageFormat chooser(ChooserMode::AddPages, m_formats, paper, this);
+    const QVector<IconItem> images = chosenImages();
+    if (!images.isEmpty())
+        chooser.offerOrder(fileNames(images));
     if (!runChooser(chooser))
         return;
     m_formats.adoptPageSetup(paper);
     applyOptions(m_formats.layout.addImagesMode);
     if (m_doc.isEmpty())
         m_model->clear(); // the sizes are made again for the new layout
-    const int first = m_engine->addPages(m_formats.layout.addPageCount);
+    int first = -1;
+    if (chooser.orderChosen()) {
+        // Another order goes after the pages there are.
+        showDock();
+        BusyCursor busy;
+        applyOptions(true);
+        first = m_engine->appendOrder(chooser.orderTab()->sheets(), orderPrints(*chooser.orderTab(), images),
+                                      orderPaper());
+        applyOptions(m_formats.layout.addImagesMode);
+    } else {
+        first = m_engine->addPages(m_formats.layout.addPageCount);
+    }
     if (first >= 0)
         m_list->setCurrentIndex(m_model->index(first, 0));
     focusCurrentFrame();

@@ -99,16 +99,22 @@ void ArrangeEngine::arrangePages(const QVector<Page> &laid, const QVector<IconIt
 {
     emit modifiedChanged(true);
     DocumentEdit edit(m_doc, QObject::tr("Choose Layout"));
-    QVector<Page> &pages = edit.pages();
-    pages = laid;
+    edit.pages() = laid;
+    fillInOrder(edit.pages(), 0, images);
+    finish(edit);
+    emit pagesRebuilt(m_doc.isEmpty() ? -1 : 0);
+}
+
+void ArrangeEngine::fillInOrder(QVector<Page> &pages, int first, const QVector<IconItem> &images) const
+{
     // A photograph printed many times is read once; its other frames take
     // its content and are turned and cropped for their own shape.
     QHash<QString, PhotoFrame> read;
     int next = 0;
-    for (Page &page : pages)
-        for (PhotoFrame &frame : page.frames) {
+    for (int p = first; p < pages.size(); ++p)
+        for (PhotoFrame &frame : pages[p].frames) {
             if (next >= images.size())
-                break;
+                return;
             const IconItem &item = images.at(next++);
             const auto known = read.constFind(item.fileName);
             if (known == read.constEnd()) {
@@ -119,22 +125,19 @@ void ArrangeEngine::arrangePages(const QVector<Page> &laid, const QVector<IconIt
             frame.applyDefaults(m_options.stamp, m_options.logo, true);
             frame = laidOut(frame, *known, m_options.autoCrop);
         }
-    finish(edit);
-    emit pagesRebuilt(m_doc.isEmpty() ? -1 : 0);
 }
 
-void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints)
+QVector<Page> ArrangeEngine::orderPages(const QVector<OrderSheet> &sheets, const Page &paper, int first,
+                                        QVector<IconItem> &items, const QVector<IconItem> &prints)
 {
-    const Page &base = layout();
     QVector<Page> pages;
-    QVector<IconItem> items;
     for (const OrderSheet &sheet : sheets) {
-        Page page = Document::newPage(base, pages.size());
+        Page page = Document::newPage(paper, first + pages.size());
         page.frames.clear();
         for (const OrderPlacement &p : sheet.placements) {
             PhotoFrame frame;
-            frame.x = base.left + p.rect.x();
-            frame.y = base.top + p.rect.y();
+            frame.x = paper.left + p.rect.x();
+            frame.y = paper.top + p.rect.y();
             frame.width = p.rect.width();
             frame.height = p.rect.height();
             page.frames << frame;
@@ -142,7 +145,28 @@ void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVecto
         }
         pages << page;
     }
-    arrangePages(pages, items);
+    return pages;
+}
+
+void ArrangeEngine::arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints)
+{
+    QVector<IconItem> items;
+    arrangePages(orderPages(sheets, layout(), 0, items, prints), items);
+}
+
+int ArrangeEngine::appendOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints, const Page &paper)
+{
+    if (sheets.isEmpty())
+        return -1;
+    emit modifiedChanged(true);
+    DocumentEdit edit(m_doc, QObject::tr("Add Pages"));
+    const int first = edit.pages().size();
+    QVector<IconItem> items;
+    edit.pages() += orderPages(sheets, paper, first, items, prints);
+    fillInOrder(edit.pages(), first, items);
+    finish(edit);
+    emit pagesChanged(first, m_doc.pageCount() - 1);
+    return first;
 }
 
 void ArrangeEngine::relayoutSelected(const QList<int> &selected)

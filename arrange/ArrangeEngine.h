@@ -44,6 +44,9 @@ public:
     // each print placed on it holding the image of that print (`prints`
     // follows the order's lines).
     void arrangeOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints);
+    // Appends the packed sheets as pages of `paper` after the last page,
+    // the document's layout unchanged; returns the first new page or -1.
+    int appendOrder(const QVector<OrderSheet> &sheets, const QVector<IconItem> &prints, const Page &paper);
     // Gives the pages `selected` (in this order) the current layout; what no
     // longer fits goes onto pages appended after the last one.
     void relayoutSelected(const QList<int> &selected);
@@ -109,6 +112,13 @@ private:
     // `frame` with the stamp and logo defaults and the photograph of
     // `item`, turned and cropped.
     PhotoFrame placed(PhotoFrame frame, const IconItem &item) const;
+    // Fills the frames of `pages` from page `first` on, in page and frame
+    // order, with `images`.
+    void fillInOrder(QVector<Page> &pages, int first, const QVector<IconItem> &images) const;
+    // A page of `paper` for each sheet, titled from page `first` on, with a
+    // frame for each placement; the print of each frame is appended to `items`.
+    static QVector<Page> orderPages(const QVector<OrderSheet> &sheets, const Page &paper, int first,
+                                    QVector<IconItem> &items, const QVector<IconItem> &prints);
     void fillFromRecord(PhotoFrame &target, const IconItem &item);
     // Returns the last page touched, -1 when nothing moved.
     int moveFrames(DocumentEdit &edit, QDataStream &in, IconItem item, int page, int frame, bool replace,

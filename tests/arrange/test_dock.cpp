@@ -166,7 +166,7 @@ private slots:
     {
         QTest::addColumn<QString>("edit");
         for (const char *edit : {"Move Images", "Drop Images", "Clear", "Crop", "Stamp", "Logo", "Add Pages",
-                                 "Remove Pages", "Change Layout", "Change Layout of All Pages", "Order"})
+                                 "Remove Pages", "Change Layout", "Change Layout of All Pages", "Order", "Add Order"})
             QTest::newRow(edit) << QString::fromLatin1(edit);
     }
     void editsUndoAndRedo()
@@ -214,12 +214,20 @@ private slots:
             engine.addPages(2);
         } else if (edit == "Remove Pages") {
             engine.removePages({0});
-        } else if (edit == "Order") {
+        } else if (edit.contains("Order")) {
             IconItem print;
             print.fileName = photos[3];
             OrderSheet sheet;
             sheet.placements = {{0, QRect(0, 0, 5000, 7000), false}, {0, QRect(6000, 0, 7000, 5000), true}};
-            engine.arrangeOrder({sheet, sheet}, {print, print, print, print});
+            if (edit == "Order") {
+                engine.arrangeOrder({sheet, sheet}, {print, print, print, print});
+            } else {
+                // Another order goes after the pages there are, which stay.
+                QCOMPARE(engine.appendOrder({sheet}, {print}, other), before.size());
+                QCOMPARE(described(document.pages().mid(0, before.size())), described(before));
+                QCOMPARE(document.pages().last().frames.size(), 2);
+                QCOMPARE(document.pages().last().frames[1].fileName, photos[3]);
+            }
         } else {
             document.templatePage = other;
             if (edit == "Change Layout")
@@ -232,6 +240,7 @@ private slots:
         QCOMPARE(history.stack()->count(), 1);
         const QString what = edit.startsWith("Change Layout") ? QStringLiteral("Change Layout")
                              : edit == "Order"                 ? QStringLiteral("Choose Layout")
+                             : edit == "Add Order"             ? QStringLiteral("Add Pages")
                                                                : edit;
         QCOMPARE(history.undoAction()->text(), "Undo " + what);
         QSignalSpy uses(&document, &Document::usesChanged);
