@@ -2,6 +2,8 @@
 
 #include "library/ImageSource.h"
 #include "library/Exif.h"
+#include "library/HeifExif.h"
+#include "library/HeifFile.h"
 #include "library/IconItem.h"
 #include "library/ProfileReader.h"
 #include "library/ThumbnailCache.h"
@@ -38,9 +40,18 @@ QSize reportedSize(QImageReader &reader)
     return reported.isValid() && !reported.isEmpty() ? reported : QSize();
 }
 
+// The size of a HEIF or AVIF photograph, from its container: its reader
+// tells it only by decoding the picture. Invalid for other data.
+QSize containerSize(const QByteArray &bytes)
+{
+    return isIsoMediaFile(bytes.constData(), bytes.size()) ? HeifFile(bytes).size() : QSize();
+}
+
 // The full size the header of `bytes` tells, or an invalid size.
 QSize headerSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -91,6 +102,8 @@ DecodedImage DecodedImage::whole(const QImage &image)
 
 QSize declaredSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -138,7 +151,8 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (reader.supportsOption(QImageIOHandler::Size))
+    d.stored = containerSize(bytes);
+    if (!d.stored.isValid() && reader.supportsOption(QImageIOHandler::Size))
         d.stored = reader.size();
     if (!d.stored.isValid() || d.stored.isEmpty()) {
         // A reader that cannot tell the size: only the result can be checked.
@@ -169,7 +183,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         reader.setQuality(QuickScalingQuality);
     }
     d.image = reader.read();
-    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem);
+    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
         d.fault = DecodeFault::Unreadable;
     else if (cut)
@@ -221,7 +235,8 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QSize size = rule.fallbackAspect;
-    const QSize reported = reportedSize(reader);
+    const QSize contained = containerSize(bytes);
+    const QSize reported = contained.isValid() ? contained : reportedSize(reader);
     if (reported.isValid()) {
         size = reported;
         if (fullSize)
@@ -232,7 +247,7 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
         return QImage();
     reader.setScaledSize(preview);
     QImage image = reader.read();
-    rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+    rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
     return image;
 }
 
@@ -398,7 +413,7 @@ bool isImageData(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return reader.canRead() && reader.size().isValid();
+    return reader.canRead() && declaredSize(bytes).isValid();
 }
 
 QImage decodeImage(const QByteArray &bytes)

@@ -11,6 +11,7 @@
 #include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
 
+#include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QJsonArray>
@@ -146,9 +147,16 @@ void TestCli::colour_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<ColourProfile>("from");
     QTest::addColumn<ColourProfile>("to");
-    QTest::newRow("Adobe RGB photo, sRGB page") << adobe.icc() << QStringList() << adobe << srgb;
-    QTest::newRow("untagged photo unchanged") << QByteArray() << QStringList() << srgb << srgb;
-    QTest::newRow("output profile embedded") << QByteArray() << QStringList{"--output-profile", adobeFile} << srgb << adobe;
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("Adobe RGB photo, sRGB page") << adobe.icc() << QStringList() << adobe << srgb << QByteArray("jpg");
+    QTest::newRow("untagged photo unchanged") << QByteArray() << QStringList() << srgb << srgb << QByteArray("jpg");
+    QTest::newRow("output profile embedded") << QByteArray() << QStringList{"--output-profile", adobeFile} << srgb << adobe
+                                             << QByteArray("jpg");
+    // A HEIF carries an ICC profile; the AVIF writer states Display P3 by
+    // its primaries and tone curve (nclx).
+    QTest::newRow("Adobe RGB HEIC") << adobe.icc() << QStringList() << adobe << srgb << QByteArray("heic");
+    const QByteArray p3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    QTest::newRow("Display P3 AVIF") << p3 << QStringList() << ColourProfile::fromIcc(p3) << srgb << QByteArray("avif");
 }
 
 void TestCli::colour()
@@ -157,11 +165,21 @@ void TestCli::colour()
     QFETCH(QStringList, options);
     QFETCH(ColourProfile, from);
     QFETCH(ColourProfile, to);
+    QFETCH(QByteArray, format);
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
-    const QString photo = dir.filePath(tag + QStringLiteral(".jpg"));
-    QFile file(photo);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(patchJpeg(patchImage(300), photoIcc)) > 0);
-    file.close();
+    const QString photo = dir.filePath(tag + QLatin1Char('.') + QString::fromLatin1(format));
+    if (format == "jpg") {
+        QFile file(photo);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(patchJpeg(patchImage(300), photoIcc)) > 0);
+    } else {
+        if (!QImageWriter::supportedImageFormats().contains(format))
+            QSKIP("no image writer for this format here (Debian package kimageformat-plugins)");
+        QImage image = patchImage(300);
+        image.setColorSpace(QColorSpace::fromIccProfile(photoIcc));
+        QImageWriter writer(photo, format);
+        writer.setQuality(95);
+        QVERIFY2(writer.write(image), qPrintable(writer.errorString()));
+    }
     // 10 x 15 cm without margins: the square photograph fills the middle
     // 100 x 100 mm of the 3333 x 5000 page.
     const QString base = dir.filePath(tag + QStringLiteral("_"));
