@@ -2,6 +2,8 @@
 
 #include "library/ImageSource.h"
 #include "library/Exif.h"
+#include "library/HeifExif.h"
+#include "library/HeifFile.h"
 #include "library/IconItem.h"
 #include "library/ProfileReader.h"
 #include "library/ThumbnailCache.h"
@@ -38,9 +40,18 @@ QSize reportedSize(QImageReader &reader)
     return reported.isValid() && !reported.isEmpty() ? reported : QSize();
 }
 
+// The size of a HEIF or AVIF photograph, from its container: its reader
+// tells it only by decoding the picture. Invalid for other data.
+QSize containerSize(const QByteArray &bytes)
+{
+    return isIsoMediaFile(bytes.constData(), bytes.size()) ? HeifFile(bytes).size() : QSize();
+}
+
 // The full size the header of `bytes` tells, or an invalid size.
 QSize headerSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -91,6 +102,8 @@ DecodedImage DecodedImage::whole(const QImage &image)
 
 QSize declaredSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -138,7 +151,8 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (reader.supportsOption(QImageIOHandler::Size))
+    d.stored = containerSize(bytes);
+    if (!d.stored.isValid() && reader.supportsOption(QImageIOHandler::Size))
         d.stored = reader.size();
     if (!d.stored.isValid() || d.stored.isEmpty()) {
         // A reader that cannot tell the size: only the result can be checked.
@@ -169,7 +183,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         reader.setQuality(QuickScalingQuality);
     }
     d.image = reader.read();
-    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem);
+    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
         d.fault = DecodeFault::Unreadable;
     else if (cut)
@@ -214,6 +228,48 @@ QString faultText(DecodeFault fault, const QSize &stored)
     return QString();
 }
 
+namespace {
+
+// The small picture stored beside the photograph of `head`: a camera's
+// own in the EXIF block, or a HEIF's or AVIF's thumbnail image. Small
+// pictures only: a crafted file could claim any size.
+QImage storedPicture(const QByteArray &head)
+{
+    constexpr int Most = 1024;
+    if (isIsoMediaFile(head.constData(), head.size()))
+        return HeifFile(head).thumbnail(Most);
+    const QByteArray bytes = exifThumbnail(head);
+    const QSize size = headerSize(bytes);
+    if (!size.isValid() || size.width() > Most || size.height() > Most)
+        return QImage();
+    return decodeImage(bytes);
+}
+
+// The small picture stored beside the photograph of `head` when it shows
+// the whole image and covers `box` once turned as the photograph is seen;
+// null otherwise. Black bars around a picture of another shape (some
+// cameras fit every picture into 160 x 120) are cut away.
+QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
+{
+    QImage picture = storedPicture(head);
+    if (picture.isNull() || stored.isEmpty())
+        return QImage();
+    const double aspect = double(stored.width()) / stored.height();
+    const double shown = double(picture.width()) / picture.height();
+    if (shown > aspect * 1.02) {
+        const int w = qMax(1, int(std::lround(picture.height() * aspect)));
+        picture = picture.copy((picture.width() - w) / 2, 0, w, picture.height());
+    } else if (shown < aspect / 1.02) {
+        const int h = qMax(1, int(std::lround(picture.width() / aspect)));
+        picture = picture.copy(0, (picture.height() - h) / 2, picture.width(), h);
+    }
+    const QSize seen = (rotation / 90) % 2 == 1 ? picture.size().transposed() : picture.size();
+    const QSize needed = seen.scaled(box, Qt::KeepAspectRatio);
+    return seen.width() >= needed.width() && seen.height() >= needed.height() ? picture : QImage();
+}
+
+} // namespace
+
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
     QBuffer buffer;
@@ -221,7 +277,8 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QSize size = rule.fallbackAspect;
-    const QSize reported = reportedSize(reader);
+    const QSize contained = containerSize(bytes);
+    const QSize reported = contained.isValid() ? contained : reportedSize(reader);
     if (reported.isValid()) {
         size = reported;
         if (fullSize)
@@ -230,9 +287,19 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     const QSize preview = pixelsOf(size) > MaxImagePixels ? QSize() : previewSize(size, rule);
     if (preview.isEmpty())
         return QImage();
+    if (contained.isValid()) {
+        // A HEIF's stored thumbnail image that is large enough spares
+        // decoding the photograph.
+        const QImage picture = embeddedPicture(bytes, contained, 0, preview);
+        if (!picture.isNull()) {
+            QImage image = picture.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+            return image;
+        }
+    }
     reader.setScaledSize(preview);
     QImage image = reader.read();
-    rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+    rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
     return image;
 }
 
@@ -260,34 +327,6 @@ namespace {
 // The beginning of a photograph that holds its EXIF block and the size of
 // its image in all but unusual files.
 constexpr qint64 HeadBytes = 128 * 1024;
-
-// The camera's own small picture of `head` when it shows the whole image
-// and covers `box` once turned as the photograph is seen; null otherwise.
-// Black bars around a picture of another shape (some cameras fit every
-// picture into 160 x 120) are cut away.
-QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
-{
-    const QByteArray bytes = exifThumbnail(head);
-    const QSize size = headerSize(bytes);
-    // Small pictures only: a crafted block could claim any size.
-    if (!size.isValid() || size.width() > 1024 || size.height() > 1024)
-        return QImage();
-    QImage picture = decodeImage(bytes);
-    if (picture.isNull())
-        return QImage();
-    const double aspect = double(stored.width()) / stored.height();
-    const double shown = double(picture.width()) / picture.height();
-    if (shown > aspect * 1.02) {
-        const int w = qMax(1, int(std::lround(picture.height() * aspect)));
-        picture = picture.copy((picture.width() - w) / 2, 0, w, picture.height());
-    } else if (shown < aspect / 1.02) {
-        const int h = qMax(1, int(std::lround(picture.width() / aspect)));
-        picture = picture.copy(0, (picture.height() - h) / 2, picture.width(), h);
-    }
-    const QSize seen = (rotation / 90) % 2 == 1 ? picture.size().transposed() : picture.size();
-    const QSize needed = seen.scaled(box, Qt::KeepAspectRatio);
-    return seen.width() >= needed.width() && seen.height() >= needed.height() ? picture : QImage();
-}
 
 // The preview of a photograph read from the beginning of its file only
 // (orientation, date, size and the EXIF block): a thumbnail of the shared
@@ -357,7 +396,10 @@ ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
     const bool shared = !rule.thumbnailCache.isEmpty();
     if (shared || !rule.embeddedPictureBox.isEmpty()) {
         // The beginning first; the rest only when the beginning does not do.
-        const QByteArray head = file.read(HeadBytes);
+        QByteArray head = file.read(HeadBytes);
+        // A HEIF's or AVIF's container points anywhere in the file.
+        if (isIsoMediaFile(head.constData(), head.size()) && !readRest(file, head))
+            return ThumbnailResult();
         if (fromFileHead(head, fileName, rule, result))
             return result;
         result.data = head;
@@ -398,7 +440,7 @@ bool isImageData(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return reader.canRead() && reader.size().isValid();
+    return reader.canRead() && declaredSize(bytes).isValid();
 }
 
 QImage decodeImage(const QByteArray &bytes)
