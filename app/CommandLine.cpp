@@ -7,6 +7,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/PaperCatalogue.h"
+#include "library/DecodeGate.h"
 #include "library/IconItem.h"
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
@@ -123,6 +124,9 @@ Outcome CommandLine::checkImageFile(const QFileInfo &info)
     const QSize size = reader.size();
     if (qint64(size.width()) * size.height() > MaxImagePixels)
         return Outcome::failure(UnreadImage, faultText(DecodeFault::TooLarge, size));
+    // Nor is one whose reader would hold more than a decoding may take.
+    if (decodingBytes(reader, size, size, QSize(1, 1)) > DecodeGate::Budget)
+        return Outcome::failure(UnreadImage, faultText(DecodeFault::OverBudget, size));
     return Outcome();
 }
 

@@ -2,6 +2,11 @@
 
 #include "arrange/CutGuides.h"
 #include "arrange/PageRenderer.h"
+#include "library/ImageFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 
 #include <QPainter>
 
@@ -30,6 +35,19 @@ QVector<int> topDown(const Page &page, double scale, double offsetX, double offs
     return order;
 }
 
+// The memory the reader of `f`'s file holds beyond the decoded photograph
+// (readers that cannot decode at a reduced size hold the whole image, at its
+// depth), found from the file's header.
+qint64 readerBytes(const PhotoFrame &f, const ImageSource &source)
+{
+    if (!f.fileData.isEmpty())
+        return decodingBytes(f.fileData.bytes(), QSize(1, 1));
+    QFile file(f.fileName);
+    if (QFileInfo(f.fileName).isFile() && file.open(QIODevice::ReadOnly))
+        return decodingBytes(file.read(64 * 1024), QSize(1, 1));
+    return decodingBytes(source.bytes(f.fileName), QSize(1, 1));
+}
+
 } // namespace
 
 PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &options)
@@ -54,6 +72,7 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
     if (m_scale <= 0 || page.printableWidth() <= 0)
         return;
     const double reach = PageRenderer::frameReach(m_scale);
+    QHash<QString, qint64> readers; // per file: readerBytes()
     for (int i = 0; i < count; ++i) {
         const PhotoFrame &f = page.frames.at(i);
         if (!showsPhoto(f))
@@ -65,9 +84,12 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
         m_photoTop[i] = r.top() - 1;
         m_photoBottom[i] = r.bottom() + 1;
         // The decoded photograph has the frame's pixels, or the crop's when
-        // fewer; the reader and the turn need about as much again and half.
+        // fewer; the reader and the turn need about as much again and half,
+        // and a reader that decodes the whole image that image besides.
         const double pixels = qMin(r.width() * r.height(), double(f.cropWidth) * f.cropHeight);
-        m_cost[i] = qint64(pixels * 4 * 2.5);
+        if (!readers.contains(f.fileName))
+            readers.insert(f.fileName, readerBytes(f, options.source));
+        m_cost[i] = qint64(pixels * 4 * 2.5) + readers.value(f.fileName);
     }
     startDecodings();
 }

@@ -3,6 +3,7 @@
 
 #include "formats/Rounding.h"
 #include "library/ByteBudget.h"
+#include "library/DecodeGate.h"
 #include "library/Exif.h"
 #include "library/ImageFile.h"
 #include "library/ImageSource.h"
@@ -87,8 +88,12 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
         // Kept to say how large the refused image is.
         imageWidth = full.width();
         imageHeight = full.height();
-    } else if (decoded.isNull())
-        cache.fault = DecodeFault::Unreadable;
+    } else if (decoded.isNull()) {
+        const bool overBudget = decodingBytes(fileData.bytes(), QSize(1, 1)) > DecodeGate::Budget;
+        cache.fault = overBudget ? DecodeFault::OverBudget : DecodeFault::Unreadable;
+        imageWidth = full.width(); // kept to say how large the refused image is
+        imageHeight = full.height();
+    }
     else if (tooManyScans(fileData.bytes()))
         cache.fault = DecodeFault::TooManyScans;
     else

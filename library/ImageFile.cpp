@@ -1,6 +1,7 @@
 #include "library/ImageFile.h"
 
 #include "library/ImageSource.h"
+#include "library/DecodeGate.h"
 #include "library/Exif.h"
 #include "library/HeifExif.h"
 #include "library/HeifFile.h"
@@ -90,6 +91,31 @@ bool shortOfData(const QByteArray &bytes)
 }
 
 } // namespace
+
+qint64 decodingBytes(QImageReader &reader, const QSize &stored, const QSize &region, const QSize &out)
+{
+    const qint64 result = pixelsOf(out) * 4;
+    if (reader.format() == "jpeg") // reduced as it is decoded, to at most twice the size each way
+        return result + (region == out ? 0 : qMin(pixelsOf(region), pixelsOf(out) * 4) * 4);
+    const QImage::Format format = reader.imageFormat();
+    const int depth = format == QImage::Format_Invalid ? 4 : qMax(4, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+    // Deeper images are brought to 8 bits a channel in a copy of their own.
+    const int perPixel = reader.format() == "webp" ? 2 * depth : depth > 4 ? depth + 4 : depth;
+    return pixelsOf(stored) * perPixel + result;
+}
+
+qint64 decodingBytes(const QByteArray &bytes, const QSize &atMost)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize stored = reportedSize(reader);
+    if (!stored.isValid())
+        return 0;
+    const QSize out = atMost.isValid() ? stored.boundedTo(atMost.expandedTo(QSize(1, 1))) : stored;
+    return decodingBytes(reader, stored, stored, out);
+}
 
 DecodedImage DecodedImage::whole(const QImage &image)
 {
@@ -182,6 +208,12 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         reader.setScaledSize(out);
         reader.setQuality(QuickScalingQuality);
     }
+    const qint64 cost = decodingBytes(reader, d.stored, d.region.size(), out);
+    if (cost > DecodeGate::Budget) {
+        d.fault = DecodeFault::OverBudget;
+        return d;
+    }
+    const DecodeGate::Pass pass(cost);
     d.image = reader.read();
     d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
@@ -216,6 +248,11 @@ QString faultText(DecodeFault fault, const QSize &stored)
             .arg(stored.width())
             .arg(stored.height())
             .arg(MaxImagePixels / 1000000);
+    case DecodeFault::OverBudget:
+        return QCoreApplication::translate("ImageFile", "The image is too large to decode: %1 × %2 pixels in this format take more than %3 MB of memory")
+            .arg(stored.width())
+            .arg(stored.height())
+            .arg(DecodeGate::Budget >> 20);
     case DecodeFault::Damaged:
         return QCoreApplication::translate("ImageFile", "The file is damaged: it ends before the image does");
     case DecodeFault::TooManyScans:
@@ -297,7 +334,11 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
             return image;
         }
     }
+    const qint64 cost = decodingBytes(reader, size, size, preview);
+    if (cost > DecodeGate::Budget)
+        return QImage();
     reader.setScaledSize(preview);
+    const DecodeGate::Pass pass(cost);
     QImage image = reader.read();
     rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
     return image;

@@ -11,6 +11,7 @@
 #include <QString>
 
 struct IconItem;
+class QImageReader;
 
 // How previews are decoded: made on the GUI thread from the document's
 // byte budget and the thumbnail size, and handed to workers.
@@ -65,6 +66,7 @@ enum class DecodeFault {
     None,
     Unreadable, // no image, or one the readers do not know
     TooLarge,   // declares more than MaxImagePixels
+    OverBudget, // its decoding would take more than DecodeGate::Budget
     Damaged,    // a JPEG cut short (or claiming more than it holds): decoded, but its end is grey
     TooManyScans, // a JPEG of more scans than MaxScans: decoded from the first
     Unopened,   // no file to decode: missing, not a plain file, or too large
@@ -83,6 +85,17 @@ QByteArray withinScanLimit(const QByteArray &bytes, bool *cut = nullptr);
 
 // True for a fault that leaves a picture drawn from part of the file.
 inline bool isDamage(DecodeFault fault) { return fault == DecodeFault::Damaged || fault == DecodeFault::TooManyScans; }
+
+// The memory `reader` takes to decode the part `region` of its `stored`
+// image to `out` pixels: the readers of most formats hold the whole image at
+// the depth the format decodes to (8 bytes a pixel for 16-bit RGBA) before
+// it is reduced (and deeper ones an 8-bit copy), the WebP reader a second
+// copy of its own; JPEG is decoded at the reduced size. Reads the header
+// only.
+qint64 decodingBytes(QImageReader &reader, const QSize &stored, const QSize &region, const QSize &out);
+// The same for `bytes` decoded whole to at most `atMost` pixels (an invalid
+// size: at full resolution); 0 when the header does not tell the size.
+qint64 decodingBytes(const QByteArray &bytes, const QSize &atMost = QSize());
 
 // A decoded image and where it lies in the image the file stores.
 struct DecodedImage
@@ -105,7 +118,8 @@ QSize declaredSize(const QByteArray &bytes);
 // Decodes the part `region` of the stored image (stored pixels; an empty
 // region: the whole image) with at most `atMost` pixels (an invalid size:
 // at full resolution), scaling as the reader decodes when it can. Images
-// declaring more than MaxImagePixels are refused unread. The numbers are
+// declaring more than MaxImagePixels, or whose decoding would take more
+// than DecodeGate::Budget, are refused unread. The numbers are
 // left as the file has them; `profile` says what they mean.
 DecodedImage decodeRegion(const QByteArray &bytes, const QRect &region = QRect(), const QSize &atMost = QSize());
 

@@ -871,6 +871,10 @@
         <translation>The image is too large: %1 × %2 pixels, at most %3 megapixels are read</translation>
     </message>
     <message>
+        <source>The image is too large to decode: %1 × %2 pixels in this format take more than %3 MB of memory</source>
+        <translation>The image is too large to decode: %1 × %2 pixels in this format take more than %3 MB of memory</translation>
+    </message>
+    <message>
         <source>The file is damaged: it ends before the image does</source>
         <translation>The file is damaged: it ends before the image does</translation>
     </message>

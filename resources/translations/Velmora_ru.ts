@@ -12,6 +12,10 @@
         <translation>Изображение слишком велико: %1 × %2 пикселей, читается не более %3 мегапикселей</translation>
     </message>
     <message>
+        <source>The image is too large to decode: %1 × %2 pixels in this format take more than %3 MB of memory</source>
+        <translation>Изображение слишком велико для декодирования: %1 × %2 пикселей в этом формате занимают больше %3 МБ памяти</translation>
+    </message>
+    <message>
         <source>The file is damaged: it ends before the image does</source>
         <translation>Файл повреждён: он обрывается раньше, чем изображение</translation>
     </message>

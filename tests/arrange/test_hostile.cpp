@@ -7,6 +7,7 @@
 #include "arrange/PageRenderer.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutFile.h"
+#include "library/DecodeGate.h"
 #include "library/ImageFile.h"
 #include "library/ImageSource.h"
 #include "tests/LayoutBytes.h"
@@ -14,6 +15,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QtEndian>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -46,6 +48,45 @@ QByteArray claimingJpeg(const QSize &claimed)
     bytes[sof + 7] = char(claimed.width() >> 8);
     bytes[sof + 8] = char(claimed.width() & 0xFF);
     return bytes;
+}
+
+// A PNG chunk with its checksum.
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    QByteArray chunk = QByteArray(type) + data;
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : chunk) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    QByteArray out;
+    QDataStream(&out, QIODevice::WriteOnly) << quint32(data.size());
+    QByteArray sum;
+    QDataStream(&sum, QIODevice::WriteOnly) << ~crc;
+    out += chunk + sum;
+    return out;
+}
+
+// A few bytes of RGBA PNG of `bits` bits a channel claiming `size` pixels.
+QByteArray claimingPng(const QSize &size, int bits)
+{
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly) << quint32(size.width()) << quint32(size.height()) << quint8(bits)
+                                               << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+    return "\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(QByteArray(8, 0)).mid(4))
+           + pngChunk("IEND", QByteArray());
+}
+
+// The header of a lossless WebP claiming `size` pixels.
+QByteArray claimingWebp(const QSize &size)
+{
+    const quint32 bits = quint32(size.width() - 1) | quint32(size.height() - 1) << 14;
+    QByteArray data = QByteArray("\x2f") + QByteArray(reinterpret_cast<const char *>(&bits), 4) + QByteArray(16, 0);
+    QByteArray out = "RIFF" + QByteArray(4, 0) + "WEBPVP8L" + QByteArray(4, 0) + data;
+    qToLittleEndian<quint32>(out.size() - 8, out.data() + 4);
+    qToLittleEndian<quint32>(data.size(), out.data() + 16);
+    return out;
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -100,6 +141,33 @@ private slots:
         const PhotoFrame f = arrangedFrame(path, 10000, 15000, true);
         QVERIFY(f.cache.preview.isNull());
         QCOMPARE(f.cache.fault, DecodeFault::TooLarge);
+    }
+
+    void decodingsOverTheBudgetAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("16-bit PNG") << claimingPng(QSize(16000, 16000), 16) << true;
+        QTest::newRow("8-bit PNG") << claimingPng(QSize(8000, 8000), 8) << false;
+        QTest::newRow("lossless WebP") << claimingWebp(QSize(16383, 16383)) << true;
+    }
+
+    void decodingsOverTheBudgetAreRefused()
+    {
+        // Within the pixel cap, but their readers hold the whole image at 8
+        // bytes a pixel.
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, over);
+        QVERIFY(decodingBytes(bytes) > 0);
+        QCOMPARE(decodingBytes(bytes) > DecodeGate::Budget, over);
+        if (!over)
+            return;
+        QCOMPARE(decodeRegion(bytes, QRect(), QSize(100, 100)).fault, DecodeFault::OverBudget);
+        const QString path = dir.filePath(QStringLiteral("over"));
+        writeFile(path, bytes);
+        const PhotoFrame f = arrangedFrame(path, 10000, 15000, true);
+        QCOMPARE(f.cache.fault, DecodeFault::OverBudget);
+        QVERIFY(faultText(f.cache.fault, QSize(f.imageWidth, f.imageHeight)).contains(QLatin1String("16")));
     }
 
     void frameGetsOnlyItsDevicePixels_data()
