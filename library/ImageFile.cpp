@@ -18,6 +18,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -62,6 +63,39 @@ QSize headerSize(const QByteArray &bytes)
 
 qint64 pixelsOf(const QSize &size) { return qint64(size.width()) * size.height(); }
 
+// Where the marker 0xFF `code` first lies in `bytes` at or after `from`, or
+// -1. Markers are looked for in the megabytes of every photograph decoded:
+// by the byte search of the C library, the fastest there is.
+int markerAt(const QByteArray &bytes, char code, int from = 0)
+{
+    const char *data = bytes.constData();
+    const int size = bytes.size();
+    for (int at = qMax(from, 0); at + 1 < size; ++at) {
+        const void *mark = std::memchr(data + at, 0xFF, size_t(size - 1 - at));
+        if (!mark)
+            return -1;
+        at = int(static_cast<const char *>(mark) - data);
+        if (data[at + 1] == code)
+            return at;
+    }
+    return -1;
+}
+
+// Where the marker 0xFF `code` last lies in `bytes`, or -1.
+int lastMarkerAt(const QByteArray &bytes, char code)
+{
+    const char *data = bytes.constData();
+    for (int end = bytes.size() - 1; end > 0;) {
+        const void *mark = memrchr(data, 0xFF, size_t(end));
+        if (!mark)
+            return -1;
+        end = int(static_cast<const char *>(mark) - data);
+        if (data[end + 1] == code)
+            return end;
+    }
+    return -1;
+}
+
 // A JPEG is decoded with the reader's quick reduction (whole steps of the
 // compressed blocks) below this quality; the result is then scaled to the
 // size asked for, so the loss is not seen.
@@ -75,7 +109,7 @@ constexpr int QuickScalingQuality = 49;
 // take less than a bit a block, are not judged.
 bool shortOfData(const QByteArray &bytes)
 {
-    const int scan = bytes.indexOf("\xFF\xDA");
+    const int scan = markerAt(bytes, '\xDA');
     if (scan < 0)
         return false;
     // The frame header comes before the first scan.
@@ -149,7 +183,7 @@ int scanBeyondLimit(const QByteArray &bytes)
     // followed by 0x00 or a restart marker), so each found begins a scan.
     int at = -1;
     for (int scan = 0; scan <= MaxScans; ++scan) {
-        at = bytes.indexOf("\xFF\xDA", at + 1);
+        at = markerAt(bytes, '\xDA', at + 1);
         if (at < 0)
             return -1;
     }
@@ -232,8 +266,8 @@ bool looksTruncated(const QByteArray &bytes)
     // Compressed data never holds a marker byte followed by an end or a
     // scan marker (a 0xFF in it is followed by 0x00), so the last scan
     // marker found is a real one; its data must end with the end marker.
-    const int scan = bytes.lastIndexOf("\xFF\xDA");
-    return scan < 0 || bytes.indexOf("\xFF\xD9", scan) < 0 || shortOfData(bytes);
+    const int scan = lastMarkerAt(bytes, '\xDA');
+    return scan < 0 || markerAt(bytes, '\xD9', scan) < 0 || shortOfData(bytes);
 }
 
 QString faultText(DecodeFault fault, const QSize &stored)
