@@ -15,6 +15,10 @@
 
 #include <sys/mman.h>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 extern "C" {
 #include <jpeglib.h>
 }
@@ -80,6 +84,44 @@ QImage largePagedImage(int width, int height)
 
 quint32 *outRow(const Placement &p, int y) { return reinterpret_cast<quint32 *>(p.bits + y * p.bytesPerLine); }
 
+// Puts the rows [first, first + count) of the part, held in `rows`, a
+// quarter turn clockwise, (x, y) -> (height - 1 - y, x), or anticlockwise,
+// (x, y) -> (y, width - 1 - x): four rows of four pixels at a time become
+// four columns of four, in the vector registers.
+void turnStrip(const Placement &p, quint32 *const *rows, int first, int count, bool clockwise)
+{
+    const auto outRowOf = [&](int x) { return outRow(p, clockwise ? x : p.width - 1 - x); };
+    const auto column = [&](int j) { return clockwise ? p.height - 1 - first - j : first + j; };
+    int j = 0;
+#ifdef __SSE2__
+    for (; j + 4 <= count; j += 4) {
+        const int left = clockwise ? column(j + 3) : column(j);
+        int x = 0;
+        for (; x + 4 <= p.width; x += 4) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j] + x));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 1] + x));
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 2] + x));
+            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 3] + x));
+            const __m128i ab0 = _mm_unpacklo_epi32(a, b), ab1 = _mm_unpackhi_epi32(a, b);
+            const __m128i cd0 = _mm_unpacklo_epi32(c, d), cd1 = _mm_unpackhi_epi32(c, d);
+            __m128i turned[4] = {_mm_unpacklo_epi64(ab0, cd0), _mm_unpackhi_epi64(ab0, cd0),
+                                 _mm_unpacklo_epi64(ab1, cd1), _mm_unpackhi_epi64(ab1, cd1)};
+            for (int i = 0; i < 4; ++i) {
+                if (clockwise)
+                    turned[i] = _mm_shuffle_epi32(turned[i], _MM_SHUFFLE(0, 1, 2, 3));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(outRowOf(x + i) + left), turned[i]);
+            }
+        }
+        for (; x < p.width; ++x)
+            for (int k = j; k < j + 4; ++k)
+                outRowOf(x)[column(k)] = rows[k][x];
+    }
+#endif
+    for (; j < count; ++j)
+        for (int x = 0; x < p.width; ++x)
+            outRowOf(x)[column(j)] = rows[j][x];
+}
+
 // Puts the rows [first, first + count) of the part, held in `rows` (each
 // `decoded` pixels long, room for p.width, one after another `stride`
 // bytes apart), where the turn takes them: the columns beyond `decoded`
@@ -101,11 +143,7 @@ void placeStrip(const Placement &p, quint32 *const *rows, int first, int count, 
                 std::memcpy(outRow(p, first + j), rows[j], size_t(p.width) * 4);
         break;
     case 1: // (x, y) -> (height - 1 - y, x)
-        for (int x = 0; x < p.width; ++x) {
-            quint32 *out = outRow(p, x) + (p.height - 1 - first);
-            for (int j = 0; j < count; ++j)
-                out[-j] = rows[j][x];
-        }
+        turnStrip(p, rows, first, count, true);
         break;
     case 2: // (x, y) -> (width - 1 - x, height - 1 - y)
         for (int j = 0; j < count; ++j) {
@@ -115,11 +153,7 @@ void placeStrip(const Placement &p, quint32 *const *rows, int first, int count, 
         }
         break;
     default: // (x, y) -> (y, width - 1 - x)
-        for (int x = 0; x < p.width; ++x) {
-            quint32 *out = outRow(p, p.width - 1 - x) + first;
-            for (int j = 0; j < count; ++j)
-                out[j] = rows[j][x];
-        }
+        turnStrip(p, rows, first, count, false);
         break;
     }
 }
