@@ -94,23 +94,32 @@ void turnStrip(const Placement &p, quint32 *const *rows, int first, int count, b
     const auto column = [&](int j) { return clockwise ? p.height - 1 - first - j : first + j; };
     int j = 0;
 #ifdef __SSE2__
+    // Strip column x goes to the image row of outRowOf(x); the next column
+    // `step` bytes further.
+    const qsizetype step = clockwise ? p.bytesPerLine : -p.bytesPerLine;
     for (; j + 4 <= count; j += 4) {
-        const int left = clockwise ? column(j + 3) : column(j);
+        const quint32 *const r0 = rows[j], *const r1 = rows[j + 1], *const r2 = rows[j + 2], *const r3 = rows[j + 3];
+        uchar *out = reinterpret_cast<uchar *>(outRowOf(0) + (clockwise ? column(j + 3) : column(j)));
         int x = 0;
-        for (; x + 4 <= p.width; x += 4) {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j] + x));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 1] + x));
-            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 2] + x));
-            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[j + 3] + x));
+        for (; x + 4 <= p.width; x += 4, out += 4 * step) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r0 + x));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r1 + x));
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r2 + x));
+            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r3 + x));
             const __m128i ab0 = _mm_unpacklo_epi32(a, b), ab1 = _mm_unpackhi_epi32(a, b);
             const __m128i cd0 = _mm_unpacklo_epi32(c, d), cd1 = _mm_unpackhi_epi32(c, d);
-            __m128i turned[4] = {_mm_unpacklo_epi64(ab0, cd0), _mm_unpackhi_epi64(ab0, cd0),
-                                 _mm_unpacklo_epi64(ab1, cd1), _mm_unpackhi_epi64(ab1, cd1)};
-            for (int i = 0; i < 4; ++i) {
-                if (clockwise)
-                    turned[i] = _mm_shuffle_epi32(turned[i], _MM_SHUFFLE(0, 1, 2, 3));
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(outRowOf(x + i) + left), turned[i]);
+            __m128i t0 = _mm_unpacklo_epi64(ab0, cd0), t1 = _mm_unpackhi_epi64(ab0, cd0);
+            __m128i t2 = _mm_unpacklo_epi64(ab1, cd1), t3 = _mm_unpackhi_epi64(ab1, cd1);
+            if (clockwise) {
+                t0 = _mm_shuffle_epi32(t0, _MM_SHUFFLE(0, 1, 2, 3));
+                t1 = _mm_shuffle_epi32(t1, _MM_SHUFFLE(0, 1, 2, 3));
+                t2 = _mm_shuffle_epi32(t2, _MM_SHUFFLE(0, 1, 2, 3));
+                t3 = _mm_shuffle_epi32(t3, _MM_SHUFFLE(0, 1, 2, 3));
             }
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out), t0);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + step), t1);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 2 * step), t2);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 3 * step), t3);
         }
         for (; x < p.width; ++x)
             for (int k = j; k < j + 4; ++k)
