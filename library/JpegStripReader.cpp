@@ -7,13 +7,11 @@
 
 #include <cmath>
 #include <csetjmp>
-#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <numeric>
 #include <vector>
 
-#include <sys/mman.h>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -60,27 +58,6 @@ struct Placement
     int turns = 0;
     const ColourTransform *colour = nullptr;
 };
-
-// A 32-bit image whose memory the system may give in pages of two
-// megabytes: a photograph's hundred megabytes then cost some fifty page
-// faults instead of twenty-five thousand, and turning it (a row of the image
-// per pixel of a strip) no miss of the address cache per pixel.
-QImage largePagedImage(int width, int height)
-{
-    constexpr size_t LargePage = size_t(2) << 20;
-    const size_t bytesPerLine = size_t(width) * 4;
-    const size_t bytes = (bytesPerLine * size_t(height) + LargePage - 1) / LargePage * LargePage;
-    if (width <= 0 || height <= 0 || bytes < LargePage * 4)
-        return QImage(width, height, QImage::Format_RGB32);
-    void *memory = nullptr;
-    if (posix_memalign(&memory, LargePage, bytes) != 0)
-        return QImage();
-#ifdef MADV_HUGEPAGE
-    madvise(memory, bytes, MADV_HUGEPAGE);
-#endif
-    return QImage(static_cast<uchar *>(memory), width, height, qsizetype(bytesPerLine), QImage::Format_RGB32, std::free,
-                  memory);
-}
 
 quint32 *outRow(const Placement &p, int y) { return reinterpret_cast<quint32 *>(p.bits + y * p.bytesPerLine); }
 
@@ -331,7 +308,8 @@ DecodedImage JpegStripReader::read(const QRect &region, const QSize &atMost, int
     p.height = roundUp(rows, step);
     p.turns = ((turns % 4) + 4) % 4;
     p.colour = transform.get();
-    QImage image = p.turns % 2 == 1 ? largePagedImage(p.height, p.width) : largePagedImage(p.width, p.height);
+    QImage image = p.turns % 2 == 1 ? QImage(p.height, p.width, QImage::Format_RGB32)
+                                    : QImage(p.width, p.height, QImage::Format_RGB32);
     std::vector<quint32> strip(p.turns == 0 ? 0 : size_t(p.width) * StripRows);
     if (image.isNull())
         return d;
