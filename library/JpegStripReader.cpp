@@ -12,6 +12,8 @@
 #include <numeric>
 #include <vector>
 
+#include <sys/mman.h>
+
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -58,6 +60,32 @@ struct Placement
     int turns = 0;
     const ColourTransform *colour = nullptr;
 };
+
+// A 32-bit image whose memory the system hands over filled in at once: a
+// photograph's hundred megabytes in one call instead of a page fault for
+// every 4 KB its rows first touch.
+QImage populatedImage(int width, int height)
+{
+    struct Mapping
+    {
+        void *at;
+        size_t bytes;
+    };
+    const size_t bytes = size_t(width) * 4 * size_t(qMax(height, 0));
+    if (width <= 0 || bytes < (size_t(8) << 20))
+        return QImage(width, height, QImage::Format_RGB32);
+    void *at = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (at == MAP_FAILED)
+        return QImage();
+    return QImage(
+        static_cast<uchar *>(at), width, height, qsizetype(width) * 4, QImage::Format_RGB32,
+        [](void *given) {
+            const auto *mapping = static_cast<Mapping *>(given);
+            munmap(mapping->at, mapping->bytes);
+            delete mapping;
+        },
+        new Mapping{at, bytes});
+}
 
 quint32 *outRow(const Placement &p, int y) { return reinterpret_cast<quint32 *>(p.bits + y * p.bytesPerLine); }
 
@@ -308,8 +336,7 @@ DecodedImage JpegStripReader::read(const QRect &region, const QSize &atMost, int
     p.height = roundUp(rows, step);
     p.turns = ((turns % 4) + 4) % 4;
     p.colour = transform.get();
-    QImage image = p.turns % 2 == 1 ? QImage(p.height, p.width, QImage::Format_RGB32)
-                                    : QImage(p.width, p.height, QImage::Format_RGB32);
+    QImage image = p.turns % 2 == 1 ? populatedImage(p.height, p.width) : populatedImage(p.width, p.height);
     std::vector<quint32> strip(p.turns == 0 ? 0 : size_t(p.width) * StripRows);
     if (image.isNull())
         return d;
