@@ -99,18 +99,20 @@ void turnStrip(const Placement &p, quint32 *const *rows, int first, int count, b
     const auto column = [&](int j) { return clockwise ? p.height - 1 - first - j : first + j; };
     int j = 0;
 #ifdef __SSE2__
-    // Strip column x goes to the image row of outRowOf(x); the next column
-    // `step` bytes further.
+    // Four columns of the strip at a time, down all its rows: each image
+    // row they go to gets its part of the strip's column whole, while its
+    // cache lines are at hand. Column x goes to the image row of
+    // outRowOf(x), the next column `step` bytes further.
     const qsizetype step = clockwise ? p.bytesPerLine : -p.bytesPerLine;
-    for (; j + 4 <= count; j += 4) {
-        const quint32 *const r0 = rows[j], *const r1 = rows[j + 1], *const r2 = rows[j + 2], *const r3 = rows[j + 3];
-        uchar *out = reinterpret_cast<uchar *>(outRowOf(0) + (clockwise ? column(j + 3) : column(j)));
-        int x = 0;
-        for (; x + 4 <= p.width; x += 4, out += 4 * step) {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r0 + x));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r1 + x));
-            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r2 + x));
-            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r3 + x));
+    const int blocks = count / 4 * 4;
+    int x = 0;
+    for (; x + 4 <= p.width; x += 4) {
+        uchar *const out = reinterpret_cast<uchar *>(outRowOf(x));
+        for (int k = 0; k < blocks; k += 4) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[k] + x));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[k + 1] + x));
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[k + 2] + x));
+            const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows[k + 3] + x));
             const __m128i ab0 = _mm_unpacklo_epi32(a, b), ab1 = _mm_unpackhi_epi32(a, b);
             const __m128i cd0 = _mm_unpacklo_epi32(c, d), cd1 = _mm_unpackhi_epi32(c, d);
             __m128i t0 = _mm_unpacklo_epi64(ab0, cd0), t1 = _mm_unpackhi_epi64(ab0, cd0);
@@ -121,15 +123,20 @@ void turnStrip(const Placement &p, quint32 *const *rows, int first, int count, b
                 t2 = _mm_shuffle_epi32(t2, _MM_SHUFFLE(0, 1, 2, 3));
                 t3 = _mm_shuffle_epi32(t3, _MM_SHUFFLE(0, 1, 2, 3));
             }
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(out), t0);
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + step), t1);
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 2 * step), t2);
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 3 * step), t3);
+            uchar *const at = out + qsizetype(clockwise ? column(k + 3) : column(k)) * 4;
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(at), t0);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(at + step), t1);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(at + 2 * step), t2);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(at + 3 * step), t3);
         }
-        for (; x < p.width; ++x)
-            for (int k = j; k < j + 4; ++k)
-                outRowOf(x)[column(k)] = rows[k][x];
+        for (int i = x; i < x + 4; ++i)
+            for (int k = blocks; k < count; ++k)
+                outRowOf(i)[column(k)] = rows[k][i];
     }
+    for (; x < p.width; ++x)
+        for (int k = 0; k < count; ++k)
+            outRowOf(x)[column(k)] = rows[k][x];
+    j = count;
 #endif
     for (; j < count; ++j)
         for (int x = 0; x < p.width; ++x)
