@@ -32,9 +32,12 @@ best() { sort -n | head -1; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
-for kind in upright turned; do
-  flag=; [ $kind = turned ] && flag=--turned
-  dir=$tmp/velmora-export-$kind
+for kind in upright turned adobe; do
+  flag=; goal=1.2; dir=$tmp/velmora-export-$kind
+  [ $kind = turned ] && flag=--turned
+  # Upright photographs carrying an Adobe RGB (1998) profile, converted to
+  # sRGB as they are decoded.
+  [ $kind = adobe ] && flag=--adobe && goal=1.25 && dir=$tmp/velmora-export-upright-adobe
   "$bench" export $flag > /dev/null 2>&1 # makes the photographs when there are none
   set -- $(ls "$dir"/*.jpg | head -4)
   cat "$@" > /dev/null
@@ -53,7 +56,7 @@ SCRIPT
 for f in $*; do djpeg -outfile /dev/null "\$f"; done
 cjpeg -quality 80 -outfile "$out/floor.jpg" "$out/page.ppm"
 SCRIPT
-  : > "$out/v"; : > "$out/f"; : > "$out/p"; : > "$out/m"
+  : > "$out/v"; : > "$out/f"; : > "$out/p"; : > "$out/m"; : > "$out/c"; : > "$out/fc"
   # Each measurement starts with the files the one before wrote on the
   # disk (vips writes half a gigabyte a round): writing them back in the
   # background would take a core from the next.
@@ -62,15 +65,19 @@ SCRIPT
     line=$("$bench" export $flag)
     echo "$line" | sed 's/export: \([0-9]*\) ms.*/\1/' >> "$out/p"
     echo "$line" | sed 's/.*ms per page, \([0-9]*\) MB.*/\1/' >> "$out/m"
+    echo "$line" | sed 's/.*, \([0-9]*\) ms processor time.*/\1/' >> "$out/c"
     sync
     s=$(now); sh "$out/vips.sh"; e=$(now); ms "$s" "$e" >> "$out/v"
     sync
-    s=$(now); sh "$out/floor.sh"; e=$(now); ms "$s" "$e" >> "$out/f"
+    s=$(now); /usr/bin/time -f "%U %S" -o "$out/t" sh "$out/floor.sh"; e=$(now); ms "$s" "$e" >> "$out/f"
+    awk '{ printf "%d\n", ($1 + $2) * 1000 }' "$out/t" >> "$out/fc"
   done
   p=$(best < "$out/p"); v=$(best < "$out/v"); f=$(best < "$out/f"); m=$(best < "$out/m")
+  c=$(best < "$out/c"); fc=$(best < "$out/fc")
   echo "export $kind ($line): velmora $p ms, floor $f ms, vips $v ms"
-  echo "  velmora / floor  $(ratio "$p" "$f")   goal <= 1.5"
-  echo "  vips / velmora   $(ratio "$v" "$p")   goal >= 2"
+  echo "  velmora / floor  $(ratio "$p" "$f")   goal <= $goal"
+  echo "  vips / velmora   $(ratio "$v" "$p")   goal >= 2.5"
+  echo "  processor time   velmora $c ms, floor $fc ms (user + system; steadier on a busy machine)"
   echo "  peak             $m MB   goal < 400"
 done
 
@@ -90,9 +97,9 @@ if [ -n "$thumbs" ]; then
   done
   t1=$(best < "$out/t1"); t2=$(best < "$out/t2"); vt=$(best < "$out/vt"); d=$(best < "$out/d")
   echo "thumbnails, $n photographs: 1 thread $t1 ms, 2 threads $t2 ms, vipsthumbnail $vt ms, djpeg -scale 1/8 $d ms"
-  echo "  2 threads / 1    $(ratio "$t1" "$t2") x   goal >= 1.8"
+  echo "  2 threads / 1    $(ratio "$t1" "$t2") x   goal >= 1.9"
   echo "  vipsthumbnail / 1 thread  $(ratio "$vt" "$t1")   goal >= 1.3"
-  echo "  1 thread / djpeg floor    $(ratio "$t1" "$d")   goal <= 1.15"
+  echo "  1 thread / djpeg floor    $(ratio "$t1" "$d")   goal <= 1.1"
 fi
 if [ -n "$folder" ]; then
   cat "$folder"/*.jpg > /dev/null

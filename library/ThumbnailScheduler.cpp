@@ -36,6 +36,11 @@ void ThumbnailScheduler::stop()
         m_watcher->cancel();
         m_watcher = nullptr;
     }
+    if (m_finishing) {
+        m_finishing->cancel();
+        m_finishing = nullptr;
+    }
+    m_finishingRows.clear();
 }
 
 void ThumbnailScheduler::restart()
@@ -80,11 +85,9 @@ QList<QModelIndex> ThumbnailScheduler::rowsNeedingWork() const
 
 QList<QModelIndex> ThumbnailScheduler::undecodedRows() const
 {
-    // Batches of many rows: the workers wait for each other only at a
-    // batch's end (the list still answers at once: a change on screen
-    // cancels the rows not begun). The rows' results are not kept by the
-    // batch once delivered.
-    constexpr int Batch = 64;
+    // A batch a little larger than the workers, so that the list answers
+    // between batches.
+    constexpr int Batch = 16;
     QList<QModelIndex> rows;
     const IconsModel *m = model();
     for (int row = 0; m && row < m->rowCount() && rows.size() < Batch; ++row) {
@@ -103,6 +106,10 @@ void ThumbnailScheduler::startBatch()
     QList<QModelIndex> rows = rowsNeedingWork();
     if (rows.isEmpty() && m->role() == ImageListRole::Selection)
         rows = undecodedRows();
+    // Rows the batch before is still reading are not read twice.
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [this](const QModelIndex &index) { return m_finishingRows.contains(index); }),
+               rows.end());
     m_rows.clear();
     if (rows.isEmpty())
         return;
@@ -118,28 +125,53 @@ void ThumbnailScheduler::startBatch()
     const std::function<ThumbnailResult(const QString &)> read = [rule, decode](const QString &file) {
         return decode(file, rule);
     };
-    const quint64 generation = ++m_generation;
+    const quint64 generation = m_generation;
+    const QList<QPersistentModelIndex> batchRows = m_rows;
     auto *watcher = new QFutureWatcher<void>(this);
+    auto left = std::make_shared<int>(rows.size());
+    // Each row's result goes to the list as it is made: the batch keeps none.
+    const std::function<void(int, const ThumbnailResult &)> delivered = [this, watcher, generation, batchRows,
+                                                                         left](int i, const ThumbnailResult &r) {
+        if (generation != m_generation)
+            return;
+        deliver(batchRows.value(i), r);
+        // The selection list's next batch begins as soon as a thread has no
+        // file of this one left to read, not after the last file is read:
+        // no thread waits for another at the end of each batch.
+        if (--*left < m_pool.maxThreadCount() && watcher == m_watcher && !m_finishing && model()
+            && model()->role() == ImageListRole::Selection) {
+            m_finishing = m_watcher;
+            m_finishingRows = m_rows;
+            m_watcher = nullptr;
+            startBatch();
+            if (!m_watcher) { // nothing more to read
+                m_watcher = m_finishing;
+                m_rows = m_finishingRows;
+                m_finishing = nullptr;
+                m_finishingRows.clear();
+            }
+        }
+    };
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
-        if (generation == m_generation)
+        if (generation != m_generation)
+            return;
+        if (watcher == m_finishing) {
+            m_finishing = nullptr;
+            m_finishingRows.clear();
+        } else if (watcher == m_watcher) {
             batchFinished();
+        }
     });
     m_watcher = watcher;
-    const std::function<void(int, const ThumbnailResult &)> delivered = [this, generation](int i,
-                                                                                           const ThumbnailResult &r) {
-        if (generation == m_generation)
-            deliver(i, r);
-    };
     watcher->setFuture(deliveredOnPool(m_pool, files, read, this, delivered));
 }
 
-void ThumbnailScheduler::deliver(int i, const ThumbnailResult &result)
+void ThumbnailScheduler::deliver(const QPersistentModelIndex &index, const ThumbnailResult &result)
 {
     IconsModel *m = model();
-    if (!m || i < 0 || i >= m_rows.size())
+    if (!m)
         return;
-    const QModelIndex index = m_rows.at(i);
     // The row may have gone (removed or the list reloaded) since the batch began.
     if (index.isValid() && index.model() == m)
         m->setDecoded(index, result);

@@ -58,7 +58,7 @@ public:
 
 private:
     IconsModel *model() const;
-    void deliver(int i, const ThumbnailResult &result);
+    void deliver(const QPersistentModelIndex &index, const ThumbnailResult &result);
     void batchFinished();
     bool batchHoldsVisibleRows() const;
     // The next rows of the whole list not decoded yet.
@@ -74,5 +74,9 @@ private:
     // The rows of the batch; persistent, so that a row removed or a list
     // reloaded meanwhile is noticed.
     QList<QPersistentModelIndex> m_rows;
+    // The batch before, its last files still being read while the next one
+    // has begun, and its rows.
+    QFutureWatcher<void> *m_finishing = nullptr;
+    QList<QPersistentModelIndex> m_finishingRows;
     quint64 m_generation = 0;
 };

@@ -1,6 +1,7 @@
 #include "arrange/FrameImages.h"
 #include "arrange/PageRenderer.h"
 #include "library/JpegProfile.h"
+#include "library/JpegStripReader.h"
 #include "library/ProfileReader.h"
 #include "tests/TestPhoto.h"
 
@@ -264,6 +265,22 @@ private slots:
             }
         const double psnr = 10 * std::log10(255.0 * 255 * 3 * drawn.width() * drawn.height() / qMax(squares, 1.0));
         QVERIFY2(psnr >= 45, qPrintable(QString::number(psnr)));
+    }
+
+    // Each quarter turn puts every pixel where turning the decoded image does.
+    void stripsTurnAsTheImage()
+    {
+        QImage picture(37, 70, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 7, y * 3, (x * y) % 256));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && QImageWriter(&buffer, "jpeg").write(picture));
+        const QImage whole = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        for (int turns = 0; turns < 4; ++turns)
+            QCOMPARE(JpegStripReader(bytes).read(QRect(), QSize(), turns, ColourTarget()).image,
+                     whole.transformed(QTransform().rotate(90 * turns)));
     }
 
     // Destroyed while photographs are still being decoded, it waits for the

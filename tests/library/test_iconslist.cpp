@@ -261,6 +261,25 @@ private Q_SLOTS:
         QTRY_VERIFY(decodedRows(list.model) > 0);
     }
 
+    // The selection list's next batch begins while a file of the one before
+    // is still being read: no thread waits for the slowest file of a batch.
+    void selectionBatchesOverlap()
+    {
+        ImageList list(ImageListRole::Selection);
+        const auto gate = std::make_shared<QSemaphore>();
+        const QString slow = dir.filePath("p000.jpg");
+        list.thumbnails.setDecoder([gate, slow](const QString &file, const PreviewRule &rule) {
+            if (file == slow)
+                gate->tryAcquire(1, 20000);
+            return readThumbnail(file, rule);
+        });
+        list.thumbnails.pool().setMaxThreadCount(2);
+        QVERIFY(list.show(dir.path(), QSize(330, 120)));
+        QTRY_COMPARE_WITH_TIMEOUT(decodedRows(list.model), files - 1, 15000);
+        gate->release();
+        QTRY_COMPARE(decodedRows(list.model), files);
+    }
+
     // The selection panel keeps the bytes while the budget allows.
     void selectionKeepsBytesWithinBudget()
     {
