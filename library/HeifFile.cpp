@@ -124,9 +124,10 @@ QByteArray HeifFile::iccProfile(bool *damaged) const
         return {};
     }
     heif_color_profile_nclx *found = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(m_handle, &found).code != heif_error_Ok || !found)
+    const heif_error error = heif_image_handle_get_nclx_color_profile(m_handle, &found);
+    const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(found); // given even with an error
+    if (error.code != heif_error_Ok || !nclx)
         return {};
-    const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(found);
     const QColorSpace space = nclxSpace(*nclx);
     // sRGB's primaries (or none stated) with a curve shown as sRGB's: no
     // profile needed.

@@ -231,13 +231,26 @@ QString faultText(DecodeFault fault, const QSize &stored)
 namespace {
 
 // The small picture stored beside the photograph of `head`: a camera's
-// own in the EXIF block, or a HEIF's or AVIF's thumbnail image. Small
-// pictures only: a crafted file could claim any size.
-QImage storedPicture(const QByteArray &head)
+// own in the EXIF block, a HEIF's or AVIF's thumbnail image, or the preview
+// a camera's RAW file holds (decoded scaled, to cover `box`, and turned as
+// the RAW decoder turns the photograph). Small pictures only, but for the
+// last: a crafted file could claim any size.
+QImage storedPicture(const QByteArray &head, const QSize &box)
 {
     constexpr int Most = 1024;
     if (isIsoMediaFile(head.constData(), head.size()))
         return HeifFile(head).thumbnail(Most);
+    int rotation = 0;
+    const QByteArray raw = rawPreview(head, &rotation);
+    if (!raw.isEmpty()) {
+        const QSize size = headerSize(raw);
+        if (!size.isValid())
+            return QImage();
+        const bool across = (rotation / 90) % 2 == 1;
+        const QSize atMost = size.scaled(across ? box.transposed() : box, Qt::KeepAspectRatioByExpanding);
+        const QImage picture = decodeRegion(raw, QRect(), atMost.boundedTo(size)).image;
+        return rotation == 0 ? picture : picture.transformed(QTransform().rotate(rotation));
+    }
     const QByteArray bytes = exifThumbnail(head);
     const QSize size = headerSize(bytes);
     if (!size.isValid() || size.width() > Most || size.height() > Most)
@@ -251,7 +264,7 @@ QImage storedPicture(const QByteArray &head)
 // cameras fit every picture into 160 x 120) are cut away.
 QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
 {
-    QImage picture = storedPicture(head);
+    QImage picture = storedPicture(head, box);
     if (picture.isNull() || stored.isEmpty())
         return QImage();
     const double aspect = double(stored.width()) / stored.height();
@@ -287,10 +300,10 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     const QSize preview = pixelsOf(size) > MaxImagePixels ? QSize() : previewSize(size, rule);
     if (preview.isEmpty())
         return QImage();
-    if (contained.isValid()) {
-        // A HEIF's stored thumbnail image that is large enough spares
-        // decoding the photograph.
-        const QImage picture = embeddedPicture(bytes, contained, 0, preview);
+    if (!bytes.startsWith("\xFF\xD8")) {
+        // A HEIF's stored thumbnail image or a RAW file's preview that is
+        // large enough spares decoding the photograph.
+        const QImage picture = embeddedPicture(bytes, size, 0, preview);
         if (!picture.isNull()) {
             QImage image = picture.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
@@ -397,8 +410,10 @@ ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
     if (shared || !rule.embeddedPictureBox.isEmpty()) {
         // The beginning first; the rest only when the beginning does not do.
         QByteArray head = file.read(HeadBytes);
-        // A HEIF's or AVIF's container points anywhere in the file.
-        if (isIsoMediaFile(head.constData(), head.size()) && !readRest(file, head))
+        // A HEIF's or AVIF's container, and a RAW file's directories,
+        // point anywhere in the file.
+        if ((isIsoMediaFile(head.constData(), head.size()) || head.startsWith("II*") || head.startsWith("MM"))
+            && !readRest(file, head))
             return ThumbnailResult();
         if (fromFileHead(head, fileName, rule, result))
             return result;

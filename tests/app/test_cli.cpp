@@ -745,20 +745,6 @@ void TestCli::newerFormats()
     QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
 }
 
-// A camera's RAW file in the DNG form, 64 x 48 pixels of linear RGB, taken
-// on `date`.
-static QByteArray makeDng(const QByteArray &date)
-{
-    QByteArray pixels;
-    for (int i = 0; i < 64 * 48; ++i)
-        pixels += i % 64 < 32 ? QByteArray("\xC8\x3C\x1E", 3) : QByteArray("\x1E\x3C\xC8", 3);
-    return makeTiff(true, {{254, 4, 1, 0, {}}, {256, 4, 1, 64, {}}, {257, 4, 1, 48, {}},
-                           {258, 3, 3, 0, QByteArray("\x08\0\x08\0\x08\0", 6)}, {259, 3, 1, 1, {}},
-                           {262, 3, 1, 34892, {}}, {273, 4, 1, 0, pixels}, {277, 3, 1, 3, {}}, {278, 4, 1, 48, {}},
-                           {279, 4, 1, quint32(pixels.size()), {}}, {50706, 1, 4, 0x401, {}}},
-                    {dateEntry(0x9003, date)});
-}
-
 void TestCli::dateTaken_data()
 {
     QTest::addColumn<QString>("encoder");
