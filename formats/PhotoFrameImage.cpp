@@ -79,7 +79,7 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
 {
     // A reader that cannot tell the size leaves the frame without a preview.
     if (!full.isValid() || full.isEmpty()) {
-        cache.fault = DecodeFault::Unreadable;
+        cache.fault = undecodedFault(fileData.bytes());
         return;
     }
     if (qint64(full.width()) * full.height() > MaxImagePixels) {
@@ -88,7 +88,7 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
         imageWidth = full.width();
         imageHeight = full.height();
     } else if (decoded.isNull())
-        cache.fault = DecodeFault::Unreadable;
+        cache.fault = DecodeFault::BadData;
     else if (tooManyScans(fileData.bytes()))
         cache.fault = DecodeFault::TooManyScans;
     else

@@ -161,7 +161,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         d.region = d.image.rect();
         if (pixelsOf(d.stored) > MaxImagePixels)
             d.image = QImage();
-        d.fault = d.image.isNull() ? (d.stored.isEmpty() ? DecodeFault::Unreadable : DecodeFault::TooLarge)
+        d.fault = d.image.isNull() ? (d.stored.isEmpty() ? undecodedFault(bytes) : DecodeFault::TooLarge)
                                    : DecodeFault::None;
         return d;
     }
@@ -185,12 +185,20 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     d.image = reader.read();
     d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
-        d.fault = DecodeFault::Unreadable;
+        d.fault = DecodeFault::BadData;
     else if (cut)
         d.fault = DecodeFault::TooManyScans;
     else if (looksTruncated(bytes))
         d.fault = DecodeFault::Damaged;
     return d;
+}
+
+DecodeFault undecodedFault(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).canRead() ? DecodeFault::BadData : DecodeFault::Unreadable;
 }
 
 bool looksTruncated(const QByteArray &bytes)
@@ -221,6 +229,8 @@ QString faultText(DecodeFault fault, const QSize &stored)
     case DecodeFault::TooManyScans:
         return QCoreApplication::translate("ImageFile", "The file is damaged: it holds more than %1 scans, only the first are read")
             .arg(MaxScans);
+    case DecodeFault::BadData:
+        return QCoreApplication::translate("ImageFile", "The file is damaged: its picture cannot be decoded");
     case DecodeFault::Unopened:
         return QCoreApplication::translate("ImageFile", "The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB")
             .arg(ImageSource::MaxFileBytes / 1000000);

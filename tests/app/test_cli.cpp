@@ -218,6 +218,16 @@ void TestCli::failures_data()
     // 1: the input or the output failed; 2: what was typed is unusable.
     QTest::newRow("unreadable image") << QStringList{"--export-jpeg", out, bad.fileName()} << 1
                                       << "A photograph cannot be read, so no pages were made.";
+    // Files cut short: a HEIC and a camera's DNG.
+    const QString cutHeic = dir.filePath(QStringLiteral("cut.heic"));
+    if (QImageWriter(cutHeic, "heic").write(testPicture(600, 400, Qt::blue, TopBand | CentreSquare))) {
+        QFile heic(cutHeic);
+        QVERIFY(heic.open(QIODevice::ReadWrite) && heic.resize(heic.size() * 2 / 3));
+        QTest::newRow("cut HEIC") << QStringList{"--export-jpeg", out, cutHeic} << 1 << "its picture cannot be decoded";
+    }
+    const QString cutDng = dir.filePath(QStringLiteral("cut.dng"));
+    if (QImageReader::supportedImageFormats().contains("dng") && writeFile(cutDng, makeDng("2020:01:01 00:00:00").left(5000)))
+        QTest::newRow("cut DNG") << QStringList{"--export-jpeg", out, cutDng} << 1 << "its picture cannot be decoded";
     QTest::newRow("missing image") << QStringList{"--export-jpeg", out, dir.filePath("none.jpg")} << 1
                                    << "No such file";
     QTest::newRow("folder for an image") << QStringList{"--export-jpeg", out, dir.path()} << 1 << "It is a folder";
