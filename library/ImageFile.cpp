@@ -320,6 +320,17 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
             return image;
         }
     }
+    if (contained.isValid()) {
+        // Decoded by libheif itself: the image reader does the same through
+        // more conversions.
+        const QImage whole = HeifFile(bytes).decode();
+        if (!whole.isNull()) {
+            QImage image = whole.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+            rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+            return image;
+        }
+    }
     reader.setScaledSize(preview);
     QImage image = reader.read();
     rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
