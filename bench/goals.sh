@@ -1,6 +1,6 @@
 #!/bin/sh
 # The speed goals in one run, each ratio printed beside its goal:
-#   bench/goals.sh [ROUNDS] [THUMBNAIL-DIR] [FOLDER-DIR] [velmora-bench]
+#   bench/goals.sh [ROUNDS] [THUMBNAIL-DIR] [FOLDER-DIR] [velmora-bench] [HEIC-DIR]
 # Export: an A4 page of four 24-megapixel photographs at quality 80, upright
 # ones and landscape ones that the portrait frames turn, against the
 # libjpeg-turbo floor (djpeg of the four photographs plus cjpeg -quality 80
@@ -13,15 +13,20 @@
 # vipsthumbnail --size 500 and djpeg -scale 1/8. First screen (when a
 # folder is given, 300 photographs of 12 megapixels for the goal): the
 # folder view's first screen of thumbnails with an empty shared thumbnail
-# cache and again, in a fresh process, with the cache filled.
+# cache and again, in a fresh process, with the cache filled. HEIC (when a
+# folder of them is given, 100 photographs of 12 megapixels for the goal):
+# the selection list's previews (500 pixels wide) on two threads against
+# heif-thumbnailer -s 500 making them one by one, wall and processor time.
 # The machine's load (other processes) shows in every figure: run it on a
 # quiet machine for the goals, and say how quiet it was.
-# Needs the packages libjpeg-turbo-progs and libvips-tools.
+# Needs the packages libjpeg-turbo-progs and libvips-tools (heif-thumbnailer
+# for the HEIC goal).
 set -e
 rounds=${1:-3}
 thumbs=${2:-}
 folder=${3:-}
 bench=${4:-$(dirname "$0")/../build/bin/velmora-bench}
+heic=${5:-}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 export QT_QPA_PLATFORM=offscreen
@@ -107,5 +112,20 @@ if [ -n "$folder" ]; then
   echo "$line"
   echo "  cold             $(echo "$line" | sed 's/.*, \([0-9]*\) ms cold.*/\1/') ms   goal < 800"
   echo "  cached           $(echo "$line" | sed 's/.*cold, \([0-9]*\) ms cached.*/\1/') ms   goal < 150"
+fi
+if [ -n "$heic" ]; then
+  n=$(ls "$heic"/*.heic | wc -l)
+  cat "$heic"/*.heic > /dev/null
+  : > "$out/hv"; : > "$out/hh"
+  # Wall and processor seconds of each, from time(1).
+  for round in $(seq "$rounds"); do
+    /usr/bin/time -f "%e %U %S" -a -o "$out/hv" "$bench" thumbnails "$heic" 2 > /dev/null
+    /usr/bin/time -f "%e %U %S" -a -o "$out/hh" sh -c "for f in \"$heic\"/*.heic; do heif-thumbnailer -s 500 \"\$f\" \"$out/t.png\"; done"
+  done
+  pick() { awk '{ c = $2 + $3; if (NR == 1 || $1 < w) { w = $1; p = c } } END { printf "%.1f %.1f", w, p }' "$1"; }
+  set -- $(pick "$out/hv") $(pick "$out/hh")
+  echo "HEIC previews, $n photographs: velmora $1 s wall, $2 s processor; heif-thumbnailer $3 s wall, $4 s processor"
+  echo "  heif-thumbnailer / velmora wall       $(ratio "$3" "$1")   goal >= 1"
+  echo "  heif-thumbnailer / velmora processor  $(ratio "$4" "$2")"
 fi
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"

@@ -80,7 +80,7 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
 {
     // A reader that cannot tell the size leaves the frame without a preview.
     if (!full.isValid() || full.isEmpty()) {
-        cache.fault = DecodeFault::Unreadable;
+        cache.fault = undecodedFault(fileData.bytes());
         return;
     }
     if (qint64(full.width()) * full.height() > MaxImagePixels) {
@@ -90,7 +90,7 @@ void PhotoFrame::takeDecoded(const QImage &decoded, const QSize &full)
         imageHeight = full.height();
     } else if (decoded.isNull()) {
         const bool overBudget = decodingBytes(fileData.bytes(), QSize(1, 1)) > DecodeGate::Budget;
-        cache.fault = overBudget ? DecodeFault::OverBudget : DecodeFault::Unreadable;
+        cache.fault = overBudget ? DecodeFault::OverBudget : DecodeFault::BadData;
         imageWidth = full.width(); // kept to say how large the refused image is
         imageHeight = full.height();
     }

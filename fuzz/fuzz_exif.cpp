@@ -1,4 +1,5 @@
 #include "library/Exif.h"
+#include "library/HeifFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,5 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray thumbnail = exifThumbnail(bytes);
     if (!thumbnail.isEmpty() && (thumbnail.size() > int(size) || !bytes.contains(thumbnail)))
         __builtin_trap();
+    // So is a RAW file's preview; a HEIF's or AVIF's container tells its
+    // size and profile without decoding anything.
+    int turns = 0;
+    const QByteArray preview = rawPreview(bytes, &turns);
+    if (!preview.isEmpty() && (!bytes.contains(preview) || turns % 90 != 0))
+        __builtin_trap();
+    const HeifFile heif(bytes);
+    heif.size();
+    bool damaged = false;
+    heif.iccProfile(&damaged);
     return 0;
 }

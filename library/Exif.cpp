@@ -3,6 +3,7 @@
 #include "library/HeifExif.h"
 
 #include <QString>
+#include <QVector>
 
 #include <brotli/decode.h>
 
@@ -349,4 +350,81 @@ bool exifAdobeRgb(const QByteArray &bytes)
     // InteropIndex: four bytes of text in the value field itself.
     const qint64 index = entryValue(t, t.base + qint64(t.u32(interop)), 0x0001);
     return index >= 0 && memcmp(d + index, "R03", 3) == 0;
+}
+
+namespace {
+
+// True for JPEG data a JPEG reader decodes: a baseline or progressive frame
+// (not the lossless one RAW files keep their sensor data in).
+bool decodableJpeg(const unsigned char *d, qint64 n)
+{
+    if (n < 4 || d[0] != 0xFF || d[1] != 0xD8)
+        return false;
+    qint64 pos = 2;
+    while (pos + 4 <= n && d[pos] == 0xFF) {
+        const unsigned char code = d[pos + 1];
+        if (code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC)
+            return code <= 0xC2;
+        pos += 2 + (qint64(d[pos + 2]) << 8 | d[pos + 3]);
+    }
+    return false;
+}
+
+} // namespace
+
+QByteArray rawPreview(const QByteArray &bytes, int *rotation)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(bytes.constData());
+    TiffWalk t(d, bytes.size(), 0);
+    if (!t.readHeader())
+        return {};
+    QVector<qint64> dirs{qint64(t.u32(4))};
+    const auto visit = [&dirs](qint64 dir) {
+        if (dir > 0 && dirs.size() < 16 && !dirs.contains(dir))
+            dirs.append(dir);
+    };
+    bool camera = false;
+    int orientation = 1;
+    qint64 best = -1;
+    qint64 bestLength = 0;
+    for (int k = 0; k < dirs.size(); ++k) {
+        const qint64 dir = dirs.at(k);
+        if (!t.has(dir, 2))
+            continue;
+        const quint32 entries = t.u16(dir);
+        qint64 offsets[2] = {-1, -1}; // JPEGInterchangeFormat, a single strip
+        qint64 lengths[2] = {0, 0};
+        for (quint32 i = 0; i < entries && t.has(dir + 2 + 12 * qint64(i), 12); ++i) {
+            const qint64 e = dir + 2 + 12 * qint64(i);
+            const quint32 tag = t.u16(e);
+            const quint32 type = t.u16(e + 2);
+            const quint32 count = t.u32(e + 4);
+            const quint32 value = type == 3 ? t.u16(e + 8) : t.u32(e + 8);
+            if (k == 0 && (tag == 0x010F || tag == 0xC612))
+                camera = true; // a camera's make, or a DNG
+            else if (k == 0 && tag == 0x0112)
+                orientation = int(value);
+            else if (count == 1 && (tag == 0x0201 || tag == 0x0111))
+                offsets[tag == 0x0111] = value;
+            else if (count == 1 && (tag == 0x0202 || tag == 0x0117))
+                lengths[tag == 0x0117] = value;
+            else if (tag == 0x014A && (type == 4 || type == 13))
+                for (quint32 s = 0; s < qMin(count, 8u); ++s)
+                    visit(count == 1 ? qint64(value) : (t.has(value + 4 * qint64(s), 4) ? t.u32(value + 4 * qint64(s)) : 0));
+        }
+        const qint64 link = dir + 2 + 12 * qint64(entries);
+        if (t.has(link, 4))
+            visit(t.u32(link));
+        for (int c = 0; c < 2; ++c)
+            if (offsets[c] > 0 && lengths[c] > bestLength && t.has(offsets[c], lengths[c])
+                && decodableJpeg(d + offsets[c], lengths[c])) {
+                best = offsets[c];
+                bestLength = lengths[c];
+            }
+    }
+    if (!camera || best < 0)
+        return {};
+    if (rotation)
+        *rotation = orientation == 3 ? 180 : orientation == 6 ? 90 : orientation == 8 ? 270 : 0;
+    return bytes.mid(int(best), int(bestLength));
 }

@@ -18,6 +18,13 @@ int exifRead(const char *data, qint64 size, QDateTime &date);
 // or it does not lie wholly inside `bytes`. Safe on any thread.
 QByteArray exifThumbnail(const QByteArray &bytes);
 
+// The largest JPEG preview a camera's RAW file built on TIFF (DNG and the
+// like) holds in its directories and their sub-directories, one a JPEG
+// reader decodes; empty when there is none or the file is no camera's.
+// `rotation` gets the degrees clockwise its orientation asks (the RAW
+// decoder turns the photograph by it; the preview is stored unturned).
+QByteArray rawPreview(const QByteArray &bytes, int *rotation = nullptr);
+
 // True when the EXIF block says the photograph is in Adobe RGB: colour
 // space "Uncalibrated" (0xFFFF) with the interoperability index "R03", as
 // cameras mark it. Safe on any thread.

@@ -13,7 +13,7 @@ struct HandleFree {
     void operator()(heif_image_handle *h) const { heif_image_handle_release(h); }
 };
 struct ImageFree {
-    void operator()(const heif_image *i) const { heif_image_release(i); }
+    void operator()(heif_image *i) const { heif_image_release(i); }
 };
 struct NclxFree {
     void operator()(heif_color_profile_nclx *n) const { heif_nclx_color_profile_free(n); }
@@ -57,6 +57,25 @@ QColorSpace nclxSpace(const heif_color_profile_nclx &n)
                        QPointF(n.color_primary_red_x, n.color_primary_red_y),
                        QPointF(n.color_primary_green_x, n.color_primary_green_y),
                        QPointF(n.color_primary_blue_x, n.color_primary_blue_y), curve, gamma);
+}
+
+// The image of `handle` decoded to 8-bit RGB, its pixels those libheif
+// gave (released with the image); null when it cannot be.
+QImage decodedRgb(heif_image_handle *handle)
+{
+    heif_image *decoded = nullptr;
+    if (heif_decode_image(handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr).code
+        != heif_error_Ok)
+        return {};
+    std::unique_ptr<heif_image, ImageFree> image(decoded);
+    int stride = 0;
+    uint8_t *plane = heif_image_get_plane(decoded, heif_channel_interleaved, &stride);
+    const int w = heif_image_get_width(decoded, heif_channel_interleaved);
+    const int h = heif_image_get_height(decoded, heif_channel_interleaved);
+    if (!plane || w < 1 || h < 1 || stride < 3 * w || heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved) != 8)
+        return {};
+    const auto release = [](void *info) { heif_image_release(static_cast<heif_image *>(info)); };
+    return QImage(plane, w, h, stride, QImage::Format_RGB888, release, image.release());
 }
 
 } // namespace
@@ -124,9 +143,10 @@ QByteArray HeifFile::iccProfile(bool *damaged) const
         return {};
     }
     heif_color_profile_nclx *found = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(m_handle, &found).code != heif_error_Ok || !found)
+    const heif_error error = heif_image_handle_get_nclx_color_profile(m_handle, &found);
+    const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(found); // given even with an error
+    if (error.code != heif_error_Ok || !nclx)
         return {};
-    const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(found);
     const QColorSpace space = nclxSpace(*nclx);
     // sRGB's primaries (or none stated) with a curve shown as sRGB's: no
     // profile needed.
@@ -163,16 +183,11 @@ QImage HeifFile::thumbnail(int most) const
     }
     if (!best)
         return {};
-    heif_image *decoded = nullptr;
-    if (heif_decode_image(best.get(), &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr).code
-        != heif_error_Ok)
-        return {};
-    const std::unique_ptr<const heif_image, ImageFree> image(decoded);
-    int stride = 0;
-    const uint8_t *plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-    const int w = heif_image_get_width(decoded, heif_channel_interleaved);
-    const int h = heif_image_get_height(decoded, heif_channel_interleaved);
-    if (!plane || w < 1 || h < 1 || w > most || h > most || stride < 3 * w)
-        return {};
-    return QImage(plane, w, h, stride, QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+    const QImage image = decodedRgb(best.get());
+    return image.width() > most || image.height() > most ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage HeifFile::decode() const
+{
+    return m_handle ? decodedRgb(m_handle) : QImage();
 }

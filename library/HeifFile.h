@@ -34,6 +34,10 @@ public:
     // The largest stored small picture of the primary image, decoded; null
     // when there is none, or when it is larger than `most` in either side.
     QImage thumbnail(int most) const;
+    // The primary image decoded whole by libheif (turned by the container's
+    // transforms), 8 bits a channel, its alpha dropped; null when it cannot
+    // be. Check its size first: this costs what the picture costs.
+    QImage decode() const;
 
 private:
     struct ContextFree {

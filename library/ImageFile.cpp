@@ -221,7 +221,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
         d.region = d.image.rect();
         if (pixelsOf(d.stored) > MaxImagePixels)
             d.image = QImage();
-        d.fault = d.image.isNull() ? (d.stored.isEmpty() ? DecodeFault::Unreadable : DecodeFault::TooLarge)
+        d.fault = d.image.isNull() ? (d.stored.isEmpty() ? undecodedFault(bytes) : DecodeFault::TooLarge)
                                    : DecodeFault::None;
         return d;
     }
@@ -251,12 +251,20 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     d.image = reader.read();
     d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
-        d.fault = DecodeFault::Unreadable;
+        d.fault = DecodeFault::BadData;
     else if (cut)
         d.fault = DecodeFault::TooManyScans;
     else if (looksTruncated(bytes))
         d.fault = DecodeFault::Damaged;
     return d;
+}
+
+DecodeFault undecodedFault(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).canRead() ? DecodeFault::BadData : DecodeFault::Unreadable;
 }
 
 bool looksTruncated(const QByteArray &bytes)
@@ -292,6 +300,8 @@ QString faultText(DecodeFault fault, const QSize &stored)
     case DecodeFault::TooManyScans:
         return QCoreApplication::translate("ImageFile", "The file is damaged: it holds more than %1 scans, only the first are read")
             .arg(MaxScans);
+    case DecodeFault::BadData:
+        return QCoreApplication::translate("ImageFile", "The file is damaged: its picture cannot be decoded");
     case DecodeFault::Unopened:
         return QCoreApplication::translate("ImageFile", "The file cannot be read: it is missing, not a plain file, not an image or larger than %1 MB")
             .arg(ImageSource::MaxFileBytes / 1000000);
@@ -302,13 +312,26 @@ QString faultText(DecodeFault fault, const QSize &stored)
 namespace {
 
 // The small picture stored beside the photograph of `head`: a camera's
-// own in the EXIF block, or a HEIF's or AVIF's thumbnail image. Small
-// pictures only: a crafted file could claim any size.
-QImage storedPicture(const QByteArray &head)
+// own in the EXIF block, a HEIF's or AVIF's thumbnail image, or the preview
+// a camera's RAW file holds (decoded scaled, to cover `box`, and turned as
+// the RAW decoder turns the photograph). Small pictures only, but for the
+// last: a crafted file could claim any size.
+QImage storedPicture(const QByteArray &head, const QSize &box)
 {
     constexpr int Most = 1024;
     if (isIsoMediaFile(head.constData(), head.size()))
         return HeifFile(head).thumbnail(Most);
+    int rotation = 0;
+    const QByteArray raw = rawPreview(head, &rotation);
+    if (!raw.isEmpty()) {
+        const QSize size = headerSize(raw);
+        if (!size.isValid())
+            return QImage();
+        const bool across = (rotation / 90) % 2 == 1;
+        const QSize atMost = size.scaled(across ? box.transposed() : box, Qt::KeepAspectRatioByExpanding);
+        const QImage picture = decodeRegion(raw, QRect(), atMost.boundedTo(size)).image;
+        return rotation == 0 ? picture : picture.transformed(QTransform().rotate(rotation));
+    }
     const QByteArray bytes = exifThumbnail(head);
     const QSize size = headerSize(bytes);
     if (!size.isValid() || size.width() > Most || size.height() > Most)
@@ -322,7 +345,7 @@ QImage storedPicture(const QByteArray &head)
 // cameras fit every picture into 160 x 120) are cut away.
 QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
 {
-    QImage picture = storedPicture(head);
+    QImage picture = storedPicture(head, box);
     if (picture.isNull() || stored.isEmpty())
         return QImage();
     const double aspect = double(stored.width()) / stored.height();
@@ -358,10 +381,10 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     const QSize preview = pixelsOf(size) > MaxImagePixels ? QSize() : previewSize(size, rule);
     if (preview.isEmpty())
         return QImage();
-    if (contained.isValid()) {
-        // A HEIF's stored thumbnail image that is large enough spares
-        // decoding the photograph.
-        const QImage picture = embeddedPicture(bytes, contained, 0, preview);
+    if (!bytes.startsWith("\xFF\xD8")) {
+        // A HEIF's stored thumbnail image or a RAW file's preview that is
+        // large enough spares decoding the photograph.
+        const QImage picture = embeddedPicture(bytes, size, 0, preview);
         if (!picture.isNull()) {
             QImage image = picture.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
@@ -371,8 +394,19 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     const qint64 cost = decodingBytes(reader, size, size, preview);
     if (cost > DecodeGate::Budget)
         return QImage();
-    reader.setScaledSize(preview);
     const DecodeGate::Pass pass(cost);
+    if (contained.isValid()) {
+        // Decoded by libheif itself: the image reader does the same through
+        // more conversions.
+        const QImage whole = HeifFile(bytes).decode();
+        if (!whole.isNull()) {
+            QImage image = whole.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+            rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+            return image;
+        }
+    }
+    reader.setScaledSize(preview);
     QImage image = reader.read();
     rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
     return image;
@@ -472,8 +506,10 @@ ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
     if (shared || !rule.embeddedPictureBox.isEmpty()) {
         // The beginning first; the rest only when the beginning does not do.
         QByteArray head = file.read(HeadBytes);
-        // A HEIF's or AVIF's container points anywhere in the file.
-        if (isIsoMediaFile(head.constData(), head.size()) && !readRest(file, head))
+        // A HEIF's or AVIF's container, and a RAW file's directories,
+        // point anywhere in the file.
+        if ((isIsoMediaFile(head.constData(), head.size()) || head.startsWith("II*") || head.startsWith("MM"))
+            && !readRest(file, head))
             return ThumbnailResult();
         if (fromFileHead(head, fileName, rule, result))
             return result;

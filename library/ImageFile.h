@@ -70,7 +70,12 @@ enum class DecodeFault {
     Damaged,    // a JPEG cut short (or claiming more than it holds): decoded, but its end is grey
     TooManyScans, // a JPEG of more scans than MaxScans: decoded from the first
     Unopened,   // no file to decode: missing, not a plain file, or too large
+    BadData,    // of a kind a reader knows, but no picture can be decoded (a cut or garbled file)
 };
+
+// The fault of `bytes` no picture was decoded from: BadData when an image
+// reader knows their kind, Unreadable otherwise.
+DecodeFault undecodedFault(const QByteArray &bytes);
 
 // The most scans of a progressive JPEG that are decoded. Encoders write about
 // ten; every further scan costs a pass over the whole image, so a small file

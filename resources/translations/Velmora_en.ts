@@ -879,6 +879,10 @@
         <translation>The file is damaged: it ends before the image does</translation>
     </message>
     <message>
+        <source>The file is damaged: its picture cannot be decoded</source>
+        <translation>The file is damaged: its picture cannot be decoded</translation>
+    </message>
+    <message>
         <source>The project file is damaged and cannot be opened.</source>
         <translation>The project file is damaged and cannot be opened.</translation>
     </message>

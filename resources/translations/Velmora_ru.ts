@@ -20,6 +20,10 @@
         <translation>Файл повреждён: он обрывается раньше, чем изображение</translation>
     </message>
     <message>
+        <source>The file is damaged: its picture cannot be decoded</source>
+        <translation>Файл повреждён: его изображение не удаётся декодировать</translation>
+    </message>
+    <message>
         <source>The file is damaged: it holds more than %1 scans, only the first are read</source>
         <translation>Файл повреждён: в нём больше %1 проходов, читаются только первые</translation>
     </message>

@@ -218,6 +218,16 @@ void TestCli::failures_data()
     // 1: the input or the output failed; 2: what was typed is unusable.
     QTest::newRow("unreadable image") << QStringList{"--export-jpeg", out, bad.fileName()} << 1
                                       << "A photograph cannot be read, so no pages were made.";
+    // Files cut short: a HEIC and a camera's DNG.
+    const QString cutHeic = dir.filePath(QStringLiteral("cut.heic"));
+    if (QImageWriter(cutHeic, "heic").write(testPicture(600, 400, Qt::blue, TopBand | CentreSquare))) {
+        QFile heic(cutHeic);
+        QVERIFY(heic.open(QIODevice::ReadWrite) && heic.resize(heic.size() * 2 / 3));
+        QTest::newRow("cut HEIC") << QStringList{"--export-jpeg", out, cutHeic} << 1 << "its picture cannot be decoded";
+    }
+    const QString cutDng = dir.filePath(QStringLiteral("cut.dng"));
+    if (QImageReader::supportedImageFormats().contains("dng") && writeFile(cutDng, makeDng("2020:01:01 00:00:00").left(5000)))
+        QTest::newRow("cut DNG") << QStringList{"--export-jpeg", out, cutDng} << 1 << "its picture cannot be decoded";
     QTest::newRow("missing image") << QStringList{"--export-jpeg", out, dir.filePath("none.jpg")} << 1
                                    << "No such file";
     QTest::newRow("folder for an image") << QStringList{"--export-jpeg", out, dir.path()} << 1 << "It is a folder";
@@ -743,20 +753,6 @@ void TestCli::newerFormats()
     QVERIFY(!fromCopy.isNull() && fromCopy.size() == fromJpeg.size());
     const double difference = meanDifference(fromCopy, fromJpeg);
     QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
-}
-
-// A camera's RAW file in the DNG form, 64 x 48 pixels of linear RGB, taken
-// on `date`.
-static QByteArray makeDng(const QByteArray &date)
-{
-    QByteArray pixels;
-    for (int i = 0; i < 64 * 48; ++i)
-        pixels += i % 64 < 32 ? QByteArray("\xC8\x3C\x1E", 3) : QByteArray("\x1E\x3C\xC8", 3);
-    return makeTiff(true, {{254, 4, 1, 0, {}}, {256, 4, 1, 64, {}}, {257, 4, 1, 48, {}},
-                           {258, 3, 3, 0, QByteArray("\x08\0\x08\0\x08\0", 6)}, {259, 3, 1, 1, {}},
-                           {262, 3, 1, 34892, {}}, {273, 4, 1, 0, pixels}, {277, 3, 1, 3, {}}, {278, 4, 1, 48, {}},
-                           {279, 4, 1, quint32(pixels.size()), {}}, {50706, 1, 4, 0x401, {}}},
-                    {dateEntry(0x9003, date)});
 }
 
 void TestCli::dateTaken_data()

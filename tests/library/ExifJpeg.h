@@ -103,6 +103,26 @@ inline TiffEntry dateEntry(quint16 tag, const QByteArray &text)
     return {tag, 2, quint32(t.size()), 0, t};
 }
 
+// A camera's RAW file in the DNG form, 64 x 48 pixels of linear RGB, taken
+// on `date`, with `preview` (a JPEG) as its preview when not empty.
+inline QByteArray makeDng(const QByteArray &date, const QByteArray &preview = {})
+{
+    QByteArray pixels;
+    for (int i = 0; i < 64 * 48; ++i)
+        pixels += i % 64 < 32 ? QByteArray("\xC8\x3C\x1E", 3) : QByteArray("\x1E\x3C\xC8", 3);
+    QVector<TiffEntry> entries{{254, 4, 1, 0, {}}, {256, 4, 1, 64, {}}, {257, 4, 1, 48, {}},
+                               {258, 3, 3, 0, QByteArray("\x08\0\x08\0\x08\0", 6)}, {259, 3, 1, 1, {}},
+                               {262, 3, 1, 34892, {}}, {273, 4, 1, 0, pixels}, {277, 3, 1, 3, {}}, {278, 4, 1, 48, {}},
+                               {279, 4, 1, quint32(pixels.size()), {}}, {50706, 1, 4, 0x401, {}}};
+    QVector<TiffEntry> exif{dateEntry(0x9003, date)};
+    if (!preview.isEmpty()) {
+        // The Exif directory serves as the sub-directory of the preview too.
+        entries.insert(10, {0x014A, 4, 1, quint32(8 + 2 + 12 * (entries.size() + 2) + 4), {}});
+        exif = QVector<TiffEntry>{{0x201, 4, 1, 0, preview}, {0x202, 4, 1, quint32(preview.size()), {}}} + exif;
+    }
+    return makeTiff(true, entries, exif);
+}
+
 // A real JPEG of w x h; `tiff` goes into an APP1 "Exif" segment placed after
 // the segments in `before` (each a complete segment with its marker).
 inline QByteArray makeJpeg(int w, int h, const QByteArray &tiff = {}, const QByteArray &before = {})

@@ -219,6 +219,29 @@ private Q_SLOTS:
         QCOMPARE(qGray(preview.pixel(width / 2, 10)) < 40, stored);
     }
 
+    // A camera's RAW file: its JPEG preview serves an icon it covers.
+    void rawPreviewServesAnIcon()
+    {
+        if (!QImageReader::supportedImageFormats().contains("dng"))
+            QSKIP("no RAW reader here (Debian package kimageformat-plugins)");
+        QImage picture(48, 36, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && QImageWriter(&buffer, "jpeg").write(picture));
+        const QString file = dir.filePath(QStringLiteral("camera.dng"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(makeDng("2020:01:02 03:04:05", jpeg)) > 0);
+        out.close();
+        PreviewRule rule;
+        rule.embeddedPictureBox = QSize(40, 30);
+        const ThumbnailResult r = readThumbnail(file, rule);
+        QCOMPARE(QSize(r.width, r.height), QSize(64, 48));
+        QVERIFY(r.data.isEmpty());
+        const QRgb c = r.image.pixel(20, 15);
+        QVERIFY2(qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 60, qPrintable(QString::number(c, 16)));
+    }
+
     void unreadableFileIsNotedOnce()
     {
         const QString file = dir.filePath(QStringLiteral("noise.jpg"));
