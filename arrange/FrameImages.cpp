@@ -1,6 +1,7 @@
 #include "arrange/FrameImages.h"
 
 #include "arrange/PageRenderer.h"
+#include "library/JpegStripReader.h"
 #include "library/ProfileReader.h"
 
 #include <QThread>
@@ -20,6 +21,35 @@ bool sameDecoding(const PhotoFrame &a, const PhotoFrame &b, double density)
            || (a.rotation == b.rotation && a.turned == b.turned && a.cropX == b.cropX && a.cropY == b.cropY
                && a.cropWidth == b.cropWidth && a.cropHeight == b.cropHeight && a.width == b.width
                && a.height == b.height);
+}
+
+// The photograph of `frame` as a page at `density` needs it, in `colour`,
+// and turned as the frame shows it when `asShown`. A JPEG is decoded,
+// converted and turned a strip of rows at a time; other files are decoded
+// whole, then converted at the size needed, then turned.
+DecodedImage decodeFrame(const PhotoFrame &frame, const ImageSource &source, bool asShown, double density,
+                         const ColourTarget &colour)
+{
+    const QByteArray bytes = frame.photoBytes(source);
+    QRect region;
+    DecodedImage d;
+    JpegStripReader jpeg(bytes);
+    const QSize atMost = frame.pixelsFor(jpeg.isOpen() ? jpeg.storedSize() : declaredSize(bytes), density, &region);
+    if (jpeg.isOpen() && JpegStripReader::reducesEnough(region, atMost)) {
+        d = jpeg.read(region, atMost, asShown ? PageRenderer::quarterTurns(frame) : 0, colour);
+    } else {
+        d = decodeRegion(bytes, region, atMost);
+        colour.convert(d.image, d.profile);
+        if (asShown && !d.image.isNull()) {
+            d.turns = PageRenderer::quarterTurns(frame);
+            d.image = PageRenderer::uprightImage(frame, d.image);
+        }
+    }
+    if (!d.profileProblem.isEmpty())
+        ProfileReader::tellIgnored(frame.fileName, d.profileProblem);
+    if (!d.image.isNull())
+        d.profile = colour.profile;
+    return d;
 }
 
 } // namespace
@@ -63,19 +93,7 @@ void FrameImages::startUpTo(int last)
             const double density = m_density;
             const ColourTarget colour = m_colour;
             job.image = QtConcurrent::run(&m_pool, [copy, source, asShown, density, colour] {
-                DecodedImage d = copy.photoFor(source, density);
-                // Converted once decoded at the size needed, before turning.
-                if (!d.profileProblem.isEmpty())
-                    ProfileReader::tellIgnored(copy.fileName, d.profileProblem);
-                if (!d.image.isNull()) {
-                    colour.convert(d.image, d.profile);
-                    d.profile = colour.profile;
-                }
-                if (asShown && !d.image.isNull()) {
-                    d.turns = PageRenderer::quarterTurns(copy.forStoredSize(d.stored));
-                    d.image = PageRenderer::uprightImage(copy.forStoredSize(d.stored), d.image);
-                }
-                return d;
+                return decodeFrame(copy, source, asShown, density, colour);
             });
             job.running = true;
         }

@@ -3,6 +3,7 @@
 #include "arrange/CutGuides.h"
 #include "arrange/PageRenderer.h"
 #include "library/ImageFile.h"
+#include "library/JpegStripReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +49,25 @@ qint64 readerBytes(const PhotoFrame &f, const ImageSource &source)
     return decodingBytes(source.bytes(f.fileName), QSize(1, 1));
 }
 
+// The bytes the decoding of `f`'s photograph holds at `density`, its frame
+// `r` on the page: a JPEG decoded a strip at a time holds its result (and a
+// progressive file's coefficients) only; the reader of other files holds its
+// image, the photograph and the turned copy for a moment, some two and a half
+// times the frame's pixels or the crop's when fewer, and a reader that
+// cannot decode at a reduced size the whole image besides (`readerBytes`).
+qint64 decodingCost(const PhotoFrame &f, const QRectF &r, double density, qint64 readerBytes)
+{
+    if (!f.fileData.isEmpty()) {
+        const JpegStripReader jpeg(f.fileData.bytes());
+        QRect region;
+        const QSize atMost = f.pixelsFor(jpeg.storedSize(), density, &region);
+        if (jpeg.isOpen() && JpegStripReader::reducesEnough(region, atMost))
+            return JpegStripReader::bytesFor(jpeg.storedSize(), region, atMost, jpeg.isProgressive());
+    }
+    const double pixels = qMin(r.width() * r.height(), double(f.cropWidth) * f.cropHeight);
+    return qint64(pixels * 4 * 2.5) + readerBytes;
+}
+
 } // namespace
 
 PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &options)
@@ -83,13 +103,9 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
         // A pixel more each way: the rows the photograph's edges touch.
         m_photoTop[i] = r.top() - 1;
         m_photoBottom[i] = r.bottom() + 1;
-        // The decoded photograph has the frame's pixels, or the crop's when
-        // fewer; the reader and the turn need about as much again and half,
-        // and a reader that decodes the whole image that image besides.
-        const double pixels = qMin(r.width() * r.height(), double(f.cropWidth) * f.cropHeight);
         if (!readers.contains(f.fileName))
             readers.insert(f.fileName, readerBytes(f, options.source));
-        m_cost[i] = qint64(pixels * 4 * 2.5) + readers.value(f.fileName);
+        m_cost[i] = decodingCost(f, r, 1.0 / m_scale, readers.value(f.fileName));
     }
     startDecodings();
 }
@@ -133,12 +149,10 @@ void PageBands::letGo(int frame)
 
 void PageBands::startDecodings()
 {
-    // The photographs of a row of frames are decoded together, two at a
-    // time, as far as the memory allows: each decoding holds the reader's
-    // image, its photograph and the turned copy for a moment. The next row's
-    // wait until this row's are let go, so that the decodings of one row
-    // never meet the photographs of another; a few decodings at most wait
-    // their turn.
+    // The photographs are decoded, two at a time, as far ahead as the memory
+    // allows: those of a row of frames together, and the next row's while
+    // this row's are drawn when what they need fits beside them. A few
+    // decodings at most wait their turn.
     constexpr qint64 DecodeBound = qint64(300) << 20;
     constexpr int MostWaiting = 4;
     qint64 committed = 0;
@@ -149,12 +163,8 @@ void PageBands::startDecodings()
         const int k = m_order.at(m_started);
         if (m_photoBottom.at(k) < 0 || m_taken.at(k))
             continue; // no photograph to decode, or taken already
-        if (!m_live.isEmpty()) {
-            const bool below = std::any_of(m_live.cbegin(), m_live.cend(),
-                                           [&](int i) { return m_photoBottom.at(i) <= m_photoTop.at(k); });
-            if (below || m_started - m_next >= MostWaiting || committed + m_cost.at(k) > DecodeBound)
-                break;
-        }
+        if (!m_live.isEmpty() && (m_started - m_next >= MostWaiting || committed + m_cost.at(k) > DecodeBound))
+            break;
         committed += m_cost.at(k);
         m_live << k;
     }

@@ -36,9 +36,8 @@ private:
     // up to that of `frame`.
     void takeUpTo(int frame);
     // Starts the decodings of the next frames while what they will need,
-    // with the photographs held now, stays within DecodeBound and no
-    // photograph above theirs is still held or decoded; at least the next
-    // one when nothing else is.
+    // with the photographs held now, stays within DecodeBound; at least the
+    // next one when nothing else is.
     void startDecodings();
     void letGo(int frame);
 

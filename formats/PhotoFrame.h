@@ -119,6 +119,12 @@ struct PhotoFrame : FrameGeometry, FrameContent
     // the crop shows, with no more pixels than the frame has on the device
     // (a density of 0: at full resolution). Not yet turned by `rotation`.
     DecodedImage photoFor(const ImageSource &source, double density) const;
+    // The bytes of the file: fileData, else read through `source`.
+    QByteArray photoBytes(const ImageSource &source) const;
+    // What photoFor() decodes of an image stored at `stored` pixels: the
+    // part `region` (empty: the whole image) with at most the pixels
+    // returned (invalid: at full resolution).
+    QSize pixelsFor(const QSize &stored, double density, QRect *region) const;
     // The frame as it shows a file now stored at `stored` pixels (the file
     // changed on disk since the crop was made): the crop carried over in
     // proportion, same shape, same centre. Itself when the size is the one

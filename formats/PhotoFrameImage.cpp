@@ -167,26 +167,37 @@ QRect PhotoFrame::storedCrop(const QSize &stored) const
     return inStored.toAlignedRect() & QRect(QPoint(0, 0), stored);
 }
 
-DecodedImage PhotoFrame::photoFor(const ImageSource &source, double density) const
+QByteArray PhotoFrame::photoBytes(const ImageSource &source) const
 {
-    const QByteArray bytes = fileData.isEmpty() ? source.bytes(fileName) : fileData.bytes();
-    const QSize stored = declaredSize(bytes);
+    return fileData.isEmpty() ? source.bytes(fileName) : fileData.bytes();
+}
+
+QSize PhotoFrame::pixelsFor(const QSize &stored, double density, QRect *region) const
+{
+    *region = QRect();
     if (density <= 0 || !stored.isValid() || cropWidth <= 0 || cropHeight <= 0)
-        return decodeRegion(bytes);
+        return QSize();
     // A file changed since the crop was made is cut as the page will cut it.
     const PhotoFrame f = forStoredSize(stored);
-    const QRect region = f.storedCrop(stored);
-    if (region.isEmpty())
-        return decodeRegion(bytes, region);
+    *region = f.storedCrop(stored);
+    if (region->isEmpty())
+        return QSize();
     // Device pixels per image pixel; the crop fills the frame both ways.
     const double across = turned ? height : width;
     const double along = turned ? width : height;
     const double k = qMax(across * density / f.cropWidth, along * density / f.cropHeight);
     if (k >= 1)
-        return decodeRegion(bytes, region);
+        return QSize();
     // A pixel more than the frame needs each way, and the turn of the image
     // does not matter: the scale is the same both ways.
-    const QSize atMost(int(std::ceil(region.width() * k)) + 1, int(std::ceil(region.height() * k)) + 1);
+    return QSize(int(std::ceil(region->width() * k)) + 1, int(std::ceil(region->height() * k)) + 1);
+}
+
+DecodedImage PhotoFrame::photoFor(const ImageSource &source, double density) const
+{
+    const QByteArray bytes = photoBytes(source);
+    QRect region;
+    const QSize atMost = pixelsFor(declaredSize(bytes), density, &region);
     return decodeRegion(bytes, region, atMost);
 }
 

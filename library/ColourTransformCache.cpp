@@ -1,6 +1,5 @@
 #include "library/ColourTransformCache.h"
 
-#include <QColorSpace>
 #include <QImage>
 #include <QtEndian>
 
@@ -26,17 +25,6 @@ cmsUInt32Number lcmsIntent(RenderingIntent intent)
 // that one may run on several threads at once; alpha goes through as it is.
 constexpr cmsUInt32Number SharedFlags = cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA;
 
-// The toolkit's colour space of a profile of tone curves and a matrix;
-// invalid for any other.
-QColorSpace matrixShaperSpace(const ColourProfile &profile)
-{
-    if (profile.isSrgb())
-        return QColorSpace(QColorSpace::SRgb);
-    if (!cmsIsMatrixShaper(static_cast<cmsHPROFILE>(profile.handle())))
-        return QColorSpace();
-    return QColorSpace::fromIccProfile(profile.icc());
-}
-
 } // namespace
 
 ColourTransform::~ColourTransform()
@@ -49,12 +37,12 @@ void ColourTransform::apply(QImage &image) const
 {
     if (image.isNull())
         return;
-    if (!m_handle) {
-        image.applyColorTransform(m_matrixShaper);
-        return;
-    }
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (m_matrixShaper) {
+        m_matrixShaper->apply(image);
+        return;
+    }
     const int width = image.width();
     const int height = image.height();
     // One call for the whole image, row by row through its stride.
@@ -86,10 +74,8 @@ std::shared_ptr<const ColourTransform> ColourTransformCache::transform(const Col
     // colorimetric sum from one matrix to the other (their black is zero,
     // nothing to compensate).
     if (intent != RenderingIntent::Absolute) {
-        const QColorSpace from = matrixShaperSpace(source);
-        const QColorSpace to = matrixShaperSpace(destination);
-        if (from.isValid() && to.isValid()) {
-            auto made = std::make_shared<const ColourTransform>(from.transformationToColorSpace(to));
+        if (auto shaper = MatrixShaper::make(source.handle(), destination.handle())) {
+            auto made = std::make_shared<const ColourTransform>(std::move(shaper));
             m_transforms.insert(key, made);
             return made;
         }

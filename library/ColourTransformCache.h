@@ -1,10 +1,10 @@
 #pragma once
 
 #include "library/ColourProfile.h"
+#include "library/MatrixShaper.h"
 #include "library/RenderingIntent.h"
 
 #include <QByteArray>
-#include <QColorTransform>
 #include <QHash>
 #include <QMutex>
 
@@ -15,13 +15,14 @@ class QImage;
 // One transform between profiles, on 32-bit pixels of QImage (RGB32,
 // ARGB32); usable from several threads at once. A Little CMS transform, or,
 // between two profiles of three tone curves and a matrix (most photographs'
-// and screens'), the toolkit's own, which does the same sums several times
+// and screens'), a MatrixShaper, which does the same sums several times
 // faster on the millions of pixels of a printed page.
 class ColourTransform
 {
 public:
     explicit ColourTransform(void *handle) : m_handle(handle) {}
-    explicit ColourTransform(const QColorTransform &matrixShaper) : m_handle(nullptr), m_matrixShaper(matrixShaper) {}
+    explicit ColourTransform(std::unique_ptr<const MatrixShaper> matrixShaper)
+        : m_handle(nullptr), m_matrixShaper(std::move(matrixShaper)) {}
     ~ColourTransform();
     ColourTransform(const ColourTransform &) = delete;
     ColourTransform &operator=(const ColourTransform &) = delete;
@@ -32,7 +33,7 @@ public:
 
 private:
     void *m_handle;
-    QColorTransform m_matrixShaper;
+    std::unique_ptr<const MatrixShaper> m_matrixShaper;
 };
 
 // The transforms made so far, by source, destination, intent and black-point

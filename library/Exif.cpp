@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <brotli/decode.h>
+
 #include <cstring>
 
 namespace {
@@ -172,6 +174,73 @@ int walkExif(const unsigned char *d, qint64 size, qint64 header, QDateTime &date
     return rotation;
 }
 
+// A JPEG XL box compressed with Brotli ("brob"): at most `most` bytes of
+// its content, or empty when it is damaged or holds more.
+QByteArray unbrotli(const unsigned char *data, size_t size, size_t most)
+{
+    BrotliDecoderState *state = BrotliDecoderCreateInstance(nullptr, nullptr, nullptr);
+    if (!state)
+        return {};
+    QByteArray out;
+    BrotliDecoderResult result = BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT;
+    while (result == BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT && size_t(out.size()) <= most) {
+        char buffer[16384];
+        size_t room = sizeof buffer;
+        auto *next = reinterpret_cast<uint8_t *>(buffer);
+        result = BrotliDecoderDecompressStream(state, &size, &data, &room, &next, nullptr);
+        out.append(buffer, int(sizeof buffer - room));
+    }
+    BrotliDecoderDestroyInstance(state);
+    return result == BROTLI_DECODER_RESULT_SUCCESS && size_t(out.size()) <= most ? out : QByteArray();
+}
+
+// The EXIF block of a JPEG XL file, from its TIFF header on: the content of
+// its container's "Exif" box (plain or compressed in a "brob" box), after
+// four bytes giving the distance to the header. Empty for a bare code
+// stream or when there is none.
+QByteArray jxlExif(const unsigned char *d, qint64 n)
+{
+    static const unsigned char signature[12] = {0, 0, 0, 0x0C, 'J', 'X', 'L', ' ', 0x0D, 0x0A, 0x87, 0x0A};
+    if (!d || n < 12 || std::memcmp(d, signature, 12) != 0)
+        return {};
+    const auto be32 = [](const unsigned char *p) { return quint64(p[0]) << 24 | quint64(p[1]) << 16 | quint64(p[2]) << 8 | p[3]; };
+    qint64 pos = 12;
+    while (pos + 8 <= n) {
+        quint64 size = be32(d + pos);
+        quint64 head = 8;
+        if (size == 1) {
+            if (pos + 16 > n)
+                return {};
+            size = be32(d + pos + 8) << 32 | be32(d + pos + 12);
+            head = 16;
+        } else if (size == 0) {
+            size = quint64(n - pos);
+        }
+        if (size < head || size > quint64(n - pos))
+            return {};
+        const unsigned char *content = d + pos + head;
+        const size_t length = size_t(size - head);
+        QByteArray block;
+        if (std::memcmp(d + pos + 4, "Exif", 4) == 0)
+            block = QByteArray(reinterpret_cast<const char *>(content), int(length));
+        else if (std::memcmp(d + pos + 4, "brob", 4) == 0 && length > 4 && std::memcmp(content, "Exif", 4) == 0)
+            block = unbrotli(content + 4, length - 4, size_t(1) << 24);
+        if (!block.isEmpty()) {
+            const auto *b = reinterpret_cast<const unsigned char *>(block.constData());
+            if (block.size() < 4 || be32(b) > quint64(block.size()) - 4)
+                return {};
+            return block.mid(4 + int(be32(b)));
+        }
+        pos += qint64(size);
+    }
+    return {};
+}
+
+bool isTiffFile(const unsigned char *d, qint64 n)
+{
+    return d && n >= 8 && ((d[0] == 'I' && d[1] == 'I' && d[2] == 42 && d[3] == 0) || (d[0] == 'M' && d[1] == 'M' && d[2] == 0 && d[3] == 42));
+}
+
 } // namespace
 
 int exifRead(const char *data, qint64 size, QDateTime &date)
@@ -183,6 +252,17 @@ int exifRead(const char *data, qint64 size, QDateTime &date)
         // same, must not turn it a second time. Only the date is taken.
         const QByteArray block = heifExif(data, size);
         walkExif(reinterpret_cast<const unsigned char *>(block.constData()), block.size(), 0, date);
+        return 0;
+    }
+    // JPEG XL and camera RAW (TIFF-based) decoders turn the picture by its
+    // orientation themselves: the date only. A TIFF's orientation is not
+    // followed, as before.
+    const QByteArray jxl = jxlExif(d, size);
+    if (!jxl.isEmpty() || isTiffFile(d, size)) {
+        if (jxl.isEmpty())
+            walkExif(d, size, 0, date);
+        else
+            walkExif(reinterpret_cast<const unsigned char *>(jxl.constData()), jxl.size(), 0, date);
         return 0;
     }
     return walkExif(d, size, exifTiffOffset(d, size), date);

@@ -4,8 +4,9 @@
 #include <QDateTime>
 
 // Reads the orientation and the date taken from the EXIF block of JPEG data,
-// and the date taken from that of a HEIF or AVIF photograph (whose decoder
-// already shows it the right way up: its rotation is always 0).
+// and the date taken from that of a HEIF, AVIF or JPEG XL photograph and of
+// a TIFF or a camera's RAW file built on TIFF (whose decoders already show
+// them the right way up: their rotation is always 0).
 // Returns the rotation in degrees clockwise (0, 90, 180, 270). `date` is set
 // when the data carries a date tag (DateTimeOriginal wins over DateTime) and
 // is left alone otherwise. Never reads outside `bytes`; safe on any thread.

@@ -3,6 +3,8 @@
 #include "library/ImageSource.h"
 #include "library/DecodeGate.h"
 #include "library/Exif.h"
+#include "library/HeifExif.h"
+#include "library/HeifFile.h"
 #include "library/IconItem.h"
 #include "library/ProfileReader.h"
 #include "library/ThumbnailCache.h"
@@ -16,6 +18,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -39,9 +42,18 @@ QSize reportedSize(QImageReader &reader)
     return reported.isValid() && !reported.isEmpty() ? reported : QSize();
 }
 
+// The size of a HEIF or AVIF photograph, from its container: its reader
+// tells it only by decoding the picture. Invalid for other data.
+QSize containerSize(const QByteArray &bytes)
+{
+    return isIsoMediaFile(bytes.constData(), bytes.size()) ? HeifFile(bytes).size() : QSize();
+}
+
 // The full size the header of `bytes` tells, or an invalid size.
 QSize headerSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -50,6 +62,39 @@ QSize headerSize(const QByteArray &bytes)
 }
 
 qint64 pixelsOf(const QSize &size) { return qint64(size.width()) * size.height(); }
+
+// Where the marker 0xFF `code` first lies in `bytes` at or after `from`, or
+// -1. Markers are looked for in the megabytes of every photograph decoded:
+// by the byte search of the C library, the fastest there is.
+int markerAt(const QByteArray &bytes, char code, int from = 0)
+{
+    const char *data = bytes.constData();
+    const int size = bytes.size();
+    for (int at = qMax(from, 0); at + 1 < size; ++at) {
+        const void *mark = std::memchr(data + at, 0xFF, size_t(size - 1 - at));
+        if (!mark)
+            return -1;
+        at = int(static_cast<const char *>(mark) - data);
+        if (data[at + 1] == code)
+            return at;
+    }
+    return -1;
+}
+
+// Where the marker 0xFF `code` last lies in `bytes`, or -1.
+int lastMarkerAt(const QByteArray &bytes, char code)
+{
+    const char *data = bytes.constData();
+    for (int end = bytes.size() - 1; end > 0;) {
+        const void *mark = memrchr(data, 0xFF, size_t(end));
+        if (!mark)
+            return -1;
+        end = int(static_cast<const char *>(mark) - data);
+        if (data[end + 1] == code)
+            return end;
+    }
+    return -1;
+}
 
 // A JPEG is decoded with the reader's quick reduction (whole steps of the
 // compressed blocks) below this quality; the result is then scaled to the
@@ -64,7 +109,7 @@ constexpr int QuickScalingQuality = 49;
 // take less than a bit a block, are not judged.
 bool shortOfData(const QByteArray &bytes)
 {
-    const int scan = bytes.indexOf("\xFF\xDA");
+    const int scan = markerAt(bytes, '\xDA');
     if (scan < 0)
         return false;
     // The frame header comes before the first scan.
@@ -117,6 +162,8 @@ DecodedImage DecodedImage::whole(const QImage &image)
 
 QSize declaredSize(const QByteArray &bytes)
 {
+    if (isIsoMediaFile(bytes.constData(), bytes.size()))
+        return containerSize(bytes);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -136,7 +183,7 @@ int scanBeyondLimit(const QByteArray &bytes)
     // followed by 0x00 or a restart marker), so each found begins a scan.
     int at = -1;
     for (int scan = 0; scan <= MaxScans; ++scan) {
-        at = bytes.indexOf("\xFF\xDA", at + 1);
+        at = markerAt(bytes, '\xDA', at + 1);
         if (at < 0)
             return -1;
     }
@@ -164,7 +211,8 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (reader.supportsOption(QImageIOHandler::Size))
+    d.stored = containerSize(bytes);
+    if (!d.stored.isValid() && reader.supportsOption(QImageIOHandler::Size))
         d.stored = reader.size();
     if (!d.stored.isValid() || d.stored.isEmpty()) {
         // A reader that cannot tell the size: only the result can be checked.
@@ -201,7 +249,7 @@ DecodedImage decodeRegion(const QByteArray &whole, const QRect &region, const QS
     }
     const DecodeGate::Pass pass(cost);
     d.image = reader.read();
-    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem);
+    d.profile = ProfileReader::sourceProfile(bytes, &d.profileProblem, d.image);
     if (d.image.isNull())
         d.fault = DecodeFault::Unreadable;
     else if (cut)
@@ -218,8 +266,8 @@ bool looksTruncated(const QByteArray &bytes)
     // Compressed data never holds a marker byte followed by an end or a
     // scan marker (a 0xFF in it is followed by 0x00), so the last scan
     // marker found is a real one; its data must end with the end marker.
-    const int scan = bytes.lastIndexOf("\xFF\xDA");
-    return scan < 0 || bytes.indexOf("\xFF\xD9", scan) < 0 || shortOfData(bytes);
+    const int scan = lastMarkerAt(bytes, '\xDA');
+    return scan < 0 || markerAt(bytes, '\xD9', scan) < 0 || shortOfData(bytes);
 }
 
 QString faultText(DecodeFault fault, const QSize &stored)
@@ -251,6 +299,48 @@ QString faultText(DecodeFault fault, const QSize &stored)
     return QString();
 }
 
+namespace {
+
+// The small picture stored beside the photograph of `head`: a camera's
+// own in the EXIF block, or a HEIF's or AVIF's thumbnail image. Small
+// pictures only: a crafted file could claim any size.
+QImage storedPicture(const QByteArray &head)
+{
+    constexpr int Most = 1024;
+    if (isIsoMediaFile(head.constData(), head.size()))
+        return HeifFile(head).thumbnail(Most);
+    const QByteArray bytes = exifThumbnail(head);
+    const QSize size = headerSize(bytes);
+    if (!size.isValid() || size.width() > Most || size.height() > Most)
+        return QImage();
+    return decodeImage(bytes);
+}
+
+// The small picture stored beside the photograph of `head` when it shows
+// the whole image and covers `box` once turned as the photograph is seen;
+// null otherwise. Black bars around a picture of another shape (some
+// cameras fit every picture into 160 x 120) are cut away.
+QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
+{
+    QImage picture = storedPicture(head);
+    if (picture.isNull() || stored.isEmpty())
+        return QImage();
+    const double aspect = double(stored.width()) / stored.height();
+    const double shown = double(picture.width()) / picture.height();
+    if (shown > aspect * 1.02) {
+        const int w = qMax(1, int(std::lround(picture.height() * aspect)));
+        picture = picture.copy((picture.width() - w) / 2, 0, w, picture.height());
+    } else if (shown < aspect / 1.02) {
+        const int h = qMax(1, int(std::lround(picture.width() / aspect)));
+        picture = picture.copy(0, (picture.height() - h) / 2, picture.width(), h);
+    }
+    const QSize seen = (rotation / 90) % 2 == 1 ? picture.size().transposed() : picture.size();
+    const QSize needed = seen.scaled(box, Qt::KeepAspectRatio);
+    return seen.width() >= needed.width() && seen.height() >= needed.height() ? picture : QImage();
+}
+
+} // namespace
+
 QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fullSize)
 {
     QBuffer buffer;
@@ -258,7 +348,8 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QSize size = rule.fallbackAspect;
-    const QSize reported = reportedSize(reader);
+    const QSize contained = containerSize(bytes);
+    const QSize reported = contained.isValid() ? contained : reportedSize(reader);
     if (reported.isValid()) {
         size = reported;
         if (fullSize)
@@ -267,13 +358,23 @@ QImage decodePreview(const QByteArray &bytes, const PreviewRule &rule, QSize *fu
     const QSize preview = pixelsOf(size) > MaxImagePixels ? QSize() : previewSize(size, rule);
     if (preview.isEmpty())
         return QImage();
+    if (contained.isValid()) {
+        // A HEIF's stored thumbnail image that is large enough spares
+        // decoding the photograph.
+        const QImage picture = embeddedPicture(bytes, contained, 0, preview);
+        if (!picture.isNull()) {
+            QImage image = picture.scaled(preview, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+            return image;
+        }
+    }
     const qint64 cost = decodingBytes(reader, size, size, preview);
     if (cost > DecodeGate::Budget)
         return QImage();
     reader.setScaledSize(preview);
     const DecodeGate::Pass pass(cost);
     QImage image = reader.read();
-    rule.colour.convert(image, ProfileReader::sourceProfile(bytes));
+    rule.colour.convert(image, ProfileReader::sourceProfile(bytes, nullptr, image));
     return image;
 }
 
@@ -301,34 +402,6 @@ namespace {
 // The beginning of a photograph that holds its EXIF block and the size of
 // its image in all but unusual files.
 constexpr qint64 HeadBytes = 128 * 1024;
-
-// The camera's own small picture of `head` when it shows the whole image
-// and covers `box` once turned as the photograph is seen; null otherwise.
-// Black bars around a picture of another shape (some cameras fit every
-// picture into 160 x 120) are cut away.
-QImage embeddedPicture(const QByteArray &head, const QSize &stored, int rotation, const QSize &box)
-{
-    const QByteArray bytes = exifThumbnail(head);
-    const QSize size = headerSize(bytes);
-    // Small pictures only: a crafted block could claim any size.
-    if (!size.isValid() || size.width() > 1024 || size.height() > 1024)
-        return QImage();
-    QImage picture = decodeImage(bytes);
-    if (picture.isNull())
-        return QImage();
-    const double aspect = double(stored.width()) / stored.height();
-    const double shown = double(picture.width()) / picture.height();
-    if (shown > aspect * 1.02) {
-        const int w = qMax(1, int(std::lround(picture.height() * aspect)));
-        picture = picture.copy((picture.width() - w) / 2, 0, w, picture.height());
-    } else if (shown < aspect / 1.02) {
-        const int h = qMax(1, int(std::lround(picture.width() / aspect)));
-        picture = picture.copy(0, (picture.height() - h) / 2, picture.width(), h);
-    }
-    const QSize seen = (rotation / 90) % 2 == 1 ? picture.size().transposed() : picture.size();
-    const QSize needed = seen.scaled(box, Qt::KeepAspectRatio);
-    return seen.width() >= needed.width() && seen.height() >= needed.height() ? picture : QImage();
-}
 
 // The preview of a photograph read from the beginning of its file only
 // (orientation, date, size and the EXIF block): a thumbnail of the shared
@@ -398,7 +471,10 @@ ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
     const bool shared = !rule.thumbnailCache.isEmpty();
     if (shared || !rule.embeddedPictureBox.isEmpty()) {
         // The beginning first; the rest only when the beginning does not do.
-        const QByteArray head = file.read(HeadBytes);
+        QByteArray head = file.read(HeadBytes);
+        // A HEIF's or AVIF's container points anywhere in the file.
+        if (isIsoMediaFile(head.constData(), head.size()) && !readRest(file, head))
+            return ThumbnailResult();
         if (fromFileHead(head, fileName, rule, result))
             return result;
         result.data = head;
@@ -439,7 +515,7 @@ bool isImageData(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return reader.canRead() && reader.size().isValid();
+    return reader.canRead() && declaredSize(bytes).isValid();
 }
 
 QImage decodeImage(const QByteArray &bytes)

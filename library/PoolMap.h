@@ -4,10 +4,39 @@
 #include <QFuture>
 #include <QFutureInterface>
 #include <QList>
+#include <QMetaObject>
+#include <QObject>
 #include <QThreadPool>
 
 #include <functional>
 #include <memory>
+
+namespace PoolMap {
+
+// Runs `task(future, i)` for every i below `count` on `pool`, then ends the
+// returned future; tasks not begun when it is cancelled skip their work.
+template <typename Result, typename Task>
+QFuture<Result> forEach(QThreadPool &pool, int count, const Task &task)
+{
+    QFutureInterface<Result> future;
+    future.reportStarted();
+    if (count == 0) {
+        future.reportFinished();
+        return future.future();
+    }
+    const auto left = std::make_shared<QAtomicInt>(count);
+    for (int i = 0; i < count; ++i) {
+        pool.start([future, left, i, task]() mutable {
+            if (!future.isCanceled())
+                task(future, i);
+            if (!left->deref())
+                future.reportFinished();
+        });
+    }
+    return future.future();
+}
+
+} // namespace PoolMap
 
 // QtConcurrent::mapped on a pool of the caller's own: result i of the
 // returned future is work(inputs[i]), reported as soon as it is made;
@@ -19,21 +48,26 @@ template <typename Result, typename Input>
 QFuture<Result> mappedOnPool(QThreadPool &pool, const QList<Input> &inputs,
                              const std::function<Result(const Input &)> &work)
 {
-    QFutureInterface<Result> future;
-    future.reportStarted();
-    if (inputs.isEmpty()) {
-        future.reportFinished();
-        return future.future();
-    }
-    const auto left = std::make_shared<QAtomicInt>(inputs.size());
-    for (int i = 0; i < inputs.size(); ++i) {
-        const Input input = inputs.at(i);
-        pool.start([future, left, i, input, work]() mutable {
-            if (!future.isCanceled())
-                future.reportResult(work(input), i);
-            if (!left->deref())
-                future.reportFinished();
-        });
-    }
-    return future.future();
+    return PoolMap::forEach<Result>(pool, inputs.size(), [inputs, work](QFutureInterface<Result> &future, int i) {
+        future.reportResult(work(inputs.at(i)), i);
+    });
+}
+
+// The same work, but each result goes to `deliver(i, result)` on the thread
+// of `receiver` as soon as it is made, and the future (which only tells
+// progress, cancelling and the end) keeps none: a batch of large results
+// (a file's bytes beside each preview) holds each only until it is
+// delivered. `receiver` must outlive the tasks, as it does when the pool is
+// its member (the pool's end waits for them). Results are delivered before
+// the future's end is announced.
+template <typename Result, typename Input>
+QFuture<void> deliveredOnPool(QThreadPool &pool, const QList<Input> &inputs,
+                              const std::function<Result(const Input &)> &work, QObject *receiver,
+                              const std::function<void(int, const Result &)> &deliver)
+{
+    return PoolMap::forEach<void>(pool, inputs.size(), [inputs, work, receiver, deliver](QFutureInterface<void> &,
+                                                                                          int i) {
+        const Result result = work(inputs.at(i));
+        QMetaObject::invokeMethod(receiver, [deliver, i, result] { deliver(i, result); }, Qt::QueuedConnection);
+    });
 }

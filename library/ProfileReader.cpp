@@ -1,8 +1,12 @@
 #include "library/ProfileReader.h"
 
 #include "library/Exif.h"
+#include "library/HeifExif.h"
+#include "library/HeifFile.h"
 #include "library/LibraryLog.h"
 
+#include <QColorSpace>
+#include <QImage>
 #include <QMap>
 #include <QMutex>
 #include <QObject>
@@ -192,12 +196,18 @@ Found find(const QByteArray &bytes)
         return fromTiff(bytes);
     if (bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
         return fromWebp(bytes);
-    return Found();
+    Found found;
+    const HeifFile heif(bytes);
+    found.icc = heif.iccProfile(&found.damaged);
+    found.readHere = heif.isOpen();
+    return found;
 }
 
-ColourProfile sourceProfile(const QByteArray &bytes, QString *problem)
+ColourProfile sourceProfile(const QByteArray &bytes, QString *problem, const QImage &decoded)
 {
-    const Found found = find(bytes);
+    Found found = find(bytes);
+    if (!found.readHere && found.icc.isEmpty() && !found.damaged && decoded.colorSpace().isValid())
+        found.icc = decoded.colorSpace().iccProfile();
     if (found.damaged) {
         if (problem)
             *problem = QObject::tr("The colour profile is damaged");
@@ -210,10 +220,10 @@ ColourProfile sourceProfile(const QByteArray &bytes, QString *problem)
     return found.exifAdobeRgb ? ColourProfile::adobeRgb() : ColourProfile::srgb();
 }
 
-ColourProfile sourceProfileOf(const QByteArray &bytes, const QString &fileName)
+ColourProfile sourceProfileOf(const QByteArray &bytes, const QString &fileName, const QImage &decoded)
 {
     QString problem;
-    const ColourProfile profile = sourceProfile(bytes, &problem);
+    const ColourProfile profile = sourceProfile(bytes, &problem, decoded);
     if (!problem.isEmpty())
         tellIgnored(fileName, problem);
     return profile;

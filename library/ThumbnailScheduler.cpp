@@ -80,9 +80,11 @@ QList<QModelIndex> ThumbnailScheduler::rowsNeedingWork() const
 
 QList<QModelIndex> ThumbnailScheduler::undecodedRows() const
 {
-    // A batch a little larger than the workers, so that the list answers
-    // between batches.
-    constexpr int Batch = 16;
+    // Batches of many rows: the workers wait for each other only at a
+    // batch's end (the list still answers at once: a change on screen
+    // cancels the rows not begun). The rows' results are not kept by the
+    // batch once delivered.
+    constexpr int Batch = 64;
     QList<QModelIndex> rows;
     const IconsModel *m = model();
     for (int row = 0; m && row < m->rowCount() && rows.size() < Batch; ++row) {
@@ -117,18 +119,19 @@ void ThumbnailScheduler::startBatch()
         return decode(file, rule);
     };
     const quint64 generation = ++m_generation;
-    auto *watcher = new QFutureWatcher<ThumbnailResult>(this);
-    connect(watcher, &QFutureWatcherBase::resultReadyAt, this, [this, watcher, generation](int i) {
-        if (generation == m_generation)
-            deliver(i, watcher->resultAt(i));
-    });
+    auto *watcher = new QFutureWatcher<void>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         if (generation == m_generation)
             batchFinished();
     });
     m_watcher = watcher;
-    watcher->setFuture(mappedOnPool(m_pool, files, read));
+    const std::function<void(int, const ThumbnailResult &)> delivered = [this, generation](int i,
+                                                                                           const ThumbnailResult &r) {
+        if (generation == m_generation)
+            deliver(i, r);
+    };
+    watcher->setFuture(deliveredOnPool(m_pool, files, read, this, delivered));
 }
 
 void ThumbnailScheduler::deliver(int i, const ThumbnailResult &result)

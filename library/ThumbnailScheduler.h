@@ -70,7 +70,7 @@ private:
     QTimer m_timer;
     // The watcher of the batch in progress, none between batches. Watchers
     // of cancelled batches delete themselves when their last decode ends.
-    QFutureWatcher<ThumbnailResult> *m_watcher = nullptr;
+    QFutureWatcher<void> *m_watcher = nullptr;
     // The rows of the batch; persistent, so that a row removed or a list
     // reloaded meanwhile is noticed.
     QList<QPersistentModelIndex> m_rows;

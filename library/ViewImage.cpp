@@ -156,7 +156,7 @@ void ViewImage::decode(QSize limit)
     buffer.setData(withinScanLimit(m_bytes));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    m_fullSize = reader.size();
+    m_fullSize = declaredSize(m_bytes); // HEIF and AVIF: from the container, not by decoding
     m_image = QImage();
     m_picture->setMessage(QString());
     if (m_fullSize.isEmpty()) {
@@ -200,7 +200,7 @@ void ViewImage::decode(QSize limit)
 
 void ViewImage::toScreen()
 {
-    ColourTarget::screen().convert(m_image, ProfileReader::sourceProfile(m_bytes));
+    ColourTarget::screen().convert(m_image, ProfileReader::sourceProfile(m_bytes, nullptr, m_image));
 }
 
 void ViewImage::decodeForZoom()

@@ -11,6 +11,7 @@
 #include "tests/library/ExifJpeg.h"
 #include "tests/LayoutBytes.h"
 
+#include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QJsonArray>
@@ -47,7 +48,8 @@ private Q_SLOTS:
     void savedRowsAreReadFromThePhotos();
     void newerFormats_data();
     void newerFormats();
-    void heicDateTaken();
+    void dateTaken_data();
+    void dateTaken();
     void listDamagedProject();
     void saveSyncsBeforeRename();
 
@@ -146,9 +148,16 @@ void TestCli::colour_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<ColourProfile>("from");
     QTest::addColumn<ColourProfile>("to");
-    QTest::newRow("Adobe RGB photo, sRGB page") << adobe.icc() << QStringList() << adobe << srgb;
-    QTest::newRow("untagged photo unchanged") << QByteArray() << QStringList() << srgb << srgb;
-    QTest::newRow("output profile embedded") << QByteArray() << QStringList{"--output-profile", adobeFile} << srgb << adobe;
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("Adobe RGB photo, sRGB page") << adobe.icc() << QStringList() << adobe << srgb << QByteArray("jpg");
+    QTest::newRow("untagged photo unchanged") << QByteArray() << QStringList() << srgb << srgb << QByteArray("jpg");
+    QTest::newRow("output profile embedded") << QByteArray() << QStringList{"--output-profile", adobeFile} << srgb << adobe
+                                             << QByteArray("jpg");
+    // A HEIF carries an ICC profile; the AVIF writer states Display P3 by
+    // its primaries and tone curve (nclx).
+    QTest::newRow("Adobe RGB HEIC") << adobe.icc() << QStringList() << adobe << srgb << QByteArray("heic");
+    const QByteArray p3 = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    QTest::newRow("Display P3 AVIF") << p3 << QStringList() << ColourProfile::fromIcc(p3) << srgb << QByteArray("avif");
 }
 
 void TestCli::colour()
@@ -157,11 +166,21 @@ void TestCli::colour()
     QFETCH(QStringList, options);
     QFETCH(ColourProfile, from);
     QFETCH(ColourProfile, to);
+    QFETCH(QByteArray, format);
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
-    const QString photo = dir.filePath(tag + QStringLiteral(".jpg"));
-    QFile file(photo);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(patchJpeg(patchImage(300), photoIcc)) > 0);
-    file.close();
+    const QString photo = dir.filePath(tag + QLatin1Char('.') + QString::fromLatin1(format));
+    if (format == "jpg") {
+        QFile file(photo);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(patchJpeg(patchImage(300), photoIcc)) > 0);
+    } else {
+        if (!QImageWriter::supportedImageFormats().contains(format))
+            QSKIP("no image writer for this format here (Debian package kimageformat-plugins)");
+        QImage image = patchImage(300);
+        image.setColorSpace(QColorSpace::fromIccProfile(photoIcc));
+        QImageWriter writer(photo, format);
+        writer.setQuality(95);
+        QVERIFY2(writer.write(image), qPrintable(writer.errorString()));
+    }
     // 10 x 15 cm without margins: the square photograph fills the middle
     // 100 x 100 mm of the 3333 x 5000 page.
     const QString base = dir.filePath(tag + QStringLiteral("_"));
@@ -729,23 +748,59 @@ void TestCli::newerFormats()
     QVERIFY2(difference < 3.0, qPrintable(QString::number(difference)));
 }
 
-// A HEIC made from a JPEG whose EXIF block says it was taken on a day and is
-// to be turned: the date is the row's, and the picture is shown as the
-// decoder gives it, never turned a second time by the EXIF orientation.
-void TestCli::heicDateTaken()
+// A camera's RAW file in the DNG form, 64 x 48 pixels of linear RGB, taken
+// on `date`.
+static QByteArray makeDng(const QByteArray &date)
 {
-    const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
-    if (encoder.isEmpty() || !QImageReader::supportedImageFormats().contains("heic"))
-        QSKIP("heif-enc (Debian package libheif-examples) or the HEIF reader is missing");
+    QByteArray pixels;
+    for (int i = 0; i < 64 * 48; ++i)
+        pixels += i % 64 < 32 ? QByteArray("\xC8\x3C\x1E", 3) : QByteArray("\x1E\x3C\xC8", 3);
+    return makeTiff(true, {{254, 4, 1, 0, {}}, {256, 4, 1, 64, {}}, {257, 4, 1, 48, {}},
+                           {258, 3, 3, 0, QByteArray("\x08\0\x08\0\x08\0", 6)}, {259, 3, 1, 1, {}},
+                           {262, 3, 1, 34892, {}}, {273, 4, 1, 0, pixels}, {277, 3, 1, 3, {}}, {278, 4, 1, 48, {}},
+                           {279, 4, 1, quint32(pixels.size()), {}}, {50706, 1, 4, 0x401, {}}},
+                    {dateEntry(0x9003, date)});
+}
+
+void TestCli::dateTaken_data()
+{
+    QTest::addColumn<QString>("encoder");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("HEIC") << QStringLiteral("heif-enc") << QStringLiteral("heic");
+    QTest::newRow("JPEG XL") << QStringLiteral("cjxl") << QStringLiteral("jxl");
+    QTest::newRow("DNG") << QString() << QStringLiteral("dng");
+}
+
+// A HEIC or JPEG XL made from a JPEG whose EXIF block says it was taken on a
+// day and is to be turned, and a DNG of that day: each is listed in its
+// folder and prints; the date is the row's, and the picture is shown as the
+// decoder gives it, never turned a second time by the EXIF orientation.
+void TestCli::dateTaken()
+{
+    QFETCH(QString, encoder);
+    QFETCH(QString, suffix);
+    const QString program = encoder.isEmpty() ? QString() : QStandardPaths::findExecutable(encoder);
+    if ((!encoder.isEmpty() && program.isEmpty()) || !QImageReader::supportedImageFormats().contains(suffix.toLatin1()))
+        QSKIP("the encoder (Debian packages libheif-examples, libjxl-tools) or the reader is missing");
+    const QString folder = dir.filePath(QStringLiteral("dated-") + suffix);
+    QVERIFY(QDir().mkpath(folder));
     const QString jpeg = dir.filePath(QStringLiteral("dated.jpg"));
     QVERIFY(writeFile(jpeg, makeJpeg(600, 400, makeTiff(true, {orientationEntry(6)},
                                                                 {dateEntry(0x9003, "2021:07:14 18:30:05")}))));
-    const QString heic = dir.filePath(QStringLiteral("dated.heic"));
-    QCOMPARE(QProcess::execute(encoder, {QStringLiteral("-o"), heic, jpeg}), 0);
-    const QSize decoded = QImageReader(heic).size();
+    const QString copy = QDir(folder).filePath(QStringLiteral("dated.") + suffix);
+    if (encoder.isEmpty())
+        QVERIFY(writeFile(copy, makeDng("2021:07:14 18:30:05")));
+    else
+        QCOMPARE(QProcess::execute(program, suffix == QLatin1String("jxl") ? QStringList{jpeg, copy}
+                                                                           : QStringList{QStringLiteral("-o"), copy, jpeg}),
+                 0);
+    IconsModel model(ImageListRole::Folder);
+    model.setDirPath(folder);
+    QCOMPARE(model.indexOfFileName(copy), 0);
+    const QSize decoded = QImageReader(copy).read().size();
     QVERIFY(decoded.isValid());
-    const QString project = dir.filePath(QStringLiteral("dated.vm2"));
-    Run r = velmora({"--save", project, "--paper", "A4", "--unit", "mm", "--photo-size", "100x140", heic});
+    const QString project = QDir(folder).filePath(QStringLiteral("dated.vm2"));
+    Run r = velmora({"--save", project, "--paper", "A4", "--unit", "mm", "--photo-size", "100x140", copy});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     r = velmora({"--list", project});
     QVERIFY2(r.code == 0, qPrintable(r.err));
@@ -753,6 +808,9 @@ void TestCli::heicDateTaken()
     QCOMPARE(row.value("shotTime").toString(), QStringLiteral("2021-07-14T18:30:05"));
     QCOMPARE(row.value("rotation").toInt(), 0);
     QCOMPARE(QSize(row.value("width").toInt(), row.value("height").toInt()), decoded);
+    r = velmora({"--export-jpeg", QDir(folder).filePath(QStringLiteral("page")), "--paper", "A6", "--unit", "mm", copy});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QVERIFY(!QImage(QDir(folder).filePath(QStringLiteral("page001.jpg"))).isNull());
 }
 
 QTEST_MAIN(TestCli)

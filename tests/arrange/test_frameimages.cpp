@@ -1,6 +1,10 @@
 #include "arrange/FrameImages.h"
+#include "arrange/PageRenderer.h"
+#include "library/JpegProfile.h"
+#include "library/ProfileReader.h"
 #include "tests/TestPhoto.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QHash>
 #include <QTemporaryDir>
@@ -188,6 +192,78 @@ private slots:
         QVERIFY(taken[2].cacheKey() != taken[0].cacheKey());
         QVERIFY(sameColour(taken[0], colours[0]));
         QVERIFY(sameColour(taken[2], colours[1]));
+    }
+
+    // A JPEG decoded for a page a strip at a time (reduced by the decoder,
+    // cut, turned and converted as its rows arrive) is drawn as the whole
+    // photograph decoded, converted and smoothly scaled into the frame is.
+    void stripsDrawAsWholeDecoding_data()
+    {
+        QTest::addColumn<bool>("turned");
+        QTest::addColumn<bool>("adobe");
+        QTest::addColumn<int>("scale"); // hundredths of a millimetre a pixel
+        QTest::newRow("upright") << false << false << 40;
+        QTest::newRow("turned") << true << false << 40;
+        QTest::newRow("turned, Adobe RGB") << true << true << 40;
+        QTest::newRow("turned, halved") << true << false << 70;
+    }
+    void stripsDrawAsWholeDecoding()
+    {
+        QFETCH(bool, turned);
+        QFETCH(bool, adobe);
+        QFETCH(int, scale);
+        const QSize size = turned ? QSize(600, 400) : QSize(400, 600);
+        QImage picture(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 255 / size.width(), y * 255 / size.height(),
+                                            128 + int(100 * std::sin((x + 2 * y) / 9.0))));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && QImageWriter(&buffer, "jpeg").write(picture));
+        if (adobe)
+            bytes = withIccProfile(bytes, ColourProfile::adobeRgb().icc());
+        PhotoFrame frame = frameShowing(dir.filePath(QStringLiteral("strips%1%2.jpg").arg(turned).arg(adobe)));
+        QFile file(frame.fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        // A 100 x 150 mm frame showing a crop off the corner.
+        frame.height = 15000;
+        frame.turned = turned;
+        frame.imageWidth = size.width();
+        frame.imageHeight = size.height();
+        frame.cropX = 40;
+        frame.cropY = 30;
+        frame.cropWidth = turned ? 480 : 320;
+        frame.cropHeight = turned ? 320 : 480;
+        ColourTarget srgb;
+        srgb.profile = ColourProfile::srgb();
+        RenderOptions options;
+        options.printFrame = false;
+        options.creditText.clear();
+        const auto draw = [&](const DecodedImage &decoded) {
+            QImage page(10000 / scale, 15000 / scale, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            PageRenderer::drawFrame(painter, frame, decoded, scale, 0, 0, options);
+            return page;
+        };
+        QImage whole(frame.fileName);
+        srgb.convert(whole, ProfileReader::sourceProfile(bytes));
+        const QImage expected = draw(DecodedImage::whole(whole));
+        FrameImages images({frame}, ImageSource(), 1, FrameImages::Turn::AsShown, 1.0 / scale, srgb);
+        const DecodedImage strips = images.take(0);
+        QCOMPARE(strips.image.width() * strips.image.height() < 320 * 480, scale > 50); // reduced as decoded
+        const QImage drawn = draw(strips);
+        double squares = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y), b = expected.pixel(x, y);
+                for (int shift : {0, 8, 16})
+                    squares += std::pow(int((a >> shift) & 0xff) - int((b >> shift) & 0xff), 2);
+            }
+        const double psnr = 10 * std::log10(255.0 * 255 * 3 * drawn.width() * drawn.height() / qMax(squares, 1.0));
+        QVERIFY2(psnr >= 45, qPrintable(QString::number(psnr)));
     }
 
     // Destroyed while photographs are still being decoded, it waits for the

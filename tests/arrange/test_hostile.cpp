@@ -4,6 +4,7 @@
 #include "arrange/ArrangeEngine.h"
 #include "arrange/Document.h"
 #include "arrange/FrameImages.h"
+#include "library/JpegStripReader.h"
 #include "arrange/PageRenderer.h"
 #include "formats/LayoutCatalogue.h"
 #include "formats/LayoutFile.h"
@@ -271,6 +272,7 @@ private slots:
         QVERIFY(!f.cache.preview.isNull());
         QCOMPARE(f.cache.fault, DecodeFault::Damaged);
         QCOMPARE(decodeRegion(cut).fault, DecodeFault::Damaged);
+        QCOMPARE(JpegStripReader(cut).read(QRect(), QSize(), 1, ColourTarget()).fault, DecodeFault::Damaged);
         QVERIFY(!looksTruncated(QByteArray("\x89PNG")));
         // A whole small file whose header claims far more than its data
         // hold is damaged as well; the size it really has is not.
@@ -298,6 +300,9 @@ private slots:
         QCOMPARE(d.fault, DecodeFault::TooManyScans);
         QVERIFY(isRed(d.image.pixel(10, 10)));
         QVERIFY(faultText(d.fault, d.stored).contains(QLatin1String("damaged")));
+        const DecodedImage strips = JpegStripReader(bomb).read(QRect(), QSize(), 1, ColourTarget());
+        QCOMPARE(strips.fault, DecodeFault::TooManyScans);
+        QVERIFY(isRed(strips.image.pixel(10, 10)));
         const QString path = dir.filePath(QStringLiteral("bomb.jpg"));
         writeFile(path, bomb);
         const PhotoFrame f = arrangedFrame(path, 4000, 3000, true);

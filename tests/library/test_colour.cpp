@@ -108,6 +108,47 @@ private Q_SLOTS:
             }
         }
     }
+
+    // Between matrix-shaper profiles the tables give Little CMS's exact
+    // numbers within a level over the whole cube, also into a pure power
+    // curve, steepest near black.
+    void matrixShaperMatchesLittleCms_data()
+    {
+        QTest::addColumn<QColorSpace>("from");
+        QTest::addColumn<QColorSpace>("to");
+        QTest::newRow("Adobe RGB to sRGB") << QColorSpace(QColorSpace::AdobeRgb) << QColorSpace(QColorSpace::SRgb);
+        QTest::newRow("sRGB to Adobe RGB") << QColorSpace(QColorSpace::SRgb) << QColorSpace(QColorSpace::AdobeRgb);
+        QTest::newRow("ProPhoto to Display P3") << QColorSpace(QColorSpace::ProPhotoRgb)
+                                                << QColorSpace(QColorSpace::DisplayP3);
+    }
+    void matrixShaperMatchesLittleCms()
+    {
+        QFETCH(QColorSpace, from);
+        QFETCH(QColorSpace, to);
+        const ColourProfile source = ColourProfile::fromIcc(from.iccProfile());
+        const ColourProfile destination = ColourProfile::fromIcc(to.iccProfile());
+        // Rows of 251 pixels: the last few go one by one.
+        QImage image(251, 262, QImage::Format_RGB32);
+        for (int i = 0; i < 251 * 262; ++i)
+            image.setPixel(i % 251, i / 251, qRgb(i % 256, i / 256, (i * 7) % 256));
+        const QImage before = image;
+        ColourTransformCache::instance().transform(source, destination, RenderingIntent::Relative, true)->apply(image);
+        cmsHTRANSFORM exact = cmsCreateTransform(source.handle(), TYPE_RGB_DBL, destination.handle(), TYPE_RGB_DBL,
+                                                 INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOOPTIMIZE);
+        int worst = 0;
+        for (int i = 0; i < 251 * 262; ++i) {
+            const QRgb in = before.pixel(i % 251, i / 251);
+            const double rgb[3] = {qRed(in) / 255.0, qGreen(in) / 255.0, qBlue(in) / 255.0};
+            double out[3];
+            cmsDoTransform(exact, rgb, out, 1);
+            const QRgb got = image.pixel(i % 251, i / 251);
+            const int levels[3] = {qRed(got), qGreen(got), qBlue(got)};
+            for (int c = 0; c < 3; ++c)
+                worst = qMax(worst, qAbs(levels[c] - int(std::lround(255 * qBound(0.0, out[c], 1.0)))));
+        }
+        cmsDeleteTransform(exact);
+        QVERIFY2(worst <= 1, qPrintable(QString::number(worst)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestColour)

@@ -8,8 +8,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 class TestThumbnailCache : public QObject
@@ -176,6 +179,44 @@ private Q_SLOTS:
             QVERIFY(qRed(r.image.pixel(80, 1)) > 200 && qBlue(r.image.pixel(80, 1)) > 200);
             QVERIFY(qRed(r.image.pixel(80, preview.height() - 2)) > 200);
         }
+    }
+
+    void heifThumbnailServes_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("covered") << 300 << true;
+        QTest::newRow("larger") << 500 << false;
+    }
+
+    // A HEIF's stored thumbnail image serves an icon and a preview it
+    // covers, without decoding the photograph. The encoder makes it by
+    // keeping every other pixel: of one-pixel squares, the black ones.
+    void heifThumbnailServes()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, stored);
+        const QString encoder = QStandardPaths::findExecutable(QStringLiteral("heif-enc"));
+        if (encoder.isEmpty() || !QImageReader::supportedImageFormats().contains("heic"))
+            QSKIP("heif-enc (Debian package libheif-examples) or the HEIF reader is missing");
+        QImage squares(640, 480, QImage::Format_RGB32);
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                squares.setPixel(x, y, (x + y) % 2 ? 0xffffffff : 0xff000000);
+        const QString png = dir.filePath(QStringLiteral("squares.png"));
+        const QString heic = dir.filePath(QStringLiteral("squares.heic"));
+        QVERIFY(squares.save(png));
+        QCOMPARE(QProcess::execute(encoder, {QStringLiteral("-t"), QStringLiteral("320"), QStringLiteral("-o"), heic, png}), 0);
+        PreviewRule rule(width);
+        rule.embeddedPictureBox = QSize(width, width * 3 / 4);
+        const ThumbnailResult r = readThumbnail(heic, rule);
+        QCOMPARE(QSize(r.width, r.height), QSize(640, 480));
+        QCOMPARE(r.data.isEmpty(), stored);
+        QFile file(heic);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QImage preview = decodePreview(file.readAll(), PreviewRule(width), nullptr);
+        QCOMPARE(preview.width(), width);
+        QCOMPARE(qGray(preview.pixel(width / 2, 10)) < 40, stored);
     }
 
     void unreadableFileIsNotedOnce()
