@@ -11,6 +11,7 @@
 #include "app/Shell.h"
 #include "arrange/Document.h"
 #include "arrange/PrintResolution.h"
+#include "app/OutputSpace.h"
 #include "platform/Outcome.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,11 @@ bool CommandLine::exportPages(const Document &document, int quality, const Rende
 {
     const QString base = JpegExport::baseName(m_exportBase);
     const int digits = JpegExport::digitsFor(document.pageCount());
-    for (int i : outputPages(document)) {
+    const QList<int> pages = outputPages(document);
+    const QString first = JpegExport::fileName(base, pages.value(0) + 1, digits);
+    if (const Outcome room = OutputSpace::check(first, OutputSpace::jpegBytes(document.pages(), pages)); !room)
+        return fail(room.writeMessage(first));
+    for (int i : pages) {
         const QString file = JpegExport::fileName(base, i + 1, digits);
         if (const Outcome written = JpegExport::exportPage(document.page(i), file, quality, options); !written)
             return fail(written.writeMessage(file));
@@ -88,7 +93,10 @@ bool CommandLine::outputsReachable()
 bool CommandLine::printPdf(const Document &document, const PageSetup &setup, const RenderOptions &options)
 {
     const QString title = PdfExport::title(projectInput() ? m_images.first() : QString(), m_pdfFile);
-    const Outcome written = PdfExport::write(m_pdfFile, title, document.pages(), outputPages(document), setup, options,
+    const QList<int> pages = outputPages(document);
+    if (const Outcome room = OutputSpace::check(m_pdfFile, OutputSpace::pdfBytes(document.pages(), pages)); !room)
+        return fail(room.writeMessage(m_pdfFile));
+    const Outcome written = PdfExport::write(m_pdfFile, title, document.pages(), pages, setup, options,
                                              pageLines(m_pdfFile));
     if (!written)
         return fail(written.text());

@@ -7,6 +7,7 @@
 #include "app/ExportDialog.h"
 #include "app/LowResolutionQuestion.h"
 #include "app/OutputProgress.h"
+#include "app/OutputSpace.h"
 #include "app/PdfExport.h"
 #include "app/Shell.h"
 #include "arrange/Arrange.h"
@@ -22,6 +23,15 @@
 namespace {
 
 enum class Answer { NoFile, Cancelled, Go };
+
+// Pages `numbers` (1-based) as indexes.
+QList<int> indexesOf(const QList<int> &numbers)
+{
+    QList<int> indexes;
+    for (const int p : numbers)
+        indexes << p - 1;
+    return indexes;
+}
 
 // The file name, the dialog's choices and the question about low
 // resolution; on Go `numbers` holds the 1-based pages to write.
@@ -58,15 +68,20 @@ Answer choose(QWidget *window, Arrange &arrange, UserSettings &st, ExportDialog:
         QMessageBox::information(window, Program::name(), QObject::tr("There is no current page to export."));
         return Answer::Cancelled;
     }
-    QList<int> indexes;
-    for (const int p : qAsConst(numbers))
-        indexes << p - 1;
     if (numbers.isEmpty())
         return Answer::Cancelled;
-    if (!LowResolutionQuestion::confirm(window, arrange.document().pages(), indexes,
+    if (!LowResolutionQuestion::confirm(window, arrange.document().pages(), indexesOf(numbers),
                                         LowResolutionQuestion::Output::Export))
         return Answer::Cancelled;
     return Answer::Go;
+}
+
+// Says `text` in a message box while the wait cursor is shown.
+void warnWaiting(QWidget *window, const QString &text)
+{
+    QApplication::restoreOverrideCursor();
+    QMessageBox::warning(window, Program::name(), text, QMessageBox::Ok);
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 // Writes the JPEG files of pages `numbers`; returns the files written.
@@ -77,6 +92,12 @@ QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &va
     const BufferReuse reuse;
     OutputProgress progress(window, numbers.size());
     const int digits = JpegExport::digitsFor(*std::max_element(numbers.begin(), numbers.end()));
+    const QString first = JpegExport::fileName(values.exportName, numbers.first(), digits);
+    const Outcome room = OutputSpace::check(first, OutputSpace::jpegBytes(arrange.document().pages(), indexesOf(numbers)));
+    if (!room) {
+        warnWaiting(window, room.writeMessage(first));
+        return written;
+    }
     for (int i = 0; i < numbers.size(); ++i) {
         const int p = numbers.at(i);
         const QString file = JpegExport::fileName(values.exportName, p, digits);
@@ -90,10 +111,8 @@ QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &va
             written << file;
             continue;
         }
-        QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), page.writeMessage(file), QMessageBox::Ok);
         status(QString());
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        warnWaiting(window, page.writeMessage(file));
         if (JpegExport::stopsOnFailure(values.exportMode))
             break;
     }
@@ -104,12 +123,15 @@ QStringList writeJpegs(QWidget *window, Arrange &arrange, const ExportValues &va
 bool writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const QList<int> &numbers,
               const std::function<void(const QString &)> &status)
 {
-    QList<int> indexes;
-    for (const int p : numbers)
-        indexes << p - 1;
+    const QList<int> indexes = indexesOf(numbers);
+    const QString file = st.exports.pdfName;
+    const Outcome room = OutputSpace::check(file, OutputSpace::pdfBytes(arrange.document().pages(), indexes));
+    if (!room) {
+        warnWaiting(window, room.writeMessage(file));
+        return false;
+    }
     const BufferReuse reuse;
     OutputProgress progress(window, indexes.size());
-    const QString file = st.exports.pdfName;
     const Outcome written = PdfExport::write(
         file, PdfExport::title(st.shell.currentFile, file), arrange.document().pages(), indexes, st.page.pageSetup,
         arrange.renderOptions(),
@@ -117,11 +139,8 @@ bool writePdf(QWidget *window, Arrange &arrange, const UserSettings &st, const Q
             status(QObject::tr("Export to PDF") + QLatin1Char(' ') + QObject::tr("Page ") + QString::number(index + 1));
             return progress.step(done, QObject::tr("Writing page %1 (%2 of %3)").arg(index + 1).arg(done + 1).arg(all));
         });
-    if (!written) {
-        QApplication::restoreOverrideCursor();
-        QMessageBox::warning(window, Program::name(), written.text(), QMessageBox::Ok);
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
+    if (!written)
+        warnWaiting(window, written.text());
     return written.ok();
 }
 

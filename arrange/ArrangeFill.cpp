@@ -14,6 +14,16 @@
 
 namespace {
 
+// `f` takes what `other`, a frame of the same file at the same turn, took
+// from its decoding: the turned preview (its pixels shared), the fault, the
+// size.
+void shareDecoded(PhotoFrame &f, const PhotoFrame &other)
+{
+    f.cache = other.cache;
+    f.imageWidth = other.imageWidth;
+    f.imageHeight = other.imageHeight;
+}
+
 // Swaps the whole content of two frames; each then lies as its crop says.
 void exchange(PhotoFrame &a, PhotoFrame &b)
 {
@@ -310,10 +320,20 @@ void ArrangeEngine::followRotation(const QString &path, const QImage &preview, i
 void ArrangeEngine::takePreview(const QString &name, const QImage &decoded, const QSize &full)
 {
     m_doc.awaitedPreviews.remove(name);
+    // Frames of the file at the same turn share one turned preview (a copy
+    // of a picture shares its pixels): thousands of frames of one photograph
+    // hold one preview per turn.
+    QHash<int, PhotoFrame> byTurn;
     amendFrames([&](PhotoFrame &f) {
         if (f.isEmpty() || f.fileName != name || !f.cache.preview.isNull())
             return false;
+        const auto same = byTurn.constFind(f.rotation);
+        if (same != byTurn.constEnd()) {
+            shareDecoded(f, *same);
+            return true;
+        }
         f.takeDecoded(decoded, full);
+        byTurn.insert(f.rotation, f);
         return true;
     });
 }
@@ -324,20 +344,17 @@ bool ArrangeEngine::adoptLoadedPages(QVector<Page> pages, bool decodeNow)
         // The first frame read of each file: later frames of it at the same
         // turn share its preview (a copy of a picture shares its pixels)
         // instead of reading and decoding the file again.
-        QHash<QString, const PhotoFrame *> readFirst;
+        QHash<QPair<QString, int>, const PhotoFrame *> readFirst; // by file and turn
         for (Page &page : pages)
             for (PhotoFrame &f : page.frames) {
                 if (f.isEmpty())
                     continue;
-                const PhotoFrame *same = readFirst.value(f.fileName);
-                if (same && same->rotation == f.rotation) {
-                    f.cache = same->cache;
-                    f.imageWidth = same->imageWidth;
-                    f.imageHeight = same->imageHeight;
+                const QPair<QString, int> key(f.fileName, f.rotation);
+                if (const PhotoFrame *same = readFirst.value(key)) {
+                    shareDecoded(f, *same);
                     continue;
                 }
-                if (!same)
-                    readFirst.insert(f.fileName, &f);
+                readFirst.insert(key, &f);
                 QByteArray bytes;
                 const bool again = m_doc.source.embeddedBytes(f.fileName, bytes);
                 f.fileData = HeldBytes::loose(bytes);

@@ -1,6 +1,7 @@
 #include "library/ViewImage.h"
 
 #include "library/ColourTarget.h"
+#include "library/DecodeGate.h"
 #include "library/ImageFile.h"
 #include "library/ProfileReader.h"
 #include "library/WellScrollArea.h"
@@ -185,6 +186,14 @@ void ViewImage::decode(QSize limit)
                              : m_fullSize.scaled(limit, Qt::KeepAspectRatio);
     if (target != m_fullSize)
         reader.setScaledSize(target.expandedTo(QSize(1, 1)));
+    // Within the memory a decoding may take, as for the pages.
+    const qint64 cost = decodingBytes(reader, m_fullSize, m_fullSize, target);
+    if (cost > DecodeGate::Budget) {
+        m_picture->setMessage(faultText(DecodeFault::OverBudget, m_fullSize) + QLatin1Char('.'));
+        m_fullSize = QSize();
+        return;
+    }
+    const DecodeGate::Pass pass(cost);
     m_image = reader.read();
     toScreen();
 }

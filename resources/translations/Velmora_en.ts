@@ -4,6 +4,14 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>There is no room on the disk for the pages.</source>
+        <translation>There is no room on the disk for the pages.</translation>
+    </message>
+    <message>
+        <source>They take at least %1, %2 are free there</source>
+        <translation>They take at least %1, %2 are free there</translation>
+    </message>
+    <message>
         <source>WorkLanguage</source>
         <translation>English</translation>
     </message>

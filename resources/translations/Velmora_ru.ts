@@ -35,6 +35,14 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>There is no room on the disk for the pages.</source>
+        <translation>На диске нет места для страниц.</translation>
+    </message>
+    <message>
+        <source>They take at least %1, %2 are free there</source>
+        <translation>Им нужно не меньше %1, а свободно там %2</translation>
+    </message>
+    <message>
         <source>[*]</source>
         <translation>[*]</translation>
     </message>

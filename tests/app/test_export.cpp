@@ -6,6 +6,7 @@
 #include "arrange/PageBands.h"
 
 #include "app/JpegExport.h"
+#include "app/OutputSpace.h"
 #include "app/ExportDialog.h"
 #include "app/ExportCommand.h"
 #include "app/UserSettings.h"
@@ -20,6 +21,7 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void pageNumbers();
     void refusedWriteEndsTheEncoding();
     void fullDisk();
+    void noRoomIsSaidBeforeWriting();
     void command();
 
 private:
@@ -217,6 +220,21 @@ void TestExport::fullDisk()
     QVERIFY2(written.detail().contains(QLatin1String("No space left on device")), qPrintable(written.detail()));
     QCOMPARE(readFile(file), QByteArray("old"));
     QCOMPARE(disk.entries(), QStringList{QStringLiteral("Page001.jpg")});
+}
+
+void TestExport::noRoomIsSaidBeforeWriting()
+{
+    // The least a page takes is less than it does take.
+    Document doc;
+    arrangeDocument(doc, dir.path(), 1, a4Layout(1, 1));
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    QVERIFY(JpegExport::encodePage(doc.page(0), 80, &page));
+    const qint64 least = OutputSpace::jpegBytes(doc.pages(), {0});
+    QVERIFY2(least > 100000 && least < page.size(), qPrintable(QString::number(least)));
+    const QString file = dir.filePath(QStringLiteral("a.jpg"));
+    QVERIFY(OutputSpace::check(file, least));
+    QVERIFY(!OutputSpace::check(file, QStorageInfo(dir.path()).bytesAvailable() + 1000000));
 }
 
 namespace {

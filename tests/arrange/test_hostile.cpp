@@ -365,10 +365,19 @@ private slots:
             QCOMPARE(catalogue.indexOf(name), -1);
     }
 
+    void framesOfOneFileShareAPreview_data()
+    {
+        QTest::addColumn<bool>("now");
+        QTest::newRow("read at once") << true;
+        QTest::newRow("from the workers") << false;
+    }
+
     void framesOfOneFileShareAPreview()
     {
         // A project of many frames of one photograph holds one preview of it
-        // (and one more for the frame turned otherwise).
+        // per turn, whether read at once (command line) or handed over by
+        // the workers (window).
+        QFETCH(bool, now);
         const QString path = dir.filePath(QStringLiteral("shared.jpg"));
         writeTestJpeg(path, 800, 600, Qt::green);
         Page page;
@@ -379,12 +388,19 @@ private slots:
         f.height = 3000;
         f.fileName = path;
         page.frames.fill(f, 50);
-        page.frames.last().rotation = 90;
+        page.frames[47].rotation = page.frames.last().rotation = 90;
         Document doc;
-        ArrangeEngine(doc).adoptLoadedPages({page});
+        ArrangeEngine engine(doc);
+        engine.adoptLoadedPages({page}, now);
+        if (!now) {
+            QSize full;
+            const QImage decoded = decodePreview(ImageSource().bytes(path), PreviewRule(), &full);
+            engine.takePreview(path, decoded, full);
+        }
         const QVector<PhotoFrame> &frames = doc.page(0).frames;
         QVERIFY(!frames.first().cache.preview.isNull());
         QCOMPARE(frames.at(48).cache.preview.constBits(), frames.first().cache.preview.constBits());
+        QCOMPARE(frames.last().cache.preview.constBits(), frames.at(47).cache.preview.constBits());
         QCOMPARE(frames.last().cache.preview.size(), frames.first().cache.preview.size().transposed());
     }
 
