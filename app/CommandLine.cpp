@@ -9,12 +9,14 @@
 #include "formats/PaperCatalogue.h"
 #include "library/DecodeGate.h"
 #include "library/IconItem.h"
+#include "library/HeifExif.h"
 #include "library/IconsModel.h"
 #include "library/ImageFile.h"
 #include "library/ImageSource.h"
 #include "platform/Outcome.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -120,8 +122,14 @@ Outcome CommandLine::checkImageFile(const QFileInfo &info)
     QImageReader reader(info.filePath());
     if (!reader.canRead())
         return Outcome::failure(UnreadImage, reader.errorString());
-    // The header tells the size before a pixel is read.
-    const QSize size = reader.size();
+    // The header tells the size before a pixel is read; a HEIF's or AVIF's
+    // reader tells it only by decoding the picture, its container does not.
+    QFile file(info.filePath());
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.peek(12) : QByteArray();
+    QByteArray bytes;
+    const QSize size = isIsoMediaFile(head.constData(), head.size()) && ImageSource::readPlainFile(info.filePath(), bytes)
+                           ? declaredSize(bytes)
+                           : reader.size();
     if (qint64(size.width()) * size.height() > MaxImagePixels)
         return Outcome::failure(UnreadImage, faultText(DecodeFault::TooLarge, size));
     // Nor is one whose reader would hold more than a decoding may take.

@@ -33,6 +33,7 @@ struct IconItem
     QImage preview;         // reduced copy, already turned by rotation
     qint32 rotation = 0;    // degrees clockwise: 0, 90, 180, 270
     qint32 useCount = 0;    // page frames showing the file
+    QString problem;        // why no preview could be made (a damaged file); empty when one was
 };
 
 // Image records and projects store the state as a 32-bit integer.

@@ -116,6 +116,8 @@ QString toolTip(const IconItem &item)
     if (item.isDecoded())
         tip += QStringLiteral("<br>") + QString::number(item.imageWidth) + QLatin1Char('x')
                + QString::number(item.imageHeight);
+    if (!item.problem.isEmpty())
+        tip += QStringLiteral("<br>") + item.problem.toHtmlEscaped();
     return tip;
 }
 

@@ -133,6 +133,7 @@ void IconsModel::setDecoded(const QModelIndex &index, const ThumbnailResult &res
     if (m_role == ImageListRole::Selection && m_budget && item.fileData.isEmpty())
         item.fileData = m_budget->hold(result.data);
     item.preview = result.image;
+    item.problem = result.problem;
     item.state = IconItem::State::Decoded;
     // The fresh preview is unturned: turn it to the row's rotation.
     const int angle = item.rotation;

@@ -540,6 +540,8 @@ ThumbnailResult readThumbnail(const QString &fileName, const PreviewRule &rule)
     }
     result.width = full.width();
     result.height = full.height();
+    if (result.image.isNull())
+        result.problem = faultText(pixelsOf(full) > MaxImagePixels ? DecodeFault::TooLarge : undecodedFault(result.data), full);
     return result;
 }
 

@@ -13,4 +13,5 @@ struct ThumbnailResult
     QDateTime date;    // EXIF date, invalid when there is none
     QImage image;      // the reduced preview, null when the file cannot be read
     QByteArray data;   // the whole file, empty when it cannot be opened
+    QString problem;   // why `image` is null, for the user; empty when it is not
 };

@@ -251,7 +251,9 @@ private Q_SLOTS:
         f.close();
         PreviewRule rule;
         rule.thumbnailCache = root();
-        QVERIFY(readThumbnail(file, rule).image.isNull());
+        const ThumbnailResult r = readThumbnail(file, rule);
+        QVERIFY(r.image.isNull());
+        QCOMPARE(r.problem, faultText(DecodeFault::Unreadable, QSize()));
         QVERIFY(ThumbnailCache(root()).hasFailure(file));
         QVERIFY(readThumbnail(file, rule).image.isNull());
     }
