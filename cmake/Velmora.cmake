@@ -15,7 +15,8 @@ endfunction()
 # velmora_test(NAME source.cpp [more sources] [CORE] [LABELS label...])
 # A QtTest executable run by CTest on the offscreen platform. With CORE it
 # links only the core library. LABELS are CTest labels ("parsers": the tests
-# of the readers of outside bytes, also run in the sanitizer build); the
+# of the readers of outside bytes, also run in the sanitizer build; "tsan":
+# the tests of the worker threads, run in the ThreadSanitizer build); the
 # target tests_<label> builds the tests of a label.
 function(velmora_test name)
   cmake_parse_arguments(VT "CORE" "" "LABELS" ${ARGN})
@@ -39,7 +40,7 @@ function(velmora_test name)
     "rm -rf \"$1\" && mkdir -p \"$1/runtime\" && chmod 700 \"$1/runtime\" && exec \"$0\""
     $<TARGET_FILE:${name}> ${home})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;TSAN_OPTIONS=halt_on_error=1 second_deadlock_stack=1 suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime"
     TIMEOUT 300)
   if(VT_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${VT_LABELS}")

@@ -1,7 +1,7 @@
 // Writes seed corpora for the fuzz targets from real files and the program's
 // own writers:  fuzz_seeds <source folder> <corpus folder>
 // makes <corpus>/exif, layoutfile, pagesetup, photosizes, profile, project,
-// records, urilist, pagerender, projectexport.
+// records, urilist, pagerender, projectexport, imagereaders.
 #include "FuzzApp.h"
 
 #include "app/ProjectFile.h"
@@ -28,6 +28,8 @@
 
 #include <cstdio>
 #include <limits>
+
+#include <zlib.h>
 
 namespace {
 
@@ -259,6 +261,19 @@ void projectSeeds(const QStringList &photos)
     save(QStringLiteral("crafted.vm2"), c);
 }
 
+// `image` written as `format` (a progressive JPEG when asked).
+QByteArray encode(const QImage &image, const char *format, bool progressive, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
 // Images the readers must refuse or cut short without spending more than a
 // decoding's worth: a progressive JPEG of many scans, a small JPEG whose
 // header claims 16384 x 16384 pixels, a 16-bit PNG.
@@ -266,15 +281,6 @@ void hostileImageSeeds()
 {
     QImage picture(96, 64, QImage::Format_RGB32);
     picture.fill(Qt::darkMagenta);
-    const auto encode = [&](const QImage &image, const char *format, bool progressive) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format);
-        writer.setProgressiveScanWrite(progressive);
-        writer.write(image);
-        return bytes;
-    };
     const QByteArray progressive = encode(picture, "jpeg", true);
     const int last = progressive.lastIndexOf("\xFF\xDA");
     const int end = progressive.lastIndexOf("\xFF\xD9");
@@ -290,6 +296,36 @@ void hostileImageSeeds()
     }
     put(QStringLiteral("pagerender"), QStringLiteral("deep.png"),
         QByteArray(1, '\1') + encode(picture.convertToFormat(QImage::Format_RGBA64), "png", false));
+}
+
+// The image readers behind the decoding budget: small real files of each
+// kind, and files of a few bytes claiming sizes within the pixel cap whose
+// decoding would take gigabytes (a 16-bit PNG, a lossless WebP).
+void imageReaderSeeds()
+{
+    QImage picture(96, 64, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 40, 90, 180));
+    const QString target = QStringLiteral("imagereaders");
+    QByteArray deep = encode(picture.convertToFormat(QImage::Format_RGBA64), "png", false);
+    put(target, QStringLiteral("deep.png"), deep);
+    put(target, QStringLiteral("picture.tif"), encode(picture, "tiff", false));
+    put(target, QStringLiteral("deep.tif"), encode(picture.convertToFormat(QImage::Format_RGBA64), "tiff", false));
+    put(target, QStringLiteral("lossless.webp"), encode(picture, "webp", false, 100));
+    put(target, QStringLiteral("lossy.webp"), encode(picture, "webp", false, 50));
+    put(target, QStringLiteral("progressive.jpg"), encode(picture, "jpeg", true, 80));
+    // The PNG's header (after the signature and the chunk's length) claims
+    // 16000 x 16000 pixels, its checksum made again.
+    const QByteArray size = QByteArray::fromHex("00003e8000003e80");
+    deep.replace(16, 8, size);
+    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef *>(deep.constData() + 12), 17));
+    QByteArray sum;
+    QDataStream(&sum, QIODevice::WriteOnly) << crc;
+    deep.replace(29, 4, sum);
+    put(target, QStringLiteral("claiming16.png"), deep);
+    // A lossless WebP of 16383 x 16383 pixels, all of one colour (five
+    // prefix codes of one symbol each): 28 bytes.
+    put(target, QStringLiteral("claiming.webp"),
+        QByteArray::fromHex("5249464614000000574542505650384c080000002ffebfff0f888808"));
 }
 
 } // namespace
@@ -309,6 +345,7 @@ int main(int argc, char **argv)
     settingsSeeds();
     pageRenderSeeds(jpegs.value(0));
     hostileImageSeeds();
+    imageReaderSeeds();
     QString smallest;
     qint64 least = 40000;
     for (const QString &j : jpegs)
