@@ -2,10 +2,10 @@
 
 #include "arrange/PageRenderer.h"
 #include "library/JpegStripReader.h"
+#include "library/PoolMap.h"
 #include "library/ProfileReader.h"
 
 #include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -92,9 +92,10 @@ void FrameImages::startUpTo(int last)
             const ImageSource source = m_source;
             const double density = m_density;
             const ColourTarget colour = m_colour;
-            job.image = QtConcurrent::run(&m_pool, [copy, source, asShown, density, colour] {
-                return decodeFrame(copy, source, asShown, density, colour);
-            });
+            job.image = PoolMap::forEach<DecodedImage>(
+                m_pool, 1, [copy, source, asShown, density, colour](QFutureInterface<DecodedImage> &future, int) {
+                    future.reportResult(decodeFrame(copy, source, asShown, density, colour));
+                });
             job.running = true;
         }
     }

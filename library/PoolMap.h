@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ThreadHandoff.h"
+
 #include <QAtomicInt>
 #include <QFuture>
 #include <QFutureInterface>
@@ -26,12 +28,15 @@ QFuture<Result> forEach(QThreadPool &pool, int count, const Task &task)
     }
     const auto left = std::make_shared<QAtomicInt>(count);
     for (int i = 0; i < count; ++i) {
-        pool.start([future, left, i, task]() mutable {
+        std::function<void()> run = [future, left, i, task]() mutable {
+            ThreadHandoff::takeOver();
             if (!future.isCanceled())
                 task(future, i);
             if (!left->deref())
                 future.reportFinished();
-        });
+        };
+        ThreadHandoff::handOver();
+        pool.start(std::move(run));
     }
     return future.future();
 }
@@ -67,7 +72,11 @@ QFuture<void> deliveredOnPool(QThreadPool &pool, const QList<Input> &inputs,
 {
     return PoolMap::forEach<void>(pool, inputs.size(), [inputs, work, receiver, deliver](QFutureInterface<void> &,
                                                                                           int i) {
-        const Result result = work(inputs.at(i));
-        QMetaObject::invokeMethod(receiver, [deliver, i, result] { deliver(i, result); }, Qt::QueuedConnection);
+        const auto result = std::make_shared<const Result>(work(inputs.at(i)));
+        ThreadHandoff::handOver();
+        QMetaObject::invokeMethod(receiver, [deliver, i, result] {
+            ThreadHandoff::takeOver();
+            deliver(i, *result);
+        }, Qt::QueuedConnection);
     });
 }
