@@ -41,6 +41,24 @@ QFuture<Result> forEach(QThreadPool &pool, int count, const Task &task)
     return future.future();
 }
 
+// A result on its way to the receiver's thread, with what delivers it. The
+// last copy may go on either thread (the call made, or dropped with its
+// receiver gone): whichever it is takes over what the other did first.
+template <typename Result>
+struct Delivery
+{
+    std::function<void(int, const Result &)> deliver;
+    int index;
+    std::shared_ptr<const Result> result;
+    ~Delivery() { ThreadHandoff::takeOver(); }
+    void operator()() const
+    {
+        ThreadHandoff::takeOver();
+        deliver(index, *result);
+        ThreadHandoff::handOver();
+    }
+};
+
 } // namespace PoolMap
 
 // QtConcurrent::mapped on a pool of the caller's own: result i of the
@@ -72,11 +90,8 @@ QFuture<void> deliveredOnPool(QThreadPool &pool, const QList<Input> &inputs,
 {
     return PoolMap::forEach<void>(pool, inputs.size(), [inputs, work, receiver, deliver](QFutureInterface<void> &,
                                                                                           int i) {
-        const auto result = std::make_shared<const Result>(work(inputs.at(i)));
+        const PoolMap::Delivery<Result> delivery{deliver, i, std::make_shared<const Result>(work(inputs.at(i)))};
         ThreadHandoff::handOver();
-        QMetaObject::invokeMethod(receiver, [deliver, i, result] {
-            ThreadHandoff::takeOver();
-            deliver(i, *result);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(receiver, delivery, Qt::QueuedConnection);
     });
 }
