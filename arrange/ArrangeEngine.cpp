@@ -61,9 +61,10 @@ void ArrangeEngine::arrangeAll(const QVector<IconItem> &images)
             pages.append(Document::newPage(layout(), i));
     } else if (!layout().frames.isEmpty()) {
         Position pos;
+        QHash<QString, PhotoFrame> read;
         for (const IconItem &item : images) {
             Page *page = edit.pageAt(pos.page);
-            page->frames[pos.frame] = placed(layout().frames.at(pos.frame), item);
+            page->frames[pos.frame] = placedOnce(layout().frames.at(pos.frame), item, read);
             advance(pages, pos);
         }
     }
@@ -107,24 +108,27 @@ void ArrangeEngine::arrangePages(const QVector<Page> &laid, const QVector<IconIt
 
 void ArrangeEngine::fillInOrder(QVector<Page> &pages, int first, const QVector<IconItem> &images) const
 {
-    // A photograph printed many times is read once; its other frames take
-    // its content and are turned and cropped for their own shape.
     QHash<QString, PhotoFrame> read;
     int next = 0;
     for (int p = first; p < pages.size(); ++p)
         for (PhotoFrame &frame : pages[p].frames) {
             if (next >= images.size())
                 return;
-            const IconItem &item = images.at(next++);
-            const auto known = read.constFind(item.fileName);
-            if (known == read.constEnd()) {
-                frame = placed(frame, item);
-                read.insert(item.fileName, frame);
-                continue;
-            }
-            frame.applyDefaults(m_options.stamp, m_options.logo, true);
-            frame = laidOut(frame, *known, m_options.autoCrop);
+            frame = placedOnce(frame, images.at(next++), read);
         }
+}
+
+PhotoFrame ArrangeEngine::placedOnce(const PhotoFrame &frame, const IconItem &item,
+                                     QHash<QString, PhotoFrame> &read) const
+{
+    // A photograph printed many times is read once; its other frames take
+    // its content and are turned and cropped for their own shape.
+    const auto known = read.constFind(item.fileName);
+    if (known == read.constEnd())
+        return *read.insert(item.fileName, placed(frame, item));
+    PhotoFrame f = frame;
+    f.applyDefaults(m_options.stamp, m_options.logo, true);
+    return laidOut(f, *known, m_options.autoCrop);
 }
 
 QVector<Page> ArrangeEngine::orderPages(const QVector<OrderSheet> &sheets, const Page &paper, int first,

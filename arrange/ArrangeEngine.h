@@ -5,6 +5,7 @@
 #include "arrange/PageSelection.h"
 #include "formats/OrderPacker.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -112,6 +113,9 @@ private:
     // `frame` with the stamp and logo defaults and the photograph of
     // `item`, turned and cropped.
     PhotoFrame placed(PhotoFrame frame, const IconItem &item) const;
+    // The same, reading each file once: `read` keeps the first frame placed
+    // of each file, whose content later frames of it take.
+    PhotoFrame placedOnce(const PhotoFrame &frame, const IconItem &item, QHash<QString, PhotoFrame> &read) const;
     // Fills the frames of `pages` from page `first` on, in page and frame
     // order, with `images`.
     void fillInOrder(QVector<Page> &pages, int first, const QVector<IconItem> &images) const;

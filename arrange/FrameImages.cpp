@@ -79,11 +79,16 @@ void FrameImages::startUpTo(int last)
         // (and turned once, for frames that turn it alike).
         const bool asShown = m_turn == Turn::AsShown;
         Job &job = m_jobs[m_started];
+        const auto alike = [&](int k) {
+            return sameDecoding(m_frames.at(k), f, m_density)
+                   && (!asShown || PageRenderer::quarterTurns(m_frames.at(k)) == PageRenderer::quarterTurns(f));
+        };
         for (int k = m_started - 1; k >= 0 && !job.running; --k) {
-            if (m_jobs.at(k).running && sameDecoding(m_frames.at(k), f, m_density)
-                && (!asShown || PageRenderer::quarterTurns(m_frames.at(k)) == PageRenderer::quarterTurns(f)))
+            if (m_jobs.at(k).running && alike(k))
                 job = m_jobs.at(k);
         }
+        if (!job.running && m_lastTakenFrame >= 0 && alike(m_lastTakenFrame))
+            job = m_lastTaken;
         if (!job.running) {
             PhotoFrame copy = f;
             copy.cache.preview = QImage(); // not needed for decoding
@@ -108,5 +113,11 @@ DecodedImage FrameImages::take(int index)
     startUpTo(index + m_ahead);
     const Job job = m_jobs.at(index);
     m_jobs[index] = Job(); // the image is held no longer than the caller holds it
-    return job.running ? job.image.result() : DecodedImage();
+    if (!job.running)
+        return DecodedImage();
+    const DecodedImage decoded = job.image.result();
+    const bool keep = decoded.image.sizeInBytes() <= KeptBytes;
+    m_lastTaken = keep ? job : Job();
+    m_lastTakenFrame = keep ? index : -1;
+    return decoded;
 }

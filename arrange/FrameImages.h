@@ -44,6 +44,7 @@ public:
     void startUpTo(int last);
 
 private:
+    static constexpr qsizetype KeptBytes = qsizetype(16) << 20;
 
     struct Job
     {
@@ -59,4 +60,9 @@ private:
     double m_density;
     ColourTarget m_colour;
     int m_started = 0; // frames [0, m_started) have their decoding started
+    // The decoding last taken, kept while small, for following frames that
+    // show the same photograph alike (a sheet of one photograph decodes it
+    // once, not once per few frames).
+    Job m_lastTaken;
+    int m_lastTakenFrame = -1;
 };
