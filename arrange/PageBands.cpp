@@ -49,23 +49,46 @@ qint64 readerBytes(const PhotoFrame &f, const ImageSource &source)
     return decodingBytes(source.bytes(f.fileName), QSize(1, 1));
 }
 
+// What the bands need to know of a file to count the decodings of its
+// frames: read once per file, however many frames show it (finding a JPEG's
+// scans walks the whole file).
+struct FileCost
+{
+    qint64 readerBytes = 0; // see readerBytes()
+    bool strips = false;    // a JPEG decoded a strip at a time
+    QSize stored;
+    bool progressive = false;
+};
+
+FileCost fileCost(const PhotoFrame &f, const ImageSource &source)
+{
+    FileCost cost;
+    cost.readerBytes = readerBytes(f, source);
+    if (!f.fileData.isEmpty()) {
+        const JpegStripReader jpeg(f.fileData.bytes());
+        cost.strips = jpeg.isOpen();
+        cost.stored = jpeg.storedSize();
+        cost.progressive = jpeg.isProgressive();
+    }
+    return cost;
+}
+
 // The bytes the decoding of `f`'s photograph holds at `density`, its frame
 // `r` on the page: a JPEG decoded a strip at a time holds its result (and a
 // progressive file's coefficients) only; the reader of other files holds its
 // image, the photograph and the turned copy for a moment, some two and a half
 // times the frame's pixels or the crop's when fewer, and a reader that
-// cannot decode at a reduced size the whole image besides (`readerBytes`).
-qint64 decodingCost(const PhotoFrame &f, const QRectF &r, double density, qint64 readerBytes)
+// cannot decode at a reduced size the whole image besides.
+qint64 decodingCost(const PhotoFrame &f, const QRectF &r, double density, const FileCost &file)
 {
-    if (!f.fileData.isEmpty()) {
-        const JpegStripReader jpeg(f.fileData.bytes());
+    if (file.strips) {
         QRect region;
-        const QSize atMost = f.pixelsFor(jpeg.storedSize(), density, &region);
-        if (jpeg.isOpen() && JpegStripReader::reducesEnough(region, atMost))
-            return JpegStripReader::bytesFor(jpeg.storedSize(), region, atMost, jpeg.isProgressive());
+        const QSize atMost = f.pixelsFor(file.stored, density, &region);
+        if (JpegStripReader::reducesEnough(region, atMost))
+            return JpegStripReader::bytesFor(file.stored, region, atMost, file.progressive);
     }
     const double pixels = qMin(r.width() * r.height(), double(f.cropWidth) * f.cropHeight);
-    return qint64(pixels * 4 * 2.5) + readerBytes;
+    return qint64(pixels * 4 * 2.5) + file.readerBytes;
 }
 
 } // namespace
@@ -92,7 +115,7 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
     if (m_scale <= 0 || page.printableWidth() <= 0)
         return;
     const double reach = PageRenderer::frameReach(m_scale);
-    QHash<QString, qint64> readers; // per file: readerBytes()
+    QHash<QString, FileCost> files;
     for (int i = 0; i < count; ++i) {
         const PhotoFrame &f = page.frames.at(i);
         if (!showsPhoto(f))
@@ -103,9 +126,10 @@ PageBands::PageBands(const Page &page, const QRectF &area, const RenderOptions &
         // A pixel more each way: the rows the photograph's edges touch.
         m_photoTop[i] = r.top() - 1;
         m_photoBottom[i] = r.bottom() + 1;
-        if (!readers.contains(f.fileName))
-            readers.insert(f.fileName, readerBytes(f, options.source));
-        m_cost[i] = decodingCost(f, r, 1.0 / m_scale, readers.value(f.fileName));
+        auto file = files.constFind(f.fileName);
+        if (file == files.constEnd())
+            file = files.insert(f.fileName, fileCost(f, options.source));
+        m_cost[i] = decodingCost(f, r, 1.0 / m_scale, *file);
     }
     startDecodings();
 }
