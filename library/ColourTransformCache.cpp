@@ -39,17 +39,21 @@ void ColourTransform::apply(QImage &image) const
         return;
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    apply(image, image);
+}
+
+void ColourTransform::apply(const QImage &from, QImage &to) const
+{
+    Q_ASSERT(from.size() == to.size() && from.format() == to.format());
     if (m_matrixShaper) {
-        m_matrixShaper->apply(image);
+        m_matrixShaper->apply(from, to);
         return;
     }
-    const int width = image.width();
-    const int height = image.height();
-    // One call for the whole image, row by row through its stride.
-    uchar *bits = image.bits();
-    const cmsUInt32Number stride = cmsUInt32Number(image.bytesPerLine());
-    cmsDoTransformLineStride(static_cast<cmsHTRANSFORM>(m_handle), bits, bits, cmsUInt32Number(width),
-                             cmsUInt32Number(height), stride, stride, 0, 0);
+    // One call for the whole image, row by row through the strides.
+    uchar *out = to.bits();
+    cmsDoTransformLineStride(static_cast<cmsHTRANSFORM>(m_handle), from.constBits(), out,
+                             cmsUInt32Number(from.width()), cmsUInt32Number(from.height()),
+                             cmsUInt32Number(from.bytesPerLine()), cmsUInt32Number(to.bytesPerLine()), 0, 0);
 }
 
 ColourTransformCache &ColourTransformCache::instance()

@@ -30,6 +30,9 @@ public:
     // Converts the pixels of `image` in place (made RGB32 or ARGB32 first
     // when it is of another format).
     void apply(QImage &image) const;
+    // Converts `from` into `to`: RGB32 or ARGB32 images of one size and
+    // format.
+    void apply(const QImage &from, QImage &to) const;
 
 private:
     void *m_handle;

@@ -147,15 +147,22 @@ void turnStrip(const Placement &p, quint32 *const *rows, int first, int count, b
 // `decoded` pixels long, room for p.width, one after another `stride`
 // bytes apart), where the turn takes them: the columns beyond `decoded`
 // repeat the last one. With `convert` the colours are converted first, on
-// the strip while it is in the cache.
+// the strip while it is in the cache, into the image when it does not turn.
 void placeStrip(const Placement &p, quint32 *const *rows, int first, int count, int decoded, qsizetype stride,
                 bool convert)
 {
     for (int j = 0; j < count; ++j)
         std::fill(rows[j] + decoded, rows[j] + p.width, rows[j][decoded - 1]);
     if (convert && p.colour) {
-        QImage strip(reinterpret_cast<uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
-        p.colour->apply(strip);
+        const QImage strip(reinterpret_cast<const uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
+        if (p.turns == 0) {
+            QImage out(reinterpret_cast<uchar *>(outRow(p, first)), p.width, count, p.bytesPerLine,
+                       QImage::Format_RGB32);
+            p.colour->apply(strip, out);
+            return;
+        }
+        QImage converted(reinterpret_cast<uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
+        p.colour->apply(converted);
     }
     switch (p.turns) {
     case 0:
@@ -228,16 +235,17 @@ struct JpegStripReader::Decoder
     }
 
     // Decodes `count` rows a strip at a time into `strip` (or straight into
-    // the image when it does not turn) and places them.
+    // the image when they are neither converted nor turned) and places them.
     bool decodeRows(const Placement &p, int count, int decoded, quint32 *strip)
     {
         if (setjmp(errors.jump))
             return false;
+        const bool straight = !strip;
         quint32 *rows[StripRows];
         for (int first = 0; first < count; first += StripRows) {
             const int n = qMin(StripRows, count - first);
             for (int j = 0; j < n; ++j)
-                rows[j] = p.turns == 0 ? outRow(p, first + j) : strip + qsizetype(j) * p.width;
+                rows[j] = straight ? outRow(p, first + j) : strip + qsizetype(j) * p.width;
             for (int got = 0; got < n;) {
                 const JDIMENSION read =
                     jpeg_read_scanlines(&info, reinterpret_cast<JSAMPARRAY>(rows + got), JDIMENSION(n - got));
@@ -245,7 +253,7 @@ struct JpegStripReader::Decoder
                     return false;
                 got += int(read);
             }
-            placeStrip(p, rows, first, n, decoded, p.turns == 0 ? p.bytesPerLine : qsizetype(p.width) * 4, true);
+            placeStrip(p, rows, first, n, decoded, straight ? p.bytesPerLine : qsizetype(p.width) * 4, true);
         }
         // The rows beyond the part's last repeat it.
         for (int y = count; y < p.height; ++y)
@@ -344,12 +352,21 @@ DecodedImage JpegStripReader::read(const QRect &region, const QSize &atMost, int
     p.turns = ((turns % 4) + 4) % 4;
     p.colour = transform.get();
     QImage image = p.turns % 2 == 1 ? populatedImage(p.height, p.width) : populatedImage(p.width, p.height);
-    std::vector<quint32> strip(p.turns == 0 ? 0 : size_t(p.width) * StripRows);
+    // Rows read again at once (converted, turned) go through a strip whose
+    // rows do not start on a 32-byte boundary: on one, the decoder writes
+    // them past the processor's cache, and they would come back from memory.
+    const bool straight = p.turns == 0 && !p.colour;
+    std::vector<quint32> strip(straight ? 0 : size_t(p.width) * StripRows + 8);
+    quint32 *stripRows = nullptr;
+    if (!straight) {
+        const auto misalignment = reinterpret_cast<quintptr>(strip.data()) % 32;
+        stripRows = strip.data() + (32 - misalignment) / 4 % 8 + 1;
+    }
     if (image.isNull())
         return d;
     p.bits = image.bits();
     p.bytesPerLine = image.bytesPerLine();
-    if (!m_decoder->decodeRows(p, rows, int(width), strip.data()))
+    if (!m_decoder->decodeRows(p, rows, int(width), stripRows))
         return d;
     d.image = image;
     d.turns = p.turns;

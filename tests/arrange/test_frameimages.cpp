@@ -204,6 +204,7 @@ private slots:
         QTest::addColumn<bool>("adobe");
         QTest::addColumn<int>("scale"); // hundredths of a millimetre a pixel
         QTest::newRow("upright") << false << false << 40;
+        QTest::newRow("upright, Adobe RGB") << false << true << 40;
         QTest::newRow("turned") << true << false << 40;
         QTest::newRow("turned, Adobe RGB") << true << true << 40;
         QTest::newRow("turned, halved") << true << false << 70;
