@@ -255,9 +255,11 @@ struct JpegStripReader::Decoder
             }
             placeStrip(p, rows, first, n, decoded, straight ? p.bytesPerLine : qsizetype(p.width) * 4, true);
         }
-        // The rows beyond the part's last repeat it.
+        // The rows beyond the part's last repeat it as placed: an unturned
+        // part's last row is in the image, converted.
+        quint32 *const last = p.turns == 0 ? outRow(p, count - 1) : rows[(count - 1) % StripRows];
         for (int y = count; y < p.height; ++y)
-            placeStrip(p, rows + ((count - 1) % StripRows), y, 1, p.width, 0, false);
+            placeStrip(p, &last, y, 1, p.width, 0, false);
         jpeg_abort_decompress(&info);
         return true;
     }

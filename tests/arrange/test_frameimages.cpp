@@ -203,17 +203,21 @@ private slots:
         QTest::addColumn<bool>("turned");
         QTest::addColumn<bool>("adobe");
         QTest::addColumn<int>("scale"); // hundredths of a millimetre a pixel
-        QTest::newRow("upright") << false << false << 40;
-        QTest::newRow("upright, Adobe RGB") << false << true << 40;
-        QTest::newRow("turned") << true << false << 40;
-        QTest::newRow("turned, Adobe RGB") << true << true << 40;
-        QTest::newRow("turned, halved") << true << false << 70;
+        QTest::addColumn<bool>("absolute"); // through Little CMS's own transform
+        const bool relative = false;
+        QTest::newRow("upright") << false << false << 40 << relative;
+        QTest::newRow("upright, Adobe RGB") << false << true << 40 << relative;
+        QTest::newRow("upright, Adobe RGB, absolute") << false << true << 40 << true;
+        QTest::newRow("turned") << true << false << 40 << relative;
+        QTest::newRow("turned, Adobe RGB") << true << true << 40 << relative;
+        QTest::newRow("turned, halved") << true << false << 70 << relative;
     }
     void stripsDrawAsWholeDecoding()
     {
         QFETCH(bool, turned);
         QFETCH(bool, adobe);
         QFETCH(int, scale);
+        QFETCH(bool, absolute);
         const QSize size = turned ? QSize(600, 400) : QSize(400, 600);
         QImage picture(size, QImage::Format_RGB32);
         for (int y = 0; y < size.height(); ++y)
@@ -240,6 +244,7 @@ private slots:
         frame.cropHeight = turned ? 320 : 480;
         ColourTarget srgb;
         srgb.profile = ColourProfile::srgb();
+        srgb.intent = absolute ? RenderingIntent::Absolute : RenderingIntent::Relative;
         RenderOptions options;
         options.printFrame = false;
         options.creditText.clear();
