@@ -117,19 +117,51 @@ private Q_SLOTS:
     // curve, steepest near black.
     void matrixShaperMatchesLittleCms_data()
     {
-        QTest::addColumn<QColorSpace>("from");
-        QTest::addColumn<QColorSpace>("to");
-        QTest::newRow("Adobe RGB to sRGB") << QColorSpace(QColorSpace::AdobeRgb) << QColorSpace(QColorSpace::SRgb);
-        QTest::newRow("sRGB to Adobe RGB") << QColorSpace(QColorSpace::SRgb) << QColorSpace(QColorSpace::AdobeRgb);
-        QTest::newRow("ProPhoto to Display P3") << QColorSpace(QColorSpace::ProPhotoRgb)
-                                                << QColorSpace(QColorSpace::DisplayP3);
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<bool>("smooth"); // curves a cubic an octave follows
+        const auto icc = [](QColorSpace::NamedColorSpace space) { return QColorSpace(space).iccProfile(); };
+        QTest::newRow("Adobe RGB to sRGB") << icc(QColorSpace::AdobeRgb) << icc(QColorSpace::SRgb) << true;
+        QTest::newRow("sRGB to Adobe RGB") << icc(QColorSpace::SRgb) << icc(QColorSpace::AdobeRgb) << true;
+        QTest::newRow("ProPhoto to Display P3") << icc(QColorSpace::ProPhotoRgb) << icc(QColorSpace::DisplayP3) << true;
+        // Displays' own profiles: a curve for each channel; a measured one
+        // with a table and a kink, which cubics do not follow.
+        const auto display = [](std::array<cmsToneCurve *, 3> curves) {
+            const cmsCIExyY white = {0.3127, 0.3290, 1.0};
+            const cmsCIExyYTRIPLE primaries = {{0.66, 0.32, 1.0}, {0.27, 0.64, 1.0}, {0.15, 0.06, 1.0}};
+            cmsHPROFILE h = cmsCreateRGBProfile(&white, &primaries, curves.data());
+            cmsUInt32Number size = 0;
+            cmsSaveProfileToMem(h, nullptr, &size);
+            QByteArray bytes(int(size), '\0');
+            cmsSaveProfileToMem(h, bytes.data(), &size);
+            cmsCloseProfile(h);
+            for (cmsToneCurve *curve : curves)
+                cmsFreeToneCurve(curve);
+            return bytes;
+        };
+        const cmsFloat64Number srgbCurve[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+        const QByteArray smoothDisplay = display({cmsBuildGamma(nullptr, 1.8), cmsBuildGamma(nullptr, 2.2),
+                                                  cmsBuildParametricToneCurve(nullptr, 4, srgbCurve)});
+        cmsUInt16Number table[256];
+        for (int i = 0; i < 256; ++i) {
+            const double v = i / 255.0;
+            table[i] = cmsUInt16Number(std::lround(65535 * (v < 0.04 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4))));
+        }
+        const cmsFloat64Number kink[5] = {2.6, 1.0, 0.0, std::pow(0.2, 1.6), 0.2}; // a line up to a fifth
+        const QByteArray measuredDisplay =
+            display({cmsBuildGamma(nullptr, 1.8), cmsBuildTabulatedToneCurve16(nullptr, 256, table),
+                     cmsBuildParametricToneCurve(nullptr, 4, kink)});
+        QTest::newRow("sRGB to a display of three curves") << icc(QColorSpace::SRgb) << smoothDisplay << true;
+        QTest::newRow("sRGB to a measured display") << icc(QColorSpace::SRgb) << measuredDisplay << false;
+        QTest::newRow("a measured display to Adobe RGB") << measuredDisplay << icc(QColorSpace::AdobeRgb) << true;
     }
     void matrixShaperMatchesLittleCms()
     {
-        QFETCH(QColorSpace, from);
-        QFETCH(QColorSpace, to);
-        const ColourProfile source = ColourProfile::fromIcc(from.iccProfile());
-        const ColourProfile destination = ColourProfile::fromIcc(to.iccProfile());
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(bool, smooth);
+        const ColourProfile source = ColourProfile::fromIcc(from);
+        const ColourProfile destination = ColourProfile::fromIcc(to);
         const auto shaper = MatrixShaper::make(source.handle(), destination.handle());
         QVERIFY(shaper);
         // Rows of 251 pixels: the last few go one by one.
@@ -149,8 +181,8 @@ private Q_SLOTS:
         }
         cmsDeleteTransform(exact);
 #if defined(__x86_64__) && defined(__GNUC__)
-        // The common working spaces' curves are smooth enough for cubics.
-        QVERIFY(shaper->offers(MatrixShaper::Kernel::Octaves) || !__builtin_cpu_supports("avx512f"));
+        // The working spaces' curves are smooth enough for cubics.
+        QVERIFY(shaper->offers(MatrixShaper::Kernel::Octaves) || !smooth || !__builtin_cpu_supports("avx512f"));
 #endif
         // Every kernel this processor runs, the one the cache picks among them.
         using Kernel = MatrixShaper::Kernel;
