@@ -68,7 +68,7 @@ SCRIPT
   # background would take a core from the next.
   for round in $(seq "$rounds"); do
     sync
-    line=$("$bench" export $flag)
+    line=$("$bench" export $flag | head -1)
     echo "$line" | sed 's/export: \([0-9]*\) ms.*/\1/' >> "$out/p"
     echo "$line" | sed 's/.*ms per page, \([0-9]*\) MB.*/\1/' >> "$out/m"
     echo "$line" | sed 's/.*, \([0-9]*\) ms processor time.*/\1/' >> "$out/c"
