@@ -55,6 +55,15 @@ bool sameCurves(const cmsToneCurve *a, const cmsToneCurve *b)
     return true;
 }
 
+bool hasAvx512()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    return __builtin_cpu_supports("avx512f");
+#else
+    return false;
+#endif
+}
+
 bool isRgbMatrixShaper(cmsHPROFILE profile)
 {
     return profile && cmsGetColorSpace(profile) == cmsSigRgbData && cmsIsMatrixShaper(profile);
@@ -80,7 +89,8 @@ std::unique_ptr<const MatrixShaper> MatrixShaper::make(void *source, void *desti
     std::unique_ptr<MatrixShaper> made(new MatrixShaper);
     made->m_out.resize(3 * (OutSteps + 1));
     made->m_wide.resize(made->m_out.size());
-    made->m_cubicsFit = true;
+    // The cubics serve only processors that run them.
+    made->m_cubicsFit = hasAvx512();
     made->m_oneCurve = true;
     const cmsToneCurve *outCurves[3];
     for (int c = 0; c < 3; ++c) {
@@ -100,7 +110,7 @@ std::unique_ptr<const MatrixShaper> MatrixShaper::make(void *source, void *desti
         if (same < c)
             made->copyOutput(same, c);
         else
-            made->m_cubicsFit = made->tabulateOutput(c, outCurves[c]) && made->m_cubicsFit;
+            made->tabulateOutput(c, outCurves[c]);
     }
     return made;
 }
@@ -113,7 +123,7 @@ void MatrixShaper::copyOutput(int from, int to)
     m_cubics[size_t(to)] = m_cubics[size_t(from)];
 }
 
-bool MatrixShaper::tabulateOutput(int channel, const void *curveTag)
+void MatrixShaper::tabulateOutput(int channel, const void *curveTag)
 {
     const auto *curve = static_cast<const cmsToneCurve *>(curveTag);
     for (int i = 0; i <= OutSteps; ++i) {
@@ -123,7 +133,7 @@ bool MatrixShaper::tabulateOutput(int channel, const void *curveTag)
         m_out[at] = static_cast<unsigned char>(std::clamp(std::lround(level), 0L, 255L));
         m_wide[at] = m_out[at];
     }
-    return fitOctaves(channel, curve);
+    m_cubicsFit = m_cubicsFit && fitOctaves(channel, curve);
 }
 
 // Fits a cubic in the float's mantissa m (1 <= m < 2) to the inverse curve
@@ -328,7 +338,7 @@ bool MatrixShaper::offers(Kernel kernel) const
     case Kernel::Plain: return true;
 #if defined(__x86_64__) && defined(__GNUC__)
     case Kernel::Tables: return __builtin_cpu_supports("avx2");
-    case Kernel::Octaves: return m_cubicsFit && __builtin_cpu_supports("avx512f");
+    case Kernel::Octaves: return m_cubicsFit; // fitted only where the processor runs them
 #else
     default: return false;
 #endif
