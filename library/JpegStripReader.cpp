@@ -154,15 +154,14 @@ void placeStrip(const Placement &p, quint32 *const *rows, int first, int count, 
     for (int j = 0; j < count; ++j)
         std::fill(rows[j] + decoded, rows[j] + p.width, rows[j][decoded - 1]);
     if (convert && p.colour) {
-        const QImage strip(reinterpret_cast<const uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
+        QImage strip(reinterpret_cast<uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
         if (p.turns == 0) {
             QImage out(reinterpret_cast<uchar *>(outRow(p, first)), p.width, count, p.bytesPerLine,
                        QImage::Format_RGB32);
             p.colour->apply(strip, out);
             return;
         }
-        QImage converted(reinterpret_cast<uchar *>(rows[0]), p.width, count, stride, QImage::Format_RGB32);
-        p.colour->apply(converted);
+        p.colour->apply(strip);
     }
     switch (p.turns) {
     case 0:
